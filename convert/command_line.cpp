@@ -1,0 +1,52 @@
+#include "convert/command_line.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+
+QString OutputBaseName(const QString &fileName)
+{
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+CommandLine BuildCommandLine(const ConversionJob &job)
+{
+    CommandLine command;
+    command.program = job.converterProgram;
+    command.inputPath = job.inputPath;
+
+    // Presets without video leave the video stream out instead of letting the container guess.
+    const QString video = job.videoCodec == VideoCodec::None ? QStringLiteral("-vn ")
+                                                            : VideoCodecArgument(job.videoCodec);
+    command.pieces = video + AudioCodecArgument(job.audioCodec, job.amrEncoderAvailable)
+            + QualityArgument(job.quality) + QStringLiteral("-y ")
+            + ContainerArgumentForId(job.presetId);
+    command.outputPath = job.outputFolder + OutputBaseName(job.fileName) + job.extension;
+
+    command.arguments << QStringLiteral("-i") << command.inputPath;
+    command.arguments << command.pieces.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    command.arguments << command.outputPath;
+    return command;
+}
+
+QString RenderCommandLine(const CommandLine &command)
+{
+    const QChar quote(QLatin1Char('"'));
+    return quote + command.program + quote + QStringLiteral(" -i ") + quote + command.inputPath
+            + quote + QLatin1Char(' ') + command.pieces + quote + command.outputPath + quote;
+}
+
+bool SameFile(const QString &inputPath, const QString &outputPath)
+{
+    if (QDir::cleanPath(QDir(inputPath).absolutePath())
+        == QDir::cleanPath(QDir(outputPath).absolutePath()))
+        return true;
+    struct stat in {};
+    struct stat out {};
+    if (::stat(QFile::encodeName(inputPath).constData(), &in) != 0
+        || ::stat(QFile::encodeName(outputPath).constData(), &out) != 0)
+        return false;
+    return in.st_dev == out.st_dev && in.st_ino == out.st_ino;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every modal that the program shows goes through one object, so that nothing modal can block a
+// test: the program uses the Qt implementation, a test installs a scripted one.
+
+enum class MessageIcon { None, Critical, Warning, Information, Question };
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs();
+
+    // Files to open; an empty list means the user cancelled. `filters` holds Qt name filters
+    // ("Mp3 Files(*.mp3) (*.mp3)"); the first one is preselected.
+    virtual QStringList PickFiles(QWidget *parent, const QString &title, const QStringList &filters)
+            = 0;
+    // A folder; an empty text means the user cancelled.
+    virtual QString PickFolder(QWidget *parent, const QString &title) = 0;
+    // A message box with an OK button only.
+    virtual void Message(QWidget *parent, const QString &text, const QString &caption,
+                         MessageIcon icon)
+            = 0;
+    // Opens a local file or folder, or a link, with the desktop's handler; false when it cannot.
+    virtual bool OpenUrl(const QString &urlOrPath) = 0;
+};
+
+// The dialogs in use: the Qt implementation unless a test installed its own.
+Dialogs &CurrentDialogs();
+// Installs `dialogs` (not owned) as the dialogs in use; nullptr brings back the Qt implementation.
+void SetDialogs(Dialogs *dialogs);

@@ -1,0 +1,78 @@
+#pragma once
+
+// Resource and command ids. The numbers are the program's own and are kept as they are: menus,
+// the toolbar, the string table and the settings refer to them.
+
+// Dialog layouts
+constexpr int IDD_KELVORA_DIALOG = 102;
+constexpr int IDD_ABOUTBOX = 172;
+constexpr int IDD_PROPERTIES = 187;
+constexpr int IDD_PROPERTIES_PAGE = 207;
+
+// Icon, cursor, toolbar layout, menus
+constexpr int IDR_MAINFRAME = 128; // the application icon
+constexpr int IDC_KELVORA_CURSOR = 131;
+constexpr int IDR_TOOLBAR = 132; // the toolbar layout and its 16-colour strip
+constexpr int IDR_MAIN_MENU = 130;
+constexpr int IDR_LIST_MENU = 181;
+constexpr int IDR_PRESET_MENU = 211;
+
+// Bitmaps
+constexpr int IDB_TOOLBAR_DISABLED = 182; // 8-bit grey strip
+constexpr int IDB_TOOLBAR_NORMAL = 184; // 24-bit strip, normal and hot
+constexpr int IDB_ABOUT_PICTURE = 205;
+constexpr int IDB_SOLUTION_PRESSED = 209;
+constexpr int IDB_SOLUTION_NORMAL = 210;
+
+// Controls of the main window
+constexpr int IDC_MEDIA_LIST = 1002;
+constexpr int IDC_SAVING_FOLDER = 1007;
+constexpr int IDC_BROWSE = 1008;
+constexpr int IDC_OPEN_FOLDER = 1009;
+constexpr int IDC_SOLUTION_TEXT = 1016;
+constexpr int IDC_SOLUTION_BUTTON = 1017;
+
+// Controls of the properties window and its page
+constexpr int IDC_PROPERTIES_CLOSE = 1012;
+constexpr int IDC_MEDIA_DURATION = 1013;
+constexpr int IDC_MEDIA_BITRATE = 1014;
+constexpr int IDC_VIDEO_FORMAT = 1015;
+constexpr int IDC_VIDEO_RESOLUTION = 1016;
+constexpr int IDC_FRAME_RATE = 1017;
+constexpr int IDC_AUDIO_FORMAT = 1018;
+constexpr int IDC_AUDIO_BITRATE = 1019;
+constexpr int IDC_SAMPLE_RATE = 1020;
+constexpr int IDC_CHANNELS = 1021;
+
+// Controls of the About box
+constexpr int IDOK_BUTTON = 1;
+constexpr int IDC_CONTACT_LINK = 1021;
+
+// Commands
+constexpr int ID_FILE_EXIT = 32772;
+constexpr int ID_CONVERT_ALL = 32774;
+constexpr int ID_APP_ABOUT = 32776;
+constexpr int ID_ADD_FOLDER = 32778;
+constexpr int ID_ADD_FILES = 32781;
+constexpr int ID_PROPERTIES = 32786;
+constexpr int ID_LIST_ADD_FOLDER = 32790;
+constexpr int ID_LIST_ADD_FILES = 32791; // also the first toolbar button
+constexpr int ID_LIST_CONVERT_SELECTED = 32792;
+constexpr int ID_LIST_CONVERT_ALL = 32793;
+constexpr int ID_LIST_REMOVE_ALL = 32796; // also the toolbar's Remove All button
+constexpr int ID_LIST_REMOVE = 32797;
+constexpr int ID_FILE_REMOVE = 32800;
+constexpr int ID_FILE_REMOVE_ALL = 32801;
+constexpr int ID_FILE_SELECT_ALL = 32802;
+constexpr int ID_STOP_CURRENT = 32809;
+constexpr int ID_STOP_ALL = 32810;
+constexpr int ID_LIST_SKIP_CURRENT = 32811;
+constexpr int ID_LIST_STOP_ALL = 32812;
+constexpr int ID_CONVERT_SELECTED = 32814;
+constexpr int ID_REMOVE_AFTER_CONVERSION = 32862; // present in the resources, never offered
+constexpr int ID_HELP_INDEX = 57670;
+
+// The framework's standard toolbar bar id
+constexpr int AFX_IDW_TOOLBAR = 59392;
+
+// Preset commands: see the preset table (convert/presets.h) for which preset each selects.

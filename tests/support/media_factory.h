@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Media for tests, made with the converter's own generators.
+namespace testmedia {
+
+// The converter used to make media (from PATH).
+QString Ffmpeg();
+QString Ffprobe();
+
+struct Clip
+{
+    double seconds = 2;
+    bool video = true;
+    bool audio = true;
+    QString size = QStringLiteral("320x240");
+    QString frameRate = QStringLiteral("25");
+    int sampleRate = 44100;
+    int channels = 2;
+    QStringList codecArguments; // e.g. {"-c:v", "mpeg4", "-c:a", "aac"}; empty: container's default
+};
+
+// Writes `clip` to `path` (the container follows the extension). False, with the converter's
+// output in `log`, when it fails.
+bool Make(const QString &path, const Clip &clip = Clip(), QString *log = nullptr);
+
+// Runs the converter with `arguments`; true when it exits with 0.
+bool RunFfmpeg(const QStringList &arguments, QString *log = nullptr);
+
+// The streams of a file as ffprobe sees them: "video:mpeg4", "audio:aac", ...
+QStringList Streams(const QString &path);
+// The container's format name(s) as ffprobe reports them ("mov,mp4,m4a,3gp,3g2,mj2", "asf" ...).
+QString FormatName(const QString &path);
+// The container's duration in seconds, or -1.
+double Duration(const QString &path);
+
+} // namespace testmedia
