@@ -19,10 +19,10 @@ CommandLine BuildCommandLine(const ConversionJob &job)
 
     // Presets without video leave the video stream out instead of letting the container guess.
     const QString video = job.videoCodec == VideoCodec::None ? QStringLiteral("-vn ")
-                                                            : VideoCodecArgument(job.videoCodec);
+                                                             : VideoCodecArgument(job.videoCodec);
     command.pieces = video + AudioCodecArgument(job.audioCodec, job.amrEncoderAvailable)
-            + QualityArgument(job.quality) + QStringLiteral("-y ")
-            + ContainerArgumentForId(job.presetId);
+        + QualityArgument(job.quality) + QStringLiteral("-y ")
+        + ContainerArgumentForId(job.presetId);
     command.outputPath = job.outputFolder + OutputBaseName(job.fileName) + job.extension;
 
     command.arguments << QStringLiteral("-i") << command.inputPath;
@@ -35,7 +35,7 @@ QString RenderCommandLine(const CommandLine &command)
 {
     const QChar quote(QLatin1Char('"'));
     return quote + command.program + quote + QStringLiteral(" -i ") + quote + command.inputPath
-            + quote + QLatin1Char(' ') + command.pieces + quote + command.outputPath + quote;
+        + quote + QLatin1Char(' ') + command.pieces + quote + command.outputPath + quote;
 }
 
 bool SameFile(const QString &inputPath, const QString &outputPath)
@@ -43,8 +43,10 @@ bool SameFile(const QString &inputPath, const QString &outputPath)
     if (QDir::cleanPath(QDir(inputPath).absolutePath())
         == QDir::cleanPath(QDir(outputPath).absolutePath()))
         return true;
-    struct stat in {};
-    struct stat out {};
+    struct stat in
+    { };
+    struct stat out
+    { };
     if (::stat(QFile::encodeName(inputPath).constData(), &in) != 0
         || ::stat(QFile::encodeName(outputPath).constData(), &out) != 0)
         return false;

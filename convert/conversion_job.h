@@ -44,9 +44,10 @@ class ConvertProgressEvent : public QEvent
 {
 public:
     ConvertProgressEvent(int percent, int row)
-        : QEvent(WM_CONVERT_PROGRESS), percent(percent), row(row)
-    {
-    }
+        : QEvent(WM_CONVERT_PROGRESS)
+        , percent(percent)
+        , row(row)
+    { }
     const int percent; // larger than any earlier one of the job
     const int row;
 };
@@ -60,8 +61,7 @@ public:
         , cancelled(cancelled)
         , outcome(outcome)
         , lastLine(std::move(lastLine))
-    {
-    }
+    { }
     const int row;
     const int cancelled; // JOB_CANCELLED or 0
     const JobOutcome outcome;
@@ -74,5 +74,6 @@ struct ConversionShared
     std::atomic<bool> jobFinished {false}; // set by the worker last, cleared by the queue
     std::atomic<bool> cancelRequested {false}; // set by skip and stop, cleared by the worker
     std::atomic<int> jobRow {0};
-    ChildProcess child; // the running converter; skip and stop terminate it from the window's thread
+    ChildProcess
+        child; // the running converter; skip and stop terminate it from the window's thread
 };

@@ -19,9 +19,8 @@ void Finish(ConversionShared &shared, QObject *receiver, int row, JobOutcome out
         outcome = JobOutcome::Cancelled;
     // The completion is posted before jobFinished is raised, so the row's status is written
     // before the next job can start.
-    QCoreApplication::postEvent(receiver,
-                                new ConvertDoneEvent(row, cancelled ? JOB_CANCELLED : 0, outcome,
-                                                     lastLine));
+    QCoreApplication::postEvent(
+        receiver, new ConvertDoneEvent(row, cancelled ? JOB_CANCELLED : 0, outcome, lastLine));
     shared.jobFinished.store(true);
 }
 
@@ -30,11 +29,16 @@ void Finish(ConversionShared &shared, QObject *receiver, int row, JobOutcome out
 QString StatusText(JobOutcome outcome)
 {
     switch (outcome) {
-    case JobOutcome::Completed: return QStringLiteral("Convertion Completed!");
-    case JobOutcome::Cancelled: return QStringLiteral("User Canceled!");
-    case JobOutcome::Failed: return QStringLiteral("Convertion Failed!");
-    case JobOutcome::ConverterNotFound: return QStringLiteral("Converter Not Found!");
-    case JobOutcome::OutputEqualsInput: return QStringLiteral("Output Equals Input!");
+    case JobOutcome::Completed:
+        return QStringLiteral("Convertion Completed!");
+    case JobOutcome::Cancelled:
+        return QStringLiteral("User Canceled!");
+    case JobOutcome::Failed:
+        return QStringLiteral("Convertion Failed!");
+    case JobOutcome::ConverterNotFound:
+        return QStringLiteral("Converter Not Found!");
+    case JobOutcome::OutputEqualsInput:
+        return QStringLiteral("Output Equals Input!");
     }
     return QString();
 }
@@ -89,7 +93,6 @@ void ConversionWorker(const ConversionJob &job, ConversionShared &shared, QObjec
 
 std::thread StartConversionWorker(ConversionJob job, ConversionShared &shared, QObject *receiver)
 {
-    return std::thread([job = std::move(job), &shared, receiver] {
-        ConversionWorker(job, shared, receiver);
-    });
+    return std::thread(
+        [job = std::move(job), &shared, receiver] { ConversionWorker(job, shared, receiver); });
 }

@@ -38,9 +38,9 @@ bool ConverterHasEncoder(const QString &program, const QString &encoder)
         all.append(buffer, static_cast<int>(n));
     child.Wait(-1);
     // Lines look like " A..... libopencore_amrnb  OpenCORE AMR-NB ...".
-    const QRegularExpression line(QStringLiteral("^\\s*[A-Z.]{6}\\s+%1\\s")
-                                          .arg(QRegularExpression::escape(encoder)),
-                                  QRegularExpression::MultilineOption);
+    const QRegularExpression line(
+        QStringLiteral("^\\s*[A-Z.]{6}\\s+%1\\s").arg(QRegularExpression::escape(encoder)),
+        QRegularExpression::MultilineOption);
     return line.match(QString::fromUtf8(all)).hasMatch();
 }
 
@@ -49,8 +49,8 @@ const ConverterInfo &Converter()
     std::lock_guard<std::mutex> lock(g_mutex);
     if (!g_known) {
         g_info.program = FindConverter();
-        g_info.amrEncoderAvailable = ConverterHasEncoder(g_info.program,
-                                                         QStringLiteral("libopencore_amrnb"));
+        g_info.amrEncoderAvailable
+            = ConverterHasEncoder(g_info.program, QStringLiteral("libopencore_amrnb"));
         g_known = true;
     }
     return g_info;

@@ -25,14 +25,16 @@ const std::vector<Preset> kPresets = {
      ".mp4"},
     {6, 32833, "Sony PSP/PS3", "PSP - Low Quarlity (*.mp4)", "SONY PSP - Low Quarlity (*.mp4)",
      "mp4 file", V::Libx264, A::Libfaac, Q::Low, "-f psp ", ".mp4"},
-    {7, 32832, "Sony PSP/PS3", "PSP - Normal Quarlity (*.mp4)", "SONY PSP - Normal Quarlity (*.mp4)",
-     "mp4 file", V::Libx264, A::Libfaac, Q::Normal, "-f psp ", ".mp4"},
+    {7, 32832, "Sony PSP/PS3", "PSP - Normal Quarlity (*.mp4)",
+     "SONY PSP - Normal Quarlity (*.mp4)", "mp4 file", V::Libx264, A::Libfaac, Q::Normal, "-f psp ",
+     ".mp4"},
     {8, 32831, "Sony PSP/PS3", "PSP - High Quarlity (*.mp4)", "SONY PSP - High Quarlity (*.mp4)",
      "mp4 file", V::Libx264, A::Libfaac, Q::High, "-f psp ", ".mp4"},
     {9, 32836, "Sony PSP/PS3", "PS3 - Low Quarlity (*.mp4)", "SONY PS3 - Low Quarlity (*.mp4)",
      "mp4 file", V::Libx264, A::Libfaac, Q::Low, "-f psp ", ".mp4"},
-    {10, 32835, "Sony PSP/PS3", "PS3 - Normal Quarlity (*.mp4)", "SONY PS3 - Normal Quarlity (*.mp4)",
-     "mp4 file", V::Libx264, A::Libfaac, Q::Normal, "-f psp ", ".mp4"},
+    {10, 32835, "Sony PSP/PS3", "PS3 - Normal Quarlity (*.mp4)",
+     "SONY PS3 - Normal Quarlity (*.mp4)", "mp4 file", V::Libx264, A::Libfaac, Q::Normal, "-f psp ",
+     ".mp4"},
     {11, 32834, "Sony PSP/PS3", "PS3 - High Quarlity (*.mp4)", "SONY PS3 - High Quarlity (*.mp4)",
      "mp4 file", V::Libx264, A::Libfaac, Q::High, "-f psp ", ".mp4"},
     {13, 32859, "General Video", "WMV - Windows Media Video (*.wmv)",
@@ -46,8 +48,8 @@ const std::vector<Preset> kPresets = {
     {20, 32846, "", "", "DV - Digital Video (*.dv)", "dv file", V::DvVideo, A::PcmS16le, Q::Normal,
      "", ".dv"},
     {21, 32847, "General Video", "ASF - Advanced Streaming Format (*.asf)",
-     "ASF - Advanced Streaming Format (*.asf)", "asf file", V::Msmpeg4, A::Libmp3lame, Q::Normal, "",
-     ".asf"},
+     "ASF - Advanced Streaming Format (*.asf)", "asf file", V::Msmpeg4, A::Libmp3lame, Q::Normal,
+     "", ".asf"},
     {22, 32845, "General Video", "Divx Video (*.avi)", "AVI - Audio-Video Interleave (*.avi)",
      "avi file", V::Mpeg4, A::Libmp3lame, Q::Normal, "", ".avi"},
     {23, 32844, "General Audio", "WMA - Windows Media Audio (*.wma)",
@@ -104,15 +106,24 @@ const std::vector<PresetMenuGroup> &PresetMenuGroups()
 QString VideoCodecArgument(VideoCodec codec)
 {
     switch (codec) {
-    case V::None: return QString();
-    case V::Mpeg1Video: return QStringLiteral("-vcodec mpeg1video ");
-    case V::Mpeg2Video: return QStringLiteral("-vcodec mpeg2video ");
-    case V::Mpeg4: return QStringLiteral("-vcodec mpeg4 ");
-    case V::Wmv2: return QStringLiteral("-vcodec wmv2 ");
-    case V::Libx264: return QStringLiteral("-vcodec libx264 ");
-    case V::Msmpeg4: return QStringLiteral("-vcodec msmpeg4 ");
-    case V::DvVideo: return QStringLiteral("-vcodec dvvideo ");
-    case V::H263Cif: return QStringLiteral("-vcodec h263 -s 352x288 ");
+    case V::None:
+        return QString();
+    case V::Mpeg1Video:
+        return QStringLiteral("-vcodec mpeg1video ");
+    case V::Mpeg2Video:
+        return QStringLiteral("-vcodec mpeg2video ");
+    case V::Mpeg4:
+        return QStringLiteral("-vcodec mpeg4 ");
+    case V::Wmv2:
+        return QStringLiteral("-vcodec wmv2 ");
+    case V::Libx264:
+        return QStringLiteral("-vcodec libx264 ");
+    case V::Msmpeg4:
+        return QStringLiteral("-vcodec msmpeg4 ");
+    case V::DvVideo:
+        return QStringLiteral("-vcodec dvvideo ");
+    case V::H263Cif:
+        return QStringLiteral("-vcodec h263 -s 352x288 ");
     }
     return QString();
 }
@@ -120,16 +131,23 @@ QString VideoCodecArgument(VideoCodec codec)
 QString AudioCodecArgument(AudioCodec codec, bool amrEncoderAvailable)
 {
     switch (codec) {
-    case A::None: return QString();
-    case A::Wmav2: return QStringLiteral("-acodec wmav2 ");
-    case A::Mp2: return QStringLiteral("-acodec mp2 ");
-    case A::Libmp3lame: return QStringLiteral("-acodec libmp3lame ");
+    case A::None:
+        return QString();
+    case A::Wmav2:
+        return QStringLiteral("-acodec wmav2 ");
+    case A::Mp2:
+        return QStringLiteral("-acodec mp2 ");
+    case A::Libmp3lame:
+        return QStringLiteral("-acodec libmp3lame ");
     // The converter lost its libfaac encoder long ago; its own AAC encoder takes the place.
-    case A::Libfaac: return QStringLiteral("-acodec aac ");
-    case A::PcmS16le: return QStringLiteral("-acodec pcm_s16le ");
+    case A::Libfaac:
+        return QStringLiteral("-acodec aac ");
+    case A::PcmS16le:
+        return QStringLiteral("-acodec pcm_s16le ");
     case A::LibamrNb:
-        return amrEncoderAvailable ? QStringLiteral("-acodec libopencore_amrnb -ar 8000 -ab 12200 -ac 1 ")
-                                   : QStringLiteral("-acodec aac -ar 8000 -ab 12200 -ac 1 ");
+        return amrEncoderAvailable
+            ? QStringLiteral("-acodec libopencore_amrnb -ar 8000 -ab 12200 -ac 1 ")
+            : QStringLiteral("-acodec aac -ar 8000 -ab 12200 -ac 1 ");
     }
     return QString();
 }
@@ -137,9 +155,12 @@ QString AudioCodecArgument(AudioCodec codec, bool amrEncoderAvailable)
 QString QualityArgument(Quality quality)
 {
     switch (quality) {
-    case Q::Low: return QStringLiteral("-qscale 3 ");
-    case Q::Normal: return QStringLiteral("-qscale 6 ");
-    case Q::High: return QStringLiteral("-qscale 9 ");
+    case Q::Low:
+        return QStringLiteral("-qscale 3 ");
+    case Q::Normal:
+        return QStringLiteral("-qscale 6 ");
+    case Q::High:
+        return QStringLiteral("-qscale 9 ");
     }
     return QString();
 }

@@ -4,7 +4,17 @@
 
 #include <vector>
 
-enum class VideoCodec { None, Mpeg1Video, Mpeg2Video, Mpeg4, Wmv2, Libx264, Msmpeg4, DvVideo, H263Cif };
+enum class VideoCodec {
+    None,
+    Mpeg1Video,
+    Mpeg2Video,
+    Mpeg4,
+    Wmv2,
+    Libx264,
+    Msmpeg4,
+    DvVideo,
+    H263Cif
+};
 enum class AudioCodec { None, Wmav2, Mp2, Libmp3lame, Libfaac, PcmS16le, LibamrNb };
 enum class Quality { Low, Normal, High };
 

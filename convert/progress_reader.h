@@ -12,7 +12,9 @@ public:
     // A "time=" is looked for only where it starts this far into a chunk at most.
     static constexpr int kLastMarkerOffset = 490;
 
-    explicit ProgressReader(int durationSeconds) : m_duration(durationSeconds) {}
+    explicit ProgressReader(int durationSeconds)
+        : m_duration(durationSeconds)
+    { }
 
     // Reads one chunk; returns the percentage to post, or -1 when this chunk posts nothing.
     int Feed(const char *data, int size);

@@ -73,9 +73,8 @@ bool ChildProcess::Start(const QString &program, const QStringList &arguments)
 
     // Everything the child needs is prepared here: between fork and exec only calls that are
     // safe in a copy of a threaded process may run.
-    const QString path = program.contains(QLatin1Char('/'))
-            ? program
-            : QStandardPaths::findExecutable(program);
+    const QString path
+        = program.contains(QLatin1Char('/')) ? program : QStandardPaths::findExecutable(program);
     if (path.isEmpty()) {
         m_startError = ENOENT;
         return false;
@@ -144,8 +143,7 @@ bool ChildProcess::Start(const QString &program, const QStringList &arguments)
     ::close(report[0]);
     if (n == static_cast<ssize_t>(sizeof execError)) {
         int status;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
         ::close(out[0]);
         m_startError = execError;
         return false;
@@ -206,8 +204,7 @@ bool ChildProcess::ReapIfEnded(bool block)
         return false;
     std::lock_guard<std::mutex> lock(m_mutex);
     int status = 0;
-    while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) { }
     m_reaped = true;
     if (WIFSIGNALED(status)) {
         m_ending = Ending::Signalled;

@@ -13,9 +13,11 @@ namespace {
 class QtDialogs : public Dialogs
 {
 public:
-    QStringList PickFiles(QWidget *parent, const QString &title, const QStringList &filters) override
+    QStringList PickFiles(QWidget *parent, const QString &title,
+                          const QStringList &filters) override
     {
-        return QFileDialog::getOpenFileNames(parent, title, QString(), filters.join(QStringLiteral(";;")));
+        return QFileDialog::getOpenFileNames(parent, title, QString(),
+                                             filters.join(QStringLiteral(";;")));
     }
 
     QString PickFolder(QWidget *parent, const QString &title) override
@@ -31,20 +33,29 @@ public:
         box.setText(text);
         box.setStandardButtons(QMessageBox::Ok);
         switch (icon) {
-        case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-        case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-        case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-        case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MessageIcon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case MessageIcon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MessageIcon::Warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MessageIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MessageIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
         }
         box.exec();
     }
 
     bool OpenUrl(const QString &urlOrPath) override
     {
-        const QUrl url = urlOrPath.startsWith(QLatin1Char('/'))
-                ? QUrl::fromLocalFile(urlOrPath)
-                : QUrl(urlOrPath, QUrl::StrictMode);
+        const QUrl url = urlOrPath.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(urlOrPath)
+                                                                : QUrl(urlOrPath, QUrl::StrictMode);
         return QDesktopServices::openUrl(url);
     }
 };

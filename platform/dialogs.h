@@ -18,13 +18,13 @@ public:
     // Files to open; an empty list means the user cancelled. `filters` holds Qt name filters
     // ("Mp3 Files(*.mp3) (*.mp3)"); the first one is preselected.
     virtual QStringList PickFiles(QWidget *parent, const QString &title, const QStringList &filters)
-            = 0;
+        = 0;
     // A folder; an empty text means the user cancelled.
     virtual QString PickFolder(QWidget *parent, const QString &title) = 0;
     // A message box with an OK button only.
     virtual void Message(QWidget *parent, const QString &text, const QString &caption,
                          MessageIcon icon)
-            = 0;
+        = 0;
     // Opens a local file or folder, or a link, with the desktop's handler; false when it cannot.
     virtual bool OpenUrl(const QString &urlOrPath) = 0;
 };

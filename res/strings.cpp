@@ -46,8 +46,8 @@ StringSet SystemStringSet()
 {
     const QLocale locale = QLocale::system();
     return locale.language() == QLocale::Chinese && locale.territory() == QLocale::China
-            ? StringSet::ChinesePrc
-            : StringSet::English;
+        ? StringSet::ChinesePrc
+        : StringSet::English;
 }
 
 void SetStringSetForTesting(StringSet set)

@@ -19,9 +19,10 @@ bool RunFfmpeg(const QStringList &arguments, QString *log)
 {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(Ffmpeg(), QStringList {QStringLiteral("-hide_banner"), QStringLiteral("-nostdin"),
-                                   QStringLiteral("-loglevel"), QStringLiteral("error")}
-                    + arguments);
+    p.start(Ffmpeg(),
+            QStringList {QStringLiteral("-hide_banner"), QStringLiteral("-nostdin"),
+                         QStringLiteral("-loglevel"), QStringLiteral("error")}
+                + arguments);
     if (!p.waitForFinished(120000)) {
         p.kill();
         p.waitForFinished();
@@ -38,13 +39,13 @@ bool Make(const QString &path, const Clip &clip, QString *log)
     if (clip.video) {
         args << QStringLiteral("-f") << QStringLiteral("lavfi") << QStringLiteral("-i")
              << QStringLiteral("testsrc=size=%1:rate=%2:duration=%3")
-                        .arg(clip.size, clip.frameRate, seconds);
+                    .arg(clip.size, clip.frameRate, seconds);
     }
     if (clip.audio) {
         args << QStringLiteral("-f") << QStringLiteral("lavfi") << QStringLiteral("-i")
              << QStringLiteral("sine=frequency=440:sample_rate=%1:duration=%2")
-                        .arg(clip.sampleRate)
-                        .arg(seconds);
+                    .arg(clip.sampleRate)
+                    .arg(seconds);
         if (clip.channels != 1)
             args << QStringLiteral("-ac") << QString::number(clip.channels);
     }
@@ -66,14 +67,14 @@ QString RunProbe(const QStringList &arguments)
 
 QStringList Streams(const QString &path)
 {
-    const QString out = RunProbe({QStringLiteral("-show_entries"),
-                                  QStringLiteral("stream=codec_type,codec_name"),
-                                  QStringLiteral("-of"), QStringLiteral("csv=p=0"), path});
+    const QString out
+        = RunProbe({QStringLiteral("-show_entries"), QStringLiteral("stream=codec_type,codec_name"),
+                    QStringLiteral("-of"), QStringLiteral("csv=p=0"), path});
     QStringList streams;
     for (const QString &line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const QStringList parts = line.trimmed().split(QLatin1Char(','));
         if (parts.size() >= 2)
-            streams << parts[1] + QLatin1Char(':') + parts[0];
+            streams << parts[0] + QLatin1Char(':') + parts[1];
     }
     return streams;
 }
@@ -89,7 +90,7 @@ double Duration(const QString &path)
     bool ok = false;
     const double d = RunProbe({QStringLiteral("-show_entries"), QStringLiteral("format=duration"),
                                QStringLiteral("-of"), QStringLiteral("csv=p=0"), path})
-                             .toDouble(&ok);
+                         .toDouble(&ok);
     return ok ? d : -1;
 }
 

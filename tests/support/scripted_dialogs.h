@@ -37,7 +37,8 @@ public:
     QList<Asked> asked;
     QStringList opened;
 
-    QStringList PickFiles(QWidget *parent, const QString &title, const QStringList &filters) override;
+    QStringList PickFiles(QWidget *parent, const QString &title,
+                          const QStringList &filters) override;
     QString PickFolder(QWidget *parent, const QString &title) override;
     void Message(QWidget *parent, const QString &text, const QString &caption,
                  MessageIcon icon) override;
