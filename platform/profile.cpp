@@ -51,6 +51,42 @@ FileText ReadWholeFile(const QString &path)
     return text;
 }
 
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool IsLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+// The parser files every key after a "[name" line without its ']' under a garbled section name;
+// such a line is kept as a comment instead, so the keys after it stay in the section before it.
+QByteArray CommentOutUnclosedSections(const QByteArray &bytes)
+{
+    QByteArray out;
+    out.reserve(bytes.size());
+    qsizetype lineStart = 0;
+    while (lineStart < bytes.size()) {
+        qsizetype lineEnd = lineStart;
+        while (lineEnd < bytes.size() && !IsLineEnd(bytes.at(lineEnd)))
+            ++lineEnd;
+        qsizetype first = lineStart;
+        while (first < lineEnd && IsBlank(bytes.at(first)))
+            ++first;
+        const QByteArrayView line(bytes.constData() + lineStart, lineEnd - lineStart);
+        if (first < lineEnd && bytes.at(first) == '[' && !line.contains(']'))
+            out.append(';');
+        qsizetype next = lineEnd;
+        while (next < bytes.size() && IsLineEnd(bytes.at(next)))
+            ++next;
+        out.append(bytes.constData() + lineStart, next - lineStart);
+        lineStart = next;
+    }
+    return out;
+}
+
 void Parse(CSimpleIniA &ini, QByteArray bytes)
 {
     ini.SetUnicode(true);
@@ -64,13 +100,9 @@ void Parse(CSimpleIniA &ini, QByteArray bytes)
     ini.SetAllowKeyOnly(false);
     // The parser stops at a NUL byte; treating it as a line break loads the rest of the file.
     bytes.replace('\0', '\n');
+    bytes = CommentOutUnclosedSections(bytes);
     bytes.append("\n[").append(kEndMarker).append("]\n");
     ini.LoadData(bytes.constData(), size_t(bytes.size()));
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
 }
 
 bool IsWrappedInQuotes(const QByteArray &bytes)
