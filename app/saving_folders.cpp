@@ -1,0 +1,144 @@
+#include "app/saving_folders.h"
+
+#include "platform/dialogs.h"
+
+#include <QAbstractItemDelegate>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QPointer>
+#include <QStyledItemDelegate>
+
+#include <utility>
+
+namespace {
+
+const QString kBrowseTitle = QStringLiteral("Browse for Target File Saving Folder");
+const QString kFolderMissing = QStringLiteral("The Folder not exist!");
+const QString kAppCaption = QStringLiteral("Kelvora");
+
+// Entries this short ("C:", "/") are not folders the list offers.
+constexpr int kShortestShownFolder = 3;
+
+// Gives the list's items a fixed height and leaves their look to the box's own delegate, which
+// the style picks (a menu-like one for most styles) and which ignores item size hints.
+class FixedHeightDelegate : public QAbstractItemDelegate
+{
+public:
+    FixedHeightDelegate(QAbstractItemDelegate *look, int height, QObject *parent)
+        : QAbstractItemDelegate(parent)
+        , m_look(look)
+        , m_height(height)
+    { }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        Look()->paint(painter, option, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = Look()->sizeHint(option, index);
+        size.setHeight(m_height);
+        return size;
+    }
+
+    bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
+                     const QModelIndex &index) override
+    {
+        return Look()->editorEvent(event, model, option, index);
+    }
+
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        return Look()->helpEvent(event, view, option, index);
+    }
+
+private:
+    QAbstractItemDelegate *Look() const
+    {
+        return m_look ? m_look.data() : const_cast<QStyledItemDelegate *>(&m_fallback);
+    }
+
+    QPointer<QAbstractItemDelegate> m_look;
+    QStyledItemDelegate m_fallback;
+    int m_height;
+};
+
+} // namespace
+
+SavingFolders::SavingFolders(QComboBox *box, Settings &settings, QString settingsPath,
+                             QWidget *dialogParent)
+    : m_box(box)
+    , m_settings(settings)
+    , m_settingsPath(std::move(settingsPath))
+    , m_dialogParent(dialogParent)
+{
+    QObject::connect(m_box, &QComboBox::activated, m_box, [this](int) { OnSelectionChange(); });
+}
+
+void SavingFolders::FillFolderList()
+{
+    QAbstractItemView *view = m_box->view();
+    if (!dynamic_cast<FixedHeightDelegate *>(view->itemDelegate()))
+        view->setItemDelegate(
+            new FixedHeightDelegate(view->itemDelegate(), kFolderItemHeight, m_box));
+    for (int i = kRecentFolderCount - 1; i >= 0; --i) {
+        const QString &folder = m_settings.folders[i];
+        if (folder.size() < kShortestShownFolder)
+            continue;
+        m_box->addItem(folder);
+    }
+    m_box->setCurrentIndex(m_box->count() - 1);
+    m_settings.currentFolder = m_box->currentText();
+}
+
+void SavingFolders::OnSelectionChange()
+{
+    m_settings.currentFolder = m_box->currentText();
+}
+
+void SavingFolders::AddRecentFolder(const QString &folder)
+{
+    int match = 0;
+    for (int k = 1; k <= kRecentFolderCount && !match; ++k) {
+        if (folder == m_settings.folders[k - 1])
+            match = k;
+    }
+    if (match) {
+        // With short entries left out of the list this may miss the matching item, or point
+        // before the first one and leave nothing selected.
+        m_box->setCurrentIndex(qMax(m_box->count() - match, -1));
+    } else {
+        if (m_box->count() == kRecentFolderCount)
+            m_box->removeItem(0);
+        for (int i = kRecentFolderCount - 1; i > 0; --i)
+            m_settings.folders[i] = m_settings.folders[i - 1];
+        m_settings.folders[0] = folder;
+        m_box->addItem(folder);
+        m_box->setCurrentIndex(m_box->count() - 1);
+        SaveSettings(m_settings, m_settingsPath);
+    }
+    m_settings.currentFolder = m_box->currentText();
+}
+
+void SavingFolders::Browse()
+{
+    QString folder = CurrentDialogs().PickFolder(m_dialogParent, kBrowseTitle);
+    if (folder.isEmpty())
+        return;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    AddRecentFolder(folder);
+}
+
+void SavingFolders::OpenFolder()
+{
+    const QString folder = m_box->currentText();
+    // The desktop's opener may report success for a path that is not there, so look first.
+    if (folder.isEmpty() || !QFileInfo(folder).isDir() || !CurrentDialogs().OpenUrl(folder))
+        CurrentDialogs().Message(m_dialogParent, kFolderMissing, kAppCaption,
+                                 MessageIcon::Critical);
+}

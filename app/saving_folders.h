@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/settings.h"
+
+#include <QString>
+
+class QComboBox;
+class QWidget;
+
+// The saving-folder controls of the main window: the drop-down list of recent folders, Browse and
+// Open Folder. The list shows the oldest folder at the top and the newest at the bottom; the
+// selected item is the folder conversions write into (settings.currentFolder).
+class SavingFolders
+{
+public:
+    // `box`, `settings` and `dialogParent` must outlive this object. A user's choice in `box`
+    // reaches OnSelectionChange through the box's activated signal. `settingsPath` is where a new
+    // recent folder is saved at once; empty: nothing is written.
+    SavingFolders(QComboBox *box, Settings &settings, QString settingsPath, QWidget *dialogParent);
+
+    // Fills the list from the recent folders (items 17 pixels high; Fivth at the top to First at
+    // the bottom, folders of two characters or fewer left out), selects the last item and makes
+    // it the current folder.
+    void FillFolderList();
+    // The current folder becomes the text of the selected item; nothing is written.
+    void OnSelectionChange();
+    // Makes `folder` (ending with "/") the current folder: a folder already among the five is
+    // selected where it is; a new one becomes First, is appended at the bottom (the oldest leaves
+    // the list when it holds five), is selected, and the settings are saved at once.
+    void AddRecentFolder(const QString &folder);
+    // Asks for a folder ("Browse for Target File Saving Folder"); cancelling does nothing.
+    void Browse();
+    // Opens the folder shown in the list in the desktop's file manager; "The Folder not exist!"
+    // when it does not exist or cannot be opened.
+    void OpenFolder();
+
+private:
+    QComboBox *m_box;
+    Settings &m_settings;
+    QString m_settingsPath;
+    QWidget *m_dialogParent;
+};
+
+constexpr int kFolderItemHeight = 17;
