@@ -154,10 +154,10 @@ class TestProbe : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void usableFiles_data();
-    void usableFiles();
-    void unusableFiles_data();
-    void unusableFiles();
+    void generatedFiles_data();
+    void generatedFiles();
+    void ungeneratedFiles_data();
+    void ungeneratedFiles();
     void pathsAreTakenAsTheyAre_data();
     void pathsAreTakenAsTheyAre();
     void unconvertibleVideoCodec_data();
@@ -176,7 +176,7 @@ void TestProbe::initTestCase()
     folder_ = dir_.path() + QLatin1Char('/');
 }
 
-void TestProbe::usableFiles_data()
+void TestProbe::generatedFiles_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<Steps>("steps"); // converter runs; "%d/" is the test folder, "%o" the file
@@ -189,8 +189,10 @@ void TestProbe::usableFiles_data()
     QTest::addColumn<int>("sampleRate");
     QTest::addColumn<int>("channels");
     QTest::addColumn<qint64>("duration");
+    QTest::addColumn<QByteArray>("relabel"); // "old>new": a codec tag rewritten in the file
 
     const int ready = int(ProbeOutcome::Ready);
+    const int unknown = int(ProbeOutcome::UnknownFormat);
     const int audioOnly = int(ProbeOutcome::AudioOnly);
     const int videoOnly = int(ProbeOutcome::VideoOnly);
 
@@ -199,26 +201,39 @@ void TestProbe::usableFiles_data()
         << Steps {VideoInput("320x240", "25") + AudioInput(44100)
                   + Args("-ac 2 -c:v libx264 -c:a aac -shortest %o")}
         << ready << "h264"
-        << "aac" << 320 << 240 << 25.0f << 44100 << 2 << qint64(2);
+        << "aac" << 320 << 240 << 25.0f << 44100 << 2 << qint64(2) << QByteArray();
     QTest::newRow("avi, mpeg4 and mp3, 30000/1001 fps")
         << "b.avi"
         << Steps {VideoInput("640x480", "30000/1001", 3.5) + AudioInput(48000, 3.5)
                   + Args("-c:v mpeg4 -c:a libmp3lame %o")}
         << ready << "mpeg4"
-        << "mp3" << 640 << 480 << float(30000.0 / 1001.0) << 48000 << 1 << qint64(3);
-    QTest::newRow("wmv, wmv2 and wma") << "c.wmv"
-                                       << Steps {VideoInput("352x288", "15") + AudioInput(22050)
-                                                 + Args("-ac 2 -c:v wmv2 -c:a wmav2 %o")}
-                                       << ready << "wmv2"
-                                       << "wmav2" << 352 << 288 << 15.0f << 22050 << 2 << qint64(2);
+        << "mp3" << 640 << 480 << float(30000.0 / 1001.0) << 48000 << 1 << qint64(3)
+        << QByteArray();
+    QTest::newRow("wmv, wmv2 and wma")
+        << "c.wmv"
+        << Steps {VideoInput("352x288", "15") + AudioInput(22050)
+                  + Args("-ac 2 -c:v wmv2 -c:a wmav2 %o")}
+        << ready << "wmv2"
+        << "wmav2" << 352 << 288 << 15.0f << 22050 << 2 << qint64(2) << QByteArray();
     QTest::newRow("RealVideo 2 is convertible")
         << "d.rm"
         << Steps {VideoInput("176x144", "25") + AudioInput(44100) + Args("-c:v rv20 -c:a ac3 %o")}
         << ready << "rv20"
-        << "ac3" << 176 << 144 << 25.0f << 44100 << 1 << qint64(2);
+        << "ac3" << 176 << 144 << 25.0f << 44100 << 1 << qint64(2) << QByteArray();
+    // No encoder writes RealVideo 3 or 4; a RealVideo 2 file relabelled is one to the library.
+    const Steps realVideo {VideoInput("176x144", "25") + AudioInput(44100)
+                           + Args("-c:v rv20 -c:a ac3 %o")};
+    QTest::newRow("RealVideo 3 is refused, fields filled")
+        << "rv30.rm" << realVideo << unknown << "rv30"
+        << "ac3" << 176 << 144 << 25.0f << 44100 << 1 << qint64(2)
+        << QByteArray("VIDORV20>VIDORV30");
+    QTest::newRow("RealVideo 4 is refused, fields filled")
+        << "rv40.rm" << realVideo << unknown << "rv40"
+        << "ac3" << 176 << 144 << 25.0f << 44100 << 1 << qint64(2)
+        << QByteArray("VIDORV20>VIDORV40");
     QTest::newRow("mp3") << "e.mp3" << Steps {AudioInput(44100) + Args("-ac 2 %o")} << audioOnly
                          << ""
-                         << "mp3" << 0 << 0 << 0.0f << 44100 << 2 << qint64(2);
+                         << "mp3" << 0 << 0 << 0.0f << 44100 << 2 << qint64(2) << QByteArray();
     QTest::newRow("mp3 with a cover picture")
         << "f.mp3"
         << Steps {VideoInput("64x48", "25") + Args("-frames:v 1 %d/cover.png"),
@@ -226,27 +241,27 @@ void TestProbe::usableFiles_data()
                   Args("-i %d/plain.mp3 -i %d/cover.png -map 0 -map 1 -c copy "
                        "-disposition:v attached_pic %o")}
         << audioOnly << ""
-        << "mp3" << 0 << 0 << 0.0f << 32000 << 1 << qint64(2);
+        << "mp3" << 0 << 0 << 0.0f << 32000 << 1 << qint64(2) << QByteArray();
     QTest::newRow("two audio streams, the first counts")
         << "g.mka"
         << Steps {AudioInput(22050) + AudioInput(48000)
                   + Args("-map 0 -map 1 -ac:1 2 -c:a:0 flac -c:a:1 libvorbis %o")}
         << audioOnly << ""
-        << "flac" << 0 << 0 << 0.0f << 22050 << 1 << qint64(2);
+        << "flac" << 0 << 0 << 0.0f << 22050 << 1 << qint64(2) << QByteArray();
     QTest::newRow("video only") << "h.mp4"
                                 << Steps {VideoInput("160x120", "30000/1001")
                                           + Args("-c:v mpeg4 %o")}
                                 << videoOnly << "mpeg4"
                                 << "" << 160 << 120 << float(30000.0 / 1001.0) << 0 << 0
-                                << qint64(2);
+                                << qint64(2) << QByteArray();
     // A raw stream has no container duration: the library's no-value marker, cut to 32 bits.
     QTest::newRow("raw h264, duration unknown")
         << "i.h264" << Steps {VideoInput("128x96", "25") + Args("-c:v libx264 %o")} << videoOnly
         << "h264"
-        << "" << 128 << 96 << 25.0f << 0 << 0 << qint64(qint32(2217714954u));
+        << "" << 128 << 96 << 25.0f << 0 << 0 << qint64(qint32(2217714954u)) << QByteArray();
 }
 
-void TestProbe::usableFiles()
+void TestProbe::generatedFiles()
 {
     QFETCH(QString, file);
     QFETCH(Steps, steps);
@@ -259,6 +274,7 @@ void TestProbe::usableFiles()
     QFETCH(int, sampleRate);
     QFETCH(int, channels);
     QFETCH(qint64, duration);
+    QFETCH(QByteArray, relabel);
 
     const QString path = folder_ + file;
     for (QStringList step : steps) {
@@ -267,9 +283,23 @@ void TestProbe::usableFiles()
         QString log;
         QVERIFY2(testmedia::RunFfmpeg(step, &log), qPrintable(log));
     }
+    if (!relabel.isEmpty()) {
+        const QList<QByteArray> tags = relabel.split('>');
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QByteArray bytes = f.readAll();
+        QCOMPARE(bytes.count(tags[0]), 1);
+        bytes.replace(tags[0], tags[1]);
+        QVERIFY(f.seek(0));
+        QCOMPARE(f.write(bytes), bytes.size());
+    }
 
     MediaInfo info = Filled();
-    QCOMPARE(int(ProbeMedia(folder_, file, info)), outcome);
+    StderrCapture capture;
+    const ProbeOutcome result = ProbeMedia(folder_, file, info);
+    const QByteArray printed = capture.Restore();
+    QVERIFY2(printed.isEmpty(), printed.constData());
+    QCOMPARE(int(result), outcome);
     QCOMPARE(int(info.outcome), outcome);
     QCOMPARE(CodecName(info.videoCodecId), videoCodec);
     QCOMPARE(CodecName(info.audioCodecId), audioCodec);
@@ -283,7 +313,7 @@ void TestProbe::usableFiles()
     QCOMPARE(info.audioBitRate, FfprobeBitRate(path, QStringLiteral("a:0")));
 }
 
-void TestProbe::unusableFiles_data()
+void TestProbe::ungeneratedFiles_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("outcome");
@@ -303,7 +333,7 @@ void TestProbe::unusableFiles_data()
     QTest::newRow("/dev/zero") << "zero" << openFailed;
 }
 
-void TestProbe::unusableFiles()
+void TestProbe::ungeneratedFiles()
 {
     QFETCH(QString, kind);
     QFETCH(int, outcome);
