@@ -156,8 +156,8 @@ private Q_SLOTS:
     void initTestCase();
     void generatedFiles_data();
     void generatedFiles();
-    void ungeneratedFiles_data();
-    void ungeneratedFiles();
+    void unusableFiles_data();
+    void unusableFiles();
     void pathsAreTakenAsTheyAre_data();
     void pathsAreTakenAsTheyAre();
     void unconvertibleVideoCodec_data();
@@ -313,7 +313,7 @@ void TestProbe::generatedFiles()
     QCOMPARE(info.audioBitRate, FfprobeBitRate(path, QStringLiteral("a:0")));
 }
 
-void TestProbe::ungeneratedFiles_data()
+void TestProbe::unusableFiles_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("outcome");
@@ -333,7 +333,7 @@ void TestProbe::ungeneratedFiles_data()
     QTest::newRow("/dev/zero") << "zero" << openFailed;
 }
 
-void TestProbe::ungeneratedFiles()
+void TestProbe::unusableFiles()
 {
     QFETCH(QString, kind);
     QFETCH(int, outcome);
