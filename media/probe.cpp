@@ -1,0 +1,154 @@
+#include "media/probe.h"
+
+#include <QFile>
+
+#include <cstdint>
+#include <sys/stat.h>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/dict.h>
+#include <libavutil/log.h>
+}
+
+namespace {
+
+// The library writes its complaints about broken files to the console; the outcome already
+// says everything the program needs.
+void SilenceLibraryOnce()
+{
+    static const bool silenced = [] {
+        av_log_set_level(AV_LOG_QUIET);
+        return true;
+    }();
+    Q_UNUSED(silenced);
+}
+
+// Only regular files are media files here: opening a FIFO waits for a writer forever and a
+// device such as /dev/zero never ends, so both are refused before the library sees them.
+bool IsRegularFile(const QByteArray &path)
+{
+    struct stat st;
+    return ::stat(path.constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+class InputCloser
+{
+public:
+    explicit InputCloser(AVFormatContext *&context)
+        : context_(context)
+    { }
+    ~InputCloser() { avformat_close_input(&context_); }
+    InputCloser(const InputCloser &) = delete;
+    InputCloser &operator=(const InputCloser &) = delete;
+
+private:
+    AVFormatContext *&context_;
+};
+
+// A stream with the attached-picture disposition is a cover image inside an audio file, not
+// a video stream.
+bool IsVideo(const AVStream *stream)
+{
+    return stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO
+        && !(stream->disposition & AV_DISPOSITION_ATTACHED_PIC);
+}
+
+bool IsAudio(const AVStream *stream)
+{
+    return stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
+}
+
+qint32 Low32(int64_t value)
+{
+    return static_cast<qint32>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
+}
+
+} // namespace
+
+bool IsUnconvertibleVideoCodec(int codecId)
+{
+    return codecId == AV_CODEC_ID_RV30 || codecId == AV_CODEC_ID_RV40;
+}
+
+ProbeOutcome ProbeMedia(const QString &folder, const QString &name, MediaInfo &info)
+{
+    info = MediaInfo();
+    SilenceLibraryOnce();
+
+    const QByteArray path = QFile::encodeName(folder + name);
+    if (path.isEmpty() || path.contains('\0') || !IsRegularFile(path)) {
+        info.outcome = ProbeOutcome::OpenFailed;
+        return info.outcome;
+    }
+
+    // The "file:" prefix keeps a name such as "pipe:0" or "http://..." from being taken for
+    // another protocol, and the whitelist keeps playlists and references inside a local file
+    // from reaching the network or a device while a file is merely being looked at.
+    const QByteArray url = QByteArrayLiteral("file:") + path;
+    AVDictionary *options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    AVFormatContext *context = nullptr;
+    const int opened = avformat_open_input(&context, url.constData(), nullptr, &options);
+    av_dict_free(&options);
+    if (opened != 0) {
+        info.outcome = ProbeOutcome::OpenFailed;
+        return info.outcome;
+    }
+    InputCloser closer(context);
+
+    if (avformat_find_stream_info(context, nullptr) < 0) {
+        info.outcome = ProbeOutcome::UnknownFormat;
+        return info.outcome;
+    }
+
+    const AVStream *video = nullptr;
+    const AVStream *audio = nullptr;
+    for (unsigned i = 0; i < context->nb_streams && !video; ++i) {
+        if (IsVideo(context->streams[i]))
+            video = context->streams[i];
+    }
+    for (unsigned i = 0; i < context->nb_streams && !audio; ++i) {
+        if (IsAudio(context->streams[i]))
+            audio = context->streams[i];
+    }
+
+    if (!video && !audio) {
+        info.outcome = ProbeOutcome::NoStreams;
+        return info.outcome;
+    }
+    if (video)
+        info.videoCodecId = video->codecpar->codec_id;
+    if (audio)
+        info.audioCodecId = audio->codecpar->codec_id;
+    if (video && audio)
+        info.outcome = ProbeOutcome::Ready;
+    else if (video)
+        info.outcome = ProbeOutcome::VideoOnly;
+    else
+        info.outcome = ProbeOutcome::AudioOnly;
+    if (IsUnconvertibleVideoCodec(info.videoCodecId))
+        info.outcome = ProbeOutcome::UnknownFormat;
+
+    // Integer division truncates toward zero; the unknown-duration marker and negative
+    // durations keep their low 32 bits so that the duration text reads "Unknown" for them.
+    info.durationSeconds = Low32(context->duration / 1000000);
+
+    if (audio) {
+        const AVCodecParameters *par = audio->codecpar;
+        info.audioBitRate = Low32(par->bit_rate);
+        info.channels = par->ch_layout.nb_channels;
+        info.sampleRate = par->sample_rate;
+    }
+    if (video) {
+        const AVCodecParameters *par = video->codecpar;
+        const AVRational rate = video->r_frame_rate;
+        // A rate the library could not guess comes as 0/0; it is shown as no rate, not NaN.
+        info.frameRate = rate.den != 0 ? float(double(rate.num) / double(rate.den)) : 0.0f;
+        info.height = par->height;
+        info.width = par->width;
+        info.videoBitRate = Low32(par->bit_rate);
+    }
+    return info.outcome;
+}

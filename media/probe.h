@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Whether a probed file can be converted, and if not, why.
+enum class ProbeOutcome : qint32 {
+    Ready = 0, // at least one video and one audio stream
+    UnknownFormat = 1, // stream information unreadable, or a video codec the converter refuses
+    NoStreams = 2, // opened, but neither video nor audio
+    AudioOnly = 3,
+    VideoOnly = 4,
+    OpenFailed = 5, // missing, unreadable, not a regular file, or not a known container
+};
+
+// What one probe learns about a file. The video fields come from the first video stream, the
+// audio fields from the first audio stream; a field with nothing to report is zero.
+struct MediaInfo
+{
+    qint32 videoCodecId = 0; // AVCodecID
+    qint32 audioCodecId = 0; // AVCodecID
+    ProbeOutcome outcome = ProbeOutcome::Ready;
+    qint32 durationSeconds = 0; // container duration, whole seconds; see ProbeMedia
+    qint32 width = 0;
+    qint32 height = 0;
+    qint32 videoBitRate = 0; // bits per second
+    float frameRate = 0; // frames per second
+    qint32 audioBitRate = 0; // bits per second
+    qint32 channels = 0;
+    qint32 sampleRate = 0; // Hz
+};
+
+// Opens `folder` + `name` (the folder ends with "/", nothing is inserted between them) and fills
+// `info`, which is reset first. Returns `info.outcome`. Prints nothing and never throws.
+//
+// `durationSeconds` keeps the low 32 bits of the container duration in whole seconds, so a
+// duration the library does not know arrives as a huge value that FormatDuration shows as
+// "Unknown". When the file cannot be opened, its stream information cannot be read or it has no
+// audio or video stream, only `outcome` is set.
+ProbeOutcome ProbeMedia(const QString &folder, const QString &name, MediaInfo &info);
+
+// True for a video codec that the converter cannot read (RealVideo 3 and 4): a file whose first
+// video stream uses it is reported as UnknownFormat, with every other field filled.
+bool IsUnconvertibleVideoCodec(int codecId);
