@@ -411,12 +411,10 @@ void CMenuEx::RefreshPopup()
             tagMENUITEM &record = *items[p];
             if (id == MenuTemplateItem::kSubmenuId)
                 continue;
-            // A text changed through the QAction itself is taken over; the width is the one
-            // measured when the record was made.
-            if (text == record.text || !RecordOf(action)) {
-                record.text = text;
-                record.action = action;
-            }
+            // A QAction reads back the text it shows, so a different text was set on the action
+            // itself: it is taken over. The width stays the one measured for the record.
+            record.text = text;
+            record.action = action;
             continue;
         }
 
@@ -443,8 +441,14 @@ void CMenuEx::RefreshPopup()
         record->action = action;
         items.insert(items.begin() + p, std::move(record));
     }
-    if (ItemCount() > n)
+    if (ItemCount() > n) {
+        // Releasing a submenu removes its entry from the visible popup, which measures its items
+        // again: the array must already be in its final state by then.
+        std::vector<std::unique_ptr<tagMENUITEM>> released(
+                std::make_move_iterator(items.begin() + n), std::make_move_iterator(items.end()));
         items.erase(items.begin() + n, items.end());
+        ReleaseRecords(std::move(released));
+    }
 }
 
 void CMenuEx::Clear()
@@ -452,14 +456,20 @@ void CMenuEx::Clear()
     normalImages.reset();
     disabledImages.reset();
     selectedImages.reset();
-    for (std::unique_ptr<tagMENUITEM> &record : items) {
+    std::vector<std::unique_ptr<tagMENUITEM>> released;
+    released.swap(items);
+    ReleaseRecords(std::move(released));
+    delete bar;
+    delete menu;
+}
+
+void CMenuEx::ReleaseRecords(std::vector<std::unique_ptr<tagMENUITEM>> records)
+{
+    for (std::unique_ptr<tagMENUITEM> &record : records) {
         if (record->submenu)
             record->submenu->Clear();
         record.reset();
     }
-    items.clear();
-    delete bar;
-    delete menu;
 }
 
 void CMenuEx::SetImageLists(std::shared_ptr<const MenuImageList> normal,

@@ -120,6 +120,7 @@ private:
     QWidget *Host() const;
     const tagMENUITEM *RecordOf(const QAction *action) const;
     std::unique_ptr<tagMENUITEM> MakeRecord(const MenuTemplateItem &item);
+    static void ReleaseRecords(std::vector<std::unique_ptr<tagMENUITEM>> records);
     void Dispatch(int commandId);
     void CollectActions(int id, QList<QAction *> *found) const;
 
