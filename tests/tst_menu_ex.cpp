@@ -30,6 +30,8 @@ private Q_SLOTS:
     void popupGeometry();
     void grabbedPopup_data();
     void grabbedPopup();
+    void submenuArrow_data();
+    void submenuArrow();
     void refreshPopup_data();
     void refreshPopup();
     void reloadReleasesFirst_data();
@@ -509,6 +511,42 @@ void TestMenuEx::grabbedPopup()
     const QImage image = popup->grab().toImage();
     const QRect item = popup->actionGeometry(menu.FindAction(sampleId));
     QCOMPARE(image.pixelColor(item.topLeft() + at), expected);
+}
+
+void TestMenuEx::submenuArrow_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<bool>("arrow");
+
+    QTest::newRow("submenu entry") << "Convert" << false << true;
+    QTest::newRow("active submenu entry") << "Convert" << true << true;
+    QTest::newRow("command") << "Remove" << false << false;
+    QTest::newRow("active command") << "Remove" << true << false;
+}
+
+void TestMenuEx::submenuArrow()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, active);
+    QFETCH(bool, arrow);
+
+    CMenuEx menu;
+    QVERIFY(menu.LoadFromResource(IDR_LIST_MENU));
+    QMenu *popup = menu.Item(0)->submenu->popup();
+    popup->popup(QPoint(60, 60));
+    QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), 5000);
+    QAction *action = ActionByText(popup, entry);
+    QVERIFY(action);
+    if (active)
+        popup->setActiveAction(action);
+
+    // The arrow sits in the 15 pixels a submenu entry is wider, inside the frame.
+    const QImage image = popup->grab().toImage();
+    const QRect item = popup->actionGeometry(action);
+    const QRect band(item.right() - 14, item.top() + 2, 14, item.height() - 4);
+    const QColor paper = active ? kFill : Background();
+    QCOMPARE(CountColor(image, band, paper) < band.width() * band.height(), arrow);
 }
 
 void TestMenuEx::refreshPopup_data()
