@@ -103,7 +103,8 @@ public:
     QMenuBar *menuBar() const { return bar; }
     QMenu *popup() const { return menu; }
 
-    // Commands chosen in this menu or any of its submenus arrive here by id.
+    // Commands chosen in this menu or any of its submenus arrive here by id. Only the topmost
+    // menu's handler is called: submenus pass their commands up.
     void SetCommandHandler(std::function<void(int)> handler);
     // The first command action with `id` at any depth, or nullptr.
     QAction *FindAction(int id) const;
