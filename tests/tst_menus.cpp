@@ -1,0 +1,144 @@
+#include "res/menus.h"
+#include "res/resource.h"
+
+#include <QtTest>
+
+// The menu templates: every text (trailing blanks included), id and order of the three menus.
+class TestMenus : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void entries_data();
+    void entries();
+    void unknownResource_data();
+    void unknownResource();
+};
+
+namespace {
+
+// One "text|id" line per entry of the popup reached from the template's top level by `path`
+// (indices of submenu entries).
+QStringList Describe(int resourceId, const QList<int> &path)
+{
+    const std::vector<MenuTemplateItem> *items = MenuTemplate(resourceId);
+    if (!items)
+        return {QStringLiteral("no template")};
+    for (int index : path) {
+        if (index >= int(items->size()) || items->at(index).id != MenuTemplateItem::kSubmenuId)
+            return {QStringLiteral("no submenu at %1").arg(index)};
+        items = &items->at(index).children;
+    }
+    QStringList lines;
+    for (const MenuTemplateItem &item : *items) {
+        lines << QStringLiteral("%1|%2").arg(item.text).arg(item.id);
+        if (item.id != MenuTemplateItem::kSubmenuId && !item.children.empty())
+            lines << QStringLiteral("children under a command");
+        if (item.grayed || item.checked)
+            lines << QStringLiteral("state set");
+    }
+    return lines;
+}
+
+} // namespace
+
+void TestMenus::entries_data()
+{
+    QTest::addColumn<int>("resourceId");
+    QTest::addColumn<QList<int>>("path");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("main bar") << IDR_MAIN_MENU << QList<int> {}
+                              << QStringList {"&File |-1", "&Convertion|-1", "&Help|-1"};
+    QTest::newRow("main File")
+        << IDR_MAIN_MENU << QList<int> {0}
+        << QStringList {
+               "Add Files|32781",  "Add Folder|32778", "|0", "Remove|32800",
+               "Remove All|32801", "Select All|32802", "|0", "E&xit                  |32772"};
+    QTest::newRow("main Convertion")
+        << IDR_MAIN_MENU << QList<int> {1}
+        << QStringList {"Convert All|32774", "Convert Selected Files|32814", "|0",
+                        "Stop Current Convertion|32809", "Stop All Convertion|32810"};
+    QTest::newRow("main Help") << IDR_MAIN_MENU << QList<int> {2}
+                               << QStringList {"Help(F1)|57670", "|0", "&About Kelvora     |32776"};
+
+    QTest::newRow("list top") << IDR_LIST_MENU << QList<int> {} << QStringList {"List|-1"};
+    QTest::newRow("list popup") << IDR_LIST_MENU << QList<int> {0}
+                                << QStringList {"Add Files          |32791",
+                                                "Add Folder|32790",
+                                                "|0",
+                                                "Check All|32802",
+                                                "Remove|32797",
+                                                "Remove All Files|32796",
+                                                "|0",
+                                                "Convert|-1",
+                                                "|0",
+                                                "Properties|32786"};
+    QTest::newRow("list Convert") << IDR_LIST_MENU << QList<int> {0, 7}
+                                  << QStringList {"Convert Selected Files|32792",
+                                                  "Convert All Listed Files|32793", "|0",
+                                                  "Skip Current Convertion|32811",
+                                                  "Stop All Convertion|32812"};
+
+    QTest::newRow("preset top") << IDR_PRESET_MENU << QList<int> {} << QStringList {"Solution|-1"};
+    QTest::newRow("preset groups")
+        << IDR_PRESET_MENU << QList<int> {0}
+        << QStringList {"General Video|-1", "|0", "General Audio|-1", "|0",
+                        "Mobile Phone|-1",  "|0", "Apple iPod|-1",    "|0",
+                        "Apple iPhone|-1",  "|0", "Sony PSP/PS3|-1",  "|0"};
+    QTest::newRow("preset General Video")
+        << IDR_PRESET_MENU << QList<int> {0, 0}
+        << QStringList {"WMV - Windows Media Video (*.wmv)|32859",
+                        "Divx Video (*.avi)|32845",
+                        "ASF - Advanced Streaming Format (*.asf)|32847",
+                        "MPEG1 Movie (*.mpg)|32848",
+                        "MPEG2 Movie (*.vob)|32857",
+                        "MPEG4 Movie (*.mp4)|32858"};
+    QTest::newRow("preset General Audio") << IDR_PRESET_MENU << QList<int> {0, 2}
+                                          << QStringList {"WMA - Windows Media Audio (*.wma)|32844",
+                                                          "Mp3 - Mpeg Audio Layer3 (*.mp3)|32863"};
+    QTest::newRow("preset Mobile Phone")
+        << IDR_PRESET_MENU << QList<int> {0, 4}
+        << QStringList {"3GPP  (*.3gp)|32866", "3GPP2 (*.3g2)|32867",
+                        "BlackBerry 3GP (*.3gp)|32865"};
+    QTest::newRow("preset Apple iPod") << IDR_PRESET_MENU << QList<int> {0, 6}
+                                       << QStringList {"iPod - High Quarlity (*.mp4)|32856",
+                                                       "iPod - Normal Quarlity (*.mp4)|32855",
+                                                       "iPod - Low Quarlity (*.mp4)|32854"};
+    QTest::newRow("preset Apple iPhone") << IDR_PRESET_MENU << QList<int> {0, 8}
+                                         << QStringList {"iPhone - High Quarlity (*.mp4)|32851",
+                                                         "iPhone - Normal Quarlity (*.mp4)|32852",
+                                                         "iPhone - Low Quarlity (*.mp4)|32853"};
+    QTest::newRow("preset Sony PSP/PS3")
+        << IDR_PRESET_MENU << QList<int> {0, 10}
+        << QStringList {
+               "PSP - High Quarlity (*.mp4)|32831",   "PSP - Normal Quarlity (*.mp4)|32832",
+               "PSP - Low Quarlity (*.mp4)|32833",    "PS3 - High Quarlity (*.mp4)|32834",
+               "PS3 - Normal Quarlity (*.mp4)|32835", "PS3 - Low Quarlity (*.mp4)|32836"};
+}
+
+void TestMenus::entries()
+{
+    QFETCH(int, resourceId);
+    QFETCH(QList<int>, path);
+    QFETCH(QStringList, expected);
+    QCOMPARE(Describe(resourceId, path), expected);
+}
+
+void TestMenus::unknownResource_data()
+{
+    QTest::addColumn<int>("resourceId");
+    QTest::newRow("zero") << 0;
+    QTest::newRow("toolbar layout") << IDR_TOOLBAR;
+    QTest::newRow("dialog layout") << IDD_KELVORA_DIALOG;
+    QTest::newRow("negative") << -130;
+}
+
+void TestMenus::unknownResource()
+{
+    QFETCH(int, resourceId);
+    QCOMPARE(MenuTemplate(resourceId), nullptr);
+}
+
+QTEST_APPLESS_MAIN(TestMenus)
+#include "tst_menus.moc"
