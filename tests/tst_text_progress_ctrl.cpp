@@ -166,36 +166,23 @@ void TestTextProgressCtrl::drawing()
     QCOMPARE(green, greenColumns);
 
     // Over green the caption blends red into green (no blue), over white into white (full red,
-    // equal green and blue); where the strokes are, red clearly wins.
+    // equal green and blue); where the strokes are, red clearly wins. A frame is black.
     int red = -255;
-    for (int y = client.top(); y <= client.bottom(); ++y) {
-        for (int x = client.left(); x <= client.right(); ++x) {
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
             const QRgb pixel = shown.pixel(x, y);
-            if (x < client.left() + greenColumns)
-                QVERIFY2(qBlue(pixel) == 0, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-            else
-                QVERIFY2(qRed(pixel) == 255 && qGreen(pixel) == qBlue(pixel),
-                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            const bool right = !client.contains(x, y) ? pixel == kBlack
+                : x < client.left() + greenColumns
+                ? qBlue(pixel) == 0
+                : qRed(pixel) == 255 && qGreen(pixel) == qBlue(pixel);
+            QVERIFY2(right, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             red = qMax(red, qRed(pixel) - qGreen(pixel));
         }
     }
     QVERIFY2(red >= 128, qPrintable(QString::number(red)));
 
-    if (border) {
-        for (int x = 0; x < shown.width(); ++x) {
-            QCOMPARE(shown.pixel(x, 0), kBlack);
-            QCOMPARE(shown.pixel(x, shown.height() - 1), kBlack);
-        }
-        for (int y = 0; y < shown.height(); ++y) {
-            QCOMPARE(shown.pixel(0, y), kBlack);
-            QCOMPARE(shown.pixel(shown.width() - 1, y), kBlack);
-        }
-    }
-
-    const QImage expected = Reference(bar->size(), border, lower, upper, position, text);
-    QCOMPARE(shown, expected);
-    const QImage other = Reference(bar->size(), border, lower, upper, position, text + "!");
-    QVERIFY(shown != other);
+    QCOMPARE(shown, Reference(bar->size(), border, lower, upper, position, text));
+    QVERIFY(shown != Reference(bar->size(), border, lower, upper, position, text + "!"));
 }
 
 void TestTextProgressCtrl::percentageReading_data()
@@ -407,14 +394,13 @@ void TestTextProgressCtrl::memDc()
             QCOMPARE(target.pixel(rect.center()), qRgb(0, 0, 255));
     }
 
+    const QRect painted = buffered ? rect : target.rect();
+    const QRect corner = QRect(rect.topLeft(), QSize(2, 2)) & painted;
     for (int y = 0; y < target.height(); ++y) {
         for (int x = 0; x < target.width(); ++x) {
-            QRgb expected = qRgb(0, 0, 255);
-            if (!buffered || rect.contains(x, y))
-                expected = qRgb(255, 0, 0);
-            if (QRect(rect.topLeft(), QSize(2, 2)).contains(x, y)
-                && (!buffered || rect.contains(x, y)))
-                expected = qRgb(0, 255, 0);
+            const QRgb expected = corner.contains(x, y) ? qRgb(0, 255, 0)
+                : painted.contains(x, y)                ? qRgb(255, 0, 0)
+                                                        : qRgb(0, 0, 255);
             QVERIFY2(target.pixel(x, y) == expected,
                      qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
         }

@@ -104,9 +104,12 @@ void CTextProgressCtrl::paintEvent(QPaintEvent *event)
         return;
 
     const QRect client = ClientRect();
+    const QRect area = event->rect() & client;
+    if (area.isEmpty())
+        return;
     const double fraction = Fraction();
 
-    CMemDC dc(&painter, event->rect() & client);
+    CMemDC dc(&painter, area);
     QPainter *p = dc.Painter();
 
     // The bar writes in its application window's font, only lighter.
