@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -95,6 +96,8 @@ private Q_SLOTS:
     void barsDestroyedWithTheList();
     void manyRows_data();
     void manyRows();
+    void selection_data();
+    void selection();
 };
 
 void TestDragDropListCtrl::operations_data()
@@ -374,6 +377,57 @@ void TestDragDropListCtrl::manyRows()
     QVERIFY(BarWidgets(list).isEmpty());
     list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum() / 2);
     QCOMPARE(list->ProgressSlotCount(), 1);
+}
+
+void TestDragDropListCtrl::selection_data()
+{
+    QTest::addColumn<Qt::KeyboardModifier>("modifier");
+    QTest::addColumn<QList<int>>("selectedRows");
+
+    QTest::newRow("click") << Qt::NoModifier << QList<int> {3};
+    QTest::newRow("control click") << Qt::ControlModifier << QList<int> {1, 3};
+    QTest::newRow("shift click") << Qt::ShiftModifier << QList<int> {1, 2, 3};
+}
+
+void TestDragDropListCtrl::selection()
+{
+    QFETCH(Qt::KeyboardModifier, modifier);
+    QFETCH(QList<int>, selectedRows);
+
+    // A desktop theme that greys the selection of inactive windows.
+    const QPalette original = QApplication::palette();
+    QPalette themed = original;
+    themed.setColor(QPalette::Inactive, QPalette::Highlight, QColor(200, 200, 200));
+    QApplication::setPalette(themed);
+    const auto restore = qScopeGuard([&original] { QApplication::setPalette(original); });
+
+    Window window = MakeWindow(6);
+    QVERIFY(window.top);
+    CDragDropListCtrl *list = window.list;
+    const auto cellCentre = [list](int row, int column) {
+        return list->visualRect(list->model()->index(row, column)).center();
+    };
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(1, 2));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifier, cellCentre(3, 4));
+
+    // Whole rows are selected, whichever cell was clicked.
+    QList<int> rows;
+    for (const QModelIndex &index : list->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    QCOMPARE(rows, selectedRows);
+
+    // The selection looks the same when the list's window is not the active one.
+    const QPoint probe = cellCentre(3, 0);
+    const QRgb highlight = list->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+    QTRY_COMPARE_WITH_TIMEOUT(OnScreen(list->viewport()).pixel(probe), highlight, 2000);
+    QWidget other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    QApplication::setActiveWindow(&other);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.top->isActiveWindow(), 2000);
+    list->viewport()->repaint();
+    QCOMPARE(OnScreen(list->viewport()).pixel(probe), highlight);
 }
 
 QTEST_MAIN(TestDragDropListCtrl)
