@@ -49,7 +49,8 @@ public:
 
     // The row's bar, or nullptr when it has none.
     CTextProgressCtrl *ProgressBar(int row) const;
-    // The number of rows that have ever had a bar made for them, with or without one now.
+    // The number of slots in the table: every row a bar was made for or removed from, whether it
+    // holds a bar now or not.
     int ProgressSlotCount() const { return static_cast<int>(progressTable.size()); }
 
 protected:
