@@ -17,7 +17,7 @@ DialogBaseUnits BaseUnitsOf(const QFont &font)
 {
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(
-            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return {(width / 26 + 1) / 2, metrics.height()};
 }
 

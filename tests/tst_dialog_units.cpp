@@ -57,8 +57,8 @@ void TestDialogUnits::mapWithBaseUnits_data()
                                << QRect(0, 0, 392, 236); // 391.5, 235.625
     QTest::newRow("OK button") << 6 << 13 << QRect(201, 131, 50, 14)
                                << QRect(302, 213, 75, 23); // 301.5, 212.875, 75, 22.75
-    QTest::newRow("width mapped on its own") << 7 << 15 << QRect(1, 1, 1, 1)
-                                             << QRect(2, 2, 2, 2); // 1.75, 1.875
+    QTest::newRow("width mapped on its own")
+        << 7 << 15 << QRect(1, 1, 1, 1) << QRect(2, 2, 2, 2); // 1.75, 1.875
     QTest::newRow("wide font") << 9 << 18 << QRect(135, 84, 114, 8)
                                << QRect(304, 189, 257, 18); // 303.75, 189, 256.5, 18
 }
@@ -90,7 +90,7 @@ void TestDialogUnits::baseUnitsFollowTheFont()
     font.setPointSize(pointSize);
     const QFontMetrics metrics(font);
     const int letters = metrics.horizontalAdvance(
-            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     const DialogBaseUnits units = BaseUnitsOf(font);
     // the average of the 52 letters, rounded to the nearest pixel
     QCOMPARE(units.x, qFloor(letters / 52.0 + 0.5));
