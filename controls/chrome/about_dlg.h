@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <QRect>
+
+class CHyperLink;
+class QLabel;
+class QPushButton;
+
+// The About box: the product picture, name and version, and a link to the maker's support
+// address. Laid out in dialog units (261 x 145) with the dialog font. Its controls are named
+// "pictureLabel", "versionLabel", "contactLabel", "contactLink" and "okButton".
+class CAboutDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static const QString kSupportAddress;
+
+    explicit CAboutDlg(QWidget *parent = nullptr);
+
+    // The place of each control in dialog units, as the layout gives it.
+    static QRect PictureUnits() { return QRect(17, 12, 85, 79); }
+    static QRect VersionUnits() { return QRect(111, 16, 114, 8); }
+    static QRect ContactUnits() { return QRect(111, 68, 97, 13); }
+    static QRect LinkUnits() { return QRect(135, 84, 114, 8); }
+    static QRect OkUnits() { return QRect(201, 131, 50, 14); }
+    static QSize SizeUnits() { return QSize(261, 145); }
+
+    CHyperLink *ContactLink() const { return m_link; }
+
+private:
+    QLabel *m_picture;
+    QLabel *m_version;
+    QLabel *m_contact;
+    CHyperLink *m_link;
+    QPushButton *m_ok;
+};
