@@ -45,7 +45,6 @@ QString StatusText(JobOutcome outcome)
 
 void ConversionWorker(const ConversionJob &job, ConversionShared &shared, QObject *receiver)
 {
-    shared.cancelRequested.store(false);
     const int row = shared.jobRow.load();
 
     const CommandLine command = BuildCommandLine(job);
@@ -93,6 +92,9 @@ void ConversionWorker(const ConversionJob &job, ConversionShared &shared, QObjec
 
 std::thread StartConversionWorker(ConversionJob job, ConversionShared &shared, QObject *receiver)
 {
+    // Cleared here, before the thread exists, so that a skip that comes at once is not lost.
+    shared.cancelRequested.store(false);
+    shared.jobFinished.store(false);
     return std::thread(
         [job = std::move(job), &shared, receiver] { ConversionWorker(job, shared, receiver); });
 }

@@ -83,3 +83,8 @@ QString TooltipText(int id)
     const QString tip = lineBreak < 0 ? text : text.mid(lineBreak + 1);
     return tip.left(79); // the request's text field holds 80 characters with its terminator
 }
+
+QString ApplicationName()
+{
+    return QStringLiteral("Kelvora");
+}

@@ -19,3 +19,6 @@ QString LoadString(int id, StringSet set);
 // The tooltip of a control or command: the part of its string after the first line break (the
 // whole string when it has none), at most 80 characters.
 QString TooltipText(int id);
+
+// The application's name, the caption of its message boxes.
+QString ApplicationName();

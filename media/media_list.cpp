@@ -1,0 +1,288 @@
+#include "media/media_list.h"
+
+#include "controls/listview/drag_drop_list_ctrl.h"
+#include "media/duration.h"
+#include "media/probe.h"
+#include "platform/dialogs.h"
+#include "res/strings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QProgressDialog>
+
+const QString kWaitingStatus = QStringLiteral("Waiting Convertion...");
+const QString kUnknownFormatStatus = QStringLiteral("Unknown Format!");
+
+namespace {
+
+constexpr int kRowImageRole = Qt::UserRole + 1;
+// Below this many files the progress window would only flash by.
+constexpr int kProgressThreshold = 20;
+
+QTableWidgetItem *NewItem(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+MediaList::MediaList(CDragDropListCtrl *list, const CurrentPreset &preset, QWidget *dialogParent)
+    : m_list(list)
+    , m_preset(preset)
+    , m_dialogParent(dialogParent)
+{ }
+
+void MediaList::SetupColumns()
+{
+    static const char *const kTitles[MediaColumn::Count]
+        = {"Select", "File Name", "Location", "Duration", "Target Format", "Status", ""};
+    static const int kWidths[MediaColumn::Count] = {60, 160, 160, 90, 120, 140, 500};
+    m_list->setColumnCount(MediaColumn::Count);
+    for (int c = 0; c < MediaColumn::Count; ++c) {
+        auto *header = new QTableWidgetItem(QString::fromLatin1(kTitles[c]));
+        header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_list->setHorizontalHeaderItem(c, header);
+        m_list->setColumnWidth(c, kWidths[c]);
+    }
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSortingEnabled(false);
+    m_list->setWordWrap(false);
+    m_list->setIconSize(QSize(16, 16));
+}
+
+void MediaList::SetRowImages(const QIcon &film, const QIcon &sound)
+{
+    m_images[0] = film;
+    m_images[1] = sound;
+}
+
+void MediaList::LoadRowImages()
+{
+    auto load = [](const char *relative) {
+        const QString name = QString::fromLatin1(relative);
+        for (const QString &path :
+             {name, QCoreApplication::applicationDirPath() + QLatin1Char('/') + name}) {
+            const QPixmap pixmap(path);
+            if (!pixmap.isNull())
+                return QIcon(pixmap);
+        }
+        return QIcon();
+    };
+    SetRowImages(load("res/film.bmp"), load("res/page_sound.bmp"));
+}
+
+int MediaList::rowImageKind(int row) const
+{
+    const QTableWidgetItem *item = m_list->item(row, MediaColumn::Select);
+    return item ? item->data(kRowImageRole).toInt() : -1;
+}
+
+bool MediaList::IsListed(const QString &folder, const QString &name) const
+{
+    return m_listed.contains(qMakePair(folder, name));
+}
+
+void MediaList::AppendMediaRow(const QString &folder, const QString &name)
+{
+    MediaInfo info;
+    const ProbeOutcome outcome = ProbeMedia(folder, name, info);
+    const int image = outcome == ProbeOutcome::AudioOnly ? 1 : 0;
+
+    const int row = m_rowCount;
+    m_list->insertRow(row);
+    auto *select = new QTableWidgetItem(QString());
+    select->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    select->setData(kRowImageRole, image);
+    if (!m_images[image].isNull())
+        select->setIcon(m_images[image]);
+    m_list->setItem(row, MediaColumn::Select, select);
+    m_list->setItem(row, MediaColumn::FileName, NewItem(name));
+    select->setCheckState(Qt::Checked);
+    m_list->setItem(row, MediaColumn::Location, NewItem(folder));
+
+    const bool unusable = outcome == ProbeOutcome::UnknownFormat
+        || outcome == ProbeOutcome::NoStreams || outcome == ProbeOutcome::OpenFailed;
+    const QString duration = unusable ? QStringLiteral("Unknown")
+                                      : FormatDuration(static_cast<quint32>(info.durationSeconds));
+    m_list->setItem(row, MediaColumn::Duration, NewItem(duration));
+    m_list->setItem(row, MediaColumn::TargetFormat, NewItem(m_preset.formatLabel));
+    m_list->setItem(
+        row, MediaColumn::Status,
+        NewItem(duration == QLatin1String("Unknown") ? kUnknownFormatStatus : kWaitingStatus));
+    m_list->setItem(row, MediaColumn::Filler, NewItem(QString()));
+    m_listed.insert(qMakePair(folder, name));
+    ++m_rowCount;
+}
+
+QPair<QString, QString> MediaList::SplitPath(const QString &path)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString name = slash < 0 ? path : path.mid(slash + 1);
+    QString folder = slash < 0 ? QString() : path.left(slash + 1);
+    if (folder.endsWith(QLatin1String("//")))
+        folder.chop(1);
+    return qMakePair(name, folder);
+}
+
+bool MediaList::IsMediaExtension(const QString &fullPath)
+{
+    static const QSet<QString> kExtensions = {
+        QStringLiteral("mp4"), QStringLiteral("mpg"), QStringLiteral("wmv"), QStringLiteral("wma"),
+        QStringLiteral("asf"), QStringLiteral("vob"), QStringLiteral("aac"), QStringLiteral("flv"),
+        QStringLiteral("avi"), QStringLiteral("dat"), QStringLiteral("rm"),  QStringLiteral("ts")};
+    const int dot = fullPath.lastIndexOf(QLatin1Char('.'));
+    return kExtensions.contains(dot < 0 ? fullPath : fullPath.mid(dot + 1));
+}
+
+QStringList MediaList::FileFilters()
+{
+    // The descriptions are the program's own; the patterns follow in Qt's form. "All files"
+    // takes names without a dot too.
+    return {QStringLiteral("All files(*.*) (*)"),
+            QStringLiteral("Mpeg-4 Video(*.mp4) (*.mp4)"),
+            QStringLiteral("DVD Video(*.vob) (*.vob)"),
+            QStringLiteral("Windows Media Audio(*.wma) (*.wma)"),
+            QStringLiteral("Windows Media Video(*.wmv) (*.wmv)"),
+            QStringLiteral("Flash Video(*.flv) (*.flv)"),
+            QStringLiteral("Mp3 Files(*.mp3) (*.mp3)"),
+            QStringLiteral("Audio Video Interleave Files(*.avi) (*.avi)"),
+            QStringLiteral("Advanced Audio Coding Files(*.aac) (*.aac)"),
+            QStringLiteral("Advanced System Format Files(*.asf) (*.asf)"),
+            QStringLiteral("AC3 Audio Files(*.ac3) (*.ac3)"),
+            QStringLiteral("VCD Files(*.dat) (*.dat)"),
+            QStringLiteral("Video Transport Stream(*.ts) (*.ts)")};
+}
+
+int MediaList::AddPaths(const QStringList &paths)
+{
+    std::unique_ptr<QProgressDialog> progress;
+    if (paths.size() >= kProgressThreshold) {
+        progress = std::make_unique<QProgressDialog>(QStringLiteral("Adding media files..."),
+                                                     QStringLiteral("Cancel"), 0, paths.size(),
+                                                     m_dialogParent);
+        progress->setWindowTitle(ApplicationName());
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(500);
+        progress->setAutoClose(false);
+        progress->setAutoReset(false);
+    }
+    int added = 0;
+    for (int i = 0; i < paths.size(); ++i) {
+        if (progress) {
+            if (progress->wasCanceled())
+                break;
+            progress->setLabelText(
+                QStringLiteral("Adding media files... %1 of %2").arg(i + 1).arg(paths.size()));
+            progress->setValue(i);
+        }
+        const auto [name, folder] = SplitPath(paths[i]);
+        if (name.isEmpty() || IsListed(folder, name))
+            continue;
+        AppendMediaRow(folder, name);
+        ++added;
+    }
+    return added;
+}
+
+void MediaList::AddFiles()
+{
+    const QStringList paths = CurrentDialogs().PickFiles(m_dialogParent, QString(), FileFilters());
+    if (paths.isEmpty())
+        return;
+    AddPaths(paths);
+}
+
+void MediaList::AddFolder()
+{
+    QString folder = CurrentDialogs().PickFolder(m_dialogParent, QStringLiteral("Select a folder"));
+    if (!folder.isEmpty()) {
+        if (!folder.endsWith(QLatin1Char('/')))
+            folder += QLatin1Char('/');
+        m_keptPattern = folder + QStringLiteral("*");
+    }
+
+    int added = 0;
+    if (!m_keptPattern.isEmpty()) {
+        const QString searched = m_keptPattern.chopped(1);
+        // Only the entries directly in the folder; sub folders are not searched.
+        const QStringList names = QDir(searched).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        QStringList paths;
+        for (const QString &name : names) {
+            if (IsMediaExtension(searched + name))
+                paths << searched + name;
+        }
+        added = AddPaths(paths);
+    }
+    CurrentDialogs().Message(m_dialogParent, QStringLiteral("%1 media files added!").arg(added),
+                             ApplicationName(), MessageIcon::None);
+}
+
+QString MediaList::Text(int row, int column) const
+{
+    const QTableWidgetItem *item = m_list->item(row, column);
+    return item ? item->text() : QString();
+}
+
+bool MediaList::IsChecked(int row) const
+{
+    const QTableWidgetItem *item = m_list->item(row, MediaColumn::Select);
+    return item && item->checkState() == Qt::Checked;
+}
+
+void MediaList::SetChecked(int row, bool checked)
+{
+    if (QTableWidgetItem *item = m_list->item(row, MediaColumn::Select))
+        item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void MediaList::SetStatus(int row, const QString &status, const QString &tooltip)
+{
+    if (QTableWidgetItem *item = m_list->item(row, MediaColumn::Status)) {
+        item->setText(status);
+        item->setToolTip(tooltip);
+    }
+}
+
+void MediaList::SetTargetFormat(const QString &label)
+{
+    for (int row = 0; row < m_list->rowCount(); ++row) {
+        if (QTableWidgetItem *item = m_list->item(row, MediaColumn::TargetFormat))
+            item->setText(label);
+    }
+}
+
+void MediaList::RemoveRow(int row)
+{
+    m_listed.remove(qMakePair(Location(row), FileName(row)));
+    m_list->removeRow(row);
+    --m_rowCount;
+}
+
+void MediaList::RemoveSelected()
+{
+    // The selection mark: the row at which the user's last selection started.
+    if (!m_list->selectionModel() || !m_list->selectionModel()->currentIndex().isValid()
+        || m_list->selectionModel()->selectedRows().isEmpty())
+        return;
+    for (int row = m_list->rowCount() - 1; row >= 0; --row) {
+        if (m_list->selectionModel()->isRowSelected(row, QModelIndex()))
+            RemoveRow(row);
+    }
+}
+
+void MediaList::RemoveAll()
+{
+    m_list->setRowCount(0);
+    m_listed.clear();
+    m_rowCount = 0;
+}
+
+void MediaList::CheckAll()
+{
+    for (int row = 0; row < m_list->rowCount(); ++row)
+        SetChecked(row, true);
+}

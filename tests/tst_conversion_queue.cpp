@@ -1,0 +1,373 @@
+#include "app/settings.h"
+#include "controls/listview/drag_drop_list_ctrl.h"
+#include "convert/command_line.h"
+#include "convert/conversion_queue.h"
+#include "convert/converter.h"
+#include "media/media_list.h"
+#include "res/resource.h"
+#include "support/media_factory.h"
+#include "support/scripted_dialogs.h"
+
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+// Records what the queue enables and grays.
+class RecordingWindow : public QueueWindow
+{
+public:
+    QMap<QPair<int, int>, bool> enabled;
+    bool controls = true;
+    void EnableCommand(int id, Place place, bool on) override
+    {
+        enabled[qMakePair(id, int(place))] = on;
+    }
+    void EnableControls(bool on) override { controls = on; }
+    bool Menu(int id) const { return enabled.value(qMakePair(id, int(Place::Menu)), true); }
+    bool Toolbar(int id) const { return enabled.value(qMakePair(id, int(Place::Toolbar)), true); }
+};
+
+// Watches the queue's events: the order in which rows finish, and the progress that arrived.
+class Watcher : public QObject
+{
+public:
+    QList<int> finished;
+    QList<int> progressRows;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == WM_CONVERT_DONE)
+            finished << static_cast<ConvertDoneEvent *>(e)->row;
+        else if (e->type() == WM_CONVERT_PROGRESS)
+            progressRows << static_cast<ConvertProgressEvent *>(e)->row;
+        return false;
+    }
+};
+
+QByteArray Checksum(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly)
+        ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
+        : QByteArray();
+}
+
+} // namespace
+
+// The conversion queue with the real converter, a real list and scripted dialogs.
+class TestConversionQueue : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_in;
+
+    struct Fixture
+    {
+        QWidget window;
+        CDragDropListCtrl list {&window};
+        CurrentPreset preset;
+        Settings settings;
+        MediaList media {&list, preset, &window};
+        RecordingWindow ui;
+        ConversionQueue queue {&media, &preset, &settings, &ui, &window};
+        Watcher watcher;
+        explicit Fixture(const QString &out, int presetId = 13)
+        {
+            media.SetupColumns();
+            preset.id = presetId;
+            settings.currentFolder = out;
+            list.resize(800, 300);
+            window.resize(800, 300);
+            window.show();
+            queue.installEventFilter(&watcher);
+            queue.StartTimer();
+        }
+        QStringList Statuses() const
+        {
+            QStringList s;
+            for (int row = 0; row < media.rowCount(); ++row)
+                s << media.Status(row);
+            return s;
+        }
+        void Select(const QList<int> &rows)
+        {
+            list.clearSelection();
+            for (int row : rows)
+                list.selectionModel()->select(list.model()->index(row, 0),
+                                              QItemSelectionModel::Select
+                                                  | QItemSelectionModel::Rows);
+        }
+    };
+
+    QString Out(const QString &name) { return m_dir.filePath(name) + QLatin1Char('/'); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_in = m_dir.filePath(QStringLiteral("in")) + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(m_in));
+        testmedia::Clip clip;
+        clip.size = QStringLiteral("160x120");
+        clip.codecArguments = QStringList {"-c:v", "mpeg4", "-c:a", "mp2"};
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(testmedia::Make(m_in + QStringLiteral("c%1.mkv").arg(i), clip));
+        // A clip that takes long enough to convert to be skipped or stopped midway.
+        testmedia::Clip slow = clip;
+        slow.seconds = 60;
+        slow.size = QStringLiteral("1280x720");
+        QVERIFY(testmedia::Make(m_in + QStringLiteral("slow.mkv"), slow));
+    }
+
+    void convertAllPassesOverUntickedRows()
+    {
+        Fixture f(Out(QStringLiteral("all")));
+        for (int i = 0; i < 5; ++i)
+            f.media.AppendMediaRow(m_in, QStringLiteral("c%1.mkv").arg(i));
+        f.media.SetChecked(1, false);
+        f.media.SetChecked(3, false);
+        f.queue.ConvertAll();
+        QVERIFY(f.queue.IsConverting());
+        QVERIFY(!f.ui.controls);
+        QVERIFY(f.ui.Menu(ID_STOP_ALL) && f.ui.Toolbar(ID_STOP_CURRENT));
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
+        QCOMPARE(f.watcher.finished, (QList<int> {0, 2, 4}));
+        const QString done = QStringLiteral("Convertion Completed!");
+        const QString waiting = QStringLiteral("Waiting Convertion...");
+        QCOMPARE(f.Statuses(), (QStringList {done, waiting, done, waiting, done}));
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(
+                QFileInfo::exists(Out(QStringLiteral("all")) + QStringLiteral("c%1.wmv").arg(i)),
+                i % 2 == 0);
+        QVERIFY(f.ui.controls);
+        QVERIFY(!f.ui.Menu(ID_STOP_ALL) && !f.ui.Menu(ID_STOP_CURRENT));
+        QVERIFY(!f.ui.Toolbar(ID_STOP_ALL) && !f.ui.Toolbar(ID_STOP_CURRENT));
+        QVERIFY(f.list.ProgressBar(0) == nullptr && f.list.ProgressBar(4) == nullptr);
+
+        // A second run converts every ticked row again.
+        f.watcher.finished.clear();
+        f.queue.ConvertAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
+        QCOMPARE(f.watcher.finished, (QList<int> {0, 2, 4}));
+    }
+
+    void convertSelectedInListOrder()
+    {
+        Fixture f(Out(QStringLiteral("selected")));
+        for (int i = 0; i < 5; ++i)
+            f.media.AppendMediaRow(m_in, QStringLiteral("c%1.mkv").arg(i));
+        f.media.SetChecked(2, false);
+        f.Select({4, 2, 1});
+        f.queue.ConvertSelected();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
+        QCOMPARE(f.watcher.finished, (QList<int> {1, 4}));
+        QCOMPARE(f.media.Status(0), QStringLiteral("Waiting Convertion..."));
+        QCOMPARE(f.media.Status(2), QStringLiteral("Waiting Convertion..."));
+    }
+
+    void nothingTicked_data()
+    {
+        QTest::addColumn<bool>("selectedOnly");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("all rows, none ticked") << false << 2;
+        QTest::newRow("empty list") << false << 0;
+        QTest::newRow("selected rows, none ticked") << true << 2;
+        QTest::newRow("no row selected") << true << 2;
+    }
+
+    void nothingTicked()
+    {
+        QFETCH(bool, selectedOnly);
+        QFETCH(int, rows);
+        Fixture f(Out(QStringLiteral("none")));
+        ScriptedDialogs dialogs;
+        for (int i = 0; i < rows; ++i)
+            f.media.AppendMediaRow(m_in, QStringLiteral("c%1.mkv").arg(i));
+        if (QByteArray(QTest::currentDataTag()) != "no row selected") {
+            for (int i = 0; i < rows; ++i)
+                f.media.SetChecked(i, false);
+            f.Select({0});
+        }
+        selectedOnly ? f.queue.ConvertSelected() : f.queue.ConvertAll();
+        QVERIFY(!f.queue.IsConverting());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text, QStringLiteral("No File Selected!"));
+        QCOMPARE(dialogs.messages[0].icon, MessageIcon::Critical);
+        QVERIFY(f.ui.controls);
+    }
+
+    void skipAndStop_data()
+    {
+        QTest::addColumn<bool>("stopAll");
+        QTest::newRow("skip the current file") << false;
+        QTest::newRow("stop all") << true;
+    }
+
+    void skipAndStop()
+    {
+        QFETCH(bool, stopAll);
+        Fixture f(Out(stopAll ? QStringLiteral("stop") : QStringLiteral("skip")), 8);
+        for (const char *name : {"c0.mkv", "c1.mkv", "slow.mkv", "c3.mkv", "c4.mkv"})
+            f.media.AppendMediaRow(m_in, QString::fromLatin1(name));
+        f.queue.ConvertAll();
+        // Wait until row 2 converts and its bar has moved.
+        QTRY_VERIFY_WITH_TIMEOUT(f.watcher.progressRows.contains(2), 120000);
+        QVERIFY(f.list.ProgressBar(2));
+        const pid_t converter = f.queue.shared().child.pid();
+        stopAll ? f.queue.StopAll() : f.queue.SkipCurrent();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
+        QCOMPARE(::kill(converter, 0), -1);
+
+        const QString done = QStringLiteral("Convertion Completed!");
+        const QString waiting = QStringLiteral("Waiting Convertion...");
+        const QString canceled = QStringLiteral("User Canceled!");
+        const QStringList expected = stopAll ? QStringList {done, done, canceled, waiting, waiting}
+                                             : QStringList {done, done, canceled, done, done};
+        QCOMPARE(f.Statuses(), expected);
+        QVERIFY(f.ui.controls);
+        QVERIFY(!f.ui.Toolbar(ID_STOP_ALL));
+        QVERIFY(!f.list.ProgressBar(2));
+    }
+
+    void commandStates()
+    {
+        Fixture f(Out(QStringLiteral("states")));
+        // The first tick with an empty list grays everything that needs rows.
+        QTRY_COMPARE_WITH_TIMEOUT(f.queue.lastUiState(), 0, 5000);
+        for (int id : {ID_FILE_REMOVE, ID_FILE_REMOVE_ALL, ID_FILE_SELECT_ALL, ID_CONVERT_ALL,
+                       ID_CONVERT_SELECTED})
+            QVERIFY(!f.ui.Menu(id));
+        for (int id : {ID_CONVERT_ALL, ID_LIST_REMOVE_ALL, ID_STOP_ALL, ID_STOP_CURRENT})
+            QVERIFY(!f.ui.Toolbar(id));
+
+        f.media.AppendMediaRow(m_in, QStringLiteral("slow.mkv"));
+        QTRY_COMPARE_WITH_TIMEOUT(f.queue.lastUiState(), 1, 5000);
+        for (int id : {ID_FILE_REMOVE, ID_FILE_REMOVE_ALL, ID_FILE_SELECT_ALL, ID_CONVERT_ALL})
+            QVERIFY(f.ui.Menu(id));
+        QVERIFY(!f.ui.Menu(ID_CONVERT_SELECTED));
+        QVERIFY(f.ui.Toolbar(ID_CONVERT_ALL) && f.ui.Toolbar(ID_LIST_REMOVE_ALL));
+
+        f.Select({0});
+        QTRY_COMPARE_WITH_TIMEOUT(f.queue.lastUiState(), 2, 5000);
+        QVERIFY(f.ui.Menu(ID_CONVERT_SELECTED));
+
+        // While converting, the list must not lose rows and nothing starts twice.
+        f.queue.ConvertAll();
+        QVERIFY(!f.ui.Menu(ID_FILE_REMOVE) && !f.ui.Menu(ID_FILE_REMOVE_ALL));
+        QVERIFY(!f.ui.Toolbar(ID_LIST_REMOVE_ALL));
+        QVERIFY(!f.ui.Menu(ID_CONVERT_ALL) && !f.ui.Toolbar(ID_CONVERT_ALL));
+        QVERIFY(f.ui.Menu(ID_FILE_SELECT_ALL));
+        QVERIFY(f.ui.Toolbar(ID_STOP_ALL));
+        f.queue.StopAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
+        QVERIFY(f.ui.Menu(ID_FILE_REMOVE) && f.ui.Toolbar(ID_LIST_REMOVE_ALL));
+    }
+
+    void roadOfThreeFiles()
+    {
+        const QString out = Out(QStringLiteral("road"));
+        Fixture f(out);
+        for (int i = 0; i < 3; ++i)
+            f.media.AppendMediaRow(m_in, QStringLiteral("c%1.mkv").arg(i));
+        QMap<QString, QByteArray> inputs;
+        for (int i = 0; i < 3; ++i)
+            inputs[QStringLiteral("c%1.mkv").arg(i)]
+                = Checksum(m_in + QStringLiteral("c%1.mkv").arg(i));
+
+        for (int presetId : {13, 0}) {
+            f.preset.id = presetId;
+            f.watcher.progressRows.clear();
+            f.queue.ConvertAll();
+            QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
+            QCOMPARE(f.Statuses(), QStringList(3, QStringLiteral("Convertion Completed!")));
+            QCOMPARE(QSet<int>(f.watcher.progressRows.cbegin(), f.watcher.progressRows.cend()),
+                     (QSet<int> {0, 1, 2}));
+            for (int i = 0; i < 3; ++i) {
+                const QString output = out + QStringLiteral("c%1").arg(i)
+                    + (presetId == 13 ? QStringLiteral(".wmv") : QStringLiteral(".mp4"));
+                const QStringList streams = presetId == 13
+                    ? QStringList {"wmv2:video", "wmav2:audio"}
+                    : QStringList {"mpeg4:video", "aac:audio"};
+                QCOMPARE(testmedia::Streams(output), streams);
+            }
+        }
+        for (auto it = inputs.cbegin(); it != inputs.cend(); ++it)
+            QCOMPARE(Checksum(m_in + it.key()), it.value());
+    }
+
+    void badInputsEndWithAStatus()
+    {
+        const QString bad = m_dir.filePath(QStringLiteral("bad")) + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(bad));
+        // Probes as a video, then turns out to be cut short.
+        QFile::copy(m_in + QStringLiteral("c0.mkv"), bad + QStringLiteral("cut.mkv"));
+        QFile::copy(m_in + QStringLiteral("c1.mkv"), bad + QStringLiteral("deleted.mkv"));
+        {
+            QFile cut(bad + QStringLiteral("cut.mkv"));
+            QVERIFY(cut.open(QIODevice::ReadWrite));
+            QVERIFY(cut.resize(2000));
+        }
+        QFile text(bad + QStringLiteral("text.mp4"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not media\n");
+        text.close();
+        QFile::copy(m_in + QStringLiteral("c2.mkv"), bad + QStringLiteral("good.mkv"));
+        // The converted good.mkv would overwrite this listed file.
+        QFile::copy(m_in + QStringLiteral("c3.mkv"), bad + QStringLiteral("good.wmv"));
+        const QByteArray listedOutput = Checksum(bad + QStringLiteral("good.wmv"));
+
+        Fixture f(bad);
+        for (const char *name : {"cut.mkv", "deleted.mkv", "text.mp4", "good.mkv", "good.wmv"})
+            f.media.AppendMediaRow(bad, QString::fromLatin1(name));
+        QVERIFY(QFile::remove(bad + QStringLiteral("deleted.mkv")));
+        f.queue.ConvertAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
+        QCOMPARE(f.media.Status(1), QStringLiteral("Convertion Failed!"));
+        QVERIFY2(
+            f.list.item(1, MediaColumn::Status)->toolTip().contains(QStringLiteral("No such file")),
+            qPrintable(f.list.item(1, MediaColumn::Status)->toolTip()));
+        QCOMPARE(f.media.Status(2), QStringLiteral("Unknown Format!"));
+        QCOMPARE(f.media.Status(3), QStringLiteral("Output Equals Input!"));
+        QCOMPARE(Checksum(bad + QStringLiteral("good.wmv")), listedOutput);
+        int known = 0;
+        for (int row = 0; row < 5; ++row)
+            known += f.media.Status(row) == QStringLiteral("Unknown Format!") ? 0 : 1;
+        QCOMPARE(f.watcher.finished.size(), known); // every row but the unknown ones ended
+
+        // A converter that cannot be found: every row says so and the queue still ends.
+        SetConverterForTesting({QStringLiteral("/nonexistent/ffmpeg"), false});
+        f.queue.ConvertAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
+        SetConverterForTesting({});
+        QCOMPARE(f.media.Status(0), QStringLiteral("Converter Not Found!"));
+        QCOMPARE(f.media.Status(3), QStringLiteral("Output Equals Input!"));
+
+        // A saving folder that cannot be made.
+        f.settings.currentFolder = bad + QStringLiteral("text.mp4/sub/");
+        f.media.SetChecked(0, false);
+        f.queue.ConvertAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
+        QCOMPARE(f.media.Status(4), QStringLiteral("Convertion Failed!"));
+        QVERIFY(!f.list.item(4, MediaColumn::Status)->toolTip().isEmpty());
+    }
+
+    void shutdownDuringConversion()
+    {
+        pid_t converter = 0;
+        {
+            Fixture f(Out(QStringLiteral("shutdown")), 8);
+            f.media.AppendMediaRow(m_in, QStringLiteral("slow.mkv"));
+            f.queue.ConvertAll();
+            QTRY_VERIFY_WITH_TIMEOUT(f.queue.shared().child.pid() > 0, 30000);
+            converter = f.queue.shared().child.pid();
+            f.queue.Shutdown();
+            QVERIFY(!f.queue.IsConverting());
+        }
+        QCOMPARE(::kill(converter, 0), -1);
+    }
+};
+
+QTEST_MAIN(TestConversionQueue)
+#include "tst_conversion_queue.moc"

@@ -1,0 +1,331 @@
+#include "controls/listview/drag_drop_list_ctrl.h"
+#include "media/media_list.h"
+#include "support/media_factory.h"
+#include "support/scripted_dialogs.h"
+
+#include <QProgressDialog>
+#include <QtTest>
+
+// Adding media files to the list: rows, duplicates, folders, the file dialog's answers.
+class TestMediaList : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_media; // a folder of generated media: clip.mp4, song.mp3, fake.mp4
+
+    QString Path(const QString &name) const { return m_dir.filePath(name); }
+
+    static void WriteFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    struct Fixture
+    {
+        CDragDropListCtrl list;
+        CurrentPreset preset;
+        MediaList media {&list, preset, nullptr};
+        Fixture()
+        {
+            media.SetupColumns();
+            QPixmap film(16, 16);
+            film.fill(Qt::blue);
+            QPixmap sound(16, 16);
+            sound.fill(Qt::green);
+            media.SetRowImages(QIcon(film), QIcon(sound));
+        }
+        QStringList Names() const
+        {
+            QStringList names;
+            for (int row = 0; row < media.rowCount(); ++row)
+                names << media.Location(row) + media.FileName(row);
+            return names;
+        }
+    };
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_media = m_dir.filePath(QStringLiteral("media")) + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(m_media));
+        QVERIFY(testmedia::Make(m_media + QStringLiteral("clip.mp4")));
+        testmedia::Clip audio;
+        audio.video = false;
+        QVERIFY(testmedia::Make(m_media + QStringLiteral("song.mp3"), audio));
+        WriteFile(m_media + QStringLiteral("fake.mp4"), "this is a text file\n");
+    }
+
+    void columns()
+    {
+        Fixture f;
+        const QStringList titles {"Select",        "File Name", "Location", "Duration",
+                                  "Target Format", "Status",    ""};
+        const QList<int> widths {60, 160, 160, 90, 120, 140, 500};
+        QCOMPARE(f.list.columnCount(), 7);
+        for (int c = 0; c < 7; ++c) {
+            QCOMPARE(f.list.horizontalHeaderItem(c)->text(), titles[c]);
+            QCOMPARE(f.list.columnWidth(c), widths[c]);
+        }
+    }
+
+    void rows_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("image");
+        QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("video and audio") << "clip.mp4" << 0 << "00:00:02"
+                                         << "Waiting Convertion...";
+        QTest::newRow("audio only") << "song.mp3" << 1 << "00:00:02"
+                                    << "Waiting Convertion...";
+        QTest::newRow("text named .mp4") << "fake.mp4" << 0 << "Unknown"
+                                         << "Unknown Format!";
+        QTest::newRow("missing file") << "gone.mp4" << 0 << "Unknown"
+                                      << "Unknown Format!";
+    }
+
+    void rows()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, image);
+        QFETCH(QString, duration);
+        QFETCH(QString, status);
+        Fixture f;
+        f.preset.formatLabel = QStringLiteral("wmv file");
+        f.media.AppendMediaRow(m_media, name);
+        QCOMPARE(f.media.rowCount(), 1);
+        QCOMPARE(f.list.rowCount(), 1);
+        QCOMPARE(f.media.Text(0, MediaColumn::Select), QString());
+        QCOMPARE(f.media.FileName(0), name);
+        QCOMPARE(f.media.Location(0), m_media);
+        QCOMPARE(f.media.DurationText(0), duration);
+        QCOMPARE(f.media.Text(0, MediaColumn::TargetFormat), QStringLiteral("wmv file"));
+        QCOMPARE(f.media.Status(0), status);
+        QCOMPARE(f.media.Text(0, MediaColumn::Filler), QString());
+        QVERIFY(f.media.IsChecked(0));
+        QCOMPARE(f.media.rowImageKind(0), image);
+        QVERIFY(!f.list.item(0, MediaColumn::Select)->icon().isNull());
+    }
+
+    void addFiles_data()
+    {
+        QTest::addColumn<QList<QStringList>>("picks");
+        QTest::addColumn<QStringList>("rows");
+        const QString clip = QStringLiteral("%m%clip.mp4");
+        const QString song = QStringLiteral("%m%song.mp3");
+        QTest::newRow("two files") << QList<QStringList> {{clip, song}} << QStringList {clip, song};
+        QTest::newRow("the same file twice")
+            << QList<QStringList> {{clip}, {clip, song}} << QStringList {clip, song};
+        QTest::newRow("cancelled") << QList<QStringList> {{}} << QStringList {};
+        QTest::newRow("same name in two folders")
+            << QList<QStringList> {{clip, QStringLiteral("%o%clip.mp4")}}
+            << QStringList {clip, QStringLiteral("%o%clip.mp4")};
+        QTest::newRow("folder written in another case")
+            << QList<QStringList> {{clip, QStringLiteral("%M%clip.mp4")}}
+            << QStringList {clip, QStringLiteral("%M%clip.mp4")};
+        QTest::newRow("doubled separator")
+            << QList<QStringList> {{QStringLiteral("%m%/clip.mp4"), clip}} << QStringList {clip};
+    }
+
+    void addFiles()
+    {
+        QFETCH(QList<QStringList>, picks);
+        QFETCH(QStringList, rows);
+        const QString other = m_dir.filePath(QStringLiteral("other")) + QLatin1Char('/');
+        QDir().mkpath(other);
+        QFile::copy(m_media + QStringLiteral("clip.mp4"), other + QStringLiteral("clip.mp4"));
+        // The same folder under a name in other letters.
+        const QString upper = m_dir.filePath(QStringLiteral("MEDIA")) + QLatin1Char('/');
+        QFile::link(m_media, upper.chopped(1));
+        auto expand = [&](QString s) {
+            return s.replace(QStringLiteral("%m%"), m_media)
+                .replace(QStringLiteral("%o%"), other)
+                .replace(QStringLiteral("%M%"), upper);
+        };
+
+        Fixture f;
+        ScriptedDialogs dialogs;
+        for (QStringList pick : picks) {
+            for (QString &p : pick)
+                p = expand(p);
+            dialogs.NextFiles(pick);
+            f.media.AddFiles();
+        }
+        QStringList expected;
+        for (const QString &r : rows)
+            expected << expand(r);
+        QCOMPARE(f.Names(), expected);
+        QCOMPARE(f.media.rowCount(), expected.size());
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(dialogs.asked.first().kind, QStringLiteral("files"));
+        QCOMPARE(dialogs.asked.first().filters, MediaList::FileFilters());
+    }
+
+    void fileFilters()
+    {
+        const QStringList filters = MediaList::FileFilters();
+        QCOMPARE(filters.size(), 13);
+        QCOMPARE(filters.first(), QStringLiteral("All files(*.*) (*)"));
+        QCOMPARE(filters[1], QStringLiteral("Mpeg-4 Video(*.mp4) (*.mp4)"));
+        QCOMPARE(filters.last(), QStringLiteral("Video Transport Stream(*.ts) (*.ts)"));
+    }
+
+    void addFolder()
+    {
+        // clip.mp4, song.mp3, Movie.AVI, a.b.mp4, a folder named like a media file.
+        const QString folder = m_dir.filePath(QStringLiteral("folder")) + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("sub.mp4")));
+        QFile::copy(m_media + QStringLiteral("clip.mp4"), folder + QStringLiteral("clip.mp4"));
+        QFile::copy(m_media + QStringLiteral("song.mp3"), folder + QStringLiteral("song.mp3"));
+        QFile::copy(m_media + QStringLiteral("clip.mp4"), folder + QStringLiteral("Movie.AVI"));
+        QFile::copy(m_media + QStringLiteral("clip.mp4"), folder + QStringLiteral("a.b.mp4"));
+        QFile::copy(m_media + QStringLiteral("clip.mp4"),
+                    folder + QStringLiteral("sub.mp4/inner.mp4"));
+
+        Fixture f;
+        ScriptedDialogs dialogs;
+        dialogs.NextFolder(QString()); // cancelled before any folder was chosen
+        f.media.AddFolder();
+        QCOMPARE(f.media.rowCount(), 0);
+        dialogs.NextFolder(folder.chopped(1)); // the picker gives no trailing separator
+        f.media.AddFolder();
+        dialogs.NextFolder(folder);
+        f.media.AddFolder(); // again: everything is listed already
+        QFile::copy(m_media + QStringLiteral("clip.mp4"), folder + QStringLiteral("late.ts"));
+        dialogs.NextFolder(QString()); // cancelled: the last folder is searched again
+        f.media.AddFolder();
+
+        QCOMPARE(
+            f.Names(),
+            (QStringList {folder + QStringLiteral("a.b.mp4"), folder + QStringLiteral("clip.mp4"),
+                          folder + QStringLiteral("late.ts")}));
+        QCOMPARE(dialogs.messages.size(), 4);
+        const QStringList texts {"0 media files added!", "2 media files added!",
+                                 "0 media files added!", "1 media files added!"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(dialogs.messages[i].text, texts[i]);
+            QCOMPARE(dialogs.messages[i].caption, QStringLiteral("Kelvora"));
+            QCOMPARE(dialogs.messages[i].icon, MessageIcon::None);
+        }
+        QCOMPARE(dialogs.asked.first().title, QStringLiteral("Select a folder"));
+    }
+
+    void extensions_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("taken");
+        for (const char *e :
+             {"mp4", "mpg", "wmv", "wma", "asf", "vob", "aac", "flv", "avi", "dat", "rm", "ts"})
+            QTest::newRow(e) << QStringLiteral("/f/x.") + QLatin1String(e) << true;
+        QTest::newRow("upper case") << "/f/Movie.AVI" << false;
+        QTest::newRow("mp3") << "/f/song.mp3" << false;
+        QTest::newRow("two dots") << "/f/a.b.mp4" << true;
+        QTest::newRow("no dot") << "/f/mp4" << false;
+        QTest::newRow("dot only in the folder") << "/f.mp4/file" << false;
+    }
+
+    void extensions()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, taken);
+        QCOMPARE(MediaList::IsMediaExtension(path), taken);
+    }
+
+    void splitPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain") << "/a/b/c.mp4"
+                               << "c.mp4"
+                               << "/a/b/";
+        QTest::newRow("doubled separator") << "/a//c.mp4"
+                                           << "c.mp4"
+                                           << "/a/";
+        QTest::newRow("no folder") << "c.mp4"
+                                   << "c.mp4"
+                                   << "";
+        QTest::newRow("root") << "/c.mp4"
+                              << "c.mp4"
+                              << "/";
+        QTest::newRow("blanks and quotes") << "/a b/\"c d\".mp4"
+                                           << "\"c d\".mp4"
+                                           << "/a b/";
+    }
+
+    void splitPath()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, name);
+        QFETCH(QString, folder);
+        const auto split = MediaList::SplitPath(path);
+        QCOMPARE(split.first, name);
+        QCOMPARE(split.second, folder);
+    }
+
+    void editing()
+    {
+        Fixture f;
+        for (const char *name : {"clip.mp4", "song.mp3", "fake.mp4", "a", "b"})
+            f.media.AppendMediaRow(m_media, QString::fromLatin1(name));
+        f.media.SetChecked(1, false);
+        f.media.SetChecked(3, false);
+        f.media.CheckAll();
+        for (int row = 0; row < 5; ++row)
+            QVERIFY(f.media.IsChecked(row));
+
+        f.media.RemoveSelected(); // nothing selected: nothing happens
+        QCOMPARE(f.media.rowCount(), 5);
+        f.list.setCurrentCell(1, 1);
+        f.list.selectRow(1);
+        f.list.selectionModel()->select(f.list.model()->index(3, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        f.media.RemoveSelected();
+        QCOMPARE(f.media.rowCount(), 3);
+        QCOMPARE(f.Names(),
+                 (QStringList {m_media + "clip.mp4", m_media + "fake.mp4", m_media + "b"}));
+        // A removed file can be added again.
+        QVERIFY(!f.media.IsListed(m_media, QStringLiteral("song.mp3")));
+        f.media.AppendMediaRow(m_media, QStringLiteral("song.mp3"));
+        QCOMPARE(f.media.rowCount(), 4);
+
+        f.media.SetTargetFormat(QStringLiteral("avi file"));
+        for (int row = 0; row < 4; ++row)
+            QCOMPARE(f.media.Text(row, MediaColumn::TargetFormat), QStringLiteral("avi file"));
+        f.media.RemoveAll();
+        QCOMPARE(f.media.rowCount(), 0);
+        QCOMPARE(f.list.rowCount(), 0);
+        QVERIFY(!f.media.IsListed(m_media, QStringLiteral("clip.mp4")));
+    }
+
+    void manyFilesCanBeCancelled()
+    {
+        QWidget window;
+        window.show();
+        CDragDropListCtrl list(&window);
+        CurrentPreset preset;
+        MediaList media(&list, preset, &window);
+        media.SetupColumns();
+        QStringList paths;
+        for (int i = 0; i < 20000; ++i)
+            paths << m_media + QStringLiteral("missing-%1.mp4").arg(i);
+        // Cancel as soon as the progress window appears.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&window] {
+            for (QProgressDialog *d : window.findChildren<QProgressDialog *>())
+                if (d->isVisible())
+                    d->cancel();
+        });
+        poll.start(50);
+        const int added = media.AddPaths(paths);
+        QVERIFY2(added > 0 && added < paths.size(), qPrintable(QString::number(added)));
+        QCOMPARE(media.rowCount(), added);
+        QCOMPARE(list.rowCount(), added);
+    }
+};
+
+QTEST_MAIN(TestMediaList)
+#include "tst_media_list.moc"
