@@ -1,12 +1,11 @@
+#include "app/kelvora_app.h"
+
 #include <QApplication>
-#include <QDialog>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QDialog window;
-    window.setWindowTitle(QStringLiteral("Kelvora 1.0"));
-    window.resize(800, 500);
-    window.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvora"));
+    CKelvoraApp app;
+    return app.Run();
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPushButton>
+
+// A button drawn entirely by two pictures: one for its normal face, one while it is pressed.
+class CBitmapButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit CBitmapButton(QWidget *parent = nullptr);
+    // Sets the two faces and sizes the button to the normal one.
+    void SetBitmaps(const QPixmap &normal, const QPixmap &pressed);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_normal;
+    QPixmap m_pressed;
+};

@@ -1,0 +1,400 @@
+#include "app/kelvora_dlg.h"
+
+#include "app/bitmap_button.h"
+#include "app/saving_folders.h"
+#include "controls/chrome/about_dlg.h"
+#include "controls/chrome/flat_combo_box.h"
+#include "controls/chrome/my_button.h"
+#include "controls/chrome/true_color_tool_bar.h"
+#include "controls/listview/drag_drop_list_ctrl.h"
+#include "media/media_list.h"
+#include "platform/dialog_units.h"
+#include "platform/dialogs.h"
+#include "res/bitmaps.h"
+#include "res/resource.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+const QColor kBackground(190, 230, 250);
+
+QRect Units(int id)
+{
+    switch (id) {
+    case IDC_MEDIA_LIST:
+        return QRect(0, 35, 527, 174);
+    case IDC_SAVING_FOLDER:
+        return QRect(64, 218, 195, 69);
+    case IDC_BROWSE:
+        return QRect(268, 217, 62, 15);
+    case IDC_OPEN_FOLDER:
+        return QRect(331, 217, 64, 15);
+    case IDC_SOLUTION_TEXT:
+        return QRect(64, 244, 185, 15);
+    case IDC_SOLUTION_BUTTON:
+        return QRect(250, 244, 16, 15);
+    }
+    return QRect();
+}
+
+} // namespace
+
+QRect CKelvoraDlg::ControlUnits(int id)
+{
+    return Units(id);
+}
+
+CKelvoraDlg::CKelvoraDlg(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("kelvoraDialog"));
+    setFont(DialogFont());
+    BuildControls();
+
+    // The settings come first: the controls below show them.
+    m_settingsPath = SettingsPath();
+    CreateSettingsFolder(m_settingsPath);
+    LoadSettings(m_settings, m_settingsPath);
+
+    m_media = std::make_unique<MediaList>(m_list, m_settings.preset, this);
+    m_queue = std::make_unique<ConversionQueue>(m_media.get(), &m_settings.preset, &m_settings,
+                                                this, this);
+    m_queue->StartTimer();
+
+    // A window of fixed size that can be minimised but not maximised.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Kelvora 1.0"));
+    setWindowIcon(LoadAppIcon());
+
+    m_toolBar->SetImageStrips(IDB_TOOLBAR_NORMAL, IDB_TOOLBAR_NORMAL, IDB_TOOLBAR_DISABLED);
+    m_browse->SetToolTipText(QStringLiteral("Browse a folder for target media files"));
+    m_openFolder->SetToolTipText(QStringLiteral("Open the target files saving folder"));
+
+    m_media->SetupColumns();
+    m_media->LoadRowImages();
+
+    m_folders = std::make_unique<SavingFolders>(m_folderBox, m_settings, m_settingsPath, this);
+    m_folders->FillFolderList();
+    m_solutionText->setText(m_settings.preset.solutionText);
+    m_solutionButton->SetBitmaps(QPixmap::fromImage(LoadBitmapResource(IDB_SOLUTION_NORMAL)),
+                                 QPixmap::fromImage(LoadBitmapResource(IDB_SOLUTION_PRESSED)));
+    m_solutionButton->move(MapDialogRect(Units(IDC_SOLUTION_BUTTON), font()).topLeft());
+
+    m_menu.LoadFromResource(IDR_MAIN_MENU);
+    m_menu.SetCommandHandler([this](int id) { OnCommand(id); });
+    layout()->setMenuBar(m_menu.menuBar());
+
+    m_queue->SetControlsEnabled(true);
+    BuildCommandTable();
+    ApplyColours();
+
+    // The program's own cursor over the whole window, its controls included.
+    const QCursor cursor = LoadProgramCursor();
+    setCursor(cursor);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->setCursor(cursor);
+    qApp->installEventFilter(this);
+}
+
+CKelvoraDlg::~CKelvoraDlg()
+{
+    qApp->removeEventFilter(this);
+    m_queue->Shutdown();
+    SaveSettings(m_settings, m_settingsPath);
+}
+
+void CKelvoraDlg::BuildControls()
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setFixedSize(MapDialogSize(ClientUnits(), font()));
+    outer->addWidget(m_client);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+
+    const QFont dialogFont = font();
+    auto place = [&dialogFont](QWidget *w, const QRect &units) {
+        w->setGeometry(MapDialogRect(units, dialogFont));
+    };
+
+    m_toolBar = new CTrueColorToolBar(m_client);
+    m_toolBar->setGeometry(0, 0, m_client->width(), m_toolBar->sizeHint().height());
+    m_toolBar->SetCommandHandler([this](int id) { OnCommand(id); });
+
+    m_list = new CDragDropListCtrl(m_client);
+    m_list->setObjectName(QStringLiteral("mediaList"));
+    place(m_list, Units(IDC_MEDIA_LIST));
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { ShowListMenu(m_list->viewport()->mapToGlobal(pos)); });
+
+    auto *savingLabel = new QLabel(QStringLiteral("Saving Folder:"), m_client);
+    savingLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    place(savingLabel, QRect(6, 220, 56, 8));
+
+    m_folderBox = new CFlatComboBox(m_client);
+    m_folderBox->setObjectName(QStringLiteral("savingFolder"));
+    // A drop-down list's height in the layout includes its open list; the closed box is one line.
+    const QRect folderRect = MapDialogRect(Units(IDC_SAVING_FOLDER), dialogFont);
+    m_folderBox->setGeometry(folderRect.x(), folderRect.y(), folderRect.width(),
+                             MapDialogRect(QRect(0, 0, 0, 13), dialogFont).height());
+
+    m_browse = new CMyButton(QStringLiteral("Browse"), m_client);
+    m_browse->setObjectName(QStringLiteral("browseButton"));
+    place(m_browse, Units(IDC_BROWSE));
+    connect(m_browse, &QPushButton::clicked, this, [this] { OnCommand(IDC_BROWSE); });
+
+    m_openFolder = new CMyButton(QStringLiteral("Open Folder"), m_client);
+    m_openFolder->setObjectName(QStringLiteral("openFolderButton"));
+    place(m_openFolder, Units(IDC_OPEN_FOLDER));
+    connect(m_openFolder, &QPushButton::clicked, this, [this] { OnCommand(IDC_OPEN_FOLDER); });
+
+    auto *solutionLabel = new QLabel(QStringLiteral("Solution:"), m_client);
+    solutionLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    place(solutionLabel, QRect(0, 248, 51, 8));
+
+    m_solutionText = new QLineEdit(m_client);
+    m_solutionText->setObjectName(QStringLiteral("solutionText"));
+    m_solutionText->setReadOnly(true);
+    place(m_solutionText, Units(IDC_SOLUTION_TEXT));
+
+    m_solutionButton = new CBitmapButton(m_client);
+    m_solutionButton->setObjectName(QStringLiteral("solutionButton"));
+    place(m_solutionButton, Units(IDC_SOLUTION_BUTTON));
+    connect(m_solutionButton, &QPushButton::clicked, this,
+            [this] { OnCommand(IDC_SOLUTION_BUTTON); });
+
+    for (QPushButton *button :
+         std::initializer_list<QPushButton *> {m_browse, m_openFolder, m_solutionButton}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+}
+
+void CKelvoraDlg::ApplyColours()
+{
+    // The window, its buttons, statics and edit boxes share one pale blue with black text; the
+    // list and the folder box keep the standard colours.
+    const QPalette standard = QApplication::palette();
+    QPalette palette = standard;
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
+        palette.setColor(QPalette::All, role, kBackground);
+    }
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(QPalette::All, role, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    // A palette equal to the application's would be taken as unset and the window's inherited:
+    // every role is set explicitly.
+    QPalette own;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            own.setBrush(g, r, standard.brush(g, r));
+        }
+    }
+    m_list->setPalette(own);
+    m_folderBox->setPalette(own);
+    m_toolBar->setPalette(palette);
+}
+
+void CKelvoraDlg::BuildCommandTable()
+{
+    auto add = [this](std::initializer_list<int> ids, std::function<void()> handler) {
+        for (int id : ids)
+            m_commands[id] = handler;
+    };
+    add({ID_ADD_FILES, ID_LIST_ADD_FILES}, [this] { m_media->AddFiles(); });
+    add({ID_ADD_FOLDER, ID_LIST_ADD_FOLDER}, [this] { m_media->AddFolder(); });
+    add({ID_FILE_REMOVE, ID_LIST_REMOVE}, [this] { RemoveSelected(); });
+    add({ID_FILE_REMOVE_ALL, ID_LIST_REMOVE_ALL}, [this] { RemoveAll(); });
+    add({ID_FILE_SELECT_ALL}, [this] { m_media->CheckAll(); });
+    add({ID_PROPERTIES}, [this] { ShowProperties(); });
+    add({ID_FILE_EXIT}, [this] { accept(); });
+    add({ID_CONVERT_ALL, ID_LIST_CONVERT_ALL}, [this] { m_queue->ConvertAll(); });
+    add({ID_CONVERT_SELECTED, ID_LIST_CONVERT_SELECTED}, [this] { m_queue->ConvertSelected(); });
+    add({ID_STOP_CURRENT, ID_LIST_SKIP_CURRENT}, [this] { m_queue->SkipCurrent(); });
+    add({ID_STOP_ALL, ID_LIST_STOP_ALL}, [this] { m_queue->StopAll(); });
+    for (const Preset &preset : AllPresets()) {
+        const int id = preset.id;
+        add({preset.command}, [this, id] { SelectPreset(id); });
+    }
+    add({IDC_SOLUTION_BUTTON}, [this] { ShowPresetMenu(); });
+    add({IDC_BROWSE}, [this] { m_folders->Browse(); });
+    add({IDC_OPEN_FOLDER}, [this] { m_folders->OpenFolder(); });
+    add({ID_HELP_INDEX}, [this] { OpenHelp(); });
+    add({ID_APP_ABOUT}, [this] { ShowAbout(); });
+}
+
+void CKelvoraDlg::OnCommand(int id)
+{
+    const auto it = m_commands.find(id);
+    if (it != m_commands.end())
+        it->second();
+}
+
+void CKelvoraDlg::SelectPreset(int id)
+{
+    const Preset *preset = PresetById(id);
+    if (!preset)
+        return;
+    m_settings.preset.id = id;
+    m_settings.preset.solutionText = QString::fromLatin1(preset->solutionText);
+    m_solutionText->setText(SolutionBoxText(*preset));
+    m_settings.preset.formatLabel = QString::fromLatin1(preset->formatLabel);
+    m_media->SetTargetFormat(m_settings.preset.formatLabel);
+}
+
+void CKelvoraDlg::ShowPresetMenu()
+{
+    CMenuEx menu;
+    menu.LoadFromResource(IDR_PRESET_MENU);
+    menu.SetCommandHandler([this](int id) { OnCommand(id); });
+    menu.TrackPopup(QCursor::pos(), CMenuEx::PopupAlignment::BottomAtPoint);
+}
+
+void CKelvoraDlg::ApplyListMenuRules(CMenuEx &menu, int selectedRows, bool converting)
+{
+    if (selectedRows == 0) {
+        for (int id : {ID_LIST_REMOVE, ID_LIST_CONVERT_SELECTED, ID_PROPERTIES,
+                       ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL, ID_LIST_CONVERT_ALL})
+            menu.EnableItem(id, false);
+    } else if (selectedRows > 1) {
+        menu.EnableItem(ID_PROPERTIES, false);
+    }
+    // Rows are addressed by index while files are converted: nothing may remove them then.
+    if (converting) {
+        menu.EnableItem(ID_LIST_REMOVE, false);
+        menu.EnableItem(ID_LIST_REMOVE_ALL, false);
+    }
+}
+
+void CKelvoraDlg::ShowListMenu(const QPoint &globalPos)
+{
+    CMenuEx menu;
+    menu.LoadFromResource(IDR_LIST_MENU);
+    const int selected = m_list->selectionModel()->selectedRows().size();
+    ApplyListMenuRules(menu, selected, m_queue->IsConverting());
+    menu.SetCommandHandler([this](int id) { OnCommand(id); });
+    menu.TrackPopup(globalPos);
+}
+
+void CKelvoraDlg::RemoveSelected()
+{
+    if (!m_queue->IsConverting())
+        m_media->RemoveSelected();
+}
+
+void CKelvoraDlg::RemoveAll()
+{
+    if (!m_queue->IsConverting())
+        m_media->RemoveAll();
+}
+
+void CKelvoraDlg::ShowProperties()
+{
+    // The properties window comes with the media properties page.
+}
+
+void CKelvoraDlg::OpenHelp()
+{
+    // The help file lives beside the program, whatever the current folder is; a missing file
+    // shows nothing.
+    CurrentDialogs().OpenUrl(QCoreApplication::applicationDirPath()
+                             + QStringLiteral("/kelvora.chm"));
+}
+
+void CKelvoraDlg::ShowAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CKelvoraDlg::EnableCommand(int id, Place place, bool enabled)
+{
+    if (place == Place::Menu) {
+        m_menu.EnableItem(id, enabled);
+    } else if (QAction *action = m_toolBar->ActionById(id)) {
+        action->setEnabled(enabled);
+    }
+}
+
+void CKelvoraDlg::EnableControls(bool enabled)
+{
+    m_list->setEnabled(enabled);
+    m_folderBox->setEnabled(enabled);
+    m_solutionButton->setEnabled(enabled);
+    m_browse->setEnabled(enabled);
+}
+
+void CKelvoraDlg::done(int result)
+{
+    // A conversion still running is stopped first: no converter outlives the window.
+    if (!m_closed) {
+        m_closed = true;
+        m_queue->Shutdown();
+    }
+    QDialog::done(result);
+}
+
+bool CKelvoraDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter and Escape never close the window, wherever in it they are pressed.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            QWidget *widget = qobject_cast<QWidget *>(watched);
+            if (widget && (widget == this || isAncestorOf(widget))) {
+                event->accept();
+                return event->type() == QEvent::KeyPress;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CKelvoraDlg::mousePressEvent(QMouseEvent *event)
+{
+    // A press on the window's own background moves the window, as its caption would.
+    if (event->button() == Qt::LeftButton) {
+        if (windowHandle() && windowHandle()->startSystemMove()) {
+            event->accept();
+            return;
+        }
+        m_dragging = true;
+        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        event->accept();
+        return;
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void CKelvoraDlg::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - m_dragOffset);
+        event->accept();
+        return;
+    }
+    QDialog::mouseMoveEvent(event);
+}
+
+void CKelvoraDlg::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragging = false;
+    QDialog::mouseReleaseEvent(event);
+}

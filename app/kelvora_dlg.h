@@ -1,0 +1,108 @@
+#pragma once
+
+#include "app/settings.h"
+#include "controls/chrome/menu_ex.h"
+#include "convert/conversion_queue.h"
+
+#include <QDialog>
+#include <QPoint>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class CBitmapButton;
+class CDragDropListCtrl;
+class CFlatComboBox;
+class CMyButton;
+class CTrueColorToolBar;
+class MediaList;
+class QLineEdit;
+class SavingFolders;
+
+// The program's main window: the toolbar, the media list, the saving-folder controls, the
+// Solution controls and the menu bar. Every menu item and toolbar button reaches OnCommand by
+// its command id.
+class CKelvoraDlg
+    : public QDialog
+    , public QueueWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CKelvoraDlg(QWidget *parent = nullptr);
+    ~CKelvoraDlg() override;
+
+    // Runs the handler of command `id`; unknown ids do nothing.
+    void OnCommand(int id);
+    bool HasCommand(int id) const { return m_commands.count(id) != 0; }
+
+    // Makes preset `id` current: the Solution box and every row's target format follow.
+    void SelectPreset(int id);
+    // Opens the preset menu at the cursor, its bottom edge there.
+    void ShowPresetMenu();
+    // The list's context menu at `globalPos`, its items enabled by the selection.
+    void ShowListMenu(const QPoint &globalPos);
+    // Which items the list's context menu offers, by the count of selected rows.
+    static void ApplyListMenuRules(CMenuEx &menu, int selectedRows, bool converting);
+
+    // QueueWindow
+    void EnableCommand(int id, Place place, bool enabled) override;
+    void EnableControls(bool enabled) override;
+
+    // The parts of the window, for tests and the window's own use.
+    const Settings &settings() const { return m_settings; }
+    QString settingsPath() const { return m_settingsPath; }
+    MediaList *media() const { return m_media.get(); }
+    ConversionQueue *queue() const { return m_queue.get(); }
+    CMenuEx &menu() { return m_menu; }
+    CTrueColorToolBar *toolBar() const { return m_toolBar; }
+    CDragDropListCtrl *list() const { return m_list; }
+    CFlatComboBox *folderBox() const { return m_folderBox; }
+    QLineEdit *solutionBox() const { return m_solutionText; }
+    CBitmapButton *solutionButton() const { return m_solutionButton; }
+    CMyButton *browseButton() const { return m_browse; }
+    CMyButton *openFolderButton() const { return m_openFolder; }
+    QWidget *client() const { return m_client; }
+
+    // The layout of the window in dialog units: the client area and each control.
+    static QSize ClientUnits() { return QSize(527, 314); }
+    static QRect ControlUnits(int id);
+
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void BuildControls();
+    void BuildCommandTable();
+    void ApplyColours();
+    void OpenHelp();
+    void ShowAbout();
+    void ShowProperties();
+    void RemoveSelected();
+    void RemoveAll();
+
+    Settings m_settings;
+    QString m_settingsPath;
+    CMenuEx m_menu;
+    QWidget *m_client = nullptr;
+    CTrueColorToolBar *m_toolBar = nullptr;
+    CDragDropListCtrl *m_list = nullptr;
+    CFlatComboBox *m_folderBox = nullptr;
+    CMyButton *m_browse = nullptr;
+    CMyButton *m_openFolder = nullptr;
+    QLineEdit *m_solutionText = nullptr;
+    CBitmapButton *m_solutionButton = nullptr;
+    std::unique_ptr<MediaList> m_media;
+    std::unique_ptr<SavingFolders> m_folders;
+    std::unique_ptr<ConversionQueue> m_queue;
+    std::map<int, std::function<void()>> m_commands;
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+    bool m_closed = false;
+};
