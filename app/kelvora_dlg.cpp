@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -98,6 +100,8 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     m_queue->SetControlsEnabled(true);
     BuildCommandTable();
     ApplyColours();
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { OnCommand(ID_HELP_INDEX); });
 
     // The program's own cursor over the whole window, its controls included.
     const QCursor cursor = LoadProgramCursor();
@@ -365,6 +369,19 @@ bool CKelvoraDlg::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void CKelvoraDlg::changeEvent(QEvent *event)
+{
+    // The window has one size: a request to maximise it (from a window manager that offers it
+    // anyway) is turned back.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMaximized);
+            adjustSize();
+        });
+    }
+    QDialog::changeEvent(event);
 }
 
 void CKelvoraDlg::mousePressEvent(QMouseEvent *event)

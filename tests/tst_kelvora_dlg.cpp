@@ -1,0 +1,423 @@
+#include "app/bitmap_button.h"
+#include "app/kelvora_dlg.h"
+#include "app/settings.h"
+#include "controls/chrome/flat_combo_box.h"
+#include "controls/chrome/my_button.h"
+#include "controls/chrome/true_color_tool_bar.h"
+#include "controls/listview/drag_drop_list_ctrl.h"
+#include "media/media_list.h"
+#include "platform/dialog_units.h"
+#include "platform/profile.h"
+#include "res/resource.h"
+#include "support/media_factory.h"
+#include "support/scripted_dialogs.h"
+
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QtTest>
+
+#include <csignal>
+
+// The main window as a user drives it: commands by id, the real converter, the settings file.
+class TestKelvoraDlg : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_in;
+
+    QString Folder(const QString &name) const
+    {
+        const QString path = m_dir.filePath(name) + QLatin1Char('/');
+        QDir().mkpath(path);
+        return path;
+    }
+
+    static QStringList Statuses(const CKelvoraDlg &window)
+    {
+        QStringList s;
+        for (int row = 0; row < window.media()->rowCount(); ++row)
+            s << window.media()->Status(row);
+        return s;
+    }
+
+    static QAction *MenuAction(CKelvoraDlg &window, int id) { return window.menu().FindAction(id); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_in = Folder(QStringLiteral("in"));
+        testmedia::Clip clip;
+        clip.size = QStringLiteral("160x120");
+        clip.codecArguments = QStringList {"-c:v", "mpeg4", "-c:a", "mp2"};
+        for (const char *name : {"a.mp4", "b.avi", "c.ts"})
+            QVERIFY(testmedia::Make(m_in + QLatin1String(name), clip));
+        testmedia::Clip slow = clip;
+        slow.seconds = 60;
+        slow.size = QStringLiteral("1280x720");
+        QVERIFY(testmedia::Make(m_in + QStringLiteral("slow.mkv"), slow));
+    }
+
+    void init() { QFile::remove(SettingsPath()); }
+
+    void menuBarTexts()
+    {
+        CKelvoraDlg window;
+        const QList<QAction *> top = window.menu().menuBar()->actions();
+        QCOMPARE(top.size(), 3);
+        QCOMPARE(top[0]->text(), QStringLiteral("&File "));
+        QCOMPARE(top[1]->text(), QStringLiteral("&Convertion"));
+        QCOMPARE(top[2]->text(), QStringLiteral("&Help"));
+        const QList<QList<QPair<QString, int>>> items
+            = {{{"Add Files", ID_ADD_FILES},
+                {"Add Folder", ID_ADD_FOLDER},
+                {"", 0},
+                {"Remove", ID_FILE_REMOVE},
+                {"Remove All", ID_FILE_REMOVE_ALL},
+                {"Select All", ID_FILE_SELECT_ALL},
+                {"", 0},
+                {"E&xit                  ", ID_FILE_EXIT}},
+               {{"Convert All", ID_CONVERT_ALL},
+                {"Convert Selected Files", ID_CONVERT_SELECTED},
+                {"", 0},
+                {"Stop Current Convertion", ID_STOP_CURRENT},
+                {"Stop All Convertion", ID_STOP_ALL}},
+               {{"Help(F1)", ID_HELP_INDEX}, {"", 0}, {"&About Kelvora     ", ID_APP_ABOUT}}};
+        for (int m = 0; m < 3; ++m) {
+            const QList<QAction *> actions = top[m]->menu()->actions();
+            QCOMPARE(actions.size(), items[m].size());
+            for (int i = 0; i < actions.size(); ++i) {
+                QCOMPARE(actions[i]->isSeparator() ? QString() : actions[i]->text(),
+                         items[m][i].first);
+                QCOMPARE(actions[i]->data().toInt(), items[m][i].second);
+            }
+        }
+        // Every command of the menus and the toolbar has a handler.
+        for (int id : {ID_ADD_FILES,         ID_ADD_FOLDER,       ID_FILE_REMOVE,
+                       ID_FILE_REMOVE_ALL,   ID_FILE_SELECT_ALL,  ID_FILE_EXIT,
+                       ID_CONVERT_ALL,       ID_CONVERT_SELECTED, ID_STOP_CURRENT,
+                       ID_STOP_ALL,          ID_HELP_INDEX,       ID_APP_ABOUT,
+                       ID_LIST_ADD_FILES,    ID_LIST_ADD_FOLDER,  ID_LIST_REMOVE,
+                       ID_LIST_REMOVE_ALL,   ID_LIST_CONVERT_ALL, ID_LIST_CONVERT_SELECTED,
+                       ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL,    ID_PROPERTIES,
+                       IDC_SOLUTION_BUTTON,  IDC_BROWSE,          IDC_OPEN_FOLDER})
+            QVERIFY2(window.HasCommand(id), qPrintable(QString::number(id)));
+        for (const Preset &p : AllPresets())
+            QVERIFY(window.HasCommand(p.command));
+    }
+
+    void toolBarOrder()
+    {
+        CKelvoraDlg window;
+        QCOMPARE(window.toolBar()->ButtonIds(),
+                 (QVector<int> {32791, 32778, 32796, 0, 32774, 32809, 32810, 0, 32776}));
+    }
+
+    void layoutInDialogUnits_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::newRow("list") << IDC_MEDIA_LIST;
+        QTest::newRow("browse") << IDC_BROWSE;
+        QTest::newRow("open folder") << IDC_OPEN_FOLDER;
+        QTest::newRow("solution text") << IDC_SOLUTION_TEXT;
+    }
+
+    void layoutInDialogUnits()
+    {
+        QFETCH(int, id);
+        CKelvoraDlg window;
+        QWidget *control = nullptr;
+        switch (id) {
+        case IDC_MEDIA_LIST:
+            control = window.list();
+            break;
+        case IDC_BROWSE:
+            control = window.browseButton();
+            break;
+        case IDC_OPEN_FOLDER:
+            control = window.openFolderButton();
+            break;
+        case IDC_SOLUTION_TEXT:
+            control = window.solutionBox();
+            break;
+        }
+        QCOMPARE(control->geometry(), MapDialogRect(CKelvoraDlg::ControlUnits(id), window.font()));
+        QCOMPARE(window.client()->size(), MapDialogSize(CKelvoraDlg::ClientUnits(), window.font()));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Kelvora 1.0"));
+    }
+
+    void firstTickGraysWhatNeedsRows()
+    {
+        CKelvoraDlg window;
+        window.show();
+        QTRY_COMPARE_WITH_TIMEOUT(window.queue()->lastUiState(), 0, 5000);
+        for (int id : {ID_FILE_REMOVE, ID_FILE_REMOVE_ALL, ID_FILE_SELECT_ALL, ID_CONVERT_ALL,
+                       ID_CONVERT_SELECTED, ID_STOP_CURRENT, ID_STOP_ALL})
+            QVERIFY2(!MenuAction(window, id)->isEnabled(), qPrintable(QString::number(id)));
+        for (int id : {ID_CONVERT_ALL, ID_LIST_REMOVE_ALL, ID_STOP_CURRENT, ID_STOP_ALL})
+            QVERIFY(!window.toolBar()->ActionById(id)->isEnabled());
+        QVERIFY(window.toolBar()->ActionById(ID_LIST_ADD_FILES)->isEnabled());
+        QVERIFY(MenuAction(window, ID_ADD_FILES)->isEnabled());
+    }
+
+    void keysDoNotCloseTheWindow_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("target");
+        for (const char *target : {"list", "browse", "window"}) {
+            QTest::newRow(QByteArray("Escape in ") + target) << int(Qt::Key_Escape) << target;
+            QTest::newRow(QByteArray("Enter in ") + target) << int(Qt::Key_Return) << target;
+        }
+    }
+
+    void keysDoNotCloseTheWindow()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, target);
+        ScriptedDialogs dialogs;
+        CKelvoraDlg window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWidget *widget = &window;
+        if (target == QLatin1String("list"))
+            widget = window.list();
+        else if (target == QLatin1String("browse"))
+            widget = window.browseButton();
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key(key));
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.result(), 0);
+        QVERIFY(dialogs.asked.isEmpty()); // Enter did not press Browse either
+    }
+
+    void cannotBeMaximised()
+    {
+        CKelvoraDlg window;
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QSize size = window.size();
+        window.showMaximized();
+        QTRY_VERIFY(!(window.windowState() & Qt::WindowMaximized));
+        QTRY_COMPARE(window.size(), size);
+    }
+
+    void draggingTheBackgroundMovesTheWindow()
+    {
+        CKelvoraDlg window;
+        window.move(100, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint before = window.pos();
+        // The empty band beside the Solution box.
+        const QPoint band = window.client()->mapTo(
+            &window, MapDialogRect(QRect(300, 250, 1, 1), window.font()).topLeft());
+        QVERIFY(window.childAt(band) == window.client());
+        QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, band);
+        QMouseEvent move(QEvent::MouseMove, QPointF(band + QPoint(30, 20)),
+                         QPointF(window.mapToGlobal(band + QPoint(30, 20))), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &move);
+        QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, band + QPoint(30, 20));
+        QTRY_COMPARE(window.pos(), before + QPoint(30, 20));
+    }
+
+    void coloursAndCursor()
+    {
+        CKelvoraDlg window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage image = window.grab().toImage();
+        const QPoint band = window.client()->mapTo(
+            &window, MapDialogRect(QRect(420, 300, 1, 1), window.font()).topLeft());
+        QCOMPARE(image.pixelColor(band), QColor(190, 230, 250));
+        const QPoint inList = window.list()->viewport()->mapTo(&window, QPoint(20, 60));
+        QCOMPARE(image.pixelColor(inList), QColor(Qt::white));
+        for (QWidget *w : std::initializer_list<QWidget *> {
+                 &window, window.list()->viewport(), window.solutionBox(), window.browseButton()})
+            QCOMPARE(w->cursor().shape(), Qt::BitmapCursor);
+    }
+
+    void helpOpensTheFileBesideTheProgram()
+    {
+        ScriptedDialogs dialogs;
+        CKelvoraDlg window;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+        window.OnCommand(ID_HELP_INDEX);
+        QDir::setCurrent(before);
+        QCOMPARE(
+            dialogs.opened,
+            QStringList {QCoreApplication::applicationDirPath() + QStringLiteral("/kelvora.chm")});
+    }
+
+    void selectPreset_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("solution");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("Divx") << 32845 << 22 << "AVI - Audio-Video Interleave (*.avi)"
+                              << "AVI - Audio-Video Interleave (*.avi)"
+                              << "avi file";
+        QTest::newRow("3GPP") << 32866 << 26 << "3GP (*.3gp)"
+                              << "3GP  (*.3gp)"
+                              << "3gp file";
+        QTest::newRow("DV") << 32846 << 20 << "DV - Digital Video (*.dv)"
+                            << "DV - Digital Video (*.dv)"
+                            << "dv file";
+        QTest::newRow("iPod high") << 32856 << 2 << "APPLE iPod - High Quarlity (*.mp4)"
+                                   << "APPLE iPod - High Quarlity (*.mp4)"
+                                   << "mp4 file";
+    }
+
+    void selectPreset()
+    {
+        QFETCH(int, command);
+        QFETCH(int, id);
+        QFETCH(QString, box);
+        QFETCH(QString, solution);
+        QFETCH(QString, label);
+        CKelvoraDlg window;
+        window.media()->AppendMediaRow(m_in, QStringLiteral("a.mp4"));
+        window.media()->SetStatus(0, QStringLiteral("Convertion Completed!"));
+        window.OnCommand(command);
+        QCOMPARE(window.settings().preset.id, id);
+        QCOMPARE(window.solutionBox()->text(), box);
+        QCOMPARE(window.settings().preset.solutionText, solution);
+        QCOMPARE(window.settings().preset.formatLabel, label);
+        QCOMPARE(window.media()->Text(0, MediaColumn::TargetFormat), label);
+        // Rows added afterwards carry the new label; nothing was written yet.
+        window.media()->AppendMediaRow(m_in, QStringLiteral("b.avi"));
+        QCOMPARE(window.media()->Text(1, MediaColumn::TargetFormat), label);
+        QVERIFY(!QFileInfo::exists(window.settingsPath()));
+    }
+
+    void listMenuRules_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<bool>("converting");
+        QTest::addColumn<QList<int>>("disabled");
+        QTest::newRow("none selected")
+            << 0 << false
+            << QList<int> {ID_LIST_REMOVE,       ID_LIST_CONVERT_SELECTED, ID_PROPERTIES,
+                           ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL,         ID_LIST_CONVERT_ALL};
+        QTest::newRow("one selected") << 1 << false << QList<int> {};
+        QTest::newRow("two selected") << 2 << false << QList<int> {ID_PROPERTIES};
+        QTest::newRow("one selected while converting")
+            << 1 << true << QList<int> {ID_LIST_REMOVE, ID_LIST_REMOVE_ALL};
+    }
+
+    void listMenuRules()
+    {
+        QFETCH(int, selected);
+        QFETCH(bool, converting);
+        QFETCH(QList<int>, disabled);
+        CMenuEx menu;
+        QVERIFY(menu.LoadFromResource(IDR_LIST_MENU));
+        CKelvoraDlg::ApplyListMenuRules(menu, selected, converting);
+        for (int id : {ID_LIST_ADD_FILES, ID_LIST_ADD_FOLDER, ID_FILE_SELECT_ALL, ID_LIST_REMOVE,
+                       ID_LIST_REMOVE_ALL, ID_LIST_CONVERT_SELECTED, ID_LIST_CONVERT_ALL,
+                       ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL, ID_PROPERTIES})
+            QCOMPARE(menu.FindAction(id)->isEnabled(), !disabled.contains(id));
+    }
+
+    void wholeRoad()
+    {
+        const QString folder = Folder(QStringLiteral("folder"));
+        QFile::copy(m_in + QStringLiteral("c.ts"), folder + QStringLiteral("d.ts"));
+        QFile::copy(m_in + QStringLiteral("b.avi"), folder + QStringLiteral("e.avi"));
+        const QString out = Folder(QStringLiteral("out"));
+        ScriptedDialogs dialogs;
+        {
+            CKelvoraDlg window;
+            window.show();
+            dialogs.NextFiles({m_in + QStringLiteral("a.mp4"), m_in + QStringLiteral("b.avi")});
+            window.OnCommand(ID_ADD_FILES);
+            dialogs.NextFolder(folder);
+            window.OnCommand(ID_ADD_FOLDER);
+            QCOMPARE(window.media()->rowCount(), 4);
+            QCOMPARE(dialogs.messages.last().text, QStringLiteral("2 media files added!"));
+            dialogs.NextFolder(out.chopped(1));
+            window.OnCommand(IDC_BROWSE);
+            QCOMPARE(window.settings().currentFolder, out);
+            QCOMPARE(window.folderBox()->currentText(), out);
+
+            window.OnCommand(32859); // WMV
+            window.OnCommand(ID_CONVERT_ALL);
+            QVERIFY(!window.list()->isEnabled() && !window.browseButton()->isEnabled()
+                    && !window.solutionButton()->isEnabled() && !window.folderBox()->isEnabled());
+            QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
+            QCOMPARE(Statuses(window), QStringList(4, QStringLiteral("Convertion Completed!")));
+            for (const char *name : {"a.wmv", "b.wmv", "d.wmv", "e.wmv"})
+                QCOMPARE(testmedia::Streams(out + QLatin1String(name)),
+                         (QStringList {"wmv2:video", "wmav2:audio"}));
+            QVERIFY(window.list()->isEnabled() && window.browseButton()->isEnabled());
+
+            // iPod, only the selected row.
+            window.OnCommand(32854);
+            window.list()->selectRow(2);
+            window.OnCommand(ID_CONVERT_SELECTED);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
+            QVERIFY(QFileInfo::exists(out + QStringLiteral("d.mp4")));
+            QVERIFY(!QFileInfo::exists(out + QStringLiteral("a.mp4")));
+
+            // Skip, then stop, on a slow file among quick ones.
+            dialogs.NextFiles({m_in + QStringLiteral("slow.mkv"), m_in + QStringLiteral("c.ts")});
+            window.OnCommand(ID_LIST_ADD_FILES);
+            window.OnCommand(ID_CONVERT_ALL);
+            QTRY_VERIFY_WITH_TIMEOUT(window.list()->ProgressBar(4) != nullptr, 120000);
+            // Nothing may remove rows while they convert.
+            window.OnCommand(ID_FILE_REMOVE_ALL);
+            QCOMPARE(window.media()->rowCount(), 6);
+            window.OnCommand(ID_STOP_CURRENT);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
+            QCOMPARE(window.media()->Status(4), QStringLiteral("User Canceled!"));
+            QCOMPARE(window.media()->Status(5), QStringLiteral("Convertion Completed!"));
+
+            window.OnCommand(ID_CONVERT_ALL);
+            QTRY_VERIFY_WITH_TIMEOUT(window.list()->ProgressBar(4) != nullptr, 120000);
+            window.OnCommand(ID_STOP_ALL);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
+            QCOMPARE(window.media()->Status(4), QStringLiteral("User Canceled!"));
+            window.OnCommand(ID_FILE_EXIT);
+            QCOMPARE(window.result(), int(QDialog::Accepted));
+        }
+        // The settings file holds the preset and the recent folders, and a restart shows them.
+        ProfileFile file(SettingsPath());
+        QCOMPARE(file.ReadString("Parameters", "Current Solution", "x"), QStringLiteral("0"));
+        QCOMPARE(file.ReadString("Recent Saving Folder", "First Folder", "x"), out);
+        CKelvoraDlg again;
+        QCOMPARE(again.solutionBox()->text(), QStringLiteral("APPLE iPod - Low Quarlity (*.mp4)"));
+        QCOMPARE(again.folderBox()->currentText(), out);
+        QCOMPARE(again.settings().currentFolder, out);
+    }
+
+    void closingStopsTheConverter()
+    {
+        const QString out = Folder(QStringLiteral("closing"));
+        ScriptedDialogs dialogs;
+        pid_t converter = 0;
+        {
+            CKelvoraDlg window;
+            window.show();
+            dialogs.NextFolder(out);
+            window.OnCommand(IDC_BROWSE);
+            window.OnCommand(32831); // PSP high: slow enough to still run
+            dialogs.NextFiles({m_in + QStringLiteral("slow.mkv")});
+            window.OnCommand(ID_ADD_FILES);
+            window.OnCommand(ID_CONVERT_ALL);
+            QTRY_VERIFY_WITH_TIMEOUT(window.queue()->shared().child.pid() > 0, 60000);
+            converter = window.queue()->shared().child.pid();
+            window.reject(); // the window's close button
+            QVERIFY(!window.queue()->IsConverting());
+        }
+        QCOMPARE(::kill(converter, 0), -1);
+    }
+};
+
+QTEST_MAIN(TestKelvoraDlg)
+#include "tst_kelvora_dlg.moc"
