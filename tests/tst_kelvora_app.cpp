@@ -1,0 +1,126 @@
+#include "support/media_factory.h"
+
+#include <QProcess>
+#include <QtTest>
+
+#include <csignal>
+
+// The program as a separate process on a virtual X display: one copy at a time, a lock left by a
+// crashed copy, and a converter that dies with the program.
+class TestKelvoraApp : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QProcess m_xvfb;
+    QProcessEnvironment m_env;
+    QList<QProcess *> m_programs;
+
+    static QString Program()
+    {
+        return QCoreApplication::applicationDirPath() + QStringLiteral("/../kelvora");
+    }
+
+    QString Run(const QString &program, const QStringList &args)
+    {
+        QProcess p;
+        p.setProcessEnvironment(m_env);
+        p.start(program, args);
+        p.waitForFinished(10000);
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    }
+
+    // Ids of the windows whose title is exactly `title`.
+    QStringList Windows(const QString &title)
+    {
+        const QString out
+            = Run(QStringLiteral("xdotool"),
+                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                   QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')});
+        return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    QProcess *Start()
+    {
+        auto *p = new QProcess(this);
+        p->setProcessEnvironment(m_env);
+        p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p->start(Program(), {});
+        m_programs << p;
+        return p;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QFAIL("Xvfb and xdotool are needed (./test.sh installs them)");
+        int display = 0;
+        for (display = 120; display < 160; ++display) {
+            if (!QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display))
+                && !QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
+                break;
+        }
+        m_xvfb.start(QStringLiteral("Xvfb"),
+                     {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"),
+                      QStringLiteral("0"), QStringLiteral("1280x900x24"),
+                      QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        QVERIFY(m_xvfb.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)), 10000);
+        m_env = QProcessEnvironment::systemEnvironment();
+        m_env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(display));
+        m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        m_env.insert(QStringLiteral("HOME"), m_dir.path());
+        m_env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
+        const QString runtime = m_dir.filePath(QStringLiteral("runtime"));
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    }
+
+    void cleanupTestCase()
+    {
+        for (QProcess *p : m_programs) {
+            p->kill();
+            p->waitForFinished();
+        }
+        m_xvfb.terminate();
+        m_xvfb.waitForFinished();
+    }
+
+    void secondCopyIsRefused()
+    {
+        QProcess *first = Start();
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 1, 20000);
+
+        QProcess *second = Start();
+        // The second copy shows its message box, titled with the application's name, and no
+        // window of its own.
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")).size(), 1, 20000);
+        QCOMPARE(Windows(QStringLiteral("Kelvora 1.0")).size(), 1);
+        QCOMPARE(second->state(), QProcess::Running);
+        const QString box = Windows(QStringLiteral("Kelvora")).first();
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("key"), QStringLiteral("--window"), box, QStringLiteral("Return")});
+        QVERIFY(second->waitForFinished(10000));
+        QCOMPARE(second->exitCode(), 0);
+        QCOMPARE(first->state(), QProcess::Running);
+
+        // A copy that dies leaves its lock behind; the next start is not blocked by it.
+        first->kill();
+        QVERIFY(first->waitForFinished(10000));
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 0, 10000);
+        QProcess *third = Start();
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 1, 20000);
+        QCOMPARE(Windows(QStringLiteral("Kelvora")).size(), 0);
+        third->kill();
+        third->waitForFinished();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKelvoraApp)
+#include "tst_kelvora_app.moc"
