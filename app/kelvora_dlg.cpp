@@ -197,8 +197,12 @@ void CKelvoraDlg::ApplyColours()
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
         palette.setColor(QPalette::All, role, kBackground);
     }
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        palette.setColor(QPalette::All, role, Qt::black);
+    // Disabled controls keep their grey text, so that a locked Browse button looks locked.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            palette.setColor(group, role, Qt::black);
+    }
     setPalette(palette);
     setAutoFillBackground(true);
     // A palette equal to the application's would be taken as unset and the window's inherited:

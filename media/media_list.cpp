@@ -52,6 +52,8 @@ void MediaList::SetupColumns()
     m_list->setSortingEnabled(false);
     m_list->setWordWrap(false);
     m_list->setIconSize(QSize(16, 16));
+    // Compact rows, as a report list has them: a line of text or a 16-pixel image.
+    m_list->verticalHeader()->setDefaultSectionSize(qMax(20, m_list->fontMetrics().height() + 6));
 }
 
 void MediaList::SetRowImages(const QIcon &film, const QIcon &sound)

@@ -16,8 +16,12 @@ public:
     QStringList PickFiles(QWidget *parent, const QString &title,
                           const QStringList &filters) override
     {
-        return QFileDialog::getOpenFileNames(parent, title, QString(),
-                                             filters.join(QStringLiteral(";;")));
+        QFileDialog dialog(parent, title);
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+        dialog.setNameFilters(filters);
+        // The descriptions carry their patterns already.
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
     }
 
     QString PickFolder(QWidget *parent, const QString &title) override
