@@ -18,8 +18,9 @@ CPropertiesDlg::CPropertiesDlg(const QString &location, const QString &fileName,
     setModal(true);
     const QFont font = DialogFont();
     setFont(font);
-    // Fixed while the window is being built; it gets its sizing border once the page is filled.
-    setFixedSize(MapDialogSize(SizeUnits(), font));
+    // No size limits and no layouts: the user may resize the window, and what it holds stays
+    // where the layout puts it.
+    resize(MapDialogSize(SizeUnits(), font));
 
     m_close = new QPushButton(QStringLiteral("Close"), this);
     m_close->setObjectName(QStringLiteral("closeButton"));
@@ -45,24 +46,17 @@ void CPropertiesDlg::OnInitDialog(const QString &location, const QString &fileNa
     MediaInfo info;
     ProbeMedia(location, fileName, info);
     m_page->FillFields(info);
-
-    // The sizing border: the window may now be resized; without layouts nothing follows it.
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void CPropertiesDlg::ShowProperties(QWidget *mainWindow, const QString &location,
                                     const QString &fileName)
 {
+    // Only what is disabled here is enabled again: an owner that was disabled already stays so.
     const bool disableOwner = mainWindow && mainWindow->isEnabled();
     if (disableOwner)
         mainWindow->setEnabled(false);
-    {
-        CPropertiesDlg dialog(location, fileName, mainWindow);
-        // A disabled parent disables its child windows as well; this one must stay usable.
-        dialog.setEnabled(true);
-        dialog.exec();
-    }
+    CPropertiesDlg dialog(location, fileName, mainWindow);
+    dialog.exec();
     if (disableOwner)
         mainWindow->setEnabled(true);
 }
