@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class CProDlg;
+class QPushButton;
+class QTabWidget;
+
+// The properties window of one listed file: a property sheet with one information page whose
+// tab shows the file name, and a "Close" button. The file is probed when the window is built,
+// so every opening shows the file as it is now. Laid out in dialog units (316 x 297); the
+// window can be resized, and nothing inside it moves or grows.
+//
+// Its controls are named "propertySheet", "propertiesPage" and "closeButton".
+class CPropertiesDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `location` is the file's folder as a row holds it (ending with "/"), `fileName` its name.
+    CPropertiesDlg(const QString &location, const QString &fileName, QWidget *parent = nullptr);
+
+    // The Properties command: shows the properties of location + fileName modally over
+    // `mainWindow`, which stays disabled until the window closes.
+    static void ShowProperties(QWidget *mainWindow, const QString &location,
+                               const QString &fileName);
+
+    static QSize SizeUnits() { return QSize(316, 297); }
+    static QRect CloseUnits() { return QRect(253, 279, 50, 14); }
+    // The property sheet's place in the client area, in pixels rather than dialog units.
+    static QPoint SheetPosition() { return QPoint(10, 8); }
+
+    CProDlg *Page() const { return m_page; }
+
+private:
+    void OnInitDialog(const QString &location, const QString &fileName);
+
+    QTabWidget *m_sheet = nullptr;
+    CProDlg *m_page = nullptr;
+    QPushButton *m_close = nullptr;
+};
