@@ -8,6 +8,7 @@
 #include "controls/chrome/true_color_tool_bar.h"
 #include "controls/listview/drag_drop_list_ctrl.h"
 #include "media/media_list.h"
+#include "media/properties_dlg.h"
 #include "platform/dialog_units.h"
 #include "platform/dialogs.h"
 #include "res/bitmaps.h"
@@ -315,7 +316,14 @@ void CKelvoraDlg::RemoveAll()
 
 void CKelvoraDlg::ShowProperties()
 {
-    // The properties window comes with the media properties page.
+    // The first selected row; nothing without a selection.
+    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return;
+    int row = rows.first().row();
+    for (const QModelIndex &index : rows)
+        row = qMin(row, index.row());
+    CPropertiesDlg::ShowProperties(this, m_media->Location(row), m_media->FileName(row));
 }
 
 void CKelvoraDlg::OpenHelp()

@@ -42,12 +42,16 @@ std::optional<StringSet> g_forced;
 
 } // namespace
 
-StringSet SystemStringSet()
+StringSet StringSetFor(const QLocale &locale)
 {
-    const QLocale locale = QLocale::system();
     return locale.language() == QLocale::Chinese && locale.territory() == QLocale::China
         ? StringSet::ChinesePrc
         : StringSet::English;
+}
+
+StringSet SystemStringSet()
+{
+    return StringSetFor(QLocale::system());
 }
 
 void SetStringSetForTesting(StringSet set)

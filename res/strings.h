@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 // The string table. Each text exists in an English and a Chinese (PRC) set; the set follows the
@@ -8,6 +9,7 @@ enum class StringSet { English, ChinesePrc };
 
 // The set that the system locale picks: Chinese in China, English otherwise.
 StringSet SystemStringSet();
+StringSet StringSetFor(const QLocale &locale);
 // Forces a set (tests); ResetStringSet() goes back to the system's choice.
 void SetStringSetForTesting(StringSet set);
 void ResetStringSet();

@@ -12,8 +12,11 @@
 #include "support/media_factory.h"
 #include "support/scripted_dialogs.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QtTest>
 
 #include <csignal>
@@ -323,6 +326,86 @@ private Q_SLOTS:
                        ID_LIST_REMOVE_ALL, ID_LIST_CONVERT_SELECTED, ID_LIST_CONVERT_ALL,
                        ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL, ID_PROPERTIES})
             QCOMPARE(menu.FindAction(id)->isEnabled(), !disabled.contains(id));
+    }
+
+    void propertiesOfTheFirstSelectedRow()
+    {
+        CKelvoraDlg window;
+        window.show();
+        window.media()->AppendMediaRow(m_in, QStringLiteral("a.mp4"));
+        window.media()->AppendMediaRow(m_in, QStringLiteral("slow.mkv"));
+        window.OnCommand(ID_PROPERTIES); // nothing selected: nothing opens
+        window.list()->selectRow(1);
+        QString caption;
+        bool ownerDisabled = false;
+        QTimer::singleShot(200, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto *tabs = dialog->findChild<QTabWidget *>();
+            caption = tabs ? tabs->tabText(0) : QString();
+            ownerDisabled = !window.isEnabled();
+            dialog->reject();
+        });
+        window.OnCommand(ID_PROPERTIES);
+        QCOMPARE(caption, QStringLiteral("slow.mkv"));
+        QVERIFY(ownerDisabled);
+        QVERIFY(window.isEnabled());
+    }
+
+    void rightClickShowsTheListMenu()
+    {
+        CKelvoraDlg window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const char *name : {"a.mp4", "b.avi", "c.ts"})
+            window.media()->AppendMediaRow(m_in, QLatin1String(name));
+        window.list()->selectRow(1);
+        QStringList shown;
+        bool propertiesEnabled = false;
+        QTimer::singleShot(200, [&] {
+            auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!popup)
+                return;
+            for (QAction *a : popup->actions()) {
+                shown << a->text();
+                if (a->data().toInt() == ID_PROPERTIES)
+                    propertiesEnabled = a->isEnabled();
+            }
+            popup->close();
+        });
+        const QPoint inRow
+            = window.list()->visualRect(window.list()->model()->index(1, 1)).center();
+        Q_EMIT window.list()->customContextMenuRequested(inRow);
+        QCOMPARE(shown.size(), 10);
+        QCOMPARE(shown.first(), QStringLiteral("Add Files          "));
+        QCOMPARE(shown.last(), QStringLiteral("Properties"));
+        QVERIFY(propertiesEnabled);
+    }
+
+    void doubleClickAndHeaderClickChangeNothing()
+    {
+        CKelvoraDlg window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const char *name : {"c.ts", "a.mp4", "b.avi"})
+            window.media()->AppendMediaRow(m_in, QLatin1String(name));
+        auto snapshot = [&window] {
+            QStringList s;
+            for (int row = 0; row < window.media()->rowCount(); ++row)
+                s << window.media()->FileName(row) + window.media()->Status(row)
+                        + QString::number(window.media()->IsChecked(row));
+            return s;
+        };
+        const QStringList before = snapshot();
+        const QRect cell = window.list()->visualRect(window.list()->model()->index(1, 1));
+        QTest::mouseDClick(window.list()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                           cell.center());
+        QHeaderView *header = window.list()->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+        QCOMPARE(snapshot(), before);
+        QVERIFY(!window.list()->isSortingEnabled());
     }
 
     void wholeRoad()
