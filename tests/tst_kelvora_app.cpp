@@ -50,6 +50,35 @@ class TestKelvoraApp : public QObject
         return p;
     }
 
+    // True while process `pid` exists and is not a zombie.
+    static bool Alive(qint64 pid)
+    {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray text = stat.readAll();
+        const int close = text.lastIndexOf(')');
+        return close > 0 && close + 2 < text.size() && text[close + 2] != 'Z';
+    }
+
+    // The first child process of `pid` named `name`, or 0.
+    static qint64 ChildNamed(qint64 pid, const QByteArray &name)
+    {
+        const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+        for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile children(tasks.filePath(task) + QStringLiteral("/children"));
+            if (!children.open(QIODevice::ReadOnly))
+                continue;
+            for (const QByteArray &child : children.readAll().split(' ')) {
+                QFile comm(QStringLiteral("/proc/%1/comm").arg(QString::fromLatin1(child)));
+                if (!child.isEmpty() && comm.open(QIODevice::ReadOnly)
+                    && comm.readAll().trimmed() == name)
+                    return child.toLongLong();
+            }
+        }
+        return 0;
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -80,14 +109,76 @@ private Q_SLOTS:
         m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     }
 
-    void cleanupTestCase()
+    void cleanup()
     {
         for (QProcess *p : m_programs) {
             p->kill();
             p->waitForFinished();
         }
+        m_programs.clear();
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral(".+")).size(), 0, 10000);
+    }
+
+    void cleanupTestCase()
+    {
         m_xvfb.terminate();
         m_xvfb.waitForFinished();
+    }
+
+    void converterEndsWithTheProgram()
+    {
+        // A slow preset and a long clip, so that the converter is still at work when the
+        // program is killed.
+        const QString media = m_dir.filePath(QStringLiteral("media")) + QLatin1Char('/');
+        const QString out = m_dir.filePath(QStringLiteral("out")) + QLatin1Char('/');
+        QDir().mkpath(media);
+        testmedia::Clip clip;
+        clip.seconds = 60;
+        clip.size = QStringLiteral("1280x720");
+        clip.codecArguments = QStringList {"-c:v", "mpeg4", "-c:a", "mp2"};
+        QVERIFY(testmedia::Make(media + QStringLiteral("long clip.mkv"), clip));
+        const QString config
+            = m_env.value(QStringLiteral("XDG_CONFIG_HOME")) + QStringLiteral("/Orvane");
+        QDir().mkpath(config);
+        QFile settings(config + QStringLiteral("/kelvora.ini"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[Parameters]\nCurrent Solution=8\n[Recent Saving Folder]\nFirst Folder="
+                       + out.toUtf8() + "\n");
+        settings.close();
+
+        QProcess *program = Start();
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 1, 20000);
+        const QString window = Windows(QStringLiteral("Kelvora 1.0")).first();
+        auto keys = [this](const QStringList &args) {
+            Run(QStringLiteral("xdotool"), QStringList {QStringLiteral("key")} + args);
+        };
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+        keys({QStringLiteral("alt+f")});
+        QTest::qWait(400);
+        keys({QStringLiteral("Return")}); // Add Files
+        // The file dialog opens as a window of its own.
+        QTRY_VERIFY_WITH_TIMEOUT(Windows(QStringLiteral(".+")).size() >= 2, 10000);
+        QTest::qWait(800);
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"),
+             media + QStringLiteral("long clip.mkv")});
+        keys({QStringLiteral("Return")});
+        QTest::qWait(1500);
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+        keys({QStringLiteral("alt+c")});
+        QTest::qWait(500);
+        keys({QStringLiteral("Return")}); // Convert All
+
+        qint64 converter = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((converter = ChildNamed(program->processId(), "ffmpeg")) != 0,
+                                 20000);
+        QVERIFY(Alive(converter));
+        ::kill(pid_t(program->processId()), SIGKILL);
+        QVERIFY(program->waitForFinished(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(!Alive(converter), 10000);
+        QFile::remove(config + QStringLiteral("/kelvora.ini"));
     }
 
     void secondCopyIsRefused()
