@@ -9,6 +9,7 @@ kelvora_packages=(
   fp-utils
   fontconfig fonts-dejavu-core
   xvfb xdotool x11-utils
+  dpkg-dev desktop-file-utils
 )
 
 kelvora_missing_packages() {

@@ -1,0 +1,207 @@
+#!/usr/bin/env bash
+# Checks a built Kelvora Debian package: its file list, its control fields, its desktop entry,
+# and that the program unpacked from it starts and keeps running.
+# Usage: scripts/check_package.sh build/kelvora_1.0_amd64.deb
+set -uo pipefail
+
+deb=${1:-}
+if [ -z "$deb" ] || [ ! -f "$deb" ]; then
+  echo "usage: $0 <package.deb> (no such file: '${deb}')" >&2
+  exit 2
+fi
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+pass() {
+  echo "ok: $*"
+}
+
+# --- The file list --------------------------------------------------------------------------
+listing=$(dpkg-deb -c "$deb") || {
+  echo "FAIL: dpkg-deb cannot read $deb" >&2
+  exit 1
+}
+
+# The type letter and name of one entry, with " -> target" for a link.
+entry() {
+  awk -v want="./$1" '{
+    name = $6
+    for (i = 7; i <= NF; i++) name = name " " $i
+    split(name, parts, " -> ")
+    if (parts[1] == want) { print substr($1, 1, 1) " " name; exit }
+  }' <<<"$listing"
+}
+
+expect_file() {
+  local line
+  line=$(entry "$1")
+  case "$line" in
+    "-"*) pass "file /$1" ;;
+    "") fail "the package has no /$1" ;;
+    *) fail "/$1 is not a regular file: $line" ;;
+  esac
+}
+
+expect_link() {
+  local line
+  line=$(entry "$1")
+  case "$line" in
+    "l ./$1 -> $2") pass "link /$1 -> $2" ;;
+    "") fail "the package has no /$1" ;;
+    *) fail "/$1 is not a link to $2: $line" ;;
+  esac
+}
+
+program=usr/lib/kelvora/kelvora
+expect_file "$program"
+if ! grep -q "^-rwxr-xr-x .* \./$program\$" <<<"$listing"; then
+  fail "/$program is not executable by everyone"
+fi
+expect_link usr/bin/kelvora ../lib/kelvora/kelvora
+expect_link usr/lib/kelvora/ffmpeg /usr/bin/ffmpeg
+expect_file usr/lib/kelvora/res/film.bmp
+expect_file usr/lib/kelvora/res/page_sound.bmp
+expect_file usr/lib/kelvora/kelvora.chm
+expect_file usr/share/applications/kelvora.desktop
+expect_file usr/share/icons/hicolor/256x256/apps/kelvora.png
+expect_file usr/share/icons/hicolor/32x32/apps/kelvora.png
+
+# --- The control fields ---------------------------------------------------------------------
+field() {
+  dpkg-deb -f "$deb" "$1"
+}
+
+# The package names of a relation field, one a line, without versions; alternatives count too.
+names() {
+  tr ',|' '\n\n' <<<"$1" | sed -e 's/(.*)//' -e 's/\[.*\]//' -e 's/[[:space:]]//g' -e '/^$/d'
+}
+
+expect_field() {
+  local value
+  value=$(field "$1")
+  if [ "$value" = "$2" ]; then
+    pass "$1: $value"
+  else
+    fail "$1 is '$value', not '$2'"
+  fi
+}
+
+# Checks that a relation field names a package matching an extended regular expression.
+expect_relation() {
+  local value
+  value=$(field "$1")
+  if names "$value" | grep -Eqx "$2"; then
+    pass "$1 names $3"
+  else
+    fail "$1 does not name $3 ($2): '$value'"
+  fi
+}
+
+expect_field Package kelvora
+expect_field Version 1.0
+expect_field Architecture "$(dpkg --print-architecture)"
+version=$(field Version)
+architecture=$(field Architecture)
+if [ "$(basename "$deb")" != "kelvora_${version}_${architecture}.deb" ]; then
+  fail "the file is named $(basename "$deb"), not kelvora_${version}_${architecture}.deb"
+fi
+for name in Maintainer Description Section; do
+  [ -n "$(field "$name")" ] || fail "the $name field is empty"
+done
+expect_relation Depends 'ffmpeg' "the converter"
+expect_relation Depends 'libqt6widgets[0-9]+' "Qt's widgets"
+expect_relation Depends 'qt6-qpa-plugins' "Qt's platform plugins"
+expect_relation Depends 'libavformat[0-9]+' "libavformat"
+expect_relation Depends 'libavcodec[0-9]+' "libavcodec"
+expect_relation Depends 'libavutil[0-9]+' "libavutil"
+expect_relation Recommends 'xchm' "a CHM viewer"
+
+# --- The unpacked package -------------------------------------------------------------------
+root=$(mktemp -d)
+pid=
+cleanup() {
+  if [ -n "$pid" ]; then
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  fi
+  rm -rf "$root"
+}
+trap cleanup EXIT
+
+if ! dpkg-deb -x "$deb" "$root/tree"; then
+  echo "FAIL: dpkg-deb cannot unpack $deb" >&2
+  exit 1
+fi
+
+desktop=$root/tree/usr/share/applications/kelvora.desktop
+if [ -f "$desktop" ]; then
+  if command -v desktop-file-validate >/dev/null; then
+    if report=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$report" ]; then
+      pass "desktop-file-validate accepts the desktop entry"
+    else
+      fail "desktop-file-validate rejects the desktop entry: $report"
+    fi
+  else
+    echo "note: desktop-file-validate is not installed (Debian desktop-file-utils)" >&2
+  fi
+  for line in 'Type=Application' 'Name=Kelvora' 'Exec=kelvora' 'Icon=kelvora' \
+    'Terminal=false' 'Categories=AudioVideo;Video;AudioVideoEditing;'; do
+    grep -qx "$line" "$desktop" || fail "the desktop entry lacks the line $line"
+  done
+  grep -q '^Comment=.' "$desktop" || fail "the desktop entry has no Comment"
+fi
+
+# An icon's width and height, read from its PNG header.
+png_size() {
+  local bytes
+  bytes=$(od -An -tu1 -j16 -N8 "$1" | tr -s ' \n' ' ') || return
+  read -r w1 w2 w3 w4 h1 h2 h3 h4 <<<"$bytes"
+  echo "$(((w1 << 24) | (w2 << 16) | (w3 << 8) | w4))x$(((h1 << 24) | (h2 << 16) | (h3 << 8) | h4))"
+}
+for size in 256x256 32x32; do
+  icon=$root/tree/usr/share/icons/hicolor/$size/apps/kelvora.png
+  [ -f "$icon" ] || continue
+  if [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' \n')" != 89504e470d0a1a0a ]; then
+    fail "the $size icon is not a PNG picture"
+  elif [ "$(png_size "$icon")" != "$size" ]; then
+    fail "the $size icon is $(png_size "$icon") pixels"
+  else
+    pass "the $size icon is a PNG of that size"
+  fi
+done
+
+launcher=$root/tree/usr/bin/kelvora
+if [ -x "$launcher" ]; then
+  missing=$(ldd "$launcher" 2>&1 | grep 'not found')
+  [ -z "$missing" ] || fail "the program's libraries are missing: $missing"
+
+  # Started through the bin link, from another folder, with a home, settings and runtime folder
+  # of its own, so that it neither sees nor changes the settings or the running copy of whoever
+  # runs this check.
+  mkdir -p "$root/home" "$root/run" "$root/work"
+  chmod 700 "$root/run"
+  (cd "$root/work" && exec env HOME="$root/home" XDG_CONFIG_HOME="$root/home/.config" \
+    XDG_RUNTIME_DIR="$root/run" TMPDIR="$root/run" QT_QPA_PLATFORM=offscreen \
+    "$launcher" >"$root/output" 2>&1) &
+  pid=$!
+  sleep 2
+  state=$(awk '{ print $3 }' "/proc/$pid/stat" 2>/dev/null)
+  if [ -n "$state" ] && [ "$state" != Z ]; then
+    pass "the unpacked program starts and keeps running"
+  else
+    wait "$pid"
+    fail "the unpacked program ended within 2 seconds with status $?: $(cat "$root/output")"
+    pid=
+  fi
+else
+  fail "the unpacked /usr/bin/kelvora does not lead to an executable program"
+fi
+
+if [ "$failures" -gt 0 ]; then
+  echo "$deb: $failures check(s) failed" >&2
+  exit 1
+fi
+echo "$deb: the package is sound"
