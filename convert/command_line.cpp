@@ -17,9 +17,10 @@ CommandLine BuildCommandLine(const ConversionJob &job)
     command.program = job.converterProgram;
     command.inputPath = job.inputPath;
 
-    // Presets without video leave the video stream out instead of letting the container guess.
-    const QString video = job.videoCodec == VideoCodec::None ? QStringLiteral("-vn ")
-                                                             : VideoCodecArgument(job.videoCodec);
+    // Presets without video, and files without one, leave the video stream out instead of
+    // letting the converter pick a picture.
+    const bool noVideo = job.videoCodec == VideoCodec::None || job.audioOnlyInput;
+    const QString video = noVideo ? QStringLiteral("-vn ") : VideoCodecArgument(job.videoCodec);
     command.pieces = video + AudioCodecArgument(job.audioCodec, job.amrEncoderAvailable)
         + QualityArgument(job.quality) + QStringLiteral("-y ")
         + ContainerArgumentForId(job.presetId);
@@ -43,10 +44,8 @@ bool SameFile(const QString &inputPath, const QString &outputPath)
     if (QDir::cleanPath(QDir(inputPath).absolutePath())
         == QDir::cleanPath(QDir(outputPath).absolutePath()))
         return true;
-    struct stat in
-    { };
-    struct stat out
-    { };
+    struct stat in = {};
+    struct stat out = {};
     if (::stat(QFile::encodeName(inputPath).constData(), &in) != 0
         || ::stat(QFile::encodeName(outputPath).constData(), &out) != 0)
         return false;

@@ -22,6 +22,9 @@ struct ConversionJob
     Quality quality = Quality::Normal;
     QString extension;
     QString outputFolder; // ends with "/"
+    // The file has audio and no video stream (a cover picture is no video): nothing of a picture
+    // is carried into the output, so a cover cannot become a one-frame video the container refuses.
+    bool audioOnlyInput = false;
     QString converterProgram; // the converter to run
     bool amrEncoderAvailable = false;
 };

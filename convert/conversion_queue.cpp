@@ -130,6 +130,7 @@ void ConversionQueue::StartNext()
     job.location = m_media->Location(row);
     job.inputPath = job.location + job.fileName;
     job.durationSeconds = ParseDuration(m_media->DurationText(row));
+    job.audioOnlyInput = m_media->IsAudioOnly(row);
 
     CDragDropListCtrl *list = m_media->list();
     list->CreateProgress(row, MediaColumn::Status);

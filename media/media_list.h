@@ -62,6 +62,8 @@ public:
     QString Status(int row) const { return Text(row, MediaColumn::Status); }
     QString Text(int row, int column) const;
     bool IsChecked(int row) const;
+    // The file of the row has audio and no video (it shows the sound picture).
+    bool IsAudioOnly(int row) const { return rowImageKind(row) == 1; }
     void SetChecked(int row, bool checked);
     // Writes the row's status, with `tooltip` on the Status cell (empty: none).
     void SetStatus(int row, const QString &status, const QString &tooltip = QString());

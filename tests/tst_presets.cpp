@@ -134,6 +134,24 @@ private Q_SLOTS:
                                 "-qscale 6 -y \"/c/Mymedia/clip.wmv\""));
     }
 
+    void audioOnlyInputLeavesVideoOut_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("pieces");
+        QTest::newRow("iPod low") << 0 << "-vn -acodec aac -qscale 3 -y -f mp4 ";
+        QTest::newRow("3GPP") << 26 << "-vn -acodec aac -ar 8000 -ab 12200 -ac 1 -qscale 6 -y ";
+        QTest::newRow("MP3") << 24 << "-vn -acodec libmp3lame -qscale 6 -y ";
+    }
+
+    void audioOnlyInputLeavesVideoOut()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, pieces);
+        ConversionJob job = JobFor(id, false);
+        job.audioOnlyInput = true;
+        QCOMPARE(BuildCommandLine(job).pieces, pieces);
+    }
+
     void pathsWithBlanksStayOneArgument()
     {
         ConversionJob job = JobFor(24, false);
