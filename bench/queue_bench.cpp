@@ -1,7 +1,7 @@
 // The whole conversion of a batch through the conversion queue, against the same converter
 // commands run one after another from a shell script. The ratio is what the queue adds: its
 // 100 ms timer starts the next file on the first tick after the previous one ended.
-// Usage: queue_bench [files, default 10] [seconds per file, default 5] [rounds, default 3]
+// Usage: queue_bench [files, default 10] [seconds per file, default 5] [rounds, default 5]
 
 #include "app/settings.h"
 #include "controls/listview/drag_drop_list_ctrl.h"
@@ -59,28 +59,48 @@ bool ParseCount(const char *text, int *value)
 }
 
 // Converts every row through the queue; the wall time in seconds, or -1 when a row failed.
-double RunQueue(MediaList &media, ConversionQueue &queue)
+// Adds to `gaps` the milliseconds from each file's end (its status written) to the next file's
+// start (its bar laid over the row): the time the queue lets pass between two conversions.
+double RunQueue(MediaList &media, ConversionQueue &queue, std::vector<double> *gaps)
 {
+    const int rows = media.rowCount();
+    for (int row = 0; row < rows; ++row)
+        media.SetStatus(row, kWaitingStatus);
+    std::vector<qint64> started(rows, -1);
+    std::vector<qint64> ended(rows, -1);
+    const CDragDropListCtrl *list = media.list();
+
     QEventLoop loop;
     QTimer poll;
-    // Polled often enough that the end is seen within a few milliseconds of the last status.
+    QElapsedTimer timer;
+    // Polled often enough that each start and end is seen within a few milliseconds.
     poll.setInterval(2);
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        const qint64 now = timer.nsecsElapsed();
+        for (int row = 0; row < rows; ++row) {
+            if (started[row] < 0 && list->ProgressBar(row))
+                started[row] = now;
+            if (ended[row] < 0 && media.Status(row) != kWaitingStatus)
+                ended[row] = now;
+        }
         if (!queue.IsConverting())
             loop.quit();
     });
-    QElapsedTimer timer;
     timer.start();
     queue.ConvertAll();
     poll.start();
     loop.exec();
     const double seconds = timer.nsecsElapsed() / 1e9;
-    for (int row = 0; row < media.rowCount(); ++row) {
+    for (int row = 0; row < rows; ++row) {
         if (media.Status(row) != QLatin1String("Convertion Completed!")) {
             std::fprintf(stderr, "row %d ended with %s: %s\n", row, qPrintable(media.Status(row)),
-                         qPrintable(media.list()->item(row, MediaColumn::Status)->toolTip()));
+                         qPrintable(list->item(row, MediaColumn::Status)->toolTip()));
             return -1;
         }
+    }
+    for (int row = 1; row < rows; ++row) {
+        if (started[row] >= 0 && ended[row - 1] >= 0)
+            gaps->push_back((started[row] - ended[row - 1]) / 1e6);
     }
     return seconds;
 }
@@ -107,7 +127,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     int count = 10;
     int seconds = 5;
-    int rounds = 3;
+    int rounds = 5;
     if ((argc > 1 && !ParseCount(argv[1], &count)) || (argc > 2 && !ParseCount(argv[2], &seconds))
         || (argc > 3 && !ParseCount(argv[3], &rounds))) {
         std::fprintf(stderr, "usage: %s [files] [seconds per file] [rounds]\n", argv[0]);
@@ -195,13 +215,15 @@ int main(int argc, char **argv)
 
     std::vector<double> queueTimes;
     std::vector<double> scriptTimes;
+    std::vector<double> gaps;
     for (int round = 0; round < rounds; ++round) {
-        const double q = RunQueue(media, queue);
+        const double q = RunQueue(media, queue, &gaps);
         const double s = RunScript(script);
         if (q < 0 || s < 0)
             return 1;
         queueTimes.push_back(q);
         scriptTimes.push_back(s);
+        std::printf("round %d wall time, queue / script: %.3f s / %.3f s\n", round + 1, q, s);
     }
     for (int row = 0; row < media.rowCount(); ++row) {
         const QString output
@@ -221,5 +243,14 @@ int main(int argc, char **argv)
     std::printf("script wall time: %.3f s\n", s);
     std::printf("queue / script: %.3f\n", s > 0 ? q / s : 0);
     std::printf("queue overhead per file: %.1f ms\n", (q - s) * 1000 / count);
+    if (!gaps.empty()) {
+        double sum = 0;
+        for (double gap : gaps)
+            sum += gap;
+        std::printf("queue gap between files, mean: %.1f ms\n", sum / gaps.size());
+        std::printf("queue gap between files, median: %.1f ms\n", Median(gaps));
+        std::printf("queue gap between files, max: %.1f ms\n",
+                    *std::max_element(gaps.begin(), gaps.end()));
+    }
     return 0;
 }
