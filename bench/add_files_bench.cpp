@@ -4,6 +4,9 @@
 // and only the listed-index look-up runs. The per-file cost of the largest N against the smallest
 // should be close to 1: adding must not slow down as the list grows. Each N is also added in calls
 // too small for the progress window, to tell its cost from the list's.
+//
+// Every figure is given in wall time and in the process's CPU time (all its threads): on a
+// machine shared with other work the CPU time is the steadier of the two.
 // Usage: add_files_bench [N ...]   (default: 1000 10000)
 
 #include "controls/listview/drag_drop_list_ctrl.h"
@@ -18,7 +21,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <memory>
+#include <ctime>
 #include <vector>
 
 #include <unistd.h>
@@ -28,10 +31,38 @@ namespace {
 // Below this many paths AddPaths opens no progress window.
 constexpr int kNoProgressBatch = 19;
 
+struct Cost
+{
+    double wall = 0; // seconds
+    double cpu = 0; // seconds of the process's CPU time
+};
+
+double ProcessCpuSeconds()
+{
+    timespec t {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + t.tv_nsec / 1e9;
+}
+
+class Stopwatch
+{
+public:
+    Stopwatch()
+        : m_cpu(ProcessCpuSeconds())
+    {
+        m_wall.start();
+    }
+    Cost Elapsed() const { return {m_wall.nsecsElapsed() / 1e9, ProcessCpuSeconds() - m_cpu}; }
+
+private:
+    QElapsedTimer m_wall;
+    double m_cpu;
+};
+
 struct Pass
 {
-    double addSeconds = 0;
-    double duplicateSeconds = 0;
+    Cost add;
+    Cost duplicates;
 };
 
 struct Figures
@@ -39,7 +70,7 @@ struct Figures
     int files = 0;
     Pass whole; // one AddPaths call, as Add Files makes it
     Pass batched; // calls of kNoProgressBatch paths, without the progress window
-    double probeSeconds = 0;
+    Cost probe; // ProbeMedia alone over the same files
 };
 
 // N names of `clip` in a folder of their own; empty when they could not be made.
@@ -57,11 +88,6 @@ QStringList MakeNames(const QString &clip, const QString &folder, int count)
         paths << path;
     }
     return paths;
-}
-
-double Seconds(const QElapsedTimer &timer)
-{
-    return timer.nsecsElapsed() / 1e9;
 }
 
 int AddInCalls(MediaList &media, const QStringList &paths, int perCall)
@@ -86,20 +112,19 @@ bool AddTwice(const QStringList &paths, int perCall, Pass *pass)
     QApplication::processEvents();
 
     const int count = paths.size();
-    QElapsedTimer timer;
-    timer.start();
+    const Stopwatch adding;
     const int added = AddInCalls(media, paths, perCall);
-    pass->addSeconds = Seconds(timer);
+    pass->add = adding.Elapsed();
     if (added != count || media.rowCount() != count) {
         std::fprintf(stderr, "added %d of %d files\n", added, count);
         return false;
     }
 
-    timer.restart();
-    const int again = AddInCalls(media, paths, perCall);
-    pass->duplicateSeconds = Seconds(timer);
-    if (again != 0 || media.rowCount() != count) {
-        std::fprintf(stderr, "added %d duplicates\n", again);
+    const Stopwatch again;
+    const int duplicates = AddInCalls(media, paths, perCall);
+    pass->duplicates = again.Elapsed();
+    if (duplicates != 0 || media.rowCount() != count) {
+        std::fprintf(stderr, "added %d duplicates\n", duplicates);
         return false;
     }
     return true;
@@ -118,9 +143,7 @@ bool Measure(const QString &clip, const QString &root, int count, Figures *figur
         || !AddTwice(paths, kNoProgressBatch, &figures->batched))
         return false;
 
-    // The probes alone, to tell the list's share from the library's.
-    QElapsedTimer timer;
-    timer.start();
+    const Stopwatch probing;
     for (const QString &path : paths) {
         const auto [name, location] = MediaList::SplitPath(path);
         MediaInfo info;
@@ -129,13 +152,51 @@ bool Measure(const QString &clip, const QString &root, int count, Figures *figur
             return false;
         }
     }
-    figures->probeSeconds = Seconds(timer);
+    figures->probe = probing.Elapsed();
     return true;
 }
 
-double Rate(int files, double seconds)
+void PrintRate(const char *what, const char *unit, int count, const Cost &cost)
 {
-    return seconds > 0 ? files / seconds : 0;
+    std::printf("%s: %.1f %s/s\n", what, cost.wall > 0 ? count / cost.wall : 0, unit);
+    std::printf("%s, CPU: %.1f us each\n", what, cost.cpu * 1e6 / count);
+}
+
+void PrintFigures(const Figures &f)
+{
+    const int n = f.files;
+    char what[160];
+    std::snprintf(what, sizeof what, "AddPaths %d new files", n);
+    PrintRate(what, "rows", n, f.whole.add);
+    std::snprintf(what, sizeof what, "AddPaths %d duplicates", n);
+    PrintRate(what, "paths", n, f.whole.duplicates);
+    std::snprintf(what, sizeof what, "AddPaths %d new files in calls of %d (no progress window)", n,
+                  kNoProgressBatch);
+    PrintRate(what, "rows", n, f.batched.add);
+    std::snprintf(what, sizeof what, "AddPaths %d duplicates in calls of %d", n, kNoProgressBatch);
+    PrintRate(what, "paths", n, f.batched.duplicates);
+    std::snprintf(what, sizeof what, "ProbeMedia alone over the %d files", n);
+    PrintRate(what, "files", n, f.probe);
+    // What the list and the progress window add to each file's probe.
+    std::printf("AddPaths %d new files, CPU beyond probing: %.0f us/row\n", n,
+                (f.whole.add.cpu - f.probe.cpu) * 1e6 / n);
+    std::printf("AddPaths %d new files in calls of %d, CPU beyond probing: %.0f us/row\n", n,
+                kNoProgressBatch, (f.batched.add.cpu - f.probe.cpu) * 1e6 / n);
+    std::fflush(stdout);
+}
+
+void PrintRatio(const char *what, const Figures &small, const Figures &large,
+                Cost (*pick)(const Figures &))
+{
+    const Cost a = pick(small);
+    const Cost b = pick(large);
+    const auto ratio = [&](double x, double y) {
+        return x > 0 ? (y / large.files) / (x / small.files) : 0;
+    };
+    std::printf("%s per-file cost %d vs %d, wall: %.2f\n", what, large.files, small.files,
+                ratio(a.wall, b.wall));
+    std::printf("%s per-file cost %d vs %d, CPU: %.2f\n", what, large.files, small.files,
+                ratio(a.cpu, b.cpu));
 }
 
 } // namespace
@@ -181,41 +242,18 @@ int main(int argc, char **argv)
         Figures figures;
         if (!Measure(clip, root, count, &figures))
             return 1;
+        PrintFigures(figures);
         all.push_back(figures);
-        const auto perRow = [&](double seconds) {
-            return (seconds - figures.probeSeconds) * 1e6 / count;
-        };
-        std::printf("AddPaths %d new files: %.1f rows/s\n", count,
-                    Rate(count, figures.whole.addSeconds));
-        std::printf("AddPaths %d duplicates: %.1f paths/s\n", count,
-                    Rate(count, figures.whole.duplicateSeconds));
-        std::printf("ProbeMedia alone over the %d files: %.1f files/s\n", count,
-                    Rate(count, figures.probeSeconds));
-        std::printf("AddPaths %d new files, cost beyond probing: %.0f us/row\n", count,
-                    perRow(figures.whole.addSeconds));
-        std::printf("AddPaths %d new files in calls of %d (no progress window): %.1f rows/s\n",
-                    count, kNoProgressBatch, Rate(count, figures.batched.addSeconds));
-        std::printf("AddPaths %d new files in calls of %d, cost beyond probing: %.0f us/row\n",
-                    count, kNoProgressBatch, perRow(figures.batched.addSeconds));
-        std::printf("AddPaths %d duplicates in calls of %d: %.1f paths/s\n", count,
-                    kNoProgressBatch, Rate(count, figures.batched.duplicateSeconds));
-        std::fflush(stdout);
     }
     if (all.size() > 1) {
         const Figures &small = all.front();
         const Figures &large = all.back();
-        const double perFileSmall = small.whole.addSeconds / small.files;
-        const double perFileLarge = large.whole.addSeconds / large.files;
-        std::printf("AddPaths per-file cost %d vs %d: %.2f\n", large.files, small.files,
-                    perFileSmall > 0 ? perFileLarge / perFileSmall : 0);
-        const double dupSmall = small.whole.duplicateSeconds / small.files;
-        const double dupLarge = large.whole.duplicateSeconds / large.files;
-        std::printf("duplicate per-path cost %d vs %d: %.2f\n", large.files, small.files,
-                    dupSmall > 0 ? dupLarge / dupSmall : 0);
-        const double batchedSmall = small.batched.addSeconds / small.files;
-        const double batchedLarge = large.batched.addSeconds / large.files;
-        std::printf("AddPaths in calls of %d per-file cost %d vs %d: %.2f\n", kNoProgressBatch,
-                    large.files, small.files, batchedSmall > 0 ? batchedLarge / batchedSmall : 0);
+        PrintRatio("AddPaths", small, large, [](const Figures &f) { return f.whole.add; });
+        PrintRatio("AddPaths duplicates", small, large,
+                   [](const Figures &f) { return f.whole.duplicates; });
+        PrintRatio("AddPaths in calls of 19", small, large,
+                   [](const Figures &f) { return f.batched.add; });
+        PrintRatio("ProbeMedia", small, large, [](const Figures &f) { return f.probe; });
     }
     return 0;
 }
