@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -51,6 +52,13 @@ double Median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+double ProcessCpuSeconds()
+{
+    timespec t {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + t.tv_nsec / 1e9;
+}
+
 bool ParseCount(const char *text, int *value)
 {
     bool ok = false;
@@ -61,7 +69,9 @@ bool ParseCount(const char *text, int *value)
 // Converts every row through the queue; the wall time in seconds, or -1 when a row failed.
 // Adds to `gaps` the milliseconds from each file's end (its status written) to the next file's
 // start (its bar laid over the row): the time the queue lets pass between two conversions.
-double RunQueue(MediaList &media, ConversionQueue &queue, std::vector<double> *gaps)
+// Adds to `cpu` the seconds of CPU time this process (the window's thread, the workers, the
+// painter's threads) spent while the batch ran; the converters are other processes.
+double RunQueue(MediaList &media, ConversionQueue &queue, std::vector<double> *gaps, double *cpu)
 {
     const int rows = media.rowCount();
     for (int row = 0; row < rows; ++row)
@@ -86,11 +96,13 @@ double RunQueue(MediaList &media, ConversionQueue &queue, std::vector<double> *g
         if (!queue.IsConverting())
             loop.quit();
     });
+    const double cpuBefore = ProcessCpuSeconds();
     timer.start();
     queue.ConvertAll();
     poll.start();
     loop.exec();
     const double seconds = timer.nsecsElapsed() / 1e9;
+    *cpu += ProcessCpuSeconds() - cpuBefore;
     for (int row = 0; row < rows; ++row) {
         if (media.Status(row) != QLatin1String("Convertion Completed!")) {
             std::fprintf(stderr, "row %d ended with %s: %s\n", row, qPrintable(media.Status(row)),
@@ -216,8 +228,9 @@ int main(int argc, char **argv)
     std::vector<double> queueTimes;
     std::vector<double> scriptTimes;
     std::vector<double> gaps;
+    double queueCpu = 0;
     for (int round = 0; round < rounds; ++round) {
-        const double q = RunQueue(media, queue, &gaps);
+        const double q = RunQueue(media, queue, &gaps, &queueCpu);
         const double s = RunScript(script);
         if (q < 0 || s < 0)
             return 1;
@@ -243,6 +256,8 @@ int main(int argc, char **argv)
     std::printf("script wall time: %.3f s\n", s);
     std::printf("queue / script: %.3f\n", s > 0 ? q / s : 0);
     std::printf("queue overhead per file: %.1f ms\n", (q - s) * 1000 / count);
+    std::printf("queue's own CPU time (converters excluded): %.1f ms per file\n",
+                queueCpu * 1000 / (double(count) * rounds));
     if (!gaps.empty()) {
         double sum = 0;
         for (double gap : gaps)
