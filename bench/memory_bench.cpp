@@ -107,9 +107,15 @@ int main(int argc, char **argv)
     media.AppendMediaRow(folder, QStringLiteral("clip.mp4"));
     QApplication::processEvents();
 
-    const Memory before = ReadMemory();
+    // Each row gets its own folder text, as when Add Files splits every picked path.
+    QStringList paths;
     for (const QString &name : names)
-        media.AppendMediaRow(folder, name);
+        paths << folder + name;
+    const Memory before = ReadMemory();
+    for (const QString &path : paths) {
+        const auto [name, location] = MediaList::SplitPath(path);
+        media.AppendMediaRow(location, name);
+    }
     QApplication::processEvents();
     const Memory after = ReadMemory();
     if (media.rowCount() != rows + 1 || before.rss < 0 || after.rss < 0) {
