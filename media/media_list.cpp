@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QProgressDialog>
@@ -18,6 +19,8 @@ const QString kUnknownFormatStatus = QStringLiteral("Unknown Format!");
 namespace {
 
 constexpr int kRowImageRole = Qt::UserRole + 1;
+// How often the progress window is brought up to date while files are added.
+constexpr qint64 kProgressUpdateMs = 100;
 // Below this many files the progress window would only flash by.
 constexpr int kProgressThreshold = 20;
 
@@ -173,13 +176,19 @@ int MediaList::AddPaths(const QStringList &paths)
         progress->setAutoReset(false);
     }
     int added = 0;
+    QElapsedTimer sinceUpdate;
     for (int i = 0; i < paths.size(); ++i) {
         if (progress) {
+            // Each update lets the window repaint the list: a few a second are enough to show
+            // the work advancing, and cost nothing next to probing.
+            if (!sinceUpdate.isValid() || sinceUpdate.elapsed() >= kProgressUpdateMs) {
+                progress->setLabelText(
+                    QStringLiteral("Adding media files... %1 of %2").arg(i + 1).arg(paths.size()));
+                progress->setValue(i);
+                sinceUpdate.start();
+            }
             if (progress->wasCanceled())
                 break;
-            progress->setLabelText(
-                QStringLiteral("Adding media files... %1 of %2").arg(i + 1).arg(paths.size()));
-            progress->setValue(i);
         }
         const auto [name, folder] = SplitPath(paths[i]);
         if (name.isEmpty() || IsListed(folder, name))

@@ -309,9 +309,14 @@ private Q_SLOTS:
         CurrentPreset preset;
         MediaList media(&list, preset, &window);
         media.SetupColumns();
+        // Real files, so that adding them takes long enough for the window to appear.
+        const QString many = m_dir.filePath(QStringLiteral("many")) + QLatin1Char('/');
+        QDir().mkpath(many);
         QStringList paths;
-        for (int i = 0; i < 20000; ++i)
-            paths << m_media + QStringLiteral("missing-%1.mp4").arg(i);
+        for (int i = 0; i < 5000; ++i) {
+            paths << many + QStringLiteral("song-%1.mp3").arg(i);
+            QVERIFY(QFile::link(m_media + QStringLiteral("song.mp3"), paths.last()));
+        }
         // Cancel as soon as the progress window appears.
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&window] {
