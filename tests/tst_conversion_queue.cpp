@@ -6,6 +6,7 @@
 #include "media/media_list.h"
 #include "res/resource.h"
 #include "support/media_factory.h"
+#include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"
 
 #include <QtTest>
@@ -13,21 +14,6 @@
 #include <csignal>
 
 namespace {
-
-// Records what the queue enables and grays.
-class RecordingWindow : public QueueWindow
-{
-public:
-    QMap<QPair<int, int>, bool> enabled;
-    bool controls = true;
-    void EnableCommand(int id, Place place, bool on) override
-    {
-        enabled[qMakePair(id, int(place))] = on;
-    }
-    void EnableControls(bool on) override { controls = on; }
-    bool Menu(int id) const { return enabled.value(qMakePair(id, int(Place::Menu)), true); }
-    bool Toolbar(int id) const { return enabled.value(qMakePair(id, int(Place::Toolbar)), true); }
-};
 
 // Watches the queue's events: the order in which rows finish, and the progress that arrived.
 class Watcher : public QObject
@@ -63,26 +49,13 @@ class TestConversionQueue : public QObject
     QTemporaryDir m_dir;
     QString m_in;
 
-    struct Fixture
+    struct Fixture : QueueFixture
     {
-        QWidget window;
-        CDragDropListCtrl list {&window};
-        CurrentPreset preset;
-        Settings settings;
-        MediaList media {&list, preset, &window};
-        RecordingWindow ui;
-        ConversionQueue queue {&media, &preset, &settings, &ui, &window};
         Watcher watcher;
         explicit Fixture(const QString &out, int presetId = 13)
+            : QueueFixture(out, presetId)
         {
-            media.SetupColumns();
-            preset.id = presetId;
-            settings.currentFolder = out;
-            list.resize(800, 300);
-            window.resize(800, 300);
-            window.show();
             queue.installEventFilter(&watcher);
-            queue.StartTimer();
         }
         QStringList Statuses() const
         {

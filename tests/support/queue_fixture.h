@@ -21,6 +21,8 @@ public:
         enabled[qMakePair(id, int(place))] = on;
     }
     void EnableControls(bool on) override { controls = on; }
+    bool Menu(int id) const { return enabled.value(qMakePair(id, int(Place::Menu)), true); }
+    bool Toolbar(int id) const { return enabled.value(qMakePair(id, int(Place::Toolbar)), true); }
 };
 
 struct QueueFixture
