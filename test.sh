@@ -11,3 +11,12 @@ cmake --build build -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 1200
 
+# In CI, or when asked with KELVORA_SANITIZE=1, the whole suite runs a second time built with
+# AddressSanitizer and UndefinedBehaviorSanitizer: memory errors, leaks and undefined behaviour
+# that pass unnoticed in the normal build fail it there.
+if [ -n "${CI:-}" ] || [ "${KELVORA_SANITIZE:-0}" = 1 ]; then
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVORA_SANITIZE=ON \
+    -DKELVORA_WERROR="$werror" >/dev/null
+  cmake --build build-asan -j"$(nproc)"
+  ctest --test-dir build-asan --output-on-failure -j"$(nproc)" --timeout 1800
+fi

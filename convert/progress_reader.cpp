@@ -103,8 +103,10 @@ int ProgressReader::Feed(const char *data, int size)
         token.append(data[i++]);
 
     const double percent = ParseProgressSeconds(token) * 100.0 / m_duration;
-    // A zero duration gives no finite percentage, and nothing is posted for it.
-    if (!std::isfinite(percent) || percent >= static_cast<double>(std::numeric_limits<int>::max()))
+    // A zero duration gives no finite percentage, and nothing is posted for it. A negative one
+    // is never posted either, and one beyond int's range cannot be converted to it.
+    if (!std::isfinite(percent) || percent < 0
+        || percent >= static_cast<double>(std::numeric_limits<int>::max()))
         return -1;
     const int whole = static_cast<int>(percent);
     if (whole <= m_lastPosted)

@@ -1,0 +1,95 @@
+// A settings file with any content: read value by value, loaded as the program's settings,
+// and written back both into a fresh file and into the file itself.
+
+#include "app/settings.h"
+#include "fuzz_support.h"
+#include "platform/profile.h"
+
+#include <QFile>
+#include <QList>
+
+namespace {
+
+// Names that differ only in the case of ASCII letters name the same entry.
+QString SwapAsciiCase(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out) {
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - u'a' + u'A');
+        else if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() - u'A' + u'a');
+    }
+    return out;
+}
+
+bool SameSettings(const Settings &a, const Settings &b)
+{
+    if (a.preset.id != b.preset.id || a.preset.solutionText != b.preset.solutionText
+        || a.preset.formatLabel != b.preset.formatLabel || a.deleteAfter != b.deleteAfter)
+        return false;
+    for (int i = 0; i < kRecentFolderCount; ++i) {
+        if (a.folders[i] != b.folders[i])
+            return false;
+    }
+    return true;
+}
+
+// Reads the entries the text seems to name, the way a reader of the file would look them up.
+void ReadNamedEntries(const ProfileFile &file, const QByteArray &bytes)
+{
+    const QString fallback = QStringLiteral("\x01none\x01");
+    QString section;
+    int reads = 0;
+    for (const QByteArray &rawLine : bytes.split('\n')) {
+        if (reads >= 8)
+            break;
+        const QString line = QString::fromUtf8(rawLine).trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.contains(QLatin1Char(']'))) {
+            section = line.mid(1, line.indexOf(QLatin1Char(']')) - 1);
+            continue;
+        }
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (equals <= 0)
+            continue;
+        const QString key = line.left(equals).trimmed();
+        const QString value = file.ReadString(section, key, fallback);
+        FUZZ_CHECK(!value.contains(QLatin1Char('\n')) && !value.contains(QLatin1Char('\r')));
+        FUZZ_CHECK(file.ReadString(SwapAsciiCase(section), SwapAsciiCase(key), fallback) == value);
+        ++reads;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = fuzz::Bytes(data, size);
+    const QString input = fuzz::ScratchFolder() + QStringLiteral("input.ini");
+    const QString fresh = fuzz::ScratchFolder() + QStringLiteral("fresh.ini");
+    fuzz::WriteFile(input, bytes);
+    QFile::remove(fresh);
+
+    const ProfileFile file(input);
+    ReadNamedEntries(file, bytes);
+
+    Settings loaded;
+    LoadSettings(loaded, input);
+    FUZZ_CHECK(PresetById(loaded.preset.id) != nullptr);
+
+    // Whatever a file held, what was read from it can be stored again and reads back the same.
+    FUZZ_CHECK(SaveSettings(loaded, fresh));
+    Settings reloaded;
+    LoadSettings(reloaded, fresh);
+    FUZZ_CHECK(SameSettings(loaded, reloaded));
+
+    // Written over the file's own content, the values read back the same too.
+    Settings changed = loaded;
+    changed.deleteAfter = QStringLiteral(" TRUE ");
+    changed.folders[2] = QStringLiteral("\"/quoted/\"");
+    FUZZ_CHECK(SaveSettings(changed, input));
+    Settings rewritten;
+    LoadSettings(rewritten, input);
+    FUZZ_CHECK(SameSettings(changed, rewritten));
+    return 0;
+}
