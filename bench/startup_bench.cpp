@@ -42,8 +42,8 @@ std::vector<double> ProcessStarts(int rounds)
         return times;
     QTemporaryDir home;
     QProcess xvfb;
-    xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral(":171"), QStringLiteral("-nolisten"),
-                                        QStringLiteral("tcp")});
+    xvfb.start(QStringLiteral("Xvfb"),
+               {QStringLiteral(":171"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     if (!xvfb.waitForStarted())
         return times;
     QTest::qWait(500);
@@ -65,8 +65,7 @@ std::vector<double> ProcessStarts(int rounds)
                            {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                             QStringLiteral("--name"), QStringLiteral("^Kelvora 1.0$")},
                            env)
-                          .isEmpty()) {
-        }
+                      .isEmpty()) { }
         times.push_back(clock.nsecsElapsed() / 1e6);
         kelvora.kill();
         kelvora.waitForFinished();

@@ -445,7 +445,7 @@ void CMenuEx::RefreshPopup()
         // Releasing a submenu removes its entry from the visible popup, which measures its items
         // again: the array must already be in its final state by then.
         std::vector<std::unique_ptr<tagMENUITEM>> released(
-                std::make_move_iterator(items.begin() + n), std::make_move_iterator(items.end()));
+            std::make_move_iterator(items.begin() + n), std::make_move_iterator(items.end()));
         items.erase(items.begin() + n, items.end());
         ReleaseRecords(std::move(released));
     }
