@@ -203,13 +203,7 @@ int main(int argc, char **argv)
             job.inputPath = job.location + job.fileName;
             job.durationSeconds = ParseDuration(media.DurationText(row));
             job.outputFolder = scriptOut;
-            job.presetId = wmv->id;
-            job.videoCodec = wmv->videoCodec;
-            job.audioCodec = wmv->audioCodec;
-            job.quality = wmv->quality;
-            job.extension = QString::fromLatin1(wmv->extension);
-            job.converterProgram = Converter().program;
-            job.amrEncoderAvailable = Converter().amrEncoderAvailable;
+            ApplyPreset(job, *wmv, Converter());
             const CommandLine command = BuildCommandLine(job);
             QString line = ShellQuote(command.program);
             for (const QString &argument : command.arguments)

@@ -1,9 +1,22 @@
 #include "convert/command_line.h"
 
+#include "convert/converter.h"
+
 #include <QDir>
 #include <QFile>
 
 #include <sys/stat.h>
+
+void ApplyPreset(ConversionJob &job, const Preset &preset, const ConverterInfo &converter)
+{
+    job.presetId = preset.id;
+    job.videoCodec = preset.videoCodec;
+    job.audioCodec = preset.audioCodec;
+    job.quality = preset.quality;
+    job.extension = QString::fromLatin1(preset.extension);
+    job.converterProgram = converter.program;
+    job.amrEncoderAvailable = converter.amrEncoderAvailable;
+}
 
 QString OutputBaseName(const QString &fileName)
 {

@@ -29,6 +29,12 @@ struct ConversionJob
     bool amrEncoderAvailable = false;
 };
 
+struct ConverterInfo;
+
+// Copies what the job takes from `preset` (id, codecs, quality, extension) and from the
+// converter (its program, whether it has an AMR encoder).
+void ApplyPreset(ConversionJob &job, const Preset &preset, const ConverterInfo &converter);
+
 // How a job ended. Beyond completed and cancelled, the converter's own failure, a converter
 // that could not be started and an output that would overwrite the input are told apart.
 enum class JobOutcome { Completed, Cancelled, Failed, ConverterNotFound, OutputEqualsInput };

@@ -143,13 +143,7 @@ void ConversionQueue::StartNext()
     if (!preset)
         preset = PresetById(0);
     job.outputFolder = m_settings->currentFolder;
-    job.presetId = preset->id;
-    job.videoCodec = preset->videoCodec;
-    job.audioCodec = preset->audioCodec;
-    job.quality = preset->quality;
-    job.extension = QString::fromLatin1(preset->extension);
-    job.converterProgram = Converter().program;
-    job.amrEncoderAvailable = Converter().amrEncoderAvailable;
+    ApplyPreset(job, *preset, Converter());
 
     // The converter writes over an existing output without asking: it must never be another
     // listed file the user still wants converted.

@@ -9,11 +9,15 @@
 #include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"
 
+#include "support/files.h"
+
 #include <QtTest>
 
 #include <csignal>
 
 namespace {
+
+using testfiles::Checksum;
 
 // Watches the queue's events: the order in which rows finish, and the progress that arrived.
 class Watcher : public QObject
@@ -30,14 +34,6 @@ public:
         return false;
     }
 };
-
-QByteArray Checksum(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly)
-        ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
-        : QByteArray();
-}
 
 } // namespace
 

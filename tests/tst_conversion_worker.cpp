@@ -3,12 +3,16 @@
 #include "convert/converter.h"
 #include "support/media_factory.h"
 
+#include "support/files.h"
+
 #include <QtTest>
 
 #include <csignal>
 #include <sys/wait.h>
 
 namespace {
+
+using testfiles::Checksum;
 
 // Collects what the worker posts.
 class Receiver : public QObject
@@ -43,14 +47,6 @@ public:
     }
 };
 
-QByteArray Checksum(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
-
 } // namespace
 
 // One converter run per job, with the real converter on generated media.
@@ -70,14 +66,8 @@ class TestConversionWorker : public QObject
         job.fileName = fileName;
         job.inputPath = m_in + fileName;
         job.durationSeconds = duration;
-        job.presetId = presetId;
-        job.videoCodec = p->videoCodec;
-        job.audioCodec = p->audioCodec;
-        job.quality = p->quality;
-        job.extension = QString::fromLatin1(p->extension);
         job.outputFolder = m_out;
-        job.converterProgram = Converter().program;
-        job.amrEncoderAvailable = Converter().amrEncoderAvailable;
+        ApplyPreset(job, *p, Converter());
         return job;
     }
 

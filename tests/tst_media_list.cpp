@@ -1,5 +1,6 @@
 #include "controls/listview/drag_drop_list_ctrl.h"
 #include "media/media_list.h"
+#include "support/files.h"
 #include "support/media_factory.h"
 #include "support/scripted_dialogs.h"
 
@@ -15,13 +16,6 @@ class TestMediaList : public QObject
     QString m_media; // a folder of generated media: clip.mp4, song.mp3, fake.mp4
 
     QString Path(const QString &name) const { return m_dir.filePath(name); }
-
-    static void WriteFile(const QString &path, const QByteArray &bytes)
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
 
     struct Fixture
     {
@@ -55,7 +49,8 @@ private Q_SLOTS:
         testmedia::Clip audio;
         audio.video = false;
         QVERIFY(testmedia::Make(m_media + QStringLiteral("song.mp3"), audio));
-        WriteFile(m_media + QStringLiteral("fake.mp4"), "this is a text file\n");
+        QVERIFY(
+            testfiles::WriteBytes(m_media + QStringLiteral("fake.mp4"), "this is a text file\n"));
     }
 
     void columns()

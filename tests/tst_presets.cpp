@@ -1,4 +1,5 @@
 #include "convert/command_line.h"
+#include "convert/converter.h"
 #include "convert/presets.h"
 
 #include <QtTest>
@@ -16,14 +17,8 @@ private:
         job.location = QStringLiteral("/in/");
         job.fileName = QStringLiteral("clip.avi");
         job.inputPath = job.location + job.fileName;
-        job.presetId = presetId;
-        job.videoCodec = p->videoCodec;
-        job.audioCodec = p->audioCodec;
-        job.quality = p->quality;
-        job.extension = QString::fromLatin1(p->extension);
         job.outputFolder = QStringLiteral("/home/u/Mymedia/");
-        job.converterProgram = QStringLiteral("/opt/kelvora/ffmpeg");
-        job.amrEncoderAvailable = amr;
+        ApplyPreset(job, *p, ConverterInfo {QStringLiteral("/opt/kelvora/ffmpeg"), amr});
         return job;
     }
 

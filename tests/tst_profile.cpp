@@ -1,11 +1,13 @@
 #include "platform/profile.h"
 
+#include "support/files.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
 #include <QtTest>
 
 #include <memory>
@@ -13,22 +15,10 @@
 
 namespace {
 
+using testfiles::ReadBytes;
+using testfiles::WriteBytes;
+
 using Entry = QStringList; // section, key, value
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 ino_t Inode(const QString &path)
 {
@@ -159,7 +149,7 @@ void TestProfile::writeKeepsTheRestOfTheFile()
     QFETCH(QList<Entry>, others);
     QFETCH(QByteArrayList, keptLines);
     QFETCH(QString, oldValue);
-    WriteBytes(Path(), content);
+    QVERIFY(WriteBytes(Path(), content));
     const QString section = QStringLiteral("Recent Saving Folder");
     const QString key = QStringLiteral("First Folder");
     ProfileFile file(Path());
@@ -216,7 +206,7 @@ void TestProfile::badFilesLoadWhatTheyCan()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, expected);
-    WriteBytes(Path(), content);
+    QVERIFY(WriteBytes(Path(), content));
     const QString section = QStringLiteral("Recent Saving Folder");
     ProfileFile file(Path());
     QCOMPARE(file.ReadString(section, QStringLiteral("First Folder"), QStringLiteral("none")),
@@ -275,7 +265,7 @@ void TestProfile::refusedWritesChangeNothing()
     } else {
         path = witness = Path();
     }
-    WriteBytes(witness, original);
+    QVERIFY(WriteBytes(witness, original));
     const QDateTime modified = QFileInfo(witness).lastModified();
 
     ProfileFile file(path);

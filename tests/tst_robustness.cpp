@@ -3,6 +3,8 @@
 #include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"
 
+#include "support/files.h"
+
 #include <QtTest>
 
 #include <csignal>
@@ -10,13 +12,7 @@
 
 namespace {
 
-QByteArray Checksum(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly)
-        ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
-        : QByteArray();
-}
+using testfiles::Checksum;
 
 QMap<QString, QByteArray> Checksums(const QString &folder)
 {

@@ -2,6 +2,7 @@
 #include "app/settings.h"
 #include "support/scripted_dialogs.h"
 
+#include "support/files.h"
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
@@ -9,24 +10,19 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
 #include <QtTest>
 
 #include <memory>
 
 namespace {
 
+using testfiles::ReadBytes;
+
 const QString kKeys[kRecentFolderCount] = {
     QStringLiteral("First Folder"), QStringLiteral("Second Folder"), QStringLiteral("Third Folder"),
     QStringLiteral("Forth Folder"), QStringLiteral("Fivth Folder"),
 };
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
 QStringList Items(const QComboBox &box)
 {

@@ -1,32 +1,22 @@
 #include "app/settings.h"
 #include "convert/presets.h"
 
+#include "support/files.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
 #include <QtTest>
 
 #include <memory>
 
 namespace {
 
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
+using testfiles::ReadBytes;
+using testfiles::WriteBytes;
 
 QStringList Folders(const Settings &settings)
 {
@@ -89,7 +79,7 @@ void TestSettings::settingsPathAndFolder()
     QVERIFY(QFileInfo(m_dir->filePath(QStringLiteral("a/b/Orvane"))).isDir());
     QVERIFY(CreateSettingsFolder(nested)); // already there
     QVERIFY(!CreateSettingsFolder(QString()));
-    WriteBytes(m_dir->filePath(QStringLiteral("plain")), "x");
+    QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("plain")), "x"));
     QVERIFY(!CreateSettingsFolder(m_dir->filePath(QStringLiteral("plain/Orvane/kelvora.ini"))));
 
     QCOMPARE(DefaultSavingFolder(), QDir::homePath() + QStringLiteral("/Mymedia/"));
@@ -123,7 +113,7 @@ void TestSettings::defaultsWhereNothingCanBeRead()
     QVERIFY(CreateSettingsFolder(Path()));
     const QByteArray realSettings = ReadBytes(SettingsPath());
     if (!content.isNull())
-        WriteBytes(Path(), content);
+        QVERIFY(WriteBytes(Path(), content));
 
     Settings settings = Changed();
     LoadSettings(settings, emptyPath ? QString() : Path());
@@ -196,10 +186,10 @@ void TestSettings::currentSolutionIsReadAsNumber()
     QFETCH(int, id);
     QFETCH(bool, textsAsStored);
     QVERIFY(CreateSettingsFolder(Path()));
-    WriteBytes(Path(),
-               "[Parameters]\nCurrent Solution=" + stored
-                   + "\nCurrent Solution String=Stored solution\nCurrent Format=stored "
-                     "format\n");
+    QVERIFY(WriteBytes(Path(),
+                       "[Parameters]\nCurrent Solution=" + stored
+                           + "\nCurrent Solution String=Stored solution\nCurrent Format=stored "
+                             "format\n"));
 
     Settings settings;
     LoadSettings(settings, Path());
@@ -250,10 +240,10 @@ void TestSettings::valuesRoundTripUncut()
 void TestSettings::saveKeepsHandWrittenContent()
 {
     QVERIFY(CreateSettingsFolder(Path()));
-    WriteBytes(Path(),
-               "; written by hand\r\n\r\n[Window]\r\n  Left = 10 \r\n\r\n[Parameters]\r\n"
-               "; keep this one\r\nDeleteAfter = maybe\r\nCurrent Solution=3\r\n"
-               "[Recent Saving Folder]\r\nThird Folder=C:\r\n[Tail]\r\n");
+    QVERIFY(WriteBytes(Path(),
+                       "; written by hand\r\n\r\n[Window]\r\n  Left = 10 \r\n\r\n[Parameters]\r\n"
+                       "; keep this one\r\nDeleteAfter = maybe\r\nCurrent Solution=3\r\n"
+                       "[Recent Saving Folder]\r\nThird Folder=C:\r\n[Tail]\r\n"));
 
     Settings settings;
     LoadSettings(settings, Path());
@@ -283,7 +273,7 @@ void TestSettings::failedSaveChangesNothing()
     // Permissions do not stop root; a regular file where a folder must be stops everyone.
     const QString blocker = m_dir->filePath(where);
     QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
-    WriteBytes(blocker, "kept");
+    QVERIFY(WriteBytes(blocker, "kept"));
     const QDateTime modified = QFileInfo(blocker).lastModified();
 
     QVERIFY(!SaveSettings(Changed(), Path()));

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QString>
+
+// Small file helpers the tests share.
+namespace testfiles {
+
+// The whole content of `path`; empty when it cannot be read.
+inline QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Replaces `path` with `bytes`; false when it cannot be written whole.
+[[nodiscard]] inline bool WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A fingerprint of the content of `path`, to tell that a file was left exactly as it was.
+inline QByteArray Checksum(const QString &path)
+{
+    return QCryptographicHash::hash(ReadBytes(path), QCryptographicHash::Sha256);
+}
+
+} // namespace testfiles
