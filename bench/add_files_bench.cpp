@@ -226,13 +226,8 @@ int main(int argc, char **argv)
         return 1;
     const QString root = dir.path() + QLatin1Char('/');
     const QString clip = root + QStringLiteral("clip.mp4");
-    testmedia::Clip one;
-    one.seconds = 1;
-    one.size = QStringLiteral("160x120");
-    one.codecArguments = {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-c:a"),
-                          QStringLiteral("aac")};
     QString log;
-    if (!testmedia::Make(clip, one, &log)) {
+    if (!testmedia::MakeSmallClip(clip, &log)) {
         std::fprintf(stderr, "could not make the clip: %s\n", qPrintable(log));
         return 1;
     }

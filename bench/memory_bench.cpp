@@ -70,13 +70,8 @@ int main(int argc, char **argv)
         return 1;
     const QString folder = dir.path() + QLatin1Char('/');
     const QString clip = folder + QStringLiteral("clip.mp4");
-    testmedia::Clip one;
-    one.seconds = 1;
-    one.size = QStringLiteral("160x120");
-    one.codecArguments = {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-c:a"),
-                          QStringLiteral("aac")};
     QString log;
-    if (!testmedia::Make(clip, one, &log)) {
+    if (!testmedia::MakeSmallClip(clip, &log)) {
         std::fprintf(stderr, "could not make the clip: %s\n", qPrintable(log));
         return 1;
     }

@@ -53,6 +53,16 @@ bool Make(const QString &path, const Clip &clip, QString *log)
     return RunFfmpeg(args, log);
 }
 
+bool MakeSmallClip(const QString &path, QString *log)
+{
+    Clip clip;
+    clip.seconds = 1;
+    clip.size = QStringLiteral("160x120");
+    clip.codecArguments = {QStringLiteral("-c:v"), QStringLiteral("libx264"),
+                           QStringLiteral("-c:a"), QStringLiteral("aac")};
+    return Make(path, clip, log);
+}
+
 namespace {
 
 QString RunProbe(const QStringList &arguments)

@@ -26,6 +26,9 @@ struct Clip
 // output in `log`, when it fails.
 bool Make(const QString &path, const Clip &clip = Clip(), QString *log = nullptr);
 
+// A one-second 160x120 H.264/AAC clip at `path`, the kind the benchmarks list many times over.
+bool MakeSmallClip(const QString &path, QString *log = nullptr);
+
 // Runs the converter with `arguments`; true when it exits with 0.
 bool RunFfmpeg(const QStringList &arguments, QString *log = nullptr);
 
