@@ -43,7 +43,8 @@ std::vector<double> ProcessStarts(int rounds)
     QTemporaryDir home;
     QProcess xvfb;
     xvfb.start(QStringLiteral("Xvfb"),
-               {QStringLiteral(":171"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+               {QStringLiteral(":171"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                QStringLiteral("-noreset")});
     if (!xvfb.waitForStarted())
         return times;
     QTest::qWait(500);

@@ -94,7 +94,9 @@ private Q_SLOTS:
         m_xvfb.start(QStringLiteral("Xvfb"),
                      {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"),
                       QStringLiteral("0"), QStringLiteral("1280x900x24"),
-                      QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                      QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                      // Kept up between programs: a reset refuses connections.
+                      QStringLiteral("-noreset")});
         QVERIFY(m_xvfb.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(
             QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)), 10000);
