@@ -71,6 +71,7 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     m_media = std::make_unique<MediaList>(m_list, m_settings.preset, this);
     m_queue = std::make_unique<ConversionQueue>(m_media.get(), &m_settings.preset, &m_settings,
                                                 this, this);
+    m_queue->SetSlots(m_settings.simultaneous);
     m_queue->StartTimer();
 
     // A window of fixed size that can be minimised but not maximised.
@@ -100,6 +101,7 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
 
     m_queue->SetControlsEnabled(true);
     BuildCommandTable();
+    ShowSimultaneous();
     ApplyColours();
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { OnCommand(ID_HELP_INDEX); });
@@ -238,6 +240,10 @@ void CKelvoraDlg::BuildCommandTable()
     add({ID_CONVERT_SELECTED, ID_LIST_CONVERT_SELECTED}, [this] { m_queue->ConvertSelected(); });
     add({ID_STOP_CURRENT, ID_LIST_SKIP_CURRENT}, [this] { m_queue->SkipCurrent(); });
     add({ID_STOP_ALL, ID_LIST_STOP_ALL}, [this] { m_queue->StopAll(); });
+    for (const auto &[command, slots] : SimultaneousChoices()) {
+        const int count = slots;
+        add({command}, [this, count] { SetSimultaneous(count); });
+    }
     for (const Preset &preset : AllPresets()) {
         const int id = preset.id;
         add({preset.command}, [this, id] { SelectPreset(id); });
@@ -268,6 +274,32 @@ void CKelvoraDlg::SelectPreset(int id)
     m_media->SetTargetFormat(m_settings.preset.formatLabel);
 }
 
+const std::vector<std::pair<int, int>> &CKelvoraDlg::SimultaneousChoices()
+{
+    static const std::vector<std::pair<int, int>> choices = {{ID_SIMULTANEOUS_ONE, 1},
+                                                             {ID_SIMULTANEOUS_TWO, 2},
+                                                             {ID_SIMULTANEOUS_FOUR, 4},
+                                                             {ID_SIMULTANEOUS_CORES, 0}};
+    return choices;
+}
+
+void CKelvoraDlg::SetSimultaneous(int slots)
+{
+    m_settings.simultaneous = slots;
+    m_queue->SetSlots(slots);
+    ShowSimultaneous();
+}
+
+void CKelvoraDlg::ShowSimultaneous()
+{
+    for (const auto &[command, slots] : SimultaneousChoices()) {
+        if (QAction *action = m_menu.FindAction(command)) {
+            action->setCheckable(true);
+            action->setChecked(slots == m_settings.simultaneous);
+        }
+    }
+}
+
 void CKelvoraDlg::ShowPresetMenu()
 {
     CMenuEx menu;
@@ -278,18 +310,14 @@ void CKelvoraDlg::ShowPresetMenu()
 
 void CKelvoraDlg::ApplyListMenuRules(CMenuEx &menu, int selectedRows, bool converting)
 {
-    if (selectedRows == 0) {
-        for (int id : {ID_LIST_REMOVE, ID_LIST_CONVERT_SELECTED, ID_PROPERTIES,
-                       ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL, ID_LIST_CONVERT_ALL})
-            menu.EnableItem(id, false);
-    } else if (selectedRows > 1) {
-        menu.EnableItem(ID_PROPERTIES, false);
-    }
-    // Rows are addressed by index while files are converted: nothing may remove them then.
-    if (converting) {
-        menu.EnableItem(ID_LIST_REMOVE, false);
-        menu.EnableItem(ID_LIST_REMOVE_ALL, false);
-    }
+    CommandContext context;
+    context.rows = 1; // the list's menu is offered over the list, rows or not
+    context.selectedRows = selectedRows;
+    context.converting = converting;
+    int count = 0;
+    const int *ids = RuledCommands(CommandPlace::ListMenu, &count);
+    for (int i = 0; i < count; ++i)
+        menu.EnableItem(ids[i], IsCommandEnabled(ids[i], CommandPlace::ListMenu, context));
 }
 
 void CKelvoraDlg::ShowListMenu(const QPoint &globalPos)
@@ -304,13 +332,13 @@ void CKelvoraDlg::ShowListMenu(const QPoint &globalPos)
 
 void CKelvoraDlg::RemoveSelected()
 {
-    if (!m_queue->IsConverting())
+    if (IsCommandEnabled(ID_FILE_REMOVE, CommandPlace::MenuBar, m_queue->Context()))
         m_media->RemoveSelected();
 }
 
 void CKelvoraDlg::RemoveAll()
 {
-    if (!m_queue->IsConverting())
+    if (IsCommandEnabled(ID_FILE_REMOVE_ALL, CommandPlace::MenuBar, m_queue->Context()))
         m_media->RemoveAll();
 }
 

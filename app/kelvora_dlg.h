@@ -10,6 +10,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class CBitmapButton;
 class CDragDropListCtrl;
@@ -87,6 +89,10 @@ private:
     void ShowProperties();
     void RemoveSelected();
     void RemoveAll();
+    // The Simultaneous Conversions items: command id and slots (0: as many as processor cores).
+    static const std::vector<std::pair<int, int>> &SimultaneousChoices();
+    void SetSimultaneous(int slots);
+    void ShowSimultaneous();
 
     Settings m_settings;
     QString m_settingsPath;

@@ -14,6 +14,8 @@ struct Settings
     QString folders[5];
     // The folder every conversion writes into: the text of the item selected in the folder list.
     QString currentFolder;
+    // How many conversions run side by side: 1, 2 or 4, or 0 for as many as processor cores.
+    int simultaneous = 0;
 };
 
 constexpr int kRecentFolderCount = 5;

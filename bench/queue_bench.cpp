@@ -75,7 +75,7 @@ double RunQueue(MediaList &media, ConversionQueue &queue, std::vector<double> *g
 {
     const int rows = media.rowCount();
     for (int row = 0; row < rows; ++row)
-        media.SetStatus(row, kWaitingStatus);
+        media.store().SetState(row, ItemState::Waiting);
     std::vector<qint64> started(rows, -1);
     std::vector<qint64> ended(rows, -1);
     const CDragDropListCtrl *list = media.list();
@@ -90,7 +90,7 @@ double RunQueue(MediaList &media, ConversionQueue &queue, std::vector<double> *g
         for (int row = 0; row < rows; ++row) {
             if (started[row] < 0 && list->ProgressBar(row))
                 started[row] = now;
-            if (ended[row] < 0 && media.Status(row) != kWaitingStatus)
+            if (ended[row] < 0 && media.store().at(row).state != ItemState::Waiting)
                 ended[row] = now;
         }
         if (!queue.IsConverting())

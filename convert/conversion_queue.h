@@ -1,14 +1,14 @@
 #pragma once
 
-#include "convert/conversion_job.h"
+#include "convert/batch_queue.h"
+#include "convert/command_rules.h"
 
 #include <QObject>
 #include <QTimer>
 
-#include <thread>
-
 class MediaList;
 struct Settings;
+struct CurrentPreset;
 class QWidget;
 
 // What the queue asks of the window it runs in: graying commands and locking the controls that
@@ -23,8 +23,9 @@ public:
     virtual void EnableControls(bool enabled) = 0;
 };
 
-// Converts the ticked rows of the media list one after another, one converter at a time, on a
-// 100 ms timer; keeps the commands in step with the list; writes each row's final status.
+// The window's side of the batch queue: starts batches over the list's ticked (or selected and
+// ticked) rows, says "No File Selected!" when there are none, locks the controls while files
+// are converted, and keeps the commands in step with the list on a 100 ms timer.
 class ConversionQueue : public QObject
 {
     Q_OBJECT
@@ -36,7 +37,8 @@ public:
                     QueueWindow *window, QWidget *dialogParent);
     ~ConversionQueue() override;
 
-    // Starts the 100 ms timer; it runs until the queue is destroyed.
+    // Starts the 100 ms timer that keeps the commands in step; it runs until the queue is
+    // destroyed.
     void StartTimer();
 
     void ConvertAll();
@@ -45,31 +47,27 @@ public:
     void StopAll();
     void OnQueueTimer();
 
-    // Stops any conversion at once: the converter is killed, the worker joined, the queue idle.
+    // Stops any conversion at once: every converter is killed, the queue idle.
     void Shutdown();
 
-    bool IsConverting() const { return m_converting; }
+    bool IsConverting() const { return m_batch.IsConverting(); }
     int CountChecked(bool selectedOnly) const;
     void SetControlsEnabled(bool enable);
 
+    // How many conversions run side by side (0: as many as processor cores).
+    void SetSlots(int slots) { m_batch.SetSlots(slots); }
+
     // The queue's state, for the window and for tests.
     bool selectedOnly() const { return m_selectedOnly; }
-    int currentRow() const { return m_currentRow; }
     int lastUiState() const { return m_lastUiState; }
-    ConversionShared &shared() { return m_shared; }
-
-protected:
-    bool event(QEvent *event) override;
+    BatchQueue &batch() { return m_batch; }
+    // What decides the commands now: the list's rows and selection, and whether files convert.
+    CommandContext Context() const;
 
 private:
     void Convert(bool selectedOnly);
-    void StartNext();
-    void EndQueue();
-    void OnProgress(const ConvertProgressEvent &event);
-    void OnJobDone(const ConvertDoneEvent &event);
-    int NextSelectedAfter(int row) const;
+    void OnBatchEnded();
     void ApplyUiState(int state);
-    void JoinWorker();
 
     MediaList *m_media;
     const CurrentPreset *m_preset;
@@ -77,13 +75,8 @@ private:
     QueueWindow *m_window;
     QWidget *m_dialogParent;
     QTimer m_timer;
+    BatchQueue m_batch;
 
-    bool m_converting = false;
     bool m_selectedOnly = false;
-    int m_currentRow = 0;
-    int m_nextSelected = 0;
     int m_lastUiState = 2;
-    ConversionShared m_shared;
-    ConversionJob m_job;
-    std::thread m_worker;
 };

@@ -13,9 +13,6 @@
 #include <QHeaderView>
 #include <QProgressDialog>
 
-const QString kWaitingStatus = QStringLiteral("Waiting Convertion...");
-const QString kUnknownFormatStatus = QStringLiteral("Unknown Format!");
-
 namespace {
 
 constexpr int kRowImageRole = Qt::UserRole + 1;
@@ -37,7 +34,17 @@ MediaList::MediaList(CDragDropListCtrl *list, const CurrentPreset &preset, QWidg
     : m_list(list)
     , m_preset(preset)
     , m_dialogParent(dialogParent)
-{ }
+{
+    connect(&m_store, &MediaStore::ItemAppended, this, &MediaList::ShowAppended);
+    connect(&m_store, &MediaStore::ItemRemoved, this, [this](int row) { m_list->removeRow(row); });
+    connect(&m_store, &MediaStore::Cleared, this, [this] { m_list->setRowCount(0); });
+    connect(&m_store, &MediaStore::ItemChanged, this, &MediaList::ShowChanged);
+    connect(&m_store, &MediaStore::ProgressChanged, this, &MediaList::ShowProgress);
+    connect(m_list, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
+        if (!m_showing && item->column() == MediaColumn::Select)
+            m_store.SetChecked(item->row(), item->checkState() == Qt::Checked);
+    });
+}
 
 void MediaList::SetupColumns()
 {
@@ -88,16 +95,19 @@ int MediaList::rowImageKind(int row) const
 
 bool MediaList::IsListed(const QString &folder, const QString &name) const
 {
-    return m_listed.contains(qMakePair(folder, name));
+    return m_store.IsListed(folder, name);
 }
 
 void MediaList::AppendMediaRow(const QString &folder, const QString &name)
 {
-    MediaInfo info;
-    const ProbeOutcome outcome = ProbeMedia(folder, name, info);
-    const int image = outcome == ProbeOutcome::AudioOnly ? 1 : 0;
+    m_store.Append(ProbeItem(folder, name));
+}
 
-    const int row = m_rowCount;
+void MediaList::ShowAppended(int row)
+{
+    const MediaItem &media = m_store.at(row);
+    const int image = media.audioOnly() ? 1 : 0;
+    m_showing = true;
     m_list->insertRow(row);
     auto *select = new QTableWidgetItem(QString());
     select->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
@@ -105,22 +115,42 @@ void MediaList::AppendMediaRow(const QString &folder, const QString &name)
     if (!m_images[image].isNull())
         select->setIcon(m_images[image]);
     m_list->setItem(row, MediaColumn::Select, select);
-    m_list->setItem(row, MediaColumn::FileName, NewItem(name));
-    select->setCheckState(Qt::Checked);
-    m_list->setItem(row, MediaColumn::Location, NewItem(folder));
-
-    const bool unusable = outcome == ProbeOutcome::UnknownFormat
-        || outcome == ProbeOutcome::NoStreams || outcome == ProbeOutcome::OpenFailed;
-    const QString duration = unusable ? QStringLiteral("Unknown")
-                                      : FormatDuration(static_cast<quint32>(info.durationSeconds));
+    m_list->setItem(row, MediaColumn::FileName, NewItem(media.name));
+    select->setCheckState(media.checked ? Qt::Checked : Qt::Unchecked);
+    m_list->setItem(row, MediaColumn::Location, NewItem(media.folder));
+    const bool known = media.state != ItemState::UnknownFormat;
+    const QString duration = known
+        ? FormatDuration(static_cast<quint32>(media.info.durationSeconds))
+        : QStringLiteral("Unknown");
     m_list->setItem(row, MediaColumn::Duration, NewItem(duration));
     m_list->setItem(row, MediaColumn::TargetFormat, NewItem(m_preset.formatLabel));
-    m_list->setItem(
-        row, MediaColumn::Status,
-        NewItem(duration == QLatin1String("Unknown") ? kUnknownFormatStatus : kWaitingStatus));
+    m_list->setItem(row, MediaColumn::Status, NewItem(StateText(media.state)));
     m_list->setItem(row, MediaColumn::Filler, NewItem(QString()));
-    m_listed.insert(qMakePair(folder, name));
-    ++m_rowCount;
+    m_showing = false;
+}
+
+void MediaList::ShowChanged(int row)
+{
+    const MediaItem &media = m_store.at(row);
+    m_showing = true;
+    if (QTableWidgetItem *select = m_list->item(row, MediaColumn::Select))
+        select->setCheckState(media.checked ? Qt::Checked : Qt::Unchecked);
+    if (QTableWidgetItem *status = m_list->item(row, MediaColumn::Status)) {
+        status->setText(StateText(media.state));
+        status->setToolTip(media.reason);
+    }
+    m_showing = false;
+}
+
+void MediaList::ShowProgress(int row, int progress)
+{
+    if (progress == MediaItem::kNoProgress) {
+        m_list->RemoveProgress(row);
+        return;
+    }
+    if (!m_list->ProgressBar(row))
+        m_list->CreateProgress(row, MediaColumn::Status);
+    m_list->SetProgressPos(row, qMax(0, progress));
 }
 
 QPair<QString, QString> MediaList::SplitPath(const QString &path)
@@ -238,26 +268,6 @@ QString MediaList::Text(int row, int column) const
     return item ? item->text() : QString();
 }
 
-bool MediaList::IsChecked(int row) const
-{
-    const QTableWidgetItem *item = m_list->item(row, MediaColumn::Select);
-    return item && item->checkState() == Qt::Checked;
-}
-
-void MediaList::SetChecked(int row, bool checked)
-{
-    if (QTableWidgetItem *item = m_list->item(row, MediaColumn::Select))
-        item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-}
-
-void MediaList::SetStatus(int row, const QString &status, const QString &tooltip)
-{
-    if (QTableWidgetItem *item = m_list->item(row, MediaColumn::Status)) {
-        item->setText(status);
-        item->setToolTip(tooltip);
-    }
-}
-
 void MediaList::SetTargetFormat(const QString &label)
 {
     for (int row = 0; row < m_list->rowCount(); ++row) {
@@ -266,34 +276,27 @@ void MediaList::SetTargetFormat(const QString &label)
     }
 }
 
-void MediaList::RemoveRow(int row)
-{
-    m_listed.remove(qMakePair(Location(row), FileName(row)));
-    m_list->removeRow(row);
-    --m_rowCount;
-}
-
 void MediaList::RemoveSelected()
 {
     // The selection mark: the row at which the user's last selection started.
     if (!m_list->selectionModel() || !m_list->selectionModel()->currentIndex().isValid()
         || m_list->selectionModel()->selectedRows().isEmpty())
         return;
-    for (int row = m_list->rowCount() - 1; row >= 0; --row) {
+    QList<int> rows;
+    for (int row = 0; row < m_list->rowCount(); ++row) {
         if (m_list->selectionModel()->isRowSelected(row, QModelIndex()))
-            RemoveRow(row);
+            rows << row;
     }
+    m_store.Remove(rows);
 }
 
 void MediaList::RemoveAll()
 {
-    m_list->setRowCount(0);
-    m_listed.clear();
-    m_rowCount = 0;
+    m_store.Clear();
 }
 
 void MediaList::CheckAll()
 {
-    for (int row = 0; row < m_list->rowCount(); ++row)
-        SetChecked(row, true);
+    for (int row = 0; row < m_store.count(); ++row)
+        m_store.SetChecked(row, true);
 }

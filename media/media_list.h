@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/presets.h"
+#include "media/media_store.h"
 
 #include <QIcon>
 #include <QPair>
@@ -17,14 +18,13 @@ struct MediaColumn
     enum : int { Select = 0, FileName, Location, Duration, TargetFormat, Status, Filler, Count };
 };
 
-// Status texts that the queue reads back as markers.
-extern const QString kWaitingStatus; // "Waiting Convertion..."
-extern const QString kUnknownFormatStatus; // "Unknown Format!"
-
-// The media items: one row of the list is one media file, and the rows are the only store of
-// them. Adds rows (Add Files, Add Folder), reads and writes their cells, and removes them.
-class MediaList
+// The media list as the window shows it: a view of a MediaStore in the list widget, one row per
+// item, and the commands that add and remove items (Add Files, Add Folder, Remove, Remove All,
+// Check All). Ticking a row's check box ticks its item; nothing is read back from a cell.
+class MediaList : public QObject
 {
+    Q_OBJECT
+
 public:
     // `list`, `preset` and `dialogParent` must outlive this object.
     MediaList(CDragDropListCtrl *list, const CurrentPreset &preset, QWidget *dialogParent);
@@ -40,7 +40,9 @@ public:
     int rowImageKind(int row) const; // 0 film, 1 sound, -1 none (for tests)
 
     CDragDropListCtrl *list() const { return m_list; }
-    int rowCount() const { return m_rowCount; }
+    MediaStore &store() { return m_store; }
+    const MediaStore &store() const { return m_store; }
+    int rowCount() const { return m_store.count(); }
 
     // True when a row holds exactly this name and folder (case-sensitive).
     bool IsListed(const QString &folder, const QString &name) const;
@@ -56,17 +58,16 @@ public:
     // they are many. Returns how many rows were added.
     int AddPaths(const QStringList &paths);
 
-    QString FileName(int row) const { return Text(row, MediaColumn::FileName); }
-    QString Location(int row) const { return Text(row, MediaColumn::Location); }
-    QString DurationText(int row) const { return Text(row, MediaColumn::Duration); }
-    QString Status(int row) const { return Text(row, MediaColumn::Status); }
+    // The item of each row, as the store holds it.
+    QString FileName(int row) const { return m_store.at(row).name; }
+    QString Location(int row) const { return m_store.at(row).folder; }
+    QString Status(int row) const { return StateText(m_store.at(row).state); }
+    bool IsChecked(int row) const { return m_store.at(row).checked; }
+    bool IsAudioOnly(int row) const { return m_store.at(row).audioOnly(); }
+    void SetChecked(int row, bool checked) { m_store.SetChecked(row, checked); }
+    // What a cell shows (for tests and the window's own use).
     QString Text(int row, int column) const;
-    bool IsChecked(int row) const;
-    // The file of the row has audio and no video (it shows the sound picture).
-    bool IsAudioOnly(int row) const { return rowImageKind(row) == 1; }
-    void SetChecked(int row, bool checked);
-    // Writes the row's status, with `tooltip` on the Status cell (empty: none).
-    void SetStatus(int row, const QString &status, const QString &tooltip = QString());
+    QString DurationText(int row) const { return Text(row, MediaColumn::Duration); }
     // Writes `label` into every row's "Target Format" cell.
     void SetTargetFormat(const QString &label);
 
@@ -89,14 +90,15 @@ public:
     static QStringList FileFilters();
 
 private:
-    void RemoveRow(int row);
+    void ShowAppended(int row);
+    void ShowChanged(int row);
+    void ShowProgress(int row, int progress);
 
     CDragDropListCtrl *m_list;
     const CurrentPreset &m_preset;
     QWidget *m_dialogParent;
-    int m_rowCount = 0;
+    MediaStore m_store;
     QIcon m_images[2];
     QString m_keptPattern;
-    // Every listed (folder, name): adding n files to m rows costs n look-ups, not n x m.
-    QSet<QPair<QString, QString>> m_listed;
+    bool m_showing = false; // the view is writing a cell: its own change is not the user's
 };

@@ -70,6 +70,11 @@ constexpr int ID_LIST_SKIP_CURRENT = 32811;
 constexpr int ID_LIST_STOP_ALL = 32812;
 constexpr int ID_CONVERT_SELECTED = 32814;
 constexpr int ID_REMOVE_AFTER_CONVERSION = 32862; // present in the resources, never offered
+// Convertion > Simultaneous Conversions.
+constexpr int ID_SIMULTANEOUS_ONE = 32880;
+constexpr int ID_SIMULTANEOUS_TWO = 32881;
+constexpr int ID_SIMULTANEOUS_FOUR = 32882;
+constexpr int ID_SIMULTANEOUS_CORES = 32883;
 constexpr int ID_HELP_INDEX = 57670;
 
 // The framework's standard toolbar bar id

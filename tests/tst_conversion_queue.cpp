@@ -19,19 +19,19 @@ namespace {
 
 using testfiles::Checksum;
 
-// Watches the queue's events: the order in which rows finish, and the progress that arrived.
-class Watcher : public QObject
+// Watches the batch: the order in which rows finish, and the rows whose progress moved.
+struct Watcher
 {
-public:
     QList<int> finished;
     QList<int> progressRows;
-    bool eventFilter(QObject *, QEvent *e) override
+    void Attach(BatchQueue &batch, MediaStore &store)
     {
-        if (e->type() == WM_CONVERT_DONE)
-            finished << static_cast<ConvertDoneEvent *>(e)->row;
-        else if (e->type() == WM_CONVERT_PROGRESS)
-            progressRows << static_cast<ConvertProgressEvent *>(e)->row;
-        return false;
+        QObject::connect(&batch, &BatchQueue::RowFinished, &batch,
+                         [this](int row, ItemState) { finished << row; });
+        QObject::connect(&store, &MediaStore::ProgressChanged, &store, [this](int row, int p) {
+            if (p > 0)
+                progressRows << row;
+        });
     }
 };
 
@@ -51,7 +51,7 @@ class TestConversionQueue : public QObject
         explicit Fixture(const QString &out, int presetId = 13)
             : QueueFixture(out, presetId)
         {
-            queue.installEventFilter(&watcher);
+            watcher.Attach(queue.batch(), media.store());
         }
         QStringList Statuses() const
         {
@@ -184,7 +184,7 @@ private Q_SLOTS:
         // Wait until row 2 converts and its bar has moved.
         QTRY_VERIFY_WITH_TIMEOUT(f.watcher.progressRows.contains(2), 120000);
         QVERIFY(f.list.ProgressBar(2));
-        const pid_t converter = f.queue.shared().child.pid();
+        const pid_t converter = pid_t(f.queue.batch().ConverterPids().value(0));
         stopAll ? f.queue.StopAll() : f.queue.SkipCurrent();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
         QCOMPARE(::kill(converter, 0), -1);
@@ -329,8 +329,8 @@ private Q_SLOTS:
             Fixture f(Out(QStringLiteral("shutdown")), 8);
             f.media.AppendMediaRow(m_in, QStringLiteral("slow.mkv"));
             f.queue.ConvertAll();
-            QTRY_VERIFY_WITH_TIMEOUT(f.queue.shared().child.pid() > 0, 30000);
-            converter = f.queue.shared().child.pid();
+            QTRY_VERIFY_WITH_TIMEOUT(f.queue.batch().ConverterPids().value(0) > 0, 30000);
+            converter = pid_t(f.queue.batch().ConverterPids().value(0));
             f.queue.Shutdown();
             QVERIFY(!f.queue.IsConverting());
         }

@@ -85,7 +85,9 @@ private Q_SLOTS:
                 {"Convert Selected Files", ID_CONVERT_SELECTED},
                 {"", 0},
                 {"Stop Current Convertion", ID_STOP_CURRENT},
-                {"Stop All Convertion", ID_STOP_ALL}},
+                {"Stop All Convertion", ID_STOP_ALL},
+                {"", 0},
+                {"Simultaneous Conversions", -1}},
                {{"Help(F1)", ID_HELP_INDEX}, {"", 0}, {"&About Kelvora     ", ID_APP_ABOUT}}};
         for (int m = 0; m < 3; ++m) {
             const QList<QAction *> actions = top[m]->menu()->actions();
@@ -104,7 +106,9 @@ private Q_SLOTS:
                        ID_LIST_ADD_FILES,    ID_LIST_ADD_FOLDER,  ID_LIST_REMOVE,
                        ID_LIST_REMOVE_ALL,   ID_LIST_CONVERT_ALL, ID_LIST_CONVERT_SELECTED,
                        ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL,    ID_PROPERTIES,
-                       IDC_SOLUTION_BUTTON,  IDC_BROWSE,          IDC_OPEN_FOLDER})
+                       IDC_SOLUTION_BUTTON,  IDC_BROWSE,          IDC_OPEN_FOLDER,
+                       ID_SIMULTANEOUS_ONE,  ID_SIMULTANEOUS_TWO, ID_SIMULTANEOUS_FOUR,
+                       ID_SIMULTANEOUS_CORES})
             QVERIFY2(window.HasCommand(id), qPrintable(QString::number(id)));
         for (const Preset &p : AllPresets())
             QVERIFY(window.HasCommand(p.command));
@@ -286,7 +290,7 @@ private Q_SLOTS:
         QFETCH(QString, label);
         CKelvoraDlg window;
         window.media()->AppendMediaRow(m_in, QStringLiteral("a.mp4"));
-        window.media()->SetStatus(0, QStringLiteral("Convertion Completed!"));
+        window.media()->store().SetState(0, ItemState::Completed);
         window.OnCommand(command);
         QCOMPARE(window.settings().preset.id, id);
         QCOMPARE(window.solutionBox()->text(), box);
@@ -493,8 +497,8 @@ private Q_SLOTS:
             dialogs.NextFiles({m_in + QStringLiteral("slow.mkv")});
             window.OnCommand(ID_ADD_FILES);
             window.OnCommand(ID_CONVERT_ALL);
-            QTRY_VERIFY_WITH_TIMEOUT(window.queue()->shared().child.pid() > 0, 60000);
-            converter = window.queue()->shared().child.pid();
+            QTRY_VERIFY_WITH_TIMEOUT(window.queue()->batch().ConverterPids().value(0) > 0, 60000);
+            converter = pid_t(window.queue()->batch().ConverterPids().value(0));
             window.reject(); // the window's close button
             QVERIFY(!window.queue()->IsConverting());
         }

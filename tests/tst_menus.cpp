@@ -57,8 +57,17 @@ void TestMenus::entries_data()
                "Remove All|32801", "Select All|32802", "|0", "E&xit                  |32772"};
     QTest::newRow("main Convertion")
         << IDR_MAIN_MENU << QList<int> {1}
-        << QStringList {"Convert All|32774", "Convert Selected Files|32814", "|0",
-                        "Stop Current Convertion|32809", "Stop All Convertion|32810"};
+        << QStringList {"Convert All|32774",
+                        "Convert Selected Files|32814",
+                        "|0",
+                        "Stop Current Convertion|32809",
+                        "Stop All Convertion|32810",
+                        "|0",
+                        "Simultaneous Conversions|-1"};
+    QTest::newRow("main Simultaneous Conversions")
+        << IDR_MAIN_MENU << QList<int> {1, 6}
+        << QStringList {"One at a Time|32880", "2 at a Time|32881", "4 at a Time|32882",
+                        "As Many as Processor Cores|32883"};
     QTest::newRow("main Help") << IDR_MAIN_MENU << QList<int> {2}
                                << QStringList {"Help(F1)|57670", "|0", "&About Kelvora     |32776"};
 

@@ -88,8 +88,8 @@ private Q_SLOTS:
         f.queue.ConvertAll();
 
         if (fault != QLatin1String("unwritable")) {
-            QTRY_VERIFY_WITH_TIMEOUT(f.queue.shared().child.pid() > 0, 30000);
-            const pid_t converter = f.queue.shared().child.pid();
+            QTRY_VERIFY_WITH_TIMEOUT(f.queue.batch().ConverterPids().value(0) > 0, 30000);
+            const pid_t converter = pid_t(f.queue.batch().ConverterPids().value(0));
             if (fault == QLatin1String("file size limit")) {
                 const rlimit limit {64 * 1024, 64 * 1024};
                 QCOMPARE(::prlimit(converter, RLIMIT_FSIZE, &limit, nullptr), 0);

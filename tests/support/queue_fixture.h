@@ -40,6 +40,9 @@ struct QueueFixture
         media.SetupColumns();
         preset.id = presetId;
         settings.currentFolder = saving;
+        // One file at a time, as the described queue works; tests of side-by-side conversions
+        // set more.
+        queue.SetSlots(1);
         window.resize(800, 300);
         list.resize(800, 300);
         window.show();

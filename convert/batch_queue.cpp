@@ -1,0 +1,286 @@
+#include "convert/batch_queue.h"
+
+#include "convert/command_line.h"
+#include "convert/conversion_run.h"
+#include "convert/converter.h"
+#include "convert/presets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include <sys/stat.h>
+
+namespace {
+
+bool Convertible(const MediaItem &item)
+{
+    return item.checked && item.state != ItemState::UnknownFormat;
+}
+
+bool Exists(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+} // namespace
+
+BatchQueue::BatchQueue(MediaStore *store, QObject *parent)
+    : QObject(parent)
+    , m_store(store)
+{ }
+
+BatchQueue::~BatchQueue()
+{
+    Shutdown();
+}
+
+void BatchQueue::SetSettingsSource(std::function<BatchSettings()> source)
+{
+    m_settings = std::move(source);
+}
+
+void BatchQueue::SetSlots(int slots)
+{
+    m_slots = slots;
+}
+
+int BatchQueue::slots() const
+{
+    return m_slots > 0 ? m_slots : DefaultSlots();
+}
+
+int BatchQueue::DefaultSlots()
+{
+    return qBound(1, QThread::idealThreadCount(), 8);
+}
+
+bool BatchQueue::Start(const QList<int> &rows)
+{
+    if (m_converting)
+        return false;
+    m_pending.clear();
+    for (int row : rows) {
+        if (row >= 0 && row < m_store->count() && Convertible(m_store->at(row)))
+            m_pending << row;
+    }
+    if (m_pending.isEmpty())
+        return false;
+    m_converting = true;
+    m_reserved.clear();
+    m_total = m_pending.size();
+    m_completed = m_failed = m_canceled = 0;
+    Q_EMIT BatchStarted();
+    EmitProgress();
+    StartMore();
+    return true;
+}
+
+void BatchQueue::StartMore()
+{
+    while (m_converting && static_cast<int>(m_running.size()) < slots() && !m_pending.isEmpty())
+        StartRow(m_pending.takeFirst());
+    if (m_converting && m_running.empty() && m_pending.isEmpty())
+        EndBatch();
+}
+
+void BatchQueue::StartRow(int row)
+{
+    const MediaItem &item = m_store->at(row);
+    // A row converted again starts without the last run's words.
+    m_store->SetState(row, item.state);
+    Q_EMIT RowStarted(row);
+
+    const BatchSettings settings = m_settings ? m_settings() : BatchSettings();
+    QString folder = settings.outputFolder;
+    if (folder.isEmpty() || QDir::isRelativePath(folder)) {
+        // Never into the program's working folder.
+        EndRow(row, ItemState::InvalidSavingFolder,
+               folder.isEmpty()
+                   ? QStringLiteral("No saving folder is chosen")
+                   : QStringLiteral("%1: the saving folder is not an absolute path").arg(folder),
+               QString());
+        return;
+    }
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+
+    const Preset *preset = PresetById(settings.presetId);
+    if (!preset)
+        preset = PresetById(0);
+    ConversionJob job;
+    job.fileName = item.name;
+    job.location = item.folder;
+    job.inputPath = item.path();
+    job.durationSeconds = item.info.durationSeconds;
+    job.audioOnlyInput = item.audioOnly();
+    job.outputFolder = folder;
+    ApplyPreset(job, *preset, Converter());
+
+    bool mayReplace = false;
+    bool equalsListed = false;
+    const QString output = ChooseOutput(row, folder, OutputBaseName(item.name), job.extension,
+                                        &mayReplace, &equalsListed);
+    if (equalsListed) {
+        EndRow(row, ItemState::OutputEqualsInput, QString(), QString());
+        return;
+    }
+    m_reserved.insert(output);
+
+    const QString ext = job.extension;
+    const QString base = OutputBaseName(item.name);
+    auto run
+        = std::make_unique<ConversionRun>(job, output, mayReplace, [this, row, folder, base, ext] {
+              bool replace = false;
+              bool listed = false;
+              const QString next = ChooseOutput(row, folder, base, ext, &replace, &listed);
+              m_reserved.insert(next);
+              return next;
+          });
+    ConversionRun *raw = run.get();
+    connect(raw, &ConversionRun::Progress, this, [this, row](int percent) {
+        m_store->SetProgress(row, percent);
+        EmitProgress();
+    });
+    connect(
+        raw, &ConversionRun::Finished, this, [this, row] { OnRunFinished(row); },
+        Qt::QueuedConnection);
+    m_running[row] = std::move(run);
+    m_store->SetProgress(row, 0);
+    raw->Start();
+}
+
+void BatchQueue::OnRunFinished(int row)
+{
+    auto it = m_running.find(row);
+    if (it == m_running.end())
+        return;
+    std::unique_ptr<ConversionRun> run = std::move(it->second);
+    m_running.erase(it);
+    EndRow(row, run->state(), run->reason(), run->output());
+}
+
+void BatchQueue::EndRow(int row, ItemState state, const QString &reason, const QString &output)
+{
+    m_store->SetProgress(row, MediaItem::kNoProgress);
+    if (state == ItemState::Completed)
+        m_store->SetOutput(row, output);
+    m_store->SetState(row, state, state == ItemState::Canceled ? QString() : reason);
+    if (state == ItemState::Completed)
+        ++m_completed;
+    else if (state == ItemState::Canceled)
+        ++m_canceled;
+    else
+        ++m_failed;
+    Q_EMIT RowFinished(row, state);
+    EmitProgress();
+    // Started from the event loop, so that a row that ends at once does not recurse.
+    QMetaObject::invokeMethod(this, &BatchQueue::StartMore, Qt::QueuedConnection);
+}
+
+void BatchQueue::EmitProgress()
+{
+    if (m_total <= 0)
+        return;
+    double done = m_completed + m_failed + m_canceled;
+    for (const auto &entry : m_running)
+        done += qMax(0, m_store->at(entry.first).progress) / 100.0;
+    Q_EMIT Progress(qMin(1.0, done / m_total));
+}
+
+void BatchQueue::EndBatch()
+{
+    m_converting = false;
+    m_reserved.clear();
+    Q_EMIT BatchEnded(m_completed, m_failed, m_canceled);
+}
+
+void BatchQueue::SkipCurrent()
+{
+    for (auto &entry : m_running)
+        entry.second->Cancel();
+}
+
+void BatchQueue::StopAll()
+{
+    m_pending.clear();
+    SkipCurrent();
+}
+
+void BatchQueue::Shutdown()
+{
+    if (!m_converting)
+        return;
+    m_pending.clear();
+    while (!m_running.empty()) {
+        auto it = m_running.begin();
+        const int row = it->first;
+        std::unique_ptr<ConversionRun> run = std::move(it->second);
+        m_running.erase(it);
+        run->Cancel();
+        run.reset(); // kills the converter's group and waits for it, a bounded time
+        EndRow(row, ItemState::Canceled, QString(), QString());
+    }
+    EndBatch();
+}
+
+QList<int> BatchQueue::RunningRows() const
+{
+    QList<int> rows;
+    for (const auto &entry : m_running)
+        rows << entry.first;
+    return rows;
+}
+
+QList<qint64> BatchQueue::ConverterPids() const
+{
+    QList<qint64> pids;
+    for (const auto &entry : m_running) {
+        if (const qint64 pid = entry.second->pid())
+            pids << pid;
+    }
+    return pids;
+}
+
+bool BatchQueue::IsListedFile(const QString &path) const
+{
+    struct stat out;
+    if (::stat(QFile::encodeName(path).constData(), &out) != 0)
+        return false;
+    for (int row = 0; row < m_store->count(); ++row) {
+        const MediaItem &item = m_store->at(row);
+        if (item.inode != 0 && item.device == static_cast<quint64>(out.st_dev)
+            && item.inode == static_cast<quint64>(out.st_ino))
+            return true;
+    }
+    return false;
+}
+
+bool BatchQueue::IsTaken(const QString &path) const
+{
+    return m_reserved.contains(path) || Exists(path);
+}
+
+QString BatchQueue::ChooseOutput(int row, const QString &folder, const QString &base,
+                                 const QString &ext, bool *mayReplace, bool *equalsListed)
+{
+    *mayReplace = false;
+    *equalsListed = false;
+    const QString own = m_store->at(row).output;
+    for (int n = 1;; ++n) {
+        const QString path = n == 1
+            ? folder + base + ext
+            : QStringLiteral("%1%2 (%3)%4").arg(folder, base).arg(n).arg(ext);
+        if (n == 1 && IsListedFile(path)) {
+            *equalsListed = true;
+            return path;
+        }
+        if (!own.isEmpty() && path == own && !m_reserved.contains(path)) {
+            *mayReplace = true;
+            return path;
+        }
+        if (!IsTaken(path))
+            return path;
+    }
+}

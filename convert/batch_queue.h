@@ -1,0 +1,97 @@
+#pragma once
+
+#include "media/media_store.h"
+
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class ConversionRun;
+
+// What each file's conversion takes from the program at the moment it starts.
+struct BatchSettings
+{
+    int presetId = 0;
+    QString outputFolder; // an absolute folder; "/" is added when it lacks one
+    int sizeLimit = 0; // 0, 1080, 720 or 480: the height limit of the presets that take one
+};
+
+// Converts listed items with up to `slots` converters side by side, starting them in list order
+// and the next waiting one as soon as one ends. Works on a MediaStore, with no widget: it sets
+// each item's progress while it converts and its state, tooltip and output when it ends.
+//
+// Items are addressed by row while a batch runs: the store must not lose rows meanwhile
+// (appending is fine).
+class BatchQueue : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit BatchQueue(MediaStore *store, QObject *parent = nullptr);
+    // Stops a running batch; no converter outlives the queue.
+    ~BatchQueue() override;
+
+    // Asked once for each file, when its conversion starts.
+    void SetSettingsSource(std::function<BatchSettings()> source);
+    // How many conversions run at a time; 0 or less means DefaultSlots(). Counts from the next
+    // file that starts.
+    void SetSlots(int slots);
+    int slots() const;
+    // The number of processor cores, at most 8.
+    static int DefaultSlots();
+
+    // Converts the items at `rows`, in that order, passing over the ones that are not ticked or
+    // cannot be converted. False, and nothing starts, while a batch runs.
+    bool Start(const QList<int> &rows);
+    // Ends every conversion running now ("User Canceled!"); the batch goes on with the rows
+    // after them.
+    void SkipCurrent();
+    // Ends every running conversion and starts nothing more.
+    void StopAll();
+    // StopAll, then waits (a bounded time) until every converter is gone and the batch has ended.
+    void Shutdown();
+
+    bool IsConverting() const { return m_converting; }
+    QList<int> RunningRows() const;
+    // The process ids of the converters running now.
+    QList<qint64> ConverterPids() const;
+
+Q_SIGNALS:
+    void BatchStarted();
+    void RowStarted(int row);
+    void RowFinished(int row, ItemState state);
+    // The share of the batch done so far, 0 to 1.
+    void Progress(double fraction);
+    void BatchEnded(int completed, int failed, int canceled);
+
+private:
+    void StartMore();
+    void StartRow(int row);
+    void EndRow(int row, ItemState state, const QString &reason, const QString &output);
+    void OnRunFinished(int row);
+    void EmitProgress();
+    void EndBatch();
+    // The final output path of `row`: the first free one of "base.ext", "base (2).ext" ...,
+    // or the row's own earlier output, which it may replace.
+    QString ChooseOutput(int row, const QString &folder, const QString &base, const QString &ext,
+                         bool *mayReplace, bool *equalsListed);
+    bool IsListedFile(const QString &path) const;
+    bool IsTaken(const QString &path) const;
+
+    MediaStore *m_store;
+    std::function<BatchSettings()> m_settings;
+    int m_slots = 0;
+    bool m_converting = false;
+    QList<int> m_pending;
+    std::map<int, std::unique_ptr<ConversionRun>> m_running; // by row
+    QSet<QString> m_reserved; // outputs of this batch's rows
+    int m_total = 0;
+    int m_completed = 0;
+    int m_failed = 0;
+    int m_canceled = 0;
+};

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "convert/conversion_job.h"
+#include "convert/progress_reader.h"
+#include "media/media_store.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+
+class QProcess;
+class QSocketNotifier;
+
+// One conversion of one file. The converter runs as a child in a process group of its own,
+// started without a shell, its output read in the event loop as it comes; it dies with the
+// program, and so does every process it started. The output is written under a hidden temporary
+// name in the saving folder and put in place under its final name only when the converter
+// succeeded and wrote a non-empty file that reads as media; otherwise the temporary file is
+// removed and nothing under the final name changes.
+class ConversionRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `finalPath`: the name the output takes. `mayReplace`: a file under that name may be
+    // replaced (the output this item wrote itself earlier); otherwise an existing file is never
+    // replaced, and `nextFreeName` is asked for another final path when one appeared meanwhile.
+    ConversionRun(const ConversionJob &job, const QString &finalPath, bool mayReplace,
+                  std::function<QString()> nextFreeName, QObject *parent = nullptr);
+    // Ends a converter that still runs, waiting a bounded time for it, and removes the
+    // temporary file.
+    ~ConversionRun() override;
+
+    // Starts the converter; Finished follows, always, once.
+    void Start();
+    // Ends the conversion at once: the converter's whole process group is killed, and the run
+    // finishes as canceled.
+    void Cancel();
+
+    bool finished() const { return m_finished; }
+    ItemState state() const { return m_state; }
+    // The converter's last words when it failed, the file written when it completed.
+    QString reason() const { return m_reason; }
+    QString output() const { return m_output; }
+    QString temporaryPath() const { return m_temporary; }
+    // The converter's process id while it runs, else 0.
+    qint64 pid() const;
+
+    // How long a converter that closed its output may take to exit before it is killed.
+    static constexpr int kLingerMs = 3000;
+
+Q_SIGNALS:
+    // A percentage larger than any before it.
+    void Progress(int percent);
+    void Finished();
+
+private:
+    void OnOutput();
+    void CloseOutput();
+    void OnProcessFinished(int exitCode, bool crashed);
+    void OnStartFailed();
+    void Verify();
+    void PlaceOutput(bool usable, const QString &problem);
+    void Finish(ItemState state, const QString &reason);
+    void KillGroup();
+    void RemoveTemporary();
+    void ReleaseGuard(bool programGoesOn);
+
+    struct VerifyLink
+    {
+        std::mutex mutex;
+        ConversionRun *run = nullptr;
+    };
+
+    ConversionJob m_job;
+    QString m_final;
+    bool m_mayReplace;
+    std::function<QString()> m_nextFreeName;
+    std::unique_ptr<QProcess> m_process;
+    ProgressReader m_progress;
+    LastLineTracker m_lastLine;
+    QTimer m_linger;
+    int m_outRead = -1;
+    std::unique_ptr<QSocketNotifier> m_outNotifier;
+    QString m_temporary;
+    int m_guardWrite = -1;
+    int m_guardRead = -1;
+    bool m_cancelRequested = false;
+    bool m_lingered = false;
+    bool m_finished = false;
+    ItemState m_state = ItemState::Waiting;
+    QString m_reason;
+    QString m_output;
+    std::shared_ptr<VerifyLink> m_verifyLink;
+};
+
+// Creates an empty file with a new hidden name in `folder` that ends with `extension`, readable
+// as the user's umask allows. Returns its path, or an empty string with the reason in `error`.
+QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
+                              const QString &extension, QString *error);
+
+// Renames `from` to `to` only when nothing exists under `to` (never replacing a file that
+// appeared meanwhile). False with errno set otherwise (EEXIST when `to` exists).
+bool RenameNoReplace(const QString &from, const QString &to);

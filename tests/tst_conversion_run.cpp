@@ -1,0 +1,344 @@
+#include "convert/command_line.h"
+#include "convert/conversion_run.h"
+#include "convert/converter.h"
+#include "support/media_factory.h"
+
+#include "support/files.h"
+
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+using testfiles::Checksum;
+
+// A run driven to its end in the event loop, with what it reported.
+struct Outcome
+{
+    QList<int> progress;
+    int finishedCount = 0;
+};
+
+void Watch(ConversionRun &run, Outcome &outcome)
+{
+    QObject::connect(&run, &ConversionRun::Progress, &run,
+                     [&outcome](int percent) { outcome.progress << percent; });
+    QObject::connect(&run, &ConversionRun::Finished, &run, [&outcome] { ++outcome.finishedCount; });
+}
+
+// Writes an executable shell script standing in for the converter.
+QString Script(const QString &path, const QByteArray &body)
+{
+    if (!testfiles::WriteBytes(path, "#!/bin/sh\n" + body + "\n"))
+        return QString();
+    QFile::setPermissions(path,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return path;
+}
+
+// The processes `pid` started (its children), read from /proc.
+QList<qint64> Children(qint64 pid)
+{
+    QList<qint64> children;
+    const QByteArray text
+        = testfiles::ReadBytes(QStringLiteral("/proc/%1/task/%1/children").arg(pid));
+    for (const QByteArray &word : text.simplified().split(' ')) {
+        if (!word.isEmpty())
+            children << word.toLongLong();
+    }
+    return children;
+}
+
+bool Alive(qint64 pid)
+{
+    // A zombie counts as gone: it no longer runs.
+    const QByteArray stat = testfiles::ReadBytes(QStringLiteral("/proc/%1/stat").arg(pid));
+    const int close = stat.lastIndexOf(')');
+    return close > 0 && stat.size() > close + 2 && stat[close + 2] != 'Z';
+}
+
+} // namespace
+
+// One conversion with the real converter on generated media, and with stand-ins for a converter
+// that misbehaves.
+class TestConversionRun : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_in; // folder of the inputs
+    QString m_out; // saving folder
+
+    ConversionJob Job(const QString &fileName, int presetId, int duration) const
+    {
+        ConversionJob job;
+        job.location = m_in;
+        job.fileName = fileName;
+        job.inputPath = m_in + fileName;
+        job.durationSeconds = duration;
+        job.outputFolder = m_out;
+        ApplyPreset(job, *PresetById(presetId), Converter());
+        return job;
+    }
+    QString FinalPath(const ConversionJob &job) const
+    {
+        return job.outputFolder + OutputBaseName(job.fileName) + job.extension;
+    }
+    // The saving folder's entries besides the outputs the test expects: temporary leftovers.
+    QStringList Hidden() const
+    {
+        return QDir(m_out).entryList(QDir::Files | QDir::Hidden).filter(QRegularExpression("^\\."));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(!testmedia::Ffmpeg().isEmpty());
+        m_in = m_dir.filePath(QStringLiteral("in")) + QLatin1Char('/');
+        m_out = m_dir.filePath(QStringLiteral("out/new folder")) + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(m_in));
+        QString log;
+        QVERIFY2(testmedia::Make(m_in + QStringLiteral("clip.mkv"), testmedia::Clip(), &log),
+                 qPrintable(log));
+        testmedia::Clip slow;
+        slow.seconds = 120;
+        slow.size = QStringLiteral("1280x720");
+        slow.codecArguments = QStringList {"-c:v", "mpeg4", "-c:a", "mp2"};
+        QVERIFY(testmedia::Make(m_in + QStringLiteral("slow.mkv"), slow));
+    }
+
+    void everyOfferedPreset_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QStringList>("streams");
+        const QString mp4 = QStringLiteral("mp4");
+        const QStringList mpeg4Aac {QStringLiteral("mpeg4:video"), QStringLiteral("aac:audio")};
+        const QStringList h264Aac {QStringLiteral("h264:video"), QStringLiteral("aac:audio")};
+        for (const PresetMenuGroup &group : PresetMenuGroups()) {
+            for (int id : group.ids) {
+                const QByteArray name = QByteArray(PresetById(id)->menuText);
+                if (id <= 5 || id == 19)
+                    QTest::newRow(name) << id << mp4 << mpeg4Aac;
+                else if (id <= 11)
+                    QTest::newRow(name) << id << mp4 << h264Aac;
+            }
+        }
+        QTest::newRow("WMV") << 13 << "asf" << QStringList {"wmv2:video", "wmav2:audio"};
+        QTest::newRow("MPEG1") << 16 << "mpeg" << QStringList {"mpeg1video:video", "mp2:audio"};
+        QTest::newRow("MPEG2") << 18 << "mpeg" << QStringList {"mpeg2video:video", "mp2:audio"};
+        QTest::newRow("ASF") << 21 << "asf" << QStringList {"msmpeg4v3:video", "mp3:audio"};
+        QTest::newRow("AVI") << 22 << "avi" << QStringList {"mpeg4:video", "mp3:audio"};
+        QTest::newRow("WMA") << 23 << "asf" << QStringList {"wmav2:audio"};
+        QTest::newRow("MP3") << 24 << "mp3" << QStringList {"mp3:audio"};
+        QTest::newRow("BlackBerry 3GP") << 25 << "3gp" << mpeg4Aac;
+        QTest::newRow("3GPP") << 26 << "3gp" << QStringList {"h263:video", "aac:audio"};
+        QTest::newRow("3GPP2") << 27 << "3g2" << mpeg4Aac;
+    }
+
+    void everyOfferedPreset()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, format);
+        QFETCH(QStringList, streams);
+        const ConversionJob job = Job(QStringLiteral("clip.mkv"), id, 2);
+        const QByteArray before = Checksum(job.inputPath);
+        const QString output = FinalPath(job);
+        ConversionRun run(job, output, false, nullptr);
+        Outcome outcome;
+        Watch(run, outcome);
+        run.Start();
+        QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 60000);
+
+        QVERIFY2(run.state() == ItemState::Completed, qPrintable(run.reason()));
+        QCOMPARE(run.output(), output);
+        QCOMPARE(run.reason(), output); // a completed row's tooltip names the file written
+        QVERIFY2(testmedia::FormatName(output).split(QLatin1Char(',')).contains(format),
+                 qPrintable(testmedia::FormatName(output)));
+        QCOMPARE(testmedia::Streams(output), streams);
+        QVERIFY(qAbs(testmedia::Duration(output) - 2.0) < 0.5);
+        QCOMPARE(Checksum(job.inputPath), before);
+        QCOMPARE(Hidden(), QStringList());
+        QFile::remove(output);
+    }
+
+    void progressRises()
+    {
+        testmedia::Clip clip;
+        clip.seconds = 20;
+        clip.size = QStringLiteral("640x480");
+        clip.codecArguments = QStringList {"-c:v", "mpeg4", "-c:a", "mp2"};
+        QVERIFY(testmedia::Make(m_in + QStringLiteral("long.mkv"), clip));
+        const ConversionJob job = Job(QStringLiteral("long.mkv"), 8, 20);
+        ConversionRun run(job, FinalPath(job), false, nullptr);
+        Outcome outcome;
+        Watch(run, outcome);
+        run.Start();
+        QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 60000);
+        QVERIFY(run.state() == ItemState::Completed);
+        QVERIFY2(outcome.progress.size() >= 2,
+                 qPrintable(QString::number(outcome.progress.size())));
+        for (int i = 1; i < outcome.progress.size(); ++i)
+            QVERIFY(outcome.progress[i] > outcome.progress[i - 1]);
+        QVERIFY(outcome.progress.first() > 0);
+        QVERIFY(outcome.progress.last() >= 95 && outcome.progress.last() <= 100);
+    }
+
+    void cancelKillsTheWholeGroup_data()
+    {
+        QTest::addColumn<bool>("throughWrapper");
+        QTest::addColumn<bool>("beforeStart");
+        QTest::newRow("converter") << false << false;
+        QTest::newRow("converter started by a script") << true << false;
+        QTest::newRow("cancel before the converter runs") << false << true;
+    }
+
+    void cancelKillsTheWholeGroup()
+    {
+        QFETCH(bool, throughWrapper);
+        QFETCH(bool, beforeStart);
+        ConversionJob job = Job(QStringLiteral("slow.mkv"), 8, 120);
+        const QString earlier = FinalPath(job);
+        QVERIFY(testfiles::WriteBytes(earlier, "an earlier good output"));
+        if (throughWrapper) {
+            // Not exec: the script stays the parent, and the converter is its child.
+            job.converterProgram = Script(m_dir.filePath(QStringLiteral("wrapper.sh")),
+                                          "'" + testmedia::Ffmpeg().toUtf8() + "' \"$@\"\ntrue");
+        }
+        ConversionRun run(job, earlier, true, nullptr);
+        Outcome outcome;
+        Watch(run, outcome);
+        run.Start();
+        if (beforeStart) {
+            run.Cancel();
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(!outcome.progress.isEmpty(), 60000);
+        }
+        const qint64 pid = run.pid();
+        QList<qint64> family {pid};
+        if (throughWrapper) {
+            QTRY_VERIFY_WITH_TIMEOUT(!Children(pid).isEmpty(), 10000);
+            family << Children(pid);
+        }
+        run.Cancel();
+        QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 10000);
+        QVERIFY(run.state() == ItemState::Canceled);
+        QVERIFY(run.reason().isEmpty());
+        for (qint64 member : family)
+            QTRY_VERIFY_WITH_TIMEOUT(!Alive(member), 5000);
+        // The partial output is gone and the earlier file under the final name is untouched.
+        QCOMPARE(testfiles::ReadBytes(earlier), QByteArray("an earlier good output"));
+        QCOMPARE(Hidden(), QStringList());
+        QFile::remove(earlier);
+    }
+
+    void faults_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("converter"); // a stand-in script's body; empty: the real one
+        QTest::addColumn<QString>("outputFolder");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("reasonHas");
+        const int failed = int(ItemState::Failed);
+        QTest::newRow("missing converter") << "clip.mkv" << QByteArray("%missing%") << ""
+                                           << int(ItemState::ConverterNotFound) << "No such file";
+        QTest::newRow("broken input")
+            << "broken.avi" << QByteArray() << "" << failed << "broken.avi";
+        QTest::newRow("missing input")
+            << "gone.mkv" << QByteArray() << "" << failed << "No such file";
+        QTest::newRow("saving folder cannot be made")
+            << "clip.mkv" << QByteArray() << "%file%" << failed << "cannot be created";
+        QTest::newRow("exits 0 and writes nothing")
+            << "clip.mkv" << QByteArray("for a; do last=$a; done; rm -f \"$last\"; exit 0") << ""
+            << failed << "no output";
+        QTest::newRow("exits 0 with an empty file")
+            << "clip.mkv" << QByteArray("echo working; exit 0") << "" << failed << "empty";
+        QTest::newRow("exits 0 with a file that is no media")
+            << "clip.mkv" << QByteArray("for a; do last=$a; done; echo junk > \"$last\"; exit 0")
+            << "" << failed << "cannot be read";
+        QTest::newRow("last line unfinished")
+            << "clip.mkv" << QByteArray("printf 'first line\\nwhy it failed'; exit 1") << ""
+            << failed << "why it failed";
+        QTest::newRow("closes its output and lingers")
+            << "clip.mkv" << QByteArray("exec >/dev/null 2>&1; sleep 60") << "" << failed << "";
+        QTest::newRow("killed by a signal")
+            << "clip.mkv" << QByteArray("echo dying; kill -9 $$") << "" << failed << "dying";
+    }
+
+    void faults()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, converter);
+        QFETCH(QString, outputFolder);
+        QFETCH(int, state);
+        QFETCH(QString, reasonHas);
+
+        QVERIFY(testfiles::WriteBytes(m_in + QStringLiteral("broken.avi"),
+                                      "this is not a video at all\n"));
+        QFile blocker(m_dir.filePath(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        ConversionJob job = Job(fileName, 13, 2);
+        if (converter == "%missing%")
+            job.converterProgram = QStringLiteral("/nonexistent/ffmpeg");
+        else if (!converter.isEmpty())
+            job.converterProgram = Script(m_dir.filePath(QStringLiteral("standin.sh")), converter);
+        if (outputFolder == QLatin1String("%file%"))
+            job.outputFolder = blocker.fileName() + QStringLiteral("/sub/");
+
+        QMap<QString, QByteArray> before;
+        for (const QString &name : QDir(m_in).entryList(QDir::Files))
+            before[name] = Checksum(m_in + name);
+
+        const QString output = FinalPath(job);
+        ConversionRun run(job, output, false, nullptr);
+        Outcome outcome;
+        Watch(run, outcome);
+        run.Start();
+        QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 30000);
+        QCOMPARE(int(run.state()), state);
+        QVERIFY2(run.reason().contains(reasonHas), qPrintable(run.reason()));
+        if (reasonHas.isEmpty())
+            QVERIFY(run.reason().isEmpty() || !run.reason().contains(QLatin1String("time=")));
+        QVERIFY(outcome.progress.isEmpty());
+        QVERIFY(!QFileInfo::exists(output));
+        if (QFileInfo::exists(m_out))
+            QCOMPARE(Hidden(), QStringList());
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            QCOMPARE(Checksum(m_in + it.key()), it.value());
+    }
+
+    void fileAppearingUnderTheFinalNameStays()
+    {
+        // The converter's stand-in creates the final name's file while it runs, as another
+        // program might, then writes a real output under the name it was given.
+        ConversionJob job = Job(QStringLiteral("clip.mkv"), 13, 2);
+        const QString output = FinalPath(job);
+        const QString other = m_out + QStringLiteral("clip (2).wmv");
+        QVERIFY(QDir().mkpath(m_out));
+        job.converterProgram = Script(m_dir.filePath(QStringLiteral("appear.sh")),
+                                      "echo 'not yours' > '" + output.toUtf8() + "'\nexec '"
+                                          + testmedia::Ffmpeg().toUtf8() + "' \"$@\"");
+        int asked = 0;
+        ConversionRun run(job, output, false, [&asked, other] {
+            ++asked;
+            return other;
+        });
+        Outcome outcome;
+        Watch(run, outcome);
+        run.Start();
+        QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 60000);
+        QVERIFY2(run.state() == ItemState::Completed, qPrintable(run.reason()));
+        QCOMPARE(asked, 1);
+        QCOMPARE(run.output(), other);
+        QCOMPARE(testfiles::ReadBytes(output), QByteArray("not yours\n"));
+        QCOMPARE(testmedia::Streams(other), (QStringList {"wmv2:video", "wmav2:audio"}));
+        QFile::remove(output);
+        QFile::remove(other);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConversionRun)
+#include "tst_conversion_run.moc"
