@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <climits>
+#include <initializer_list>
 
 namespace {
 
@@ -15,11 +17,16 @@ const QString kCurrentSolution = QStringLiteral("Current Solution");
 const QString kCurrentSolutionString = QStringLiteral("Current Solution String");
 const QString kCurrentFormat = QStringLiteral("Current Format");
 const QString kDeleteAfter = QStringLiteral("DeleteAfter");
+const QString kSimultaneous = QStringLiteral("Simultaneous Conversions");
+const QString kSizeLimit = QStringLiteral("Size Limit");
 const QString kRecentSavingFolder = QStringLiteral("Recent Saving Folder");
 const QString kFolderKeys[kRecentFolderCount] = {
     QStringLiteral("First Folder"), QStringLiteral("Second Folder"), QStringLiteral("Third Folder"),
     QStringLiteral("Forth Folder"), QStringLiteral("Fivth Folder"),
 };
+
+// Entries shorter than this ("C:", "/") are not folders the list offers; they are kept as stored.
+constexpr int kShortestFolder = 3;
 
 // Blanks skipped, an optional sign, then the leading decimal digits; text without leading digits
 // gives 0, a number beyond int's range its nearest end.
@@ -43,6 +50,24 @@ int ParseLeadingInt(const QString &text)
     if (negative)
         return value > static_cast<long long>(INT_MAX) + 1 ? INT_MIN : int(-value);
     return value > INT_MAX ? INT_MAX : int(value);
+}
+
+// The stored number when it is exactly one of `allowed`, else 0.
+int AllowedValue(const QString &stored, std::initializer_list<int> allowed)
+{
+    bool isNumber = false;
+    const int value = stored.trimmed().toInt(&isNumber);
+    if (!isNumber || std::find(allowed.begin(), allowed.end(), value) == allowed.end())
+        return 0;
+    return value;
+}
+
+// A folder without its separator would be glued to the output's name ("Videosclip.mp4").
+QString WithTrailingSeparator(const QString &folder)
+{
+    if (folder.size() < kShortestFolder || folder.endsWith(QLatin1Char('/')))
+        return folder;
+    return folder + QLatin1Char('/');
 }
 
 } // namespace
@@ -75,42 +100,49 @@ void LoadSettings(Settings &settings, const QString &settingsPath)
     const Settings defaults;
     const QString defaultFolder = DefaultSavingFolder();
     // An empty path (no configuration folder) reads as a missing file: every default.
-    const ProfileFile file(settingsPath);
-    settings.preset.id = ParseLeadingInt(
-        file.ReadString(kParameters, kCurrentSolution, QString::number(defaults.preset.id)));
-    settings.preset.solutionText
-        = file.ReadString(kParameters, kCurrentSolutionString, defaults.preset.solutionText);
-    settings.preset.formatLabel
-        = file.ReadString(kParameters, kCurrentFormat, defaults.preset.formatLabel);
-    settings.deleteAfter = file.ReadString(kParameters, kDeleteAfter, defaults.deleteAfter);
-    for (int i = 0; i < kRecentFolderCount; ++i)
-        settings.folders[i] = file.ReadString(kRecentSavingFolder, kFolderKeys[i], defaultFolder);
+    const ProfileSnapshot file = ProfileFile(settingsPath).Read();
+    settings.fileUnreadable = file.state() == ProfileSnapshot::State::Unreadable;
 
-    // An id that names no preset could never be converted with; the texts stored beside it
-    // belong to nothing either.
-    if (!PresetById(settings.preset.id)) {
-        const Preset *first = PresetById(0);
-        settings.preset.id = 0;
-        settings.preset.solutionText = QString::fromLatin1(first->solutionText);
-        settings.preset.formatLabel = QString::fromLatin1(first->formatLabel);
-    }
+    // The texts are the preset's own: texts stored beside the id may belong to another preset
+    // (a file edited by hand or left by another build), and an id that names no preset could
+    // never be converted with.
+    const Preset *preset = PresetById(ParseLeadingInt(
+        file.ReadString(kParameters, kCurrentSolution, QString::number(defaults.preset.id))));
+    if (!preset)
+        preset = PresetById(0);
+    settings.preset.id = preset->id;
+    settings.preset.solutionText = QString::fromLatin1(preset->solutionText);
+    settings.preset.formatLabel = QString::fromLatin1(preset->formatLabel);
+
+    settings.deleteAfter = file.ReadString(kParameters, kDeleteAfter, defaults.deleteAfter);
+    settings.simultaneous
+        = AllowedValue(file.ReadString(kParameters, kSimultaneous, QString()), {0, 1, 2, 4});
+    settings.sizeLimit
+        = AllowedValue(file.ReadString(kParameters, kSizeLimit, QString()), {0, 1080, 720, 480});
+    for (int i = 0; i < kRecentFolderCount; ++i)
+        settings.folders[i] = WithTrailingSeparator(
+            file.ReadString(kRecentSavingFolder, kFolderKeys[i], defaultFolder));
 }
 
 bool SaveSettings(const Settings &settings, const QString &settingsPath)
 {
-    if (settingsPath.isEmpty())
+    if (settingsPath.isEmpty() || settings.fileUnreadable)
         return false;
-    ProfileFile file(settingsPath);
-    bool ok = true;
-    // Each value is written on its own, so one that cannot be stored does not keep the others
-    // from the file.
-    ok = file.WriteString(kParameters, kCurrentSolution,
-                          QString::asprintf("%d", settings.preset.id))
-        && ok;
-    ok = file.WriteString(kParameters, kCurrentSolutionString, settings.preset.solutionText) && ok;
-    ok = file.WriteString(kParameters, kCurrentFormat, settings.preset.formatLabel) && ok;
-    ok = file.WriteString(kParameters, kDeleteAfter, settings.deleteAfter) && ok;
+    QList<ProfileFile::Entry> entries {
+        {kParameters, kCurrentSolution, QString::asprintf("%d", settings.preset.id)},
+        {kParameters, kCurrentSolutionString, settings.preset.solutionText},
+        {kParameters, kCurrentFormat, settings.preset.formatLabel},
+        {kParameters, kDeleteAfter, settings.deleteAfter},
+        {kParameters, kSimultaneous, QString::asprintf("%d", settings.simultaneous)},
+        {kParameters, kSizeLimit, QString::asprintf("%d", settings.sizeLimit)},
+    };
     for (int i = 0; i < kRecentFolderCount; ++i)
-        ok = file.WriteString(kRecentSavingFolder, kFolderKeys[i], settings.folders[i]) && ok;
-    return ok;
+        entries.append({kRecentSavingFolder, kFolderKeys[i], settings.folders[i]});
+
+    // One value that cannot be stored does not keep the others from the file.
+    const qsizetype all = entries.size();
+    entries.removeIf([](const ProfileFile::Entry &entry) {
+        return !ProfileFile::CanStore(entry.section, entry.key, entry.value);
+    });
+    return ProfileFile(settingsPath).WriteStrings(entries) && entries.size() == all;
 }

@@ -1,10 +1,24 @@
 #include "convert/progress_reader.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <limits>
 
 namespace {
+
+// A status line is about 150 bytes; what lies beyond this is neither its start nor its time.
+constexpr int kMaxLineLength = 1024;
+// The converter's failure lines are short; a longer one is kept cut.
+constexpr int kMaxReasonLength = 4096;
+
+bool IsLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+bool IsClosingLine(const QByteArray &line)
+{
+    return line == "Conversion failed!";
+}
 
 bool IsBlank(char c)
 {
@@ -79,49 +93,60 @@ double ParseProgressSeconds(const QByteArray &token)
     return sign * (hours * 3600 + minutes * 60 + seconds);
 }
 
+bool IsStatusLine(const QByteArray &line)
+{
+    return line.startsWith("frame=") || line.startsWith("size=");
+}
+
 int ProgressReader::Feed(const char *data, int size)
 {
-    static const char kMarker[] = "time=";
-    const int markerLength = 5;
-    int at = -1;
-    for (int i = 0; i <= kLastMarkerOffset && i + markerLength <= size; ++i) {
-        if (std::memcmp(data + i, kMarker, markerLength) == 0) {
-            at = i;
-            break;
-        }
+    const int before = m_lastPosted;
+    for (int i = 0; i < size; ++i) {
+        const char c = data[i];
+        if (IsLineEnd(c))
+            EndLine();
+        else if (m_line.size() < kMaxLineLength)
+            m_line.append(c);
     }
-    if (at < 0)
-        return -1;
+    return m_lastPosted > before ? m_lastPosted : -1;
+}
 
-    // The value is the run of non-blank characters after leading blanks, 80 at most, ending at
-    // the chunk's end at the latest.
-    int i = at + markerLength;
-    while (i < size && IsBlank(data[i]))
+void ProgressReader::EndLine()
+{
+    const QByteArray line = m_line;
+    m_line.clear();
+    if (m_duration <= 0 || !IsStatusLine(line))
+        return;
+    static const QByteArray kMarker("time=");
+    const qsizetype at = line.indexOf(kMarker);
+    if (at < 0)
+        return;
+
+    // The value is the run of non-blank characters after leading blanks, 80 at most.
+    qsizetype i = at + kMarker.size();
+    while (i < line.size() && IsBlank(line[i]))
         ++i;
     QByteArray token;
-    while (i < size && !IsBlank(data[i]) && token.size() < 80)
-        token.append(data[i++]);
+    while (i < line.size() && !IsBlank(line[i]) && token.size() < 80)
+        token.append(line[i++]);
 
     const double percent = ParseProgressSeconds(token) * 100.0 / m_duration;
-    // A zero duration gives no finite percentage, and nothing is posted for it. A negative one
-    // is never posted either, and one beyond int's range cannot be converted to it.
-    if (!std::isfinite(percent) || percent < 0
-        || percent >= static_cast<double>(std::numeric_limits<int>::max()))
-        return -1;
-    const int whole = static_cast<int>(percent);
-    if (whole <= m_lastPosted)
-        return -1;
-    m_lastPosted = whole;
-    return whole;
+    // The converter's clock runs a little past the whole seconds the list knows, and a stream
+    // may be longer than the container says: the bar stops at full.
+    if (!std::isfinite(percent) || percent < 0)
+        return;
+    const int whole = static_cast<int>(std::min(percent, 100.0));
+    if (whole > m_lastPosted)
+        m_lastPosted = whole;
 }
 
 void LastLineTracker::Feed(const char *data, int size)
 {
     for (int i = 0; i < size; ++i) {
         const char c = data[i];
-        if (c == '\n' || c == '\r') {
+        if (IsLineEnd(c)) {
             EndLine();
-        } else if (m_pending.size() < 4096) {
+        } else if (m_pending.size() < kMaxReasonLength) {
             m_pending.append(c);
         }
     }
@@ -131,10 +156,8 @@ void LastLineTracker::EndLine()
 {
     const QByteArray line = m_pending.trimmed();
     m_pending.clear();
-    if (line.isEmpty() || line.contains("time="))
-        return;
-    // The converter closes every failure with this line; the line before it says why.
-    if (line == "Conversion failed!")
+    // The converter closes every failure with its closing line; the line before it says why.
+    if (line.isEmpty() || IsStatusLine(line) || IsClosingLine(line))
         return;
     m_last = line;
 }
@@ -142,7 +165,7 @@ void LastLineTracker::EndLine()
 QString LastLineTracker::lastLine() const
 {
     const QByteArray pending = m_pending.trimmed();
-    if (!pending.isEmpty() && !pending.contains("time=") && pending != "Conversion failed!")
+    if (!pending.isEmpty() && !IsStatusLine(pending) && !IsClosingLine(pending))
         return QString::fromUtf8(pending);
     return QString::fromUtf8(m_last);
 }

@@ -26,7 +26,8 @@ QString SwapAsciiCase(const QString &text)
 bool SameSettings(const Settings &a, const Settings &b)
 {
     if (a.preset.id != b.preset.id || a.preset.solutionText != b.preset.solutionText
-        || a.preset.formatLabel != b.preset.formatLabel || a.deleteAfter != b.deleteAfter)
+        || a.preset.formatLabel != b.preset.formatLabel || a.deleteAfter != b.deleteAfter
+        || a.simultaneous != b.simultaneous || a.sizeLimit != b.sizeLimit)
         return false;
     for (int i = 0; i < kRecentFolderCount; ++i) {
         if (a.folders[i] != b.folders[i])
@@ -75,7 +76,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     Settings loaded;
     LoadSettings(loaded, input);
-    FUZZ_CHECK(PresetById(loaded.preset.id) != nullptr);
+    const Preset *preset = PresetById(loaded.preset.id);
+    FUZZ_CHECK(preset != nullptr);
+    // The texts are always the preset's own, whatever the file stored beside the id.
+    FUZZ_CHECK(loaded.preset.solutionText == QLatin1String(preset->solutionText));
+    FUZZ_CHECK(loaded.preset.formatLabel == QLatin1String(preset->formatLabel));
+    for (const QString &folder : loaded.folders)
+        FUZZ_CHECK(folder.size() < 3 || folder.endsWith(QLatin1Char('/')));
+    if (loaded.fileUnreadable) {
+        // Only defaults came from it, and they never replace it.
+        FUZZ_CHECK(!SaveSettings(loaded, input));
+        QFile check(input);
+        FUZZ_CHECK(check.open(QIODevice::ReadOnly) && check.readAll() == bytes);
+        return 0;
+    }
 
     // Whatever a file held, what was read from it can be stored again and reads back the same.
     FUZZ_CHECK(SaveSettings(loaded, fresh));
@@ -85,8 +99,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // Written over the file's own content, the values read back the same too.
     Settings changed = loaded;
-    changed.deleteAfter = QStringLiteral(" TRUE ");
-    changed.folders[2] = QStringLiteral("\"/quoted/\"");
+    changed.deleteAfter = QStringLiteral("\" TRUE \"");
+    changed.folders[2] = QStringLiteral(" /blank first/");
+    changed.simultaneous = 4;
+    changed.sizeLimit = 720;
     FUZZ_CHECK(SaveSettings(changed, input));
     Settings rewritten;
     LoadSettings(rewritten, input);

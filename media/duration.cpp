@@ -1,5 +1,7 @@
 #include "media/duration.h"
 
+#include <limits>
+
 namespace {
 
 constexpr quint32 kUnknownFromHours = 100000;
@@ -9,13 +11,16 @@ constexpr quint32 kUnknownFromHours = 100000;
 class Scanner
 {
 public:
+    static constexpr int kWhole = std::numeric_limits<int>::max();
+
     explicit Scanner(const QString &text)
         : text_(text)
     { }
 
     // "%2d": skips white space, then an optional sign and digits, at most `width` characters
-    // together. False, with nothing stored, when no digit follows.
-    bool ReadInt(int width, int &value)
+    // together (no limit for kWhole). False, with nothing stored, when no digit follows. A value
+    // with more digits than any duration stops growing, long before it could overflow.
+    bool ReadInt(int width, qint64 &value)
     {
         while (IsSpace(Peek()))
             ++pos_;
@@ -26,9 +31,10 @@ public:
             --width;
         }
         int digits = 0;
-        int result = 0;
+        qint64 result = 0;
         while (width > 0 && IsDigit(Peek())) {
-            result = result * 10 + (Peek().unicode() - u'0');
+            if (result <= kCeiling)
+                result = result * 10 + (Peek().unicode() - u'0');
             ++pos_;
             --width;
             ++digits;
@@ -57,6 +63,9 @@ private:
         return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
     }
 
+    // Far beyond any duration, and far from overflowing once multiplied by an hour's seconds.
+    static constexpr qint64 kCeiling = qint64(1) << 40;
+
     const QString &text_;
     qsizetype pos_ = 0;
 };
@@ -75,12 +84,15 @@ QString FormatDuration(quint32 seconds)
 
 int ParseDuration(const QString &text)
 {
-    int hours = 0;
-    int minutes = 0;
-    int seconds = 0;
+    qint64 hours = 0;
+    qint64 minutes = 0;
+    qint64 seconds = 0;
     Scanner scan(text);
-    if (scan.ReadInt(2, hours) && scan.ReadLiteral(u':') && scan.ReadInt(2, minutes)
+    if (scan.ReadInt(Scanner::kWhole, hours) && scan.ReadLiteral(u':') && scan.ReadInt(2, minutes)
         && scan.ReadLiteral(u':'))
         scan.ReadInt(2, seconds);
-    return hours * 3600 + minutes * 60 + seconds;
+    const qint64 total = hours * 3600 + minutes * 60 + seconds;
+    constexpr qint64 kLowest = std::numeric_limits<int>::min();
+    constexpr qint64 kHighest = std::numeric_limits<int>::max();
+    return int(qBound(kLowest, total, kHighest));
 }

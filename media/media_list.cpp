@@ -2,6 +2,7 @@
 
 #include "controls/listview/drag_drop_list_ctrl.h"
 #include "media/duration.h"
+#include "media/file_names.h"
 #include "media/probe.h"
 #include "platform/dialogs.h"
 #include "res/strings.h"
@@ -192,8 +193,10 @@ QStringList MediaList::FileFilters()
             QStringLiteral("Video Transport Stream(*.ts) (*.ts)")};
 }
 
-int MediaList::AddPaths(const QStringList &paths)
+int MediaList::AddPaths(const QStringList &givenPaths)
 {
+    QStringList paths = givenPaths;
+    const QStringList undecodable = TakeUndecodablePaths(paths);
     std::unique_ptr<QProgressDialog> progress;
     if (paths.size() >= kProgressThreshold) {
         progress = std::make_unique<QProgressDialog>(QStringLiteral("Adding media files..."),
@@ -226,6 +229,9 @@ int MediaList::AddPaths(const QStringList &paths)
         AppendMediaRow(folder, name);
         ++added;
     }
+    if (!undecodable.isEmpty())
+        CurrentDialogs().Message(m_dialogParent, UndecodableNamesMessage(undecodable),
+                                 ApplicationName(), MessageIcon::Warning);
     return added;
 }
 
@@ -260,6 +266,13 @@ void MediaList::AddFolder()
     }
     CurrentDialogs().Message(m_dialogParent, QStringLiteral("%1 media files added!").arg(added),
                              ApplicationName(), MessageIcon::None);
+    if (!m_keptPattern.isEmpty()) {
+        const QStringList undecodable
+            = UndecodableFileNames(m_keptPattern.chopped(1), IsMediaExtension);
+        if (!undecodable.isEmpty())
+            CurrentDialogs().Message(m_dialogParent, UndecodableNamesMessage(undecodable),
+                                     ApplicationName(), MessageIcon::Warning);
+    }
 }
 
 QString MediaList::Text(int row, int column) const

@@ -52,10 +52,12 @@ public:
     // Asks for files and appends the ones not listed yet.
     void AddFiles();
     // Asks for a folder and appends its media files not listed yet; a cancelled picker searches
-    // the folder of the last Add Folder again. Reports how many files it added.
+    // the folder of the last Add Folder again. Reports how many files it added, then names in a
+    // warning the media files it left out because their names are not valid UTF-8.
     void AddFolder();
     // Appends each of `paths` not listed yet, in order, with a cancellable progress window when
-    // they are many. Returns how many rows were added.
+    // they are many. Paths decoded from names that are not valid UTF-8 are left out and named in
+    // one warning. Returns how many rows were added.
     int AddPaths(const QStringList &paths);
 
     // The item of each row, as the store holds it.

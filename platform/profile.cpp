@@ -10,13 +10,11 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
 namespace {
-
-// A settings file is a few hundred bytes; anything far larger is not ours to parse or replace.
-constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
 // Appended to the text before parsing so that comments after the last key belong to an entry:
 // the parser drops a comment that no section or key follows.
@@ -24,11 +22,11 @@ constexpr char kEndMarker[] = "\x01kelvora end of file\x01";
 
 constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
-enum class FileState { Missing, Loaded, Unreadable };
+using State = ProfileSnapshot::State;
 
 struct FileText
 {
-    FileState state = FileState::Missing;
+    State state = State::Missing;
     QByteArray bytes;
 };
 
@@ -38,16 +36,19 @@ FileText ReadWholeFile(const QString &path)
     const QFileInfo info(path);
     if (!info.exists())
         return text;
-    text.state = FileState::Unreadable;
-    if (!info.isFile() || info.size() > kMaxFileSize)
+    text.state = State::Unreadable;
+    if (!info.isFile() || info.size() > ProfileFile::kMaxFileSize)
         return text;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return text;
-    text.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // One byte more than allowed tells a file that grew since it was looked at.
+    text.bytes = file.read(ProfileFile::kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError || text.bytes.size() > ProfileFile::kMaxFileSize) {
+        text.bytes.clear();
         return text;
-    text.state = FileState::Loaded;
+    }
+    text.state = State::Loaded;
     return text;
 }
 
@@ -146,6 +147,12 @@ QByteArray EncodeValue(const QString &value)
     return bytes;
 }
 
+bool IsStorable(const ProfileFile::Entry &entry)
+{
+    return IsStorableSection(entry.section) && IsStorableKey(entry.key)
+        && !HasLineBreakOrNul(entry.value);
+}
+
 QString DecodeValue(const char *stored)
 {
     QByteArray bytes(stored);
@@ -163,7 +170,14 @@ QByteArray Render(const CSimpleIniA &ini, bool withBom, bool crlf)
     QByteArray text = QByteArray::fromStdString(out);
     const QByteArray markerLine = QByteArray("[") + kEndMarker + "]\n";
     const qsizetype at = text.indexOf(markerLine);
-    if (at >= 0) {
+    const qsizetype start = withBom ? qsizetype(sizeof kUtf8Bom - 1) : 0;
+    if (at == start) {
+        // The marker is first only in a file that held nothing: the sections written into it
+        // follow, after the blank lines that open a section.
+        text.remove(at, markerLine.size());
+        while (text.mid(at, 1) == "\n")
+            text.remove(at, 1);
+    } else if (at > start) {
         text.remove(at, markerLine.size());
         // Without a trailing comment the marker leaves the blank lines that open a section.
         if (at >= 3 && text.mid(at - 3, 3) == "\n\n\n")
@@ -176,47 +190,84 @@ QByteArray Render(const CSimpleIniA &ini, bool withBom, bool crlf)
 
 } // namespace
 
+struct ParsedProfile
+{
+    CSimpleIniA ini;
+};
+
+QString ProfileSnapshot::ReadString(const QString &section, const QString &key,
+                                    const QString &defaultValue) const
+{
+    if (!m_parsed)
+        return defaultValue;
+    const char *stored
+        = m_parsed->ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData());
+    return stored ? DecodeValue(stored) : defaultValue;
+}
+
 ProfileFile::ProfileFile(QString path)
     : m_path(std::move(path))
 { }
 
+ProfileSnapshot ProfileFile::Read() const
+{
+    ProfileSnapshot snapshot;
+    const FileText file = ReadWholeFile(m_path);
+    snapshot.m_state = file.state;
+    if (file.state == State::Loaded) {
+        auto parsed = std::make_shared<ParsedProfile>();
+        Parse(parsed->ini, file.bytes);
+        snapshot.m_parsed = std::move(parsed);
+    }
+    return snapshot;
+}
+
 QString ProfileFile::ReadString(const QString &section, const QString &key,
                                 const QString &defaultValue) const
 {
-    const FileText file = ReadWholeFile(m_path);
-    if (file.state != FileState::Loaded)
-        return defaultValue;
-    CSimpleIniA ini;
-    Parse(ini, file.bytes);
-    const char *stored = ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData());
-    return stored ? DecodeValue(stored) : defaultValue;
+    return Read().ReadString(section, key, defaultValue);
+}
+
+bool ProfileFile::CanStore(const QString &section, const QString &key, const QString &value)
+{
+    return IsStorable({section, key, value});
 }
 
 bool ProfileFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    if (m_path.isEmpty() || !IsStorableSection(section) || !IsStorableKey(key)
-        || HasLineBreakOrNul(value))
+    return WriteStrings({{section, key, value}});
+}
+
+bool ProfileFile::WriteStrings(const QList<Entry> &entries)
+{
+    if (m_path.isEmpty() || !std::all_of(entries.begin(), entries.end(), IsStorable))
         return false;
     const FileText file = ReadWholeFile(m_path);
-    if (file.state == FileState::Unreadable)
+    if (file.state == State::Unreadable)
         return false;
 
     CSimpleIniA ini;
     Parse(ini, file.bytes);
-    const QByteArray sectionBytes = section.toUtf8();
-    const QByteArray keyBytes = key.toUtf8();
-    const QByteArray encoded = EncodeValue(value);
-
-    bool hasDuplicates = false;
-    const char *stored
-        = ini.GetValue(sectionBytes.constData(), keyBytes.constData(), nullptr, &hasDuplicates);
-    if (stored && !hasDuplicates && encoded == stored)
+    bool changed = false;
+    for (const Entry &entry : entries) {
+        const QByteArray sectionBytes = entry.section.toUtf8();
+        const QByteArray keyBytes = entry.key.toUtf8();
+        const QByteArray encoded = EncodeValue(entry.value);
+        bool hasDuplicates = false;
+        const char *stored
+            = ini.GetValue(sectionBytes.constData(), keyBytes.constData(), nullptr, &hasDuplicates);
+        if (stored && !hasDuplicates && encoded == stored)
+            continue;
+        if (ini.SetValue(sectionBytes.constData(), keyBytes.constData(), encoded.constData(),
+                         nullptr, true)
+            < 0)
+            return false;
+        changed = true;
+    }
+    // Values that are all in place already leave the file as it is.
+    if (!changed)
         return true;
 
-    if (ini.SetValue(sectionBytes.constData(), keyBytes.constData(), encoded.constData(), nullptr,
-                     true)
-        < 0)
-        return false;
     const bool withBom = file.bytes.startsWith(kUtf8Bom);
     const bool crlf = file.bytes.contains("\r\n");
     const QByteArray text = Render(ini, withBom, crlf);

@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 
@@ -60,8 +61,11 @@ void TestDuration::parse_data()
     QTest::newRow("seconds only") << "00:00:59" << 59;
     QTest::newRow("unknown") << "Unknown" << 0;
     QTest::newRow("empty") << "" << 0;
-    QTest::newRow("two hour digits read") << "100:00:00" << 36000;
-    QTest::newRow("five hour digits") << "99999:59:59" << 99 * 3600;
+    QTest::newRow("three hour digits read whole") << "100:00:00" << 360000;
+    QTest::newRow("five hour digits") << "99999:59:59" << 99999 * 3600 + 59 * 60 + 59;
+    QTest::newRow("minutes keep two digits") << "1:234:56" << 3600 + 23 * 60;
+    QTest::newRow("hours beyond int's range") << "99999999999999999999999:00:00" << INT_MAX;
+    QTest::newRow("negative hours beyond int's range") << "-9999999999:00:00" << INT_MIN;
     QTest::newRow("hours only") << "07" << 7 * 3600;
     QTest::newRow("stops at a dot") << "01:02.5" << 3600 + 120;
     QTest::newRow("blanks before fields") << " 1: 2: 3" << 3723;
@@ -98,7 +102,7 @@ void TestDuration::parseReadsLikeScanf()
 {
     QFETCH(QString, text);
     int h = 0, m = 0, s = 0;
-    std::sscanf(text.toUtf8().constData(), "%2d:%2d:%2d", &h, &m, &s);
+    std::sscanf(text.toUtf8().constData(), "%d:%2d:%2d", &h, &m, &s);
     QCOMPARE(ParseDuration(text), h * 3600 + m * 60 + s);
 }
 
@@ -110,9 +114,11 @@ void TestDuration::roundTrip_data()
     QTest::newRow("first hours") << 0u << 7200u;
     QTest::newRow("around ten hours") << 35000u << 37000u;
     QTest::newRow("last two-digit hour") << 356400u << 359999u;
+    QTest::newRow("hundredth hour") << 360000u << 363600u;
+    QTest::newRow("last hour the list shows") << 359996400u << 359999999u;
 }
 
-// Every duration the list can show with two hour digits reads back as itself.
+// Every duration the list can show reads back as itself.
 void TestDuration::roundTrip()
 {
     QFETCH(quint32, from);

@@ -5,7 +5,12 @@
 #include "support/scripted_dialogs.h"
 
 #include <QProgressDialog>
+#include <QScopeGuard>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // Adding media files to the list: rows, duplicates, folders, the file dialog's answers.
 class TestMediaList : public QObject
@@ -294,6 +299,64 @@ private Q_SLOTS:
         QCOMPARE(f.media.rowCount(), 0);
         QCOMPARE(f.list.rowCount(), 0);
         QVERIFY(!f.media.IsListed(m_media, QStringLiteral("clip.mp4")));
+    }
+
+    // Names that are not valid UTF-8 cannot be kept through the program: they are refused, and
+    // named, by both ways of adding files; everything else is added as usual.
+    void namesNotValidUtf8AreRefusedByName()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("raw names")) + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray clip = testfiles::ReadBytes(m_media + QStringLiteral("clip.mp4"));
+        QVERIFY(
+            QFile::copy(m_media + QStringLiteral("clip.mp4"), folder + QStringLiteral("good.mp4")));
+        // Qt cannot spell these names, so they are made with the bytes themselves.
+        const QByteArray rawFolder = QFile::encodeName(folder);
+        const QByteArrayList rawNames {"bad\xff.mp4", "caf\xe9.avi", "notes\xff.txt"};
+        // The temporary folder's own clean-up cannot see these names either.
+        const auto removeRaw = qScopeGuard([rawFolder, rawNames] {
+            for (const QByteArray &name : rawNames)
+                ::unlink((rawFolder + name).constData());
+            ::rmdir((rawFolder + "sub\xff.mp4").constData());
+        });
+        for (const QByteArray &name : rawNames) {
+            const int fd
+                = ::open((rawFolder + name).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::write(fd, clip.constData(), size_t(clip.size())), ssize_t(clip.size()));
+            QCOMPARE(::close(fd), 0);
+        }
+        QCOMPARE(::mkdir((rawFolder + "sub\xff.mp4").constData(), 0755), 0);
+        // A name that really holds the replacement character is valid UTF-8 and an ordinary file.
+        const QString replacement = folder + QStringLiteral("real\uFFFD.mp4");
+        QVERIFY(QFile::copy(m_media + QStringLiteral("clip.mp4"), replacement));
+
+        Fixture f;
+        ScriptedDialogs dialogs;
+        dialogs.NextFolder(folder);
+        f.media.AddFolder();
+        QCOMPARE(f.Names(), (QStringList {folder + QStringLiteral("good.mp4"), replacement}));
+        QCOMPARE(dialogs.messages.size(), 2);
+        QCOMPARE(dialogs.messages[0].text, QStringLiteral("2 media files added!"));
+        QCOMPARE(dialogs.messages[1].text,
+                 QStringLiteral("2 files were not added because their names are not valid "
+                                "UTF-8:\nbad\\xFF.mp4\ncaf\\xE9.avi"));
+        QCOMPARE(dialogs.messages[1].caption, QStringLiteral("Kelvora"));
+        QCOMPARE(dialogs.messages[1].icon, MessageIcon::Warning);
+
+        // A file dialog hands the names over decoded, with replacement characters.
+        const QString decoded = QFile::decodeName(rawFolder + "bad\xff.mp4");
+        QVERIFY(decoded.contains(QChar(0xFFFD)));
+        Fixture g;
+        dialogs.messages.clear();
+        dialogs.NextFiles({decoded, replacement, m_media + QStringLiteral("song.mp3")});
+        g.media.AddFiles();
+        QCOMPARE(g.Names(), (QStringList {replacement, m_media + QStringLiteral("song.mp3")}));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text,
+                 QStringLiteral("1 file was not added because its name is not valid UTF-8:\n")
+                     + decoded);
+        QCOMPARE(dialogs.messages[0].icon, MessageIcon::Warning);
     }
 
     void manyFilesCanBeCancelled()

@@ -50,6 +50,10 @@ private Q_SLOTS:
     void refusedWritesChangeNothing_data();
     void refusedWritesChangeNothing();
     void writeReplacesTheFileWhole();
+    void oversizeFileIsLeftAlone_data();
+    void oversizeFileIsLeftAlone();
+    void manyValuesInOneReplace();
+    void refusedEntryRefusesAll();
 
 private:
     QString Path(const QString &name = QStringLiteral("kelvora.ini")) const
@@ -185,11 +189,13 @@ void TestProfile::badFilesLoadWhatTheyCan_data()
                                                     << QStringLiteral("/after garbage/");
     QTest::newRow("binary garbage only") << garbage << QStringLiteral("none");
     QTest::newRow("empty") << QByteArray() << QStringLiteral("none");
-    QTest::newRow("line of 1 MB") << "[Recent Saving Folder]\nSecond Folder="
-            + QByteArray(1024 * 1024, 'x') + "\nFirst Folder=/after long line/\n"
-                                  << QStringLiteral("/after long line/");
-    QTest::newRow("key of 1 MB without a value")
-        << QByteArray(1024 * 1024, 'k') + "\n[Recent Saving Folder]\nFirst Folder=/f/\n"
+    // Long lines, in a file as large as a profile may be.
+    const int longLine = int(ProfileFile::kMaxFileSize) - 100;
+    QTest::newRow("line of almost 1 MB") << "[Recent Saving Folder]\nSecond Folder="
+            + QByteArray(longLine, 'x') + "\nFirst Folder=/after long line/\n"
+                                         << QStringLiteral("/after long line/");
+    QTest::newRow("key of almost 1 MB without a value")
+        << QByteArray(longLine, 'k') + "\n[Recent Saving Folder]\nFirst Folder=/f/\n"
         << QStringLiteral("/f/");
     QTest::newRow("section without keys, unclosed section")
         << QByteArray("[Recent Saving Folder]\n[Unclosed\nFirst Folder=/in unclosed/\n")
@@ -294,6 +300,84 @@ void TestProfile::writeReplacesTheFileWhole()
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
              QStringList {QStringLiteral("kelvora.ini")});
     QCOMPARE(ReadBytes(Path()), QByteArray("[Parameters]\nDeleteAfter=TRUE\n"));
+}
+
+void TestProfile::oversizeFileIsLeftAlone_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("1 MB is read") << int(ProfileFile::kMaxFileSize) << true;
+    QTest::newRow("a byte more is not") << int(ProfileFile::kMaxFileSize) + 1 << false;
+    QTest::newRow("60 MB") << 60 * 1024 * 1024 << false;
+}
+
+void TestProfile::oversizeFileIsLeftAlone()
+{
+    QFETCH(int, size);
+    QFETCH(bool, read);
+    QByteArray content("[Recent Saving Folder]\nFirst Folder=/kept/\n;");
+    content += QByteArray(size - content.size() - 1, 'x') + '\n';
+    QVERIFY(WriteBytes(Path(), content));
+    const QString section = QStringLiteral("Recent Saving Folder");
+    const QString key = QStringLiteral("First Folder");
+
+    ProfileFile file(Path());
+    QCOMPARE(file.Read().state(),
+             read ? ProfileSnapshot::State::Loaded : ProfileSnapshot::State::Unreadable);
+    QCOMPARE(file.ReadString(section, key, QStringLiteral("none")),
+             read ? QStringLiteral("/kept/") : QStringLiteral("none"));
+    QCOMPARE(file.WriteString(section, key, QStringLiteral("/new/")), read);
+    if (!read)
+        QCOMPARE(ReadBytes(Path()), content);
+}
+
+void TestProfile::manyValuesInOneReplace()
+{
+    QVERIFY(WriteBytes(Path(), "; mine\n[Other]\nk=v\n[Parameters]\nDeleteAfter=FALSE\n"));
+    ProfileFile file(Path());
+    const QList<ProfileFile::Entry> entries {
+        {QStringLiteral("Parameters"), QStringLiteral("Current Solution"), QStringLiteral("24")},
+        {QStringLiteral("Parameters"), QStringLiteral("DeleteAfter"), QStringLiteral("FALSE")},
+        {QStringLiteral("Recent Saving Folder"), QStringLiteral("First Folder"),
+         QStringLiteral(" /a/")},
+        {QStringLiteral("Recent Saving Folder"), QStringLiteral("Second Folder"),
+         QStringLiteral("/b/")},
+    };
+    const ino_t before = Inode(Path());
+    QVERIFY(file.WriteStrings(entries));
+    QVERIFY(Inode(Path()) != before);
+    QCOMPARE(ReadBytes(Path()),
+             QByteArray("; mine\n\n\n[Other]\nk=v\n\n\n[Parameters]\nDeleteAfter=FALSE\n"
+                        "Current Solution=24\n\n\n[Recent Saving Folder]\n"
+                        "First Folder=\" /a/\"\nSecond Folder=/b/\n"));
+    const ProfileSnapshot snapshot = file.Read();
+    for (const ProfileFile::Entry &entry : entries)
+        QCOMPARE(snapshot.ReadString(entry.section, entry.key, QStringLiteral("none")),
+                 entry.value);
+
+    // All of them in place already: the file is left as it is.
+    const ino_t written = Inode(Path());
+    QVERIFY(file.WriteStrings(entries));
+    QCOMPARE(Inode(Path()), written);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList {QStringLiteral("kelvora.ini")});
+}
+
+void TestProfile::refusedEntryRefusesAll()
+{
+    const QByteArray original("[Recent Saving Folder]\nFirst Folder=/kept/\n");
+    QVERIFY(WriteBytes(Path(), original));
+    ProfileFile file(Path());
+    QVERIFY(!file.WriteStrings({
+        {QStringLiteral("Recent Saving Folder"), QStringLiteral("First Folder"),
+         QStringLiteral("/new/")},
+        {QStringLiteral("Recent Saving Folder"), QStringLiteral("Second Folder"),
+         QStringLiteral("/line\nbreak/")},
+    }));
+    QCOMPARE(ReadBytes(Path()), original);
+    QVERIFY(ProfileFile::CanStore(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v")));
+    QVERIFY(
+        !ProfileFile::CanStore(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("a\rb")));
 }
 
 QTEST_GUILESS_MAIN(TestProfile)

@@ -3,6 +3,7 @@
 
 #include "support/files.h"
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -11,7 +12,12 @@
 
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,7 +37,16 @@ Settings Changed()
     settings.deleteAfter = QStringLiteral("TRUE");
     for (int i = 0; i < kRecentFolderCount; ++i)
         settings.folders[i] = QStringLiteral("/media/folder %1/").arg(i + 1);
+    settings.simultaneous = 2;
+    settings.sizeLimit = 1080;
     return settings;
+}
+
+ino_t Inode(const QString &path)
+{
+    struct stat info
+    { };
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
 }
 
 } // namespace
@@ -54,11 +69,20 @@ private Q_SLOTS:
     void textWrittenFromDefaults();
     void currentSolutionIsReadAsNumber_data();
     void currentSolutionIsReadAsNumber();
+    void textsComeFromTheId_data();
+    void textsComeFromTheId();
+    void storedFoldersGetTheirSeparator_data();
+    void storedFoldersGetTheirSeparator();
+    void conversionChoices_data();
+    void conversionChoices();
+    void conversionChoicesAreSaved();
     void valuesRoundTripUncut_data();
     void valuesRoundTripUncut();
     void saveKeepsHandWrittenContent();
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
+    void fileOver1MBIsNeverReplaced();
+    void killDuringSaveLeavesOneWholeSet();
 
 private:
     QString Path() const { return m_dir->filePath(QStringLiteral("Orvane/kelvora.ini")); }
@@ -123,7 +147,10 @@ void TestSettings::defaultsWhereNothingCanBeRead()
     QCOMPARE(settings.preset.solutionText, QStringLiteral("APPLE iPod - Low Quarlity (*.mp4)"));
     QCOMPARE(settings.preset.formatLabel, QStringLiteral("mp4 file"));
     QCOMPARE(settings.deleteAfter, QStringLiteral("FALSE"));
+    QCOMPARE(settings.simultaneous, 0);
+    QCOMPARE(settings.sizeLimit, 0);
     QCOMPARE(Folders(settings), QStringList(kRecentFolderCount, DefaultSavingFolder()));
+    QVERIFY(!settings.fileUnreadable);
 
     // Whatever was there, the next save leaves a file that reads back what was saved.
     Settings next = Changed();
@@ -155,6 +182,8 @@ void TestSettings::textWrittenFromDefaults()
              "Current Solution String=APPLE iPod - Low Quarlity (*.mp4)\n"
              "Current Format=mp4 file\n"
              "DeleteAfter=FALSE\n"
+             "Simultaneous Conversions=0\n"
+             "Size Limit=0\n"
              "\n\n"
              "[Recent Saving Folder]\n"
              "First Folder="
@@ -166,25 +195,24 @@ void TestSettings::currentSolutionIsReadAsNumber_data()
 {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<int>("id");
-    QTest::addColumn<bool>("textsAsStored"); // false: preset 0's texts
 
-    QTest::newRow("plain") << QByteArray("7") << 7 << true;
-    QTest::newRow("leading digits") << QByteArray("19abc") << 19 << true;
-    QTest::newRow("blanks and plus sign") << QByteArray("\"  +5\"") << 5 << true;
-    QTest::newRow("no digits") << QByteArray("abc") << 0 << true;
-    QTest::newRow("empty") << QByteArray("") << 0 << true;
-    QTest::newRow("preset only a file can choose") << QByteArray("20") << 20 << true;
-    QTest::newRow("id naming no preset") << QByteArray("12") << 0 << false;
-    QTest::newRow("negative id") << QByteArray("-3") << 0 << false;
-    QTest::newRow("beyond the table") << QByteArray("28") << 0 << false;
-    QTest::newRow("beyond int, 1 modulo 2^32") << QByteArray("4294967297") << 0 << false;
+    QTest::newRow("plain") << QByteArray("7") << 7;
+    QTest::newRow("leading digits") << QByteArray("19abc") << 19;
+    QTest::newRow("blanks and plus sign") << QByteArray("\"  +5\"") << 5;
+    QTest::newRow("no digits") << QByteArray("abc") << 0;
+    QTest::newRow("empty") << QByteArray("") << 0;
+    QTest::newRow("preset only a file can choose") << QByteArray("20") << 20;
+    QTest::newRow("id naming no preset") << QByteArray("12") << 0;
+    QTest::newRow("negative id") << QByteArray("-3") << 0;
+    QTest::newRow("beyond the table") << QByteArray("28") << 0;
+    QTest::newRow("beyond int, 1 modulo 2^32") << QByteArray("4294967297") << 0;
 }
 
+// The texts stored beside the id never count: they may belong to another preset.
 void TestSettings::currentSolutionIsReadAsNumber()
 {
     QFETCH(QByteArray, stored);
     QFETCH(int, id);
-    QFETCH(bool, textsAsStored);
     QVERIFY(CreateSettingsFolder(Path()));
     QVERIFY(WriteBytes(Path(),
                        "[Parameters]\nCurrent Solution=" + stored
@@ -195,15 +223,138 @@ void TestSettings::currentSolutionIsReadAsNumber()
     LoadSettings(settings, Path());
     QCOMPARE(settings.preset.id, id);
     QVERIFY(PresetById(settings.preset.id));
-    QCOMPARE(settings.preset.solutionText,
-             textsAsStored ? QStringLiteral("Stored solution")
-                           : QString::fromLatin1(PresetById(0)->solutionText));
-    QCOMPARE(settings.preset.formatLabel,
-             textsAsStored ? QStringLiteral("stored format")
-                           : QString::fromLatin1(PresetById(0)->formatLabel));
+    QCOMPARE(settings.preset.solutionText, QString::fromLatin1(PresetById(id)->solutionText));
+    QCOMPARE(settings.preset.formatLabel, QString::fromLatin1(PresetById(id)->formatLabel));
 
     QVERIFY(SaveSettings(settings, Path()));
     QVERIFY(ReadBytes(Path()).contains("\nCurrent Solution=" + QByteArray::number(id) + "\n"));
+}
+
+void TestSettings::textsComeFromTheId_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("id");
+
+    QTest::newRow("id alone") << QByteArray("[Parameters]\nCurrent Solution=24\n") << 24;
+    QTest::newRow("id with another preset's texts")
+        << QByteArray("[Parameters]\nCurrent Solution=24\n"
+                      "Current Solution String=APPLE iPod - Low Quarlity (*.mp4)\n"
+                      "Current Format=mp4 file\n")
+        << 24;
+    QTest::newRow("texts without an id")
+        << QByteArray("[Parameters]\nCurrent Solution String=Mp3 (*.mp3)\nCurrent Format=mp3\n")
+        << 0;
+}
+
+void TestSettings::textsComeFromTheId()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, id);
+    QVERIFY(CreateSettingsFolder(Path()));
+    QVERIFY(WriteBytes(Path(), content));
+
+    Settings settings = Changed();
+    LoadSettings(settings, Path());
+    const Preset *preset = PresetById(id);
+    QCOMPARE(settings.preset.id, id);
+    QCOMPARE(settings.preset.solutionText, QString::fromLatin1(preset->solutionText));
+    QCOMPARE(settings.preset.formatLabel, QString::fromLatin1(preset->formatLabel));
+}
+
+void TestSettings::storedFoldersGetTheirSeparator_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("folder");
+
+    QTest::newRow("without separator")
+        << QStringLiteral("/home/me/Videos") << QStringLiteral("/home/me/Videos/");
+    QTest::newRow("with separator")
+        << QStringLiteral("/home/me/Videos/") << QStringLiteral("/home/me/Videos/");
+    QTest::newRow("blank at the end") << QStringLiteral("\"/a b \"") << QStringLiteral("/a b /");
+    QTest::newRow("three characters") << QStringLiteral("/ab") << QStringLiteral("/ab/");
+    // Entries the list does not offer stay as they are, and stay out of the list.
+    QTest::newRow("two characters") << QStringLiteral("C:") << QStringLiteral("C:");
+    QTest::newRow("root") << QStringLiteral("/") << QStringLiteral("/");
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void TestSettings::storedFoldersGetTheirSeparator()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, folder);
+    QVERIFY(CreateSettingsFolder(Path()));
+    QVERIFY(WriteBytes(Path(),
+                       "[Recent Saving Folder]\nFirst Folder=" + stored.toUtf8()
+                           + "\nFivth Folder=" + stored.toUtf8() + "\n"));
+
+    Settings settings;
+    LoadSettings(settings, Path());
+    QCOMPARE(settings.folders[0], folder);
+    QCOMPARE(settings.folders[4], folder);
+    QCOMPARE(settings.folders[1], DefaultSavingFolder());
+}
+
+void TestSettings::conversionChoices_data()
+{
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QByteArray>("stored"); // null: no key
+    QTest::addColumn<int>("value");
+
+    const QByteArray simultaneous = "Simultaneous Conversions";
+    const QByteArray size = "Size Limit";
+    for (const QByteArray &key : {simultaneous, size}) {
+        QTest::addRow("%s missing", key.constData()) << key << QByteArray() << 0;
+        QTest::addRow("%s empty", key.constData()) << key << QByteArray("") << 0;
+        QTest::addRow("%s zero", key.constData()) << key << QByteArray("0") << 0;
+        QTest::addRow("%s words", key.constData()) << key << QByteArray("four") << 0;
+        QTest::addRow("%s negative", key.constData()) << key << QByteArray("-1") << 0;
+        QTest::addRow("%s trailing text", key.constData()) << key << QByteArray("2x") << 0;
+    }
+    for (int n : {1, 2, 4})
+        QTest::addRow("Simultaneous Conversions %d", n)
+            << simultaneous << QByteArray::number(n) << n;
+    for (int n : {3, 8, 1080})
+        QTest::addRow("Simultaneous Conversions %d", n)
+            << simultaneous << QByteArray::number(n) << 0;
+    for (int n : {1080, 720, 480})
+        QTest::addRow("Size Limit %d", n) << size << QByteArray::number(n) << n;
+    for (int n : {1, 360, 2160})
+        QTest::addRow("Size Limit %d", n) << size << QByteArray::number(n) << 0;
+}
+
+void TestSettings::conversionChoices()
+{
+    QFETCH(QByteArray, key);
+    QFETCH(QByteArray, stored);
+    QFETCH(int, value);
+    QVERIFY(CreateSettingsFolder(Path()));
+    QByteArray content("[Parameters]\nCurrent Solution=24\n");
+    if (!stored.isNull())
+        content += key + '=' + stored + '\n';
+    QVERIFY(WriteBytes(Path(), content));
+
+    Settings settings = Changed();
+    settings.simultaneous = 2;
+    settings.sizeLimit = 720;
+    LoadSettings(settings, Path());
+    QCOMPARE(key == "Size Limit" ? settings.sizeLimit : settings.simultaneous, value);
+    QCOMPARE(key == "Size Limit" ? settings.simultaneous : settings.sizeLimit, 0);
+}
+
+void TestSettings::conversionChoicesAreSaved()
+{
+    QVERIFY(CreateSettingsFolder(Path()));
+    Settings settings = Changed();
+    settings.simultaneous = 4;
+    settings.sizeLimit = 480;
+    QVERIFY(SaveSettings(settings, Path()));
+    const QByteArray text = ReadBytes(Path());
+    QVERIFY(text.contains("\nDeleteAfter=TRUE\nSimultaneous Conversions=4\nSize Limit=480\n"));
+
+    Settings reread;
+    LoadSettings(reread, Path());
+    QCOMPARE(reread.simultaneous, 4);
+    QCOMPARE(reread.sizeLimit, 480);
 }
 
 void TestSettings::valuesRoundTripUncut_data()
@@ -221,18 +372,16 @@ void TestSettings::valuesRoundTripUncut()
     QFETCH(QString, text);
     QVERIFY(CreateSettingsFolder(Path()));
     Settings settings = Changed();
-    settings.preset.solutionText = text;
-    settings.preset.formatLabel = text;
     settings.deleteAfter = text;
-    settings.folders[0] = text;
-    settings.folders[4] = text;
+    // A folder always ends with its separator.
+    const QString folder = text.endsWith(QLatin1Char('/')) ? text : text + QLatin1Char('/');
+    settings.folders[0] = folder;
+    settings.folders[4] = folder;
     QVERIFY(SaveSettings(settings, Path()));
 
     Settings reread;
     LoadSettings(reread, Path());
     QCOMPARE(reread.preset.id, settings.preset.id);
-    QCOMPARE(reread.preset.solutionText, text);
-    QCOMPARE(reread.preset.formatLabel, text);
     QCOMPARE(reread.deleteAfter, text);
     QCOMPARE(Folders(reread), Folders(settings));
 }
@@ -283,6 +432,102 @@ void TestSettings::failedSaveChangesNothing()
     Settings settings;
     LoadSettings(settings, Path());
     QCOMPARE(Folders(settings), QStringList(kRecentFolderCount, DefaultSavingFolder()));
+}
+
+void TestSettings::fileOver1MBIsNeverReplaced()
+{
+    QVERIFY(CreateSettingsFolder(Path()));
+    // The user's own values, buried in a file too large to be a settings file.
+    QByteArray big = "[Parameters]\nCurrent Solution=24\n[Recent Saving Folder]\n"
+                     "First Folder=/mine/\n;";
+    big += QByteArray(1024 * 1024 + 1 - big.size() - 1, 'x') + '\n';
+    QCOMPARE(big.size(), 1024 * 1024 + 1);
+    QVERIFY(WriteBytes(Path(), big));
+
+    Settings settings;
+    LoadSettings(settings, Path());
+    QVERIFY(settings.fileUnreadable);
+    QCOMPARE(settings.preset.id, 0);
+    QCOMPARE(Folders(settings), QStringList(kRecentFolderCount, DefaultSavingFolder()));
+
+    // Neither the defaults it gave nor a folder chosen since replace it.
+    QVERIFY(!SaveSettings(settings, Path()));
+    settings.folders[0] = QStringLiteral("/chosen/");
+    QVERIFY(!SaveSettings(settings, Path()));
+    QVERIFY(!SaveSettings(Changed(), Path())); // nor settings that never read it
+    QCOMPARE(ReadBytes(Path()), big);
+
+    // Once the user mends the file, what was read from the broken one still stays out of it.
+    const QByteArray mended = "[Parameters]\nCurrent Solution=24\n";
+    QVERIFY(WriteBytes(Path(), mended));
+    QVERIFY(!SaveSettings(settings, Path()));
+    QCOMPARE(ReadBytes(Path()), mended);
+    QCOMPARE(QDir(QFileInfo(Path()).path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList {QStringLiteral("kelvora.ini")});
+}
+
+void TestSettings::killDuringSaveLeavesOneWholeSet()
+{
+    QVERIFY(CreateSettingsFolder(Path()));
+    // Two sets that differ in every value, with long folders so that a save takes a while.
+    Settings first = Changed();
+    Settings second;
+    second.preset = {24, QString::fromLatin1(PresetById(24)->solutionText),
+                     QString::fromLatin1(PresetById(24)->formatLabel)};
+    second.simultaneous = 4;
+    second.sizeLimit = 480;
+    for (int i = 0; i < kRecentFolderCount; ++i) {
+        first.folders[i] = QStringLiteral("/first/%1/").arg(i) + QStringLiteral("a").repeated(20000)
+            + QLatin1Char('/');
+        second.folders[i] = QStringLiteral("/second/%1/").arg(i)
+            + QStringLiteral("b").repeated(20000) + QLatin1Char('/');
+    }
+    const QString other = m_dir->filePath(QStringLiteral("other.ini"));
+    QVERIFY(SaveSettings(first, other));
+    const QByteArray firstBytes = ReadBytes(other);
+    QVERIFY(SaveSettings(second, other));
+    const QByteArray secondBytes = ReadBytes(other);
+    QVERIFY(SaveSettings(first, Path()));
+
+    QRandomGenerator random(14);
+    int mixed = 0;
+    for (int round = 0; round < 25; ++round) {
+        const ino_t before = Inode(Path());
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            for (int i = 0; i < 100000; ++i) {
+                SaveSettings(second, Path());
+                SaveSettings(first, Path());
+            }
+            ::_exit(0);
+        }
+        // The kill lands at an arbitrary point of a save: after the first one that arrived, a
+        // random stretch more.
+        QTRY_VERIFY_WITH_TIMEOUT(Inode(Path()) != before, 20000);
+        QElapsedTimer spin;
+        spin.start();
+        const qint64 stretch = random.bounded(3000000);
+        while (spin.nsecsElapsed() < stretch) { }
+        QCOMPARE(::kill(child, SIGKILL), 0);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+
+        const QByteArray now = ReadBytes(Path());
+        if (now != firstBytes && now != secondBytes)
+            ++mixed;
+        Settings loaded;
+        LoadSettings(loaded, Path());
+        QVERIFY(loaded.preset.id == first.preset.id || loaded.preset.id == second.preset.id);
+        const Settings &expected = loaded.preset.id == first.preset.id ? first : second;
+        QCOMPARE(Folders(loaded), Folders(expected));
+        QCOMPARE(loaded.preset.solutionText, expected.preset.solutionText);
+        QCOMPARE(loaded.simultaneous, expected.simultaneous);
+        QCOMPARE(loaded.sizeLimit, expected.sizeLimit);
+    }
+    QCOMPARE(mixed, 0);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

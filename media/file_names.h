@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// File names that are not valid UTF-8 cannot travel through the program: Qt decodes them with
+// replacement characters (U+FFFD), and the decoded name names no file, so such a file could be
+// neither probed nor converted, nor its output named after it. They are refused, by name.
+
+// True when `bytes` is well-formed UTF-8: no stray or missing continuation bytes, overlong forms,
+// surrogates or values past U+10FFFF.
+bool IsValidUtf8(QByteArrayView bytes);
+
+// `bytes` for a message: what is valid UTF-8 decoded, every other byte written as "\xNN".
+QString EscapedFileName(QByteArrayView bytes);
+
+// The names, escaped and in byte order, of the files directly in `folder` (symbolic links
+// followed) whose names are not valid UTF-8 and whose full path, decoded with replacement
+// characters, `wanted` accepts. Empty when the folder cannot be read.
+QStringList UndecodableFileNames(const QString &folder,
+                                 const std::function<bool(const QString &)> &wanted);
+
+// Takes out of `paths`, and returns, those that were decoded from names that are not valid
+// UTF-8: they hold a replacement character and name no file. A file whose name really holds
+// that character stays.
+QStringList TakeUndecodablePaths(QStringList &paths);
+
+// The message that names refused files, one per line: "N files were not added because their
+// names are not valid UTF-8:" (or its singular), at most 20 names, then how many more.
+QString UndecodableNamesMessage(const QStringList &names);
