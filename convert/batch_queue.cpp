@@ -113,7 +113,8 @@ void BatchQueue::StartRow(int row)
     job.fileName = item.name;
     job.location = item.folder;
     job.inputPath = item.path();
-    job.durationSeconds = item.info.durationSeconds;
+    // Without a known length the run measures how far the converter has read the file.
+    job.durationSeconds = item.info.durationKnown ? item.info.durationSeconds : 0;
     job.audioOnlyInput = item.audioOnly();
     job.outputFolder = folder;
     ApplyPreset(job, *preset, Converter());

@@ -215,6 +215,27 @@ void ConversionRun::Start()
         ::close(m_guardRead);
         m_guardRead = -1;
     }
+    if (m_job.durationSeconds <= 0 && m_process->processId() > 0) {
+        m_readProgress = std::make_unique<ReadProgress>(
+            ReadProgress::GroupLeader {m_process->processId()}, m_job.inputPath);
+        m_readSampler.setInterval(kReadSampleMs);
+        connect(&m_readSampler, &QTimer::timeout, this, &ConversionRun::SampleRead);
+        m_readSampler.start();
+    }
+}
+
+void ConversionRun::SampleRead()
+{
+    if (m_finished || !m_readProgress)
+        return;
+    const int percent = m_readProgress->Percent();
+    if (percent > m_lastRead) {
+        m_lastRead = percent;
+        Q_EMIT Progress(percent);
+    } else if (percent < 0 && !m_unknownAnnounced) {
+        m_unknownAnnounced = true;
+        Q_EMIT Progress(MediaItem::kProgressUnknown);
+    }
 }
 
 void ConversionRun::Cancel()
@@ -376,6 +397,7 @@ void ConversionRun::PlaceOutput(bool usable, const QString &problem)
 void ConversionRun::Finish(ItemState state, const QString &reason)
 {
     CloseOutput();
+    m_readSampler.stop();
     m_finished = true;
     m_state = state;
     m_reason = reason;

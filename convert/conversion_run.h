@@ -2,6 +2,7 @@
 
 #include "convert/conversion_job.h"
 #include "convert/progress_reader.h"
+#include "convert/read_progress.h"
 #include "media/media_store.h"
 
 #include <QObject>
@@ -52,14 +53,18 @@ public:
 
     // How long a converter that closed its output may take to exit before it is killed.
     static constexpr int kLingerMs = 3000;
+    // How often the read position of an input without a known length is sampled.
+    static constexpr int kReadSampleMs = 250;
 
 Q_SIGNALS:
-    // A percentage larger than any before it.
+    // A percentage larger than any before it, or MediaItem::kProgressUnknown once when the
+    // progress of a file without a known length cannot be measured.
     void Progress(int percent);
     void Finished();
 
 private:
     void OnOutput();
+    void SampleRead();
     void CloseOutput();
     void OnProcessFinished(int exitCode, bool crashed);
     void OnStartFailed();
@@ -84,6 +89,11 @@ private:
     ProgressReader m_progress;
     LastLineTracker m_lastLine;
     QTimer m_linger;
+    // For a file without a known length: how far the converter has read it, sampled.
+    QTimer m_readSampler;
+    std::unique_ptr<ReadProgress> m_readProgress;
+    int m_lastRead = -1;
+    bool m_unknownAnnounced = false;
     int m_outRead = -1;
     std::unique_ptr<QSocketNotifier> m_outNotifier;
     QString m_temporary;

@@ -24,11 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     info.videoCodecId = info.audioCodecId = 1;
     info.durationSeconds = info.width = info.height = info.videoBitRate = 7;
     info.frameRate = 7;
+    info.durationKnown = false;
     info.audioBitRate = info.channels = info.sampleRate = 7;
     const ProbeOutcome outcome = ProbeMedia(fuzz::ScratchFolder(), name, info);
     FUZZ_CHECK(outcome == info.outcome);
     const int code = static_cast<int>(outcome);
     FUZZ_CHECK(code >= 0 && code <= 5);
+    // A length is a time the list can show (below 100000 hours), or unknown and then zero.
+    FUZZ_CHECK(info.durationSeconds >= 0 && info.durationSeconds < 360000000);
+    FUZZ_CHECK(info.durationKnown || info.durationSeconds == 0);
 
     const bool videoEmpty = info.videoCodecId == 0 && info.width == 0 && info.height == 0
         && info.videoBitRate == 0 && info.frameRate == 0;
@@ -37,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     switch (outcome) {
     case ProbeOutcome::OpenFailed:
     case ProbeOutcome::NoStreams:
-        FUZZ_CHECK(videoEmpty && audioEmpty && info.durationSeconds == 0);
+        FUZZ_CHECK(videoEmpty && audioEmpty && info.durationSeconds == 0 && info.durationKnown);
         break;
     case ProbeOutcome::AudioOnly:
         FUZZ_CHECK(videoEmpty);

@@ -119,7 +119,9 @@ void MediaList::ShowAppended(int row)
     m_list->setItem(row, MediaColumn::FileName, NewItem(media.name));
     select->setCheckState(media.checked ? Qt::Checked : Qt::Unchecked);
     m_list->setItem(row, MediaColumn::Location, NewItem(media.folder));
-    const bool known = media.state != ItemState::UnknownFormat;
+    // A file that can be converted but does not state its length converts too; only its
+    // length is unknown.
+    const bool known = media.state != ItemState::UnknownFormat && media.info.durationKnown;
     const QString duration = known
         ? FormatDuration(static_cast<quint32>(media.info.durationSeconds))
         : QStringLiteral("Unknown");
@@ -151,6 +153,9 @@ void MediaList::ShowProgress(int row, int progress)
     }
     if (!m_list->ProgressBar(row))
         m_list->CreateProgress(row, MediaColumn::Status);
+    // Without a percentage the bar still says that the file is being worked on.
+    m_list->ProgressBar(row)->SetWindowText(
+        progress == MediaItem::kProgressUnknown ? QStringLiteral("Converting...") : QString());
     m_list->SetProgressPos(row, qMax(0, progress));
 }
 

@@ -1,7 +1,5 @@
 #include "media/media_store.h"
 
-#include "media/duration.h"
-
 #include <QFile>
 
 #include <algorithm>
@@ -43,9 +41,7 @@ MediaItem ProbeItem(const QString &folder, const QString &name)
     item.name = name;
     const ProbeOutcome outcome = ProbeMedia(folder, name, item.info);
     const bool unusable = outcome == ProbeOutcome::UnknownFormat
-        || outcome == ProbeOutcome::NoStreams || outcome == ProbeOutcome::OpenFailed
-        || FormatDuration(static_cast<quint32>(item.info.durationSeconds))
-            == QLatin1String("Unknown");
+        || outcome == ProbeOutcome::NoStreams || outcome == ProbeOutcome::OpenFailed;
     item.state = unusable ? ItemState::UnknownFormat : ItemState::Waiting;
     struct stat st;
     if (::stat(QFile::encodeName(item.path()).constData(), &st) == 0) {

@@ -111,9 +111,9 @@ QLineEdit *CProDlg::Field(int id) const
 
 void CProDlg::FillFields(const MediaInfo &info)
 {
-    // The library's unknown-duration marker and negative durations arrive as huge unsigned
-    // values, which FormatDuration shows as "Unknown".
-    Field(IDC_MEDIA_DURATION)->setText(FormatDuration(quint32(info.durationSeconds)));
+    Field(IDC_MEDIA_DURATION)
+        ->setText(info.durationKnown ? FormatDuration(quint32(info.durationSeconds))
+                                     : QStringLiteral("Unknown"));
     // Summed in 64 bits: two rates near the 32-bit limit would otherwise wrap to a negative
     // total.
     Field(IDC_MEDIA_BITRATE)->setText(NumberOrEmpty(qint64(info.audioBitRate) + info.videoBitRate));

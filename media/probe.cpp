@@ -60,6 +60,9 @@ bool IsAudio(const AVStream *stream)
     return stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
 }
 
+// From 100000 hours on the list shows a length as "Unknown"; below it fits in 32 bits.
+constexpr int64_t kLongest = int64_t(100000) * 3600;
+
 qint32 Low32(int64_t value)
 {
     return static_cast<qint32>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
@@ -131,9 +134,13 @@ ProbeOutcome ProbeMedia(const QString &folder, const QString &name, MediaInfo &i
     if (IsUnconvertibleVideoCodec(info.videoCodecId))
         info.outcome = ProbeOutcome::UnknownFormat;
 
-    // Integer division truncates toward zero; the unknown-duration marker and negative
-    // durations keep their low 32 bits so that the duration text reads "Unknown" for them.
-    info.durationSeconds = Low32(context->duration / 1000000);
+    // A muxer that cannot seek back (a pipe) leaves the length out; the library then has no
+    // value. A negative length or one beyond what the list can show as a time is no length either,
+    // rather than a wrapped number of seconds.
+    const int64_t seconds = context->duration / AV_TIME_BASE;
+    info.durationKnown
+        = context->duration != AV_NOPTS_VALUE && context->duration >= 0 && seconds < kLongest;
+    info.durationSeconds = info.durationKnown ? static_cast<qint32>(seconds) : 0;
 
     if (audio) {
         const AVCodecParameters *par = audio->codecpar;

@@ -21,6 +21,7 @@ struct MediaInfo
     qint32 audioCodecId = 0; // AVCodecID
     ProbeOutcome outcome = ProbeOutcome::Ready;
     qint32 durationSeconds = 0; // container duration, whole seconds; see ProbeMedia
+    bool durationKnown = true; // false: streams were read but the container states no length
     qint32 width = 0;
     qint32 height = 0;
     qint32 videoBitRate = 0; // bits per second
@@ -33,10 +34,14 @@ struct MediaInfo
 // Opens `folder` + `name` (the folder ends with "/", nothing is inserted between them) and fills
 // `info`, which is reset first. Returns `info.outcome`. Prints nothing and never throws.
 //
-// `durationSeconds` keeps the low 32 bits of the container duration in whole seconds, so a
-// duration the library does not know arrives as a huge value that FormatDuration shows as
-// "Unknown". When the file cannot be opened, its stream information cannot be read or it has no
-// audio or video stream, only `outcome` is set.
+// `durationSeconds` is the container duration in whole seconds, truncated. A file with a video or
+// audio stream whose container states no length (written to a pipe, a raw stream), a negative one,
+// or one of 100000 hours or more (which FormatDuration cannot show as a time) keeps its stream
+// outcome (Ready, AudioOnly, VideoOnly; UnknownFormat for a refused video codec) and gets
+// `durationKnown` false with `durationSeconds` 0: such a file converts like any other, only its
+// progress cannot be measured in time. When the file cannot be opened, its stream information
+// cannot be read or it has no audio or video stream, only `outcome` is set (`durationKnown` keeps
+// its default, true, with 0 seconds).
 ProbeOutcome ProbeMedia(const QString &folder, const QString &name, MediaInfo &info);
 
 // True for a video codec that the converter cannot read (RealVideo 3 and 4): a file whose first

@@ -322,6 +322,61 @@ private Q_SLOTS:
         QVERIFY(!f.list.item(4, MediaColumn::Status)->toolTip().isEmpty());
     }
 
+    void filesWithoutALengthConvert()
+    {
+        const QString in = Out(QStringLiteral("unknown-in"));
+        QVERIFY(QDir().mkpath(in));
+        QString log;
+        QVERIFY2(testmedia::MakeUnknownLength(in + QStringLiteral("song.flac"), &log),
+                 qPrintable(log));
+        QVERIFY2(testmedia::MakeUnknownLength(in + QStringLiteral("clip.wmv"), &log),
+                 qPrintable(log));
+        // Long enough for the converter's read position to be sampled a few times.
+        QVERIFY2(testmedia::MakeUnknownLength(in + QStringLiteral("long.mkv"), &log, 240),
+                 qPrintable(log));
+        QVERIFY2(testmedia::MakeHeaderOnly(in + QStringLiteral("empty.wmv"), &log),
+                 qPrintable(log));
+        QVERIFY(testfiles::WriteBytes(in + QStringLiteral("text.mp4"), "not media\n"));
+
+        Fixture f(Out(QStringLiteral("unknown-out")));
+        const QStringList names {"song.flac", "clip.wmv", "long.mkv", "empty.wmv", "text.mp4"};
+        for (const QString &name : names)
+            f.media.AppendMediaRow(in, name);
+        for (int row = 0; row < 4; ++row) {
+            QCOMPARE(f.media.Status(row), QStringLiteral("Waiting Convertion..."));
+            QCOMPARE(f.media.DurationText(row), QStringLiteral("Unknown"));
+        }
+        QCOMPARE(f.media.Status(4), QStringLiteral("Unknown Format!"));
+
+        QList<int> longProgress;
+        connect(&f.media.store(), &MediaStore::ProgressChanged, this, [&](int row, int p) {
+            if (row == 2 && p != MediaItem::kNoProgress)
+                longProgress << p;
+        });
+        f.queue.ConvertAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
+        const QString done = QStringLiteral("Convertion Completed!");
+        QCOMPARE(f.Statuses(),
+                 (QStringList {done, done, done, "Convertion Failed!", "Unknown Format!"}));
+        QVERIFY(!f.StatusTip(3).isEmpty());
+        QCOMPARE(f.watcher.finished, (QList<int> {0, 1, 2, 3}));
+        const QString out = Out(QStringLiteral("unknown-out"));
+        QVERIFY(qAbs(testmedia::Duration(out + QStringLiteral("song.wmv")) - 2.0) < 0.5);
+        QVERIFY(qAbs(testmedia::Duration(out + QStringLiteral("clip.wmv")) - 2.0) < 0.5);
+        QVERIFY(qAbs(testmedia::Duration(out + QStringLiteral("long.wmv")) - 240.0) < 1.0);
+
+        // The bar of the long file rose with the converter's reading, never past 100.
+        QList<int> numbers;
+        for (int p : longProgress) {
+            if (p >= 0)
+                numbers << p;
+        }
+        QVERIFY2(!numbers.isEmpty(), "no read position was measured");
+        for (int i = 1; i < numbers.size(); ++i)
+            QVERIFY(numbers[i] > numbers[i - 1]);
+        QVERIFY(numbers.last() <= 100);
+    }
+
     void shutdownDuringConversion()
     {
         pid_t converter = 0;

@@ -43,6 +43,9 @@ QStringList Args(const char *text)
     return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
+// The duration column's value for a file whose container states no length.
+constexpr qint64 kNoLength = -1;
+
 // A record full of values that a probe must overwrite.
 MediaInfo Filled()
 {
@@ -51,15 +54,19 @@ MediaInfo Filled()
     info.width = info.height = info.videoBitRate = info.audioBitRate = 7;
     info.channels = info.sampleRate = 7;
     info.frameRate = 7;
+    info.durationKnown = false;
     info.outcome = ProbeOutcome::NoStreams;
     return info;
 }
 
+// What a probe that learns nothing but the outcome leaves: zeros, and a length that is not
+// unknown (the file has none to speak of).
 bool AllButOutcomeZero(const MediaInfo &info)
 {
     return info.videoCodecId == 0 && info.audioCodecId == 0 && info.durationSeconds == 0
-        && info.width == 0 && info.height == 0 && info.videoBitRate == 0 && info.frameRate == 0
-        && info.audioBitRate == 0 && info.channels == 0 && info.sampleRate == 0;
+        && info.durationKnown && info.width == 0 && info.height == 0 && info.videoBitRate == 0
+        && info.frameRate == 0 && info.audioBitRate == 0 && info.channels == 0
+        && info.sampleRate == 0;
 }
 
 // The bit rate that ffprobe reports for the first stream matching `selector` ("V:0" is the first
@@ -156,6 +163,8 @@ private Q_SLOTS:
     void initTestCase();
     void generatedFiles_data();
     void generatedFiles();
+    void unknownLength_data();
+    void unknownLength();
     void unusableFiles_data();
     void unusableFiles();
     void pathsAreTakenAsTheyAre_data();
@@ -188,7 +197,7 @@ void TestProbe::generatedFiles_data()
     QTest::addColumn<float>("frameRate");
     QTest::addColumn<int>("sampleRate");
     QTest::addColumn<int>("channels");
-    QTest::addColumn<qint64>("duration");
+    QTest::addColumn<qint64>("duration"); // whole seconds, or kNoLength
     QTest::addColumn<QByteArray>("relabel"); // "old>new": a codec tag rewritten in the file
 
     const int ready = int(ProbeOutcome::Ready);
@@ -254,11 +263,11 @@ void TestProbe::generatedFiles_data()
                                 << videoOnly << "mpeg4"
                                 << "" << 160 << 120 << float(30000.0 / 1001.0) << 0 << 0
                                 << qint64(2) << QByteArray();
-    // A raw stream has no container duration: the library's no-value marker, cut to 32 bits.
+    // A raw stream has no container to state a length; the stream is still usable.
     QTest::newRow("raw h264, duration unknown")
         << "i.h264" << Steps {VideoInput("128x96", "25") + Args("-c:v libx264 %o")} << videoOnly
         << "h264"
-        << "" << 128 << 96 << 25.0f << 0 << 0 << qint64(qint32(2217714954u)) << QByteArray();
+        << "" << 128 << 96 << 25.0f << 0 << 0 << kNoLength << QByteArray();
 }
 
 void TestProbe::generatedFiles()
@@ -308,9 +317,75 @@ void TestProbe::generatedFiles()
     QCOMPARE(info.frameRate, frameRate);
     QCOMPARE(info.sampleRate, sampleRate);
     QCOMPARE(info.channels, channels);
-    QCOMPARE(qint64(info.durationSeconds), duration);
+    QCOMPARE(info.durationKnown, duration != kNoLength);
+    QCOMPARE(qint64(info.durationSeconds), qMax(duration, qint64(0)));
     QCOMPARE(info.videoBitRate, FfprobeBitRate(path, QStringLiteral("V:0")));
     QCOMPARE(info.audioBitRate, FfprobeBitRate(path, QStringLiteral("a:0")));
+}
+
+void TestProbe::unknownLength_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("headerOnly"); // stream headers and no media data
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("videoCodec");
+    QTest::addColumn<QString>("audioCodec");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("sampleRate");
+
+    const int ready = int(ProbeOutcome::Ready);
+    const int audioOnly = int(ProbeOutcome::AudioOnly);
+    const int videoOnly = int(ProbeOutcome::VideoOnly);
+    QTest::newRow("flac") << "a.flac" << false << audioOnly << ""
+                          << "flac" << 0 << 44100;
+    QTest::newRow("wmv") << "b.wmv" << false << ready << "wmv2"
+                         << "wmav2" << 160 << 44100;
+    QTest::newRow("mkv") << "c.mkv" << false << ready << "mpeg4"
+                         << "aac" << 160 << 44100;
+    QTest::newRow("webm") << "d.webm" << false << ready << "vp8"
+                          << "vorbis" << 160 << 44100;
+    QTest::newRow("raw h264") << "e.h264" << false << videoOnly << "h264"
+                              << "" << 160 << 0;
+    QTest::newRow("header only") << "f.wmv" << true << videoOnly << "h264"
+                                 << "" << 160 << 0;
+}
+
+// Files whose container states no length keep the outcome of their streams and every field but
+// the length.
+void TestProbe::unknownLength()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, headerOnly);
+    QFETCH(int, outcome);
+    QFETCH(QString, videoCodec);
+    QFETCH(QString, audioCodec);
+    QFETCH(int, width);
+    QFETCH(int, sampleRate);
+
+    const QString path = folder_ + file;
+    QString log;
+    if (headerOnly)
+        QVERIFY2(testmedia::MakeHeaderOnly(path, &log), qPrintable(log));
+    else
+        QVERIFY2(testmedia::MakeUnknownLength(path, &log), qPrintable(log));
+    // The library itself has no length for the file, not just the probe.
+    QCOMPARE(testmedia::Duration(path), -1.0);
+
+    MediaInfo info = Filled();
+    info.durationKnown = true;
+    StderrCapture capture;
+    const ProbeOutcome result = ProbeMedia(folder_, file, info);
+    const QByteArray printed = capture.Restore();
+    QVERIFY2(printed.isEmpty(), printed.constData());
+    QCOMPARE(int(result), outcome);
+    QCOMPARE(int(info.outcome), outcome);
+    QVERIFY(!info.durationKnown);
+    QCOMPARE(info.durationSeconds, 0);
+    QCOMPARE(CodecName(info.videoCodecId), videoCodec);
+    QCOMPARE(CodecName(info.audioCodecId), audioCodec);
+    QCOMPARE(info.width, width);
+    QCOMPARE(info.height, width * 3 / 4);
+    QCOMPARE(info.sampleRate, sampleRate);
 }
 
 void TestProbe::unusableFiles_data()
@@ -325,6 +400,7 @@ void TestProbe::unusableFiles_data()
     QTest::newRow("text named .mp4") << "text" << openFailed;
     QTest::newRow("random bytes") << "random" << openFailed;
     QTest::newRow("mp4 cut before its index") << "truncated" << openFailed;
+    QTest::newRow("mkv without a length, cut before its media data") << "mkv-headers" << openFailed;
     QTest::newRow("subtitles only, mkv") << "subtitle-mkv" << noStreams;
     QTest::newRow("subtitles only, srt") << "subtitle-srt" << noStreams;
     QTest::newRow("a folder") << "folder" << openFailed;
@@ -366,6 +442,16 @@ void TestProbe::unusableFiles()
         QVERIFY2(testmedia::Make(path, clip, &log), qPrintable(log));
         QFile f(path);
         QVERIFY(f.resize(f.size() / 2));
+    } else if (kind == QLatin1String("mkv-headers")) {
+        name = kind + QStringLiteral(".mkv");
+        const QString mkv = folder + name;
+        QString log;
+        QVERIFY2(testmedia::MakeUnknownLength(mkv, &log), qPrintable(log));
+        QFile f(mkv);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        const qsizetype cluster = f.readAll().indexOf(QByteArray("\x1f\x43\xb6\x75", 4));
+        QVERIFY(cluster > 0);
+        QVERIFY(f.resize(cluster));
     } else if (kind.startsWith(QLatin1String("subtitle"))) {
         const QString srt = folder + QStringLiteral("lines.srt");
         QFile f(srt);

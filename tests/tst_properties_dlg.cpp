@@ -100,6 +100,7 @@ private Q_SLOTS:
     void tabCaption();
     void probedMedia_data();
     void probedMedia();
+    void unknownLengthFile();
     void unreadableFile_data();
     void unreadableFile();
     void fillFields_data();
@@ -278,6 +279,21 @@ void TestPropertiesDlg::probedMedia()
         QCOMPARE(shown[1], shown[6]);
 }
 
+// A file whose container states no length: the length reads "Unknown", the rest is filled.
+void TestPropertiesDlg::unknownLengthFile()
+{
+    const QString fileName = QStringLiteral("piped.flac");
+    QString log;
+    QVERIFY2(testmedia::MakeUnknownLength(m_dir.filePath(fileName), &log), qPrintable(log));
+
+    CPropertiesDlg dialog(m_dir.path() + QLatin1Char('/'), fileName);
+    dialog.show();
+    const QStringList shown = FieldTexts(dialog.Page());
+    QCOMPARE(shown[0], QStringLiteral("Unknown"));
+    QCOMPARE(shown[7], QStringLiteral("44100"));
+    QCOMPARE(shown[8], QStringLiteral("1"));
+}
+
 void TestPropertiesDlg::unreadableFile_data()
 {
     QTest::addColumn<QString>("fileName");
@@ -340,9 +356,9 @@ void TestPropertiesDlg::fillFields_data()
     info = MediaInfo();
     info.durationSeconds = 3723;
     QTest::newRow("duration") << info << "C" << blankBut(0, QStringLiteral("01:02:03"));
-    // The library's no-duration marker after the probe's division and 32-bit cut.
-    info.durationSeconds
-        = qint32(quint32(std::numeric_limits<qint64>::min() / 1000000 & 0xffffffffu));
+    // A container that states no length.
+    info.durationSeconds = 0;
+    info.durationKnown = false;
     QTest::newRow("unknown duration") << info << "C" << blankBut(0, QStringLiteral("Unknown"));
 
     info = MediaInfo();

@@ -65,6 +65,71 @@ bool MakeSmallClip(const QString &path, QString *log)
 
 namespace {
 
+const QString kSmallPicture = QStringLiteral("testsrc=size=160x120:rate=25:duration=%1");
+const QString kTone = QStringLiteral("sine=frequency=440:sample_rate=44100:duration=%1");
+
+// Runs the converter with its output going to `path` through its standard output: a pipe to the
+// converter, which therefore leaves out anything it would have to seek back for.
+bool RunFfmpegToPipe(const QStringList &arguments, const QString &path, QString *log)
+{
+    QProcess p;
+    p.setStandardOutputFile(path, QIODevice::Truncate);
+    p.start(Ffmpeg(),
+            QStringList {QStringLiteral("-hide_banner"), QStringLiteral("-nostdin"),
+                         QStringLiteral("-loglevel"), QStringLiteral("error")}
+                + arguments + QStringList {QStringLiteral("pipe:1")});
+    if (!p.waitForFinished(120000)) {
+        p.kill();
+        p.waitForFinished();
+    }
+    if (log)
+        *log = QString::fromUtf8(p.readAllStandardError());
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+QStringList Lavfi(const QString &source, double seconds)
+{
+    return {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+            source.arg(seconds)};
+}
+
+} // namespace
+
+bool MakeUnknownLength(const QString &path, QString *log, double seconds)
+{
+    const QString suffix = path.mid(path.lastIndexOf(QLatin1Char('.')) + 1).toLower();
+    const QStringList picture = Lavfi(kSmallPicture, seconds);
+    const QStringList tone = Lavfi(kTone, seconds);
+    QStringList args;
+    if (suffix == QLatin1String("flac")) {
+        args = tone + QStringList {"-c:a", "flac", "-f", "flac"};
+    } else if (suffix == QLatin1String("wmv") || suffix == QLatin1String("asf")) {
+        args = picture + tone + QStringList {"-c:v", "wmv2", "-c:a", "wmav2", "-f", "asf"};
+    } else if (suffix == QLatin1String("mkv")) {
+        args = picture + tone + QStringList {"-c:v", "mpeg4", "-c:a", "aac", "-f", "matroska"};
+    } else if (suffix == QLatin1String("webm")) {
+        args = picture + tone + QStringList {"-c:v", "libvpx", "-c:a", "libvorbis", "-f", "webm"};
+    } else if (suffix == QLatin1String("h264")) {
+        args = picture + QStringList {"-c:v", "libx264", "-f", "h264"};
+    } else {
+        if (log)
+            *log = QStringLiteral("no unknown-length shape for \"%1\"").arg(path);
+        return false;
+    }
+    return RunFfmpegToPipe(args, path, log);
+}
+
+bool MakeHeaderOnly(const QString &path, QString *log)
+{
+    // With no frame to encode the converter still writes the stream header, and an ASF header
+    // written to a pipe has no length in it.
+    const QStringList args
+        = Lavfi(kSmallPicture, 1) + QStringList {"-t", "0", "-c:v", "libx264", "-f", "asf"};
+    return RunFfmpegToPipe(args, path, log);
+}
+
+namespace {
+
 QString RunProbe(const QStringList &arguments)
 {
     QProcess p;

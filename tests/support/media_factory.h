@@ -32,6 +32,23 @@ bool MakeSmallClip(const QString &path, QString *log = nullptr);
 // Runs the converter with `arguments`; true when it exits with 0.
 bool RunFfmpeg(const QStringList &arguments, QString *log = nullptr);
 
+// A 2-second clip whose container states no length, written the way the converter writes to a
+// pipe (it cannot go back to fill in the length). The extension of `path` picks the shape:
+//   .flac       FLAC audio (no sample count in its stream information)
+//   .wmv, .asf  WMV2 video, 160x120 at 25 fps, with WMA2 audio
+//   .mkv        MPEG-4 video, 160x120 at 25 fps, with AAC audio (Matroska)
+//   .webm       VP8 video, 160x120 at 25 fps, with Vorbis audio
+//   .h264       a raw H.264 stream, 160x120 at 25 fps, no audio
+// False, with the reason in `log`, for any other extension or when the converter fails.
+// `seconds`: how long the clip lasts.
+bool MakeUnknownLength(const QString &path, QString *log = nullptr, double seconds = 2);
+
+// An ASF file (name it .wmv or .asf) with the stream header of an H.264 video stream, 160x120,
+// and no media data at all: it states no length, probes as video only, and every conversion of it
+// fails (to a video format: the picture format of the stream cannot be determined; to an audio
+// format: the output has no stream).
+bool MakeHeaderOnly(const QString &path, QString *log = nullptr);
+
 // The streams of a file as ffprobe sees them: "video:mpeg4", "audio:aac", ...
 QStringList Streams(const QString &path);
 // The container's format name(s) as ffprobe reports them ("mov,mp4,m4a,3gp,3g2,mj2", "asf" ...).
