@@ -26,7 +26,9 @@ QLabel *StaticText(const QString &text, const QRect &units, const QFont &font, Q
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QStringLiteral("About Kelvora"));
