@@ -75,5 +75,10 @@ void CBitmapButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (!isEnabled())
         painter.setOpacity(0.45);
+    // At a whole pixel ratio each pixel of the face is repeated and stays sharp; at any other,
+    // repeated pixels would be of uneven widths.
+    const qreal ratio = devicePixelRatioF();
+    if (!qFuzzyCompare(ratio, qreal(qRound(ratio))))
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     DrawFace(&painter, rect(), isDown() ? m_pressed : m_normal);
 }

@@ -9,6 +9,7 @@
 #include "controls/listview/drag_drop_list_ctrl.h"
 #include "media/properties_dlg.h"
 #include "platform/dialog_units.h"
+#include "res/bitmaps.h"
 #include "res/resource.h"
 #include "support/scripted_dialogs.h"
 
@@ -331,6 +332,35 @@ private Q_SLOTS:
         QVERIFY2(overlap.isEmpty(), qPrintable(overlap));
         const QString clipped = FirstClippedText(&about);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
+        // The picture fills the device pixels it covers: each pixel repeated at a whole ratio,
+        // resampled smoothly at any other.
+        const qreal ratio = ExpectedRatio();
+        const QImage source
+            = LoadBitmapResource(IDB_ABOUT_PICTURE).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!source.isNull());
+        const QSize device = (QSizeF(source.size()) * ratio).toSize();
+        const bool whole = qFuzzyCompare(ratio, qreal(qRound(ratio)));
+        const QImage expected
+            = source
+                  .scaled(device, Qt::IgnoreAspectRatio,
+                          whole ? Qt::FastTransformation : Qt::SmoothTransformation)
+                  .convertToFormat(QImage::Format_RGB32);
+        const QWidget *picture = about.findChild<QWidget *>(QStringLiteral("pictureLabel"));
+        const QPoint at = (QPointF(picture->pos()) * ratio).toPoint();
+        const QImage drawn
+            = about.grab().toImage().copy(QRect(at, device)).convertToFormat(QImage::Format_RGB32);
+        int differing = 0;
+        for (int y = 0; y < device.height(); ++y) {
+            for (int x = 0; x < device.width(); ++x) {
+                const QRgb a = drawn.pixel(x, y);
+                const QRgb b = expected.pixel(x, y);
+                differing += qAbs(qRed(a) - qRed(b)) > 16 || qAbs(qGreen(a) - qGreen(b)) > 16
+                    || qAbs(qBlue(a) - qBlue(b)) > 16;
+            }
+        }
+        QVERIFY2(differing * 100 <= device.width() * device.height(),
+                 qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
+
         // Every control stands clear of the box's edges.
         for (const QWidget *control : controls)
             QVERIFY2(about.rect().adjusted(4, 4, -4, -4).contains(control->geometry()),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 #include <QRect>
 
 class CHyperLink;
@@ -31,6 +32,10 @@ public:
     static QSize SizeUnits() { return QSize(261, 145); }
 
     CHyperLink *ContactLink() const { return m_link; }
+
+    // `picture` made at the device pixels it covers at device pixel ratio `ratio` (with that
+    // ratio set on it): each pixel repeated at a whole ratio, resampled smoothly at any other.
+    static QPixmap ScaledForScreen(const QPixmap &picture, qreal ratio);
 
 private:
     QLabel *m_picture;
