@@ -34,7 +34,8 @@ QRect Units(int id)
 {
     switch (id) {
     case IDC_MEDIA_LIST:
-        return QRect(0, 35, 527, 174);
+        // Below the toolbar (48-pixel images on their buttons), with its bottom where it was.
+        return QRect(0, 39, 527, 170);
     case IDC_SAVING_FOLDER:
         return QRect(64, 218, 195, 69);
     case IDC_BROWSE:
@@ -93,7 +94,9 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     m_solutionText->setText(m_settings.preset.solutionText);
     m_solutionButton->SetBitmaps(QPixmap::fromImage(LoadBitmapResource(IDB_SOLUTION_NORMAL)),
                                  QPixmap::fromImage(LoadBitmapResource(IDB_SOLUTION_PRESSED)));
-    m_solutionButton->move(MapDialogRect(Units(IDC_SOLUTION_BUTTON), font()).topLeft());
+    // The button fills its place in the layout, as high as the edit box beside it; its face is
+    // stretched at the edges only (see CBitmapButton).
+    m_solutionButton->setGeometry(MapDialogRect(Units(IDC_SOLUTION_BUTTON), font()));
 
     m_menu.LoadFromResource(IDR_MAIN_MENU);
     m_menu.SetCommandHandler([this](int id) { OnCommand(id); });
@@ -402,7 +405,9 @@ bool CKelvoraDlg::eventFilter(QObject *watched, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
             QWidget *widget = qobject_cast<QWidget *>(watched);
-            if (widget && (widget == this || isAncestorOf(widget))) {
+            // The menu bar keeps its keys: Return opens the entry picked with Alt and the arrows.
+            if (widget && (widget == this || isAncestorOf(widget))
+                && !qobject_cast<QMenuBar *>(widget)) {
                 event->accept();
                 return event->type() == QEvent::KeyPress;
             }
@@ -426,13 +431,11 @@ void CKelvoraDlg::changeEvent(QEvent *event)
 
 void CKelvoraDlg::mousePressEvent(QMouseEvent *event)
 {
-    // A press on the window's own background moves the window, as its caption would.
+    // A press on the window's own background moves the window, as its caption would, once the
+    // pointer moves with the button held.
     if (event->button() == Qt::LeftButton) {
-        if (windowHandle() && windowHandle()->startSystemMove()) {
-            event->accept();
-            return;
-        }
-        m_dragging = true;
+        m_pressed = true;
+        m_dragging = false;
         m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
         event->accept();
         return;
@@ -442,8 +445,25 @@ void CKelvoraDlg::mousePressEvent(QMouseEvent *event)
 
 void CKelvoraDlg::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
+    if (m_pressed && (event->buttons() & Qt::LeftButton)) {
+        const QPoint global = event->globalPosition().toPoint();
+        if (!m_dragging) {
+            const QPoint pressedAt = frameGeometry().topLeft() + m_dragOffset;
+            if ((global - pressedAt).manhattanLength() < QApplication::startDragDistance()) {
+                event->accept();
+                return;
+            }
+            // The window manager's move is asked for only now that the button is known to be
+            // held: asked for at the press, it can begin after a quick click's release and then
+            // keep the window on the pointer until the next click.
+            if (windowHandle() && windowHandle()->startSystemMove()) {
+                m_pressed = false;
+                event->accept();
+                return;
+            }
+            m_dragging = true;
+        }
+        move(global - m_dragOffset);
         event->accept();
         return;
     }
@@ -452,6 +472,7 @@ void CKelvoraDlg::mouseMoveEvent(QMouseEvent *event)
 
 void CKelvoraDlg::mouseReleaseEvent(QMouseEvent *event)
 {
+    m_pressed = false;
     m_dragging = false;
     QDialog::mouseReleaseEvent(event);
 }

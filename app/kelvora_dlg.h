@@ -109,6 +109,7 @@ private:
     std::unique_ptr<SavingFolders> m_folders;
     std::unique_ptr<ConversionQueue> m_queue;
     std::map<int, std::function<void()>> m_commands;
+    bool m_pressed = false; // the left button went down on the background
     bool m_dragging = false;
     QPoint m_dragOffset;
     bool m_closed = false;

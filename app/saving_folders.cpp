@@ -17,8 +17,12 @@ const QString kBrowseTitle = QStringLiteral("Browse for Target File Saving Folde
 const QString kFolderMissing = QStringLiteral("The Folder not exist!");
 const QString kAppCaption = QStringLiteral("Kelvora");
 
-// Entries this short ("C:", "/") are not folders the list offers.
-constexpr int kShortestShownFolder = 3;
+// Every folder the program stores ends with "/", the root "/" included; an empty entry or a
+// stub such as "C:" is not a folder the list offers.
+bool IsShownFolder(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/'));
+}
 
 // Gives the list's items a fixed height and leaves their look to the box's own delegate, which
 // the style picks (a menu-like one for most styles) and which ignores item size hints.
@@ -85,14 +89,19 @@ void SavingFolders::FillFolderList()
     if (!dynamic_cast<FixedHeightDelegate *>(view->itemDelegate()))
         view->setItemDelegate(
             new FixedHeightDelegate(view->itemDelegate(), kFolderItemHeight, m_box));
-    for (int i = kRecentFolderCount - 1; i >= 0; --i) {
-        const QString &folder = m_settings.folders[i];
-        if (folder.size() < kShortestShownFolder)
-            continue;
-        m_box->addItem(folder);
-    }
+    FillItems();
     m_box->setCurrentIndex(m_box->count() - 1);
     m_settings.currentFolder = m_box->currentText();
+}
+
+void SavingFolders::FillItems()
+{
+    m_box->clear();
+    for (int i = kRecentFolderCount - 1; i >= 0; --i) {
+        const QString &folder = m_settings.folders[i];
+        if (IsShownFolder(folder))
+            m_box->addItem(folder);
+    }
 }
 
 void SavingFolders::OnSelectionChange()
@@ -108,16 +117,18 @@ void SavingFolders::AddRecentFolder(const QString &folder)
             match = k;
     }
     if (match) {
-        // With short entries left out of the list this may miss the matching item, or point
-        // before the first one and leave nothing selected.
-        m_box->setCurrentIndex(qMax(m_box->count() - match, -1));
+        // Counted over the entries the list shows: with some left out, a position counted from
+        // the bottom of the list would point at another folder.
+        int item = 0;
+        for (int i = kRecentFolderCount - 1; i >= match; --i)
+            item += IsShownFolder(m_settings.folders[i]) ? 1 : 0;
+        m_box->setCurrentIndex(item);
     } else {
-        if (m_box->count() == kRecentFolderCount)
-            m_box->removeItem(0);
         for (int i = kRecentFolderCount - 1; i > 0; --i)
             m_settings.folders[i] = m_settings.folders[i - 1];
         m_settings.folders[0] = folder;
-        m_box->addItem(folder);
+        // Rebuilt from the five: the oldest leaves the list exactly when it leaves the settings.
+        FillItems();
         m_box->setCurrentIndex(m_box->count() - 1);
         SaveSettings(m_settings, m_settingsPath);
     }

@@ -19,14 +19,15 @@ public:
     SavingFolders(QComboBox *box, Settings &settings, QString settingsPath, QWidget *dialogParent);
 
     // Fills the list from the recent folders (items 17 pixels high; Fivth at the top to First at
-    // the bottom, folders of two characters or fewer left out), selects the last item and makes
-    // it the current folder.
+    // the bottom; entries that do not end with "/", such as "" or "C:", left out, the root "/"
+    // shown), selects the last item and makes it the current folder.
     void FillFolderList();
     // The current folder becomes the text of the selected item; nothing is written.
     void OnSelectionChange();
     // Makes `folder` (ending with "/") the current folder: a folder already among the five is
-    // selected where it is; a new one becomes First, is appended at the bottom (the oldest leaves
-    // the list when it holds five), is selected, and the settings are saved at once.
+    // selected where it is; a new one becomes First and the list is filled again (the new folder
+    // at the bottom, the Fivth gone from it as from the settings), is selected, and the settings
+    // are saved at once.
     void AddRecentFolder(const QString &folder);
     // Asks for a folder ("Browse for Target File Saving Folder"); cancelling does nothing.
     void Browse();
@@ -35,6 +36,9 @@ public:
     void OpenFolder();
 
 private:
+    // The box's items from the five recent folders, Fivth at the top.
+    void FillItems();
+
     QComboBox *m_box;
     Settings &m_settings;
     QString m_settingsPath;

@@ -10,7 +10,7 @@
 
 CPropertiesDlg::CPropertiesDlg(const QString &location, const QString &fileName, QWidget *parent)
     : QDialog(parent,
-              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("propertiesDialog"));

@@ -11,7 +11,7 @@ class QTabWidget;
 
 // The properties window of one listed file: a property sheet with one information page whose
 // tab shows the file name, and a "Close" button. The file is probed when the window is built,
-// so every opening shows the file as it is now. Laid out in dialog units (316 x 297); the
+// so every opening shows the file as it is now. Laid out in dialog units (316 x 314); the
 // window can be resized, and nothing inside it moves or grows.
 //
 // Its controls are named "propertySheet", "propertiesPage" and "closeButton".
@@ -28,8 +28,11 @@ public:
     static void ShowProperties(QWidget *mainWindow, const QString &location,
                                const QString &fileName);
 
-    static QSize SizeUnits() { return QSize(316, 297); }
-    static QRect CloseUnits() { return QRect(253, 279, 50, 14); }
+    // The sheet is as high as its page and tab, which is more than the layout left it: the
+    // button stands below the sheet's bottom edge (about 289 units) and the window grows to
+    // keep a margin under it.
+    static QSize SizeUnits() { return QSize(316, 314); }
+    static QRect CloseUnits() { return QRect(253, 293, 50, 14); }
     // The property sheet's place in the client area, in pixels rather than dialog units.
     static QPoint SheetPosition() { return QPoint(10, 8); }
 

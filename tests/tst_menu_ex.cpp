@@ -28,6 +28,8 @@ private Q_SLOTS:
     void checkMark();
     void popupGeometry_data();
     void popupGeometry();
+    void popupFrameAndMargin_data();
+    void popupFrameAndMargin();
     void grabbedPopup_data();
     void grabbedPopup();
     void submenuArrow_data();
@@ -52,6 +54,8 @@ const QColor kFill(200, 220, 253);
 const QColor kSeparatorLine(197, 194, 184);
 const QColor kOutside(Qt::magenta);
 constexpr int kMargin = 6;
+// The room a popup keeps right of its widest item.
+constexpr int kRightMargin = 8;
 
 QColor Background()
 {
@@ -447,8 +451,8 @@ void TestMenuEx::popupGeometry()
     popup->popup(QPoint(40, 30));
     QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), 5000);
 
-    // Every item keeps its measured height, the trailing separator included, and the popup is
-    // as wide as its widest item.
+    // Every item keeps its measured height, the trailing separator included, inside a one-pixel
+    // frame; the popup is as wide as its widest item and a right margin.
     const CMenuEx *level = LevelAt(menu, path);
     QCOMPARE(level->ItemCount(), int(popup->actions().size()));
     int height = 0;
@@ -457,13 +461,63 @@ void TestMenuEx::popupGeometry()
         const QSize measured = MeasureMenuItem(*level->Item(i));
         const QRect geometry = popup->actionGeometry(popup->actions().at(i));
         QCOMPARE(geometry.height(), measured.height());
-        QCOMPARE(geometry.top(), height);
-        QCOMPARE(geometry.left(), 0);
+        QCOMPARE(geometry.top(), 1 + height);
+        QCOMPARE(geometry.left(), 1);
         height += measured.height();
         width = qMax(width, measured.width());
     }
-    QCOMPARE(popup->height(), height);
-    QCOMPARE(popup->width(), width);
+    QCOMPARE(popup->height(), height + 2);
+    QCOMPARE(popup->width(), width + kRightMargin + 2);
+}
+
+void TestMenuEx::popupFrameAndMargin_data()
+{
+    QTest::addColumn<int>("resourceId");
+    QTest::addColumn<QStringList>("path");
+    QTest::addColumn<QString>("longest");
+
+    QTest::newRow("list popup") << IDR_LIST_MENU << QStringList {"List"} << "Remove All Files";
+    QTest::newRow("Convertion") << IDR_MAIN_MENU << QStringList {"&Convertion"}
+                                << "Stop Current Convertion";
+    QTest::newRow("preset General Video")
+        << IDR_PRESET_MENU << QStringList {"Solution", "General Video"}
+        << "ASF - Advanced Streaming Format (*.asf)";
+}
+
+void TestMenuEx::popupFrameAndMargin()
+{
+    QFETCH(int, resourceId);
+    QFETCH(QStringList, path);
+    QFETCH(QString, longest);
+
+    CMenuEx menu;
+    QVERIFY(menu.LoadFromResource(resourceId));
+    QMenu *popup = PopupAt(menu, path);
+    QVERIFY(popup);
+    popup->popup(QPoint(40, 30));
+    QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), 5000);
+    const QImage image = popup->grab().toImage();
+    const int w = image.width();
+    const int h = image.height();
+
+    // A closed grey frame all round, one pixel wide, the items inside it.
+    const QColor frame(128, 128, 128);
+    QCOMPARE(CountColor(image, QRect(0, 0, w, 1), frame), w);
+    QCOMPARE(CountColor(image, QRect(0, h - 1, w, 1), frame), w);
+    QCOMPARE(CountColor(image, QRect(0, 0, 1, h), frame), h);
+    QCOMPARE(CountColor(image, QRect(w - 1, 0, 1, h), frame), h);
+    for (const QPoint inside :
+         {QPoint(1, h / 2), QPoint(w - 2, h / 2), QPoint(w / 2, 1), QPoint(w / 2, h - 2)})
+        QVERIFY(image.pixelColor(inside) != frame);
+
+    // The longest text ends well inside the frame: its last ink is at least the margin away.
+    QAction *action = ActionByText(popup, longest);
+    QVERIFY2(action, qPrintable(longest));
+    const QRect item = popup->actionGeometry(action);
+    const QList<int> ink = InkColumns(image, item.adjusted(21, 2, 0, -2), Background());
+    QVERIFY(!ink.isEmpty());
+    QVERIFY2(ink.last() <= w - 2 - kRightMargin / 2,
+             qPrintable(QStringLiteral("ink ends at %1 of %2").arg(ink.last()).arg(w)));
 }
 
 void TestMenuEx::grabbedPopup_data()
@@ -656,10 +710,13 @@ void TestMenuEx::refreshPopup()
             QCOMPARE(popup->actions().at(changedIndex)->menu(), changed->submenu->popup());
         }
     }
-    if (change == QLatin1String("none") || change == QLatin1String("remove")) {
-        const QImage expected = change == QLatin1String("none")
-            ? firstLook
-            : firstLook.copy(0, 0, firstLook.width(), firstLook.height() - 22);
+    if (change == QLatin1String("none")) {
+        QCOMPARE(secondLook, firstLook);
+    } else if (change == QLatin1String("remove")) {
+        // The last item's 22 rows are gone; the frame closes under the item before it.
+        QImage expected = firstLook.copy(0, 0, firstLook.width(), firstLook.height() - 22);
+        for (int x = 0; x < expected.width(); ++x)
+            expected.setPixel(x, expected.height() - 1, firstLook.pixel(x, firstLook.height() - 1));
         QCOMPARE(secondLook, expected);
     }
 }

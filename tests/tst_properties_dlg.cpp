@@ -149,7 +149,7 @@ void TestPropertiesDlg::layout_data()
     QTest::newRow("resolution field") << "field1016" << QString() << QRect(93, 107, 178, 14);
     QTest::newRow("channels field") << "field1021" << QString() << QRect(93, 231, 178, 14);
     QTest::newRow("close button") << "closeButton"
-                                  << "Close" << QRect(253, 279, 50, 14);
+                                  << "Close" << QRect(253, 293, 50, 14);
 }
 
 void TestPropertiesDlg::layout()
@@ -176,7 +176,7 @@ void TestPropertiesDlg::sheetHoldsThePage()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Properties"));
     QVERIFY(dialog.isModal());
-    QCOMPARE(dialog.size(), MapDialogSize(QSize(316, 297), DialogFont()));
+    QCOMPARE(dialog.size(), MapDialogSize(QSize(316, 314), DialogFont()));
 
     auto *sheet = dialog.findChild<QTabWidget *>(QStringLiteral("propertySheet"));
     QVERIFY(sheet);

@@ -120,8 +120,10 @@ void TestSavingFolders::fillFolderList_data()
         << QStringList() << QStringList(5, home) << home;
     QTest::newRow("oldest on top, newest selected")
         << QStringList {P, Q, R, S, T} << QStringList {T, S, R, Q, P} << P;
-    QTest::newRow("two characters or fewer left out")
-        << QStringList {P, "C:", R, "/", T} << QStringList {T, R, P} << P;
+    QTest::newRow("entries without a trailing / left out")
+        << QStringList {P, "C:", R, "ab", T} << QStringList {T, R, P} << P;
+    QTest::newRow("the root folder shown")
+        << QStringList {"/", "C:", R, "", T} << QStringList {T, R, "/"} << "/";
     QTest::newRow("three characters shown") << QStringList {"/a/", "ab", "", "/b/", "C:/"}
                                             << QStringList {"C:/", "/b/", "/a/"} << "/a/";
     QTest::newRow("newest left out: the next one is selected")
@@ -188,14 +190,20 @@ void TestSavingFolders::browse_data()
         << five << QStringLiteral("/media/p/") << QStringList {S, R, Q, P, "/media/p/"} << 4
         << "/media/p/" << QStringList {"/media/p/", P, Q, R, S} << true;
     QTest::newRow("a two-character entry stays in the file")
-        << QStringList {P, Q, "C:", S, T} << N << QStringList {T, S, Q, P, N} << 4 << N
+        << QStringList {P, Q, "C:", S, T} << N << QStringList {S, Q, P, N} << 3 << N
         << QStringList {N, P, Q, "C:", S} << true;
-    QTest::newRow("fewer items: index count - k")
-        << QStringList {P, "C:", R, "C:", T} << R << QStringList {T, R, P} << 0 << T
+    QTest::newRow("fewer items: the Third folder is selected")
+        << QStringList {P, "C:", R, "C:", T} << R << QStringList {T, R, P} << 1 << R
         << QStringList {P, "C:", R, "C:", T} << false;
-    QTest::newRow("fewer items: negative index selects nothing")
-        << QStringList {P, "C:", R, "C:", T} << T << QStringList {T, R, P} << -1 << QString()
+    QTest::newRow("fewer items: the Fivth folder is selected")
+        << QStringList {P, "C:", R, "C:", T} << T << QStringList {T, R, P} << 0 << T
         << QStringList {P, "C:", R, "C:", T} << false;
+    QTest::newRow("the root folder again after a restart")
+        << QStringList {P, "/", "", S, T} << "/" << QStringList {T, S, "/", P} << 2 << "/"
+        << QStringList {P, "/", "", S, T} << false;
+    QTest::newRow("a new folder with entries left out: the list follows the five")
+        << QStringList {P, "", R, "C:", T} << N << QStringList {R, P, N} << 2 << N
+        << QStringList {N, P, "", R, "C:"} << true;
 }
 
 void TestSavingFolders::browse()

@@ -8,10 +8,13 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QPainter>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimerEvent>
 #include <QToolTip>
+#include <QtMath>
 
 namespace {
 
@@ -84,6 +87,7 @@ private Q_SLOTS:
     void linkColoursAndUnderline_data();
     void linkColoursAndUnderline();
     void linkVisitedThenHovered();
+    void linkHoverTimerNotDoubled();
 };
 
 // Columns are counted from the drop-button box (its left frame is column 0) when x >= 0, from
@@ -442,7 +446,8 @@ void TestSmallControls::linkFitting()
     link.setGeometry(box);
     link.Attach();
     const QFontMetrics metrics(link.UnderlinedFont());
-    const int width = metrics.horizontalAdvance(link.text());
+    // Rounded up, so that the last column of the text is never cut.
+    const int width = qCeil(QFontMetricsF(link.UnderlinedFont()).horizontalAdvance(link.text()));
     const int height = metrics.height();
     const QRect fitted = link.geometry();
 
@@ -512,7 +517,8 @@ void TestSmallControls::linkTargetAndText()
     QCOMPARE(link.cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(link.textFormat(), Qt::PlainText);
     // fitted to the text it shows
-    QCOMPARE(link.width(), QFontMetrics(link.UnderlinedFont()).horizontalAdvance(shownText));
+    QCOMPARE(link.width(),
+             qCeil(QFontMetricsF(link.UnderlinedFont()).horizontalAdvance(shownText)));
 }
 
 void TestSmallControls::linkColoursAndUnderline_data()
@@ -591,6 +597,61 @@ void TestSmallControls::linkVisitedThenHovered()
     QTRY_VERIFY_WITH_TIMEOUT(link.IsOverControl(), 2000);
     QVERIFY(CountColour(link.grab().toImage(), QColor(255, 0, 0)) > 0);
     QCOMPARE(CountColour(link.grab().toImage(), QColor(85, 26, 139)), 0);
+}
+
+namespace {
+
+// Records the ids of the timers whose events reach a widget.
+class TimerWatch : public QObject
+{
+public:
+    QSet<int> ids;
+    int events = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Timer) {
+            ids.insert(static_cast<QTimerEvent *>(event)->timerId());
+            ++events;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void TestSmallControls::linkHoverTimerNotDoubled()
+{
+    ScriptedDialogs dialogs;
+    dialogs.NextOpen(true);
+    QWidget window;
+    window.resize(400, 100);
+    window.move(50, 50);
+    CHyperLink link(QStringLiteral("orvane.org"), &window);
+    QFont big = link.font();
+    big.setPointSize(20);
+    link.setFont(big);
+    link.move(20, 20);
+    link.Attach();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    MoveCursor(&link, QPoint(5, 5));
+    QTRY_VERIFY_WITH_TIMEOUT(link.IsOverControl(), 2000);
+    // The click ends the hover while the cursor stays: the next move hovers again.
+    QTest::mouseClick(&link, Qt::LeftButton, {}, QPoint(5, 5));
+    MoveCursor(&link, QPoint(6, 5));
+    QTRY_VERIFY_WITH_TIMEOUT(link.IsOverControl(), 2000);
+
+    TimerWatch watch;
+    link.installEventFilter(&watch);
+    QTRY_VERIFY_WITH_TIMEOUT(watch.events >= 4, 3000);
+    link.removeEventFilter(&watch);
+    QCOMPARE(watch.ids.size(), 1);
+
+    QCursor::setPos(Outside(&window));
+    QTRY_VERIFY_WITH_TIMEOUT(!link.IsWatchingHover(), 2000);
 }
 
 QTEST_MAIN(TestSmallControls)

@@ -25,8 +25,24 @@ QLabel *StaticText(const QString &text, const QRect &units, const QFont &font, Q
 
 } // namespace
 
+QPixmap CAboutDlg::ScaledForScreen(const QPixmap &picture, qreal ratio)
+{
+    // Made at the device pixels it covers, so that painting copies it one to one: at a whole
+    // ratio each pixel is repeated, which keeps the picture sharp; at any other ratio repeated
+    // pixels would come out one or two device pixels wide in turn, so it is resampled smoothly.
+    if (picture.isNull() || ratio <= 0 || qFuzzyCompare(ratio, qreal(1)))
+        return picture;
+    const bool whole = qFuzzyCompare(ratio, qreal(qRound(ratio)));
+    QPixmap scaled = picture.scaled(picture.size() * ratio, Qt::IgnoreAspectRatio,
+                                    whole ? Qt::FastTransformation : Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
+}
+
 CAboutDlg::CAboutDlg(QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QStringLiteral("About Kelvora"));
@@ -38,7 +54,7 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     m_picture = new QLabel(this);
     m_picture->setObjectName(QStringLiteral("pictureLabel"));
     const QPixmap picture = QPixmap::fromImage(LoadBitmapResource(IDB_ABOUT_PICTURE));
-    m_picture->setPixmap(picture);
+    m_picture->setPixmap(ScaledForScreen(picture, devicePixelRatioF()));
     const QRect pictureRect = MapDialogRect(PictureUnits(), font);
     m_picture->setGeometry(
         QRect(pictureRect.topLeft(), picture.isNull() ? pictureRect.size() : picture.size()));

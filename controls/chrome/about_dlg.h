@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 #include <QRect>
 
 class CHyperLink;
@@ -8,7 +9,8 @@ class QLabel;
 class QPushButton;
 
 // The About box: the product picture, name and version, and a link to the maker's support
-// address. Laid out in dialog units (261 x 145) with the dialog font. Its controls are named
+// address. Laid out in dialog units (261 x 145) with the dialog font; a fixed size with a close
+// button only. Its controls are named
 // "pictureLabel", "versionLabel", "contactLabel", "contactLink" and "okButton".
 class CAboutDlg : public QDialog
 {
@@ -24,10 +26,16 @@ public:
     static QRect VersionUnits() { return QRect(111, 16, 114, 8); }
     static QRect ContactUnits() { return QRect(111, 68, 97, 13); }
     static QRect LinkUnits() { return QRect(135, 84, 114, 8); }
-    static QRect OkUnits() { return QRect(201, 131, 50, 14); }
+    // Ten units up from the bottom edge, as far as it is from the right one (the bottom edge at
+    // 145 would touch the button).
+    static QRect OkUnits() { return QRect(201, 121, 50, 14); }
     static QSize SizeUnits() { return QSize(261, 145); }
 
     CHyperLink *ContactLink() const { return m_link; }
+
+    // `picture` made at the device pixels it covers at device pixel ratio `ratio` (with that
+    // ratio set on it): each pixel repeated at a whole ratio, resampled smoothly at any other.
+    static QPixmap ScaledForScreen(const QPixmap &picture, qreal ratio);
 
 private:
     QLabel *m_picture;

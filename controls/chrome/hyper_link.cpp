@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QtMath>
 
 CHyperLink::CHyperLink(QWidget *parent)
     : CHyperLink(QString(), parent)
@@ -96,9 +97,12 @@ void CHyperLink::FitToText()
         return;
     QRect w = geometry();
     const QRect c = contentsRect();
+    // Rounded up: a text a fraction of a pixel wider than its rounded advance would lose its
+    // last column, which shows once the pixel ratio is above 1.
     const QFontMetrics metrics(m_underlinedFont);
     const int height = metrics.height() + (w.height() - c.height());
-    const int width = metrics.horizontalAdvance(text()) + (w.width() - c.width());
+    const int width = qCeil(QFontMetricsF(m_underlinedFont).horizontalAdvance(text()))
+        + (w.width() - c.width());
 
     if (alignment() & Qt::AlignVCenter) {
         const int d = (w.height() - height) / 2;
@@ -142,7 +146,9 @@ void CHyperLink::mouseMoveEvent(QMouseEvent *event)
         if (m_underlineMode == -1)
             setFont(m_underlinedFont);
         RefreshLook();
-        m_hoverTimer = startTimer(100);
+        // A click ends the hover but leaves its timer running; one timer watches at a time.
+        if (m_hoverTimer == 0)
+            m_hoverTimer = startTimer(100);
     }
     QLabel::mouseMoveEvent(event);
 }

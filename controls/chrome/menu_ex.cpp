@@ -17,6 +17,13 @@ const QColor kSeparatorLineColor(197, 194, 184);
 const QChar kCheckMark(0x221A);
 // Room a submenu entry keeps on its right for the arrow (the extra width of a submenu entry).
 constexpr int kArrowWidth = 15;
+// A popup's one-pixel frame keeps it apart from the list and toolbar it opens over.
+constexpr int kPopupFrameWidth = 1;
+const QColor kPopupFrameColor(128, 128, 128);
+// Room every popup item keeps right of its measured width, so that the longest text does not run
+// into the frame (an item's width holds its text exactly, and a text drawn at a fractional device
+// pixel ratio may end a pixel beyond its measured advance).
+constexpr int kPopupRightMargin = 8;
 
 // Records are measured with the application's default font, not the menu's, and on the raw text:
 // an "&" marker counts with its own width.
@@ -131,6 +138,7 @@ public:
     {
         switch (metric) {
         case PM_MenuPanelWidth:
+            return kPopupFrameWidth;
         case PM_MenuHMargin:
         case PM_MenuVMargin:
             return 0;
@@ -147,7 +155,8 @@ public:
                 // QMenu gives no room to an empty size, and stretches every item to the menu's
                 // width anyway.
                 const QSize measured = MeasureMenuItem(*record);
-                return QSize(qMax(1, measured.width()), qMax(1, measured.height()));
+                return QSize(qMax(1, measured.width()) + kPopupRightMargin,
+                             qMax(1, measured.height()));
             }
         }
         return QProxyStyle::sizeFromContents(type, option, size, widget);
@@ -174,6 +183,24 @@ public:
             }
         }
         QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element == PE_FrameMenu && dynamic_cast<const ImagePopup *>(widget)) {
+            painter->save();
+            painter->setRenderHint(QPainter::Antialiasing, false);
+            const QRect r = option->rect;
+            const int w = kPopupFrameWidth;
+            painter->fillRect(QRect(r.left(), r.top(), r.width(), w), kPopupFrameColor);
+            painter->fillRect(QRect(r.left(), r.bottom() + 1 - w, r.width(), w), kPopupFrameColor);
+            painter->fillRect(QRect(r.left(), r.top(), w, r.height()), kPopupFrameColor);
+            painter->fillRect(QRect(r.right() + 1 - w, r.top(), w, r.height()), kPopupFrameColor);
+            painter->restore();
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 
 private:
@@ -240,6 +267,8 @@ bool CMenuEx::LoadFromMenu(const std::vector<MenuTemplateItem> &source)
     if (isPopup) {
         auto *popup = new ImagePopup(this);
         popup->setStyle(ImageMenuStyle::Shared());
+        // Items are measured with the application's font: they are painted with it too.
+        popup->setFont(QApplication::font());
         // A trailing separator is part of the preset menu's look; Qt would hide it.
         popup->setSeparatorsCollapsible(false);
         connect(popup, &QMenu::aboutToShow, this, &CMenuEx::RefreshPopup);

@@ -28,7 +28,8 @@ using MenuImageList = QList<QPixmap>;
 
 // A menu built from a menu template whose popup items, at any depth, are painted by this class:
 // a pale image column, a framed highlight, a framed check box, embossed text for a disabled item
-// and a thin grey separator line. A menu bar's own entries keep Qt's look.
+// and a thin grey separator line. A popup has a one-pixel grey frame and keeps 8 pixels right of
+// its widest item. A menu bar's own entries keep Qt's look.
 //
 // Each level is one CMenuEx: a menu bar (a QMenuBar) or a popup (a QMenu), and every submenu
 // entry owns the CMenuEx of its submenu. Every QAction carries its command id as data() (-1 for a

@@ -21,6 +21,14 @@ CDragDropListCtrl::CDragDropListCtrl(QWidget *parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Rows are changed by the program's commands, never by typing into a cell.
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A selected row would otherwise turn every header text bold, and the wider bold texts
+    // would no longer fit their columns.
+    horizontalHeader()->setHighlightSections(false);
+    // A column that is resized or moved takes its cells with it: so must the bars.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            &CDragDropListCtrl::RepositionProgress);
+    connect(horizontalHeader(), &QHeaderView::sectionMoved, this,
+            &CDragDropListCtrl::RepositionProgress);
 
     // The selection stays as visible as with focus: the user looks at the list while working the
     // toolbar and the menus.

@@ -8,7 +8,8 @@
 #include <memory>
 
 // The report-style media list. Besides the ordinary table it can lay a progress bar over one cell
-// of a row and keep it there while the list scrolls, resizes or moves.
+// of a row and keep it there while the list scrolls, resizes or moves, and while its columns are
+// resized or moved. Selecting rows leaves the header texts as they are.
 //
 // Bars are kept in a table keyed by the row index they were made for. Inserting, deleting or
 // moving rows does not re-key that table: while a conversion runs the list's rows stay put.
