@@ -52,9 +52,14 @@ public:
     // Asks for a folder and appends its media files not listed yet; a cancelled picker searches
     // the folder of the last Add Folder again. Reports how many files it added.
     void AddFolder();
+    // Appends the media files directly in `folder` (sub folders are not searched) that are not
+    // listed yet, in name order, and reports how many it added. Returns that count.
+    int AddFolderPath(const QString &folder);
     // Appends each of `paths` not listed yet, in order, with a cancellable progress window when
-    // they are many. Returns how many rows were added.
+    // they are many. Returns how many rows were added; 0 when called while an add is running.
     int AddPaths(const QStringList &paths);
+    // True while AddPaths runs: its progress window lets other events in meanwhile.
+    bool adding() const { return m_adding; }
 
     QString FileName(int row) const { return Text(row, MediaColumn::FileName); }
     QString Location(int row) const { return Text(row, MediaColumn::Location); }
@@ -95,6 +100,7 @@ private:
     const CurrentPreset &m_preset;
     QWidget *m_dialogParent;
     int m_rowCount = 0;
+    bool m_adding = false;
     QIcon m_images[2];
     QString m_keptPattern;
     // Every listed (folder, name): adding n files to m rows costs n look-ups, not n x m.
