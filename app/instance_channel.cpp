@@ -4,7 +4,7 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QLocalSocket>
-#include <QPointer>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -16,6 +16,8 @@ constexpr char kTaken = 'K';
 constexpr qint64 kMaxMessageBytes = 16 * 1024 * 1024;
 // A peer that connects and then says nothing is dropped after this long.
 constexpr int kPeerTimeoutMs = 10000;
+// How long a second copy waits before it asks a copy that is not listening yet again.
+constexpr int kRetryMs = 50;
 
 } // namespace
 
@@ -89,9 +91,19 @@ bool InstanceChannel::Send(const QString &socketPath, const QStringList &paths, 
 {
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(int(deadline.remainingTime())))
-        return false;
+    // The running copy may hold the lock and not be listening yet: it is asked again for a
+    // while.
+    for (;;) {
+        socket.connectToServer(socketPath);
+        if (socket.waitForConnected(int(deadline.remainingTime())))
+            break;
+        const bool notYet = socket.error() == QLocalSocket::ServerNotFoundError
+            || socket.error() == QLocalSocket::ConnectionRefusedError;
+        if (!notYet || deadline.remainingTime() < kRetryMs)
+            return false;
+        socket.abort();
+        QThread::msleep(kRetryMs);
+    }
     QByteArray message;
     QDataStream out(&message, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_0);

@@ -28,7 +28,8 @@ public:
     QString errorString() const { return m_server.errorString(); }
 
     // Sends `paths` to the copy listening on `socketPath` and waits up to `timeoutMs` for its
-    // answer. True when the running copy took them.
+    // answer, asking again meanwhile while nothing listens there yet. True when the running copy
+    // took them.
     static bool Send(const QString &socketPath, const QStringList &paths, int timeoutMs = 5000);
 
 Q_SIGNALS:

@@ -20,6 +20,9 @@ namespace {
 
 // How often a hand-over that arrived during another add looks again.
 constexpr int kRetryMs = 100;
+// How long a second copy waits for the running one to take its files. Its window may be busy
+// probing an earlier add before it reads the socket.
+constexpr int kHandOverMs = 10000;
 
 } // namespace
 
@@ -94,7 +97,7 @@ int CKelvoraApp::Run(const QStringList &arguments)
     const QString socketPath = InstanceChannel::SocketPath(LockPath());
     if (!TakeInstanceLock()) {
         // The running copy may have taken the lock a moment ago and not be listening yet.
-        if (!paths.isEmpty() && InstanceChannel::Send(socketPath, paths))
+        if (!paths.isEmpty() && InstanceChannel::Send(socketPath, paths, kHandOverMs))
             return 0;
         CurrentDialogs().Message(nullptr, QStringLiteral("Kelvora Already Running!"),
                                  ApplicationName(), MessageIcon::None);
