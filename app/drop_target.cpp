@@ -3,6 +3,7 @@
 #include "controls/listview/drag_drop_list_ctrl.h"
 #include "media/media_list.h"
 
+#include <QDir>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -30,7 +31,8 @@ QStringList DropTarget::LocalPaths(const QMimeData *mime)
         const QFileInfo info(url.toLocalFile());
         if (!info.exists())
             return {};
-        paths << info.absoluteFilePath();
+        // The form the file dialog gives, so that a duplicate is known as one.
+        paths << QDir::cleanPath(info.absoluteFilePath());
     }
     return paths;
 }

@@ -106,6 +106,10 @@ private Q_SLOTS:
         QTest::newRow("a duplicate")
             << QStringList {"clip.mp4"} << QStringList {"clip.mp4", "song.mp3"} << true
             << QStringList {"clip.mp4", "song.mp3"} << QStringList();
+        // A path not cleaned, as some programs send it, names a listed file all the same.
+        QTest::newRow("a duplicate by another way")
+            << QStringList {"clip.mp4"} << QStringList {"sub/..//clip.mp4"} << true
+            << QStringList {"clip.mp4"} << QStringList();
         QTest::newRow("a remote URL")
             << QStringList() << QStringList {"https://example.org/clip.mp4"} << false
             << QStringList() << QStringList();
@@ -133,7 +137,7 @@ private Q_SLOTS:
 
         QStringList items;
         for (const QString &item : dropped)
-            items << (item.contains(QLatin1String("://")) ? item : QDir::cleanPath(m_media + item));
+            items << (item.contains(QLatin1String("://")) ? item : m_media + item);
         QMimeData mime;
         mime.setUrls(Urls(items));
         QSignalSpy done(f.target, &DropTarget::Dropped);
