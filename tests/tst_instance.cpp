@@ -203,6 +203,29 @@ private Q_SLOTS:
         QCOMPARE(Close(first), QStringList());
     }
 
+    void folderOnTheCommandLine()
+    {
+        // A folder takes the road of Add Folder: its media files, then the count.
+        QProcess *first = Start({QStringLiteral("."), QStringLiteral("song.mp3")});
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")).size(), 1, 20000);
+        const QString box = Windows(QStringLiteral("Kelvora")).first();
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                Run(QStringLiteral("xdotool"),
+                    {QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
+                Run(QStringLiteral("xdotool"),
+                    {QStringLiteral("key"), QStringLiteral("--window"), box,
+                     QStringLiteral("Return")});
+                return QTest::qWaitFor([&] { return Windows(QStringLiteral("Kelvora")).isEmpty(); },
+                                       500);
+            },
+            10000));
+        QCOMPARE(Close(first),
+                 QStringList({m_media + QStringLiteral("clip.mp4"),
+                              m_media + QStringLiteral("other.mp4"),
+                              m_media + QStringLiteral("song.mp3")}));
+    }
+
     void killedCopysSocketDoesNotBlock()
     {
         QProcess *first = Start();
