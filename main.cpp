@@ -7,5 +7,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
     CKelvoraApp app;
-    return app.Run();
+    // The files and folders to add: every argument but the program's name.
+    return app.Run(QApplication::arguments().mid(1));
 }

@@ -2,14 +2,22 @@
 
 #include <QLockFile>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
+class CKelvoraDlg;
+class InstanceChannel;
+
 // The application: makes sure that one copy runs at a time, then runs the main window until it
-// closes.
+// closes. Files and folders named on the command line are added once the window is open; a
+// second copy started with some hands them to the running copy instead.
 class CKelvoraApp
 {
 public:
+    CKelvoraApp();
+    ~CKelvoraApp();
+
     // The lock that keeps the name taken, in the user's runtime folder, named after the program.
     static QString LockPath();
 
@@ -17,10 +25,28 @@ public:
     // copy that died does not count.
     bool TakeInstanceLock();
 
-    // The whole program: the lock, "Kelvora Already Running!" for a second copy, then the main
-    // window run modally. Returns the exit code.
-    int Run();
+    // `arguments` (the program's name left out) made absolute against the current folder; names
+    // that do not exist are left out with a word on standard error.
+    static QStringList ResolvePaths(const QStringList &arguments);
+
+    // The whole program: the lock, then either the main window run modally (with `arguments`
+    // added once it is open), or for a second copy the hand-over of `arguments` to the running
+    // one, or "Kelvora Already Running!" when there is nothing to hand over or the running copy
+    // does not answer. Returns the exit code.
+    //
+    // Test seam: with the environment variable KELVORA_DUMP_ROWS_ON_EXIT set to 1, the program
+    // prints the full path of every listed file, one a line, on standard output when the window
+    // closes.
+    int Run(const QStringList &arguments = QStringList());
 
 private:
+    // Adds `paths` to the window's list the way a drop does, once no other add runs.
+    void HandIn(const QStringList &paths);
+    void AddPending();
+
     std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<InstanceChannel> m_channel;
+    CKelvoraDlg *m_window = nullptr;
+    QStringList m_pending;
+    bool m_handingIn = false;
 };

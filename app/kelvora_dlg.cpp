@@ -1,6 +1,7 @@
 #include "app/kelvora_dlg.h"
 
 #include "app/bitmap_button.h"
+#include "app/desktop_notifier.h"
 #include "app/saving_folders.h"
 #include "controls/chrome/about_dlg.h"
 #include "controls/chrome/flat_combo_box.h"
@@ -74,6 +75,14 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
                                                 this, this);
     m_queue->SetSlots(m_settings.simultaneous);
     m_queue->StartTimer();
+    // The desktop hears how a batch goes, and a word when it ends while the window is behind.
+    auto *notifier = new DesktopNotifier(this);
+    connect(&m_queue->batch(), &BatchQueue::Progress, notifier, &DesktopNotifier::BatchProgress);
+    connect(&m_queue->batch(), &BatchQueue::BatchEnded, notifier,
+            [this, notifier](int completed, int failed, int canceled) {
+                notifier->BatchProgress(-1);
+                notifier->BatchEnded(completed, failed, canceled, isActiveWindow());
+            });
 
     // A window of fixed size that can be minimised but not maximised.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QProgressDialog>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -200,6 +201,11 @@ QStringList MediaList::FileFilters()
 
 int MediaList::AddPaths(const QStringList &givenPaths)
 {
+    // The progress window runs events: a second add started from one of them would append rows
+    // behind the first one's back.
+    if (m_adding)
+        return 0;
+    const QScopedValueRollback<bool> adding(m_adding, true);
     QStringList paths = givenPaths;
     const QStringList undecodable = TakeUndecodablePaths(paths);
     std::unique_ptr<QProgressDialog> progress;
@@ -256,28 +262,34 @@ void MediaList::AddFolder()
             folder += QLatin1Char('/');
         m_keptPattern = folder + QStringLiteral("*");
     }
-
-    int added = 0;
-    if (!m_keptPattern.isEmpty()) {
-        const QString searched = m_keptPattern.chopped(1);
-        // Only the entries directly in the folder; sub folders are not searched.
-        const QStringList names = QDir(searched).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-        QStringList paths;
-        for (const QString &name : names) {
-            if (IsMediaExtension(searched + name))
-                paths << searched + name;
-        }
-        added = AddPaths(paths);
+    if (m_keptPattern.isEmpty()) {
+        CurrentDialogs().Message(m_dialogParent, QStringLiteral("%1 media files added!").arg(0),
+                                 ApplicationName(), MessageIcon::None);
+        return;
     }
+    AddFolderPath(m_keptPattern.chopped(1));
+}
+
+int MediaList::AddFolderPath(const QString &folder)
+{
+    QString searched = folder;
+    if (!searched.endsWith(QLatin1Char('/')))
+        searched += QLatin1Char('/');
+    // Only the entries directly in the folder; sub folders are not searched.
+    const QStringList names = QDir(searched).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    QStringList paths;
+    for (const QString &name : names) {
+        if (IsMediaExtension(searched + name))
+            paths << searched + name;
+    }
+    const int added = AddPaths(paths);
     CurrentDialogs().Message(m_dialogParent, QStringLiteral("%1 media files added!").arg(added),
                              ApplicationName(), MessageIcon::None);
-    if (!m_keptPattern.isEmpty()) {
-        const QStringList undecodable
-            = UndecodableFileNames(m_keptPattern.chopped(1), IsMediaExtension);
-        if (!undecodable.isEmpty())
-            CurrentDialogs().Message(m_dialogParent, UndecodableNamesMessage(undecodable),
-                                     ApplicationName(), MessageIcon::Warning);
-    }
+    const QStringList undecodable = UndecodableFileNames(searched, IsMediaExtension);
+    if (!undecodable.isEmpty())
+        CurrentDialogs().Message(m_dialogParent, UndecodableNamesMessage(undecodable),
+                                 ApplicationName(), MessageIcon::Warning);
+    return added;
 }
 
 QString MediaList::Text(int row, int column) const

@@ -55,10 +55,15 @@ public:
     // the folder of the last Add Folder again. Reports how many files it added, then names in a
     // warning the media files it left out because their names are not valid UTF-8.
     void AddFolder();
+    // Appends the media files directly in `folder` (sub folders are not searched) that are not
+    // listed yet, in name order, and reports how many it added. Returns that count.
+    int AddFolderPath(const QString &folder);
     // Appends each of `paths` not listed yet, in order, with a cancellable progress window when
     // they are many. Paths decoded from names that are not valid UTF-8 are left out and named in
-    // one warning. Returns how many rows were added.
+    // one warning. Returns how many rows were added; 0 when called while an add is running.
     int AddPaths(const QStringList &paths);
+    // True while AddPaths runs: its progress window lets other events in meanwhile.
+    bool adding() const { return m_adding; }
 
     // The item of each row, as the store holds it.
     QString FileName(int row) const { return m_store.at(row).name; }
@@ -100,6 +105,7 @@ private:
     const CurrentPreset &m_preset;
     QWidget *m_dialogParent;
     MediaStore m_store;
+    bool m_adding = false;
     QIcon m_images[2];
     QString m_keptPattern;
     bool m_showing = false; // the view is writing a cell: its own change is not the user's

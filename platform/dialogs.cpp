@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 Dialogs::~Dialogs() = default;
@@ -60,7 +62,16 @@ public:
     {
         const QUrl url = urlOrPath.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(urlOrPath)
                                                                 : QUrl(urlOrPath, QUrl::StrictMode);
-        return QDesktopServices::openUrl(url);
+        if (!url.isValid())
+            return false;
+        if (QDesktopServices::openUrl(url))
+            return true;
+        // Outside a sandbox QDesktopServices hands everything to xdg-open, which a desktop
+        // without xdg-utils lacks: GLib's opener, there on GNOME and most other desktops, opens
+        // with the same associations. The target is one argument of its own: no shell sees it.
+        const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
+        const QString target = url.isLocalFile() ? url.toLocalFile() : url.toString();
+        return !gio.isEmpty() && QProcess::startDetached(gio, {QStringLiteral("open"), target});
     }
 };
 

@@ -118,6 +118,7 @@ expect_relation Depends 'libavformat[0-9]+' "libavformat"
 expect_relation Depends 'libavcodec[0-9]+' "libavcodec"
 expect_relation Depends 'libavutil[0-9]+' "libavutil"
 expect_relation Recommends 'xchm' "a CHM viewer"
+expect_relation Recommends 'xdg-utils' "xdg-open, to open folders and links"
 
 # --- The unpacked package -------------------------------------------------------------------
 root=$(mktemp -d)
@@ -147,11 +148,21 @@ if [ -f "$desktop" ]; then
   else
     echo "note: desktop-file-validate is not installed (Debian desktop-file-utils)" >&2
   fi
-  for line in 'Type=Application' 'Name=Kelvora' 'Exec=kelvora' 'Icon=kelvora' \
+  for line in 'Type=Application' 'Name=Kelvora' 'Exec=kelvora %F' 'Icon=kelvora' \
     'Terminal=false' 'Categories=AudioVideo;Video;AudioVideoEditing;'; do
     grep -qx "$line" "$desktop" || fail "the desktop entry lacks the line $line"
   done
   grep -q '^Comment=.' "$desktop" || fail "the desktop entry has no Comment"
+  # "Open With Kelvora" in file managers: the video and audio types it reads, no folders (that
+  # would offer Kelvora as the opener of every folder, its own Open Folder included).
+  mimetypes=$(sed -n 's/^MimeType=//p' "$desktop" | tr ';' '\n')
+  for type in video/mp4 video/mpeg video/x-ms-wmv video/x-flv video/x-msvideo video/mp2t \
+    audio/mpeg audio/x-ms-wma audio/aac audio/ac3; do
+    grep -qx "$type" <<<"$mimetypes" || fail "the desktop entry's MimeType lacks $type"
+  done
+  if grep -qvE '^(video|audio)/|^application/vnd\.rn-realmedia$' <<<"$mimetypes"; then
+    fail "the desktop entry's MimeType names more than media: $(grep -vE '^(video|audio)/' <<<"$mimetypes" | tr '\n' ' ')"
+  fi
 fi
 
 # An icon's width and height, read from its PNG header.

@@ -10,6 +10,7 @@ kelvora_packages=(
   fontconfig fonts-dejavu-core
   xvfb xdotool x11-utils
   dpkg-dev desktop-file-utils
+  dbus-daemon
 )
 
 kelvora_missing_packages() {

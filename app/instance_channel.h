@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+#include <QStringList>
+
+// The hand-over between two copies of the program: the running copy listens on a local socket in
+// the user's runtime folder (readable by that user alone), and a second copy started with files
+// sends their paths there instead of opening a window of its own.
+//
+// The message is a QDataStream: a magic number, a version, and a QStringList of absolute paths.
+// The listener answers one byte, 'K', once it has taken the paths.
+class InstanceChannel : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit InstanceChannel(QObject *parent = nullptr);
+    ~InstanceChannel() override;
+
+    // The socket's path: `lockPath` with its extension replaced by ".socket".
+    static QString SocketPath(const QString &lockPath);
+
+    // Starts listening on `socketPath`. Only the holder of the single-instance lock calls this:
+    // a socket file left there by a copy that died is removed first. False when the socket
+    // cannot be made.
+    bool Listen(const QString &socketPath);
+    QString errorString() const { return m_server.errorString(); }
+
+    // Sends `paths` to the copy listening on `socketPath` and waits up to `timeoutMs` for its
+    // answer, asking again meanwhile while nothing listens there yet. True when the running copy
+    // took them.
+    static bool Send(const QString &socketPath, const QStringList &paths, int timeoutMs = 5000);
+
+Q_SIGNALS:
+    // A second copy handed over these absolute paths.
+    void PathsReceived(const QStringList &paths);
+
+private:
+    void OnNewConnection();
+
+    QLocalServer m_server;
+};

@@ -1,0 +1,228 @@
+#include "app/drop_target.h"
+#include "controls/listview/drag_drop_list_ctrl.h"
+#include "media/media_list.h"
+#include "support/files.h"
+#include "support/media_factory.h"
+#include "support/scripted_dialogs.h"
+
+#include <QMimeData>
+#include <QtTest>
+
+// Files and folders dropped from a file manager onto the media list: what the cursor promises
+// and what lands in the list.
+class TestDropTarget : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_media; // clip.mp4, song.mp3, fake.mp4, notes.txt, sub/inner.mp4
+
+    struct Fixture
+    {
+        CDragDropListCtrl list;
+        CurrentPreset preset;
+        MediaList media {&list, preset, nullptr};
+        DropTarget *target = new DropTarget(&media);
+        Fixture() { media.SetupColumns(); }
+        QStringList Names() const
+        {
+            QStringList names;
+            for (int row = 0; row < media.rowCount(); ++row)
+                names << media.Location(row) + media.FileName(row);
+            return names;
+        }
+    };
+
+    static QList<QUrl> Urls(const QStringList &items)
+    {
+        QList<QUrl> urls;
+        for (const QString &item : items)
+            urls << (item.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(item) : QUrl(item));
+        return urls;
+    }
+
+    // Drags `mime` over the list as a file manager does; true when the cursor says "copy here".
+    static bool DragOver(Fixture &f, const QMimeData &mime)
+    {
+        QWidget *viewport = f.list.viewport();
+        const QPoint at(10, 10);
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        enter.setAccepted(false);
+        QCoreApplication::sendEvent(viewport, &enter);
+        QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton,
+                            Qt::NoModifier);
+        move.setAccepted(false);
+        QCoreApplication::sendEvent(viewport, &move);
+        if (enter.isAccepted() != move.isAccepted())
+            qWarning("drag enter and drag move disagree");
+        return enter.isAccepted() && move.isAccepted() && move.dropAction() == Qt::CopyAction;
+    }
+
+    // Drops `mime` on the list at the end of a drag; true when the drop was taken. Qt hands a
+    // drop only to the widget that took the drag's entry.
+    static bool Drop(Fixture &f, const QMimeData &mime)
+    {
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton,
+                        Qt::NoModifier);
+        drop.setAccepted(false);
+        QCoreApplication::sendEvent(f.list.viewport(), &drop);
+        return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_media = m_dir.filePath(QStringLiteral("media")) + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(m_media + QStringLiteral("sub")));
+        QVERIFY(testmedia::MakeSmallClip(m_media + QStringLiteral("clip.mp4")));
+        testmedia::Clip audio;
+        audio.video = false;
+        audio.seconds = 1;
+        QVERIFY(testmedia::Make(m_media + QStringLiteral("song.mp3"), audio));
+        QVERIFY(QFile::copy(m_media + QStringLiteral("clip.mp4"),
+                            m_media + QStringLiteral("sub/inner.mp4")));
+        QVERIFY(testfiles::WriteBytes(m_media + QStringLiteral("fake.mp4"), "not media\n"));
+        QVERIFY(testfiles::WriteBytes(m_media + QStringLiteral("notes.txt"), "notes\n"));
+    }
+
+    void drops_data()
+    {
+        QTest::addColumn<QStringList>("listed"); // added through Add Files before the drop
+        QTest::addColumn<QStringList>("dropped"); // paths under the media folder, or URLs
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QStringList>("rows"); // the list afterwards, under the media folder
+        QTest::addColumn<QStringList>("messages");
+
+        QTest::newRow("two files") << QStringList() << QStringList {"song.mp3", "clip.mp4"} << true
+                                   << QStringList {"song.mp3", "clip.mp4"} << QStringList();
+        // The folder's top level, the media extensions, in name order, and the count message.
+        QTest::newRow("a folder") << QStringList() << QStringList {"."} << true
+                                  << QStringList {"clip.mp4", "fake.mp4"}
+                                  << QStringList {"2 media files added!"};
+        QTest::newRow("a folder and a file")
+            << QStringList() << QStringList {"sub", "song.mp3"} << true
+            << QStringList {"sub/inner.mp4", "song.mp3"} << QStringList {"1 media files added!"};
+        QTest::newRow("a duplicate")
+            << QStringList {"clip.mp4"} << QStringList {"clip.mp4", "song.mp3"} << true
+            << QStringList {"clip.mp4", "song.mp3"} << QStringList();
+        // A path not cleaned, as some programs send it, names a listed file all the same.
+        QTest::newRow("a duplicate by another way")
+            << QStringList {"clip.mp4"} << QStringList {"sub/..//clip.mp4"} << true
+            << QStringList {"clip.mp4"} << QStringList();
+        QTest::newRow("a remote URL")
+            << QStringList() << QStringList {"https://example.org/clip.mp4"} << false
+            << QStringList() << QStringList();
+        QTest::newRow("a local file and a remote URL")
+            << QStringList() << QStringList {"clip.mp4", "sftp://host/clip.mp4"} << false
+            << QStringList() << QStringList();
+        QTest::newRow("a file that is gone")
+            << QStringList() << QStringList {"gone.mp4"} << false << QStringList() << QStringList();
+    }
+
+    void drops()
+    {
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, dropped);
+        QFETCH(bool, taken);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, messages);
+
+        ScriptedDialogs dialogs;
+        Fixture f;
+        QStringList before;
+        for (const QString &name : listed)
+            before << m_media + name;
+        f.media.AddPaths(before);
+
+        QStringList items;
+        for (const QString &item : dropped)
+            items << (item.contains(QLatin1String("://")) ? item : m_media + item);
+        QMimeData mime;
+        mime.setUrls(Urls(items));
+        QSignalSpy done(f.target, &DropTarget::Dropped);
+        QCOMPARE(DragOver(f, mime), taken);
+        QCOMPARE(Drop(f, mime), taken);
+        if (taken)
+            QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 20000);
+
+        QStringList expected;
+        for (const QString &name : rows)
+            expected << m_media + name;
+        QCOMPARE(f.Names(), expected);
+        QStringList shown;
+        for (const ScriptedDialogs::Shown &message : dialogs.messages)
+            shown << message.text;
+        QCOMPARE(shown, messages);
+        if (taken)
+            QCOMPARE(done.first().first().toInt(), rows.size() - listed.size());
+    }
+
+    void textIsNotADrop()
+    {
+        Fixture f;
+        QMimeData mime;
+        mime.setText(m_media + QStringLiteral("clip.mp4"));
+        QVERIFY(!DragOver(f, mime));
+        QVERIFY(!Drop(f, mime));
+    }
+
+    void refusedWhileTheListIsLocked()
+    {
+        // A conversion locks the list: rows are addressed by index until it ends.
+        Fixture f;
+        QMimeData mime;
+        mime.setUrls(Urls({m_media + QStringLiteral("clip.mp4")}));
+        f.list.setEnabled(false);
+        QVERIFY(!DragOver(f, mime));
+        QVERIFY(!Drop(f, mime));
+        f.list.setEnabled(true);
+        QVERIFY(DragOver(f, mime));
+    }
+
+    void refusedWhileAdding()
+    {
+        ScriptedDialogs dialogs;
+        Fixture f;
+        QMimeData late;
+        late.setUrls(Urls({m_media + QStringLiteral("song.mp3")}));
+
+        // A drag hovers over the list when Add Files starts; it is dropped while the rows are
+        // being appended (the progress window lets events in), and a new drag arrives then.
+        QVERIFY(DragOver(f, late));
+        QList<bool> during;
+        auto connection = connect(f.list.model(), &QAbstractItemModel::rowsInserted, this, [&] {
+            QVERIFY(f.media.adding());
+            during << (during.isEmpty() ? Drop(f, late) : DragOver(f, late));
+        });
+        f.media.AddPaths(
+            {m_media + QStringLiteral("clip.mp4"), m_media + QStringLiteral("fake.mp4")});
+        disconnect(connection);
+        QCOMPARE(during, QList<bool>({false, false}));
+        QCOMPARE(f.media.rowCount(), 2);
+
+        // A drop's own add: taken, and until its files are in a second drop waits its turn.
+        QMimeData first;
+        first.setUrls(Urls({m_media + QStringLiteral("sub/inner.mp4")}));
+        QSignalSpy done(f.target, &DropTarget::Dropped);
+        QVERIFY(DragOver(f, first));
+        QVERIFY(Drop(f, first));
+        QVERIFY(!DragOver(f, late));
+        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 20000);
+        QCOMPARE(f.media.rowCount(), 3);
+
+        // Once no add runs the list takes drops again.
+        QVERIFY(DragOver(f, late));
+        QVERIFY(Drop(f, late));
+        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 2, 20000);
+        QCOMPARE(
+            f.Names(),
+            QStringList({m_media + QStringLiteral("clip.mp4"), m_media + QStringLiteral("fake.mp4"),
+                         m_media + QStringLiteral("sub/inner.mp4"),
+                         m_media + QStringLiteral("song.mp3")}));
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestDropTarget)
+#include "tst_drop_target.moc"
