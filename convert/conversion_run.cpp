@@ -183,7 +183,9 @@ void ConversionRun::Start()
         // without saying that the run is over: the death signal alone reaches only the
         // converter, not the processes a wrapper script started.
         const pid_t group = ::getpid();
-        if (::fork() == 0) {
+        // A bare clone, like fork but past any library that hooks fork: locks that another
+        // thread of the program held at the first fork stay held in this child.
+        if (::syscall(SYS_clone, SIGCHLD, nullptr, nullptr, nullptr, nullptr) == 0) {
             CloseAllBut(guardRead);
             char byte;
             ssize_t n;

@@ -200,6 +200,7 @@ private Q_SLOTS:
         QFETCH(bool, beforeStart);
         ConversionJob job = Job(QStringLiteral("slow.mkv"), 8, 120);
         const QString earlier = FinalPath(job);
+        QVERIFY(QDir().mkpath(m_out));
         QVERIFY(testfiles::WriteBytes(earlier, "an earlier good output"));
         if (throughWrapper) {
             // Not exec: the script stays the parent, and the converter is its child.
