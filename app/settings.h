@@ -14,6 +14,7 @@ struct Settings
     QString folders[5];
     // The folder every conversion writes into: the text of the item selected in the folder list.
     QString currentFolder;
+    int sizeLimit = 0;
 };
 
 constexpr int kRecentFolderCount = 5;

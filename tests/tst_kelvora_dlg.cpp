@@ -85,7 +85,9 @@ private Q_SLOTS:
                 {"Convert Selected Files", ID_CONVERT_SELECTED},
                 {"", 0},
                 {"Stop Current Convertion", ID_STOP_CURRENT},
-                {"Stop All Convertion", ID_STOP_ALL}},
+                {"Stop All Convertion", ID_STOP_ALL},
+                {"", 0},
+                {"Modern Video Size", -1}},
                {{"Help(F1)", ID_HELP_INDEX}, {"", 0}, {"&About Kelvora     ", ID_APP_ABOUT}}};
         for (int m = 0; m < 3; ++m) {
             const QList<QAction *> actions = top[m]->menu()->actions();
@@ -104,7 +106,9 @@ private Q_SLOTS:
                        ID_LIST_ADD_FILES,    ID_LIST_ADD_FOLDER,  ID_LIST_REMOVE,
                        ID_LIST_REMOVE_ALL,   ID_LIST_CONVERT_ALL, ID_LIST_CONVERT_SELECTED,
                        ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL,    ID_PROPERTIES,
-                       IDC_SOLUTION_BUTTON,  IDC_BROWSE,          IDC_OPEN_FOLDER})
+                       IDC_SOLUTION_BUTTON,  IDC_BROWSE,          IDC_OPEN_FOLDER,
+                       ID_SIZE_KEEP,         ID_SIZE_1080,        ID_SIZE_720,
+                       ID_SIZE_480})
             QVERIFY2(window.HasCommand(id), qPrintable(QString::number(id)));
         for (const Preset &p : AllPresets())
             QVERIFY(window.HasCommand(p.command));
