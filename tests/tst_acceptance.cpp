@@ -135,9 +135,13 @@ private Q_SLOTS:
     void everyInputToEveryPreset_data()
     {
         QTest::addColumn<int>("presetId");
+        // The described presets; the modern ones (ids 28 and up) have their own matrix of inputs
+        // and checks in tst_modern_presets.
         for (const PresetMenuGroup &group : PresetMenuGroups()) {
-            for (int id : group.ids)
-                QTest::newRow(PresetById(id)->menuText) << id;
+            for (int id : group.ids) {
+                if (id <= 27)
+                    QTest::newRow(PresetById(id)->menuText) << id;
+            }
         }
     }
 
