@@ -21,7 +21,7 @@ struct LookupState
     QString testProgram; // the program tests asked for; empty: the usual search
 };
 
-// Never destroyed: a lookup on another thread may still end while the program exits.
+// Never destroyed: a worker thread may still ask for it while the program exits.
 LookupState &State()
 {
     static LookupState *state = new LookupState;
@@ -217,7 +217,10 @@ void StartConverterLookup(QObject *owner, std::function<void(const ConverterInfo
                      });
     QObject::connect(timer, &QTimer::timeout, process, [finish] { finish(false); });
     // The converter ends with its owner, quietly: it is killed and reaped before Qt would warn.
-    QObject::connect(owner, &QObject::destroyed, process, [process] {
+    // Its end must not reach `done` then: what `done` works on is already gone.
+    QObject::connect(owner, &QObject::destroyed, process, [process, timer] {
+        timer->stop();
+        process->disconnect();
         if (process->state() != QProcess::NotRunning) {
             process->kill();
             process->waitForFinished(1000);

@@ -269,7 +269,7 @@ struct ConstantQuality
     int high;
 };
 constexpr ConstantQuality kConstantQualities[] = {
-    {V::X264, 28, 23, 19}, {V::X265, 30, 27, 22},   {V::Vp9, 42, 36, 28},
+    {V::X264, 30, 25, 20}, {V::X265, 31, 27, 22},   {V::Vp9, 42, 36, 28},
     {V::Av1, 46, 38, 30},  {V::Av1Aom, 42, 34, 27},
 };
 

@@ -151,6 +151,23 @@ private Q_SLOTS:
         QVERIFY(window.menu().FindAction(ID_SIZE_KEEP)->isChecked());
     }
 
+    // A window closed while the list is being read kills that converter; the killed run neither
+    // reaches the closed window nor counts as a converter that listed nothing.
+    void windowClosedDuringTheLookup()
+    {
+        const QString slow = m_dir.filePath(QStringLiteral("slow"));
+        QVERIFY(
+            WriteScript(slow, "#!/bin/sh\nsleep 1\nexec \"" + m_standIn.toUtf8() + "\" \"$@\"\n"));
+        UseConverterProgramForTesting(slow);
+        {
+            CKelvoraDlg window;
+            QCoreApplication::processEvents();
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(Converter().listed);
+        QVERIFY(Converter().encoders.contains(QStringLiteral("libx264")));
+    }
+
     // A converter that does not answer counts as listing nothing, once the time limit is over.
     void silentConverterListsNothing()
     {

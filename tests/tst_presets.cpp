@@ -103,7 +103,7 @@ private Q_SLOTS:
             "max(2,2*trunc(ih/2)),-2)' ");
         QTest::newRow("H.264 normal") << 29 << false
                                       << "-vcodec libx264 -preset medium -pix_fmt yuv420p -sn "
-                + keepSize + "-acodec aac -b:a 128k -crf 23 -y -movflags +faststart -f mp4 "
+                + keepSize + "-acodec aac -b:a 128k -crf 25 -y -movflags +faststart -f mp4 "
                                       << QStringLiteral("clip.mp4");
         QTest::newRow("H.265 high")
             << 31 << false
