@@ -31,6 +31,10 @@ namespace {
 
 const QColor kBackground(190, 230, 250);
 
+// The Convertion menu's size-limit commands and the limit each chooses.
+const std::pair<int, int> kSizeCommands[]
+    = {{ID_SIZE_KEEP, 0}, {ID_SIZE_1080, 1080}, {ID_SIZE_720, 720}, {ID_SIZE_480, 480}};
+
 QRect Units(int id)
 {
     switch (id) {
@@ -252,9 +256,7 @@ void CKelvoraDlg::BuildCommandTable()
         const int id = preset.id;
         add({preset.command}, [this, id] { SelectPreset(id); });
     }
-    const std::pair<int, int> sizeCommands[]
-        = {{ID_SIZE_KEEP, 0}, {ID_SIZE_1080, 1080}, {ID_SIZE_720, 720}, {ID_SIZE_480, 480}};
-    for (const auto &[command, limit] : sizeCommands) {
+    for (const auto &[command, limit] : kSizeCommands) {
         const int chosen = limit;
         add({command}, [this, chosen] { SelectSizeLimit(chosen); });
     }
@@ -316,9 +318,7 @@ void CKelvoraDlg::SelectSizeLimit(int limit)
     if (std::find(std::begin(kSizeLimits), std::end(kSizeLimits), limit) == std::end(kSizeLimits))
         limit = 0;
     m_settings.sizeLimit = limit;
-    const std::pair<int, int> sizeCommands[]
-        = {{ID_SIZE_KEEP, 0}, {ID_SIZE_1080, 1080}, {ID_SIZE_720, 720}, {ID_SIZE_480, 480}};
-    for (const auto &[command, value] : sizeCommands) {
+    for (const auto &[command, value] : kSizeCommands) {
         if (QAction *action = m_menu.FindAction(command)) {
             action->setCheckable(true);
             action->setChecked(value == limit);
