@@ -8,6 +8,7 @@
 #include "controls/chrome/my_button.h"
 #include "controls/chrome/true_color_tool_bar.h"
 #include "controls/listview/drag_drop_list_ctrl.h"
+#include "convert/converter.h"
 #include "media/media_list.h"
 #include "media/properties_dlg.h"
 #include "platform/dialog_units.h"
@@ -30,6 +31,10 @@
 namespace {
 
 const QColor kBackground(190, 230, 250);
+
+// The Convertion menu's size-limit commands and the limit each chooses.
+const std::pair<int, int> kSizeCommands[]
+    = {{ID_SIZE_KEEP, 0}, {ID_SIZE_1080, 1080}, {ID_SIZE_720, 720}, {ID_SIZE_480, 480}};
 
 QRect Units(int id)
 {
@@ -110,6 +115,7 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     m_menu.LoadFromResource(IDR_MAIN_MENU);
     m_menu.SetCommandHandler([this](int id) { OnCommand(id); });
     layout()->setMenuBar(m_menu.menuBar());
+    SelectSizeLimit(m_settings.sizeLimit);
 
     m_queue->SetControlsEnabled(true);
     BuildCommandTable();
@@ -124,6 +130,14 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     for (QWidget *child : findChildren<QWidget *>())
         child->setCursor(cursor);
     qApp->installEventFilter(this);
+
+    // The converter's encoders are read without holding the window up; a stored preset the
+    // converter cannot make gives way to preset 0 once they are known.
+    StartConverterLookup(this, [this](const ConverterInfo &converter) {
+        const Preset *current = PresetById(m_settings.preset.id);
+        if (current && !PresetAvailable(*current, converter))
+            SelectPreset(0);
+    });
 }
 
 CKelvoraDlg::~CKelvoraDlg()
@@ -260,6 +274,10 @@ void CKelvoraDlg::BuildCommandTable()
         const int id = preset.id;
         add({preset.command}, [this, id] { SelectPreset(id); });
     }
+    for (const auto &[command, limit] : kSizeCommands) {
+        const int chosen = limit;
+        add({command}, [this, chosen] { SelectSizeLimit(chosen); });
+    }
     add({IDC_SOLUTION_BUTTON}, [this] { ShowPresetMenu(); });
     add({IDC_BROWSE}, [this] { m_folders->Browse(); });
     add({IDC_OPEN_FOLDER}, [this] { m_folders->OpenFolder(); });
@@ -316,8 +334,40 @@ void CKelvoraDlg::ShowPresetMenu()
 {
     CMenuEx menu;
     menu.LoadFromResource(IDR_PRESET_MENU);
+    ApplyPresetMenuRules(menu, Converter());
     menu.SetCommandHandler([this](int id) { OnCommand(id); });
     menu.TrackPopup(QCursor::pos(), CMenuEx::PopupAlignment::BottomAtPoint);
+}
+
+void CKelvoraDlg::ApplyPresetMenuRules(CMenuEx &menu, const ConverterInfo &converter)
+{
+    for (const Preset &preset : AllPresets()) {
+        const QString reason = PresetUnavailableReason(preset, converter);
+        QAction *action = menu.FindAction(preset.command);
+        if (reason.isEmpty() || !action)
+            continue;
+        menu.EnableItem(preset.command, false);
+        action->setStatusTip(reason);
+        action->setToolTip(reason);
+        for (QObject *shownIn : action->associatedObjects()) {
+            if (auto *popup = qobject_cast<QMenu *>(shownIn))
+                popup->setToolTipsVisible(true);
+        }
+    }
+}
+
+void CKelvoraDlg::SelectSizeLimit(int limit)
+{
+    // A value that is none of the choices keeps the size.
+    if (std::find(std::begin(kSizeLimits), std::end(kSizeLimits), limit) == std::end(kSizeLimits))
+        limit = 0;
+    m_settings.sizeLimit = limit;
+    for (const auto &[command, value] : kSizeCommands) {
+        if (QAction *action = m_menu.FindAction(command)) {
+            action->setCheckable(true);
+            action->setChecked(value == limit);
+        }
+    }
 }
 
 void CKelvoraDlg::ApplyListMenuRules(CMenuEx &menu, int selectedRows, bool converting)

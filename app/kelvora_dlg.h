@@ -18,6 +18,7 @@ class CDragDropListCtrl;
 class CFlatComboBox;
 class CMyButton;
 class CTrueColorToolBar;
+struct ConverterInfo;
 class MediaList;
 class QLineEdit;
 class SavingFolders;
@@ -43,6 +44,11 @@ public:
     void SelectPreset(int id);
     // Opens the preset menu at the cursor, its bottom edge there.
     void ShowPresetMenu();
+    // Grays the presets the converter cannot make, each with the reason as its status tip.
+    static void ApplyPresetMenuRules(CMenuEx &menu, const ConverterInfo &converter);
+    // Sets the modern video presets' size limit (0 keeps the size; a value that is not a choice
+    // counts as 0) and checks its item in the Convertion menu.
+    void SelectSizeLimit(int limit);
     // The list's context menu at `globalPos`, its items enabled by the selection.
     void ShowListMenu(const QPoint &globalPos);
     // Which items the list's context menu offers, by the count of selected rows.

@@ -118,6 +118,7 @@ void BatchQueue::StartRow(int row)
     job.audioOnlyInput = item.audioOnly();
     job.outputFolder = folder;
     ApplyPreset(job, *preset, Converter());
+    job.sizeLimit = settings.sizeLimit;
 
     bool mayReplace = false;
     bool equalsListed = false;

@@ -22,6 +22,7 @@ struct ConversionJob
     bool audioOnlyInput = false;
     QString converterProgram; // the converter to run
     bool amrEncoderAvailable = false;
+    int sizeLimit = 0; // 0, 1080, 720 or 480: the modern video presets' height limit
 };
 
 struct ConverterInfo;

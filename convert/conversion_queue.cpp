@@ -25,6 +25,7 @@ ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
         BatchSettings settings;
         settings.presetId = m_preset->id;
         settings.outputFolder = m_settings->currentFolder;
+        settings.sizeLimit = m_settings->sizeLimit;
         return settings;
     });
     connect(&m_batch, &BatchQueue::RowStarted, this, [this](int row) {

@@ -1,19 +1,32 @@
 #include "convert/converter.h"
 
-#include "platform/child_process.h"
-
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPointer>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTimer>
 
+#include <memory>
 #include <mutex>
 
 namespace {
 
-std::mutex g_mutex;
-bool g_known = false;
-ConverterInfo g_info;
+struct LookupState
+{
+    std::mutex mutex;
+    bool known = false;
+    ConverterInfo info;
+    QString testProgram; // the program tests asked for; empty: the usual search
+};
+
+// Never destroyed: a worker thread may still ask for it while the program exits.
+LookupState &State()
+{
+    static LookupState *state = new LookupState;
+    return *state;
+}
 
 QString FindConverter()
 {
@@ -24,41 +37,219 @@ QString FindConverter()
     return onPath.isEmpty() ? QStringLiteral("ffmpeg") : onPath;
 }
 
+// The program to look up; called with the state's mutex held.
+QString ProgramToLookUp(const LookupState &state)
+{
+    return state.testProgram.isEmpty() ? FindConverter() : state.testProgram;
+}
+
+ConverterInfo MakeInfo(const QString &program, const QSet<QString> &encoders, bool listed)
+{
+    ConverterInfo info;
+    info.program = program;
+    info.encoders = encoders;
+    info.listed = listed;
+    info.amrEncoderAvailable = encoders.contains(QStringLiteral("libopencore_amrnb"));
+    return info;
+}
+
+// Keeps `info` unless another lookup was first; called with the state's mutex held.
+void Remember(LookupState &state, const ConverterInfo &info)
+{
+    if (!state.known) {
+        state.info = info;
+        state.known = true;
+    }
+}
+
+// The encoders a codec needs from the converter: any one of them will do. The described codecs
+// need none: those presets are always offered, as they always were.
+QStringList EncodersFor(VideoCodec codec)
+{
+    switch (codec) {
+    case VideoCodec::X264:
+        return {QStringLiteral("libx264")};
+    case VideoCodec::X265:
+        return {QStringLiteral("libx265")};
+    case VideoCodec::Vp9:
+        return {QStringLiteral("libvpx-vp9")};
+    case VideoCodec::Av1:
+    case VideoCodec::Av1Aom:
+        return {QStringLiteral("libsvtav1"), QStringLiteral("libaom-av1")};
+    default:
+        return {};
+    }
+}
+
+QStringList EncodersFor(AudioCodec codec)
+{
+    switch (codec) {
+    case AudioCodec::AacVideo:
+    case AudioCodec::AacMusic:
+        return {QStringLiteral("aac")};
+    case AudioCodec::OpusVideo:
+    case AudioCodec::OpusMusic:
+        return {QStringLiteral("libopus")};
+    case AudioCodec::Flac:
+        return {QStringLiteral("flac")};
+    case AudioCodec::Mp3Vbr:
+        return {QStringLiteral("libmp3lame")};
+    default:
+        return {};
+    }
+}
+
+QString MissingText(const QStringList &anyOf)
+{
+    if (anyOf.size() == 1)
+        return QStringLiteral("The converter has no %1 encoder.").arg(anyOf.first());
+    return QStringLiteral("The converter has neither the %1 nor the %2 encoder.")
+        .arg(anyOf.at(0), anyOf.at(1));
+}
+
 } // namespace
 
-bool ConverterHasEncoder(const QString &program, const QString &encoder)
+QSet<QString> ParseEncoderList(const QByteArray &listing)
 {
-    ChildProcess child;
-    if (!child.Start(program, {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")}))
-        return false;
-    QByteArray all;
-    char buffer[4096];
-    qint64 n;
-    while ((n = child.Read(buffer, sizeof buffer)) > 0)
-        all.append(buffer, static_cast<int>(n));
-    child.Wait(-1);
-    // Lines look like " A..... libopencore_amrnb  OpenCORE AMR-NB ...".
-    const QRegularExpression line(
-        QStringLiteral("^\\s*[A-Z.]{6}\\s+%1\\s").arg(QRegularExpression::escape(encoder)),
-        QRegularExpression::MultilineOption);
-    return line.match(QString::fromUtf8(all)).hasMatch();
+    // Six flag letters or dots, the name, then its description.
+    static const QRegularExpression line(QStringLiteral("^\\s*[A-Z.]{6}\\s+(\\S+)\\s"),
+                                         QRegularExpression::MultilineOption);
+    QSet<QString> encoders;
+    QRegularExpressionMatchIterator it = line.globalMatch(QString::fromUtf8(listing));
+    while (it.hasNext()) {
+        const QString name = it.next().captured(1);
+        if (name != QLatin1String("="))
+            encoders.insert(name);
+    }
+    return encoders;
+}
+
+QSet<QString> ReadConverterEncoders(const QString &program, int timeoutMs, bool *listed)
+{
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(program, {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")});
+    bool ok = process.waitForStarted(timeoutMs) && process.waitForFinished(timeoutMs);
+    if (!ok && process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(1000);
+    }
+    ok = ok && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (listed)
+        *listed = ok;
+    return ok ? ParseEncoderList(process.readAllStandardOutput()) : QSet<QString>();
 }
 
 const ConverterInfo &Converter()
 {
-    std::lock_guard<std::mutex> lock(g_mutex);
-    if (!g_known) {
-        g_info.program = FindConverter();
-        g_info.amrEncoderAvailable
-            = ConverterHasEncoder(g_info.program, QStringLiteral("libopencore_amrnb"));
-        g_known = true;
+    LookupState &state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    if (!state.known) {
+        const QString program = ProgramToLookUp(state);
+        bool listed = false;
+        const QSet<QString> encoders = ReadConverterEncoders(program, kConverterAnswerMs, &listed);
+        Remember(state, MakeInfo(program, encoders, listed));
     }
-    return g_info;
+    return state.info;
 }
 
 void SetConverterForTesting(const ConverterInfo &info)
 {
-    std::lock_guard<std::mutex> lock(g_mutex);
-    g_info = info;
-    g_known = !info.program.isEmpty();
+    LookupState &state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    state.info = info;
+    state.known = !info.program.isEmpty();
+    if (!state.known)
+        state.testProgram.clear();
+}
+
+void UseConverterProgramForTesting(const QString &program)
+{
+    LookupState &state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    state.info = ConverterInfo();
+    state.known = false;
+    state.testProgram = program;
+}
+
+void StartConverterLookup(QObject *owner, std::function<void(const ConverterInfo &)> done)
+{
+    LookupState &state = State();
+    QString program;
+    {
+        std::lock_guard<std::mutex> lock(state.mutex);
+        if (state.known) {
+            QTimer::singleShot(0, owner, [done] { done(Converter()); });
+            return;
+        }
+        program = ProgramToLookUp(state);
+    }
+    // The process and its timer belong to `owner`: they end with it, and so does the converter.
+    auto *process = new QProcess(owner);
+    auto *timer = new QTimer(process);
+    timer->setSingleShot(true);
+    auto finish = [process, timer, program, done](bool ok) {
+        if (!timer->property("pending").toBool())
+            return; // already finished: a killed converter also reports its end
+        timer->setProperty("pending", false);
+        timer->stop();
+        const QSet<QString> encoders
+            = ok ? ParseEncoderList(process->readAllStandardOutput()) : QSet<QString>();
+        {
+            LookupState &state = State();
+            std::lock_guard<std::mutex> lock(state.mutex);
+            Remember(state, MakeInfo(program, encoders, ok));
+        }
+        if (process->state() != QProcess::NotRunning)
+            process->kill();
+        process->deleteLater();
+        done(Converter());
+    };
+    timer->setProperty("pending", true);
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, finish](int code, QProcess::ExitStatus status) {
+                         finish(status == QProcess::NormalExit && code == 0);
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [finish](QProcess::ProcessError e) {
+                         if (e == QProcess::FailedToStart)
+                             finish(false);
+                     });
+    QObject::connect(timer, &QTimer::timeout, process, [finish] { finish(false); });
+    // The converter ends with its owner, quietly: it is killed and reaped before Qt would warn.
+    // Its end must not reach `done` then: what `done` works on is already gone.
+    QObject::connect(owner, &QObject::destroyed, process, [process, timer] {
+        timer->stop();
+        process->disconnect();
+        if (process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(1000);
+        }
+    });
+    process->setStandardInputFile(QProcess::nullDevice());
+    timer->start(kConverterAnswerMs);
+    process->start(program, {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")});
+}
+
+bool PresetAvailable(const Preset &preset, const ConverterInfo &converter)
+{
+    return PresetUnavailableReason(preset, converter).isEmpty();
+}
+
+QString PresetUnavailableReason(const Preset &preset, const ConverterInfo &converter)
+{
+    QStringList reasons;
+    for (const QStringList &anyOf :
+         {EncodersFor(preset.videoCodec), EncodersFor(preset.audioCodec)}) {
+        if (anyOf.isEmpty())
+            continue;
+        if (!converter.listed)
+            return QStringLiteral("The converter did not list its encoders.");
+        bool found = false;
+        for (const QString &encoder : anyOf)
+            found = found || converter.encoders.contains(encoder);
+        if (!found)
+            reasons << MissingText(anyOf);
+    }
+    return reasons.join(QLatin1Char(' '));
 }

@@ -57,6 +57,21 @@ QString VideoCodecName(int avCodecId)
         return QStringLiteral("AVS Video");
     case AV_CODEC_ID_MPEG2TS:
         return QStringLiteral("Mpeg2-Ts Video");
+    // Codecs of later years, which the modern presets make or users bring.
+    case AV_CODEC_ID_HEVC:
+        return QStringLiteral("H265 Video");
+    case AV_CODEC_ID_VP8:
+        return QStringLiteral("VP8 Video");
+    case AV_CODEC_ID_VP9:
+        return QStringLiteral("VP9 Video");
+    case AV_CODEC_ID_AV1:
+        return QStringLiteral("AV1 Video");
+    case AV_CODEC_ID_THEORA:
+        return QStringLiteral("Theora Video");
+    case AV_CODEC_ID_PRORES:
+        return QStringLiteral("ProRes Video");
+    case AV_CODEC_ID_DNXHD:
+        return QStringLiteral("DNxHD Video");
     default:
         return QString();
     }
@@ -170,6 +185,23 @@ QString AudioCodecName(int avCodecId)
     case AV_CODEC_ID_WMAPRO:
     case AV_CODEC_ID_WMALOSSLESS:
         return QStringLiteral("WMA");
+    // Codecs of later years, which the modern presets make or users bring.
+    case AV_CODEC_ID_OPUS:
+        return QStringLiteral("OPUS");
+    case AV_CODEC_ID_EAC3:
+        return QStringLiteral("EAC3");
+    case AV_CODEC_ID_TRUEHD:
+        return QStringLiteral("TRUEHD");
+    case AV_CODEC_ID_PCM_F32LE:
+    case AV_CODEC_ID_PCM_F32BE:
+        return QStringLiteral("PCM-32 Float");
+    case AV_CODEC_ID_PCM_F64LE:
+    case AV_CODEC_ID_PCM_F64BE:
+        return QStringLiteral("PCM-64 Float");
+    case AV_CODEC_ID_SPEEX:
+        return QStringLiteral("SPEEX");
+    case AV_CODEC_ID_APE:
+        return QStringLiteral("APE");
     default:
         return QString();
     }

@@ -81,3 +81,30 @@ constexpr int ID_HELP_INDEX = 57670;
 constexpr int AFX_IDW_TOOLBAR = 59392;
 
 // Preset commands: see the preset table (convert/presets.h) for which preset each selects.
+
+// Commands of the modern presets (ids 28 and up), one each, in the order of the table.
+constexpr int ID_PRESET_28 = 33001;
+constexpr int ID_PRESET_29 = 33002;
+constexpr int ID_PRESET_30 = 33003;
+constexpr int ID_PRESET_31 = 33004;
+constexpr int ID_PRESET_32 = 33005;
+constexpr int ID_PRESET_33 = 33006;
+constexpr int ID_PRESET_34 = 33007;
+constexpr int ID_PRESET_35 = 33008;
+constexpr int ID_PRESET_36 = 33009;
+constexpr int ID_PRESET_37 = 33010;
+constexpr int ID_PRESET_38 = 33011;
+constexpr int ID_PRESET_39 = 33012;
+constexpr int ID_PRESET_40 = 33013;
+constexpr int ID_PRESET_41 = 33014;
+constexpr int ID_PRESET_42 = 33015;
+constexpr int ID_PRESET_43 = 33016;
+constexpr int ID_PRESET_44 = 33017;
+constexpr int ID_PRESET_45 = 33018;
+constexpr int ID_PRESET_46 = 33019;
+
+// The size limit of the modern video presets, in the Convertion menu.
+constexpr int ID_SIZE_KEEP = 33040;
+constexpr int ID_SIZE_1080 = 33041;
+constexpr int ID_SIZE_720 = 33042;
+constexpr int ID_SIZE_480 = 33043;

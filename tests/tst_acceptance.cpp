@@ -41,7 +41,7 @@ class TestAcceptance : public QObject
             return QStringLiteral("dvvideo");
         case VideoCodec::H263Cif:
             return QStringLiteral("h263");
-        case VideoCodec::None:
+        default: // the modern presets have a test program of their own
             break;
         }
         return QString();
@@ -62,7 +62,7 @@ class TestAcceptance : public QObject
             return QStringLiteral("pcm_s16le");
         case AudioCodec::LibamrNb:
             return QStringLiteral("aac"); // no AMR encoder here
-        case AudioCodec::None:
+        default:
             break;
         }
         return QString();
@@ -135,9 +135,13 @@ private Q_SLOTS:
     void everyInputToEveryPreset_data()
     {
         QTest::addColumn<int>("presetId");
+        // The described presets; the modern ones (ids 28 and up) have their own matrix of inputs
+        // and checks in tst_modern_presets.
         for (const PresetMenuGroup &group : PresetMenuGroups()) {
-            for (int id : group.ids)
-                QTest::newRow(PresetById(id)->menuText) << id;
+            for (int id : group.ids) {
+                if (id <= 27)
+                    QTest::newRow(PresetById(id)->menuText) << id;
+            }
         }
     }
 

@@ -55,11 +55,18 @@ void TestCodecNames::byIdentifier_data()
         {AV_CODEC_ID_WMV3, "WMV3"},
         {AV_CODEC_ID_AVS, "AVS Video"},
         {AV_CODEC_ID_MPEG2TS, "Mpeg2-Ts Video"},
+        // Codecs of later years.
+        {AV_CODEC_ID_HEVC, "H265 Video"},
+        {AV_CODEC_ID_VP8, "VP8 Video"},
+        {AV_CODEC_ID_VP9, "VP9 Video"},
+        {AV_CODEC_ID_AV1, "AV1 Video"},
+        {AV_CODEC_ID_THEORA, "Theora Video"},
+        {AV_CODEC_ID_PRORES, "ProRes Video"},
+        {AV_CODEC_ID_DNXHD, "DNxHD Video"},
         // Neighbours and later codecs have no name.
         {0, ""},
         {-1, ""},
         {0x30000, ""},
-        {AV_CODEC_ID_HEVC, ""},
         {AV_CODEC_ID_CAVS, ""},
         {std::numeric_limits<int>::max(), ""},
         {AV_CODEC_ID_MP3, ""},
@@ -98,6 +105,14 @@ void TestCodecNames::byIdentifier_data()
         {AV_CODEC_ID_WAVPACK, "WAV"},
         {AV_CODEC_ID_ATRAC3, "ATRAC30"},
         {AV_CODEC_ID_WMAVOICE, "WMA"},
+        // Codecs of later years.
+        {AV_CODEC_ID_OPUS, "OPUS"},
+        {AV_CODEC_ID_EAC3, "EAC3"},
+        {AV_CODEC_ID_TRUEHD, "TRUEHD"},
+        {AV_CODEC_ID_PCM_F32LE, "PCM-32 Float"},
+        {AV_CODEC_ID_PCM_F64BE, "PCM-64 Float"},
+        {AV_CODEC_ID_SPEEX, "SPEEX"},
+        {AV_CODEC_ID_APE, "APE"},
         // Left without a name.
         {0, ""},
         {-1, ""},
@@ -105,7 +120,7 @@ void TestCodecNames::byIdentifier_data()
         {AV_CODEC_ID_PCM_S24DAUD, ""},
         {AV_CODEC_ID_ADPCM_EA_MAXIS_XA, ""},
         {AV_CODEC_ID_ADPCM_G722, ""},
-        {AV_CODEC_ID_OPUS, ""},
+        {AV_CODEC_ID_VP9, ""},
         {AV_CODEC_ID_H264, ""},
     };
     for (const Row &row : videoRows)
@@ -208,8 +223,28 @@ void TestCodecNames::ofGeneratedFiles_data()
     QTest::newRow("vorbis") << "p.mkv"
                             << "160x120"
                             << "-c:v libvpx -c:a libvorbis"
-                            << ""
+                            << "VP8 Video"
                             << "VORBIS";
+    QTest::newRow("hevc") << "w.mp4"
+                          << "160x120"
+                          << "-c:v libx265 -preset ultrafast -tag:v hvc1 -c:a aac"
+                          << "H265 Video"
+                          << "AAC";
+    QTest::newRow("vp9 opus") << "x.webm"
+                              << "160x120"
+                              << "-c:v libvpx-vp9 -deadline realtime -c:a libopus"
+                              << "VP9 Video"
+                              << "OPUS";
+    QTest::newRow("av1 flac") << "y.mkv"
+                              << "160x120"
+                              << "-c:v libsvtav1 -preset 12 -c:a flac"
+                              << "AV1 Video"
+                              << "FLAC";
+    QTest::newRow("theora eac3") << "z.mkv"
+                                 << "160x120"
+                                 << "-c:v libtheora -c:a eac3"
+                                 << "Theora Video"
+                                 << "EAC3";
     QTest::newRow("pcm 24") << "q.mov"
                             << "160x120"
                             << "-c:v mpeg4 -c:a pcm_s24le"

@@ -87,7 +87,8 @@ private Q_SLOTS:
                 {"Stop Current Convertion", ID_STOP_CURRENT},
                 {"Stop All Convertion", ID_STOP_ALL},
                 {"", 0},
-                {"Simultaneous Conversions", -1}},
+                {"Simultaneous Conversions", -1},
+                {"Modern Video Size", -1}},
                {{"Help(F1)", ID_HELP_INDEX}, {"", 0}, {"&About Kelvora     ", ID_APP_ABOUT}}};
         for (int m = 0; m < 3; ++m) {
             const QList<QAction *> actions = top[m]->menu()->actions();
@@ -99,16 +100,17 @@ private Q_SLOTS:
             }
         }
         // Every command of the menus and the toolbar has a handler.
-        for (int id : {ID_ADD_FILES,         ID_ADD_FOLDER,       ID_FILE_REMOVE,
-                       ID_FILE_REMOVE_ALL,   ID_FILE_SELECT_ALL,  ID_FILE_EXIT,
-                       ID_CONVERT_ALL,       ID_CONVERT_SELECTED, ID_STOP_CURRENT,
-                       ID_STOP_ALL,          ID_HELP_INDEX,       ID_APP_ABOUT,
-                       ID_LIST_ADD_FILES,    ID_LIST_ADD_FOLDER,  ID_LIST_REMOVE,
-                       ID_LIST_REMOVE_ALL,   ID_LIST_CONVERT_ALL, ID_LIST_CONVERT_SELECTED,
-                       ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL,    ID_PROPERTIES,
-                       IDC_SOLUTION_BUTTON,  IDC_BROWSE,          IDC_OPEN_FOLDER,
-                       ID_SIMULTANEOUS_ONE,  ID_SIMULTANEOUS_TWO, ID_SIMULTANEOUS_FOUR,
-                       ID_SIMULTANEOUS_CORES})
+        for (int id : {ID_ADD_FILES,          ID_ADD_FOLDER,       ID_FILE_REMOVE,
+                       ID_FILE_REMOVE_ALL,    ID_FILE_SELECT_ALL,  ID_FILE_EXIT,
+                       ID_CONVERT_ALL,        ID_CONVERT_SELECTED, ID_STOP_CURRENT,
+                       ID_STOP_ALL,           ID_HELP_INDEX,       ID_APP_ABOUT,
+                       ID_LIST_ADD_FILES,     ID_LIST_ADD_FOLDER,  ID_LIST_REMOVE,
+                       ID_LIST_REMOVE_ALL,    ID_LIST_CONVERT_ALL, ID_LIST_CONVERT_SELECTED,
+                       ID_LIST_SKIP_CURRENT,  ID_LIST_STOP_ALL,    ID_PROPERTIES,
+                       IDC_SOLUTION_BUTTON,   IDC_BROWSE,          IDC_OPEN_FOLDER,
+                       ID_SIMULTANEOUS_ONE,   ID_SIMULTANEOUS_TWO, ID_SIMULTANEOUS_FOUR,
+                       ID_SIMULTANEOUS_CORES, ID_SIZE_KEEP,        ID_SIZE_1080,
+                       ID_SIZE_720,           ID_SIZE_480})
             QVERIFY2(window.HasCommand(id), qPrintable(QString::number(id)));
         for (const Preset &p : AllPresets())
             QVERIFY(window.HasCommand(p.command));

@@ -55,19 +55,22 @@ void TestMenus::entries_data()
         << QStringList {
                "Add Files|32781",  "Add Folder|32778", "|0", "Remove|32800",
                "Remove All|32801", "Select All|32802", "|0", "E&xit                  |32772"};
-    QTest::newRow("main Convertion")
-        << IDR_MAIN_MENU << QList<int> {1}
-        << QStringList {"Convert All|32774",
-                        "Convert Selected Files|32814",
-                        "|0",
-                        "Stop Current Convertion|32809",
-                        "Stop All Convertion|32810",
-                        "|0",
-                        "Simultaneous Conversions|-1"};
+    QTest::newRow("main Convertion") << IDR_MAIN_MENU << QList<int> {1}
+                                     << QStringList {"Convert All|32774",
+                                                     "Convert Selected Files|32814",
+                                                     "|0",
+                                                     "Stop Current Convertion|32809",
+                                                     "Stop All Convertion|32810",
+                                                     "|0",
+                                                     "Simultaneous Conversions|-1",
+                                                     "Modern Video Size|-1"};
     QTest::newRow("main Simultaneous Conversions")
         << IDR_MAIN_MENU << QList<int> {1, 6}
         << QStringList {"One at a Time|32880", "2 at a Time|32881", "4 at a Time|32882",
                         "As Many as Processor Cores|32883"};
+    QTest::newRow("main Convertion, Modern Video Size")
+        << IDR_MAIN_MENU << QList<int> {1, 7}
+        << QStringList {"Keep Size|33040", "1080p|33041", "720p|33042", "480p|33043"};
     QTest::newRow("main Help") << IDR_MAIN_MENU << QList<int> {2}
                                << QStringList {"Help(F1)|57670", "|0", "&About Kelvora     |32776"};
 
@@ -92,9 +95,10 @@ void TestMenus::entries_data()
     QTest::newRow("preset top") << IDR_PRESET_MENU << QList<int> {} << QStringList {"Solution|-1"};
     QTest::newRow("preset groups")
         << IDR_PRESET_MENU << QList<int> {0}
-        << QStringList {"General Video|-1", "|0", "General Audio|-1", "|0",
-                        "Mobile Phone|-1",  "|0", "Apple iPod|-1",    "|0",
-                        "Apple iPhone|-1",  "|0", "Sony PSP/PS3|-1",  "|0"};
+        << QStringList {
+               "General Video|-1", "|0", "General Audio|-1", "|0", "Mobile Phone|-1", "|0",
+               "Apple iPod|-1",    "|0", "Apple iPhone|-1",  "|0", "Sony PSP/PS3|-1", "|0",
+               "Modern Video|-1",  "|0", "Same Quality|-1",  "|0", "Modern Audio|-1", "|0"};
     QTest::newRow("preset General Video")
         << IDR_PRESET_MENU << QList<int> {0, 0}
         << QStringList {"WMV - Windows Media Video (*.wmv)|32859",
@@ -124,6 +128,29 @@ void TestMenus::entries_data()
                "PSP - High Quarlity (*.mp4)|32831",   "PSP - Normal Quarlity (*.mp4)|32832",
                "PSP - Low Quarlity (*.mp4)|32833",    "PS3 - High Quarlity (*.mp4)|32834",
                "PS3 - Normal Quarlity (*.mp4)|32835", "PS3 - Low Quarlity (*.mp4)|32836"};
+    QTest::newRow("preset Modern Video")
+        << IDR_PRESET_MENU << QList<int> {0, 12}
+        << QStringList {"MP4 - H.264/AAC - High Quality (*.mp4)|33001",
+                        "MP4 - H.264/AAC - Normal Quality (*.mp4)|33002",
+                        "MP4 - H.264/AAC - Low Quality (*.mp4)|33003",
+                        "MP4 - H.265/AAC - High Quality (*.mp4)|33004",
+                        "MP4 - H.265/AAC - Normal Quality (*.mp4)|33005",
+                        "MP4 - H.265/AAC - Low Quality (*.mp4)|33006",
+                        "WebM - VP9/Opus - High Quality (*.webm)|33007",
+                        "WebM - VP9/Opus - Normal Quality (*.webm)|33008",
+                        "WebM - VP9/Opus - Low Quality (*.webm)|33009",
+                        "MKV - AV1/Opus - High Quality (*.mkv)|33010",
+                        "MKV - AV1/Opus - Normal Quality (*.mkv)|33011",
+                        "MKV - AV1/Opus - Low Quality (*.mkv)|33012"};
+    QTest::newRow("preset Same Quality")
+        << IDR_PRESET_MENU << QList<int> {0, 14}
+        << QStringList {"MKV - Keep Streams, No Re-encoding (*.mkv)|33013",
+                        "MP4 - Keep Streams, No Re-encoding (*.mp4)|33014"};
+    QTest::newRow("preset Modern Audio")
+        << IDR_PRESET_MENU << QList<int> {0, 16}
+        << QStringList {"M4A - AAC (*.m4a)|33015", "Opus (*.opus)|33016",
+                        "FLAC - Lossless (*.flac)|33017", "MP3 - High Quality VBR (*.mp3)|33018",
+                        "WAV - Uncompressed (*.wav)|33019"};
 }
 
 void TestMenus::entries()

@@ -97,6 +97,49 @@ private Q_SLOTS:
         QTest::newRow("3GPP2") << 27 << false
                                << QStringLiteral("-vcodec mpeg4 -acodec aac -qscale 6 -y ")
                                << QStringLiteral("clip.3g2");
+
+        const QString keepSize = QStringLiteral(
+            "-vf scale=w='if(gte(iw,ih),-2,max(2,2*trunc(iw/2)))':h='if(gte(iw,ih),"
+            "max(2,2*trunc(ih/2)),-2)' ");
+        QTest::newRow("H.264 normal") << 29 << false
+                                      << "-vcodec libx264 -preset medium -pix_fmt yuv420p -sn "
+                + keepSize + "-acodec aac -b:a 128k -crf 25 -y -movflags +faststart -f mp4 "
+                                      << QStringLiteral("clip.mp4");
+        QTest::newRow("H.265 high")
+            << 31 << false
+            << "-vcodec libx265 -preset medium -pix_fmt yuv420p -tag:v hvc1 "
+               "-x265-params log-level=error -sn "
+                + keepSize + "-acodec aac -b:a 128k -crf 22 -y -movflags +faststart -f mp4 "
+            << QStringLiteral("clip.mp4");
+        QTest::newRow("VP9 low")
+            << 36 << false
+            << "-vcodec libvpx-vp9 -b:v 0 -deadline good -cpu-used 4 -row-mt 1 -pix_fmt yuv420p "
+               "-sn "
+                + keepSize + "-acodec libopus -b:a 96k -crf 42 -y -f webm "
+            << QStringLiteral("clip.webm");
+        QTest::newRow("AV1 normal") << 38 << false
+                                    << "-vcodec libsvtav1 -preset 8 -pix_fmt yuv420p -sn "
+                + keepSize + "-acodec libopus -b:a 96k -crf 38 -y -f matroska "
+                                    << QStringLiteral("clip.mkv");
+        QTest::newRow("MKV keep streams")
+            << 40 << false << QStringLiteral("-map 0 -dn -c copy -y -f matroska ")
+            << QStringLiteral("clip.mkv");
+        QTest::newRow("MP4 keep streams")
+            << 41 << false << QStringLiteral("-map 0 -dn -c copy -y -movflags +faststart -f mp4 ")
+            << QStringLiteral("clip.mp4");
+        const QString tags = QStringLiteral("-map_metadata:g 0:g -map_metadata:g 0:s:a:0 ");
+        QTest::newRow("M4A") << 42 << false << "-vn -acodec aac -b:a 192k " + tags + "-y -f ipod "
+                             << QStringLiteral("clip.m4a");
+        QTest::newRow("Opus") << 43 << false
+                              << "-vn -acodec libopus -b:a 128k " + tags + "-y -f opus "
+                              << QStringLiteral("clip.opus");
+        QTest::newRow("FLAC") << 44 << false << "-vn -acodec flac " + tags + "-y -f flac "
+                              << QStringLiteral("clip.flac");
+        QTest::newRow("MP3 VBR") << 45 << false
+                                 << "-vn -acodec libmp3lame -q:a 2 " + tags + "-y -f mp3 "
+                                 << QStringLiteral("clip.mp3");
+        QTest::newRow("WAV") << 46 << false << "-vn -acodec pcm_s16le " + tags + "-y -f wav "
+                             << QStringLiteral("clip.wav");
     }
 
     void commandLine()
@@ -224,6 +267,38 @@ private Q_SLOTS:
                             << "3GPP2 (*.3g2)"
                             << "3g2 file"
                             << "3GPP2 (*.3g2)";
+        QTest::newRow("28") << 28 << 33001 << "MP4 - H.264/AAC - High Quality (*.mp4)"
+                            << "MP4 - H.264/AAC - High Quality (*.mp4)"
+                            << "mp4 file"
+                            << "MP4 - H.264/AAC - High Quality (*.mp4)";
+        QTest::newRow("33") << 33 << 33006 << "MP4 - H.265/AAC - Low Quality (*.mp4)"
+                            << "MP4 - H.265/AAC - Low Quality (*.mp4)"
+                            << "mp4 file"
+                            << "MP4 - H.265/AAC - Low Quality (*.mp4)";
+        QTest::newRow("35") << 35 << 33008 << "WebM - VP9/Opus - Normal Quality (*.webm)"
+                            << "WebM - VP9/Opus - Normal Quality (*.webm)"
+                            << "webm file"
+                            << "WebM - VP9/Opus - Normal Quality (*.webm)";
+        QTest::newRow("39") << 39 << 33012 << "MKV - AV1/Opus - Low Quality (*.mkv)"
+                            << "MKV - AV1/Opus - Low Quality (*.mkv)"
+                            << "mkv file"
+                            << "MKV - AV1/Opus - Low Quality (*.mkv)";
+        QTest::newRow("40") << 40 << 33013 << "MKV - Keep Streams, No Re-encoding (*.mkv)"
+                            << "MKV - Keep Streams, No Re-encoding (*.mkv)"
+                            << "mkv file"
+                            << "MKV - Keep Streams, No Re-encoding (*.mkv)";
+        QTest::newRow("41") << 41 << 33014 << "MP4 - Keep Streams, No Re-encoding (*.mp4)"
+                            << "MP4 - Keep Streams, No Re-encoding (*.mp4)"
+                            << "mp4 file"
+                            << "MP4 - Keep Streams, No Re-encoding (*.mp4)";
+        QTest::newRow("42") << 42 << 33015 << "M4A - AAC (*.m4a)"
+                            << "M4A - AAC (*.m4a)"
+                            << "m4a file"
+                            << "M4A - AAC (*.m4a)";
+        QTest::newRow("46") << 46 << 33019 << "WAV - Uncompressed (*.wav)"
+                            << "WAV - Uncompressed (*.wav)"
+                            << "wav file"
+                            << "WAV - Uncompressed (*.wav)";
     }
 
     void table()
@@ -244,14 +319,157 @@ private Q_SLOTS:
         QCOMPARE(SolutionBoxText(*p), box);
     }
 
+    // The size limit reaches the modern video presets only, as the shorter side's bound.
+    void sizeLimit_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("scale");
+        QTest::newRow("iPod ignores it") << 0 << 720 << QString();
+        QTest::newRow("PSP ignores it") << 7 << 480 << QString();
+        QTest::newRow("3GPP ignores it") << 26 << 1080 << QString();
+        QTest::newRow("remux ignores it") << 40 << 720 << QString();
+        QTest::newRow("audio ignores it") << 42 << 480 << QString();
+        QTest::newRow("H.264 720p")
+            << 29 << 720
+            << "-vf scale=w='if(gte(iw,ih),-2,max(2,2*trunc(min(720,iw)/2)))':h='if(gte(iw,ih),"
+               "max(2,2*trunc(min(720,ih)/2)),-2)'";
+        QTest::newRow("AV1 480p")
+            << 37 << 480
+            << "-vf scale=w='if(gte(iw,ih),-2,max(2,2*trunc(min(480,iw)/2)))':h='if(gte(iw,ih),"
+               "max(2,2*trunc(min(480,ih)/2)),-2)'";
+    }
+
+    void sizeLimit()
+    {
+        QFETCH(int, id);
+        QFETCH(int, limit);
+        QFETCH(QString, scale);
+        ConversionJob job = JobFor(id, false);
+        const QString unlimited = BuildCommandLine(job).pieces;
+        job.sizeLimit = limit;
+        const CommandLine command = BuildCommandLine(job);
+        if (scale.isEmpty()) {
+            QCOMPARE(command.pieces, unlimited);
+            QVERIFY(!command.pieces.contains(QLatin1String("scale=")));
+        } else {
+            QVERIFY2(command.pieces.contains(scale + QLatin1Char(' ')), qPrintable(command.pieces));
+            QCOMPARE(command.arguments.count(QStringLiteral("-vf")), 1);
+        }
+        QCOMPARE(command.arguments.last(), command.outputPath);
+        // An audio-only input leaves the picture, and so the scale filter, out.
+        job.audioOnlyInput = true;
+        QVERIFY(!BuildCommandLine(job).pieces.contains(QLatin1String("scale=")));
+    }
+
+    // Copied streams stay copied whatever the input holds: an audio-only file is not turned into
+    // an encoded one.
+    void remuxCopiesAudioOnlyInput()
+    {
+        ConversionJob job = JobFor(41, false);
+        job.audioOnlyInput = true;
+        QCOMPARE(BuildCommandLine(job).pieces,
+                 QStringLiteral("-map 0 -dn -c copy -y -movflags +faststart -f mp4 "));
+    }
+
+    // Which presets a converter can make, from its encoder list.
+    void availability_data()
+    {
+        QTest::addColumn<QStringList>("encoders");
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<QList<int>>("missing");
+        QTest::addColumn<QString>("av1Encoder");
+        const QStringList all {"libx264", "libx265", "libvpx-vp9", "libsvtav1",  "libaom-av1",
+                               "aac",     "libopus", "flac",       "libmp3lame", "pcm_s16le"};
+        QTest::newRow("everything") << all << true << QList<int> {} << "libsvtav1";
+        QStringList noX265NoAv1 = all;
+        for (const char *gone : {"libx265", "libsvtav1", "libaom-av1"})
+            noX265NoAv1.removeAll(QLatin1String(gone));
+        QTest::newRow("no H.265, no AV1")
+            << noX265NoAv1 << true << QList<int> {31, 32, 33, 37, 38, 39} << "libsvtav1";
+        QStringList aomOnly = all;
+        aomOnly.removeAll(QStringLiteral("libsvtav1"));
+        QTest::newRow("libaom-av1 only") << aomOnly << true << QList<int> {} << "libaom-av1";
+        QStringList noOpus = all;
+        noOpus.removeAll(QStringLiteral("libopus"));
+        QTest::newRow("no Opus") << noOpus << true << QList<int> {34, 35, 36, 37, 38, 39, 43}
+                                 << "libsvtav1";
+        QList<int> modern;
+        for (int id = 28; id <= 46; ++id) {
+            if (id != 40 && id != 41 && id != 46) // copying and PCM need no encoder of their own
+                modern << id;
+        }
+        QTest::newRow("converter did not answer")
+            << QStringList {} << false << modern << "libsvtav1";
+    }
+
+    void availability()
+    {
+        QFETCH(QStringList, encoders);
+        QFETCH(bool, listed);
+        QFETCH(QList<int>, missing);
+        QFETCH(QString, av1Encoder);
+        ConverterInfo converter(QStringLiteral("ffmpeg"), false);
+        converter.encoders = QSet<QString>(encoders.begin(), encoders.end());
+        converter.listed = listed;
+        QList<int> unavailable;
+        for (const Preset &p : AllPresets()) {
+            const QString reason = PresetUnavailableReason(p, converter);
+            QCOMPARE(PresetAvailable(p, converter), reason.isEmpty());
+            if (!reason.isEmpty()) {
+                unavailable << p.id;
+                QVERIFY2(reason.startsWith(QLatin1String("The converter ")), qPrintable(reason));
+            }
+        }
+        std::sort(unavailable.begin(), unavailable.end());
+        QCOMPARE(unavailable, missing);
+        ConversionJob job;
+        ApplyPreset(job, *PresetById(38), converter);
+        QVERIFY(VideoCodecArgument(job.videoCodec).contains(av1Encoder));
+    }
+
+    void reasonNamesTheEncoder()
+    {
+        ConverterInfo converter(QStringLiteral("ffmpeg"), false);
+        converter.listed = true;
+        converter.encoders = {QStringLiteral("aac")};
+        QCOMPARE(PresetUnavailableReason(*PresetById(31), converter),
+                 QStringLiteral("The converter has no libx265 encoder."));
+        QCOMPARE(PresetUnavailableReason(*PresetById(38), converter),
+                 QStringLiteral("The converter has neither the libsvtav1 nor the libaom-av1 "
+                                "encoder. The converter has no libopus encoder."));
+    }
+
+    // The real converter's listing, as it prints it.
+    void encoderListOfTheConverter()
+    {
+        bool listed = false;
+        const QSet<QString> encoders
+            = ReadConverterEncoders(QStringLiteral("ffmpeg"), kConverterAnswerMs, &listed);
+        QVERIFY(listed);
+        for (const char *name : {"libx264", "aac", "pcm_s16le", "flac", "mpeg4"})
+            QVERIFY2(encoders.contains(QLatin1String(name)), name);
+        QVERIFY(!encoders.contains(QStringLiteral("Encoders:")));
+        QVERIFY(!encoders.contains(QStringLiteral("=")));
+        ReadConverterEncoders(QStringLiteral("/nonexistent/ffmpeg"), kConverterAnswerMs, &listed);
+        QVERIFY(!listed);
+    }
+
     void idsThatNameNoPreset()
     {
-        for (int id : {-1, 12, 14, 15, 17, 28, 1000})
+        for (int id : {-1, 12, 14, 15, 17, 47, 1000})
             QVERIFY2(!PresetById(id), qPrintable(QString::number(id)));
         int named = 0;
         for (int id = 0; id <= 27; ++id)
             named += PresetById(id) ? 1 : 0;
         QCOMPARE(named, 24);
+        // The modern presets follow without a gap, each with a command of its own.
+        QSet<int> commands;
+        for (const Preset &p : AllPresets())
+            commands.insert(p.command);
+        QCOMPARE(commands.size(), int(AllPresets().size()));
+        for (int id = 28; id <= 46; ++id)
+            QVERIFY2(PresetById(id), qPrintable(QString::number(id)));
     }
 
     void menuOffersEveryPresetButDv()
@@ -265,8 +483,18 @@ private Q_SLOTS:
                 offered << id;
             }
         }
-        QCOMPARE(offered, (QList<int> {13, 22, 21, 16, 18, 19, 23, 24, 26, 27, 25, 2,
-                                       1,  0,  5,  4,  3,  8,  7,  6,  11, 10, 9}));
+        QList<int> expected {13, 22, 21, 16, 18, 19, 23, 24, 26, 27, 25, 2,
+                             1,  0,  5,  4,  3,  8,  7,  6,  11, 10, 9};
+        for (int id = 28; id <= 46; ++id)
+            expected << id;
+        QCOMPARE(offered, expected);
+        QStringList titles;
+        for (const PresetMenuGroup &group : PresetMenuGroups())
+            titles << QString::fromLatin1(group.title);
+        QCOMPARE(titles,
+                 (QStringList {"General Video", "General Audio", "Mobile Phone", "Apple iPod",
+                               "Apple iPhone", "Sony PSP/PS3", "Modern Video", "Same Quality",
+                               "Modern Audio"}));
     }
 };
 

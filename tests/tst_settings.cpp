@@ -204,7 +204,8 @@ void TestSettings::currentSolutionIsReadAsNumber_data()
     QTest::newRow("preset only a file can choose") << QByteArray("20") << 20;
     QTest::newRow("id naming no preset") << QByteArray("12") << 0;
     QTest::newRow("negative id") << QByteArray("-3") << 0;
-    QTest::newRow("beyond the table") << QByteArray("28") << 0;
+    QTest::newRow("a modern preset") << QByteArray("28") << 28;
+    QTest::newRow("beyond the table") << QByteArray("47") << 0;
     QTest::newRow("beyond int, 1 modulo 2^32") << QByteArray("4294967297") << 0;
 }
 
