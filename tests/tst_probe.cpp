@@ -189,7 +189,9 @@ void TestProbe::generatedFiles_data()
     QTest::addColumn<int>("sampleRate");
     QTest::addColumn<int>("channels");
     QTest::addColumn<qint64>("duration");
-    QTest::addColumn<QByteArray>("relabel"); // "old>new": a codec tag rewritten in the file
+    // "old>new": a codec tag rewritten in the file, which holds it once; "old>new>n": its n-th
+    // of several occurrences rewritten.
+    QTest::addColumn<QByteArray>("relabel");
 
     const int ready = int(ProbeOutcome::Ready);
     const int unknown = int(ProbeOutcome::UnknownFormat);
@@ -254,6 +256,22 @@ void TestProbe::generatedFiles_data()
                                 << videoOnly << "mpeg4"
                                 << "" << 160 << 120 << float(30000.0 / 1001.0) << 0 << 0
                                 << qint64(2) << QByteArray();
+    QTest::newRow("two video streams, the first counts")
+        << "j.mkv"
+        << Steps {VideoInput("320x240", "25") + VideoInput("160x120", "10") + AudioInput(44100)
+                  + Args("-map 0 -map 1 -map 2 -c:v:0 mpeg4 -c:v:1 libx264 -c:a aac %o")}
+        << ready << "mpeg4"
+        << "aac" << 320 << 240 << 25.0f << 44100 << 1 << qint64(2) << QByteArray();
+    // The container takes two streams at most: two videos, no audio. Its writer stores no true
+    // duration for them; -1 takes the duration the converter's own prober reads.
+    const Steps twoRealVideos {VideoInput("176x144", "25") + VideoInput("128x96", "10")
+                               + Args("-map 0 -map 1 -c:v rv20 %o")};
+    QTest::newRow("two RealVideo streams, the first is RealVideo 4")
+        << "k.rm" << twoRealVideos << unknown << "rv40"
+        << "" << 176 << 144 << 25.0f << 0 << 0 << qint64(-1) << QByteArray("VIDORV20>VIDORV40>1");
+    QTest::newRow("two RealVideo streams, only the second is RealVideo 4")
+        << "l.rm" << twoRealVideos << videoOnly << "rv20"
+        << "" << 176 << 144 << 25.0f << 0 << 0 << qint64(-1) << QByteArray("VIDORV20>VIDORV40>2");
     // A raw stream has no container duration: the library's no-value marker, cut to 32 bits.
     QTest::newRow("raw h264, duration unknown")
         << "i.h264" << Steps {VideoInput("128x96", "25") + Args("-c:v libx264 %o")} << videoOnly
@@ -288,8 +306,15 @@ void TestProbe::generatedFiles()
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadWrite));
         QByteArray bytes = f.readAll();
-        QCOMPARE(bytes.count(tags[0]), 1);
-        bytes.replace(tags[0], tags[1]);
+        const int nth = tags.size() > 2 ? tags[2].toInt() : 1;
+        if (tags.size() > 2)
+            QVERIFY(bytes.count(tags[0]) >= nth);
+        else
+            QCOMPARE(bytes.count(tags[0]), 1);
+        qsizetype at = -1;
+        for (int i = 0; i < nth; ++i)
+            at = bytes.indexOf(tags[0], at + 1);
+        bytes.replace(at, tags[0].size(), tags[1]);
         QVERIFY(f.seek(0));
         QCOMPARE(f.write(bytes), bytes.size());
     }
@@ -308,6 +333,8 @@ void TestProbe::generatedFiles()
     QCOMPARE(info.frameRate, frameRate);
     QCOMPARE(info.sampleRate, sampleRate);
     QCOMPARE(info.channels, channels);
+    if (duration == -1)
+        duration = qint64(testmedia::Duration(path));
     QCOMPARE(qint64(info.durationSeconds), duration);
     QCOMPARE(info.videoBitRate, FfprobeBitRate(path, QStringLiteral("V:0")));
     QCOMPARE(info.audioBitRate, FfprobeBitRate(path, QStringLiteral("a:0")));
