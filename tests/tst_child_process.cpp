@@ -3,8 +3,50 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
+
+namespace {
+
+// The program's stand-in for the death-signal check: run as "--hold-child <program> <args>", it
+// starts <program> as a ChildProcess, forks a keeper that holds the child's output pipe open
+// after this process is gone, prints "<child pid> <keeper pid>" and waits to be killed.
+int HoldChild(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 3; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    ChildProcess child;
+    if (!child.Start(QString::fromLocal8Bit(argv[2]), arguments))
+        return 1;
+    const pid_t keeper = ::fork();
+    if (keeper == 0) {
+        // Owns a copy of every descriptor, the pipe's reading end included.
+        ::close(STDOUT_FILENO);
+        for (;;)
+            ::pause();
+    }
+    std::printf("%d %d\n", int(child.pid()), int(keeper));
+    std::fflush(stdout);
+    for (;;)
+        ::pause();
+}
+
+// True while process `pid` exists and is not a zombie.
+bool Alive(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray text = stat.readAll();
+    const int close = text.lastIndexOf(')');
+    return close > 0 && close + 2 < text.size() && text[close + 2] != 'Z';
+}
+
+} // namespace
 
 // Starting, reading, ending and killing child programs.
 class TestChildProcess : public QObject
@@ -101,7 +143,15 @@ private Q_SLOTS:
         QCOMPARE(child.startError(), error);
         QVERIFY(!child.IsRunning());
         QVERIFY(child.Wait(0));
-        child.Terminate(); // nothing to kill, nothing happens
+        // Nothing to kill: nothing happens, neither to this record nor to any other process.
+        ChildProcess bystander;
+        QVERIFY(bystander.Start(QStringLiteral("sleep"), {QStringLiteral("30")}));
+        child.Terminate();
+        QCOMPARE(child.ending(), ChildProcess::Ending::StartFailed);
+        QCOMPARE(child.startError(), error);
+        QVERIFY(!child.IsRunning());
+        QVERIFY(!bystander.Wait(50));
+        QVERIFY(Alive(bystander.pid()));
     }
 
     void terminateFromAnotherThread()
@@ -118,7 +168,17 @@ private Q_SLOTS:
         // Reaped: no zombie is left behind.
         QCOMPARE(::waitpid(pid, nullptr, WNOHANG), -1);
         QCOMPARE(errno, ECHILD);
-        child.Terminate(); // after the reap this must not signal anything
+        // After the reap this must not signal anything: the record keeps how the child ended,
+        // and another child (which may even have been given the same id) lives on.
+        ChildProcess bystander;
+        QVERIFY(bystander.Start(QStringLiteral("sleep"), {QStringLiteral("30")}));
+        child.Terminate();
+        QCOMPARE(child.ending(), ChildProcess::Ending::Signalled);
+        QCOMPARE(child.code(), int(SIGKILL));
+        QVERIFY(!child.IsRunning());
+        QVERIFY(child.Wait(0));
+        QVERIFY(!bystander.Wait(50));
+        QVERIFY(Alive(bystander.pid()));
     }
 
     void waitWithTimeout()
@@ -142,6 +202,34 @@ private Q_SLOTS:
         QCOMPARE(child.ending(), ChildProcess::Ending::Signalled);
     }
 
+    void childDiesWithTheProgramByItsDeathSignalAlone()
+    {
+        // The child writes for ever with the default SIGPIPE; a keeper process holds the pipe's
+        // reading end, so a broken pipe cannot end it: only the death signal can.
+        QProcess program;
+        program.start(QCoreApplication::applicationFilePath(),
+                      {QStringLiteral("--hold-child"), QStringLiteral("/bin/sh"),
+                       QStringLiteral("-c"), QStringLiteral("while :; do echo converting; done")});
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(program.canReadLine(), 10000);
+        const QList<QByteArray> pids = program.readLine().trimmed().split(' ');
+        QCOMPARE(pids.size(), 2);
+        const qint64 child = pids[0].toLongLong();
+        const qint64 keeper = pids[1].toLongLong();
+        QVERIFY(child > 0 && keeper > 0);
+        auto cleanUp = qScopeGuard([child, keeper] {
+            ::kill(pid_t(keeper), SIGKILL);
+            ::kill(pid_t(child), SIGKILL);
+        });
+        QVERIFY(Alive(child));
+        QVERIFY(Alive(keeper));
+
+        ::kill(pid_t(program.processId()), SIGKILL);
+        QVERIFY(program.waitForFinished(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(!Alive(child), 10000);
+        QVERIFY(Alive(keeper)); // the pipe stayed open until the child was gone
+    }
+
     void destructorLeavesNoChild()
     {
         pid_t pid;
@@ -155,5 +243,14 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestChildProcess)
+int main(int argc, char **argv)
+{
+    if (argc >= 3 && std::strcmp(argv[1], "--hold-child") == 0)
+        return HoldChild(argc, argv);
+    QCoreApplication app(argc, argv);
+    TestChildProcess test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_child_process.moc"

@@ -391,6 +391,118 @@ private Q_SLOTS:
         }
         QCOMPARE(::kill(converter, 0), -1);
     }
+
+    // The tests below watch only what the user sees (statuses, tooltips, bars, files and message
+    // boxes), never how the queue runs the converter.
+
+    void skipBeforeTheConverterStarts()
+    {
+        const QString out = Out(QStringLiteral("early skip"));
+        Fixture f(out, 8);
+        f.media.AppendMediaRow(m_in, QStringLiteral("slow.mkv"));
+        f.media.AppendMediaRow(m_in, QStringLiteral("c0.mkv"));
+        f.queue.ConvertAll();
+        f.queue.SkipCurrent(); // in the same turn: the converter may not exist yet
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
+        QCOMPARE(f.Statuses(),
+                 (QStringList {"User Canceled!", QStringLiteral("Convertion Completed!")}));
+        // The skipped file was not converted to its end.
+        QVERIFY(testmedia::Duration(out + QStringLiteral("slow.mp4")) < 30);
+        QVERIFY(QFileInfo::exists(out + QStringLiteral("c0.mp4")));
+    }
+
+    void secondStartIsRefusedWhileConverting_data()
+    {
+        QTest::addColumn<bool>("selected");
+        QTest::newRow("Convert All again") << false;
+        QTest::newRow("Convert Selected") << true;
+    }
+
+    void secondStartIsRefusedWhileConverting()
+    {
+        QFETCH(bool, selected);
+        Fixture f(Out(QStringLiteral("second start")), 8);
+        ScriptedDialogs dialogs;
+        f.media.AppendMediaRow(m_in, QStringLiteral("c0.mkv"));
+        f.media.AppendMediaRow(m_in, QStringLiteral("slow.mkv"));
+        f.queue.ConvertAll();
+        // Row 0 is done and row 1 converts.
+        QTRY_VERIFY_WITH_TIMEOUT(f.list.ProgressBar(1) && f.list.ProgressBar(1)->GetPos() > 0,
+                                 120000);
+        QCOMPARE(f.media.Status(0), QStringLiteral("Convertion Completed!"));
+        f.Select({0});
+        selected ? f.queue.ConvertSelected() : f.queue.ConvertAll();
+        // Nothing starts over: row 0 is not taken up again, row 1 goes on.
+        QVERIFY(f.queue.IsConverting());
+        QVERIFY(!f.list.ProgressBar(0));
+        QVERIFY(f.list.ProgressBar(1));
+        QVERIFY(dialogs.messages.isEmpty());
+        f.queue.StopAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
+        QCOMPARE(f.Statuses(),
+                 (QStringList {"Convertion Completed!", QStringLiteral("User Canceled!")}));
+        QVERIFY(!f.list.ProgressBar(0) && !f.list.ProgressBar(1));
+    }
+
+    void convertSelectedWithOnlyTheFirstRow()
+    {
+        const QString out = Out(QStringLiteral("first selected"));
+        Fixture f(out);
+        ScriptedDialogs dialogs;
+        for (int i = 0; i < 3; ++i)
+            f.media.AppendMediaRow(m_in, QStringLiteral("c%1.mkv").arg(i));
+        f.Select({0});
+        f.queue.ConvertSelected();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(f.Statuses(),
+                 (QStringList {"Convertion Completed!", QStringLiteral("Waiting Convertion..."),
+                               QStringLiteral("Waiting Convertion...")}));
+        QCOMPARE(testmedia::Streams(out + QStringLiteral("c0.wmv")),
+                 (QStringList {"wmv2:video", "wmav2:audio"}));
+        QVERIFY(!QFileInfo::exists(out + QStringLiteral("c1.wmv")));
+    }
+
+    void stopAllEndsConvertSelected()
+    {
+        const QString out = Out(QStringLiteral("stop selected"));
+        Fixture f(out, 8);
+        for (const char *name : {"c0.mkv", "slow.mkv", "c2.mkv", "c3.mkv"})
+            f.media.AppendMediaRow(m_in, QString::fromLatin1(name));
+        f.Select({1, 2, 3});
+        f.queue.ConvertSelected();
+        QTRY_VERIFY_WITH_TIMEOUT(f.list.ProgressBar(1) && f.list.ProgressBar(1)->GetPos() > 0,
+                                 120000);
+        f.queue.StopAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
+        const QString waiting = QStringLiteral("Waiting Convertion...");
+        QCOMPARE(f.Statuses(),
+                 (QStringList {waiting, QStringLiteral("User Canceled!"), waiting, waiting}));
+        for (const char *name : {"c0.mp4", "c2.mp4", "c3.mp4"})
+            QVERIFY2(!QFileInfo::exists(out + QLatin1String(name)), name);
+        QVERIFY(f.ui.controls);
+    }
+
+    void unfinishedLastLineReachesTheTooltip()
+    {
+        // A converter whose last words end without a line break, as when it is cut off.
+        const QString converter = m_dir.filePath(QStringLiteral("unfinished-converter"));
+        QVERIFY(testfiles::WriteBytes(converter,
+                                      "#!/bin/sh\nprintf 'Input #0, matroska\\n'\n"
+                                      "printf 'Error while opening encoder: the last words'\n"
+                                      "exit 1\n"));
+        QVERIFY(QFile::setPermissions(converter, QFile::ReadOwner | QFile::ExeOwner));
+        Fixture f(Out(QStringLiteral("unfinished")));
+        f.media.AppendMediaRow(m_in, QStringLiteral("c0.mkv"));
+        SetConverterForTesting({converter, false});
+        f.queue.ConvertAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
+        SetConverterForTesting({});
+        QCOMPARE(f.media.Status(0), QStringLiteral("Convertion Failed!"));
+        QVERIFY2(
+            f.StatusTip(0).contains(QStringLiteral("Error while opening encoder: the last words")),
+            qPrintable(f.StatusTip(0)));
+    }
 };
 
 QTEST_MAIN(TestConversionQueue)

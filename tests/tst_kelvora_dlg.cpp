@@ -506,6 +506,35 @@ private Q_SLOTS:
         }
         QCOMPARE(::kill(converter, 0), -1);
     }
+
+    void lastPresetPickedIsSavedOnClose()
+    {
+        const QString out = Folder(QStringLiteral("preset on close"));
+        ScriptedDialogs dialogs;
+        {
+            CKelvoraDlg window;
+            window.show();
+            // A new saving folder writes the settings with the preset of that moment.
+            window.OnCommand(32858); // MPEG4
+            dialogs.NextFolder(out);
+            window.OnCommand(IDC_BROWSE);
+            ProfileFile written(SettingsPath());
+            QCOMPARE(written.ReadString("Parameters", "Current Solution", "x"),
+                     QStringLiteral("19"));
+            // The last pick differs from everything written so far and from the default.
+            window.OnCommand(32847); // ASF
+            window.OnCommand(32867); // 3GPP2
+            window.OnCommand(ID_FILE_EXIT);
+        }
+        ProfileFile file(SettingsPath());
+        QCOMPARE(file.ReadString("Parameters", "Current Solution", "x"), QStringLiteral("27"));
+        QCOMPARE(file.ReadString("Parameters", "Current Solution String", "x"),
+                 QStringLiteral("3GPP2 (*.3g2)"));
+        QCOMPARE(file.ReadString("Parameters", "Current Format", "x"), QStringLiteral("3g2 file"));
+        CKelvoraDlg again;
+        QCOMPARE(again.settings().preset.id, 27);
+        QCOMPARE(again.solutionBox()->text(), QStringLiteral("3GPP2 (*.3g2)"));
+    }
 };
 
 QTEST_MAIN(TestKelvoraDlg)

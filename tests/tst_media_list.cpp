@@ -359,6 +359,42 @@ private Q_SLOTS:
         QCOMPARE(dialogs.messages[0].icon, MessageIcon::Warning);
     }
 
+    void removeSelectedRows_data()
+    {
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<QList<int>>("kept");
+        QTest::newRow("two adjacent rows") << QList<int> {1, 2} << QList<int> {0, 3, 4};
+        QTest::newRow("the first two rows") << QList<int> {0, 1} << QList<int> {2, 3, 4};
+        QTest::newRow("the last two rows") << QList<int> {3, 4} << QList<int> {0, 1, 2};
+        QTest::newRow("three adjacent rows") << QList<int> {1, 2, 3} << QList<int> {0, 4};
+        QTest::newRow("every row") << QList<int> {0, 1, 2, 3, 4} << QList<int> {};
+        QTest::newRow("one row") << QList<int> {4} << QList<int> {0, 1, 2, 3};
+    }
+
+    void removeSelectedRows()
+    {
+        QFETCH(QList<int>, selected);
+        QFETCH(QList<int>, kept);
+        const QStringList names {"clip.mp4", "song.mp3", "fake.mp4", "a", "b"};
+        Fixture f;
+        for (const QString &name : names)
+            f.media.AppendMediaRow(m_media, name);
+        f.list.setCurrentCell(selected.first(), 1);
+        for (int row : selected)
+            f.list.selectionModel()->select(f.list.model()->index(row, 0),
+                                            QItemSelectionModel::Select
+                                                | QItemSelectionModel::Rows);
+        f.media.RemoveSelected();
+        QStringList expected;
+        for (int row : kept)
+            expected << m_media + names[row];
+        QCOMPARE(f.Names(), expected);
+        QCOMPARE(f.list.rowCount(), kept.size());
+        // Removed files may be added again; kept ones are still known as listed.
+        for (int row = 0; row < names.size(); ++row)
+            QCOMPARE(f.media.IsListed(m_media, names[row]), kept.contains(row));
+    }
+
     void manyFilesCanBeCancelled()
     {
         QWidget window;

@@ -160,6 +160,56 @@ private Q_SLOTS:
         QCOMPARE(command.program, QStringLiteral("/opt/kelvora/ffmpeg"));
     }
 
+    void containerOfEveryPreset_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<bool>("audioOnlyInput");
+        QTest::addColumn<QString>("container"); // the value after -f; empty: no -f at all
+        // Written out by hand: the Apple presets and MPEG4 name mp4, the Sony ones psp, and the
+        // rest leave the container to the extension.
+        // Every modern preset names its container.
+        const QSet<int> mp4 {0, 1, 2, 3, 4, 5, 19, 28, 29, 30, 31, 32, 33, 41};
+        const QSet<int> psp {6, 7, 8, 9, 10, 11};
+        const QMap<int, QString> modern {{34, "webm"},     {35, "webm"},     {36, "webm"},
+                                         {37, "matroska"}, {38, "matroska"}, {39, "matroska"},
+                                         {40, "matroska"}, {42, "ipod"},     {43, "opus"},
+                                         {44, "flac"},     {45, "mp3"},      {46, "wav"}};
+        for (const Preset &preset : AllPresets()) {
+            const QString container = mp4.contains(preset.id)
+                ? QStringLiteral("mp4")
+                : (psp.contains(preset.id) ? QStringLiteral("psp") : modern.value(preset.id));
+            for (bool audioOnly : {false, true})
+                QTest::addRow("%d %s, %s", preset.id, preset.solutionText,
+                              audioOnly ? "audio-only input" : "video input")
+                    << preset.id << audioOnly << container;
+        }
+    }
+
+    void containerOfEveryPreset()
+    {
+        QFETCH(int, id);
+        QFETCH(bool, audioOnlyInput);
+        QFETCH(QString, container);
+        // The preset's own field says the same (after any options of the container's own).
+        const QString field = QString::fromLatin1(PresetById(id)->container);
+        if (container.isEmpty())
+            QCOMPARE(field, QString());
+        else
+            QVERIFY2(field.endsWith(QStringLiteral("-f ") + container + QLatin1Char(' ')),
+                     qPrintable(field));
+        ConversionJob job = JobFor(id, false);
+        job.audioOnlyInput = audioOnlyInput;
+        const QStringList arguments = BuildCommandLine(job).arguments;
+        QCOMPARE(arguments.count(QStringLiteral("-f")), container.isEmpty() ? 0 : 1);
+        if (!container.isEmpty()) {
+            const qsizetype at = arguments.indexOf(QStringLiteral("-f"));
+            QCOMPARE(arguments.value(at + 1), container);
+            // An output option: after the input, before the output.
+            QVERIFY(at > arguments.indexOf(QStringLiteral("-i")) + 1);
+            QCOMPARE(at + 2, arguments.size() - 1);
+        }
+    }
+
     void wmvExample()
     {
         ConversionJob job = JobFor(13, false);

@@ -45,6 +45,8 @@ QStringList Args(const char *text)
 
 // The duration column's value for a file whose container states no length.
 constexpr qint64 kNoLength = -1;
+// The length ffprobe reads, for files whose writer stores no true one.
+constexpr qint64 kAsFfprobeReads = -2;
 
 // A record full of values that a probe must overwrite.
 MediaInfo Filled()
@@ -197,8 +199,10 @@ void TestProbe::generatedFiles_data()
     QTest::addColumn<float>("frameRate");
     QTest::addColumn<int>("sampleRate");
     QTest::addColumn<int>("channels");
-    QTest::addColumn<qint64>("duration"); // whole seconds, or kNoLength
-    QTest::addColumn<QByteArray>("relabel"); // "old>new": a codec tag rewritten in the file
+    QTest::addColumn<qint64>("duration"); // whole seconds, kNoLength or kAsFfprobeReads
+    // "old>new": a codec tag rewritten in the file, which holds it once; "old>new>n": its n-th
+    // of several occurrences rewritten.
+    QTest::addColumn<QByteArray>("relabel");
 
     const int ready = int(ProbeOutcome::Ready);
     const int unknown = int(ProbeOutcome::UnknownFormat);
@@ -263,6 +267,24 @@ void TestProbe::generatedFiles_data()
                                 << videoOnly << "mpeg4"
                                 << "" << 160 << 120 << float(30000.0 / 1001.0) << 0 << 0
                                 << qint64(2) << QByteArray();
+    QTest::newRow("two video streams, the first counts")
+        << "j.mkv"
+        << Steps {VideoInput("320x240", "25") + VideoInput("160x120", "10") + AudioInput(44100)
+                  + Args("-map 0 -map 1 -map 2 -c:v:0 mpeg4 -c:v:1 libx264 -c:a aac %o")}
+        << ready << "mpeg4"
+        << "aac" << 320 << 240 << 25.0f << 44100 << 1 << qint64(2) << QByteArray();
+    // The container takes two streams at most: two videos, no audio. Its writer stores no true
+    // duration for them; the test takes the duration the converter's own prober reads.
+    const Steps twoRealVideos {VideoInput("176x144", "25") + VideoInput("128x96", "10")
+                               + Args("-map 0 -map 1 -c:v rv20 %o")};
+    QTest::newRow("two RealVideo streams, the first is RealVideo 4")
+        << "k.rm" << twoRealVideos << unknown << "rv40"
+        << "" << 176 << 144 << 25.0f << 0 << 0 << kAsFfprobeReads
+        << QByteArray("VIDORV20>VIDORV40>1");
+    QTest::newRow("two RealVideo streams, only the second is RealVideo 4")
+        << "l.rm" << twoRealVideos << videoOnly << "rv20"
+        << "" << 176 << 144 << 25.0f << 0 << 0 << kAsFfprobeReads
+        << QByteArray("VIDORV20>VIDORV40>2");
     // A raw stream has no container to state a length; the stream is still usable.
     QTest::newRow("raw h264, duration unknown")
         << "i.h264" << Steps {VideoInput("128x96", "25") + Args("-c:v libx264 %o")} << videoOnly
@@ -297,8 +319,15 @@ void TestProbe::generatedFiles()
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadWrite));
         QByteArray bytes = f.readAll();
-        QCOMPARE(bytes.count(tags[0]), 1);
-        bytes.replace(tags[0], tags[1]);
+        const int nth = tags.size() > 2 ? tags[2].toInt() : 1;
+        if (tags.size() > 2)
+            QVERIFY(bytes.count(tags[0]) >= nth);
+        else
+            QCOMPARE(bytes.count(tags[0]), 1);
+        qsizetype at = -1;
+        for (int i = 0; i < nth; ++i)
+            at = bytes.indexOf(tags[0], at + 1);
+        bytes.replace(at, tags[0].size(), tags[1]);
         QVERIFY(f.seek(0));
         QCOMPARE(f.write(bytes), bytes.size());
     }
@@ -317,6 +346,8 @@ void TestProbe::generatedFiles()
     QCOMPARE(info.frameRate, frameRate);
     QCOMPARE(info.sampleRate, sampleRate);
     QCOMPARE(info.channels, channels);
+    if (duration == kAsFfprobeReads)
+        duration = qint64(testmedia::Duration(path));
     QCOMPARE(info.durationKnown, duration != kNoLength);
     QCOMPARE(qint64(info.durationSeconds), qMax(duration, qint64(0)));
     QCOMPARE(info.videoBitRate, FfprobeBitRate(path, QStringLiteral("V:0")));

@@ -183,7 +183,10 @@ void TestSavingFolders::browse_data()
     QTest::newRow("no file: the default without its trailing /")
         << QStringList() << home.chopped(1) << QStringList(5, home) << 4 << home
         << QStringList(5, home) << false;
+    QTest::newRow("the Second folder") << five << Q << shown << 3 << Q << five << false;
     QTest::newRow("the Third folder") << five << R << shown << 2 << R << five << false;
+    QTest::newRow("the Forth folder") << five << S << shown << 1 << S << five << false;
+    QTest::newRow("the Fivth folder") << five << T << shown << 0 << T << five << false;
     QTest::newRow("a new folder") << five << N << QStringList {S, R, Q, P, N} << 4 << N
                                   << QStringList {N, P, Q, R, S} << true;
     QTest::newRow("case differs: a new folder")

@@ -14,6 +14,7 @@
 
 #include <csignal>
 #include <memory>
+#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -40,13 +41,6 @@ Settings Changed()
     settings.simultaneous = 2;
     settings.sizeLimit = 1080;
     return settings;
-}
-
-ino_t Inode(const QString &path)
-{
-    struct stat info
-    { };
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
 }
 
 } // namespace
@@ -83,6 +77,10 @@ private Q_SLOTS:
     void failedSaveChangesNothing();
     void fileOver1MBIsNeverReplaced();
     void killDuringSaveLeavesOneWholeSet();
+    void oneUnstorableValueKeepsNoOtherFromTheFile_data();
+    void oneUnstorableValueKeepsNoOtherFromTheFile();
+    void oversizedFileIsKept_data();
+    void oversizedFileIsKept();
 
 private:
     QString Path() const { return m_dir->filePath(QStringLiteral("Orvane/kelvora.ini")); }
@@ -463,6 +461,100 @@ void TestSettings::fileOver1MBIsNeverReplaced()
     QVERIFY(WriteBytes(Path(), mended));
     QVERIFY(!SaveSettings(settings, Path()));
     QCOMPARE(ReadBytes(Path()), mended);
+}
+
+void TestSettings::oneUnstorableValueKeepsNoOtherFromTheFile_data()
+{
+    // Which value cannot be stored: a line break would end its line in the file.
+    QTest::addColumn<QString>("bad");
+    QTest::newRow("solution text") << QStringLiteral("solution");
+    QTest::newRow("format label") << QStringLiteral("format");
+    QTest::newRow("First Folder") << QStringLiteral("0");
+    QTest::newRow("Third Folder") << QStringLiteral("2");
+    QTest::newRow("Fivth Folder") << QStringLiteral("4");
+}
+
+void TestSettings::oneUnstorableValueKeepsNoOtherFromTheFile()
+{
+    QFETCH(QString, bad);
+    QVERIFY(CreateSettingsFolder(Path()));
+    const Settings before = Changed();
+    QVERIFY(SaveSettings(before, Path()));
+
+    Settings after;
+    after.preset = {27, QStringLiteral("3GPP2 (*.3g2)"), QStringLiteral("3g2 file")};
+    after.deleteAfter = QStringLiteral("maybe");
+    for (int i = 0; i < kRecentFolderCount; ++i)
+        after.folders[i] = QStringLiteral("/new/place %1/").arg(i + 1);
+    Settings expected = after;
+    const QString broken = QStringLiteral("two\nlines");
+    if (bad == QLatin1String("solution")) {
+        after.preset.solutionText = broken;
+        expected.preset.solutionText = before.preset.solutionText;
+    } else if (bad == QLatin1String("format")) {
+        after.preset.formatLabel = broken;
+        expected.preset.formatLabel = before.preset.formatLabel;
+    } else {
+        const int i = bad.toInt();
+        after.folders[i] = broken;
+        expected.folders[i] = before.folders[i];
+    }
+
+    QVERIFY(!SaveSettings(after, Path()));
+
+    Settings read;
+    LoadSettings(read, Path());
+    QCOMPARE(read.preset.id, expected.preset.id);
+    // The texts are read from the id, whatever the file holds beside it; the stored lines keep
+    // the last values that could be stored.
+    QCOMPARE(read.preset.solutionText,
+             QString::fromLatin1(PresetById(expected.preset.id)->solutionText));
+    QCOMPARE(read.preset.formatLabel,
+             QString::fromLatin1(PresetById(expected.preset.id)->formatLabel));
+    const QByteArray file = ReadBytes(Path());
+    QVERIFY(
+        file.contains("\nCurrent Solution String=" + expected.preset.solutionText.toUtf8() + "\n"));
+    QVERIFY(file.contains("\nCurrent Format=" + expected.preset.formatLabel.toUtf8() + "\n"));
+    QCOMPARE(read.deleteAfter, expected.deleteAfter);
+    QCOMPARE(Folders(read), Folders(expected));
+}
+
+void TestSettings::oversizedFileIsKept_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::newRow("beyond 64 MiB") << qint64(64) * 1024 * 1024 + 1;
+    QTest::newRow("2 MiB") << qint64(2) * 1024 * 1024;
+}
+
+void TestSettings::oversizedFileIsKept()
+{
+    QFETCH(qint64, size);
+    // Far larger than any settings file: not ours to parse, and never to be replaced by a few
+    // values, which would lose everything else it holds.
+    const QByteArray head("[Parameters]\nCurrent Solution=3\n[Recent Saving Folder]\n"
+                          "First Folder=/kept/\n;");
+    QVERIFY(CreateSettingsFolder(Path()));
+    QVERIFY(WriteBytes(Path(), head));
+    {
+        QFile file(Path());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        // The rest is one long comment line; a sparse file costs no disk.
+        QVERIFY(file.resize(size));
+    }
+    const QDateTime modified = QFileInfo(Path()).lastModified();
+
+    Settings read;
+    LoadSettings(read, Path());
+    const bool saved = SaveSettings(Changed(), Path());
+
+    QFile file(Path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.size(), size);
+    QCOMPARE(file.read(head.size()), head);
+    QVERIFY(!saved);
+    QCOMPARE(QFileInfo(Path()).lastModified(), modified);
+    QCOMPARE(read.preset.id, 0); // read as no file at all: the defaults
+    QCOMPARE(Folders(read), QStringList(kRecentFolderCount, DefaultSavingFolder()));
     QCOMPARE(QDir(QFileInfo(Path()).path()).entryList(QDir::Files | QDir::Hidden),
              QStringList {QStringLiteral("kelvora.ini")});
 }
@@ -493,20 +585,27 @@ void TestSettings::killDuringSaveLeavesOneWholeSet()
     QRandomGenerator random(14);
     int mixed = 0;
     for (int round = 0; round < 25; ++round) {
-        const ino_t before = Inode(Path());
+        // The child says when its first save is done, so that the kill lands among saves.
+        int started[2];
+        QCOMPARE(::pipe(started), 0);
         const pid_t child = ::fork();
         QVERIFY(child >= 0);
         if (child == 0) {
             ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            ::close(started[0]);
+            SaveSettings(second, Path());
+            const char byte = 1;
+            [[maybe_unused]] const ssize_t n = ::write(started[1], &byte, 1);
             for (int i = 0; i < 100000; ++i) {
-                SaveSettings(second, Path());
                 SaveSettings(first, Path());
+                SaveSettings(second, Path());
             }
             ::_exit(0);
         }
-        // The kill lands at an arbitrary point of a save: after the first one that arrived, a
-        // random stretch more.
-        QTRY_VERIFY_WITH_TIMEOUT(Inode(Path()) != before, 20000);
+        ::close(started[1]);
+        pollfd wait = {started[0], POLLIN, 0};
+        QCOMPARE(::poll(&wait, 1, 20000), 1);
+        ::close(started[0]);
         QElapsedTimer spin;
         spin.start();
         const qint64 stretch = random.bounded(3000000);
