@@ -430,12 +430,16 @@ private Q_SLOTS:
         child.kill(); // SIGKILL: the program has no say
         QVERIFY(child.waitForFinished());
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-        // Reaps what died of the converters' groups, then asks whether anything is left.
-        auto leftInGroups = [&pids] {
+        // Reaps what died of the converters' groups, then asks whether anything is left. The
+        // converters must die of the kill the program arranged, not of a broken pipe later on.
+        QMap<qint64, int> ends;
+        auto leftInGroups = [&pids, &ends] {
             QList<ProcessView> left;
             for (const ProcessView &member : GroupMembers(pids)) {
-                if (member.state == 'Z' && member.parent == ::getpid())
-                    ::waitpid(static_cast<pid_t>(member.pid), nullptr, WNOHANG);
+                int status = 0;
+                if (member.state == 'Z' && member.parent == ::getpid()
+                    && ::waitpid(static_cast<pid_t>(member.pid), &status, WNOHANG) > 0)
+                    ends[member.pid] = status;
                 else
                     left << member;
             }
@@ -445,6 +449,11 @@ private Q_SLOTS:
         for (qint64 pid : pids) {
             QVERIFY2(Gone(pid), qPrintable(QString::number(pid)));
             QCOMPARE(::kill(-static_cast<pid_t>(pid), 0), -1);
+            QVERIFY(ends.contains(pid));
+            const int status = ends.value(pid);
+            QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
+                     qPrintable(
+                         QStringLiteral("converter %1 ended with status %2").arg(pid).arg(status)));
         }
     }
 };
