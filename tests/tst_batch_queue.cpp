@@ -270,7 +270,7 @@ private Q_SLOTS:
         QVERIFY(batch.Start({0, 1, 2, 3, 4}));
         QVERIFY(batch.IsConverting());
         QVERIFY(!batch.Start({0})); // nothing starts twice
-        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);
 
         QCOMPARE(record.batchStarts, 1);
         QCOMPARE(record.started, (QList<int> {0, 1, 2, 3, 4}));
@@ -320,7 +320,7 @@ private Q_SLOTS:
         // Both slow clips convert, and both converters have told some progress.
         QTRY_VERIFY_WITH_TIMEOUT(batch.RunningRows() == (QList<int> {1, 2})
                                      && store.at(1).progress > 0 && store.at(2).progress > 0,
-                                 120000);
+                                 60000);
         const QList<qint64> pids = batch.ConverterPids();
         QCOMPARE(pids.size(), 2);
         for (qint64 pid : pids) {
@@ -329,7 +329,7 @@ private Q_SLOTS:
         }
 
         stopAll ? batch.StopAll() : batch.SkipCurrent();
-        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);
 
         QCOMPARE(Statuses(store), statuses);
         QCOMPARE(record.started, started);
@@ -377,7 +377,7 @@ private Q_SLOTS:
         });
 
         QVERIFY(batch.Start({0, 1, 2, 3, 4}));
-        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);
 
         QVERIFY2(otherRan, "the broken file did not fail while another converted");
         QCOMPARE(Statuses(store), (QStringList {kDone, kFailed, kDone, kDone, kDone}));
@@ -416,7 +416,7 @@ private Q_SLOTS:
         child.start();
         QVERIFY(child.waitForStarted());
         QByteArray said;
-        QTRY_VERIFY_WITH_TIMEOUT((said += child.readAllStandardOutput()).contains('\n'), 120000);
+        QTRY_VERIFY_WITH_TIMEOUT((said += child.readAllStandardOutput()).contains('\n'), 60000);
         const QList<QByteArray> words = said.trimmed().split(' ');
         QCOMPARE(words.size(), 3);
         QCOMPARE(words[0], QByteArray("pids"));
