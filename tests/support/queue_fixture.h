@@ -7,6 +7,7 @@
 
 #include <QMap>
 #include <QPair>
+#include <QTest>
 #include <QWidget>
 
 // A media list and a conversion queue in a shown window, with a window stand-in that records
@@ -21,8 +22,24 @@ public:
         enabled[qMakePair(id, int(place))] = on;
     }
     void EnableControls(bool on) override { controls = on; }
-    bool Menu(int id) const { return enabled.value(qMakePair(id, int(Place::Menu)), true); }
-    bool Toolbar(int id) const { return enabled.value(qMakePair(id, int(Place::Toolbar)), true); }
+    // Whether the queue last enabled command `id` in the menu or on the toolbar. A command the
+    // queue never set fails the running test: a state nobody wrote is no answer either way.
+    bool Menu(int id) const { return State(id, Place::Menu); }
+    bool Toolbar(int id) const { return State(id, Place::Toolbar); }
+
+private:
+    bool State(int id, Place place) const
+    {
+        const auto it = enabled.constFind(qMakePair(id, int(place)));
+        if (it != enabled.cend())
+            return it.value();
+        const QByteArray where = place == Place::Menu ? "menu" : "toolbar";
+        QTest::qFail(
+            QByteArray("the queue never set command " + QByteArray::number(id) + " in the " + where)
+                .constData(),
+            __FILE__, __LINE__);
+        return false;
+    }
 };
 
 struct QueueFixture
