@@ -503,6 +503,56 @@ private Q_SLOTS:
             f.StatusTip(0).contains(QStringLiteral("Error while opening encoder: the last words")),
             qPrintable(f.StatusTip(0)));
     }
+
+    void twoBarsMoveSideBySide()
+    {
+        // A clip that converts for a few seconds, beside one that converts for much longer.
+        testmedia::Clip mid;
+        mid.seconds = 8;
+        mid.size = QStringLiteral("1280x720");
+        mid.codecArguments = QStringList {"-c:v", "mpeg4", "-c:a", "mp2"};
+        QVERIFY(testmedia::Make(m_in + QStringLiteral("mid.mkv"), mid));
+        Fixture f(Out(QStringLiteral("bars")), 8);
+        f.queue.SetSlots(2);
+        f.media.AppendMediaRow(m_in, QStringLiteral("mid.mkv"));
+        f.media.AppendMediaRow(m_in, QStringLiteral("slow.mkv"));
+        // At the moment each row ends: whether its bar is gone, and the other's still there.
+        QMap<int, QPair<bool, bool>> atEnd;
+        connect(&f.queue.batch(), &BatchQueue::RowFinished, this, [&](int row, ItemState) {
+            atEnd[row] = qMakePair(f.list.ProgressBar(row) == nullptr,
+                                   f.list.ProgressBar(1 - row) != nullptr);
+        });
+        auto overItsCell = [&f](int row) {
+            const CTextProgressCtrl *bar = f.list.ProgressBar(row);
+            return bar && bar->isVisible()
+                && bar->geometry()
+                == f.list.visualRect(f.list.model()->index(row, MediaColumn::Status));
+        };
+        auto position = [&f](int row) {
+            const CTextProgressCtrl *bar = f.list.ProgressBar(row);
+            return bar ? bar->GetPos() : -1;
+        };
+
+        f.queue.ConvertAll();
+        QTRY_VERIFY_WITH_TIMEOUT(position(0) > 0 && position(1) > 0, 60000);
+        QVERIFY(overItsCell(0) && overItsCell(1));
+        QVERIFY(f.list.ProgressBar(0) != f.list.ProgressBar(1));
+        // Both move on while both run: each bar follows its own converter.
+        const int first = position(0);
+        const int second = position(1);
+        QTRY_VERIFY_WITH_TIMEOUT(position(0) > first && position(1) > second, 60000);
+        QVERIFY(overItsCell(0) && overItsCell(1));
+
+        QTRY_VERIFY_WITH_TIMEOUT(atEnd.contains(0), 60000);
+        QCOMPARE(atEnd[0], qMakePair(true, true));
+        QCOMPARE(f.media.Status(0), QStringLiteral("Convertion Completed!"));
+        QVERIFY(overItsCell(1));
+        f.queue.SkipCurrent();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
+        QCOMPARE(atEnd[1], qMakePair(true, false));
+        QCOMPARE(f.Statuses(), (QStringList {"Convertion Completed!", "User Canceled!"}));
+        QVERIFY(!f.list.ProgressBar(0) && !f.list.ProgressBar(1));
+    }
 };
 
 QTEST_MAIN(TestConversionQueue)

@@ -535,6 +535,74 @@ private Q_SLOTS:
         QCOMPARE(again.settings().preset.id, 27);
         QCOMPARE(again.solutionBox()->text(), QStringLiteral("3GPP2 (*.3g2)"));
     }
+
+    void simultaneousConversionsMenu_data()
+    {
+        QTest::addColumn<QByteArray>("parameters"); // the settings file's [Parameters]; null: none
+        QTest::addColumn<int>("checked"); // the item checked when the window opens
+        QTest::addColumn<int>("choose"); // the item the user chooses; 0: none
+        QTest::addColumn<int>("slots"); // what the window keeps afterwards (0: processor cores)
+        const int cores = ID_SIMULTANEOUS_CORES;
+        QTest::newRow("no settings file") << QByteArray() << cores << 0 << 0;
+        QTest::newRow("choose one at a time") << QByteArray() << cores << ID_SIMULTANEOUS_ONE << 1;
+        QTest::newRow("2 in the file, choose 4")
+            << QByteArray("Simultaneous Conversions=2\n") << ID_SIMULTANEOUS_TWO
+            << ID_SIMULTANEOUS_FOUR << 4;
+        QTest::newRow("4 in the file, choose processor cores")
+            << QByteArray("Simultaneous Conversions=4\n") << ID_SIMULTANEOUS_FOUR << cores << 0;
+        QTest::newRow("choose the checked item again")
+            << QByteArray("Simultaneous Conversions=2\n") << ID_SIMULTANEOUS_TWO
+            << ID_SIMULTANEOUS_TWO << 2;
+        QTest::newRow("file without the key")
+            << QByteArray("Current Solution=13\n") << cores << 0 << 0;
+        for (const char *garbage : {"3", "16", "-1", "two", ""})
+            QTest::addRow("garbage \"%s\"", garbage) << QByteArray("Simultaneous Conversions=")
+                    + garbage + '\n' << cores << 0 << 0;
+    }
+
+    void simultaneousConversionsMenu()
+    {
+        QFETCH(QByteArray, parameters);
+        QFETCH(int, checked);
+        QFETCH(int, choose);
+        QFETCH(int, slots);
+        const QMap<int, int> choices {{ID_SIMULTANEOUS_ONE, 1},
+                                      {ID_SIMULTANEOUS_TWO, 2},
+                                      {ID_SIMULTANEOUS_FOUR, 4},
+                                      {ID_SIMULTANEOUS_CORES, 0}};
+        // Exactly `id` is checked, and the queue runs that many conversions at a time.
+        auto shows = [&choices](CKelvoraDlg &window, int id) {
+            for (int item : choices.keys()) {
+                QAction *action = MenuAction(window, item);
+                if (!action || !action->isCheckable() || action->isChecked() != (item == id))
+                    return false;
+            }
+            const int count = choices.value(id);
+            return window.settings().simultaneous == count
+                && window.queue()->batch().slots()
+                == (count == 0 ? BatchQueue::DefaultSlots() : count);
+        };
+        if (!parameters.isNull()) {
+            QVERIFY(CreateSettingsFolder(SettingsPath()));
+            QFile file(SettingsPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[Parameters]\n" + parameters);
+        }
+        const int after = choose ? choose : checked;
+        {
+            CKelvoraDlg window;
+            QVERIFY(shows(window, checked));
+            if (choose)
+                MenuAction(window, choose)->trigger(); // as a click on the item does
+            QVERIFY(shows(window, after));
+        }
+        // Kept on close, and shown by the next start.
+        ProfileFile file(SettingsPath());
+        QCOMPARE(file.ReadString("Parameters", "Simultaneous Conversions", "x"),
+                 QString::number(slots));
+        CKelvoraDlg again;
+        QVERIFY(shows(again, after));
+    }
 };
 
 QTEST_MAIN(TestKelvoraDlg)

@@ -1,0 +1,471 @@
+#include "convert/batch_queue.h"
+#include "media/media_store.h"
+#include "support/files.h"
+#include "support/media_factory.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <QtTest>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Set in the environment of the child program that the program-killed test runs: the folder of
+// the slow clips, and the saving folder.
+constexpr char kChildInput[] = "KELVORA_BATCH_CHILD_INPUT";
+constexpr char kChildOutput[] = "KELVORA_BATCH_CHILD_OUTPUT";
+
+const QString kDone = QStringLiteral("Convertion Completed!");
+const QString kCanceled = QStringLiteral("User Canceled!");
+const QString kFailed = QStringLiteral("Convertion Failed!");
+const QString kWaiting = QStringLiteral("Waiting Convertion...");
+
+// What /proc says of one process.
+struct ProcessView
+{
+    qint64 pid = 0;
+    char state = 0; // 0: no such process
+    qint64 parent = 0;
+    qint64 group = 0;
+};
+
+ProcessView ViewProcess(qint64 pid)
+{
+    ProcessView view;
+    view.pid = pid;
+    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return view;
+    const QByteArray stat = file.readAll();
+    // "pid (comm) state ppid pgrp ...": the name may hold spaces and parentheses.
+    const int close = stat.lastIndexOf(')');
+    if (close < 0)
+        return view;
+    const QList<QByteArray> fields = stat.mid(close + 2).split(' ');
+    if (fields.size() < 3 || fields[0].isEmpty())
+        return view;
+    view.state = fields[0].at(0);
+    view.parent = fields[1].toLongLong();
+    view.group = fields[2].toLongLong();
+    return view;
+}
+
+// Alive: it exists and has not exited (a zombie has).
+bool Alive(qint64 pid)
+{
+    const char state = ViewProcess(pid).state;
+    return state != 0 && state != 'Z' && state != 'X';
+}
+
+// Every process whose group is one of `groups`, zombies included.
+QList<ProcessView> GroupMembers(const QList<qint64> &groups)
+{
+    QList<ProcessView> members;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        bool number = false;
+        const qint64 pid = entry.toLongLong(&number);
+        if (!number)
+            continue;
+        const ProcessView view = ViewProcess(pid);
+        if (view.state != 0 && groups.contains(view.group))
+            members << view;
+    }
+    return members;
+}
+
+// Gone: no process by that id, not even a zombie waiting to be reaped.
+bool Gone(qint64 pid)
+{
+    return ::kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH;
+}
+
+QStringList Statuses(const MediaStore &store)
+{
+    QStringList statuses;
+    for (int row = 0; row < store.count(); ++row)
+        statuses << StateText(store.at(row).state);
+    return statuses;
+}
+
+// The temporary outputs a conversion left behind in `folder`.
+QStringList Leftovers(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral(".*.part-*")}, QDir::Files | QDir::Hidden);
+}
+
+// Everything a batch tells, recorded as it comes; and how many converters were seen alive at
+// once, looked up in /proc at every sign of life of the batch and on a short timer.
+struct BatchRecorder
+{
+    BatchQueue *batch;
+    QList<int> started;
+    QList<int> finished;
+    QList<double> progress;
+    QList<QList<int>> ended; // {completed, failed, canceled} of each BatchEnded
+    int batchStarts = 0;
+    int mostAlive = 0;
+    QTimer sampler;
+
+    explicit BatchRecorder(BatchQueue *queue, MediaStore *store)
+        : batch(queue)
+    {
+        QObject::connect(batch, &BatchQueue::BatchStarted, batch, [this] { ++batchStarts; });
+        QObject::connect(batch, &BatchQueue::RowStarted, batch, [this](int row) {
+            started << row;
+            Sample();
+        });
+        QObject::connect(batch, &BatchQueue::RowFinished, batch, [this](int row, ItemState) {
+            finished << row;
+            Sample();
+        });
+        QObject::connect(batch, &BatchQueue::Progress, batch, [this](double p) { progress << p; });
+        QObject::connect(batch, &BatchQueue::BatchEnded, batch, [this](int c, int f, int x) {
+            ended << QList<int> {c, f, x};
+        });
+        QObject::connect(store, &MediaStore::ProgressChanged, batch, [this] { Sample(); });
+        sampler.setInterval(5);
+        QObject::connect(&sampler, &QTimer::timeout, [this] { Sample(); });
+        sampler.start();
+    }
+
+    void Sample()
+    {
+        int alive = 0;
+        for (qint64 pid : batch->ConverterPids())
+            alive += Alive(pid) ? 1 : 0;
+        mostAlive = qMax(mostAlive, alive);
+    }
+
+    // The fraction never went back, and started at 0.
+    bool ProgressRises() const
+    {
+        if (progress.isEmpty() || progress.first() != 0.0)
+            return false;
+        for (int i = 1; i < progress.size(); ++i) {
+            if (progress[i] < progress[i - 1])
+                return false;
+        }
+        return true;
+    }
+};
+
+// The child program of the program-killed test: two slow clips converting side by side. It
+// prints the converters' process ids once both run, then waits to be killed.
+int RunBatchChild(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QString in = qEnvironmentVariable(kChildInput);
+    const QString out = qEnvironmentVariable(kChildOutput);
+    MediaStore store;
+    for (const char *name : {"slow.mkv", "slow2.mkv"}) {
+        if (store.Append(ProbeItem(in, QString::fromLatin1(name))) < 0)
+            return 2;
+    }
+    BatchQueue batch(&store);
+    batch.SetSlots(2);
+    batch.SetSettingsSource([out] {
+        BatchSettings settings;
+        settings.presetId = 8;
+        settings.outputFolder = out;
+        return settings;
+    });
+    if (!batch.Start({0, 1}))
+        return 3;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &app, [&] {
+        const QList<qint64> pids = batch.ConverterPids();
+        if (pids.size() < 2)
+            return;
+        poll.stop();
+        QTextStream(stdout) << "pids " << pids[0] << ' ' << pids[1] << Qt::endl;
+    });
+    QObject::connect(&batch, &BatchQueue::BatchEnded, &app,
+                     [] { QTextStream(stdout) << "ended" << Qt::endl; });
+    poll.start(10);
+    return app.exec();
+}
+
+} // namespace
+
+// The batch queue over the headless store with the real converter, and no widget at all.
+class TestBatchQueue : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_in;
+
+    QString Folder(const QString &name) const
+    {
+        const QString path = m_dir.filePath(name) + QLatin1Char('/');
+        QDir().mkpath(path);
+        return path;
+    }
+
+    // Lists `names` of `folder`; false when one of them is not listed.
+    static bool Append(MediaStore &store, const QString &folder, const QStringList &names)
+    {
+        for (const QString &name : names) {
+            if (store.Append(ProbeItem(folder, name)) < 0)
+                return false;
+        }
+        return store.count() == names.size();
+    }
+
+    static void Configure(BatchQueue &batch, int presetId, const QString &out)
+    {
+        batch.SetSlots(2);
+        batch.SetSettingsSource([presetId, out] {
+            BatchSettings settings;
+            settings.presetId = presetId;
+            settings.outputFolder = out;
+            return settings;
+        });
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_in = Folder(QStringLiteral("in"));
+        testmedia::Clip clip;
+        clip.size = QStringLiteral("160x120");
+        clip.codecArguments = QStringList {"-c:v", "mpeg4", "-c:a", "mp2"};
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(testmedia::Make(m_in + QStringLiteral("c%1.mkv").arg(i), clip));
+        // Long enough to convert that a failing file ends while it still converts.
+        testmedia::Clip longer = clip;
+        longer.seconds = 6;
+        longer.size = QStringLiteral("320x240");
+        QVERIFY(testmedia::Make(m_in + QStringLiteral("longer.mkv"), longer));
+        // Clips slow enough to convert to be skipped, stopped or killed midway.
+        testmedia::Clip slow = clip;
+        slow.seconds = 60;
+        slow.size = QStringLiteral("1280x720");
+        QVERIFY(testmedia::Make(m_in + QStringLiteral("slow.mkv"), slow));
+        QVERIFY(QFile::copy(m_in + QStringLiteral("slow.mkv"), m_in + QStringLiteral("slow2.mkv")));
+        QString log;
+        QVERIFY2(testmedia::MakeHeaderOnly(m_in + QStringLiteral("broken.wmv"), &log),
+                 qPrintable(log));
+    }
+
+    void fiveClipsInTwoSlots()
+    {
+        const QString out = Folder(QStringLiteral("five"));
+        MediaStore store;
+        QVERIFY(Append(store, m_in, {"c0.mkv", "c1.mkv", "c2.mkv", "c3.mkv", "c4.mkv"}));
+        BatchQueue batch(&store);
+        Configure(batch, 13, out);
+        BatchRecorder record(&batch, &store);
+
+        QVERIFY(batch.Start({0, 1, 2, 3, 4}));
+        QVERIFY(batch.IsConverting());
+        QVERIFY(!batch.Start({0})); // nothing starts twice
+        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);
+
+        QCOMPARE(record.batchStarts, 1);
+        QCOMPARE(record.started, (QList<int> {0, 1, 2, 3, 4}));
+        QCOMPARE(record.mostAlive, 2);
+        QCOMPARE(Statuses(store), QStringList(5, kDone));
+        QCOMPARE(record.ended, (QList<QList<int>> {{5, 0, 0}}));
+        QVERIFY(record.ProgressRises());
+        QCOMPARE(record.progress.last(), 1.0);
+        for (int row = 0; row < 5; ++row) {
+            const QString output = out + QStringLiteral("c%1.wmv").arg(row);
+            QCOMPARE(store.at(row).output, output);
+            QCOMPARE(store.at(row).reason, output);
+            QCOMPARE(store.at(row).progress, MediaItem::kNoProgress);
+            QCOMPARE(testmedia::Streams(output), (QStringList {"wmv2:video", "wmav2:audio"}));
+        }
+        QVERIFY(batch.ConverterPids().isEmpty());
+        QCOMPARE(Leftovers(out), QStringList());
+    }
+
+    void skipAndStopWithTwoRunning_data()
+    {
+        QTest::addColumn<bool>("stopAll");
+        QTest::addColumn<QStringList>("statuses");
+        QTest::addColumn<QList<int>>("started");
+        QTest::addColumn<QList<int>>("counts");
+        QTest::newRow("skip") << false << QStringList {kDone, kCanceled, kCanceled, kDone, kDone}
+                              << QList<int> {0, 1, 2, 3, 4} << QList<int> {3, 0, 2};
+        QTest::newRow("stop all") << true
+                                  << QStringList {kDone, kCanceled, kCanceled, kWaiting, kWaiting}
+                                  << QList<int> {0, 1, 2} << QList<int> {1, 0, 2};
+    }
+
+    void skipAndStopWithTwoRunning()
+    {
+        QFETCH(bool, stopAll);
+        QFETCH(QStringList, statuses);
+        QFETCH(QList<int>, started);
+        QFETCH(QList<int>, counts);
+        const QString out = Folder(stopAll ? QStringLiteral("stop") : QStringLiteral("skip"));
+        MediaStore store;
+        QVERIFY(Append(store, m_in, {"c0.mkv", "slow.mkv", "slow2.mkv", "c3.mkv", "c4.mkv"}));
+        BatchQueue batch(&store);
+        Configure(batch, 8, out);
+        BatchRecorder record(&batch, &store);
+
+        QVERIFY(batch.Start({0, 1, 2, 3, 4}));
+        // Both slow clips convert, and both converters have told some progress.
+        QTRY_VERIFY_WITH_TIMEOUT(batch.RunningRows() == (QList<int> {1, 2})
+                                     && store.at(1).progress > 0 && store.at(2).progress > 0,
+                                 60000);
+        const QList<qint64> pids = batch.ConverterPids();
+        QCOMPARE(pids.size(), 2);
+        for (qint64 pid : pids) {
+            QVERIFY(Alive(pid));
+            QCOMPARE(ViewProcess(pid).group, pid); // each converter leads a group of its own
+        }
+
+        stopAll ? batch.StopAll() : batch.SkipCurrent();
+        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);
+
+        QCOMPARE(Statuses(store), statuses);
+        QCOMPARE(record.started, started);
+        QCOMPARE(record.ended, QList<QList<int>> {counts});
+        QVERIFY(record.ProgressRises());
+        if (!stopAll)
+            QCOMPARE(record.progress.last(), 1.0);
+        // The converters were reaped, and nothing of their groups runs on.
+        for (qint64 pid : pids)
+            QVERIFY2(Gone(pid), qPrintable(QString::number(pid)));
+        for (const ProcessView &member : GroupMembers(pids))
+            QVERIFY2(member.state == 'Z',
+                     qPrintable(
+                         QStringLiteral("%1 of group %2 runs").arg(member.pid).arg(member.group)));
+        for (int row : {1, 2}) {
+            QCOMPARE(store.at(row).reason, QString());
+            QCOMPARE(store.at(row).output, QString());
+            QCOMPARE(store.at(row).progress, MediaItem::kNoProgress);
+        }
+        QVERIFY(!QFileInfo::exists(out + QStringLiteral("slow.mp4")));
+        QVERIFY(!QFileInfo::exists(out + QStringLiteral("slow2.mp4")));
+        QCOMPARE(QFileInfo::exists(out + QStringLiteral("c3.mp4")), !stopAll);
+        QCOMPARE(Leftovers(out), QStringList());
+    }
+
+    void aFailingFileLeavesTheOthersAlone()
+    {
+        const QString out = Folder(QStringLiteral("failing"));
+        const QStringList names {"longer.mkv", "broken.wmv", "c1.mkv", "c2.mkv", "c3.mkv"};
+        QMap<QString, QByteArray> inputs;
+        for (const QString &name : names)
+            inputs[name] = testfiles::Checksum(m_in + name);
+        MediaStore store;
+        QVERIFY(Append(store, m_in, names));
+        QCOMPARE(store.at(1).state, ItemState::Waiting); // it reads as media until converted
+        BatchQueue batch(&store);
+        Configure(batch, 13, out);
+        BatchRecorder record(&batch, &store);
+        // Whether the first row still converted when the broken one ended.
+        bool otherRan = false;
+        connect(&batch, &BatchQueue::RowFinished, this, [&](int row, ItemState) {
+            if (row == 1)
+                otherRan = batch.RunningRows() == QList<int> {0}
+                    && Alive(batch.ConverterPids().value(0));
+        });
+
+        QVERIFY(batch.Start({0, 1, 2, 3, 4}));
+        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);
+
+        QVERIFY2(otherRan, "the broken file did not fail while another converted");
+        QCOMPARE(Statuses(store), (QStringList {kDone, kFailed, kDone, kDone, kDone}));
+        QVERIFY(!store.at(1).reason.isEmpty());
+        QCOMPARE(store.at(1).output, QString());
+        QCOMPARE(record.ended, (QList<QList<int>> {{4, 1, 0}}));
+        QCOMPARE(record.progress.last(), 1.0);
+        QVERIFY(!QFileInfo::exists(out + QStringLiteral("broken.wmv")));
+        const QMap<int, double> seconds {{0, 6}, {2, 2}, {3, 2}, {4, 2}};
+        for (auto it = seconds.cbegin(); it != seconds.cend(); ++it) {
+            const QString output
+                = out + QFileInfo(names[it.key()]).completeBaseName() + QStringLiteral(".wmv");
+            QCOMPARE(store.at(it.key()).output, output);
+            QCOMPARE(testmedia::Streams(output), (QStringList {"wmv2:video", "wmav2:audio"}));
+            QVERIFY2(qAbs(testmedia::Duration(output) - it.value()) < 0.5, qPrintable(output));
+        }
+        for (auto it = inputs.cbegin(); it != inputs.cend(); ++it)
+            QCOMPARE(testfiles::Checksum(m_in + it.key()), it.value());
+        QCOMPARE(Leftovers(out), QStringList());
+    }
+
+    void killedProgramLeavesNoConverter()
+    {
+        // The converters, orphaned when the program dies, come to this process to be reaped,
+        // whatever the first process of the machine does with orphans.
+        QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+        auto reaper = qScopeGuard([] { ::prctl(PR_SET_CHILD_SUBREAPER, 0); });
+
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QLatin1String(kChildInput), m_in);
+        environment.insert(QLatin1String(kChildOutput), Folder(QStringLiteral("killed")));
+        child.setProcessEnvironment(environment);
+        child.setProgram(QCoreApplication::applicationFilePath());
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start();
+        QVERIFY(child.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += child.readAllStandardOutput()).contains('\n'), 60000);
+        const QList<QByteArray> words = said.trimmed().split(' ');
+        QCOMPARE(words.size(), 3);
+        QCOMPARE(words[0], QByteArray("pids"));
+        const QList<qint64> pids {words[1].toLongLong(), words[2].toLongLong()};
+        for (qint64 pid : pids) {
+            QVERIFY(Alive(pid));
+            QCOMPARE(ViewProcess(pid).parent, child.processId());
+            QCOMPARE(ViewProcess(pid).group, pid);
+        }
+
+        child.kill(); // SIGKILL: the program has no say
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        // Reaps what died of the converters' groups, then asks whether anything is left. The
+        // converters must die of the kill the program arranged, not of a broken pipe later on.
+        QMap<qint64, int> ends;
+        auto leftInGroups = [&pids, &ends] {
+            QList<ProcessView> left;
+            for (const ProcessView &member : GroupMembers(pids)) {
+                int status = 0;
+                if (member.state == 'Z' && member.parent == ::getpid()
+                    && ::waitpid(static_cast<pid_t>(member.pid), &status, WNOHANG) > 0)
+                    ends[member.pid] = status;
+                else
+                    left << member;
+            }
+            return left;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(leftInGroups().isEmpty(), 20000);
+        for (qint64 pid : pids) {
+            QVERIFY2(Gone(pid), qPrintable(QString::number(pid)));
+            QCOMPARE(::kill(-static_cast<pid_t>(pid), 0), -1);
+            QVERIFY(ends.contains(pid));
+            const int status = ends.value(pid);
+            QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
+                     qPrintable(
+                         QStringLiteral("converter %1 ended with status %2").arg(pid).arg(status)));
+        }
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsSet(kChildInput))
+        return RunBatchChild(argc, argv);
+    QCoreApplication app(argc, argv);
+    TestBatchQueue test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_batch_queue.moc"
