@@ -38,6 +38,23 @@ QString ErrnoText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+// True for a line in which the converter says that it could not finish the output file. When
+// the file's end cannot be written (a full disk) the converter still exits with 0, and the part
+// it wrote may read as media. Newer converters put "[muxer @ address] " before the words.
+bool IsWriteFailureLine(QByteArray line)
+{
+    if (line.startsWith('[')) {
+        const qsizetype close = line.indexOf("] ");
+        if (close < 0)
+            return false;
+        line = line.mid(close + 2);
+    }
+    return line.startsWith("Error writing trailer") || line.startsWith("Error closing file");
+}
+
+// Longer lines are cut: the words that count come first.
+constexpr int kMaxScannedLine = 8192;
+
 } // namespace
 
 QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
@@ -271,6 +288,7 @@ void ConversionRun::OnOutput()
         if (n > 0) {
             const int size = static_cast<int>(n);
             m_lastLine.Feed(chunk, size);
+            ScanForWriteFailure(chunk, size);
             const int percent = m_progress.Feed(chunk, size);
             if (percent >= 0)
                 Q_EMIT Progress(percent);
@@ -285,6 +303,20 @@ void ConversionRun::OnOutput()
                 m_linger.start();
         }
         return;
+    }
+}
+
+void ConversionRun::ScanForWriteFailure(const char *data, int size)
+{
+    for (int i = 0; i < size; ++i) {
+        const char c = data[i];
+        if (c == '\r' || c == '\n') {
+            if (IsWriteFailureLine(m_scanLine))
+                m_writeFailure = QString::fromUtf8(m_scanLine.trimmed());
+            m_scanLine.clear();
+        } else if (m_scanLine.size() < kMaxScannedLine) {
+            m_scanLine.append(c);
+        }
     }
 }
 
@@ -325,6 +357,13 @@ void ConversionRun::OnProcessFinished(int exitCode, bool crashed)
     if (m_lingered || crashed || exitCode != 0) {
         RemoveTemporary();
         Finish(ItemState::Failed, m_lastLine.lastLine());
+        return;
+    }
+    if (IsWriteFailureLine(m_scanLine))
+        m_writeFailure = QString::fromUtf8(m_scanLine.trimmed()); // a last line without an end
+    if (!m_writeFailure.isEmpty()) {
+        RemoveTemporary();
+        Finish(ItemState::Failed, m_writeFailure);
         return;
     }
     Verify();

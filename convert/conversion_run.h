@@ -64,6 +64,7 @@ Q_SIGNALS:
 
 private:
     void OnOutput();
+    void ScanForWriteFailure(const char *data, int size);
     void SampleRead();
     void CloseOutput();
     void OnProcessFinished(int exitCode, bool crashed);
@@ -88,6 +89,10 @@ private:
     std::unique_ptr<QProcess> m_process;
     ProgressReader m_progress;
     LastLineTracker m_lastLine;
+    // The line being read, and the converter's last line saying that it could not finish
+    // writing the output (it may exit with 0 all the same).
+    QByteArray m_scanLine;
+    QString m_writeFailure;
     QTimer m_linger;
     // For a file without a known length: how far the converter has read it, sampled.
     QTimer m_readSampler;
