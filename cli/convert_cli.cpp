@@ -297,11 +297,15 @@ QString VersionText()
 namespace {
 
 int g_signalPipe[2] = {-1, -1};
+// The first stop signal, also for the loops that run before the event loop does.
+volatile sig_atomic_t g_firstSignal = 0;
 
 // Only async-signal-safe work: the signal number goes through the pipe to the event loop.
 void OnSignal(int signal)
 {
     const int saved = errno;
+    if (g_firstSignal == 0)
+        g_firstSignal = signal;
     const unsigned char number = static_cast<unsigned char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &number, 1);
     errno = saved;
@@ -425,6 +429,8 @@ public:
             const QStringList names
                 = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
             for (const QString &name : names) {
+                if (g_firstSignal != 0)
+                    return;
                 if (HasMediaExtension(folder + name))
                     AddFile(QFileInfo(folder + name));
             }
@@ -474,7 +480,9 @@ public:
             QObject::connect(&redraw, &QTimer::timeout, &m_queue, [this] { Draw(); });
             redraw.start(250);
         }
-        if (m_queue.Start(rows)) {
+        // A stop while the files were being probed: nothing starts.
+        m_signal = g_firstSignal;
+        if (m_signal == 0 && m_queue.Start(rows)) {
             Draw();
             QCoreApplication::exec();
         }
@@ -694,6 +702,8 @@ int RunConvertCli(int argc, char **argv)
 
     Session session(options, preset->id, folder);
     for (const CliInput &input : std::as_const(options.inputs)) {
+        if (g_firstSignal != 0)
+            break;
         if (input.kind == CliInput::Path) {
             session.Add(input.value);
             continue;
@@ -701,9 +711,14 @@ int RunConvertCli(int argc, char **argv)
         QByteArray data;
         if (!ReadList(input.value, &data, &error))
             return UsageError(error);
-        for (const QByteArray &path : SplitPathList(data, options.nullSeparated))
+        for (const QByteArray &path : SplitPathList(data, options.nullSeparated)) {
+            if (g_firstSignal != 0)
+                break;
             session.Add(path);
+        }
     }
+    if (g_firstSignal != 0)
+        return session.Run(); // reports what was added as not started, and the signal
     if (session.fileCount() == 0)
         return UsageError(QStringLiteral("no files to convert"));
     return session.Run();

@@ -134,6 +134,7 @@ private Q_SLOTS:
     void plainLinesAndFolders();
     void fromList_data();
     void fromList();
+    void interruptEndsEveryConverter_data();
     void interruptEndsEveryConverter();
     void parallelSharesGiveTheSameOutputs();
 
@@ -386,19 +387,33 @@ void TestKelvoraConvert::fromList()
     }
 }
 
+void TestKelvoraConvert::interruptEndsEveryConverter_data()
+{
+    QTest::addColumn<int>("stopSignal");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("SIGINT") << int(SIGINT) << 130 << "SIGINT";
+    QTest::newRow("SIGTERM") << int(SIGTERM) << 143 << "SIGTERM";
+}
+
 void TestKelvoraConvert::interruptEndsEveryConverter()
 {
+    QFETCH(int, stopSignal);
+    QFETCH(int, exitCode);
+    QFETCH(QString, name);
     // Clips long enough that both are still converting when the signal comes.
+    const QStringList inputs {m_media.filePath(QStringLiteral("long1.mp4")),
+                              m_media.filePath(QStringLiteral("long2.mp4"))};
+    if (!QFile::exists(inputs[1])) {
+        testmedia::Clip clip;
+        clip.seconds = 30;
+        clip.codecArguments = {QStringLiteral("-c:v"), QStringLiteral("mpeg4"),
+                               QStringLiteral("-c:a"), QStringLiteral("aac")};
+        QString log;
+        for (const QString &input : inputs)
+            QVERIFY2(testmedia::Make(input, clip, &log), qPrintable(log));
+    }
     QTemporaryDir work;
-    testmedia::Clip clip;
-    clip.seconds = 30;
-    clip.codecArguments = {QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-c:a"),
-                           QStringLiteral("aac")};
-    const QStringList inputs {work.filePath(QStringLiteral("long1.mp4")),
-                              work.filePath(QStringLiteral("long2.mp4"))};
-    QString log;
-    for (const QString &input : inputs)
-        QVERIFY2(testmedia::Make(input, clip, &log), qPrintable(log));
     const QString out = work.filePath(QStringLiteral("out"));
 
     QProcess process;
@@ -412,10 +427,10 @@ void TestKelvoraConvert::interruptEndsEveryConverter()
     QList<qint64> converters;
     QTRY_VERIFY_WITH_TIMEOUT((converters = ConverterChildren(process.processId())).size() == 2,
                              60000);
-    QVERIFY(::kill(static_cast<pid_t>(process.processId()), SIGINT) == 0);
+    QVERIFY(::kill(static_cast<pid_t>(process.processId()), stopSignal) == 0);
     QVERIFY(process.waitForFinished(30000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), 130);
+    QCOMPARE(process.exitCode(), exitCode);
     for (qint64 pid : converters)
         QTRY_VERIFY_WITH_TIMEOUT(!Alive(pid), 10000);
     QCOMPARE(Entries(out), QStringList()); // no output and no hidden partial file
@@ -426,7 +441,7 @@ void TestKelvoraConvert::interruptEndsEveryConverter()
         QCOMPARE(line.value(QStringLiteral("status")).toString(), StateText(ItemState::Canceled));
         QCOMPARE(line.value(QStringLiteral("output")).toString(), QString());
     }
-    QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("SIGINT")));
+    QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(name));
 }
 
 void TestKelvoraConvert::parallelSharesGiveTheSameOutputs()
