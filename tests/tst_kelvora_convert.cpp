@@ -132,6 +132,8 @@ private Q_SLOTS:
     void usageErrors();
     void convertsWithJsonAndStatuses();
     void plainLinesAndFolders();
+    void listsPresets();
+    void liveLinesOnATerminal();
     void fromList_data();
     void fromList();
     void interruptEndsEveryConverter_data();
@@ -329,6 +331,52 @@ void TestKelvoraConvert::plainLinesAndFolders()
     // No terminal: no control characters, only the finished lines.
     QVERIFY(!result.out.contains('\x1b'));
     QVERIFY(!result.out.contains('\r'));
+}
+
+void TestKelvoraConvert::listsPresets()
+{
+    const Result result = Convert({QStringLiteral("--list-presets")}, m_media.path());
+    QCOMPARE(result.exitCode, 0);
+    QStringList lines = QString::fromUtf8(result.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(!lines.isEmpty());
+    lines.removeFirst(); // the column names
+    QCOMPARE(lines.size(), static_cast<int>(AllPresets().size()));
+    for (int i = 0; i < lines.size(); ++i) {
+        const Preset &preset = AllPresets()[static_cast<size_t>(i)];
+        const QString &line = lines[i];
+        QVERIFY2(line.startsWith(QStringLiteral("%1  ").arg(preset.id, 3)), qPrintable(line));
+        QVERIFY2(line.contains(PresetName(preset)), qPrintable(line));
+        QVERIFY2(line.endsWith(QLatin1String(" yes")) || line.endsWith(QLatin1String(" no")),
+                 qPrintable(line));
+    }
+    // The converter's own encoders: WMV and MPEG-1 it always has.
+    for (int id : {13, 16}) {
+        QVERIFY2(lines.filter(QRegularExpression(QStringLiteral("^ *%1 .* yes$").arg(id))).size()
+                     == 1,
+                 qPrintable(lines.join('\n')));
+    }
+}
+
+void TestKelvoraConvert::liveLinesOnATerminal()
+{
+    // script(1) gives the program a terminal for its standard output.
+    const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+    if (script.isEmpty())
+        QSKIP("script(1) is missing");
+    QTemporaryDir work;
+    const QString command
+        = QStringLiteral("'%1' -p 13 -o '%2' '%3' '%4'").arg(kProgram, work.path(), m_a, m_b);
+    const Result result = RunProgram(
+        script, {QStringLiteral("-qec"), command, QStringLiteral("/dev/null")}, work.path());
+    QCOMPARE(result.exitCode, 0);
+    const QString text = QString::fromUtf8(result.out);
+    QVERIFY2(text.contains(QStringLiteral("\r\x1b[2K")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("files done  elapsed ")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("  a.mp4")), qPrintable(text)); // a running file's line
+    QVERIFY2(text.contains(QStringLiteral("%1 %2 -> %3/a.wmv (")
+                               .arg(StateText(ItemState::Completed), m_a, work.path())),
+             qPrintable(text));
+    QVERIFY(QFileInfo(work.filePath(QStringLiteral("b.wmv"))).size() > 0);
 }
 
 void TestKelvoraConvert::fromList_data()
