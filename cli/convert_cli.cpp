@@ -271,6 +271,8 @@ QString HelpText()
         "                        converter can make it, then exit\n"
         "  -h, --help            print this help, then exit\n"
         "      --version         print the version, then exit\n"
+        "      --                every argument after it is a file or folder, even one\n"
+        "                        that starts with -\n"
         "\n"
         "On a terminal a live line shows each running file and a bar the files done, the\n"
         "time elapsed and the time left; otherwise one line is printed for each finished\n"
