@@ -332,6 +332,27 @@ void Print(FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
+// A name on one report line: control characters (a newline in a file name) written as "\n",
+// "\t", "\r" or "\xNN", so that each finished file keeps exactly one line. --json gives names
+// exactly.
+QString OneLine(const QString &name)
+{
+    QString text;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('\n'))
+            text += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\t'))
+            text += QStringLiteral("\\t");
+        else if (c == QLatin1Char('\r'))
+            text += QStringLiteral("\\r");
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            text += c;
+    }
+    return text;
+}
+
 int UsageError(const QString &message)
 {
     Print(stderr,
@@ -570,9 +591,9 @@ private:
                       + QLatin1Char('\n'));
             return;
         }
-        QString line = StateText(state) + QLatin1Char(' ') + input;
+        QString line = StateText(state) + QLatin1Char(' ') + OneLine(input);
         if (!output.isEmpty())
-            line += QStringLiteral(" -> %1 (%2 s)").arg(output).arg(seconds, 0, 'f', 1);
+            line += QStringLiteral(" -> %1 (%2 s)").arg(OneLine(output)).arg(seconds, 0, 'f', 1);
         else if (!reason.isEmpty())
             line += QStringLiteral(": ") + reason.simplified();
         Erase();
@@ -601,7 +622,8 @@ private:
             const QString percent = item.progress >= 0 ? QStringLiteral("%1%").arg(item.progress, 3)
                                                        : QStringLiteral(" --%");
             lines << QStringLiteral("  %1 %2  %3")
-                         .arg(BarText(qMax(0, item.progress) / 100.0, 20), percent, item.name);
+                         .arg(BarText(qMax(0, item.progress) / 100.0, 20), percent,
+                              OneLine(item.name));
         }
         const double elapsed = m_clock.elapsed() / 1000.0;
         const QString left = m_fraction > 0.01 ? ClockText(elapsed * (1 - m_fraction) / m_fraction)

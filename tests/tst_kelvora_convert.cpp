@@ -306,6 +306,8 @@ void TestKelvoraConvert::plainLinesAndFolders()
     QVERIFY(QFile::copy(m_b, work.filePath(QStringLiteral("in/two.avi"))));
     QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/three.mkv"))));
     QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/sub/four.mp4"))));
+    // A newline in a name is written as "\n": each finished file keeps one line.
+    QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/new\nline.mp4"))));
 
     // Relative paths, and no --output: the current folder.
     const Result result
@@ -315,7 +317,12 @@ void TestKelvoraConvert::plainLinesAndFolders()
     const QString outFolder = QDir(work.path()).canonicalPath();
     const QStringList lines
         = QString::fromUtf8(result.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(
+        lines.filter(QStringLiteral("/new\\nline.mp4 -> %1/new\\nline.mp3 (").arg(outFolder)).size()
+            == 1,
+        qPrintable(lines.join('\n')));
+    QVERIFY(QFileInfo(work.filePath(QStringLiteral("new\nline.mp3"))).size() > 0);
     for (const QString &name : {QStringLiteral("one"), QStringLiteral("two")}) {
         const QString expected
             = QStringLiteral("%1 %2/%3.%4 -> %5/%3.mp3 (")
