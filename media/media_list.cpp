@@ -3,6 +3,7 @@
 #include "controls/listview/drag_drop_list_ctrl.h"
 #include "media/duration.h"
 #include "media/file_names.h"
+#include "media/media_extensions.h"
 #include "media/probe.h"
 #include "platform/dialogs.h"
 #include "res/strings.h"
@@ -172,12 +173,7 @@ QPair<QString, QString> MediaList::SplitPath(const QString &path)
 
 bool MediaList::IsMediaExtension(const QString &fullPath)
 {
-    static const QSet<QString> kExtensions = {
-        QStringLiteral("mp4"), QStringLiteral("mpg"), QStringLiteral("wmv"), QStringLiteral("wma"),
-        QStringLiteral("asf"), QStringLiteral("vob"), QStringLiteral("aac"), QStringLiteral("flv"),
-        QStringLiteral("avi"), QStringLiteral("dat"), QStringLiteral("rm"),  QStringLiteral("ts")};
-    const int dot = fullPath.lastIndexOf(QLatin1Char('.'));
-    return kExtensions.contains(dot < 0 ? fullPath : fullPath.mid(dot + 1));
+    return HasMediaExtension(fullPath);
 }
 
 QStringList MediaList::FileFilters()

@@ -61,6 +61,13 @@ if ! grep -q "^-rwxr-xr-x .* \./$program\$" <<<"$listing"; then
   fail "/$program is not executable by everyone"
 fi
 expect_link usr/bin/kelvora ../lib/kelvora/kelvora
+converter_program=usr/lib/kelvora/kelvora-convert
+expect_file "$converter_program"
+if ! grep -q "^-rwxr-xr-x .* \./$converter_program\$" <<<"$listing"; then
+  fail "/$converter_program is not executable by everyone"
+fi
+expect_link usr/bin/kelvora-convert ../lib/kelvora/kelvora-convert
+expect_file usr/share/man/man1/kelvora-convert.1.gz
 expect_link usr/lib/kelvora/ffmpeg /usr/bin/ffmpeg
 expect_file usr/lib/kelvora/res/film.bmp
 expect_file usr/lib/kelvora/res/page_sound.bmp
@@ -209,6 +216,36 @@ if [ -x "$launcher" ]; then
   fi
 else
   fail "the unpacked /usr/bin/kelvora does not lead to an executable program"
+fi
+
+# The command-line converter runs with no display at all, finds the converter beside it, and its
+# manual page is the one written from its --help.
+convert=$root/tree/usr/bin/kelvora-convert
+if [ -x "$convert" ]; then
+  headless=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$root/home")
+  if version=$("${headless[@]}" "$convert" --version 2>&1) && [[ "$version" == "kelvora-convert (Kelvora) $(field Version)"* ]]; then
+    pass "kelvora-convert --version runs headless: $version"
+  else
+    fail "kelvora-convert --version failed: $version"
+  fi
+  if presets=$("${headless[@]}" "$convert" --list-presets 2>&1) && grep -q ' yes$' <<<"$presets"; then
+    pass "kelvora-convert --list-presets finds the converter"
+  else
+    fail "kelvora-convert --list-presets failed or the converter can make nothing: $presets"
+  fi
+  "${headless[@]}" "$convert" --preset 13 >/dev/null 2>&1
+  status=$?
+  [ "$status" = 2 ] || fail "kelvora-convert with no files exits with $status, not 2"
+else
+  fail "the unpacked /usr/bin/kelvora-convert does not lead to an executable program"
+fi
+page=$root/tree/usr/share/man/man1/kelvora-convert.1.gz
+if [ -f "$page" ]; then
+  if zcat "$page" | grep -q '^\.SH NAME' && zcat "$page" | grep -q 'list\\-presets'; then
+    pass "the manual page holds the program's help"
+  else
+    fail "the manual page lacks its NAME section or the options"
+  fi
 fi
 
 if [ "$failures" -gt 0 ]; then

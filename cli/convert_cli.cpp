@@ -1,0 +1,749 @@
+#include "cli/convert_cli.h"
+
+#include "convert/batch_queue.h"
+#include "convert/command_line.h"
+#include "convert/converter.h"
+#include "convert/presets.h"
+#include "media/file_names.h"
+#include "media/media_extensions.h"
+#include "media/media_store.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kUsageError = 2;
+const char kProgram[] = "kelvora-convert";
+
+QString Simplified(const QString &text)
+{
+    return text.simplified().toCaseFolded();
+}
+
+bool TakeValue(const QList<QByteArray> &arguments, int *i, const QByteArray &name,
+               const QByteArray &argument, QByteArray *value, QString *error)
+{
+    if (argument.startsWith(name + '=')) {
+        *value = argument.mid(name.size() + 1);
+        return true;
+    }
+    if (*i + 1 >= arguments.size()) {
+        *error = QStringLiteral("option %1 needs a value").arg(QString::fromLatin1(name));
+        return false;
+    }
+    *value = arguments[++*i];
+    return true;
+}
+
+// The option an argument names ("--preset=x" names "--preset"), or an empty array.
+QByteArray OptionName(const QByteArray &argument)
+{
+    if (!argument.startsWith('-') || argument == "-")
+        return QByteArray();
+    const int equals = argument.indexOf('=');
+    return equals < 0 ? argument : argument.left(equals);
+}
+
+} // namespace
+
+bool ParseArguments(const QList<QByteArray> &arguments, CliOptions *options, QString *error)
+{
+    *options = CliOptions();
+    bool optionsEnd = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QByteArray &argument = arguments[i];
+        const QByteArray name = optionsEnd ? QByteArray() : OptionName(argument);
+        QByteArray value;
+        if (name.isEmpty()) {
+            options->inputs << CliInput {CliInput::Path, argument};
+        } else if (argument == "--") {
+            optionsEnd = true;
+        } else if (argument == "--help" || argument == "-h") {
+            options->help = true;
+        } else if (argument == "--version") {
+            options->version = true;
+        } else if (argument == "--list-presets") {
+            options->listPresets = true;
+        } else if (argument == "--json") {
+            options->json = true;
+        } else if (argument == "--null" || argument == "-0") {
+            options->nullSeparated = true;
+        } else if (name == "--preset" || name == "-p") {
+            if (!TakeValue(arguments, &i, name, argument, &value, error))
+                return false;
+            options->preset = QString::fromUtf8(value);
+        } else if (name == "--output" || name == "-o") {
+            if (!TakeValue(arguments, &i, name, argument, &value, error))
+                return false;
+            if (value.isEmpty()) {
+                *error = QStringLiteral("option --output needs a folder");
+                return false;
+            }
+            options->outputFolder = QFile::decodeName(value);
+        } else if (name == "--jobs" || name == "-j") {
+            if (!TakeValue(arguments, &i, name, argument, &value, error))
+                return false;
+            bool ok = false;
+            const int jobs = value.toInt(&ok);
+            if (!ok || jobs < 1 || jobs > 64) {
+                *error = QStringLiteral("--jobs takes a number from 1 to 64, not '%1'")
+                             .arg(QString::fromUtf8(value));
+                return false;
+            }
+            options->jobs = jobs;
+        } else if (name == "--size") {
+            if (!TakeValue(arguments, &i, name, argument, &value, error))
+                return false;
+            static const QHash<QByteArray, int> kSizes
+                = {{"1080p", 1080}, {"720p", 720}, {"480p", 480}, {"keep", 0}};
+            if (!kSizes.contains(value.toLower())) {
+                *error = QStringLiteral("--size takes 1080p, 720p, 480p or keep, not '%1'")
+                             .arg(QString::fromUtf8(value));
+                return false;
+            }
+            options->sizeLimit = kSizes.value(value.toLower());
+        } else if (name == "--from") {
+            if (!TakeValue(arguments, &i, name, argument, &value, error))
+                return false;
+            if (value.isEmpty()) {
+                *error = QStringLiteral("option --from needs a list file, or - for standard input");
+                return false;
+            }
+            options->inputs << CliInput {CliInput::List, value};
+        } else {
+            *error = QStringLiteral("unknown option '%1'").arg(QString::fromUtf8(argument));
+            return false;
+        }
+    }
+    return true;
+}
+
+QString PresetName(const Preset &preset)
+{
+    return QString::fromUtf8(*preset.menuText ? preset.menuText : preset.solutionText);
+}
+
+QString PresetGroup(const Preset &preset)
+{
+    return *preset.menuGroup ? QString::fromUtf8(preset.menuGroup) : QStringLiteral("-");
+}
+
+const Preset *FindPreset(const QString &text, QList<const Preset *> *candidates)
+{
+    candidates->clear();
+    const QString wanted = Simplified(text);
+    if (wanted.isEmpty())
+        return nullptr;
+    bool isNumber = false;
+    const int id = wanted.toInt(&isNumber);
+    if (isNumber) {
+        if (const Preset *preset = PresetById(id))
+            return preset;
+        for (const Preset &preset : AllPresets())
+            *candidates << &preset;
+        return nullptr;
+    }
+    QList<const Preset *> exact;
+    QList<const Preset *> partial;
+    for (const Preset &preset : AllPresets()) {
+        const QString menu = Simplified(QString::fromUtf8(preset.menuText));
+        const QString solution = Simplified(QString::fromUtf8(preset.solutionText));
+        if (menu == wanted || solution == wanted)
+            exact << &preset;
+        else if (menu.contains(wanted) || solution.contains(wanted))
+            partial << &preset;
+    }
+    const QList<const Preset *> &matched = exact.isEmpty() ? partial : exact;
+    if (matched.size() == 1)
+        return matched.first();
+    if (matched.isEmpty()) {
+        for (const Preset &preset : AllPresets())
+            *candidates << &preset;
+    } else {
+        *candidates = matched;
+    }
+    return nullptr;
+}
+
+QStringList PresetEncoders(const Preset &preset, bool amrEncoderAvailable)
+{
+    QStringList encoders;
+    const QStringList words = (VideoCodecArgument(preset.videoCodec)
+                               + AudioCodecArgument(preset.audioCodec, amrEncoderAvailable))
+                                  .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int i = 0; i + 1 < words.size(); ++i) {
+        if (words[i] == QLatin1String("-vcodec") || words[i] == QLatin1String("-acodec")
+            || words[i] == QLatin1String("-c:v") || words[i] == QLatin1String("-c:a"))
+            encoders << words[i + 1];
+    }
+    return encoders;
+}
+
+QList<QByteArray> SplitPathList(const QByteArray &data, bool nullSeparated)
+{
+    QList<QByteArray> paths;
+    for (const QByteArray &entry : data.split(nullSeparated ? '\0' : '\n')) {
+        if (!entry.isEmpty())
+            paths << entry;
+    }
+    return paths;
+}
+
+QByteArray JsonLine(const QString &input, const QString &output, const QString &status,
+                    const QString &reason, double seconds)
+{
+    QJsonObject object;
+    object.insert(QStringLiteral("input"), input);
+    object.insert(QStringLiteral("output"), output);
+    object.insert(QStringLiteral("status"), status);
+    object.insert(QStringLiteral("reason"), reason);
+    object.insert(QStringLiteral("seconds"), qRound(seconds * 100) / 100.0);
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+QString ClockText(double seconds)
+{
+    const qint64 total = qMax<qint64>(0, qRound64(seconds));
+    const qint64 h = total / 3600;
+    const qint64 m = total / 60 % 60;
+    const qint64 s = total % 60;
+    if (h > 0)
+        return QStringLiteral("%1:%2:%3")
+            .arg(h)
+            .arg(m, 2, 10, QLatin1Char('0'))
+            .arg(s, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QLatin1Char('0'));
+}
+
+QString BarText(double fraction, int width)
+{
+    const int filled = qBound(0, static_cast<int>(fraction * width + 0.5), width);
+    return QLatin1Char('[') + QString(filled, QLatin1Char('#'))
+        + QString(width - filled, QLatin1Char('.')) + QLatin1Char(']');
+}
+
+QString HelpText()
+{
+    return QStringLiteral(
+        "Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...\n"
+        "       kelvora-convert --preset ID|NAME [OPTION]... --from LIST\n"
+        "Convert media files with Kelvora's presets, without a window.\n"
+        "\n"
+        "Each file is converted with the same converter command line, output naming and\n"
+        "statuses as in the Kelvora window. A FOLDER adds the media files directly in it\n"
+        "(sub folders are not searched), as Add Folder does.\n"
+        "\n"
+        "Options:\n"
+        "  -p, --preset ID|NAME  the target format: a preset id, its menu text or its\n"
+        "                        Solution text (case does not matter), or a part of one of\n"
+        "                        them that only one preset has (\"wmv\", \"ipod - high\")\n"
+        "  -o, --output DIR      the saving folder (default: the current folder); it is\n"
+        "                        made when missing\n"
+        "  -j, --jobs N          convert N files at a time (default: one per processor\n"
+        "                        core, at most 8)\n"
+        "      --size SIZE       the largest picture height of the presets that take one:\n"
+        "                        1080p, 720p, 480p or keep (default: keep)\n"
+        "      --from LIST       also convert the paths in the file LIST, one a line\n"
+        "                        (\"-\" reads standard input); relative paths are taken\n"
+        "                        from the current folder\n"
+        "  -0, --null            the lists of --from are separated by NUL characters\n"
+        "                        (as find -print0 writes them), for names with newlines\n"
+        "      --json            print one JSON object a line for each finished file:\n"
+        "                        input, output, status, reason, seconds\n"
+        "      --list-presets    print each preset's id, group, name and whether the\n"
+        "                        converter can make it, then exit\n"
+        "  -h, --help            print this help, then exit\n"
+        "      --version         print the version, then exit\n"
+        "      --                every argument after it is a file or folder, even one\n"
+        "                        that starts with -\n"
+        "\n"
+        "On a terminal a live line shows each running file and a bar the files done, the\n"
+        "time elapsed and the time left; otherwise one line is printed for each finished\n"
+        "file. The summary goes to standard error. Ctrl-C or SIGTERM stops at once: the\n"
+        "running conversions end and leave no partial file.\n"
+        "\n"
+        "Exit status:\n"
+        "  0    every file was converted\n"
+        "  1    some file was not converted (failed, of unknown format or not started)\n"
+        "  2    usage error: unknown option or preset, no files, unwritable output folder\n"
+        "  130  stopped by SIGINT (Ctrl-C)\n"
+        "  143  stopped by SIGTERM\n"
+        "\n"
+        "Examples:\n"
+        "  kelvora-convert --preset wmv --output ~/converted ~/Videos\n"
+        "  find /media -name '*.mp4' -print0 | kelvora-convert -p 19 --null --from -\n");
+}
+
+QString VersionText()
+{
+    return QStringLiteral("kelvora-convert (Kelvora) %1\n").arg(QStringLiteral(KELVORA_VERSION));
+}
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+// The first stop signal, also for the loops that run before the event loop does.
+volatile sig_atomic_t g_firstSignal = 0;
+
+// Only async-signal-safe work: the signal number goes through the pipe to the event loop.
+void OnSignal(int signal)
+{
+    const int saved = errno;
+    if (g_firstSignal == 0)
+        g_firstSignal = signal;
+    const unsigned char number = static_cast<unsigned char>(signal);
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &number, 1);
+    errno = saved;
+}
+
+bool InstallSignalHandlers()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalPipe) != 0)
+        return false;
+    struct sigaction action = {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    return ::sigaction(SIGINT, &action, nullptr) == 0
+        && ::sigaction(SIGTERM, &action, nullptr) == 0;
+}
+
+void Print(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// A name on one report line: control characters (a newline in a file name) written as "\n",
+// "\t", "\r" or "\xNN", so that each finished file keeps exactly one line. --json gives names
+// exactly.
+QString OneLine(const QString &name)
+{
+    QString text;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('\n'))
+            text += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\t'))
+            text += QStringLiteral("\\t");
+        else if (c == QLatin1Char('\r'))
+            text += QStringLiteral("\\r");
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            text += c;
+    }
+    return text;
+}
+
+int UsageError(const QString &message)
+{
+    Print(stderr,
+          QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
+              .arg(QLatin1String(kProgram), message));
+    return kUsageError;
+}
+
+QString PresetLines(const QList<const Preset *> &presets)
+{
+    QString lines;
+    for (const Preset *preset : presets)
+        lines += QStringLiteral("  %1  %2\n").arg(preset->id, 3).arg(PresetName(*preset));
+    return lines;
+}
+
+int ListPresets()
+{
+    const ConverterInfo &converter = Converter();
+    QHash<QString, bool> known;
+    Print(stdout,
+          QStringLiteral("%1  %2  %3  %4\n")
+              .arg(QStringLiteral("ID"), 3)
+              .arg(QStringLiteral("GROUP"), -14)
+              .arg(QStringLiteral("NAME"), -40)
+              .arg(QStringLiteral("CAN MAKE")));
+    for (const Preset &preset : AllPresets()) {
+        bool available = true;
+        for (const QString &encoder : PresetEncoders(preset, converter.amrEncoderAvailable)) {
+            if (!known.contains(encoder))
+                known.insert(encoder, ConverterHasEncoder(converter.program, encoder));
+            available = available && known.value(encoder);
+        }
+        Print(stdout,
+              QStringLiteral("%1  %2  %3  %4\n")
+                  .arg(preset.id, 3)
+                  .arg(PresetGroup(preset), -14)
+                  .arg(PresetName(preset), -40)
+                  .arg(available ? QStringLiteral("yes") : QStringLiteral("no")));
+    }
+    return 0;
+}
+
+bool ReadList(const QByteArray &name, QByteArray *data, QString *error)
+{
+    QFile file;
+    const bool opened = name == "-"
+        ? file.open(stdin, QIODevice::ReadOnly)
+        : (file.setFileName(QFile::decodeName(name)), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        *error = QStringLiteral("cannot read the list %1: %2")
+                     .arg(QFile::decodeName(name), file.errorString());
+        return false;
+    }
+    *data = file.readAll();
+    return true;
+}
+
+// One file that is reported without being converted (unknown format, unreadable name).
+struct Refused
+{
+    QString input;
+    ItemState state;
+    QString reason;
+};
+
+// The batch run: the store, the queue, the report.
+class Session
+{
+public:
+    Session(const CliOptions &options, int presetId, const QString &outputFolder)
+        : m_options(options)
+        , m_queue(&m_store)
+        , m_tty(!options.json && ::isatty(STDOUT_FILENO))
+    {
+        m_queue.SetSlots(options.jobs);
+        m_queue.SetSettingsSource([presetId, outputFolder, size = options.sizeLimit] {
+            BatchSettings settings;
+            settings.presetId = presetId;
+            settings.outputFolder = outputFolder;
+            settings.sizeLimit = size;
+            return settings;
+        });
+    }
+
+    // Adds `path` (bytes as given): a file, or the media files directly in a folder.
+    void Add(const QByteArray &path)
+    {
+        if (!IsValidUtf8(path)) {
+            m_refused << Refused {EscapedFileName(path), ItemState::UnknownFormat,
+                                  QStringLiteral("The name is not valid UTF-8")};
+            return;
+        }
+        const QFileInfo info(QFile::decodeName(path));
+        if (info.isDir()) {
+            const QString folder = info.absoluteFilePath() + QLatin1Char('/');
+            const QStringList names
+                = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+            for (const QString &name : names) {
+                if (g_firstSignal != 0)
+                    return;
+                if (HasMediaExtension(folder + name))
+                    AddFile(QFileInfo(folder + name));
+            }
+            for (const QString &name : UndecodableFileNames(folder, HasMediaExtension))
+                m_refused << Refused {folder + name, ItemState::UnknownFormat,
+                                      QStringLiteral("The name is not valid UTF-8")};
+            return;
+        }
+        AddFile(info);
+    }
+
+    int fileCount() const { return m_store.count() + static_cast<int>(m_refused.size()); }
+
+    // Converts everything added; returns the exit status.
+    int Run()
+    {
+        m_clock.start();
+        for (const Refused &refused : std::as_const(m_refused))
+            Report(refused.input, QString(), refused.state, refused.reason, 0);
+        QList<int> rows;
+        for (int row = 0; row < m_store.count(); ++row) {
+            const MediaItem &item = m_store.at(row);
+            if (item.state == ItemState::UnknownFormat) {
+                ++m_notConverted;
+                Report(item.path(), QString(), item.state, item.reason, 0);
+            } else {
+                rows << row;
+            }
+        }
+        m_notConverted += static_cast<int>(m_refused.size());
+        m_total = fileCount();
+
+        QObject::connect(&m_queue, &BatchQueue::RowStarted, &m_queue,
+                         [this](int row) { m_started.insert(row, m_clock.elapsed()); });
+        QObject::connect(&m_queue, &BatchQueue::RowFinished, &m_queue,
+                         [this](int row, ItemState state) { OnRowFinished(row, state); });
+        QObject::connect(&m_queue, &BatchQueue::Progress, &m_queue,
+                         [this](double fraction) { m_fraction = fraction; });
+        QObject::connect(&m_queue, &BatchQueue::BatchEnded, &m_queue,
+                         [] { QCoreApplication::quit(); });
+
+        QSocketNotifier notifier(g_signalPipe[0], QSocketNotifier::Read);
+        QObject::connect(&notifier, &QSocketNotifier::activated, &m_queue,
+                         [this] { OnSignalArrived(); });
+        QTimer redraw;
+        if (m_tty) {
+            QObject::connect(&redraw, &QTimer::timeout, &m_queue, [this] { Draw(); });
+            redraw.start(250);
+        }
+        // A stop while the files were being probed: nothing starts.
+        m_signal = g_firstSignal;
+        if (m_signal == 0 && m_queue.Start(rows)) {
+            Draw();
+            QCoreApplication::exec();
+        }
+        redraw.stop();
+        Erase();
+
+        // Files a stop left unstarted are reported too: every input has its line.
+        for (int row : std::as_const(rows)) {
+            if (!m_reported.contains(row)) {
+                ++m_notConverted;
+                Report(m_store.at(row).path(), QString(), ItemState::Canceled,
+                       QStringLiteral("Not started: the batch was stopped"), 0);
+            }
+        }
+        QString summary = QStringLiteral("%1 files: %2 converted, %3 not converted, in %4")
+                              .arg(m_total)
+                              .arg(m_converted)
+                              .arg(m_notConverted)
+                              .arg(ClockText(m_clock.elapsed() / 1000.0));
+        if (m_signal != 0)
+            summary += QStringLiteral("; stopped by %1")
+                           .arg(m_signal == SIGINT ? QStringLiteral("SIGINT")
+                                                   : QStringLiteral("SIGTERM"));
+        Print(stderr, summary + QLatin1Char('\n'));
+        if (m_signal != 0)
+            return 128 + m_signal;
+        return m_notConverted == 0 ? 0 : 1;
+    }
+
+private:
+    void AddFile(const QFileInfo &info)
+    {
+        const QString folder = info.absolutePath() + QLatin1Char('/');
+        const QString name = info.fileName();
+        if (m_store.IsListed(folder, name))
+            return;
+        MediaItem item = ProbeItem(folder, name);
+        if (!info.exists()) {
+            item.state = ItemState::UnknownFormat;
+            item.reason = QStringLiteral("No such file");
+        } else if (!info.isFile()) {
+            item.state = ItemState::UnknownFormat;
+            item.reason = QStringLiteral("Not a regular file");
+        }
+        m_store.Append(std::move(item));
+    }
+
+    void OnRowFinished(int row, ItemState state)
+    {
+        m_reported.insert(row);
+        const MediaItem &item = m_store.at(row);
+        const double seconds
+            = (m_clock.elapsed() - m_started.value(row, m_clock.elapsed())) / 1000.0;
+        if (state == ItemState::Completed)
+            ++m_converted;
+        else
+            ++m_notConverted;
+        Report(item.path(), state == ItemState::Completed ? item.output : QString(), state,
+               state == ItemState::Completed ? QString() : item.reason, seconds);
+    }
+
+    void OnSignalArrived()
+    {
+        unsigned char number = 0;
+        while (::read(g_signalPipe[0], &number, 1) == 1) {
+            if (m_signal == 0)
+                m_signal = number;
+        }
+        if (m_signal == 0 || m_stopping)
+            return;
+        m_stopping = true;
+        // Ends every converter, waits for it and removes its partial output; BatchEnded follows.
+        m_queue.Shutdown();
+        QCoreApplication::quit();
+    }
+
+    void Report(const QString &input, const QString &output, ItemState state, const QString &reason,
+                double seconds)
+    {
+        if (m_options.json) {
+            Print(stdout,
+                  QString::fromUtf8(JsonLine(input, output, StateText(state), reason, seconds))
+                      + QLatin1Char('\n'));
+            return;
+        }
+        QString line = StateText(state) + QLatin1Char(' ') + OneLine(input);
+        if (!output.isEmpty())
+            line += QStringLiteral(" -> %1 (%2 s)").arg(OneLine(output)).arg(seconds, 0, 'f', 1);
+        else if (!reason.isEmpty())
+            line += QStringLiteral(": ") + reason.simplified();
+        Erase();
+        Print(stdout, line + QLatin1Char('\n'));
+        Draw();
+    }
+
+    int Columns() const
+    {
+        struct winsize size = {};
+        if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 10)
+            return size.ws_col;
+        return 80;
+    }
+
+    // The live lines: one per running file, then the overall bar.
+    void Draw()
+    {
+        if (!m_tty || !m_queue.IsConverting())
+            return;
+        Erase();
+        const int columns = Columns();
+        QStringList lines;
+        for (int row : m_queue.RunningRows()) {
+            const MediaItem &item = m_store.at(row);
+            const QString percent = item.progress >= 0 ? QStringLiteral("%1%").arg(item.progress, 3)
+                                                       : QStringLiteral(" --%");
+            lines << QStringLiteral("  %1 %2  %3")
+                         .arg(BarText(qMax(0, item.progress) / 100.0, 20), percent,
+                              OneLine(item.name));
+        }
+        const double elapsed = m_clock.elapsed() / 1000.0;
+        const QString left = m_fraction > 0.01 ? ClockText(elapsed * (1 - m_fraction) / m_fraction)
+                                               : QStringLiteral("--:--");
+        lines << QStringLiteral("%1 %2%  %3/%4 files done  elapsed %5  left %6")
+                     .arg(BarText(m_fraction, 30))
+                     .arg(qRound(m_fraction * 100), 3)
+                     .arg(m_converted + m_notConverted)
+                     .arg(m_total)
+                     .arg(ClockText(elapsed), left);
+        QString text;
+        for (const QString &line : std::as_const(lines))
+            text += QStringLiteral("\r\x1b[2K") + line.left(columns - 1) + QLatin1Char('\n');
+        Print(stdout, text);
+        m_drawn = static_cast<int>(lines.size());
+    }
+
+    void Erase()
+    {
+        if (!m_tty || m_drawn == 0)
+            return;
+        QString text = QStringLiteral("\r\x1b[2K");
+        for (int i = 0; i < m_drawn; ++i)
+            text += QStringLiteral("\x1b[1A\x1b[2K");
+        Print(stdout, text);
+        m_drawn = 0;
+    }
+
+    const CliOptions &m_options;
+    MediaStore m_store;
+    BatchQueue m_queue;
+    bool m_tty;
+    QList<Refused> m_refused;
+    QElapsedTimer m_clock;
+    QHash<int, qint64> m_started;
+    QSet<int> m_reported;
+    double m_fraction = 0;
+    int m_total = 0;
+    int m_converted = 0;
+    int m_notConverted = 0;
+    int m_drawn = 0;
+    int m_signal = 0;
+    bool m_stopping = false;
+};
+
+} // namespace
+
+int RunConvertCli(int argc, char **argv)
+{
+    QList<QByteArray> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QByteArray(argv[i]);
+    CliOptions options;
+    QString error;
+    if (!ParseArguments(arguments, &options, &error))
+        return UsageError(error);
+    if (options.help) {
+        Print(stdout, HelpText());
+        return 0;
+    }
+    if (options.version) {
+        Print(stdout, VersionText());
+        return 0;
+    }
+
+    // Signals are caught from here on; before the batch starts they end the program.
+    if (!InstallSignalHandlers()) {
+        Print(stderr,
+              QStringLiteral("%1: cannot install the signal handlers\n")
+                  .arg(QLatin1String(kProgram)));
+        return 1;
+    }
+    QCoreApplication app(argc, argv);
+    if (options.listPresets)
+        return ListPresets();
+
+    if (options.preset.isEmpty())
+        return UsageError(QStringLiteral("no preset given (--preset ID|NAME; see --list-presets)"));
+    QList<const Preset *> candidates;
+    const Preset *preset = FindPreset(options.preset, &candidates);
+    if (!preset) {
+        return UsageError(QStringLiteral("%1 preset '%2'; the presets %3:\n%4")
+                              .arg(candidates.size() == static_cast<int>(AllPresets().size())
+                                       ? QStringLiteral("unknown")
+                                       : QStringLiteral("ambiguous"),
+                                   options.preset,
+                                   candidates.size() == static_cast<int>(AllPresets().size())
+                                       ? QStringLiteral("are")
+                                       : QStringLiteral("it matches are"),
+                                   PresetLines(candidates).chopped(1)));
+    }
+
+    QString folder = options.outputFolder.isEmpty() ? QDir::currentPath()
+                                                    : QDir(options.outputFolder).absolutePath();
+    folder = QDir::cleanPath(folder);
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()
+        || ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return UsageError(
+            QStringLiteral("the output folder %1 cannot be made or written to").arg(folder));
+
+    Session session(options, preset->id, folder);
+    for (const CliInput &input : std::as_const(options.inputs)) {
+        if (g_firstSignal != 0)
+            break;
+        if (input.kind == CliInput::Path) {
+            session.Add(input.value);
+            continue;
+        }
+        QByteArray data;
+        if (!ReadList(input.value, &data, &error))
+            return UsageError(error);
+        for (const QByteArray &path : SplitPathList(data, options.nullSeparated)) {
+            if (g_firstSignal != 0)
+                break;
+            session.Add(path);
+        }
+    }
+    if (g_firstSignal != 0)
+        return session.Run(); // reports what was added as not started, and the signal
+    if (session.fileCount() == 0)
+        return UsageError(QStringLiteral("no files to convert"));
+    return session.Run();
+}

@@ -1,0 +1,7 @@
+#include "cli/convert_cli.h"
+
+// kelvora-convert: Kelvora's batch conversion from a terminal, with no display.
+int main(int argc, char **argv)
+{
+    return RunConvertCli(argc, argv);
+}
