@@ -372,7 +372,6 @@ QString PresetLines(const QList<const Preset *> &presets)
 int ListPresets()
 {
     const ConverterInfo &converter = Converter();
-    QHash<QString, bool> known;
     Print(stdout,
           QStringLiteral("%1  %2  %3  %4\n")
               .arg(QStringLiteral("ID"), 3)
@@ -380,12 +379,10 @@ int ListPresets()
               .arg(QStringLiteral("NAME"), -40)
               .arg(QStringLiteral("CAN MAKE")));
     for (const Preset &preset : AllPresets()) {
-        bool available = true;
-        for (const QString &encoder : PresetEncoders(preset, converter.amrEncoderAvailable)) {
-            if (!known.contains(encoder))
-                known.insert(encoder, ConverterHasEncoder(converter.program, encoder));
-            available = available && known.value(encoder);
-        }
+        // The encoder list is read once; every encoder the preset's arguments name must be in it.
+        bool available = converter.listed && PresetAvailable(preset, converter);
+        for (const QString &encoder : PresetEncoders(preset, converter.amrEncoderAvailable))
+            available = available && converter.encoders.contains(encoder);
         Print(stdout,
               QStringLiteral("%1  %2  %3  %4\n")
                   .arg(preset.id, 3)
