@@ -11,6 +11,7 @@ kelvora_packages=(
   xvfb xdotool x11-utils
   dpkg-dev desktop-file-utils
   dbus-daemon
+  clang-format
 )
 
 kelvora_missing_packages() {
