@@ -99,11 +99,15 @@ struct QueueRun
     std::vector<double> gaps;
 };
 
-// Converts every item of `store` through `queue`, `slots` at a time.
-QueueRun RunQueue(MediaStore &store, BatchQueue &queue, int slots)
+// Converts every item of `store` through `queue`, `slots` at a time, into `out`.
+QueueRun RunQueue(MediaStore &store, BatchQueue &queue, int slots, const QString &out)
 {
     QueueRun result;
     queue.SetSlots(slots);
+    // Every run writes fresh files under their first names into an empty `out`, as xargs does.
+    QDir(out).removeRecursively();
+    for (int row = 0; row < store.count(); ++row)
+        store.SetOutput(row, QString());
     QElapsedTimer timer;
     std::vector<qint64> ends;
     QEventLoop loop;
@@ -311,10 +315,11 @@ int main(int argc, char **argv)
             Figures &f = figures[presetId];
             const QString scripts
                 = dir.filePath(QStringLiteral("scripts-") + QString::number(presetId));
+            const QString out = queueOut + QLatin1Char('/') + QString::number(presetId);
             loads.push_back(LoadAverage());
-            const QueueRun one = RunQueue(store, queue, 1);
+            const QueueRun one = RunQueue(store, queue, 1, out);
             const double x1 = RunXargs(scripts, 1);
-            const QueueRun many = RunQueue(store, queue, slots);
+            const QueueRun many = RunQueue(store, queue, slots, out);
             const double xn = RunXargs(scripts, slots);
             if (one.seconds < 0 || many.seconds < 0 || x1 < 0 || xn < 0)
                 return 1;
