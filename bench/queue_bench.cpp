@@ -206,6 +206,7 @@ struct Figures
     std::vector<double> cpuPerFile; // ms, with `slots`
     std::vector<double> cpuPerFileOne; // ms, one at a time
     std::vector<double> converterCpuPerFile; // ms
+    std::vector<double> converterCoresOne; // converter CPU time over wall time, one at a time
     std::vector<double> gapsOne; // ms
 };
 
@@ -232,7 +233,8 @@ void Report(const char *name, int presetId, int slots, const Figures &f)
     std::printf("  queue's own CPU per file, %d slots / one at a time: %.1f / %.1f ms  (goal <= "
                 "10)\n",
                 slots, Median(f.cpuPerFile), Median(f.cpuPerFileOne));
-    std::printf("  converter CPU per file: %.0f ms\n", Median(f.converterCpuPerFile));
+    std::printf("  converter CPU per file: %.0f ms; cores it keeps busy one at a time: %.2f\n",
+                Median(f.converterCpuPerFile), Median(f.converterCoresOne));
     std::printf("  one at a time, one file's end to the next one's start: median %.2f ms, max "
                 "%.2f ms\n",
                 Median(f.gapsOne),
@@ -330,6 +332,7 @@ int main(int argc, char **argv)
             f.cpuPerFile.push_back(many.cpu * 1000 / count);
             f.cpuPerFileOne.push_back(one.cpu * 1000 / count);
             f.converterCpuPerFile.push_back(many.converterCpu * 1000 / count);
+            f.converterCoresOne.push_back(one.converterCpu / one.seconds);
             f.gapsOne.insert(f.gapsOne.end(), one.gaps.begin(), one.gaps.end());
             std::printf("round %d %-11s queue 1 / %d: %.3f / %.3f s, xargs -P 1 / %d: %.3f / "
                         "%.3f s, queue CPU %.1f / %.1f ms per file, load %.2f\n",
