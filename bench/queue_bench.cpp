@@ -20,13 +20,17 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <map>
+#include <memory>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -97,6 +101,9 @@ struct QueueRun
     double converterCpu = 0;
     // Milliseconds from one file's end to the start of the file that took its slot.
     std::vector<double> gaps;
+    // Milliseconds from a converter's exit to its row's end: what the queue adds after the
+    // converter (reaping it, checking and renaming the output).
+    std::vector<double> tails;
 };
 
 // Converts every item of `store` through `queue`, `slots` at a time, into `out`.
@@ -111,10 +118,40 @@ QueueRun RunQueue(MediaStore &store, BatchQueue &queue, int slots, const QString
     QElapsedTimer timer;
     std::vector<qint64> ends;
     QEventLoop loop;
+    // A pidfd turns readable when its process exits, before anyone reaps it.
+    std::map<int, std::unique_ptr<QSocketNotifier>> exitWatch; // by row
+    std::map<int, qint64> exited; // by row
     const auto finished
-        = QObject::connect(&queue, &BatchQueue::RowFinished, &loop,
-                           [&](int, ItemState) { ends.push_back(timer.nsecsElapsed()); });
-    const auto started = QObject::connect(&queue, &BatchQueue::RowStarted, &loop, [&](int) {
+        = QObject::connect(&queue, &BatchQueue::RowFinished, &loop, [&](int row, ItemState) {
+              const qint64 now = timer.nsecsElapsed();
+              ends.push_back(now);
+              if (exited.count(row))
+                  result.tails.push_back((now - exited[row]) / 1e6);
+              exitWatch.erase(row);
+          });
+    const auto started = QObject::connect(&queue, &BatchQueue::RowStarted, &loop, [&](int row) {
+        // The converter starts right after the signal.
+        QMetaObject::invokeMethod(
+            &loop,
+            [&, row] {
+                const QList<int> running = queue.RunningRows();
+                const QList<qint64> pids = queue.ConverterPids();
+                const int at = running.indexOf(row);
+                if (at < 0 || pids.size() != running.size() || exitWatch.count(row))
+                    return;
+                const int fd
+                    = static_cast<int>(::syscall(SYS_pidfd_open, static_cast<pid_t>(pids[at]), 0));
+                if (fd < 0)
+                    return;
+                auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+                QObject::connect(notifier.get(), &QSocketNotifier::activated, &loop, [&, row, fd] {
+                    exited[row] = timer.nsecsElapsed();
+                    exitWatch[row]->setEnabled(false);
+                    ::close(fd);
+                });
+                exitWatch[row] = std::move(notifier);
+            },
+            Qt::QueuedConnection);
         // Every start after the first `slots` fills the slot of the earliest unmatched end.
         const qint64 now = timer.nsecsElapsed();
         if (!ends.empty()) {
@@ -208,6 +245,7 @@ struct Figures
     std::vector<double> converterCpuPerFile; // ms
     std::vector<double> converterCoresOne; // converter CPU time over wall time, one at a time
     std::vector<double> gapsOne; // ms
+    std::vector<double> tails; // ms, every run
 };
 
 void Report(const char *name, int presetId, int slots, const Figures &f)
@@ -235,6 +273,9 @@ void Report(const char *name, int presetId, int slots, const Figures &f)
                 slots, Median(f.cpuPerFile), Median(f.cpuPerFileOne));
     std::printf("  converter CPU per file: %.0f ms; cores it keeps busy one at a time: %.2f\n",
                 Median(f.converterCpuPerFile), Median(f.converterCoresOne));
+    std::printf("  a converter's exit to its row's end (%zu files): median %.2f ms, max %.2f ms\n",
+                f.tails.size(), Median(f.tails),
+                f.tails.empty() ? 0 : *std::max_element(f.tails.begin(), f.tails.end()));
     std::printf("  one at a time, one file's end to the next one's start: median %.2f ms, max "
                 "%.2f ms\n",
                 Median(f.gapsOne),
@@ -334,6 +375,8 @@ int main(int argc, char **argv)
             f.converterCpuPerFile.push_back(many.converterCpu * 1000 / count);
             f.converterCoresOne.push_back(one.converterCpu / one.seconds);
             f.gapsOne.insert(f.gapsOne.end(), one.gaps.begin(), one.gaps.end());
+            f.tails.insert(f.tails.end(), one.tails.begin(), one.tails.end());
+            f.tails.insert(f.tails.end(), many.tails.begin(), many.tails.end());
             std::printf("round %d %-11s queue 1 / %d: %.3f / %.3f s, xargs -P 1 / %d: %.3f / "
                         "%.3f s, queue CPU %.1f / %.1f ms per file, load %.2f\n",
                         round + 1, name, slots, one.seconds, many.seconds, slots, x1, xn,
