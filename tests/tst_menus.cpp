@@ -55,15 +55,14 @@ void TestMenus::entries_data()
         << QStringList {
                "Add Files|32781",  "Add Folder|32778", "|0", "Remove|32800",
                "Remove All|32801", "Select All|32802", "|0", "E&xit                  |32772"};
-    QTest::newRow("main Convertion")
-        << IDR_MAIN_MENU << QList<int> {1}
-        << QStringList {"Convert All|32774",
-                        "Convert Selected Files|32814",
-                        "|0",
-                        "Stop Current Convertion|32809",
-                        "Stop All Convertion|32810",
-                        "|0",
-                        "Simultaneous Conversions|-1"};
+    QTest::newRow("main Convertion") << IDR_MAIN_MENU << QList<int> {1}
+                                     << QStringList {"Convert All|32774",
+                                                     "Convert Selected Files|32814",
+                                                     "|0",
+                                                     "Stop Current Convertion|32809",
+                                                     "Stop All Convertion|32810",
+                                                     "|0",
+                                                     "Simultaneous Conversions|-1"};
     QTest::newRow("main Simultaneous Conversions")
         << IDR_MAIN_MENU << QList<int> {1, 6}
         << QStringList {"One at a Time|32880", "2 at a Time|32881", "4 at a Time|32882",
