@@ -1,42 +1,42 @@
-// The whole conversion of a batch through the conversion queue, against the same converter
-// commands run one after another from a shell script. The ratio is what the queue adds: its
-// 100 ms timer starts the next file on the first tick after the previous one ended.
-// Usage: queue_bench [files, default 10] [seconds per file, default 5] [rounds, default 5]
+// A batch through the engine's conversion queue (BatchQueue over a MediaStore, no widget),
+// one at a time and with several conversions side by side, against the very same converter
+// commands run by `xargs -P <slots>`. The queue's ratio to xargs is what it adds: starting each
+// converter, reading its progress, writing under a temporary name, verifying and renaming the
+// output. Its CPU time is this process's, converters excluded.
+// Usage: queue_bench [files, default 8] [seconds per file, default 10] [rounds, default 3]
+//                    [slots, default BatchQueue::DefaultSlots()]
 
-#include "app/settings.h"
-#include "controls/listview/drag_drop_list_ctrl.h"
+#include "convert/batch_queue.h"
 #include "convert/command_line.h"
-#include "convert/conversion_queue.h"
 #include "convert/converter.h"
-#include "media/duration.h"
-#include "media/media_list.h"
+#include "convert/presets.h"
+#include "media/media_store.h"
+#include "media/probe.h"
 #include "support/media_factory.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <map>
+#include <memory>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
 
+constexpr int kIpodNormalPreset = 1; // "APPLE iPod - Normal Quarlity (*.mp4)"
 constexpr int kWmvPreset = 13;
-
-// The window the queue runs in; nothing to gray in a benchmark.
-class BenchWindow : public QueueWindow
-{
-public:
-    void EnableCommand(int, Place, bool) override { }
-    void EnableControls(bool) override { }
-};
 
 QString ShellQuote(const QString &text)
 {
@@ -47,9 +47,21 @@ QString ShellQuote(const QString &text)
 
 double Median(std::vector<double> values)
 {
+    if (values.empty())
+        return 0;
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The spread of `values` around their median, in percent: (max - min) / median.
+double SpreadPercent(const std::vector<double> &values)
+{
+    const double median = Median(values);
+    if (values.empty() || median <= 0)
+        return 0;
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    return (*high - *low) * 100 / median;
 }
 
 double ProcessCpuSeconds()
@@ -59,6 +71,22 @@ double ProcessCpuSeconds()
     return double(t.tv_sec) + t.tv_nsec / 1e9;
 }
 
+// CPU time of the children this process has reaped: the converters.
+double ChildrenCpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double LoadAverage()
+{
+    double load[1] = {-1};
+    getloadavg(load, 1);
+    return load[0];
+}
+
 bool ParseCount(const char *text, int *value)
 {
     bool ok = false;
@@ -66,83 +94,208 @@ bool ParseCount(const char *text, int *value)
     return ok && *value > 0;
 }
 
-// Converts every row through the queue; the wall time in seconds, or -1 when a row failed.
-// Adds to `gaps` the milliseconds from each file's end (its status written) to the next file's
-// start (its bar laid over the row): the time the queue lets pass between two conversions.
-// Adds to `cpu` the seconds of CPU time this process (the window's thread, the workers, the
-// painter's threads) spent while the batch ran; the converters are other processes.
-double RunQueue(MediaList &media, ConversionQueue &queue, std::vector<double> *gaps, double *cpu)
+struct QueueRun
 {
-    const int rows = media.rowCount();
-    for (int row = 0; row < rows; ++row)
-        media.store().SetState(row, ItemState::Waiting);
-    std::vector<qint64> started(rows, -1);
-    std::vector<qint64> ended(rows, -1);
-    const CDragDropListCtrl *list = media.list();
+    double seconds = -1; // -1: a file failed
+    double cpu = 0; // this process
+    double converterCpu = 0;
+    // Milliseconds from one file's end to the start of the file that took its slot.
+    std::vector<double> gaps;
+    // Milliseconds from a converter's exit to its row's end: what the queue adds after the
+    // converter (reaping it, checking and renaming the output).
+    std::vector<double> tails;
+};
 
-    QEventLoop loop;
-    QTimer poll;
+// Converts every item of `store` through `queue`, `slots` at a time, into `out`.
+QueueRun RunQueue(MediaStore &store, BatchQueue &queue, int slots, const QString &out)
+{
+    QueueRun result;
+    queue.SetSlots(slots);
+    // Every run writes fresh files under their first names into an empty `out`, as xargs does.
+    QDir(out).removeRecursively();
+    for (int row = 0; row < store.count(); ++row)
+        store.SetOutput(row, QString());
     QElapsedTimer timer;
-    // Polled often enough that each start and end is seen within a few milliseconds.
-    poll.setInterval(2);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    std::vector<qint64> ends;
+    QEventLoop loop;
+    // A pidfd turns readable when its process exits, before anyone reaps it.
+    std::map<int, std::unique_ptr<QSocketNotifier>> exitWatch; // by row
+    std::map<int, qint64> exited; // by row
+    const auto finished
+        = QObject::connect(&queue, &BatchQueue::RowFinished, &loop, [&](int row, ItemState) {
+              const qint64 now = timer.nsecsElapsed();
+              ends.push_back(now);
+              if (exited.count(row))
+                  result.tails.push_back((now - exited[row]) / 1e6);
+              exitWatch.erase(row);
+          });
+    const auto started = QObject::connect(&queue, &BatchQueue::RowStarted, &loop, [&](int row) {
+        // The converter starts right after the signal.
+        QMetaObject::invokeMethod(
+            &loop,
+            [&, row] {
+                const QList<int> running = queue.RunningRows();
+                const QList<qint64> pids = queue.ConverterPids();
+                const int at = running.indexOf(row);
+                if (at < 0 || pids.size() != running.size() || exitWatch.count(row))
+                    return;
+                const int fd
+                    = static_cast<int>(::syscall(SYS_pidfd_open, static_cast<pid_t>(pids[at]), 0));
+                if (fd < 0)
+                    return;
+                auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+                QObject::connect(notifier.get(), &QSocketNotifier::activated, &loop, [&, row, fd] {
+                    exited[row] = timer.nsecsElapsed();
+                    exitWatch[row]->setEnabled(false);
+                    ::close(fd);
+                });
+                exitWatch[row] = std::move(notifier);
+            },
+            Qt::QueuedConnection);
+        // Every start after the first `slots` fills the slot of the earliest unmatched end.
         const qint64 now = timer.nsecsElapsed();
-        for (int row = 0; row < rows; ++row) {
-            if (started[row] < 0 && list->ProgressBar(row))
-                started[row] = now;
-            if (ended[row] < 0 && media.store().at(row).state != ItemState::Waiting)
-                ended[row] = now;
+        if (!ends.empty()) {
+            result.gaps.push_back((now - ends.front()) / 1e6);
+            ends.erase(ends.begin());
         }
-        if (!queue.IsConverting())
-            loop.quit();
     });
+    const auto ended = QObject::connect(&queue, &BatchQueue::BatchEnded, &loop, &QEventLoop::quit);
+    QList<int> rows;
+    for (int row = 0; row < store.count(); ++row)
+        rows << row;
     const double cpuBefore = ProcessCpuSeconds();
+    const double childBefore = ChildrenCpuSeconds();
     timer.start();
-    queue.ConvertAll();
-    poll.start();
+    if (!queue.Start(rows)) {
+        std::fprintf(stderr, "the queue did not start\n");
+        return result;
+    }
     loop.exec();
     const double seconds = timer.nsecsElapsed() / 1e9;
-    *cpu += ProcessCpuSeconds() - cpuBefore;
-    for (int row = 0; row < rows; ++row) {
-        if (media.Status(row) != QLatin1String("Convertion Completed!")) {
-            std::fprintf(stderr, "row %d ended with %s: %s\n", row, qPrintable(media.Status(row)),
-                         qPrintable(list->item(row, MediaColumn::Status)->toolTip()));
-            return -1;
+    result.cpu = ProcessCpuSeconds() - cpuBefore;
+    result.converterCpu = ChildrenCpuSeconds() - childBefore;
+    QObject::disconnect(finished);
+    QObject::disconnect(started);
+    QObject::disconnect(ended);
+    for (int row = 0; row < store.count(); ++row) {
+        const MediaItem &item = store.at(row);
+        if (item.state != ItemState::Completed) {
+            std::fprintf(stderr, "%s ended with %s: %s\n", qPrintable(item.name),
+                         qPrintable(StateText(item.state)), qPrintable(item.reason));
+            return result;
         }
     }
-    for (int row = 1; row < rows; ++row) {
-        if (started[row] >= 0 && ended[row - 1] >= 0)
-            gaps->push_back((started[row] - ended[row - 1]) / 1e6);
-    }
-    return seconds;
+    result.seconds = seconds;
+    return result;
 }
 
-// Runs `script` with sh; the wall time in seconds, or -1 when it failed.
-double RunScript(const QString &script)
+// Runs the scripts in `folder` with `xargs -P slots`; the wall time in seconds, or -1.
+double RunXargs(const QString &folder, int slots)
 {
     QProcess sh;
     sh.setProcessChannelMode(QProcess::ForwardedChannels);
+    sh.setWorkingDirectory(folder);
     QElapsedTimer timer;
     timer.start();
-    sh.start(QStringLiteral("sh"), {script});
+    sh.start(QStringLiteral("sh"),
+             {QStringLiteral("-c"),
+              QStringLiteral("printf '%s\\0' *.sh | xargs -0 -n 1 -P %1 sh").arg(slots)});
     if (!sh.waitForFinished(-1) || sh.exitStatus() != QProcess::NormalExit || sh.exitCode() != 0) {
-        std::fprintf(stderr, "the script failed with %d\n", sh.exitCode());
+        std::fprintf(stderr, "xargs failed with %d\n", sh.exitCode());
         return -1;
     }
     return timer.nsecsElapsed() / 1e9;
+}
+
+// Writes one script per item into `scripts`: the command the queue builds for it, writing into
+// `out` under the final name (the queue writes a temporary name and renames it).
+bool WriteScripts(const MediaStore &store, int presetId, const QString &out, const QString &scripts)
+{
+    QDir().mkpath(scripts);
+    QDir().mkpath(out);
+    const Preset *preset = PresetById(presetId);
+    for (int row = 0; row < store.count(); ++row) {
+        const MediaItem &item = store.at(row);
+        ConversionJob job;
+        job.fileName = item.name;
+        job.location = item.folder;
+        job.inputPath = item.path();
+        job.durationSeconds = item.info.durationKnown ? item.info.durationSeconds : 0;
+        job.audioOnlyInput = item.audioOnly();
+        job.outputFolder = out;
+        ApplyPreset(job, *preset, Converter());
+        const CommandLine command = BuildCommandLine(job);
+        QString line = QStringLiteral("exec ") + ShellQuote(command.program);
+        for (const QString &argument : command.arguments)
+            line += QLatin1Char(' ') + ShellQuote(argument);
+        // Like the queue's converter: nothing to read, its output read by someone (here: nobody).
+        line += QStringLiteral(" </dev/null >/dev/null 2>&1\n");
+        QFile file(scripts + QStringLiteral("/%1.sh").arg(row, 3, 10, QLatin1Char('0')));
+        if (!file.open(QIODevice::WriteOnly) || file.write(line.toLocal8Bit()) < 0)
+            return false;
+    }
+    return true;
+}
+
+struct Figures
+{
+    std::vector<double> queueOne, queueMany, xargsOne, xargsMany;
+    std::vector<double> cpuPerFile; // ms, with `slots`
+    std::vector<double> cpuPerFileOne; // ms, one at a time
+    std::vector<double> converterCpuPerFile; // ms
+    std::vector<double> converterCoresOne; // converter CPU time over wall time, one at a time
+    std::vector<double> gapsOne; // ms
+    std::vector<double> tails; // ms, every run
+};
+
+void Report(const char *name, int presetId, int slots, const Figures &f)
+{
+    const double q1 = Median(f.queueOne);
+    const double qn = Median(f.queueMany);
+    const double x1 = Median(f.xargsOne);
+    const double xn = Median(f.xargsMany);
+    std::printf("\n%s (preset %d), medians of %zu rounds (spread max-min over median):\n", name,
+                presetId, f.queueOne.size());
+    std::printf("  queue, one at a time:      %6.3f s  (%4.1f %%)\n", q1,
+                SpreadPercent(f.queueOne));
+    std::printf("  queue, %d slots:            %6.3f s  (%4.1f %%)\n", slots, qn,
+                SpreadPercent(f.queueMany));
+    std::printf("  xargs -P 1:                %6.3f s  (%4.1f %%)\n", x1,
+                SpreadPercent(f.xargsOne));
+    std::printf("  xargs -P %d:                %6.3f s  (%4.1f %%)\n", slots, xn,
+                SpreadPercent(f.xargsMany));
+    std::printf("  queue %d slots / one at a time:  %.3f  (goal <= 0.65)\n", slots, qn / q1);
+    std::printf("  xargs -P %d / xargs -P 1:        %.3f\n", slots, xn / x1);
+    std::printf("  queue / xargs, one at a time:   %.3f\n", q1 / x1);
+    std::printf("  queue / xargs, %d slots:         %.3f  (goal <= 1.05)\n", slots, qn / xn);
+    std::printf("  queue's own CPU per file, %d slots / one at a time: %.1f / %.1f ms  (goal <= "
+                "10)\n",
+                slots, Median(f.cpuPerFile), Median(f.cpuPerFileOne));
+    std::printf("  converter CPU per file: %.0f ms; cores it keeps busy one at a time: %.2f\n",
+                Median(f.converterCpuPerFile), Median(f.converterCoresOne));
+    std::printf("  a converter's exit to its row's end (%zu files): median %.2f ms, max %.2f ms\n",
+                f.tails.size(), Median(f.tails),
+                f.tails.empty() ? 0 : *std::max_element(f.tails.begin(), f.tails.end()));
+    std::printf("  one at a time, one file's end to the next one's start: median %.2f ms, max "
+                "%.2f ms\n",
+                Median(f.gapsOne),
+                f.gapsOne.empty() ? 0 : *std::max_element(f.gapsOne.begin(), f.gapsOne.end()));
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    int count = 10;
-    int seconds = 5;
-    int rounds = 5;
+    // No widget anywhere: the queue and the store are the engine's.
+    QCoreApplication app(argc, argv);
+    int count = 8;
+    int seconds = 10;
+    int rounds = 3;
+    int slots = BatchQueue::DefaultSlots();
     if ((argc > 1 && !ParseCount(argv[1], &count)) || (argc > 2 && !ParseCount(argv[2], &seconds))
-        || (argc > 3 && !ParseCount(argv[3], &rounds))) {
-        std::fprintf(stderr, "usage: %s [files] [seconds per file] [rounds]\n", argv[0]);
+        || (argc > 3 && !ParseCount(argv[3], &rounds))
+        || (argc > 4 && !ParseCount(argv[4], &slots))) {
+        std::fprintf(stderr, "usage: %s [files] [seconds per file] [rounds] [slots]\n", argv[0]);
         return 2;
     }
     if (testmedia::Ffmpeg().isEmpty()) {
@@ -154,14 +307,13 @@ int main(int argc, char **argv)
     if (!dir.isValid())
         return 1;
     const QString in = dir.filePath(QStringLiteral("in")) + QLatin1Char('/');
-    const QString queueOut = dir.filePath(QStringLiteral("queue")) + QLatin1Char('/');
-    const QString scriptOut = dir.filePath(QStringLiteral("script")) + QLatin1Char('/');
     QDir().mkpath(in);
     testmedia::Clip clip;
     clip.seconds = seconds;
-    clip.size = QStringLiteral("320x240");
+    clip.size = QStringLiteral("640x360");
     clip.codecArguments = {QStringLiteral("-c:v"), QStringLiteral("libx264"),
                            QStringLiteral("-c:a"), QStringLiteral("aac")};
+    MediaStore store;
     for (int i = 0; i < count; ++i) {
         QString log;
         const QString name = QStringLiteral("clip %1.mp4").arg(i, 3, 10, QLatin1Char('0'));
@@ -169,97 +321,108 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "could not make %s: %s\n", qPrintable(name), qPrintable(log));
             return 1;
         }
+        store.Append(ProbeItem(in, name));
     }
 
-    QWidget window;
-    CDragDropListCtrl list(&window);
-    CurrentPreset preset;
-    preset.id = kWmvPreset;
-    Settings settings;
-    settings.currentFolder = queueOut;
-    MediaList media(&list, preset, &window);
-    media.SetupColumns();
-    list.resize(800, 300);
-    window.resize(800, 300);
-    window.show();
-    BenchWindow ui;
-    ConversionQueue queue(&media, &preset, &settings, &ui, &window);
-    for (const QString &name : QDir(in).entryList(QDir::Files, QDir::Name))
-        media.AppendMediaRow(in, name);
+    std::printf("batch: %d files of %d s, 640x360 h264/aac mp4; %d slots by default "
+                "(BatchQueue::DefaultSlots() = %d); load average at start %.2f\n",
+                count, seconds, slots, BatchQueue::DefaultSlots(), LoadAverage());
 
-    // The script runs the commands the queue's worker builds, into their own folder.
-    const QString script = dir.filePath(QStringLiteral("convert.sh"));
-    {
-        QFile file(script);
-        if (!file.open(QIODevice::WriteOnly))
+    const std::vector<std::pair<const char *, int>> presets
+        = {{"iPod Normal", kIpodNormalPreset}, {"WMV", kWmvPreset}};
+    std::map<int, Figures> figures;
+    for (const auto &[name, presetId] : presets) {
+        const QString tag = QString::number(presetId);
+        if (!WriteScripts(store, presetId, dir.filePath(QStringLiteral("xargs-out-") + tag),
+                          dir.filePath(QStringLiteral("scripts-") + tag)))
             return 1;
-        file.write("set -e\n");
-        file.write(QStringLiteral("mkdir -p %1\n").arg(ShellQuote(scriptOut)).toLocal8Bit());
-        const Preset *wmv = PresetById(kWmvPreset);
-        for (int row = 0; row < media.rowCount(); ++row) {
-            ConversionJob job;
-            job.fileName = media.FileName(row);
-            job.location = media.Location(row);
-            job.inputPath = job.location + job.fileName;
-            job.durationSeconds = ParseDuration(media.DurationText(row));
-            job.outputFolder = scriptOut;
-            ApplyPreset(job, *wmv, Converter());
-            const CommandLine command = BuildCommandLine(job);
-            QString line = ShellQuote(command.program);
-            for (const QString &argument : command.arguments)
-                line += QLatin1Char(' ') + ShellQuote(argument);
-            // The queue's converter reads nothing and its output goes to a pipe it reads.
-            line += QStringLiteral(" </dev/null >/dev/null 2>&1\n");
-            file.write(line.toLocal8Bit());
-        }
+        // One untimed run so that every round starts with the converter and the inputs cached.
+        if (RunXargs(dir.filePath(QStringLiteral("scripts-") + tag), slots) < 0)
+            return 1;
     }
 
-    queue.StartTimer();
-    // One untimed run so that every round starts with the converter and the inputs cached.
-    if (RunScript(script) < 0)
-        return 1;
+    BatchQueue queue(&store);
+    int presetNow = 0;
+    const QString queueOut = dir.filePath(QStringLiteral("queue-out"));
+    queue.SetSettingsSource([&] {
+        BatchSettings settings;
+        settings.presetId = presetNow;
+        settings.outputFolder = queueOut + QLatin1Char('/') + QString::number(presetNow);
+        return settings;
+    });
 
-    std::vector<double> queueTimes;
-    std::vector<double> scriptTimes;
-    std::vector<double> gaps;
-    double queueCpu = 0;
+    std::vector<double> loads;
     for (int round = 0; round < rounds; ++round) {
-        const double q = RunQueue(media, queue, &gaps, &queueCpu);
-        const double s = RunScript(script);
-        if (q < 0 || s < 0)
-            return 1;
-        queueTimes.push_back(q);
-        scriptTimes.push_back(s);
-        std::printf("round %d wall time, queue / script: %.3f s / %.3f s\n", round + 1, q, s);
-    }
-    for (int row = 0; row < media.rowCount(); ++row) {
-        const QString output
-            = queueOut + OutputBaseName(media.FileName(row)) + QStringLiteral(".wmv");
-        if (testmedia::Streams(output) != QStringList {"wmv2:video", "wmav2:audio"}) {
-            std::fprintf(stderr, "%s is not a WMV file\n", qPrintable(output));
-            return 1;
+        for (const auto &[name, presetId] : presets) {
+            presetNow = presetId;
+            Figures &f = figures[presetId];
+            const QString scripts
+                = dir.filePath(QStringLiteral("scripts-") + QString::number(presetId));
+            const QString out = queueOut + QLatin1Char('/') + QString::number(presetId);
+            loads.push_back(LoadAverage());
+            const QueueRun one = RunQueue(store, queue, 1, out);
+            const double x1 = RunXargs(scripts, 1);
+            const QueueRun many = RunQueue(store, queue, slots, out);
+            const double xn = RunXargs(scripts, slots);
+            if (one.seconds < 0 || many.seconds < 0 || x1 < 0 || xn < 0)
+                return 1;
+            f.queueOne.push_back(one.seconds);
+            f.queueMany.push_back(many.seconds);
+            f.xargsOne.push_back(x1);
+            f.xargsMany.push_back(xn);
+            f.cpuPerFile.push_back(many.cpu * 1000 / count);
+            f.cpuPerFileOne.push_back(one.cpu * 1000 / count);
+            f.converterCpuPerFile.push_back(many.converterCpu * 1000 / count);
+            f.converterCoresOne.push_back(one.converterCpu / one.seconds);
+            f.gapsOne.insert(f.gapsOne.end(), one.gaps.begin(), one.gaps.end());
+            f.tails.insert(f.tails.end(), one.tails.begin(), one.tails.end());
+            f.tails.insert(f.tails.end(), many.tails.begin(), many.tails.end());
+            std::printf("round %d %-11s queue 1 / %d: %.3f / %.3f s, xargs -P 1 / %d: %.3f / "
+                        "%.3f s, queue CPU %.1f / %.1f ms per file, load %.2f\n",
+                        round + 1, name, slots, one.seconds, many.seconds, slots, x1, xn,
+                        one.cpu * 1000 / count, many.cpu * 1000 / count, loads.back());
+            std::fflush(stdout);
         }
     }
 
-    const double q = Median(queueTimes);
-    const double s = Median(scriptTimes);
-    std::printf("batch: %d files of %d s, 320x240 h264/aac mp4 to WMV (preset %d), median of %d "
-                "rounds\n",
-                count, seconds, kWmvPreset, rounds);
-    std::printf("queue wall time: %.3f s\n", q);
-    std::printf("script wall time: %.3f s\n", s);
-    std::printf("queue / script: %.3f\n", s > 0 ? q / s : 0);
-    std::printf("queue overhead per file: %.1f ms\n", (q - s) * 1000 / count);
-    std::printf("queue's own CPU time (converters excluded): %.1f ms per file\n",
-                queueCpu * 1000 / (double(count) * rounds));
-    if (!gaps.empty()) {
-        double sum = 0;
-        for (double gap : gaps)
-            sum += gap;
-        std::printf("queue gap between files, mean: %.1f ms\n", sum / gaps.size());
-        std::printf("queue gap between files, median: %.1f ms\n", Median(gaps));
-        std::printf("queue gap between files, max: %.1f ms\n",
-                    *std::max_element(gaps.begin(), gaps.end()));
+    // The queue's outputs are what each preset makes.
+    const std::map<int, QStringList> streams
+        = {{kIpodNormalPreset, {QStringLiteral("mpeg4:video"), QStringLiteral("aac:audio")}},
+           {kWmvPreset, {QStringLiteral("wmv2:video"), QStringLiteral("wmav2:audio")}}};
+    std::map<int, double> verifyMs;
+    for (const auto &[presetId, expected] : streams) {
+        const QDir out(queueOut + QLatin1Char('/') + QString::number(presetId));
+        const QStringList files = out.entryList(QDir::Files);
+        if (files.size() != count) {
+            std::fprintf(stderr, "%s holds %lld files\n", qPrintable(out.path()),
+                         static_cast<long long>(files.size()));
+            return 1;
+        }
+        std::vector<double> probeMs;
+        for (const QString &file : files) {
+            // What the queue's check of each output costs (off the event loop's thread).
+            MediaInfo info;
+            QElapsedTimer probe;
+            probe.start();
+            ProbeMedia(out.path() + QLatin1Char('/'), file, info);
+            probeMs.push_back(probe.nsecsElapsed() / 1e6);
+            const QStringList got = testmedia::Streams(out.filePath(file));
+            if (got != expected) {
+                std::fprintf(stderr, "%s: %s\n", qPrintable(out.filePath(file)),
+                             qPrintable(got.join(QLatin1Char(' '))));
+                return 1;
+            }
+        }
+        verifyMs[presetId] = Median(probeMs);
     }
+
+    for (const auto &[name, presetId] : presets) {
+        Report(name, presetId, slots, figures[presetId]);
+        std::printf("  probing one output (the queue's check before the rename): median %.2f ms\n",
+                    verifyMs[presetId]);
+    }
+    std::printf("\nload average during the rounds: median %.2f, min %.2f, max %.2f\n",
+                Median(loads), *std::min_element(loads.begin(), loads.end()),
+                *std::max_element(loads.begin(), loads.end()));
     return 0;
 }

@@ -11,7 +11,7 @@ kelvora_packages=(
   xvfb xdotool x11-utils
   dpkg-dev desktop-file-utils
   dbus-daemon
-  help2man parallel
+  help2man parallel clang-format
 )
 
 kelvora_missing_packages() {
