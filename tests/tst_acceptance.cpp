@@ -152,6 +152,8 @@ private Q_SLOTS:
         const QString out
             = m_dir.filePath(QStringLiteral("out-%1").arg(presetId)) + QLatin1Char('/');
         QueueFixture f(out, presetId);
+        // Side by side, as the program converts by default: every output must still be right.
+        f.queue.SetSlots(0);
         for (const Input &input : m_inputs)
             f.media.AppendMediaRow(m_in, input.name);
         for (int row = 0; row < m_inputs.size(); ++row)
