@@ -38,6 +38,7 @@ struct MediaAdder::Batch
 
     QMutex mutex; // guards what follows
     std::vector<std::optional<MediaItem>> results; // by file, until appended
+    size_t stored = 0; // results stored so far
     MediaAdder *receiver = nullptr; // null once the add has ended
     bool notified = false; // a notice is on its way to the receiver
 };
@@ -57,7 +58,8 @@ void MediaAdder::ProbeFiles(const std::shared_ptr<Batch> &batch)
         if (!batch->receiver)
             return;
         batch->results[static_cast<size_t>(index)] = std::move(item);
-        if (!batch->notified) {
+        ++batch->stored;
+        if (!batch->notified || batch->stored == batch->files.size()) {
             batch->notified = true;
             // Runs on the adder's thread, or not at all if the adder is gone by then.
             MediaAdder *receiver = batch->receiver;
@@ -159,6 +161,17 @@ void MediaAdder::OnProbed(const Batch *batch)
 
 void MediaAdder::ScheduleAppend()
 {
+    bool all = false;
+    {
+        QMutexLocker lock(&m_batch->mutex);
+        all = m_batch->stored == m_batch->files.size();
+    }
+    // The last rows go in at once: a short add should not wait for the next round.
+    if (all) {
+        m_appendTimer.stop();
+        AppendReady();
+        return;
+    }
     if (m_appendTimer.isActive())
         return;
     const qint64 wait
