@@ -5,6 +5,11 @@
 // should be close to 1: adding must not slow down as the list grows. Each N is also added in calls
 // too small for the progress window, to tell its cost from the list's.
 //
+// Each N is added with the probes on the pool (one thread per core), with one probe thread, and
+// by probing one file after another on the GUI thread (AppendMediaRow), as adding once worked.
+// While the pool adds, a 10 ms timer runs: its longest wait tells how long the window went
+// unanswered.
+//
 // Every figure is given in wall time and in the process's CPU time (all its threads): on a
 // machine shared with other work the CPU time is the steadier of the two.
 // Usage: add_files_bench [N ...]   (default: 1000 10000)
@@ -19,6 +24,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
 
 #include <cstdio>
 #include <ctime>
@@ -63,12 +70,15 @@ struct Pass
 {
     Cost add;
     Cost duplicates;
+    double longestTickMs = 0; // the longest wait of a 10 ms timer during the add
 };
 
 struct Figures
 {
     int files = 0;
-    Pass whole; // one AddPaths call, as Add Files makes it
+    Pass whole; // one AddPaths call, as Add Files makes it, probes on every core
+    Pass single; // the same with one probe thread
+    Cost inlined; // AppendMediaRow one file after another on the GUI thread
     Pass batched; // calls of kNoProgressBatch paths, without the progress window
     Cost probe; // ProbeMedia alone over the same files
 };
@@ -99,22 +109,34 @@ int AddInCalls(MediaList &media, const QStringList &paths, int perCall)
 }
 
 // Adds `paths` to a fresh list in a shown window, then adds them again, `perCall` at a time.
-bool AddTwice(const QStringList &paths, int perCall, Pass *pass)
+bool AddTwice(const QStringList &paths, int perCall, int threads, Pass *pass)
 {
     QWidget window;
     CDragDropListCtrl list(&window);
     CurrentPreset preset;
     MediaList media(&list, preset, &window);
     media.SetupColumns();
+    media.SetProbeThreads(threads);
     list.resize(800, 300);
     window.resize(800, 300);
     window.show();
     QApplication::processEvents();
 
     const int count = paths.size();
+    QElapsedTimer sinceTick;
+    qint64 longestTick = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longestTick = qMax(longestTick, sinceTick.nsecsElapsed());
+        sinceTick.start();
+    });
+    ticker.start(10);
+    sinceTick.start();
     const Stopwatch adding;
     const int added = AddInCalls(media, paths, perCall);
     pass->add = adding.Elapsed();
+    ticker.stop();
+    pass->longestTickMs = longestTick / 1e6;
     if (added != count || media.rowCount() != count) {
         std::fprintf(stderr, "added %d of %d files\n", added, count);
         return false;
@@ -139,9 +161,24 @@ bool Measure(const QString &clip, const QString &root, int count, Figures *figur
         return false;
     }
     figures->files = count;
-    if (!AddTwice(paths, count, &figures->whole)
-        || !AddTwice(paths, kNoProgressBatch, &figures->batched))
+    if (!AddTwice(paths, count, 0, &figures->whole) || !AddTwice(paths, count, 1, &figures->single)
+        || !AddTwice(paths, kNoProgressBatch, 0, &figures->batched))
         return false;
+    {
+        QWidget window;
+        CDragDropListCtrl list(&window);
+        CurrentPreset preset;
+        MediaList media(&list, preset, &window);
+        media.SetupColumns();
+        window.show();
+        QApplication::processEvents();
+        const Stopwatch adding;
+        for (const QString &path : paths) {
+            const auto [name, location] = MediaList::SplitPath(path);
+            media.AppendMediaRow(location, name);
+        }
+        figures->inlined = adding.Elapsed();
+    }
 
     const Stopwatch probing;
     for (const QString &path : paths) {
@@ -166,8 +203,19 @@ void PrintFigures(const Figures &f)
 {
     const int n = f.files;
     char what[160];
-    std::snprintf(what, sizeof what, "AddPaths %d new files", n);
+    std::snprintf(what, sizeof what, "AddPaths %d new files, %d probe threads", n,
+                  QThread::idealThreadCount());
     PrintRate(what, "rows", n, f.whole.add);
+    std::printf("AddPaths %d new files, longest wait of a 10 ms timer: %.1f ms\n", n,
+                f.whole.longestTickMs);
+    std::snprintf(what, sizeof what, "AddPaths %d new files, one probe thread", n);
+    PrintRate(what, "rows", n, f.single.add);
+    std::snprintf(what, sizeof what, "AppendMediaRow %d new files on the GUI thread", n);
+    PrintRate(what, "rows", n, f.inlined);
+    std::printf("AddPaths %d new files, pool against one probe thread: %.2fx\n", n,
+                f.single.add.wall / f.whole.add.wall);
+    std::printf("AddPaths %d new files, pool against the GUI thread alone: %.2fx\n", n,
+                f.inlined.wall / f.whole.add.wall);
     std::snprintf(what, sizeof what, "AddPaths %d duplicates", n);
     PrintRate(what, "paths", n, f.whole.duplicates);
     std::snprintf(what, sizeof what, "AddPaths %d new files in calls of %d (no progress window)", n,
@@ -232,6 +280,12 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    // The first add of a process pays for loading fonts, the progress window and the library's
+    // codecs: a small add first keeps that out of the figures.
+    Figures warmUp;
+    if (!Measure(clip, root + QStringLiteral("warm/"), 200, &warmUp))
+        return 1;
+
     std::vector<Figures> all;
     for (int count : counts) {
         Figures figures;
@@ -244,6 +298,8 @@ int main(int argc, char **argv)
         const Figures &small = all.front();
         const Figures &large = all.back();
         PrintRatio("AddPaths", small, large, [](const Figures &f) { return f.whole.add; });
+        PrintRatio("AddPaths one probe thread", small, large,
+                   [](const Figures &f) { return f.single.add; });
         PrintRatio("AddPaths duplicates", small, large,
                    [](const Figures &f) { return f.whole.duplicates; });
         PrintRatio("AddPaths in calls of 19", small, large,

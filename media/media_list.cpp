@@ -215,27 +215,48 @@ int MediaList::AddPaths(const QStringList &givenPaths)
         progress->setAutoClose(false);
         progress->setAutoReset(false);
     }
-    int added = 0;
-    QElapsedTimer sinceUpdate;
-    for (int i = 0; i < paths.size(); ++i) {
-        if (progress) {
-            // Each update lets the window repaint the list: a few a second are enough to show
-            // the work advancing, and cost nothing next to probing.
-            if (!sinceUpdate.isValid() || sinceUpdate.elapsed() >= kProgressUpdateMs) {
-                progress->setLabelText(
-                    QStringLiteral("Adding media files... %1 of %2").arg(i + 1).arg(paths.size()));
-                progress->setValue(i);
-                sinceUpdate.start();
-            }
-            if (progress->wasCanceled())
-                break;
-        }
-        const auto [name, folder] = SplitPath(paths[i]);
-        if (name.isEmpty() || IsListed(folder, name))
-            continue;
-        AppendMediaRow(folder, name);
-        ++added;
+    QList<QPair<QString, QString>> files;
+    files.reserve(paths.size());
+    for (const QString &path : paths) {
+        const auto [name, folder] = SplitPath(path);
+        files.append(qMakePair(folder, name));
     }
+
+    MediaAdder adder(&m_store);
+    adder.SetThreads(m_probeThreads);
+    adder.SetProbe(m_probe);
+    QElapsedTimer sinceUpdate;
+    if (progress) {
+        connect(&adder, &MediaAdder::Progress, progress.get(), [&](int done, int total) {
+            // Each update of a shown progress window runs events and repaints the list: a few a
+            // second are enough to show the work advancing.
+            if (sinceUpdate.isValid() && sinceUpdate.elapsed() < kProgressUpdateMs)
+                return;
+            progress->setLabelText(QStringLiteral("Adding media files... %1 of %2")
+                                       .arg(qMin(done + 1, total))
+                                       .arg(total));
+            progress->setValue(done);
+            sinceUpdate.start();
+        });
+        connect(progress.get(), &QProgressDialog::canceled, &adder, &MediaAdder::Cancel);
+        progress->setLabelText(
+            QStringLiteral("Adding media files... %1 of %2").arg(1).arg(paths.size()));
+        // Shows the window after its minimum duration, however the probes advance.
+        progress->setValue(0);
+        sinceUpdate.start();
+    }
+    adder.Start(files);
+    while (adder.running()) {
+        // Until the progress window shows, clicks and keys wait: the window must not start
+        // another command under a short add. Once it shows it holds the window itself.
+        const bool shown = progress && progress->isVisible();
+        QCoreApplication::processEvents(
+            QEventLoop::WaitForMoreEvents
+            | (shown ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents));
+        if (progress && progress->wasCanceled())
+            adder.Cancel();
+    }
+    const int added = adder.added();
     if (!undecodable.isEmpty())
         CurrentDialogs().Message(m_dialogParent, UndecodableNamesMessage(undecodable),
                                  ApplicationName(), MessageIcon::Warning);

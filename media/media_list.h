@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/presets.h"
+#include "media/media_adder.h"
 #include "media/media_store.h"
 
 #include <QIcon>
@@ -61,9 +62,16 @@ public:
     // Appends each of `paths` not listed yet, in order, with a cancellable progress window when
     // they are many. Paths decoded from names that are not valid UTF-8 are left out and named in
     // one warning. Returns how many rows were added; 0 when called while an add is running.
+    // The files are probed on a pool of threads (a MediaAdder) while this runs the event loop:
+    // the window repaints and timers fire, but input reaches the window only through the
+    // progress window once it shows, which holds the window itself. Cancel keeps the rows added.
     int AddPaths(const QStringList &paths);
-    // True while AddPaths runs: its progress window lets other events in meanwhile.
+    // True while AddPaths runs: it lets other events in meanwhile.
     bool adding() const { return m_adding; }
+    // How many files AddPaths probes at a time: 0 (the default) for one per core.
+    void SetProbeThreads(int threads) { m_probeThreads = threads; }
+    // Makes AddPaths probe with `probe` instead of ProbeItem (see MediaAdder::SetProbe).
+    void SetProbe(MediaAdder::ProbeFunction probe) { m_probe = std::move(probe); }
 
     // The item of each row, as the store holds it.
     QString FileName(int row) const { return m_store.at(row).name; }
@@ -106,6 +114,8 @@ private:
     QWidget *m_dialogParent;
     MediaStore m_store;
     bool m_adding = false;
+    int m_probeThreads = 0;
+    MediaAdder::ProbeFunction m_probe;
     QIcon m_images[2];
     QString m_keptPattern;
     bool m_showing = false; // the view is writing a cell: its own change is not the user's
