@@ -650,7 +650,7 @@ private Q_SLOTS:
         m_mountPoint = disk;
         QByteArray filler(560000, '\0');
         for (int i = 0; i < filler.size(); ++i)
-            filler[i] = char(i * 7919 % 251);
+            filler[i] = char(qint64(i) * 7919 % 251);
         QVERIFY(testfiles::WriteBytes(disk + QStringLiteral("keep.bin"), filler));
         const QString in = Folder(QStringLiteral("disk-in"));
         for (const char *name : {"big.mkv", "tone8.mka", "tone.mka"})
