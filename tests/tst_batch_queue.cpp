@@ -321,6 +321,8 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(batch.RunningRows() == (QList<int> {1, 2})
                                      && store.at(1).progress > 0 && store.at(2).progress > 0,
                                  60000);
+        // The first clip is done and the two running ones count with their shares.
+        QVERIFY2(record.progress.last() > 0.2, qPrintable(QString::number(record.progress.last())));
         const QList<qint64> pids = batch.ConverterPids();
         QCOMPARE(pids.size(), 2);
         for (qint64 pid : pids) {

@@ -311,6 +311,25 @@ private Q_SLOTS:
             QCOMPARE(Checksum(m_in + it.key()), it.value());
     }
 
+    void cancelBeforeTheStartEndsTheRunAtOnce()
+    {
+        // A cancel that comes before the start ends the run as soon as the converter is there:
+        // a converter that would take long to get going is not waited for.
+        ConversionJob job = Job(QStringLiteral("clip.mkv"), 13, 2);
+        job.converterProgram
+            = Script(m_dir.filePath(QStringLiteral("late.sh")),
+                     "sleep 30\nexec '" + testmedia::Ffmpeg().toUtf8() + "' \"$@\"");
+        ConversionRun run(job, FinalPath(job), false, nullptr);
+        Outcome outcome;
+        Watch(run, outcome);
+        run.Cancel();
+        run.Start();
+        QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 10000);
+        QVERIFY(run.state() == ItemState::Canceled);
+        QVERIFY(!QFileInfo::exists(FinalPath(job)));
+        QCOMPARE(Hidden(), QStringList());
+    }
+
     void fileAppearingUnderTheFinalNameStays()
     {
         // The converter's stand-in creates the final name's file while it runs, as another

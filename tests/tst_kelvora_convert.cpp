@@ -173,6 +173,8 @@ void TestKelvoraConvert::presetNames_data()
     QTest::newRow("only preset not in the menu") << "digital video" << 20 << QList<int>();
     // "3GPP2 (*.3g2)" holds "3GPP" too: the whole text wins over a part.
     QTest::newRow("exact beats part, blanks folded") << "3gpp (*.3gp)" << 26 << QList<int>();
+    // "BlackBerry 3GP (*.3gp)" holds the whole of another preset's text.
+    QTest::newRow("exact inside another") << "3gp (*.3gp)" << 26 << QList<int>();
     QTest::newRow("unique part") << "windows media video" << 13 << QList<int>();
     QTest::newRow("ambiguous part") << "ps3 -" << -1 << QList<int> {9, 10, 11};
     QTest::newRow("unknown") << "no such format" << -1 << QList<int>();

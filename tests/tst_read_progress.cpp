@@ -69,6 +69,8 @@ private Q_SLOTS:
     void emptyFileHasNoPercent();
     void processWithoutTheFile();
     void keepsItsLastValueWhenTheFileIsClosed();
+    void neverFallsBackWhenTheReaderSeeksBack();
+    void fileOpenTwiceCountsTheFurthest();
     void converterReadingSlowly_data();
     void converterReadingSlowly();
 
@@ -214,6 +216,52 @@ void TestReadProgress::keepsItsLastValueWhenTheFileIsClosed()
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(progress.Percent(), 40);
     QCOMPARE(ReadProgress(process.processId(), path).Percent(), -1);
+}
+
+// A converter may read an index at the end of the file, then go back to the data: the bar stays
+// where it was until the reading passes it.
+void TestReadProgress::neverFallsBackWhenTheReaderSeeksBack()
+{
+    const QString path = MakeFile(QStringLiteral("seeks back.bin"), 1000000);
+    QVERIFY(!path.isEmpty());
+    QProcess process;
+    StartInOwnGroup(process);
+    ProcessEnder ender {process};
+    // Holds the file at byte 600000, waits for a line from the test on descriptor 3, then opens
+    // the file again at byte 200000 and says so.
+    process.start(QStringLiteral("sh"),
+                  {QStringLiteral("-c"),
+                   QStringLiteral("exec 3<&0 0<\"$1\"; dd bs=1 skip=600000 count=0 status=none; "
+                                  "read line <&3; exec 0<\"$1\"; "
+                                  "dd bs=1 skip=200000 count=0 status=none; echo moved; "
+                                  "exec sleep 60"),
+                   QStringLiteral("sh"), path});
+    QVERIFY(process.waitForStarted());
+    ReadProgress progress(process.processId(), path);
+    QTRY_COMPARE_WITH_TIMEOUT(progress.Percent(), 60, 20000);
+
+    process.write("go\n");
+    QByteArray said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += process.readAllStandardOutput()).contains("moved"), 20000);
+    QCOMPARE(ReadProgress(process.processId(), path).Percent(), 20);
+    QCOMPARE(progress.Percent(), 60);
+}
+
+// With the input open twice, the descriptor that got furthest tells how far the reading is.
+void TestReadProgress::fileOpenTwiceCountsTheFurthest()
+{
+    const QString path = MakeFile(QStringLiteral("open twice.bin"), 1000000);
+    QVERIFY(!path.isEmpty());
+    QProcess process;
+    StartInOwnGroup(process);
+    ProcessEnder ender {process};
+    // Descriptor 3 stays at the file's start; standard input moves on to byte 700000.
+    process.start(QStringLiteral("sh"),
+                  {QStringLiteral("-c"),
+                   QStringLiteral("exec 3<\"$1\"; ") + QString::fromLatin1(kHoldAt),
+                   QStringLiteral("sh"), path, QStringLiteral("700000")});
+    QVERIFY(process.waitForStarted());
+    QTRY_COMPARE_WITH_TIMEOUT(ReadProgress(process.processId(), path).Percent(), 70, 20000);
 }
 
 void TestReadProgress::converterReadingSlowly_data()
