@@ -258,6 +258,13 @@ private Q_SLOTS:
         QTest::newRow("exits 0 with a file that is no media")
             << "clip.mkv" << QByteArray("for a; do last=$a; done; echo junk > \"$last\"; exit 0")
             << "" << failed << "cannot be read";
+        // A file the media library opens, as a metadata file, but that holds no stream.
+        QTest::newRow("exits 0 with a file that holds no stream")
+            << "clip.mkv"
+            << QByteArray(
+                   "for a; do last=$a; done; printf ';FFMETADATA1\\ntitle=x\\n' > \"$last\"; "
+                   "exit 0")
+            << "" << failed << "cannot be read";
         QTest::newRow("last line unfinished")
             << "clip.mkv" << QByteArray("printf 'first line\\nwhy it failed'; exit 1") << ""
             << failed << "why it failed";
