@@ -266,6 +266,67 @@ private Q_SLOTS:
         QCOMPARE(split.second, folder);
     }
 
+    // The user ticks a row in the list itself, by its check box or by the space key: the store's
+    // item follows, so the queue converts exactly the rows the list shows ticked.
+    void tickingTheBoxTicksTheItem_data()
+    {
+        QTest::addColumn<bool>("byMouse");
+        QTest::newRow("check box clicked") << true;
+        QTest::newRow("space key") << false;
+    }
+
+    void tickingTheBoxTicksTheItem()
+    {
+        QFETCH(bool, byMouse);
+        Fixture f;
+        for (const char *name : {"clip.mp4", "song.mp3", "fake.mp4"})
+            f.media.AppendMediaRow(m_media, QString::fromLatin1(name));
+        f.list.resize(600, 200);
+        f.list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.list));
+
+        const auto toggle = [&](int row) {
+            const QModelIndex index = f.list.model()->index(row, MediaColumn::Select);
+            if (!byMouse) {
+                f.list.setCurrentIndex(index);
+                QTest::keyClick(f.list.viewport(), Qt::Key_Space);
+                return;
+            }
+            QStyleOptionViewItem option;
+            option.initFrom(f.list.viewport());
+            option.rect = f.list.visualRect(index);
+            option.features
+                = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration;
+            option.decorationSize = f.list.iconSize().isValid() ? f.list.iconSize() : QSize(16, 16);
+            const QRect box = f.list.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator,
+                                                             &option, &f.list);
+            QTest::mouseClick(f.list.viewport(), Qt::LeftButton, {}, box.center());
+        };
+        // Each tick as the store holds it and as the list shows it, side by side.
+        const auto ticks = [&] {
+            QList<QPair<bool, bool>> both;
+            for (int row = 0; row < f.media.rowCount(); ++row)
+                both << qMakePair(f.media.IsChecked(row),
+                                  f.list.item(row, MediaColumn::Select)->checkState()
+                                      == Qt::Checked);
+            return both;
+        };
+        const auto expect = [](std::initializer_list<bool> ticked) {
+            QList<QPair<bool, bool>> both;
+            for (bool tick : ticked)
+                both << qMakePair(tick, tick);
+            return both;
+        };
+
+        QCOMPARE(ticks(), expect({true, true, true}));
+        toggle(1);
+        QCOMPARE(ticks(), expect({true, false, true}));
+        toggle(0);
+        QCOMPARE(ticks(), expect({false, false, true}));
+        toggle(1);
+        QCOMPARE(ticks(), expect({false, true, true}));
+    }
+
     void editing()
     {
         Fixture f;
@@ -289,6 +350,9 @@ private Q_SLOTS:
                  (QStringList {m_media + "clip.mp4", m_media + "fake.mp4", m_media + "b"}));
         // A removed file can be added again.
         QVERIFY(!f.media.IsListed(m_media, QStringLiteral("song.mp3")));
+        f.media.AppendMediaRow(m_media, QStringLiteral("song.mp3"));
+        QCOMPARE(f.media.rowCount(), 4);
+        // The list itself refuses a listed file, whatever road it comes by.
         f.media.AppendMediaRow(m_media, QStringLiteral("song.mp3"));
         QCOMPARE(f.media.rowCount(), 4);
 
