@@ -295,9 +295,8 @@ private Q_SLOTS:
             QStyleOptionViewItem option;
             option.initFrom(f.list.viewport());
             option.rect = f.list.visualRect(index);
-            option.features
-                = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration;
-            option.decorationSize = f.list.iconSize().isValid() ? f.list.iconSize() : QSize(16, 16);
+            // The box comes first in the cell, whatever follows it.
+            option.features = QStyleOptionViewItem::HasCheckIndicator;
             const QRect box = f.list.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator,
                                                              &option, &f.list);
             QTest::mouseClick(f.list.viewport(), Qt::LeftButton, {}, box.center());
