@@ -2,6 +2,7 @@
 #include "media/media_store.h"
 #include "support/files.h"
 #include "support/media_factory.h"
+#include "support/store_watch.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -132,7 +133,7 @@ struct BatchRecorder
         QObject::connect(batch, &BatchQueue::BatchEnded, batch, [this](int c, int f, int x) {
             ended << QList<int> {c, f, x};
         });
-        QObject::connect(store, &MediaStore::ProgressChanged, batch, [this] { Sample(); });
+        OnProgress(*store, batch, [this](int, int) { Sample(); });
         sampler.setInterval(5);
         QObject::connect(&sampler, &QTimer::timeout, [this] { Sample(); });
         sampler.start();

@@ -10,6 +10,7 @@
 #include "platform/profile.h"
 #include "res/resource.h"
 #include "support/media_factory.h"
+#include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"
 
 #include <QHeaderView>
@@ -160,7 +161,6 @@ private Q_SLOTS:
     {
         CKelvoraDlg window;
         window.show();
-        QTRY_COMPARE_WITH_TIMEOUT(window.queue()->lastUiState(), 0, 5000);
         for (int id : {ID_FILE_REMOVE, ID_FILE_REMOVE_ALL, ID_FILE_SELECT_ALL, ID_CONVERT_ALL,
                        ID_CONVERT_SELECTED, ID_STOP_CURRENT, ID_STOP_ALL})
             QVERIFY2(!MenuAction(window, id)->isEnabled(), qPrintable(QString::number(id)));
@@ -291,7 +291,7 @@ private Q_SLOTS:
         QFETCH(QString, solution);
         QFETCH(QString, label);
         CKelvoraDlg window;
-        window.media()->AppendMediaRow(m_in, QStringLiteral("a.mp4"));
+        window.media()->store().Append(ProbeItem(m_in, QStringLiteral("a.mp4")));
         window.media()->store().SetState(0, ItemState::Completed);
         window.OnCommand(command);
         QCOMPARE(window.settings().preset.id, id);
@@ -300,7 +300,7 @@ private Q_SLOTS:
         QCOMPARE(window.settings().preset.formatLabel, label);
         QCOMPARE(window.media()->Text(0, MediaColumn::TargetFormat), label);
         // Rows added afterwards carry the new label; nothing was written yet.
-        window.media()->AppendMediaRow(m_in, QStringLiteral("b.avi"));
+        window.media()->store().Append(ProbeItem(m_in, QStringLiteral("b.avi")));
         QCOMPARE(window.media()->Text(1, MediaColumn::TargetFormat), label);
         QVERIFY(!QFileInfo::exists(window.settingsPath()));
     }
@@ -338,8 +338,8 @@ private Q_SLOTS:
     {
         CKelvoraDlg window;
         window.show();
-        window.media()->AppendMediaRow(m_in, QStringLiteral("a.mp4"));
-        window.media()->AppendMediaRow(m_in, QStringLiteral("slow.mkv"));
+        window.media()->store().Append(ProbeItem(m_in, QStringLiteral("a.mp4")));
+        window.media()->store().Append(ProbeItem(m_in, QStringLiteral("slow.mkv")));
         window.OnCommand(ID_PROPERTIES); // nothing selected: nothing opens
         window.list()->selectRow(1);
         QString caption;
@@ -365,7 +365,7 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         for (const char *name : {"a.mp4", "b.avi", "c.ts"})
-            window.media()->AppendMediaRow(m_in, QLatin1String(name));
+            window.media()->store().Append(ProbeItem(m_in, QLatin1String(name)));
         window.list()->selectRow(1);
         QStringList shown;
         bool propertiesEnabled = false;
@@ -395,7 +395,7 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         for (const char *name : {"c.ts", "a.mp4", "b.avi"})
-            window.media()->AppendMediaRow(m_in, QLatin1String(name));
+            window.media()->store().Append(ProbeItem(m_in, QLatin1String(name)));
         auto snapshot = [&window] {
             QStringList s;
             for (int row = 0; row < window.media()->rowCount(); ++row)
@@ -426,8 +426,10 @@ private Q_SLOTS:
             window.show();
             dialogs.NextFiles({m_in + QStringLiteral("a.mp4"), m_in + QStringLiteral("b.avi")});
             window.OnCommand(ID_ADD_FILES);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
             dialogs.NextFolder(folder);
             window.OnCommand(ID_ADD_FOLDER);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
             QCOMPARE(window.media()->rowCount(), 4);
             QCOMPARE(dialogs.messages.last().text, QStringLiteral("2 media files added!"));
             dialogs.NextFolder(out.chopped(1));
@@ -459,8 +461,10 @@ private Q_SLOTS:
             window.OnCommand(ID_SIMULTANEOUS_ONE);
             dialogs.NextFiles({m_in + QStringLiteral("slow.mkv"), m_in + QStringLiteral("c.ts")});
             window.OnCommand(ID_LIST_ADD_FILES);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
             window.OnCommand(ID_CONVERT_ALL);
-            QTRY_VERIFY_WITH_TIMEOUT(window.list()->ProgressBar(4) != nullptr, 120000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                QueueFixture::BarOf(window.media()->store(), 4) != MediaItem::kNoProgress, 120000);
             // Nothing may remove rows while they convert.
             window.OnCommand(ID_FILE_REMOVE_ALL);
             QCOMPARE(window.media()->rowCount(), 6);
@@ -470,7 +474,8 @@ private Q_SLOTS:
             QCOMPARE(window.media()->Status(5), QStringLiteral("Convertion Completed!"));
 
             window.OnCommand(ID_CONVERT_ALL);
-            QTRY_VERIFY_WITH_TIMEOUT(window.list()->ProgressBar(4) != nullptr, 120000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                QueueFixture::BarOf(window.media()->store(), 4) != MediaItem::kNoProgress, 120000);
             window.OnCommand(ID_STOP_ALL);
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
             QCOMPARE(window.media()->Status(4), QStringLiteral("User Canceled!"));
@@ -500,6 +505,7 @@ private Q_SLOTS:
             window.OnCommand(32831); // PSP high: slow enough to still run
             dialogs.NextFiles({m_in + QStringLiteral("slow.mkv")});
             window.OnCommand(ID_ADD_FILES);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
             window.OnCommand(ID_CONVERT_ALL);
             QTRY_VERIFY_WITH_TIMEOUT(window.queue()->batch().ConverterPids().value(0) > 0, 60000);
             converter = pid_t(window.queue()->batch().ConverterPids().value(0));
