@@ -435,12 +435,8 @@ void CKelvoraDlg::SelectSizeLimit(int limit)
     }
 }
 
-void CKelvoraDlg::ApplyListMenuRules(CMenuEx &menu, int selectedRows, bool converting)
+void CKelvoraDlg::ApplyListMenuRules(CMenuEx &menu, const CommandContext &context)
 {
-    CommandContext context;
-    context.rows = 1; // the list's menu is offered over the list, rows or not
-    context.selectedRows = selectedRows;
-    context.converting = converting;
     int count = 0;
     const int *ids = RuledCommands(CommandPlace::ListMenu, &count);
     for (int i = 0; i < count; ++i)
@@ -451,8 +447,7 @@ void CKelvoraDlg::ShowListMenu(const QPoint &globalPos)
 {
     CMenuEx menu;
     menu.LoadFromResource(IDR_LIST_MENU);
-    ApplyListMenuRules(menu, static_cast<int>(m_list->SelectedRows().size()),
-                       m_queue->IsConverting());
+    ApplyListMenuRules(menu, m_queue->Context());
     menu.SetCommandHandler([this](int id) { OnCommand(id); });
     menu.TrackPopup(globalPos);
 }

@@ -53,8 +53,8 @@ public:
     void SelectSizeLimit(int limit);
     // The list's context menu at `globalPos`, its items enabled by the selection.
     void ShowListMenu(const QPoint &globalPos);
-    // Which items the list's context menu offers, by the count of selected rows.
-    static void ApplyListMenuRules(CMenuEx &menu, int selectedRows, bool converting);
+    // Which items the list's context menu offers, as the list and the batch stand.
+    static void ApplyListMenuRules(CMenuEx &menu, const CommandContext &context);
 
     // QueueWindow
     void EnableCommand(int id, Place place, bool enabled) override;

@@ -84,9 +84,13 @@ private Q_SLOTS:
                 {"E&xit                  ", ID_FILE_EXIT}},
                {{"Convert All", ID_CONVERT_ALL},
                 {"Convert Selected Files", ID_CONVERT_SELECTED},
+                {"Retry Failed Files", ID_RETRY_FAILED},
                 {"", 0},
+                {"Pause Convertion", ID_PAUSE},
                 {"Stop Current Convertion", ID_STOP_CURRENT},
                 {"Stop All Convertion", ID_STOP_ALL},
+                {"", 0},
+                {"Select Failed Files", ID_SELECT_FAILED},
                 {"", 0},
                 {"Simultaneous Conversions", -1},
                 {"Modern Video Size", -1}},
@@ -308,29 +312,40 @@ private Q_SLOTS:
     void listMenuRules_data()
     {
         QTest::addColumn<int>("selected");
-        QTest::addColumn<bool>("converting");
+        QTest::addColumn<int>("selectedRunning");
         QTest::addColumn<QList<int>>("disabled");
+        const QList<int> moves {ID_MOVE_UP, ID_MOVE_DOWN, ID_LIST_CANCEL};
         QTest::newRow("none selected")
-            << 0 << false
-            << QList<int> {ID_LIST_REMOVE,       ID_LIST_CONVERT_SELECTED, ID_PROPERTIES,
-                           ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL,         ID_LIST_CONVERT_ALL};
-        QTest::newRow("one selected") << 1 << false << QList<int> {};
-        QTest::newRow("two selected") << 2 << false << QList<int> {ID_PROPERTIES};
-        QTest::newRow("one selected while converting")
-            << 1 << true << QList<int> {ID_LIST_REMOVE, ID_LIST_REMOVE_ALL};
+            << 0 << -1
+            << QList<int> {ID_LIST_REMOVE,   ID_LIST_CONVERT_SELECTED, ID_PROPERTIES,
+                           ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL,     ID_LIST_CONVERT_ALL}
+                + moves;
+        QTest::newRow("one selected") << 1 << -1 << moves;
+        QTest::newRow("two selected") << 2 << -1 << QList<int> {ID_PROPERTIES} + moves;
+        QTest::newRow("the converting row selected")
+            << 1 << 1 << QList<int> {ID_LIST_REMOVE, ID_MOVE_UP, ID_MOVE_DOWN};
+        QTest::newRow("a waiting row selected while converting")
+            << 1 << 0 << QList<int> {ID_LIST_CANCEL};
     }
 
     void listMenuRules()
     {
         QFETCH(int, selected);
-        QFETCH(bool, converting);
+        QFETCH(int, selectedRunning);
         QFETCH(QList<int>, disabled);
         CMenuEx menu;
         QVERIFY(menu.LoadFromResource(IDR_LIST_MENU));
-        CKelvoraDlg::ApplyListMenuRules(menu, selected, converting);
+        CommandContext context;
+        context.rows = 3;
+        context.selectedRows = selected;
+        context.converting = selectedRunning >= 0;
+        context.selectedRunning = qMax(0, selectedRunning);
+        context.canMoveUp = context.canMoveDown = selectedRunning == 0;
+        CKelvoraDlg::ApplyListMenuRules(menu, context);
         for (int id : {ID_LIST_ADD_FILES, ID_LIST_ADD_FOLDER, ID_FILE_SELECT_ALL, ID_LIST_REMOVE,
                        ID_LIST_REMOVE_ALL, ID_LIST_CONVERT_SELECTED, ID_LIST_CONVERT_ALL,
-                       ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL, ID_PROPERTIES})
+                       ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL, ID_PROPERTIES, ID_MOVE_UP,
+                       ID_MOVE_DOWN, ID_LIST_CANCEL})
             QCOMPARE(menu.FindAction(id)->isEnabled(), !disabled.contains(id));
     }
 
@@ -383,7 +398,7 @@ private Q_SLOTS:
         const QPoint inRow
             = window.list()->visualRect(window.list()->model()->index(1, 1)).center();
         Q_EMIT window.list()->customContextMenuRequested(inRow);
-        QCOMPARE(shown.size(), 10);
+        QCOMPARE(shown.size(), 13);
         QCOMPARE(shown.first(), QStringLiteral("Add Files          "));
         QCOMPARE(shown.last(), QStringLiteral("Properties"));
         QVERIFY(propertiesEnabled);
@@ -439,7 +454,8 @@ private Q_SLOTS:
 
             window.OnCommand(32859); // WMV
             window.OnCommand(ID_CONVERT_ALL);
-            QVERIFY(!window.list()->isEnabled() && !window.browseButton()->isEnabled()
+            // The list stays usable; what the batch reads as each file starts is locked.
+            QVERIFY(window.list()->isEnabled() && !window.browseButton()->isEnabled()
                     && !window.solutionButton()->isEnabled() && !window.folderBox()->isEnabled());
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
             QCOMPARE(Statuses(window), QStringList(4, QStringLiteral("Convertion Completed!")));
@@ -465,8 +481,9 @@ private Q_SLOTS:
             window.OnCommand(ID_CONVERT_ALL);
             QTRY_VERIFY_WITH_TIMEOUT(
                 QueueFixture::BarOf(window.media()->store(), 4) != MediaItem::kNoProgress, 120000);
-            // Nothing may remove rows while they convert.
-            window.OnCommand(ID_FILE_REMOVE_ALL);
+            // Nothing may remove a row while it converts.
+            window.list()->selectRow(4);
+            window.OnCommand(ID_FILE_REMOVE);
             QCOMPARE(window.media()->rowCount(), 6);
             window.OnCommand(ID_STOP_CURRENT);
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
