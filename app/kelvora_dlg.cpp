@@ -142,6 +142,9 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
         shortcut->setContext(Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, handler);
     }
+    // Ctrl+Z brings back what the last Remove or Remove All took, wherever the focus is.
+    auto *undo = new QShortcut(QKeySequence::Undo, this);
+    connect(undo, &QShortcut::activated, this, [this] { OnCommand(ID_UNDO_REMOVE); });
     BuildBatchBand();
 
     // The program's own cursor over the whole window, its controls included.
@@ -331,6 +334,7 @@ void CKelvoraDlg::BuildCommandTable()
     add({ID_LIST_CANCEL}, [this] { m_queue->CancelSelected(); });
     add({ID_MOVE_UP}, [this] { m_queue->MoveSelected(-1); });
     add({ID_MOVE_DOWN}, [this] { m_queue->MoveSelected(+1); });
+    add({ID_UNDO_REMOVE}, [this] { m_media->UndoRemove(); });
     for (const auto &[command, slots] : SimultaneousChoices()) {
         const int count = slots;
         add({command}, [this, count] { SetSimultaneous(count); });

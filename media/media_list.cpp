@@ -237,7 +237,8 @@ void MediaList::RemoveSelected()
     QList<int> rows = m_list->SelectedRows();
     if (m_locked)
         rows.erase(std::remove_if(rows.begin(), rows.end(), m_locked), rows.end());
-    m_store.Remove(rows);
+    if (!rows.isEmpty())
+        m_removed = m_store.Remove(rows);
 }
 
 void MediaList::RemoveAll()
@@ -248,7 +249,8 @@ void MediaList::RemoveAll()
             locked << row;
     }
     if (locked.isEmpty()) {
-        m_store.Clear();
+        if (m_store.count() > 0)
+            m_removed = m_store.Clear();
         return;
     }
     QList<int> rows;
@@ -256,7 +258,18 @@ void MediaList::RemoveAll()
         if (!locked.contains(row))
             rows << row;
     }
-    m_store.Remove(rows);
+    if (!rows.isEmpty())
+        m_removed = m_store.Remove(rows);
+}
+
+void MediaList::UndoRemove()
+{
+    MediaStore::Removed removed;
+    removed.swap(m_removed);
+    // A row that was converting when it went is waiting again when it comes back.
+    for (auto &entry : removed)
+        entry.second.progress = MediaItem::kNoProgress;
+    m_store.Restore(removed);
 }
 
 void MediaList::CheckAll()

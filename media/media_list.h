@@ -87,6 +87,9 @@ public:
     void RemoveSelected();
     // Removes every row but those being converted.
     void RemoveAll();
+    // Brings back the rows the last Remove or Remove All took, in their places; once.
+    void UndoRemove();
+    bool CanUndoRemove() const { return !m_removed.empty(); }
     // Ticks every row.
     void CheckAll();
     // Says whether the row at `row` is being converted now, and so must stay; by default none.
@@ -129,5 +132,6 @@ private:
     std::unique_ptr<QProgressDialog> m_progress;
     QProgressBar *m_progressBar = nullptr;
     std::function<bool(int row)> m_locked;
+    MediaStore::Removed m_removed; // what the last Remove or Remove All took
     QString m_keptPattern;
 };

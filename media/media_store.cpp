@@ -99,15 +99,18 @@ void MediaStore::Reindex(int fromRow)
         m_rows[at(row).id] = row;
 }
 
-void MediaStore::Remove(QList<int> rows)
+MediaStore::Removed MediaStore::Remove(QList<int> rows)
 {
+    Removed removed;
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     rows.erase(std::remove_if(rows.begin(), rows.end(),
                               [this](int row) { return row < 0 || row >= count(); }),
                rows.end());
     if (rows.isEmpty())
-        return;
+        return removed;
+    for (int row : rows)
+        removed.emplace_back(row, at(row));
     // Last to first, one removal per run of neighbouring rows, so that each announced range is
     // still the range it names.
     int last = rows.size() - 1;
@@ -127,15 +130,35 @@ void MediaStore::Remove(QList<int> rows)
         last = first - 1;
     }
     Reindex(rows.first());
+    return removed;
 }
 
-void MediaStore::Clear()
+MediaStore::Removed MediaStore::Clear()
 {
+    Removed removed;
+    for (int row = 0; row < count(); ++row)
+        removed.emplace_back(row, at(row));
     beginResetModel();
     m_items.clear();
     m_listed.clear();
     m_rows.clear();
     endResetModel();
+    return removed;
+}
+
+void MediaStore::Restore(const Removed &items)
+{
+    for (const auto &[wanted, item] : items) {
+        const auto key = qMakePair(item.folder, item.name);
+        if (m_listed.contains(key) || m_rows.contains(item.id))
+            continue;
+        const int row = qBound(0, wanted, count());
+        beginInsertRows(QModelIndex(), row, row);
+        m_listed.insert(key);
+        m_items.insert(m_items.begin() + row, item);
+        Reindex(row);
+        endInsertRows();
+    }
 }
 
 bool MediaStore::Move(QList<int> rows, int before)

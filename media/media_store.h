@@ -10,6 +10,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <utility>
 #include <vector>
 
 // Where a listed file stands. Each state has one Status text (StateText), which the list shows.
@@ -100,9 +101,15 @@ public:
     int Append(MediaItem item);
     // Appends every item not listed yet, in order, as one insert of rows. Returns how many.
     int AppendMany(std::vector<MediaItem> items);
-    // Removes the items at `rows` (any order, duplicates ignored).
-    void Remove(QList<int> rows);
-    void Clear();
+    // Items taken out of the list, each with the row it stood at, first to last.
+    using Removed = std::vector<std::pair<int, MediaItem>>;
+    // Removes the items at `rows` (any order, duplicates ignored) and returns them.
+    Removed Remove(QList<int> rows);
+    // Removes every item and returns them.
+    Removed Clear();
+    // Puts removed items back at their rows (the list as it was before Remove, if nothing else
+    // changed meanwhile), each with its id, unless its file is listed again by now.
+    void Restore(const Removed &items);
     // Moves the items at `rows` (any order) so that they stand together, in their order, before
     // the item that is at row `before` now (count(): at the end). Returns false when nothing moved.
     bool Move(QList<int> rows, int before);

@@ -116,3 +116,4 @@ constexpr int ID_SELECT_FAILED = 33052;
 constexpr int ID_LIST_CANCEL = 33053;
 constexpr int ID_MOVE_UP = 33054;
 constexpr int ID_MOVE_DOWN = 33055;
+constexpr int ID_UNDO_REMOVE = 33056;

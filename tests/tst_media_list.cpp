@@ -466,6 +466,18 @@ private Q_SLOTS:
         // Removed files may be added again; kept ones are still known as listed.
         for (int row = 0; row < names.size(); ++row)
             QCOMPARE(f.media.store().IsListed(m_media, names[row]), kept.contains(row));
+        // Undo brings them back in their places, once; Remove All's too.
+        QStringList all;
+        for (const QString &name : names)
+            all << m_media + name;
+        for (int round = 0; round < 2; ++round) {
+            f.media.UndoRemove();
+            QCOMPARE(f.Names(), all);
+            f.media.UndoRemove();
+            QCOMPARE(f.Names(), all);
+            f.media.RemoveAll();
+            QCOMPARE(f.media.rowCount(), 0);
+        }
     }
 };
 
