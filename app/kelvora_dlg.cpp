@@ -77,8 +77,9 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     LoadSettings(m_settings, m_settingsPath);
 
     m_media = std::make_unique<MediaList>(m_list, m_settings.preset, this);
-    m_queue = std::make_unique<ConversionQueue>(m_media.get(), &m_settings.preset, &m_settings,
-                                                this, this);
+    m_queue
+        = std::make_unique<ConversionQueue>(m_media.get(), &m_settings.preset, &m_settings, this);
+    connect(m_queue.get(), &ConversionQueue::CommandsChanged, this, &CKelvoraDlg::ApplyCommands);
     m_queue->SetSlots(m_settings.simultaneous);
     // The desktop hears how a batch goes, and a word when it ends while the window is behind.
     auto *notifier = new DesktopNotifier(this);
@@ -491,12 +492,19 @@ void CKelvoraDlg::ShowAbout()
     about.exec();
 }
 
-void CKelvoraDlg::EnableCommand(int id, Place place, bool enabled)
+void CKelvoraDlg::ApplyCommands(const CommandContext &context)
 {
-    if (place == Place::Menu) {
-        m_menu.EnableItem(id, enabled);
-    } else if (QAction *action = m_toolBar->ActionById(id)) {
-        action->setEnabled(enabled);
+    EnableControls(!context.converting);
+    for (CommandPlace place : {CommandPlace::MenuBar, CommandPlace::Toolbar}) {
+        int count = 0;
+        const int *ids = RuledCommands(place, &count);
+        for (int i = 0; i < count; ++i) {
+            const bool enabled = IsCommandEnabled(ids[i], place, context);
+            if (place == CommandPlace::MenuBar)
+                m_menu.EnableItem(ids[i], enabled);
+            else if (QAction *action = m_toolBar->ActionById(ids[i]))
+                action->setEnabled(enabled);
+        }
     }
 }
 

@@ -28,9 +28,7 @@ class SavingFolders;
 // The program's main window: the toolbar, the media list, the saving-folder controls, the
 // Solution controls and the menu bar. Every menu item and toolbar button reaches OnCommand by
 // its command id.
-class CKelvoraDlg
-    : public QDialog
-    , public QueueWindow
+class CKelvoraDlg : public QDialog
 {
     Q_OBJECT
 
@@ -56,9 +54,9 @@ public:
     // Which items the list's context menu offers, as the list and the batch stand.
     static void ApplyListMenuRules(CMenuEx &menu, const CommandContext &context);
 
-    // QueueWindow
-    void EnableCommand(int id, Place place, bool enabled) override;
-    void EnableControls(bool enabled) override;
+    // Enables the menu bar's and the toolbar's commands, and the controls that are locked while
+    // files convert, as `context` decides them.
+    void ApplyCommands(const CommandContext &context);
 
     // The parts of the window, for tests and the window's own use.
     const Settings &settings() const { return m_settings; }
@@ -92,6 +90,7 @@ protected:
 
 private:
     void BuildControls();
+    void EnableControls(bool enabled);
     // The band under the Solution row that tells how the batch goes: files done of the batch,
     // failures, an overall bar and the time left; when it ends, what it did.
     void BuildBatchBand();

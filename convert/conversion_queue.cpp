@@ -11,15 +11,11 @@
 
 #include <algorithm>
 
-QueueWindow::~QueueWindow() = default;
-
 ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
-                                 const Settings *settings, QueueWindow *window,
-                                 QWidget *dialogParent)
+                                 const Settings *settings, QWidget *dialogParent)
     : m_media(media)
     , m_preset(preset)
     , m_settings(settings)
-    , m_window(window)
     , m_dialogParent(dialogParent)
     , m_batch(&media->store())
 {
@@ -202,16 +198,7 @@ CommandContext ConversionQueue::Context() const
 
 void ConversionQueue::UpdateCommands()
 {
-    const CommandContext context = Context();
-    m_window->EnableControls(!context.converting);
-    for (CommandPlace place : {CommandPlace::MenuBar, CommandPlace::Toolbar}) {
-        int count = 0;
-        const int *ids = RuledCommands(place, &count);
-        const auto where = place == CommandPlace::MenuBar ? QueueWindow::Place::Menu
-                                                          : QueueWindow::Place::Toolbar;
-        for (int i = 0; i < count; ++i)
-            m_window->EnableCommand(ids[i], where, IsCommandEnabled(ids[i], place, context));
-    }
+    Q_EMIT CommandsChanged(Context());
 }
 
 void ConversionQueue::Shutdown()

@@ -11,22 +11,10 @@ struct Settings;
 struct CurrentPreset;
 class QWidget;
 
-// What the queue asks of the window it runs in: graying commands and locking the controls that
-// must not change while files are converted.
-class QueueWindow
-{
-public:
-    enum class Place { Menu, Toolbar };
-    virtual ~QueueWindow();
-    virtual void EnableCommand(int id, Place place, bool enabled) = 0;
-    // The list, the saving-folder box, the Solution button and Browse.
-    virtual void EnableControls(bool enabled) = 0;
-};
-
 // The window's side of the batch queue: starts batches over the list's ticked (or selected and
 // ticked) rows, says "No File Selected!" when there are none, locks the controls while files
 // are converted, and keeps the commands in step with the list: whenever its rows, its selection
-// or the batch change, every command is enabled as IsCommandEnabled says.
+// or the batch change, it tells the window what decides the commands now (CommandsChanged).
 class ConversionQueue : public QObject
 {
     Q_OBJECT
@@ -35,7 +23,7 @@ public:
     // Every pointer must outlive the queue. The current preset and saving folder are read when
     // each file's conversion starts.
     ConversionQueue(MediaList *media, const CurrentPreset *preset, const Settings *settings,
-                    QueueWindow *window, QWidget *dialogParent);
+                    QWidget *dialogParent);
     ~ConversionQueue() override;
 
     void ConvertAll();
@@ -60,7 +48,7 @@ public:
     // True when the item at `row` is being converted now.
     bool IsRunning(int row) const;
     int CountChecked(bool selectedOnly) const;
-    // Enables every command and control as the list and the batch stand now.
+    // Tells what decides the commands as the list and the batch stand now.
     void UpdateCommands();
 
     // How many conversions run side by side (0: as many as processor cores).
@@ -72,6 +60,11 @@ public:
     // What decides the commands now: the list's rows and selection, and whether files convert.
     CommandContext Context() const;
 
+Q_SIGNALS:
+    // The rows, the selection or the batch changed: every command and the controls that must not
+    // change while files convert are to be enabled as IsCommandEnabled says for `context`.
+    void CommandsChanged(const CommandContext &context);
+
 private:
     void Convert(bool selectedOnly);
     QList<int> FailedRows() const;
@@ -79,7 +72,6 @@ private:
     MediaList *m_media;
     const CurrentPreset *m_preset;
     const Settings *m_settings;
-    QueueWindow *m_window;
     QWidget *m_dialogParent;
     BatchQueue m_batch;
 

@@ -11,17 +11,30 @@
 #include <QWidget>
 
 // A media list and a conversion queue in a shown window, with a window stand-in that records
-// which commands the queue enables.
-class RecordingQueueWindow : public QueueWindow
+// which commands the queue's word enables.
+class RecordingQueueWindow
 {
 public:
+    enum class Place { Menu, Toolbar };
     QMap<QPair<int, int>, bool> enabled;
     bool controls = true;
-    void EnableCommand(int id, Place place, bool on) override
+    void Attach(ConversionQueue &queue)
     {
-        enabled[qMakePair(id, int(place))] = on;
+        QObject::connect(
+            &queue, &ConversionQueue::CommandsChanged, &queue,
+            [this](const CommandContext &context) {
+                controls = !context.converting;
+                for (CommandPlace place : {CommandPlace::MenuBar, CommandPlace::Toolbar}) {
+                    int count = 0;
+                    const int *ids = RuledCommands(place, &count);
+                    const Place where
+                        = place == CommandPlace::MenuBar ? Place::Menu : Place::Toolbar;
+                    for (int i = 0; i < count; ++i)
+                        enabled[qMakePair(ids[i], int(where))]
+                            = IsCommandEnabled(ids[i], place, context);
+                }
+            });
     }
-    void EnableControls(bool on) override { controls = on; }
     // Whether the queue last enabled command `id` in the menu or on the toolbar. A command the
     // queue never set fails the running test: a state nobody wrote is no answer either way.
     bool Menu(int id) const { return State(id, Place::Menu); }
@@ -50,7 +63,7 @@ struct QueueFixture
     Settings settings;
     MediaList media {&list, preset, &window};
     RecordingQueueWindow ui;
-    ConversionQueue queue {&media, &preset, &settings, &ui, &window};
+    ConversionQueue queue {&media, &preset, &settings, &window};
 
     QueueFixture(const QString &saving, int presetId)
     {
@@ -63,6 +76,7 @@ struct QueueFixture
         window.resize(800, 300);
         list.resize(800, 300);
         window.show();
+        ui.Attach(queue);
         queue.UpdateCommands();
     }
     void ConvertAllAndWait()
