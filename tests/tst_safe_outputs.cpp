@@ -108,7 +108,7 @@ int RunQueueChild(int argc, char **argv)
     const QStringList args = app.arguments();
     if (args.size() != 5)
         return 2;
-    SetConverterForTesting({args[4], false});
+    SetConverterForTesting({args[4]});
     MediaStore store;
     store.Append(ProbeItem(args[1], args[2]));
     BatchQueue queue(&store);
@@ -383,8 +383,7 @@ private Q_SLOTS:
         const QString out = Folder(QStringLiteral("broken-out/") + QTest::currentDataTag());
         QFile::copy(m_media + QStringLiteral("one.mkv"), in + QStringLiteral("clip.mkv"));
         const QByteArray before = Checksum(in + QStringLiteral("clip.mkv"));
-        SetConverterForTesting(
-            {Script(m_dir.filePath(QStringLiteral("standin.sh")), converter), false});
+        SetConverterForTesting({Script(m_dir.filePath(QStringLiteral("standin.sh")), converter)});
 
         Fixture f(out, 13);
         f.media.AppendMediaRow(in, QStringLiteral("clip.mkv"));
@@ -427,13 +426,12 @@ private Q_SLOTS:
         if (ending == QLatin1String("fail")) {
             SetConverterForTesting({Script(m_dir.filePath(QStringLiteral("fails.sh")),
                                            "'" + testmedia::Ffmpeg().toUtf8()
-                                               + "' \"$@\"\necho 'it went wrong'\nexit 1"),
-                                    false});
+                                               + "' \"$@\"\necho 'it went wrong'\nexit 1")});
             f.ConvertAllAndWait();
             QCOMPARE(f.Statuses(), QStringList(2, QStringLiteral("Convertion Failed!")));
             QCOMPARE(f.StatusTip(0), QStringLiteral("it went wrong"));
         } else {
-            SetConverterForTesting({m_wrapper, false});
+            SetConverterForTesting({m_wrapper});
             f.queue.ConvertAll();
             // The converter has written part of the output, and goes on until it is ended.
             QTRY_VERIFY_WITH_TIMEOUT(HiddenBytes(out) > 0, 60000);
@@ -476,7 +474,7 @@ private Q_SLOTS:
         // Each 20-second clip takes five seconds to read: the converter reports ten times on
         // the way, a tenth of the clip apart, and a chunk of its output read at once holds
         // few of those reports.
-        SetConverterForTesting({m_paced, false});
+        SetConverterForTesting({m_paced});
 
         Fixture f(out, 13);
         f.queue.SetSlots(3);
@@ -541,7 +539,7 @@ private Q_SLOTS:
         QFile::copy(m_media + QStringLiteral("one.mkv"), in + QStringLiteral("endless.mkv"));
         QFile::copy(m_media + QStringLiteral("one.mkv"), in + QStringLiteral("one.mkv"));
         const QMap<QString, QByteArray> inputs = Checksums(in);
-        SetConverterForTesting({m_wrapper, false});
+        SetConverterForTesting({m_wrapper});
 
         Fixture f(out, 13);
         f.media.AppendMediaRow(in, QStringLiteral("endless.mkv"));
@@ -692,8 +690,7 @@ private Q_SLOTS:
         SetConverterForTesting(
             {Script(m_dir.filePath(QStringLiteral("gated.sh")),
                     "'" + testmedia::Ffmpeg().toUtf8() + "' \"$@\"\nstatus=$?\nwhile [ ! -e '"
-                        + gate.toUtf8() + "' ]; do sleep 0.05; done\nexit $status"),
-             false});
+                        + gate.toUtf8() + "' ]; do sleep 0.05; done\nexit $status")});
 
         Fixture f(out, 13);
         f.media.AppendMediaRow(in, QStringLiteral("clip.mkv"));
