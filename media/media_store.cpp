@@ -28,12 +28,6 @@ QString StateText(ItemState state)
     return QString();
 }
 
-bool IsFailure(ItemState state)
-{
-    return state != ItemState::Completed && state != ItemState::Canceled
-        && state != ItemState::Waiting && state != ItemState::UnknownFormat;
-}
-
 MediaItem ProbeItem(const QString &folder, const QString &name)
 {
     MediaItem item;

@@ -24,8 +24,6 @@ enum class ItemState {
 
 // The Status text of `state`, exactly as the list shows it.
 QString StateText(ItemState state);
-// True for the states a finished conversion reports as not done (neither completed nor canceled).
-bool IsFailure(ItemState state);
 
 // One listed media file and everything the program knows of it.
 struct MediaItem
