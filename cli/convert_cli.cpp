@@ -1,7 +1,6 @@
 #include "cli/convert_cli.h"
 
 #include "convert/batch_queue.h"
-#include "convert/command_line.h"
 #include "convert/converter.h"
 #include "convert/presets.h"
 #include "media/file_names.h"

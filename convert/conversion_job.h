@@ -11,7 +11,7 @@ struct ConversionJob
 {
     CommandInput input;
     int durationSeconds = 0;
-    const Preset *preset = &AllPresets().front();
+    const Preset *preset = PresetById(0); // never null
     ConverterInfo converter; // the converter to run, and the encoders it lists
     QString outputFolder; // ends with "/"
 };
