@@ -51,7 +51,6 @@ struct MediaItem
 
     QString path() const { return folder + name; }
     bool audioOnly() const { return info.outcome == ProbeOutcome::AudioOnly; }
-    bool converting() const { return progress != kNoProgress; }
 };
 
 // Probes `folder` + `name` and makes its item: ticked, waiting, or of unknown format when the
