@@ -75,21 +75,15 @@ int main(int argc, char **argv)
         const Preset *preset = PresetById(id);
         if (!preset)
             continue;
-        ConversionJob job;
-        job.location = in;
-        job.fileName = QStringLiteral("detail.mkv");
-        job.inputPath = source;
-        job.durationSeconds = 10;
-        job.outputFolder = dir.filePath(QStringLiteral("out-%1/").arg(id));
-        QDir().mkpath(job.outputFolder);
-        ApplyPreset(job, *preset, Converter());
-        const CommandLine command = BuildCommandLine(job);
+        const QString folder = dir.filePath(QStringLiteral("out-%1/").arg(id));
+        QDir().mkpath(folder);
+        const QString output = folder + QStringLiteral("detail") + preset->extension;
         QProcess p;
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.setStandardInputFile(QProcess::nullDevice());
         QElapsedTimer timer;
         timer.start();
-        p.start(command.program, command.arguments);
+        p.start(Converter().program, BuildCommandLine(*preset, Converter(), {source}, output));
         p.waitForFinished(-1);
         const double seconds = timer.elapsed() / 1000.0;
         const char *name = *preset->menuText ? preset->menuText : preset->solutionText;
@@ -100,9 +94,9 @@ int main(int argc, char **argv)
             std::fflush(stdout);
             continue;
         }
-        const qint64 bytes = QFileInfo(command.outputPath).size();
+        const qint64 bytes = QFileInfo(output).size();
         std::printf("| %s (%d) | %lld | %.1f | %.4f |\n", name, id, bytes / 1024, seconds,
-                    Ssim(command.outputPath, source));
+                    Ssim(output, source));
         std::fflush(stdout);
     }
     return 0;

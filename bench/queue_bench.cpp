@@ -216,17 +216,12 @@ bool WriteScripts(const MediaStore &store, int presetId, const QString &out, con
     const Preset *preset = PresetById(presetId);
     for (int row = 0; row < store.count(); ++row) {
         const MediaItem &item = store.at(row);
-        ConversionJob job;
-        job.fileName = item.name;
-        job.location = item.folder;
-        job.inputPath = item.path();
-        job.durationSeconds = item.info.durationKnown ? item.info.durationSeconds : 0;
-        job.audioOnlyInput = item.audioOnly();
-        job.outputFolder = out;
-        ApplyPreset(job, *preset, Converter());
-        const CommandLine command = BuildCommandLine(job);
-        QString line = QStringLiteral("exec ") + ShellQuote(command.program);
-        for (const QString &argument : command.arguments)
+        const QString output
+            = out + OutputBaseName(item.name) + QString::fromLatin1(preset->extension);
+        const ConverterInfo &converter = Converter();
+        QString line = QStringLiteral("exec ") + ShellQuote(converter.program);
+        for (const QString &argument :
+             BuildCommandLine(*preset, converter, {item.path(), item.audioOnly()}, output))
             line += QLatin1Char(' ') + ShellQuote(argument);
         // Like the queue's converter: nothing to read, its output read by someone (here: nobody).
         line += QStringLiteral(" </dev/null >/dev/null 2>&1\n");

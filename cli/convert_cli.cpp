@@ -1,7 +1,6 @@
 #include "cli/convert_cli.h"
 
 #include "convert/batch_queue.h"
-#include "convert/command_line.h"
 #include "convert/converter.h"
 #include "convert/presets.h"
 #include "media/file_names.h"
@@ -180,20 +179,6 @@ const Preset *FindPreset(const QString &text, QList<const Preset *> *candidates)
         *candidates = matched;
     }
     return nullptr;
-}
-
-QStringList PresetEncoders(const Preset &preset, bool amrEncoderAvailable)
-{
-    QStringList encoders;
-    const QStringList words = (VideoCodecArgument(preset.videoCodec)
-                               + AudioCodecArgument(preset.audioCodec, amrEncoderAvailable))
-                                  .split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (int i = 0; i + 1 < words.size(); ++i) {
-        if (words[i] == QLatin1String("-vcodec") || words[i] == QLatin1String("-acodec")
-            || words[i] == QLatin1String("-c:v") || words[i] == QLatin1String("-c:a"))
-            encoders << words[i + 1];
-    }
-    return encoders;
 }
 
 QList<QByteArray> SplitPathList(const QByteArray &data, bool nullSeparated)
@@ -379,9 +364,9 @@ int ListPresets()
               .arg(QStringLiteral("NAME"), -40)
               .arg(QStringLiteral("CAN MAKE")));
     for (const Preset &preset : AllPresets()) {
-        // The encoder list is read once; every encoder the preset's arguments name must be in it.
+        // The encoder list is read once; every encoder the preset runs must be in it.
         bool available = converter.listed && PresetAvailable(preset, converter);
-        for (const QString &encoder : PresetEncoders(preset, converter.amrEncoderAvailable))
+        for (const QString &encoder : PresetEncoders(preset, converter))
             available = available && converter.encoders.contains(encoder);
         Print(stdout,
               QStringLiteral("%1  %2  %3  %4\n")

@@ -46,9 +46,6 @@ const Preset *FindPreset(const QString &text, QList<const Preset *> *candidates)
 QString PresetName(const Preset &preset);
 // The preset's submenu, or "-" for one the menu does not offer.
 QString PresetGroup(const Preset &preset);
-// The encoders the converter needs for `preset` ("mpeg4", "aac" ...), as its command line names
-// them.
-QStringList PresetEncoders(const Preset &preset, bool amrEncoderAvailable);
 
 // The paths in a list file's contents: one a line (a trailing "\r" is kept, being a valid name
 // character), or NUL-separated. Empty entries are dropped.

@@ -129,28 +129,24 @@ void BatchQueue::StartItem(ItemId id)
     if (!preset)
         preset = PresetById(0);
     ConversionJob job;
-    job.fileName = item.name;
-    job.location = item.folder;
-    job.inputPath = item.path();
+    job.input = {item.path(), item.audioOnly(), settings.sizeLimit};
     // Without a known length the run measures how far the converter has read the file.
     job.durationSeconds = item.info.durationKnown ? item.info.durationSeconds : 0;
-    job.audioOnlyInput = item.audioOnly();
     job.outputFolder = folder;
-    ApplyPreset(job, *preset, Converter());
-    job.sizeLimit = settings.sizeLimit;
+    job.preset = preset;
+    job.converter = Converter();
 
+    const QString ext = QString::fromLatin1(preset->extension);
+    const QString base = OutputBaseName(item.name);
     bool mayReplace = false;
     bool equalsListed = false;
-    const QString output = ChooseOutput(id, folder, OutputBaseName(item.name), job.extension,
-                                        &mayReplace, &equalsListed);
+    const QString output = ChooseOutput(id, folder, base, ext, &mayReplace, &equalsListed);
     if (equalsListed) {
         EndItem(id, ItemState::OutputEqualsInput, QString(), QString());
         return;
     }
     m_reserved.insert(output);
 
-    const QString ext = job.extension;
-    const QString base = OutputBaseName(item.name);
     auto run
         = std::make_unique<ConversionRun>(job, output, mayReplace, [this, id, folder, base, ext] {
               bool replace = false;

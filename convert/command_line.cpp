@@ -1,27 +1,20 @@
 #include "convert/command_line.h"
 
 #include "convert/converter.h"
+#include "convert/presets.h"
 
-#include <QDir>
-#include <QFile>
+namespace {
 
-#include <sys/stat.h>
-
-void ApplyPreset(ConversionJob &job, const Preset &preset, const ConverterInfo &converter)
+template<typename Id>
+void AddCodec(QStringList &arguments, const char *option, const CodecRow<Id> &codec)
 {
-    job.presetId = preset.id;
-    job.videoCodec = preset.videoCodec;
-    job.audioCodec = preset.audioCodec;
-    job.quality = preset.quality;
-    job.extension = QString::fromLatin1(preset.extension);
-    job.converterProgram = converter.program;
-    job.amrEncoderAvailable = converter.amrEncoderAvailable;
-    // AV1 is made by SVT-AV1, the faster encoder, or by libaom-av1 where the converter lacks it.
-    if (job.videoCodec == VideoCodec::Av1 && converter.listed
-        && !converter.encoders.contains(QStringLiteral("libsvtav1"))
-        && converter.encoders.contains(QStringLiteral("libaom-av1")))
-        job.videoCodec = VideoCodec::Av1Aom;
+    if (codec.encoder)
+        arguments << QLatin1String(option) << QLatin1String(codec.encoder);
+    for (const char *argument : codec.arguments)
+        arguments << QLatin1String(argument);
 }
+
+} // namespace
 
 QString OutputBaseName(const QString &fileName)
 {
@@ -29,54 +22,42 @@ QString OutputBaseName(const QString &fileName)
     return dot < 0 ? fileName : fileName.left(dot);
 }
 
-CommandLine BuildCommandLine(const ConversionJob &job)
+QStringList BuildCommandLine(const Preset &preset, const ConverterInfo &converter,
+                             const CommandInput &input, const QString &output)
 {
-    CommandLine command;
-    command.program = job.converterProgram;
-    command.inputPath = job.inputPath;
-    const Preset *preset = PresetById(job.presetId);
-    const int options = preset ? preset->options : kNoOptions;
+    const VideoCodecRow &video = CodecOf(CodecFor(preset.videoCodec, converter));
+    const AudioCodecRow &audio = CodecOf(CodecFor(preset.audioCodec, converter));
+    QStringList arguments {QStringLiteral("-i"), input.path};
 
     // Presets without video, and files without one, leave the video stream out instead of
     // letting the converter pick a picture. Copied streams are taken as they are, all of them.
-    const bool copy = job.videoCodec == VideoCodec::CopyStreams;
-    const bool noVideo = !copy && (job.videoCodec == VideoCodec::None || job.audioOnlyInput);
-    QString video = noVideo ? QStringLiteral("-vn ") : VideoCodecArgument(job.videoCodec);
-    if (!noVideo && (options & kFollowsSizeLimit))
-        video += SizeLimitArgument(job.sizeLimit);
+    const bool copy = video.id == VideoCodec::CopyStreams;
+    if (!copy && (video.id == VideoCodec::None || input.audioOnly)) {
+        arguments << QStringLiteral("-vn");
+    } else {
+        AddCodec(arguments, "-vcodec", video);
+        if (preset.options & kFollowsSizeLimit)
+            arguments << SizeLimitArguments(input.sizeLimit);
+    }
+    AddCodec(arguments, "-acodec", audio);
+
+    // A preset without video takes its audio codec's quality.
+    const bool byAudio = video.id == VideoCodec::None;
+    const char *qualityOption = byAudio ? audio.qualityOption : video.qualityOption;
+    const std::array<int, 3> &values = byAudio ? audio.quality : video.quality;
+    if (qualityOption)
+        arguments << QLatin1String(qualityOption)
+                  << QString::number(values.at(static_cast<size_t>(preset.quality)));
     // Tags may sit on the file or, as in Ogg files, on the audio stream: both are merged into the
     // output's own tags, where every audio container writes them.
-    const QString tags = (options & kKeepsTags)
-        ? QStringLiteral("-map_metadata:g 0:g -map_metadata:g 0:s:a:0 ")
-        : QString();
-    command.pieces = video + AudioCodecArgument(job.audioCodec, job.amrEncoderAvailable)
-        + QualityArgument(job.videoCodec, job.audioCodec, job.quality) + tags
-        + QStringLiteral("-y ") + QString::fromLatin1(preset ? preset->container : "");
-    command.outputPath = job.outputFolder + OutputBaseName(job.fileName) + job.extension;
-
-    // The output path stays the last argument.
-    command.arguments << QStringLiteral("-i") << command.inputPath;
-    command.arguments << command.pieces.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    command.arguments << command.outputPath;
-    return command;
-}
-
-QString RenderCommandLine(const CommandLine &command)
-{
-    const QChar quote(QLatin1Char('"'));
-    return quote + command.program + quote + QStringLiteral(" -i ") + quote + command.inputPath
-        + quote + QLatin1Char(' ') + command.pieces + quote + command.outputPath + quote;
-}
-
-bool SameFile(const QString &inputPath, const QString &outputPath)
-{
-    if (QDir::cleanPath(QDir(inputPath).absolutePath())
-        == QDir::cleanPath(QDir(outputPath).absolutePath()))
-        return true;
-    struct stat in = {};
-    struct stat out = {};
-    if (::stat(QFile::encodeName(inputPath).constData(), &in) != 0
-        || ::stat(QFile::encodeName(outputPath).constData(), &out) != 0)
-        return false;
-    return in.st_dev == out.st_dev && in.st_ino == out.st_ino;
+    if (preset.options & kKeepsTags)
+        arguments << QStringLiteral("-map_metadata:g") << QStringLiteral("0:g")
+                  << QStringLiteral("-map_metadata:g") << QStringLiteral("0:s:a:0");
+    arguments << QStringLiteral("-y");
+    if (preset.options & kFastStart)
+        arguments << QStringLiteral("-movflags") << QStringLiteral("+faststart");
+    if (*preset.format)
+        arguments << QStringLiteral("-f") << QLatin1String(preset.format);
+    arguments << output;
+    return arguments;
 }

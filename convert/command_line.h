@@ -1,31 +1,27 @@
 #pragma once
 
-#include "convert/conversion_job.h"
-
 #include <QString>
 #include <QStringList>
 
-// The converter run for one job: the program, its arguments (no shell ever sees them) and the
-// pieces they were made of, so that the whole can also be shown as one line.
-struct CommandLine
+struct ConverterInfo;
+struct Preset;
+
+// The file a command converts, and what the command must know of it.
+struct CommandInput
 {
-    QString program;
-    QString inputPath;
-    QString pieces; // "-vcodec wmv2 -acodec wmav2 -qscale 6 -y ", each piece ending with a blank
-    QString outputPath;
-    QStringList arguments;
+    QString path;
+    // The file has audio and no video stream (a cover picture is no video): nothing of a picture
+    // is carried into the output, so a cover cannot become a one-frame video the container refuses.
+    bool audioOnly = false;
+    int sizeLimit = 0; // 0, 1080, 720 or 480: the height limit of the presets that follow one
 };
 
 // The output file's base name: the file name without its last extension (the whole name when
 // it has none).
 QString OutputBaseName(const QString &fileName);
 
-CommandLine BuildCommandLine(const ConversionJob &job);
-
-// The command as one line: the quoted converter, -i and the quoted input, the pieces, the
-// quoted output.
-QString RenderCommandLine(const CommandLine &command);
-
-// True when writing `outputPath` would overwrite `inputPath` (the same path, or the same file
-// reached through another name).
-bool SameFile(const QString &inputPath, const QString &outputPath);
+// The converter's arguments for making `output` from `input` with `preset`, as `converter` makes
+// it (the fallbacks of the encoders it lacks taken). Every argument is one element, whatever
+// blanks or quotes it holds: no shell ever sees them. `output` is the last argument.
+QStringList BuildCommandLine(const Preset &preset, const ConverterInfo &converter,
+                             const CommandInput &input, const QString &output);

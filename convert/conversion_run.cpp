@@ -150,14 +150,14 @@ void ConversionRun::Start()
     }
     QString error;
     m_temporary = CreateTemporaryOutput(m_job.outputFolder, QFileInfo(m_final).completeBaseName(),
-                                        m_job.extension, &error);
+                                        QString::fromLatin1(m_job.preset->extension), &error);
     if (m_temporary.isEmpty()) {
         Finish(ItemState::Failed, error);
         return;
     }
 
-    CommandLine command = BuildCommandLine(m_job);
-    command.arguments.last() = m_temporary;
+    const QStringList arguments
+        = BuildCommandLine(*m_job.preset, m_job.converter, m_job.input, m_temporary);
 
     // A socket pair rather than a pipe: telling a watcher that is already gone must not raise
     // SIGPIPE in the program.
@@ -181,8 +181,8 @@ void ConversionRun::Start()
     const int guardRead = m_guardRead;
 
     m_process = std::make_unique<QProcess>();
-    m_process->setProgram(command.program);
-    m_process->setArguments(command.arguments);
+    m_process->setProgram(m_job.converter.program);
+    m_process->setArguments(arguments);
     m_process->setStandardInputFile(QProcess::nullDevice());
     m_process->setStandardOutputFile(QProcess::nullDevice());
     m_process->setStandardErrorFile(QProcess::nullDevice());
@@ -236,7 +236,7 @@ void ConversionRun::Start()
     }
     if (m_job.durationSeconds <= 0 && m_process->processId() > 0) {
         m_readProgress = std::make_unique<ReadProgress>(
-            ReadProgress::GroupLeader {m_process->processId()}, m_job.inputPath);
+            ReadProgress::GroupLeader {m_process->processId()}, m_job.input.path);
         m_readSampler.setInterval(kReadSampleMs);
         connect(&m_readSampler, &QTimer::timeout, this, &ConversionRun::SampleRead);
         m_readSampler.start();

@@ -47,7 +47,6 @@ public:
     // The converter's last words when it failed, the file written when it completed.
     QString reason() const { return m_reason; }
     QString output() const { return m_output; }
-    QString temporaryPath() const { return m_temporary; }
     // The converter's process id while it runs, else 0.
     qint64 pid() const;
 

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 
@@ -49,7 +50,6 @@ ConverterInfo MakeInfo(const QString &program, const QSet<QString> &encoders, bo
     info.program = program;
     info.encoders = encoders;
     info.listed = listed;
-    info.amrEncoderAvailable = encoders.contains(QStringLiteral("libopencore_amrnb"));
     return info;
 }
 
@@ -62,41 +62,28 @@ void Remember(LookupState &state, const ConverterInfo &info)
     }
 }
 
-// The encoders a codec needs from the converter: any one of them will do. The described codecs
-// need none: those presets are always offered, as they always were.
-QStringList EncodersFor(VideoCodec codec)
+QStringList Names(const std::vector<const char *> &names)
 {
-    switch (codec) {
-    case VideoCodec::X264:
-        return {QStringLiteral("libx264")};
-    case VideoCodec::X265:
-        return {QStringLiteral("libx265")};
-    case VideoCodec::Vp9:
-        return {QStringLiteral("libvpx-vp9")};
-    case VideoCodec::Av1:
-    case VideoCodec::Av1Aom:
-        return {QStringLiteral("libsvtav1"), QStringLiteral("libaom-av1")};
-    default:
-        return {};
-    }
+    QStringList list;
+    for (const char *name : names)
+        list << QString::fromLatin1(name);
+    return list;
 }
 
-QStringList EncodersFor(AudioCodec codec)
+// True when the converter lists one of `anyOf`, or when `anyOf` is empty.
+bool ListsOneOf(const ConverterInfo &converter, const std::vector<const char *> &anyOf)
 {
-    switch (codec) {
-    case AudioCodec::AacVideo:
-    case AudioCodec::AacMusic:
-        return {QStringLiteral("aac")};
-    case AudioCodec::OpusVideo:
-    case AudioCodec::OpusMusic:
-        return {QStringLiteral("libopus")};
-    case AudioCodec::Flac:
-        return {QStringLiteral("flac")};
-    case AudioCodec::Mp3Vbr:
-        return {QStringLiteral("libmp3lame")};
-    default:
-        return {};
-    }
+    return anyOf.empty() || std::any_of(anyOf.begin(), anyOf.end(), [&](const char *name) {
+               return converter.encoders.contains(QLatin1String(name));
+           });
+}
+
+template<typename Id> Id Resolve(Id codec, const ConverterInfo &converter)
+{
+    const CodecRow<Id> &row = CodecOf(codec);
+    if (!row.fallback || converter.encoders.contains(QLatin1String(row.encoder)))
+        return codec;
+    return ListsOneOf(converter, CodecOf(*row.fallback).needs) ? *row.fallback : codec;
 }
 
 QString MissingText(const QStringList &anyOf)
@@ -231,6 +218,27 @@ void StartConverterLookup(QObject *owner, std::function<void(const ConverterInfo
     process->start(program, {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")});
 }
 
+VideoCodec CodecFor(VideoCodec codec, const ConverterInfo &converter)
+{
+    return Resolve(codec, converter);
+}
+
+AudioCodec CodecFor(AudioCodec codec, const ConverterInfo &converter)
+{
+    return Resolve(codec, converter);
+}
+
+QStringList PresetEncoders(const Preset &preset, const ConverterInfo &converter)
+{
+    QStringList encoders;
+    for (const char *encoder : {CodecOf(CodecFor(preset.videoCodec, converter)).encoder,
+                                CodecOf(CodecFor(preset.audioCodec, converter)).encoder}) {
+        if (encoder)
+            encoders << QString::fromLatin1(encoder);
+    }
+    return encoders;
+}
+
 bool PresetAvailable(const Preset &preset, const ConverterInfo &converter)
 {
     return PresetUnavailableReason(preset, converter).isEmpty();
@@ -239,17 +247,14 @@ bool PresetAvailable(const Preset &preset, const ConverterInfo &converter)
 QString PresetUnavailableReason(const Preset &preset, const ConverterInfo &converter)
 {
     QStringList reasons;
-    for (const QStringList &anyOf :
-         {EncodersFor(preset.videoCodec), EncodersFor(preset.audioCodec)}) {
-        if (anyOf.isEmpty())
+    for (const std::vector<const char *> *anyOf :
+         {&CodecOf(preset.videoCodec).needs, &CodecOf(preset.audioCodec).needs}) {
+        if (anyOf->empty())
             continue;
         if (!converter.listed)
             return QStringLiteral("The converter did not list its encoders.");
-        bool found = false;
-        for (const QString &encoder : anyOf)
-            found = found || converter.encoders.contains(encoder);
-        if (!found)
-            reasons << MissingText(anyOf);
+        if (!ListsOneOf(converter, *anyOf))
+            reasons << MissingText(Names(*anyOf));
     }
     return reasons.join(QLatin1Char(' '));
 }

@@ -13,13 +13,12 @@
 struct ConverterInfo
 {
     ConverterInfo() = default;
-    ConverterInfo(QString program, bool amrEncoderAvailable)
+    ConverterInfo(QString program, QSet<QString> encoders = {})
         : program(std::move(program))
-        , amrEncoderAvailable(amrEncoderAvailable)
+        , encoders(std::move(encoders))
     { }
 
     QString program; // a path, or a bare name that is looked up on PATH when it starts
-    bool amrEncoderAvailable = false; // it lists the libopencore_amrnb encoder
     QSet<QString> encoders; // every encoder it lists ("libx264", "aac" ...)
     bool listed = false; // it listed its encoders within kConverterAnswerMs
 };
@@ -50,6 +49,13 @@ QSet<QString> ParseEncoderList(const QByteArray &listing);
 // unless Converter() already knows them; `done` then runs on that thread with what Converter()
 // answers from then on. Nothing runs once `owner` is gone; the converter is killed with it.
 void StartConverterLookup(QObject *owner, std::function<void(const ConverterInfo &)> done);
+
+// The codec the converter makes for `codec`: the codec's fallback when the converter does not
+// list its encoder but has what the fallback needs, else `codec` itself.
+VideoCodec CodecFor(VideoCodec codec, const ConverterInfo &converter);
+AudioCodec CodecFor(AudioCodec codec, const ConverterInfo &converter);
+// The encoders the converter runs for `preset` ("mpeg4", "aac" ...), fallbacks taken.
+QStringList PresetEncoders(const Preset &preset, const ConverterInfo &converter);
 
 // Whether the converter can make `preset`: every encoder the preset needs is in its list. The
 // described presets are always offered (the converter's own message tells what it lacks).

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+#include <array>
+#include <optional>
 #include <vector>
 
 enum class VideoCodec {
@@ -14,11 +17,11 @@ enum class VideoCodec {
     Msmpeg4,
     DvVideo,
     H263Cif,
-    // The modern presets' encoders, each run at a constant quality (see QualityArgument).
+    // The modern presets' encoders, each run at a constant quality.
     X264,
     X265,
     Vp9,
-    Av1, // SVT-AV1; ApplyPreset turns it into Av1Aom for a converter that only has libaom-av1
+    Av1, // SVT-AV1; a converter that only has libaom-av1 makes Av1Aom in its place
     Av1Aom,
     CopyStreams, // every stream of the input copied as it is, audio and subtitles included
 };
@@ -29,7 +32,8 @@ enum class AudioCodec {
     Libmp3lame,
     Libfaac,
     PcmS16le,
-    LibamrNb,
+    LibamrNb, // a converter without an AMR encoder makes AacAmrRate in its place
+    AacAmrRate, // AAC at AMR's rate, bit rate and channel count
     // The modern presets' encoders, each with its own bit rate or quality.
     AacVideo, // AAC beside a picture: 128 kbit/s
     AacMusic, // AAC on its own: 192 kbit/s
@@ -46,6 +50,7 @@ enum PresetOption {
     kNoOptions = 0,
     kFollowsSizeLimit = 0x1, // the picture is scaled down to the chosen size limit
     kKeepsTags = 0x2, // the input's tags (its own and its audio stream's) go into the output
+    kFastStart = 0x4, // an MP4 whose index comes first, so that players can start before the end
 };
 
 // One target format: one row of the table holds everything about it, its place in the preset
@@ -61,9 +66,9 @@ struct Preset
     VideoCodec videoCodec;
     AudioCodec audioCodec;
     Quality quality;
-    // The arguments that name the output's container, each ending with one blank: "-f mp4 ",
-    // "-f psp ", "" (the extension decides), "-movflags +faststart -f mp4 " ...
-    const char *container;
+    // The converter's name of the output's container ("mp4", "psp", "matroska" ...); empty: the
+    // extension decides.
+    const char *format;
     const char *extension; // with its dot
     // The text the Solution box shows when it differs from solutionText; nullptr: the same.
     const char *boxText = nullptr;
@@ -75,8 +80,6 @@ const std::vector<Preset> &AllPresets();
 // The preset stored under `id`, or nullptr for an id that names none (12, 14, 15, 17, <0, or
 // beyond the table).
 const Preset *PresetById(int id);
-// The preset that menu command `command` selects, or nullptr.
-const Preset *PresetByCommand(int command);
 
 // The preset menu: its submenus in order, each with the preset ids of its items in order. Made
 // from the table: a group comes where its first preset is, its items in table order.
@@ -87,22 +90,35 @@ struct PresetMenuGroup
 };
 const std::vector<PresetMenuGroup> &PresetMenuGroups();
 
-// Argument texts, each ending with one blank; empty for "none".
-QString VideoCodecArgument(VideoCodec codec);
-// `amrEncoderAvailable`: the converter has an AMR narrow-band encoder; without one the AMR
-// presets fall back to AAC at the same rate, bit rate and channel count.
-QString AudioCodecArgument(AudioCodec codec, bool amrEncoderAvailable);
-// The quality scale of the described presets ("-qscale 3 " ... "-qscale 9 ", audio-only ones
-// included); the constant quality of the modern video encoders ("-crf 23 " ...); nothing for the
-// modern audio presets and for copied streams.
-QString QualityArgument(VideoCodec video, AudioCodec audio, Quality quality);
+// One row of the codec table: how the converter is asked for a codec and what it needs for it.
+template<typename Id> struct CodecRow
+{
+    Id id;
+    const char *encoder; // named after -vcodec or -acodec; nullptr: the arguments name none
+    std::vector<const char *> arguments; // after the encoder's name
+    // The preset menu offers the codec only when the converter lists one of these; none: always
+    // (the described presets: the converter's own message tells what it lacks).
+    std::vector<const char *> needs;
+    // The quality argument ("-qscale", "-crf") and its value for Low, Normal and High; nullptr:
+    // none. A preset without video takes its audio codec's.
+    const char *qualityOption;
+    std::array<int, 3> quality;
+    // Made in its place by a converter that does not list `encoder` but has what the fallback
+    // needs.
+    std::optional<Id> fallback = std::nullopt;
+};
+using VideoCodecRow = CodecRow<VideoCodec>;
+using AudioCodecRow = CodecRow<AudioCodec>;
+
+const VideoCodecRow &CodecOf(VideoCodec codec);
+const AudioCodecRow &CodecOf(AudioCodec codec);
 
 // The size limits the modern video presets follow: the shorter side of the picture at most this
 // many pixels; 0 keeps the size.
 constexpr int kSizeLimits[] = {0, 1080, 720, 480};
-// The scale filter for `limit` ("-vf scale=... "): never enlarges, keeps the aspect ratio, gives
-// even dimensions (which the 4:2:0 encoders need) whatever the limit, 0 included.
-QString SizeLimitArgument(int limit);
+// The scale filter for `limit` ("-vf", "scale=..."): never enlarges, keeps the aspect ratio,
+// gives even dimensions (which the 4:2:0 encoders need) whatever the limit, 0 included.
+QStringList SizeLimitArguments(int limit);
 
 // The current preset: three values loaded and saved separately, never derived from each other
 // on load.

@@ -46,8 +46,6 @@ class ProfileFile
 public:
     explicit ProfileFile(QString path);
 
-    const QString &Path() const { return m_path; }
-
     // A file larger than this (1 MB) is not a profile and counts as unreadable: parsing one of
     // many megabytes would stall the window, and replacing it would lose it.
     static constexpr qint64 kMaxFileSize = 1024 * 1024;

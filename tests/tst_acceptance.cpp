@@ -162,7 +162,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 300000);
 
         const bool audioOnlyPreset = preset->videoCodec == VideoCodec::None;
-        const bool needsBoth = QByteArray(preset->container) == "-f psp ";
+        const bool needsBoth = QByteArray(preset->format) == "psp";
         for (int row = 0; row < m_inputs.size(); ++row) {
             const Input &input = m_inputs[row];
             const QString output

@@ -288,7 +288,7 @@ private Q_SLOTS:
         QCOMPARE(f.watcher.finished.size(), known); // every row but the unknown ones ended
 
         // A converter that cannot be found: every row says so and the queue still ends.
-        SetConverterForTesting({QStringLiteral("/nonexistent/ffmpeg"), false});
+        SetConverterForTesting({QStringLiteral("/nonexistent/ffmpeg")});
         f.queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
         SetConverterForTesting({});
@@ -474,7 +474,7 @@ private Q_SLOTS:
         QVERIFY(QFile::setPermissions(converter, QFile::ReadOwner | QFile::ExeOwner));
         Fixture f(Out(QStringLiteral("unfinished")));
         f.media.store().Append(ProbeItem(m_in, QStringLiteral("c0.mkv")));
-        SetConverterForTesting({converter, false});
+        SetConverterForTesting({converter});
         f.queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
         SetConverterForTesting({});

@@ -73,17 +73,17 @@ class TestConversionRun : public QObject
     ConversionJob Job(const QString &fileName, int presetId, int duration) const
     {
         ConversionJob job;
-        job.location = m_in;
-        job.fileName = fileName;
-        job.inputPath = m_in + fileName;
+        job.input.path = m_in + fileName;
         job.durationSeconds = duration;
         job.outputFolder = m_out;
-        ApplyPreset(job, *PresetById(presetId), Converter());
+        job.preset = PresetById(presetId);
+        job.converter = Converter();
         return job;
     }
     QString FinalPath(const ConversionJob &job) const
     {
-        return job.outputFolder + OutputBaseName(job.fileName) + job.extension;
+        return job.outputFolder + OutputBaseName(QFileInfo(job.input.path).fileName())
+            + job.preset->extension;
     }
     // The saving folder's entries besides the outputs the test expects: temporary leftovers.
     QStringList Hidden() const
@@ -143,7 +143,7 @@ private Q_SLOTS:
         QFETCH(QString, format);
         QFETCH(QStringList, streams);
         const ConversionJob job = Job(QStringLiteral("clip.mkv"), id, 2);
-        const QByteArray before = Checksum(job.inputPath);
+        const QByteArray before = Checksum(job.input.path);
         const QString output = FinalPath(job);
         ConversionRun run(job, output, false, nullptr);
         Outcome outcome;
@@ -158,7 +158,7 @@ private Q_SLOTS:
                  qPrintable(testmedia::FormatName(output)));
         QCOMPARE(testmedia::Streams(output), streams);
         QVERIFY(qAbs(testmedia::Duration(output) - 2.0) < 0.5);
-        QCOMPARE(Checksum(job.inputPath), before);
+        QCOMPARE(Checksum(job.input.path), before);
         QCOMPARE(Hidden(), QStringList());
         QFile::remove(output);
     }
@@ -204,8 +204,8 @@ private Q_SLOTS:
         QVERIFY(testfiles::WriteBytes(earlier, "an earlier good output"));
         if (throughWrapper) {
             // Not exec: the script stays the parent, and the converter is its child.
-            job.converterProgram = Script(m_dir.filePath(QStringLiteral("wrapper.sh")),
-                                          "'" + testmedia::Ffmpeg().toUtf8() + "' \"$@\"\ntrue");
+            job.converter.program = Script(m_dir.filePath(QStringLiteral("wrapper.sh")),
+                                           "'" + testmedia::Ffmpeg().toUtf8() + "' \"$@\"\ntrue");
         }
         ConversionRun run(job, earlier, true, nullptr);
         Outcome outcome;
@@ -290,9 +290,9 @@ private Q_SLOTS:
 
         ConversionJob job = Job(fileName, 13, 2);
         if (converter == "%missing%")
-            job.converterProgram = QStringLiteral("/nonexistent/ffmpeg");
+            job.converter.program = QStringLiteral("/nonexistent/ffmpeg");
         else if (!converter.isEmpty())
-            job.converterProgram = Script(m_dir.filePath(QStringLiteral("standin.sh")), converter);
+            job.converter.program = Script(m_dir.filePath(QStringLiteral("standin.sh")), converter);
         if (outputFolder == QLatin1String("%file%"))
             job.outputFolder = blocker.fileName() + QStringLiteral("/sub/");
 
@@ -323,7 +323,7 @@ private Q_SLOTS:
         // A cancel that comes before the start ends the run as soon as the converter is there:
         // a converter that would take long to get going is not waited for.
         ConversionJob job = Job(QStringLiteral("clip.mkv"), 13, 2);
-        job.converterProgram
+        job.converter.program
             = Script(m_dir.filePath(QStringLiteral("late.sh")),
                      "sleep 30\nexec '" + testmedia::Ffmpeg().toUtf8() + "' \"$@\"");
         ConversionRun run(job, FinalPath(job), false, nullptr);
@@ -345,9 +345,9 @@ private Q_SLOTS:
         const QString output = FinalPath(job);
         const QString other = m_out + QStringLiteral("clip (2).wmv");
         QVERIFY(QDir().mkpath(m_out));
-        job.converterProgram = Script(m_dir.filePath(QStringLiteral("appear.sh")),
-                                      "echo 'not yours' > '" + output.toUtf8() + "'\nexec '"
-                                          + testmedia::Ffmpeg().toUtf8() + "' \"$@\"");
+        job.converter.program = Script(m_dir.filePath(QStringLiteral("appear.sh")),
+                                       "echo 'not yours' > '" + output.toUtf8() + "'\nexec '"
+                                           + testmedia::Ffmpeg().toUtf8() + "' \"$@\"");
         int asked = 0;
         ConversionRun run(job, output, false, [&asked, other] {
             ++asked;

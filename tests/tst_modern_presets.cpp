@@ -176,24 +176,20 @@ class TestModernPresets : public QObject
     // `log`. True when the converter succeeded.
     bool Convert(int id, const QString &name, int sizeLimit, QString *output, QString *log)
     {
-        ConversionJob job;
-        job.location = m_in;
-        job.fileName = name;
-        job.inputPath = m_in + name;
-        job.outputFolder = m_dir.filePath(QStringLiteral("out-%1-%2/").arg(id).arg(sizeLimit));
-        QDir().mkpath(job.outputFolder);
-        ApplyPreset(job, *PresetById(id), Converter());
-        job.audioOnlyInput = m_inputs[name].audio && !m_inputs[name].video;
-        job.sizeLimit = sizeLimit;
-        const CommandLine command = BuildCommandLine(job);
+        const QString folder = m_dir.filePath(QStringLiteral("out-%1-%2/").arg(id).arg(sizeLimit));
+        QDir().mkpath(folder);
+        const Preset &preset = *PresetById(id);
+        *output = folder + OutputBaseName(name) + preset.extension;
+        const CommandInput input {m_in + name, m_inputs[name].audio && !m_inputs[name].video,
+                                  sizeLimit};
+        const QStringList arguments = BuildCommandLine(preset, Converter(), input, *output);
         QProcess p;
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.setStandardInputFile(QProcess::nullDevice());
-        p.start(command.program, command.arguments);
+        p.start(Converter().program, arguments);
         if (!p.waitForFinished(120000))
             p.kill();
-        *output = command.outputPath;
-        *log = RenderCommandLine(command) + QLatin1Char('\n')
+        *log = arguments.join(QLatin1Char(' ')) + QLatin1Char('\n')
             + QString::fromUtf8(p.readAll()).trimmed();
         return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     }

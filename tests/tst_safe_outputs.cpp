@@ -109,7 +109,7 @@ int RunQueueChild(int argc, char **argv)
     const QStringList args = app.arguments();
     if (args.size() != 5)
         return 2;
-    SetConverterForTesting({args[4], false});
+    SetConverterForTesting({args[4]});
     MediaStore store;
     store.Append(ProbeItem(args[1], args[2]));
     BatchQueue queue(&store);
@@ -367,8 +367,7 @@ private Q_SLOTS:
         const QString out = Folder(QStringLiteral("broken-out/") + QTest::currentDataTag());
         QFile::copy(m_media + QStringLiteral("one.mkv"), in + QStringLiteral("clip.mkv"));
         const QByteArray before = Checksum(in + QStringLiteral("clip.mkv"));
-        SetConverterForTesting(
-            {Script(m_dir.filePath(QStringLiteral("standin.sh")), converter), false});
+        SetConverterForTesting({Script(m_dir.filePath(QStringLiteral("standin.sh")), converter)});
 
         Fixture f(out, 13);
         f.media.store().Append(ProbeItem(in, QStringLiteral("clip.mkv")));
@@ -411,13 +410,12 @@ private Q_SLOTS:
         if (ending == QLatin1String("fail")) {
             SetConverterForTesting({Script(m_dir.filePath(QStringLiteral("fails.sh")),
                                            "'" + testmedia::Ffmpeg().toUtf8()
-                                               + "' \"$@\"\necho 'it went wrong'\nexit 1"),
-                                    false});
+                                               + "' \"$@\"\necho 'it went wrong'\nexit 1")});
             f.ConvertAllAndWait();
             QCOMPARE(f.Statuses(), QStringList(2, QStringLiteral("Convertion Failed!")));
             QCOMPARE(f.StatusTip(0), QStringLiteral("it went wrong"));
         } else {
-            SetConverterForTesting({m_wrapper, false});
+            SetConverterForTesting({m_wrapper});
             f.queue.ConvertAll();
             // The converter has written part of the output, and goes on until it is ended.
             QTRY_VERIFY_WITH_TIMEOUT(HiddenBytes(out) > 0, 60000);
@@ -460,7 +458,7 @@ private Q_SLOTS:
         // Each 20-second clip takes five seconds to read: the converter reports ten times on
         // the way, a tenth of the clip apart, and a chunk of its output read at once holds
         // few of those reports.
-        SetConverterForTesting({m_paced, false});
+        SetConverterForTesting({m_paced});
 
         Fixture f(out, 13);
         f.queue.SetSlots(3);
@@ -523,7 +521,7 @@ private Q_SLOTS:
         QFile::copy(m_media + QStringLiteral("one.mkv"), in + QStringLiteral("endless.mkv"));
         QFile::copy(m_media + QStringLiteral("one.mkv"), in + QStringLiteral("one.mkv"));
         const QMap<QString, QByteArray> inputs = Checksums(in);
-        SetConverterForTesting({m_wrapper, false});
+        SetConverterForTesting({m_wrapper});
 
         Fixture f(out, 13);
         f.media.store().Append(ProbeItem(in, QStringLiteral("endless.mkv")));
@@ -674,8 +672,7 @@ private Q_SLOTS:
         SetConverterForTesting(
             {Script(m_dir.filePath(QStringLiteral("gated.sh")),
                     "'" + testmedia::Ffmpeg().toUtf8() + "' \"$@\"\nstatus=$?\nwhile [ ! -e '"
-                        + gate.toUtf8() + "' ]; do sleep 0.05; done\nexit $status"),
-             false});
+                        + gate.toUtf8() + "' ]; do sleep 0.05; done\nexit $status")});
 
         Fixture f(out, 13);
         f.media.store().Append(ProbeItem(in, QStringLiteral("clip.mkv")));

@@ -5,9 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenu>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -173,7 +171,6 @@ private Q_SLOTS:
     void unreadableStripChangesNothing();
     void buttonsSendTheirCommand_data();
     void buttonsSendTheirCommand();
-    void dropDown();
 };
 
 void TestToolBar::initTestCase()
@@ -508,46 +505,6 @@ void TestToolBar::buttonsSendTheirCommand()
     bar.ActionById(id)->setEnabled(false);
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(received, QList<int> {id});
-}
-
-void TestToolBar::dropDown()
-{
-    QWidget window;
-    CTrueColorToolBar bar(&window);
-    bar.adjustSize();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QList<int> loaded;
-    bar.SetMenuLoader([&](int menuId, QWidget *) {
-        loaded.append(menuId);
-        auto *menu = new QMenu;
-        QMenu *sub = menu->addMenu(QStringLiteral("popup"));
-        sub->addAction(QStringLiteral("item"));
-        return menu;
-    });
-
-    // no button drops down: nothing is loaded or shown
-    bar.HandleDropDown(ID_CONVERT_ALL);
-    QVERIFY(loaded.isEmpty());
-    QVERIFY(!QApplication::activePopupWidget());
-
-    bar.AddDropDown({ID_CONVERT_ALL, IDR_LIST_MENU, &window});
-    QPoint shownAt;
-    QTimer::singleShot(0, &bar, [&] {
-        QWidget *popup = QApplication::activePopupWidget();
-        if (popup) {
-            shownAt = popup->pos();
-            popup->close();
-        }
-    });
-    bar.HandleDropDown(ID_CONVERT_ALL);
-    QCOMPARE(loaded, QList<int> {IDR_LIST_MENU});
-    const QRect button = bar.widgetForAction(bar.ActionById(ID_CONVERT_ALL))->geometry();
-    QCOMPARE(shownAt, bar.mapToGlobal(QPoint(button.left(), button.bottom() + 1)));
-
-    // another button still has none
-    bar.HandleDropDown(ID_STOP_ALL);
-    QCOMPARE(loaded.size(), 1);
 }
 
 QTEST_MAIN(TestToolBar)

@@ -70,14 +70,6 @@ void CHyperLink::SetUnderlineMode(int mode)
     m_underlineMode = mode;
 }
 
-void CHyperLink::SetColours(const QColor &link, const QColor &visited, const QColor &hover)
-{
-    m_linkColour = link;
-    m_visitedColour = visited;
-    m_hoverColour = hover;
-    RefreshLook();
-}
-
 void CHyperLink::SetVisited(bool visited)
 {
     m_visited = visited;

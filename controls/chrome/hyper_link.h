@@ -26,7 +26,6 @@ public:
     explicit CHyperLink(const QString &text, QWidget *parent = nullptr);
 
     void Attach();
-    bool IsAttached() const { return m_attached; }
 
     void SetURL(const QString &target);
     QString GetURL() const { return m_target; }
@@ -34,16 +33,13 @@ public:
     void SetUnderlineMode(int mode);
     int GetUnderlineMode() const { return m_underlineMode; }
     void SetAutoSize(bool adjustToFit) { m_adjustToFit = adjustToFit; }
-    void SetColours(const QColor &link, const QColor &visited, const QColor &hover);
     void SetVisited(bool visited);
 
     bool IsVisited() const { return m_visited; }
     bool IsOverControl() const { return m_overControl; }
     bool IsWatchingHover() const { return m_hoverTimer != 0; }
-    bool HasLinkCursor() const { return m_hasLinkCursor; }
     // The colour the text is drawn in now: hover, else visited, else link.
     QColor TextColour() const;
-    const QFont &StandardFont() const { return m_standardFont; }
     const QFont &UnderlinedFont() const { return m_underlinedFont; }
 
     // Resizes the control to its text, keeping its centre or its right edge as its alignment

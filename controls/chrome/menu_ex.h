@@ -93,7 +93,6 @@ public:
 
     // Must be set before the menu is built; submenus are popups whatever their owner is.
     void SetPopup(bool popup) { isPopup = popup; }
-    bool IsPopup() const { return isPopup; }
     void SetImageLists(std::shared_ptr<const MenuImageList> normal,
                        std::shared_ptr<const MenuImageList> disabled,
                        std::shared_ptr<const MenuImageList> selected);

@@ -12,5 +12,4 @@ public:
     explicit CMyButton(const QString &text, QWidget *parent = nullptr);
 
     void SetToolTipText(const QString &text);
-    QString ToolTipText() const { return toolTip(); }
 };

@@ -7,10 +7,7 @@
 #include <QAction>
 #include <QIcon>
 #include <QImage>
-#include <QMenu>
 #include <QtEndian>
-
-#include <memory>
 
 namespace {
 
@@ -170,43 +167,4 @@ void CTrueColorToolBar::UpdateIcons()
 void CTrueColorToolBar::SetCommandHandler(std::function<void(int)> handler)
 {
     m_commandHandler = std::move(handler);
-}
-
-void CTrueColorToolBar::AddDropDown(const stDropDownInfo &info)
-{
-    m_dropDowns.append(info);
-}
-
-void CTrueColorToolBar::SetMenuLoader(std::function<QMenu *(int, QWidget *)> loader)
-{
-    m_menuLoader = std::move(loader);
-}
-
-void CTrueColorToolBar::HandleDropDown(int buttonId)
-{
-    const stDropDownInfo *entry = nullptr;
-    for (const stDropDownInfo &info : qAsConst(m_dropDowns)) {
-        if (info.buttonId == quint32(buttonId)) {
-            entry = &info;
-            break;
-        }
-    }
-    QAction *action = ActionById(buttonId);
-    if (!entry || !action || !m_menuLoader)
-        return;
-    std::unique_ptr<QMenu> menu(m_menuLoader(int(entry->menuId), entry->parent));
-    if (!menu)
-        return;
-    QMenu *popup = nullptr;
-    for (QAction *item : menu->actions()) {
-        if (item->menu()) {
-            popup = item->menu();
-            break;
-        }
-    }
-    QWidget *button = widgetForAction(action);
-    if (!popup || !button)
-        return;
-    const QRect rect = button->geometry();
-    popup->exec(mapToGlobal(QPoint(rect.left(), rect.bottom() + 1)));
 }

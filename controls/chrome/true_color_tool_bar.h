@@ -11,7 +11,6 @@
 #include <functional>
 
 class QAction;
-class QMenu;
 
 // The main window's toolbar: seven 48 x 48 buttons in the order of the toolbar layout (132),
 // each a QAction whose data() is its command id, drawn from true-colour strips: a normal, a hot
@@ -23,15 +22,6 @@ class CTrueColorToolBar : public QToolBar
 
 public:
     enum class ImageSlot { Normal, Hot, Disabled };
-
-    // One button that drops a menu down. The menu loader (see SetMenuLoader) builds menu
-    // `menuId` with its commands going to `parent`; the menu's first submenu is shown.
-    struct stDropDownInfo
-    {
-        quint32 buttonId;
-        quint32 menuId;
-        QWidget *parent;
-    };
 
     // The command ids of the toolbar layout, 0 for a separator.
     static const QVector<int> &Layout();
@@ -60,12 +50,6 @@ public:
     // Triggered buttons call `handler` with their command id.
     void SetCommandHandler(std::function<void(int)> handler);
 
-    void AddDropDown(const stDropDownInfo &info);
-    // Builds menu resource `menuId` whose commands go to `owner`; the bar deletes the menu.
-    void SetMenuLoader(std::function<QMenu *(int menuId, QWidget *owner)> loader);
-    // Shows the drop-down menu of button `buttonId` under it; nothing when it has none.
-    void HandleDropDown(int buttonId);
-
     // The colour that the first stored pixel of `bmpFile` gives when its bytes are read as blue,
     // green, red; invalid when the bytes are not a whole BMP file.
     static QColor KeyColourOf(const QByteArray &bmpFile);
@@ -77,6 +61,4 @@ private:
     QList<QAction *> m_buttons; // without separators, in layout order
     QVector<QPixmap> m_images[3];
     std::function<void(int)> m_commandHandler;
-    QList<stDropDownInfo> m_dropDowns;
-    std::function<QMenu *(int, QWidget *)> m_menuLoader;
 };
