@@ -57,6 +57,8 @@ public:
     void Shutdown();
 
     bool IsConverting() const { return m_converting; }
+    // The number of files of the batch running now (or of the last one).
+    int total() const { return m_total; }
     QList<int> RunningRows() const;
     // The process ids of the converters running now.
     QList<qint64> ConverterPids() const;

@@ -108,3 +108,6 @@ constexpr int ID_SIZE_KEEP = 33040;
 constexpr int ID_SIZE_1080 = 33041;
 constexpr int ID_SIZE_720 = 33042;
 constexpr int ID_SIZE_480 = 33043;
+
+// Convertion > Keep the Computer Awake: a sleep inhibitor while a batch runs.
+constexpr int ID_KEEP_AWAKE = 33060;
