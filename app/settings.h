@@ -47,8 +47,7 @@ QString DefaultSavingFolder();
 // 0. A stored folder of three characters or more gets a trailing "/" when it has none (shorter
 // entries are not offered and stay as they are). "Simultaneous Conversions" and "Size Limit"
 // other than one of their allowed values give 0; "Keep the Computer Awake" is off only when it
-// reads 0. The current saving folder is left as it is
-// (the folder list picks it).
+// reads 0. The current saving folder is left as it is (the folder list picks it).
 void LoadSettings(Settings &settings, const QString &settingsPath);
 
 // Writes every value to the settings file at `settingsPath` in one replace of the file, keeping
