@@ -14,6 +14,7 @@
 #include "media/properties_dlg.h"
 #include "platform/dialog_units.h"
 #include "platform/dialogs.h"
+#include "platform/sleep_inhibitor.h"
 #include "res/bitmaps.h"
 #include "res/resource.h"
 
@@ -89,6 +90,11 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
                 notifier->BatchProgress(-1);
                 notifier->BatchEnded(completed, failed, canceled, isActiveWindow());
             });
+    // A laptop left alone with a long batch must not suspend in the middle of it.
+    m_inhibitor = new SleepInhibitor(this);
+    connect(&m_queue->batch(), &BatchQueue::BatchStarted, m_inhibitor,
+            [this] { m_inhibitor->Hold(SleepInhibitor::BatchReason(m_queue->batch().total())); });
+    connect(&m_queue->batch(), &BatchQueue::BatchEnded, m_inhibitor, &SleepInhibitor::Release);
 
     // A window of fixed size that can be minimised but not maximised.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -117,6 +123,7 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     m_menu.SetCommandHandler([this](int id) { OnCommand(id); });
     layout()->setMenuBar(m_menu.menuBar());
     SelectSizeLimit(m_settings.sizeLimit);
+    SetKeepAwake(m_settings.keepAwake);
 
     m_queue->UpdateCommands();
     BuildCommandTable();
@@ -348,6 +355,7 @@ void CKelvoraDlg::BuildCommandTable()
         const int chosen = limit;
         add({command}, [this, chosen] { SelectSizeLimit(chosen); });
     }
+    add({ID_KEEP_AWAKE}, [this] { SetKeepAwake(!m_settings.keepAwake); });
     add({IDC_SOLUTION_BUTTON}, [this] { ShowPresetMenu(); });
     add({IDC_BROWSE}, [this] { m_folders->Browse(); });
     add({IDC_OPEN_FOLDER}, [this] { m_folders->OpenFolder(); });
@@ -437,6 +445,16 @@ void CKelvoraDlg::SelectSizeLimit(int limit)
             action->setCheckable(true);
             action->setChecked(value == limit);
         }
+    }
+}
+
+void CKelvoraDlg::SetKeepAwake(bool on)
+{
+    m_settings.keepAwake = on;
+    m_inhibitor->SetEnabled(on);
+    if (QAction *action = m_menu.FindAction(ID_KEEP_AWAKE)) {
+        action->setCheckable(true);
+        action->setChecked(on);
     }
 }
 

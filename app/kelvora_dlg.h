@@ -24,6 +24,7 @@ struct ConverterInfo;
 class MediaList;
 class QLineEdit;
 class SavingFolders;
+class SleepInhibitor;
 
 // The program's main window: the toolbar, the media list, the saving-folder controls, the
 // Solution controls and the menu bar. Every menu item and toolbar button reaches OnCommand by
@@ -49,6 +50,9 @@ public:
     // Sets the modern video presets' size limit (0 keeps the size; a value that is not a choice
     // counts as 0) and checks its item in the Convertion menu.
     void SelectSizeLimit(int limit);
+    // Ticks or unticks Keep the Computer Awake: whether a running batch holds a sleep inhibitor.
+    // Unticked during a batch, the inhibitor is given back; ticked, it is taken.
+    void SetKeepAwake(bool on);
     // The list's context menu at `globalPos`, its items enabled by the selection.
     void ShowListMenu(const QPoint &globalPos);
     // Which items the list's context menu offers, as the list and the batch stand.
@@ -123,6 +127,7 @@ private:
     std::unique_ptr<MediaList> m_media;
     std::unique_ptr<SavingFolders> m_folders;
     std::unique_ptr<ConversionQueue> m_queue;
+    SleepInhibitor *m_inhibitor = nullptr;
     std::map<int, std::function<void()>> m_commands;
     bool m_pressed = false; // the left button went down on the background
     bool m_dragging = false;

@@ -19,6 +19,7 @@ const QString kCurrentFormat = QStringLiteral("Current Format");
 const QString kDeleteAfter = QStringLiteral("DeleteAfter");
 const QString kSimultaneous = QStringLiteral("Simultaneous Conversions");
 const QString kSizeLimit = QStringLiteral("Size Limit");
+const QString kKeepAwake = QStringLiteral("Keep the Computer Awake");
 const QString kRecentSavingFolder = QStringLiteral("Recent Saving Folder");
 const QString kFolderKeys[kRecentFolderCount] = {
     QStringLiteral("First Folder"), QStringLiteral("Second Folder"), QStringLiteral("Third Folder"),
@@ -119,6 +120,9 @@ void LoadSettings(Settings &settings, const QString &settingsPath)
         = AllowedValue(file.ReadString(kParameters, kSimultaneous, QString()), {0, 1, 2, 4});
     settings.sizeLimit
         = AllowedValue(file.ReadString(kParameters, kSizeLimit, QString()), {0, 1080, 720, 480});
+    // A value that is no choice keeps the computer awake, as a batch of an hour needs.
+    settings.keepAwake
+        = file.ReadString(kParameters, kKeepAwake, QString()).trimmed() != QLatin1String("0");
     for (int i = 0; i < kRecentFolderCount; ++i)
         settings.folders[i] = WithTrailingSeparator(
             file.ReadString(kRecentSavingFolder, kFolderKeys[i], defaultFolder));
@@ -135,6 +139,7 @@ bool SaveSettings(const Settings &settings, const QString &settingsPath)
         {kParameters, kDeleteAfter, settings.deleteAfter},
         {kParameters, kSimultaneous, QString::asprintf("%d", settings.simultaneous)},
         {kParameters, kSizeLimit, QString::asprintf("%d", settings.sizeLimit)},
+        {kParameters, kKeepAwake, settings.keepAwake ? QStringLiteral("1") : QStringLiteral("0")},
     };
     for (int i = 0; i < kRecentFolderCount; ++i)
         entries.append({kRecentSavingFolder, kFolderKeys[i], settings.folders[i]});

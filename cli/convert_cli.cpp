@@ -6,6 +6,7 @@
 #include "media/file_names.h"
 #include "media/media_extensions.h"
 #include "media/media_store.h"
+#include "platform/sleep_inhibitor.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -84,6 +85,8 @@ bool ParseArguments(const QList<QByteArray> &arguments, CliOptions *options, QSt
             options->json = true;
         } else if (argument == "--null" || argument == "-0") {
             options->nullSeparated = true;
+        } else if (argument == "--no-inhibit") {
+            options->inhibit = false;
         } else if (name == "--preset" || name == "-p") {
             if (!TakeValue(arguments, &i, name, argument, &value, error))
                 return false;
@@ -252,6 +255,8 @@ QString HelpText()
         "                        (as find -print0 writes them), for names with newlines\n"
         "      --json            print one JSON object a line for each finished file:\n"
         "                        input, output, status, reason, seconds\n"
+        "      --no-inhibit      let the computer suspend when idle during the batch\n"
+        "                        (by default a sleep inhibitor is held while it runs)\n"
         "      --list-presets    print each preset's id, group, name and whether the\n"
         "                        converter can make it, then exit\n"
         "  -h, --help            print this help, then exit\n"
@@ -476,6 +481,12 @@ public:
                          [this](double fraction) { m_fraction = fraction; });
         QObject::connect(&m_queue, &BatchQueue::BatchEnded, &m_queue,
                          [] { QCoreApplication::quit(); });
+        // An hour of converting on a machine nobody touches must not end in a suspend.
+        m_inhibitor.SetEnabled(m_options.inhibit);
+        QObject::connect(&m_queue, &BatchQueue::BatchStarted, &m_inhibitor, [this] {
+            m_inhibitor.Hold(SleepInhibitor::BatchReason(m_queue.total()));
+        });
+        QObject::connect(&m_queue, &BatchQueue::BatchEnded, &m_inhibitor, &SleepInhibitor::Release);
 
         QSocketNotifier notifier(g_signalPipe[0], QSocketNotifier::Read);
         QObject::connect(&notifier, &QSocketNotifier::activated, &m_queue,
@@ -637,6 +648,7 @@ private:
     const CliOptions &m_options;
     MediaStore m_store;
     BatchQueue m_queue;
+    SleepInhibitor m_inhibitor;
     bool m_tty;
     QList<Refused> m_refused;
     QElapsedTimer m_clock;

@@ -117,3 +117,5 @@ constexpr int ID_LIST_CANCEL = 33053;
 constexpr int ID_MOVE_UP = 33054;
 constexpr int ID_MOVE_DOWN = 33055;
 constexpr int ID_UNDO_REMOVE = 33056;
+// Convertion > Keep the Computer Awake: a sleep inhibitor while a batch runs.
+constexpr int ID_KEEP_AWAKE = 33060;

@@ -1,10 +1,18 @@
 #include "app/desktop_notifier.h"
+#include "app/kelvora_dlg.h"
+#include "res/resource.h"
+#include "support/media_factory.h"
+#include "support/scripted_dialogs.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusUnixFileDescriptor>
 #include <QtTest>
 
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 // A stand-in for the desktop's notification service: records every Notify call.
@@ -54,9 +62,45 @@ public Q_SLOTS:
     }
 };
 
-// The desktop's word on a batch, heard on a private session bus: the test runs itself under
-// dbus-run-session, and the notification service and the task bar are stand-ins on their own
-// connection to that bus.
+// logind's manager, the session's power management and its screen saver in one: what they were
+// asked, and how many of logind's locks are held.
+class StandInInhibitors : public QObject
+{
+    Q_OBJECT
+
+public:
+    QStringList calls;
+    QList<int> pipes; // the read ends of logind's locks: held while a write end is open
+    int Held() const
+    {
+        return int(std::count_if(pipes.begin(), pipes.end(), [](int end) {
+            pollfd readable {end, POLLIN, 0};
+            return ::poll(&readable, 1, 0) == 0;
+        }));
+    }
+
+public Q_SLOTS:
+    QDBusUnixFileDescriptor Inhibit(const QString &what, const QString &who, const QString &why,
+                                    const QString &mode)
+    {
+        calls << QStringList {what, who, why, mode}.join(QLatin1Char('|'));
+        int ends[2] = {-1, -1};
+        QDBusUnixFileDescriptor lock;
+        pipes << (::pipe2(ends, O_CLOEXEC) == 0 ? ends[0] : -1);
+        lock.giveFileDescriptor(ends[1]);
+        return lock;
+    }
+    uint Inhibit(const QString &who, const QString &why)
+    {
+        calls << who + QLatin1Char('|') + why;
+        return 41;
+    }
+    void UnInhibit(uint cookie) { calls << QString::number(cookie); }
+};
+
+// The desktop's word on a batch, heard on a private bus, session and system bus at once: the test
+// runs itself under dbus-run-session, and the notification service, the task bar and the
+// inhibitors' services are stand-ins on their own connection to that bus.
 class TestDesktopNotifier : public QObject
 {
     Q_OBJECT
@@ -64,6 +108,11 @@ class TestDesktopNotifier : public QObject
     QDBusConnection m_desktop {QStringLiteral("none")};
     StandInNotifications m_service;
     StandInLauncher m_launcher;
+    StandInInhibitors m_inhibitors;
+    QTemporaryDir m_dir;
+    const QString m_out = m_dir.filePath(QStringLiteral("out"));
+    const QStringList m_quick {m_dir.filePath("a.avi"), m_dir.filePath("b.avi")};
+    const QString m_slow = m_dir.filePath(QStringLiteral("slow.mkv"));
 
     bool ServiceUp()
     {
@@ -83,6 +132,18 @@ private Q_SLOTS:
         QVERIFY(m_desktop.connect(
             QString(), QString(), QStringLiteral("com.canonical.Unity.LauncherEntry"),
             QStringLiteral("Update"), &m_launcher, SLOT(Update(QString, QVariantMap))));
+        for (const char *path : {"login1", "PowerManagement/Inhibit", "ScreenSaver"}) {
+            const QString name = "org.freedesktop." + QString(path).replace('/', '.');
+            QVERIFY(m_desktop.registerObject(QStringLiteral("/org/freedesktop/") + path,
+                                             name + (path[0] == 'l' ? ".Manager" : ""),
+                                             &m_inhibitors, QDBusConnection::ExportAllSlots));
+        }
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(testmedia::MakeSmallClip(m_quick[0]) && QFile::copy(m_quick[0], m_quick[1]));
+        testmedia::Clip clip;
+        clip.seconds = 20;
+        clip.size = QStringLiteral("640x360");
+        QVERIFY(testmedia::Make(m_slow, clip) && QDir().mkdir(m_out));
     }
 
     void init()
@@ -198,6 +259,73 @@ private Q_SLOTS:
             seen,
             (QList<QPair<double, bool>>({{0.25, true}, {0.5, true}, {1.0, true}, {0.0, false}})));
     }
+
+    void awakeWhileABatchConverts_data()
+    {
+        QTest::addColumn<bool>("inWindow"); // else kelvora-convert
+        QTest::addColumn<QString>("service"); // the one that runs
+        QTest::addColumn<bool>("stop"); // Stop All in the window, SIGKILL to kelvora-convert
+        QTest::addColumn<bool>("off"); // unticked in the window, --no-inhibit
+        QTest::addColumn<QStringList>("calls");
+        const QStringList logind {"sleep:idle|Kelvora|Converting 2 files|block"};
+        const QStringList cookie {"Kelvora|Converting 2 files", "41"};
+        QTest::newRow("logind, Stop All") << true << "login1" << true << false << logind;
+        QTest::newRow("power management") << true << "PowerManagement" << false << false << cookie;
+        QTest::newRow("screen saver") << true << "ScreenSaver" << false << false << cookie;
+        QTest::newRow("unticked") << true << "login1" << false << true << QStringList();
+        QTest::newRow("command") << false << "login1" << false << false << logind;
+        QTest::newRow("command killed") << false << "login1" << true << false << logind;
+        QTest::newRow("--no-inhibit") << false << "login1" << false << true << QStringList();
+        QTest::newRow("command, no service") << false << "" << false << false << QStringList();
+    }
+
+    void awakeWhileABatchConverts()
+    {
+        QFETCH(bool, inWindow);
+        QFETCH(QString, service);
+        QFETCH(bool, stop);
+        QFETCH(bool, off);
+        QFETCH(QStringList, calls);
+        for (const char *name : {"login1", "PowerManagement", "ScreenSaver"})
+            m_desktop.unregisterService(QStringLiteral("org.freedesktop.") + name);
+        QVERIFY(service.isEmpty() || m_desktop.registerService("org.freedesktop." + service));
+        m_inhibitors.calls.clear();
+        const QStringList files {stop ? m_slow : m_quick[0], m_quick[1]};
+        if (inWindow) {
+            QFile::remove(SettingsPath());
+            ScriptedDialogs dialogs;
+            {
+                CKelvoraDlg window;
+                dialogs.NextFolder(m_out);
+                window.OnCommand(IDC_BROWSE);
+                dialogs.NextFiles(files);
+                window.OnCommand(ID_ADD_FILES);
+                if (off)
+                    window.OnCommand(ID_KEEP_AWAKE);
+                window.OnCommand(ID_CONVERT_ALL);
+                QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.Held(), int(stop), 20000);
+                if (stop)
+                    window.OnCommand(ID_STOP_ALL);
+                QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
+                QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.Held(), 0, 10000); // the window stays
+            }
+            QCOMPARE(CKelvoraDlg().settings().keepAwake, !off); // read from the settings file
+        } else {
+            QProcess program;
+            program.start(KELVORA_CONVERT_PROGRAM,
+                          QStringList {"-p", "0", "-o", m_out, off ? "--no-inhibit" : "--"}
+                              + files);
+            QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.Held(), int(stop), 20000);
+            if (stop)
+                ::kill(pid_t(program.processId()), SIGKILL);
+            // Waited for in the event loop, where the stand-ins answer.
+            QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 120000);
+            // Nothing but the summary: not a word about buses or services.
+            QCOMPARE(program.readAllStandardError().count('\n'), stop ? 0 : 1);
+            QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.Held(), 0, 10000);
+        }
+        QCOMPARE(m_inhibitors.calls, calls);
+    }
 };
 
 int main(int argc, char *argv[])
@@ -212,6 +340,7 @@ int main(int argc, char *argv[])
         std::perror("dbus-run-session (Debian package dbus-daemon)");
         return 1;
     }
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", qgetenv("DBUS_SESSION_BUS_ADDRESS"));
     QApplication app(argc, argv);
     TestDesktopNotifier test;
     return QTest::qExec(&test, argc, argv);

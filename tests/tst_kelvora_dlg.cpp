@@ -93,7 +93,9 @@ private Q_SLOTS:
                 {"Select Failed Files", ID_SELECT_FAILED},
                 {"", 0},
                 {"Simultaneous Conversions", -1},
-                {"Modern Video Size", -1}},
+                {"Modern Video Size", -1},
+                {"", 0},
+                {"Keep the Computer Awake", ID_KEEP_AWAKE}},
                {{"Help(F1)", ID_HELP_INDEX}, {"", 0}, {"&About Kelvora     ", ID_APP_ABOUT}}};
         for (int m = 0; m < 3; ++m) {
             const QList<QAction *> actions = top[m]->menu()->actions();
@@ -115,7 +117,7 @@ private Q_SLOTS:
                        IDC_SOLUTION_BUTTON,   IDC_BROWSE,          IDC_OPEN_FOLDER,
                        ID_SIMULTANEOUS_ONE,   ID_SIMULTANEOUS_TWO, ID_SIMULTANEOUS_FOUR,
                        ID_SIMULTANEOUS_CORES, ID_SIZE_KEEP,        ID_SIZE_1080,
-                       ID_SIZE_720,           ID_SIZE_480})
+                       ID_SIZE_720,           ID_SIZE_480,         ID_KEEP_AWAKE})
             QVERIFY2(window.HasCommand(id), qPrintable(QString::number(id)));
         for (const Preset &p : AllPresets())
             QVERIFY(window.HasCommand(p.command));

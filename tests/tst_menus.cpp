@@ -67,7 +67,9 @@ void TestMenus::entries_data()
                                                      "Select Failed Files|33052",
                                                      "|0",
                                                      "Simultaneous Conversions|-1",
-                                                     "Modern Video Size|-1"};
+                                                     "Modern Video Size|-1",
+                                                     "|0",
+                                                     "Keep the Computer Awake|33060"};
     QTest::newRow("main Simultaneous Conversions")
         << IDR_MAIN_MENU << QList<int> {1, 10}
         << QStringList {"One at a Time|32880", "2 at a Time|32881", "4 at a Time|32882",

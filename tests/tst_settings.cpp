@@ -182,6 +182,7 @@ void TestSettings::textWrittenFromDefaults()
              "DeleteAfter=FALSE\n"
              "Simultaneous Conversions=0\n"
              "Size Limit=0\n"
+             "Keep the Computer Awake=1\n"
              "\n\n"
              "[Recent Saving Folder]\n"
              "First Folder="
