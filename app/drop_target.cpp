@@ -1,7 +1,10 @@
 #include "app/drop_target.h"
 
 #include "controls/listview/drag_drop_list_ctrl.h"
+#include "media/folder_scan.h"
 #include "media/media_list.h"
+#include "platform/dialogs.h"
+#include "res/strings.h"
 
 #include <QDir>
 #include <QDragMoveEvent>
@@ -20,17 +23,38 @@ DropTarget::DropTarget(MediaList *media)
     viewport->installEventFilter(this);
 }
 
-QStringList DropTarget::LocalPaths(const QMimeData *mime)
+void DropTarget::Watch(QWidget *widget)
+{
+    widget->setAcceptDrops(true);
+    widget->installEventFilter(this);
+    // A child that takes drops itself (an edit box) would get them first and refuse files.
+    for (QWidget *child : widget->findChildren<QWidget *>()) {
+        if (child->acceptDrops() && child != m_media->list()->viewport())
+            child->installEventFilter(this);
+    }
+}
+
+QStringList DropTarget::LocalPaths(const QMimeData *mime, QStringList *notAdded)
 {
     if (!mime || !mime->hasUrls())
         return {};
     QStringList paths;
     for (const QUrl &url : mime->urls()) {
-        if (!url.isLocalFile())
-            return {};
+        const QString shown = url.toDisplayString(QUrl::PreferLocalFile);
+        if (!url.isLocalFile()) {
+            const bool web = url.scheme().startsWith(QLatin1String("http"));
+            if (notAdded)
+                *notAdded << (web ? QStringLiteral("a web address (%1)")
+                                  : QStringLiteral("a remote file (%1)"))
+                                 .arg(shown);
+            continue;
+        }
         const QFileInfo info(url.toLocalFile());
-        if (!info.exists())
-            return {};
+        if (!info.exists()) {
+            if (notAdded)
+                *notAdded << QStringLiteral("a file that no longer exists (%1)").arg(shown);
+            continue;
+        }
         // The form the file dialog gives, so that a duplicate is known as one.
         paths << QDir::cleanPath(info.absoluteFilePath());
     }
@@ -87,12 +111,16 @@ bool DropTarget::eventFilter(QObject *watched, QEvent *event)
             drop->ignore();
             return true;
         }
-        const QStringList paths = LocalPaths(drop->mimeData());
+        QStringList notAdded;
+        const QStringList paths = LocalPaths(drop->mimeData(), &notAdded);
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
         m_pending = true;
-        QTimer::singleShot(0, this, [this, paths] {
+        QTimer::singleShot(0, this, [this, paths, notAdded] {
             const int added = AddLocalPaths(*m_media, paths);
+            if (!notAdded.isEmpty())
+                CurrentDialogs().Message(m_media->list()->window(), NotAddedMessage(notAdded),
+                                         ApplicationName(), MessageIcon::Warning);
             m_pending = false;
             Q_EMIT Dropped(added);
         });

@@ -19,6 +19,7 @@ const QString kCurrentFormat = QStringLiteral("Current Format");
 const QString kDeleteAfter = QStringLiteral("DeleteAfter");
 const QString kSimultaneous = QStringLiteral("Simultaneous Conversions");
 const QString kSizeLimit = QStringLiteral("Size Limit");
+const QString kSubFolders = QStringLiteral("Include Sub Folders");
 const QString kRecentSavingFolder = QStringLiteral("Recent Saving Folder");
 const QString kFolderKeys[kRecentFolderCount] = {
     QStringLiteral("First Folder"), QStringLiteral("Second Folder"), QStringLiteral("Third Folder"),
@@ -119,6 +120,8 @@ void LoadSettings(Settings &settings, const QString &settingsPath)
         = AllowedValue(file.ReadString(kParameters, kSimultaneous, QString()), {0, 1, 2, 4});
     settings.sizeLimit
         = AllowedValue(file.ReadString(kParameters, kSizeLimit, QString()), {0, 1080, 720, 480});
+    settings.subFolders
+        = AllowedValue(file.ReadString(kParameters, kSubFolders, QString()), {0, 1});
     for (int i = 0; i < kRecentFolderCount; ++i)
         settings.folders[i] = WithTrailingSeparator(
             file.ReadString(kRecentSavingFolder, kFolderKeys[i], defaultFolder));
@@ -135,6 +138,7 @@ bool SaveSettings(const Settings &settings, const QString &settingsPath)
         {kParameters, kDeleteAfter, settings.deleteAfter},
         {kParameters, kSimultaneous, QString::asprintf("%d", settings.simultaneous)},
         {kParameters, kSizeLimit, QString::asprintf("%d", settings.sizeLimit)},
+        {kParameters, kSubFolders, QString::asprintf("%d", settings.subFolders ? 1 : 0)},
     };
     for (int i = 0; i < kRecentFolderCount; ++i)
         entries.append({kRecentSavingFolder, kFolderKeys[i], settings.folders[i]});

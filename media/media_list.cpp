@@ -3,13 +3,13 @@
 #include "controls/listview/drag_drop_list_ctrl.h"
 #include "media/duration.h"
 #include "media/file_names.h"
+#include "media/folder_scan.h"
 #include "media/media_extensions.h"
 #include "media/probe.h"
 #include "platform/dialogs.h"
 #include "res/strings.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -130,6 +130,7 @@ void MediaList::ShowAppended(int row)
     m_list->setItem(row, MediaColumn::Duration, NewItem(duration));
     m_list->setItem(row, MediaColumn::TargetFormat, NewItem(m_preset.formatLabel));
     m_list->setItem(row, MediaColumn::Status, NewItem(StateText(media.state)));
+    m_list->item(row, MediaColumn::Status)->setToolTip(media.reason);
     m_list->setItem(row, MediaColumn::Filler, NewItem(QString()));
     m_showing = false;
 }
@@ -181,6 +182,7 @@ QStringList MediaList::FileFilters()
     // The descriptions are the program's own; the patterns follow in Qt's form. "All files"
     // takes names without a dot too.
     return {QStringLiteral("All files(*.*) (*)"),
+            QStringLiteral("All media files (%1)").arg(MediaNamePatterns()),
             QStringLiteral("Mpeg-4 Video(*.mp4) (*.mp4)"),
             QStringLiteral("DVD Video(*.vob) (*.vob)"),
             QStringLiteral("Windows Media Audio(*.wma) (*.wma)"),
@@ -273,7 +275,8 @@ void MediaList::AddFiles()
 
 void MediaList::AddFolder()
 {
-    QString folder = CurrentDialogs().PickFolder(m_dialogParent, QStringLiteral("Select a folder"));
+    QString folder = CurrentDialogs().PickMediaFolder(
+        m_dialogParent, QStringLiteral("Select a folder"), m_subFolders);
     if (!folder.isEmpty()) {
         if (!folder.endsWith(QLatin1Char('/')))
             folder += QLatin1Char('/');
@@ -289,23 +292,11 @@ void MediaList::AddFolder()
 
 int MediaList::AddFolderPath(const QString &folder)
 {
-    QString searched = folder;
-    if (!searched.endsWith(QLatin1Char('/')))
-        searched += QLatin1Char('/');
-    // Only the entries directly in the folder; sub folders are not searched.
-    const QStringList names = QDir(searched).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    QStringList paths;
-    for (const QString &name : names) {
-        if (IsMediaExtension(searched + name))
-            paths << searched + name;
-    }
-    const int added = AddPaths(paths);
-    CurrentDialogs().Message(m_dialogParent, QStringLiteral("%1 media files added!").arg(added),
+    const FolderScan scan = ScanFolder(
+        folder, *m_subFolders, [this](auto &in, auto &name) { return m_store.IsListed(in, name); });
+    const int added = AddPaths(scan.paths);
+    CurrentDialogs().Message(m_dialogParent, FolderAddedMessage(added, scan.leftOut),
                              ApplicationName(), MessageIcon::None);
-    const QStringList undecodable = UndecodableFileNames(searched, IsMediaExtension);
-    if (!undecodable.isEmpty())
-        CurrentDialogs().Message(m_dialogParent, UndecodableNamesMessage(undecodable),
-                                 ApplicationName(), MessageIcon::Warning);
     return added;
 }
 

@@ -52,13 +52,16 @@ public:
 
     // Asks for files and appends the ones not listed yet.
     void AddFiles();
-    // Asks for a folder and appends its media files not listed yet; a cancelled picker searches
-    // the folder of the last Add Folder again. Reports how many files it added, then names in a
-    // warning the media files it left out because their names are not valid UTF-8.
+    // Asks for a folder, with the "Include sub folders" choice, and appends its media files not
+    // listed yet; a cancelled picker searches the folder of the last Add Folder again.
     void AddFolder();
-    // Appends the media files directly in `folder` (sub folders are not searched) that are not
-    // listed yet, in name order, and reports how many it added. Returns that count.
+    // Appends the media files of `folder` (ScanFolder; with the folders below it when the "Include
+    // sub folders" choice is on) that are not listed yet, and reports how many it added and what
+    // it left out (FolderAddedMessage). Returns how many it added.
     int AddFolderPath(const QString &folder);
+    // Where the "Include sub folders" choice is kept (the window's settings); it must outlive this
+    // object. Until it is set the list keeps one of its own, off.
+    void SetSubFoldersChoice(bool *choice) { m_subFolders = choice; }
     // Appends each of `paths` not listed yet, in order, with a cancellable progress window when
     // they are many. Paths decoded from names that are not valid UTF-8 are left out and named in
     // one warning. Returns how many rows were added; 0 when called while an add is running.
@@ -99,7 +102,7 @@ public:
     // that ends with two separators loses one.
     static QPair<QString, QString> SplitPath(const QString &path);
     // True when Add Folder takes a file with this full path (its extension is one of the media
-    // extensions, exactly as written).
+    // extensions, in any letter case).
     static bool IsMediaExtension(const QString &fullPath);
     // The file dialog's filters, in order; the first is preselected.
     static QStringList FileFilters();
@@ -118,5 +121,7 @@ private:
     MediaAdder::ProbeFunction m_probe;
     QIcon m_images[2];
     QString m_keptPattern;
+    bool m_ownSubFolders = false;
+    bool *m_subFolders = &m_ownSubFolders;
     bool m_showing = false; // the view is writing a cell: its own change is not the user's
 };
