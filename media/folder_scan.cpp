@@ -20,7 +20,7 @@ constexpr int kNamesShown = 3;
 
 struct Entry
 {
-    enum Kind { Media, Other, Unreadable, Folder };
+    enum Kind { Media, Other, Unreadable, Undecodable, Folder };
     QString name;
     Kind kind;
 };
@@ -74,8 +74,7 @@ public:
                 if (!m_subFolders)
                     continue;
                 if (!IsValidUtf8(name))
-                    result.leftOut.undecodable
-                        << relative + EscapedFileName(name) + QLatin1Char('/');
+                    files.push_back({EscapedFileName(name) + QLatin1Char('/'), Entry::Undecodable});
                 else
                     folders.push_back({QFile::decodeName(name), Entry::Folder});
                 continue;
@@ -87,7 +86,7 @@ public:
                 continue;
             }
             if (!IsValidUtf8(name)) {
-                result.leftOut.undecodable << relative + EscapedFileName(name);
+                files.push_back({EscapedFileName(name), Entry::Undecodable});
                 continue;
             }
             // Never opened here: a FIFO would wait for a writer, a device never end.
@@ -105,6 +104,8 @@ public:
         for (const Entry &file : files) {
             if (file.kind == Entry::Unreadable) {
                 result.leftOut.unreadable << relative + file.name;
+            } else if (file.kind == Entry::Undecodable) {
+                result.leftOut.undecodable << relative + file.name;
             } else if (file.kind == Entry::Other) {
                 result.leftOut.otherExtensions << relative + file.name;
             } else if (m_listed && m_listed(path, file.name)) {

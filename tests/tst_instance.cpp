@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <unistd.h>
 
 // Two copies of the program as separate processes on a virtual X display: files named on the
 // command line, files handed from a second copy to the running one, the box of a second copy
@@ -77,6 +78,35 @@ class TestInstance : public QObject
             return {QStringLiteral("the program did not end well")};
         return QString::fromUtf8(program->readAllStandardOutput())
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    // Presses Return on the one message box titled "Kelvora" until it closes.
+    void DismissBox()
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")).size(), 1, 20000);
+        const QString box = Windows(QStringLiteral("Kelvora")).first();
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                Run(QStringLiteral("xdotool"),
+                    {QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
+                Run(QStringLiteral("xdotool"),
+                    {QStringLiteral("key"), QStringLiteral("--window"), box,
+                     QStringLiteral("Return")});
+                return QTest::qWaitFor([&] { return Windows(QStringLiteral("Kelvora")).isEmpty(); },
+                                       500);
+            },
+            10000));
+    }
+
+    // The sockets of the running copy's listener: its own and those of connections not taken yet.
+    int Connections() const
+    {
+        QFile table(QStringLiteral("/proc/net/unix"));
+        if (!table.open(QIODevice::ReadOnly))
+            return -1;
+        // The listener is bound in a folder of its own under the runtime folder, then moved.
+        const QByteArray runtime = QFile::encodeName(m_env.value("XDG_RUNTIME_DIR")) + '/';
+        return int(table.readAll().count(runtime));
     }
 
 private Q_SLOTS:
@@ -203,27 +233,65 @@ private Q_SLOTS:
         QCOMPARE(Close(first), QStringList());
     }
 
+    void folderOnTheCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("rows");
+        // A folder takes the road of Add Folder: its media files, then the count. The rows
+        // follow the order of the arguments.
+        QTest::newRow("folder first")
+            << QStringList {".", "song.mp3"} << QStringList {"clip.mp4", "other.mp4", "song.mp3"};
+        QTest::newRow("file first")
+            << QStringList {"song.mp3", "."} << QStringList {"song.mp3", "clip.mp4", "other.mp4"};
+    }
+
     void folderOnTheCommandLine()
     {
-        // A folder takes the road of Add Folder: its media files, then the count.
-        QProcess *first = Start({QStringLiteral("."), QStringLiteral("song.mp3")});
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, rows);
+        QProcess *first = Start(args);
+        DismissBox();
+        rows.replaceInStrings(QRegularExpression(QStringLiteral("^")), m_media);
+        QCOMPARE(Close(first), rows);
+    }
+
+    void handOverDuringTheUsersAdd()
+    {
+        // Add Folder of many files; while it runs a second copy hands a file over.
+        const QString many = m_dir.filePath(QStringLiteral("many/"));
+        QVERIFY(QDir().mkpath(many));
+        const QByteArray clip = QFile::encodeName(m_media + QStringLiteral("clip.mp4"));
+        for (int i = 0; i < 4000; ++i)
+            QCOMPARE(::link(clip, QFile::encodeName(many + QString::number(i) + ".mp4")), 0);
+        QProcess *first = Start();
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 1, 20000);
+        const QString window = Windows(QStringLiteral("Kelvora 1.0")).first();
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+        Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+f")});
+        QTRY_VERIFY_WITH_TIMEOUT(Windows(QStringLiteral(".*")).size() >= 2, 10000); // the menu
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Return")});
+        QTRY_VERIFY_WITH_TIMEOUT(Windows(QStringLiteral("Select a folder")).size() == 1, 10000);
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"), many});
+        Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")});
+        // The progress window: the add runs. The copy is held while the second one connects, so
+        // that the hand-over is waiting when it goes on.
         QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")).size(), 1, 20000);
-        const QString box = Windows(QStringLiteral("Kelvora")).first();
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                Run(QStringLiteral("xdotool"),
-                    {QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
-                Run(QStringLiteral("xdotool"),
-                    {QStringLiteral("key"), QStringLiteral("--window"), box,
-                     QStringLiteral("Return")});
-                return QTest::qWaitFor([&] { return Windows(QStringLiteral("Kelvora")).isEmpty(); },
-                                       500);
-            },
-            10000));
-        QCOMPARE(Close(first),
-                 QStringList({m_media + QStringLiteral("clip.mp4"),
-                              m_media + QStringLiteral("other.mp4"),
-                              m_media + QStringLiteral("song.mp3")}));
+        ::kill(pid_t(first->processId()), SIGSTOP);
+        const QStringList progress = Windows(QStringLiteral("Kelvora"));
+        QProcess *second = Start({QStringLiteral("song.mp3")});
+        QTRY_COMPARE_WITH_TIMEOUT(Connections(), 2, 20000);
+        ::kill(pid_t(first->processId()), SIGCONT);
+        QVERIFY(second->waitForFinished(20000));
+        QCOMPARE(second->exitCode(), 0);
+        // The count follows the progress window once every file is in.
+        QTRY_VERIFY_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")) != progress, 120000);
+        DismissBox();
+        const QStringList rows = Close(first);
+        QCOMPARE(rows.size(), 4001);
+        QCOMPARE(rows.last(), m_media + QStringLiteral("song.mp3"));
     }
 
     void killedCopysSocketDoesNotBlock()
