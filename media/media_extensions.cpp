@@ -4,6 +4,13 @@
 
 namespace {
 
+struct MediaExtension
+{
+    const char *extension; // lower case, without the dot
+    // The desktop's MIME types of such files, separated by ";" (empty: none of its own).
+    const char *mimeTypes;
+};
+
 // Files named .dat are VCD tracks here, but the name is common to far more than media: the
 // desktop is not told that Kelvora opens every .dat file.
 const MediaExtension kExtensions[] = {
@@ -45,12 +52,6 @@ const MediaExtension kExtensions[] = {
 };
 
 } // namespace
-
-const MediaExtension *MediaExtensions(int *count)
-{
-    *count = static_cast<int>(std::size(kExtensions));
-    return kExtensions;
-}
 
 bool HasMediaExtension(const QString &fullPath)
 {

@@ -7,16 +7,6 @@
 // dialog's filter, Add Folder, folder drops, the desktop entry's MimeType list and the
 // command-line converter's folders all take it from here.
 
-struct MediaExtension
-{
-    const char *extension; // lower case, without the dot
-    // The desktop's MIME types of such files, separated by ";" (empty: none of its own).
-    const char *mimeTypes;
-};
-
-// Every media extension, in the table's order. The array has `count` entries.
-const MediaExtension *MediaExtensions(int *count);
-
 // True when the extension of `fullPath` (the text after its last dot, in any letter case) is one
 // of the media extensions. A name without a dot has none.
 bool HasMediaExtension(const QString &fullPath);

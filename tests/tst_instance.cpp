@@ -80,18 +80,18 @@ class TestInstance : public QObject
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
-    // Presses Return on the one message box titled "Kelvora" until it closes.
+    void Xdotool(const QStringList &args) { Run(QStringLiteral("xdotool"), args); }
+
+    // Presses Return on the one box titled "Kelvora" until it closes: a key pressed before the
+    // box has the keyboard is lost.
     void DismissBox()
     {
         QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")).size(), 1, 20000);
         const QString box = Windows(QStringLiteral("Kelvora")).first();
         QVERIFY(QTest::qWaitFor(
             [&] {
-                Run(QStringLiteral("xdotool"),
-                    {QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
-                Run(QStringLiteral("xdotool"),
-                    {QStringLiteral("key"), QStringLiteral("--window"), box,
-                     QStringLiteral("Return")});
+                Xdotool({"windowactivate", "--sync", box});
+                Xdotool({"key", "--window", box, "Return"});
                 return QTest::qWaitFor([&] { return Windows(QStringLiteral("Kelvora")).isEmpty(); },
                                        500);
             },
@@ -217,18 +217,8 @@ private Q_SLOTS:
         QProcess *second = Start(args);
         QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")).size(), 1, 20000);
         QCOMPARE(second->state(), QProcess::Running);
-        const QString box = Windows(QStringLiteral("Kelvora")).first();
-        // A key pressed before the box has the keyboard is lost: pressed again until it closes.
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                Run(QStringLiteral("xdotool"),
-                    {QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
-                Run(QStringLiteral("xdotool"),
-                    {QStringLiteral("key"), QStringLiteral("--window"), box,
-                     QStringLiteral("Return")});
-                return second->waitForFinished(500);
-            },
-            10000));
+        DismissBox();
+        QVERIFY(second->waitForFinished(10000));
         QCOMPARE(second->exitCode(), 0);
         QCOMPARE(Close(first), QStringList());
     }
@@ -265,17 +255,13 @@ private Q_SLOTS:
             QCOMPARE(::link(clip, QFile::encodeName(many + QString::number(i) + ".mp4")), 0);
         QProcess *first = Start();
         QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 1, 20000);
-        const QString window = Windows(QStringLiteral("Kelvora 1.0")).first();
-        Run(QStringLiteral("xdotool"),
-            {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-        Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+f")});
+        Xdotool({"windowfocus", "--sync", Windows(QStringLiteral("Kelvora 1.0")).first()});
+        Xdotool({"key", "alt+f"});
         QTRY_VERIFY_WITH_TIMEOUT(Windows(QStringLiteral(".*")).size() >= 2, 10000); // the menu
-        Run(QStringLiteral("xdotool"),
-            {QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Return")});
-        QTRY_VERIFY_WITH_TIMEOUT(Windows(QStringLiteral("Select a folder")).size() == 1, 10000);
-        Run(QStringLiteral("xdotool"),
-            {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"), many});
-        Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")});
+        Xdotool({"key", "Down", "Return"});
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Select a folder")).size(), 1, 10000);
+        Xdotool({"type", "--delay", "5", many});
+        Xdotool({"key", "Return"});
         // The progress window: the add runs. The copy is held while the second one connects, so
         // that the hand-over is waiting when it goes on.
         QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")).size(), 1, 20000);
