@@ -25,13 +25,9 @@ DropTarget::DropTarget(MediaList *media)
 
 void DropTarget::Watch(QWidget *widget)
 {
+    // A drag that a child ignores (an edit box ignores files) goes on to its parents.
     widget->setAcceptDrops(true);
     widget->installEventFilter(this);
-    // A child that takes drops itself (an edit box) would get them first and refuse files.
-    for (QWidget *child : widget->findChildren<QWidget *>()) {
-        if (child->acceptDrops() && child != m_media->list()->viewport())
-            child->installEventFilter(this);
-    }
 }
 
 QStringList DropTarget::LocalPaths(const QMimeData *mime, QStringList *notAdded)

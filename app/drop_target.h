@@ -23,8 +23,8 @@ public:
     // this object; the object is a child of the viewport.
     explicit DropTarget(MediaList *media);
 
-    // Takes drops on `widget` (the main window) and on those of its children that take drops of
-    // their own, as on the list. `widget` must outlive this object.
+    // Takes drops on `widget` (the main window) and its children as on the list. `widget` must
+    // outlive this object.
     void Watch(QWidget *widget);
 
     // The local files and folders of `mime`'s URLs that exist, in order; every other URL is
