@@ -1,3 +1,4 @@
+#include "support/files.h"
 #include "support/media_factory.h"
 
 #include <QProcess>
@@ -98,15 +99,12 @@ class TestInstance : public QObject
             10000));
     }
 
-    // The sockets of the running copy's listener: its own and those of connections not taken yet.
+    // The sockets of the running copy's listener: its own and those of connections not taken yet
+    // (it is bound in a folder of its own under the runtime folder, then moved).
     int Connections() const
     {
-        QFile table(QStringLiteral("/proc/net/unix"));
-        if (!table.open(QIODevice::ReadOnly))
-            return -1;
-        // The listener is bound in a folder of its own under the runtime folder, then moved.
         const QByteArray runtime = QFile::encodeName(m_env.value("XDG_RUNTIME_DIR")) + '/';
-        return int(table.readAll().count(runtime));
+        return int(testfiles::ReadBytes(QStringLiteral("/proc/net/unix")).count(runtime));
     }
 
 private Q_SLOTS:

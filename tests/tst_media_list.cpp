@@ -108,7 +108,6 @@ private Q_SLOTS:
         QVERIFY(f.media.IsChecked(0));
         QCOMPARE(f.media.rowImageKind(0), image);
         QVERIFY(!f.list.item(0, MediaColumn::Select)->icon().isNull());
-        // An "Unknown Format!" row says why in its tooltip.
         QCOMPARE(f.list.item(0, MediaColumn::Status)->toolTip().isEmpty(),
                  status != QLatin1String("Unknown Format!"));
     }
