@@ -1,7 +1,10 @@
 #include "app/drop_target.h"
 
 #include "controls/listview/drag_drop_list_ctrl.h"
+#include "media/folder_scan.h"
 #include "media/media_list.h"
+#include "platform/dialogs.h"
+#include "res/strings.h"
 
 #include <QDir>
 #include <QDragMoveEvent>
@@ -22,17 +25,34 @@ DropTarget::DropTarget(MediaList *media)
     viewport->installEventFilter(this);
 }
 
-QStringList DropTarget::LocalPaths(const QMimeData *mime)
+void DropTarget::Watch(QWidget *widget)
+{
+    // A drag that a child ignores (an edit box ignores files) goes on to its parents.
+    widget->setAcceptDrops(true);
+    widget->installEventFilter(this);
+}
+
+QStringList DropTarget::LocalPaths(const QMimeData *mime, QStringList *notAdded)
 {
     if (!mime || !mime->hasUrls())
         return {};
     QStringList paths;
     for (const QUrl &url : mime->urls()) {
-        if (!url.isLocalFile())
-            return {};
+        const QString shown = url.toDisplayString(QUrl::PreferLocalFile);
+        if (!url.isLocalFile()) {
+            const bool web = url.scheme().startsWith(QLatin1String("http"));
+            if (notAdded)
+                *notAdded << (web ? QStringLiteral("a web address (%1)")
+                                  : QStringLiteral("a remote file (%1)"))
+                                 .arg(shown);
+            continue;
+        }
         const QFileInfo info(url.toLocalFile());
-        if (!info.exists())
-            return {};
+        if (!info.exists()) {
+            if (notAdded)
+                *notAdded << QStringLiteral("a file that no longer exists (%1)").arg(shown);
+            continue;
+        }
         // The form the file dialog gives, so that a duplicate is known as one.
         paths << QDir::cleanPath(info.absoluteFilePath());
     }
@@ -106,12 +126,18 @@ bool DropTarget::eventFilter(QObject *watched, QEvent *event)
             drop->ignore();
             return true;
         }
-        const QStringList paths = LocalPaths(drop->mimeData());
+        QStringList notAdded;
+        const QStringList paths = LocalPaths(drop->mimeData(), &notAdded);
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
         // Added once the drop event has returned, so that the file manager is not kept waiting.
-        QTimer::singleShot(0, this, [this, paths] {
-            AddLocalPaths(*m_media, paths, [this](int added) { Q_EMIT Dropped(added); });
+        QTimer::singleShot(0, this, [this, paths, notAdded] {
+            AddLocalPaths(*m_media, paths, [this, notAdded](int added) {
+                if (!notAdded.isEmpty())
+                    CurrentDialogs().Message(m_media->list()->window(), NotAddedMessage(notAdded),
+                                             ApplicationName(), MessageIcon::Warning);
+                Q_EMIT Dropped(added);
+            });
         });
         return true;
     }

@@ -7,12 +7,14 @@
 
 class MediaList;
 class QMimeData;
+class QWidget;
 
-// Files and folders dropped from a file manager onto the media list. Installed on the list's
-// viewport; a drop of local files takes the road of Add Files, a dropped folder the road of Add
-// Folder (its top-level media files and the count message). The cursor tells before the drop
-// whether it is taken: only local files and folders, never a remote address, and never while the
-// list is locked (a conversion runs). A drop during an add is added after it.
+// Files and folders dropped from a file manager onto the main window. Installed on the media
+// list's viewport and on any other widget it is asked to watch; the local files of a drop take
+// the road of Add Files, each dropped folder the road of Add Folder (its media files and the count
+// message), in the order of the drop, after any add asked for before. Whatever else a drop holds
+// (a web address, a file that no longer exists) is named in one message. The cursor tells before
+// the drop whether it is taken: only when it holds a local file or folder.
 class DropTarget : public QObject
 {
     Q_OBJECT
@@ -22,9 +24,13 @@ public:
     // this object; the object is a child of the viewport.
     explicit DropTarget(MediaList *media);
 
-    // The local paths of `mime`'s URLs; empty unless every URL is a local file or folder that
-    // exists.
-    static QStringList LocalPaths(const QMimeData *mime);
+    // Takes drops on `widget` (the main window) and its children as on the list. `widget` must
+    // outlive this object.
+    void Watch(QWidget *widget);
+
+    // The local files and folders of `mime`'s URLs that exist, in order; every other URL is
+    // described in `notAdded` ("a web address (https://...)").
+    static QStringList LocalPaths(const QMimeData *mime, QStringList *notAdded = nullptr);
     // True when a drop would be taken now.
     bool CanTake(const QMimeData *mime) const;
 

@@ -92,7 +92,7 @@ int CKelvoraApp::Run(const QStringList &arguments)
 
     CKelvoraDlg window;
     m_window = &window;
-    new DropTarget(window.media());
+    (new DropTarget(window.media()))->Watch(&window);
     QObject::connect(m_channel.get(), &InstanceChannel::PathsReceived, &window,
                      [this](const QStringList &received) {
                          if (m_window->isMinimized())

@@ -78,6 +78,7 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     LoadSettings(m_settings, m_settingsPath);
 
     m_media = std::make_unique<MediaList>(m_list, m_settings.preset, this);
+    m_media->SetSubFoldersChoice(&m_settings.subFolders);
     m_queue
         = std::make_unique<ConversionQueue>(m_media.get(), &m_settings.preset, &m_settings, this);
     connect(m_queue.get(), &ConversionQueue::CommandsChanged, this, &CKelvoraDlg::ApplyCommands);

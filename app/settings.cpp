@@ -20,6 +20,7 @@ const QString kDeleteAfter = QStringLiteral("DeleteAfter");
 const QString kSimultaneous = QStringLiteral("Simultaneous Conversions");
 const QString kSizeLimit = QStringLiteral("Size Limit");
 const QString kKeepAwake = QStringLiteral("Keep the Computer Awake");
+const QString kSubFolders = QStringLiteral("Include Sub Folders");
 const QString kRecentSavingFolder = QStringLiteral("Recent Saving Folder");
 const QString kFolderKeys[kRecentFolderCount] = {
     QStringLiteral("First Folder"), QStringLiteral("Second Folder"), QStringLiteral("Third Folder"),
@@ -123,6 +124,8 @@ void LoadSettings(Settings &settings, const QString &settingsPath)
     // A value that is no choice keeps the computer awake, as a batch of an hour needs.
     settings.keepAwake
         = file.ReadString(kParameters, kKeepAwake, QString()).trimmed() != QLatin1String("0");
+    settings.subFolders
+        = AllowedValue(file.ReadString(kParameters, kSubFolders, QString()), {0, 1});
     for (int i = 0; i < kRecentFolderCount; ++i)
         settings.folders[i] = WithTrailingSeparator(
             file.ReadString(kRecentSavingFolder, kFolderKeys[i], defaultFolder));
@@ -140,6 +143,7 @@ bool SaveSettings(const Settings &settings, const QString &settingsPath)
         {kParameters, kSimultaneous, QString::asprintf("%d", settings.simultaneous)},
         {kParameters, kSizeLimit, QString::asprintf("%d", settings.sizeLimit)},
         {kParameters, kKeepAwake, settings.keepAwake ? QStringLiteral("1") : QStringLiteral("0")},
+        {kParameters, kSubFolders, QString::asprintf("%d", settings.subFolders ? 1 : 0)},
     };
     for (int i = 0; i < kRecentFolderCount; ++i)
         entries.append({kRecentSavingFolder, kFolderKeys[i], settings.folders[i]});

@@ -22,6 +22,8 @@ struct Settings
     int sizeLimit = 0;
     // Whether a running batch keeps the computer from suspending when idle.
     bool keepAwake = true;
+    // Add Folder also searches the folders below the chosen one ("Include sub folders").
+    bool subFolders = false;
     // The settings file exists but could not be read (larger than 1 MB, not a regular file, no
     // permission): the values above are defaults, and saving them would replace the user's own.
     bool fileUnreadable = false;
@@ -45,9 +47,10 @@ QString DefaultSavingFolder();
 // an unreadable file, `fileUnreadable`). The Solution text and the format label always come from
 // the preset the stored id names, never from the file; an id that names no preset gives preset
 // 0. A stored folder of three characters or more gets a trailing "/" when it has none (shorter
-// entries are not offered and stay as they are). "Simultaneous Conversions" and "Size Limit"
-// other than one of their allowed values give 0; "Keep the Computer Awake" is off only when it
-// reads 0. The current saving folder is left as it is (the folder list picks it).
+// entries are not offered and stay as they are). "Simultaneous Conversions", "Size Limit" and
+// "Include Sub Folders" other than one of their allowed values give 0; "Keep the Computer Awake"
+// is off only when it reads 0. The current saving folder is left as it is (the folder list picks
+// it).
 void LoadSettings(Settings &settings, const QString &settingsPath);
 
 // Writes every value to the settings file at `settingsPath` in one replace of the file, keeping

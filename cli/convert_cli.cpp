@@ -4,7 +4,7 @@
 #include "convert/converter.h"
 #include "convert/presets.h"
 #include "media/file_names.h"
-#include "media/media_extensions.h"
+#include "media/folder_scan.h"
 #include "media/media_store.h"
 #include "platform/sleep_inhibitor.h"
 
@@ -87,6 +87,8 @@ bool ParseArguments(const QList<QByteArray> &arguments, CliOptions *options, QSt
             options->nullSeparated = true;
         } else if (argument == "--no-inhibit") {
             options->inhibit = false;
+        } else if (argument == "--recursive" || argument == "-r") {
+            options->recursive = true;
         } else if (name == "--preset" || name == "-p") {
             if (!TakeValue(arguments, &i, name, argument, &value, error))
                 return false;
@@ -235,8 +237,9 @@ QString HelpText()
         "Convert media files with Kelvora's presets, without a window.\n"
         "\n"
         "Each file is converted with the same converter command line, output naming and\n"
-        "statuses as in the Kelvora window. A FOLDER adds the media files directly in it\n"
-        "(sub folders are not searched), as Add Folder does.\n"
+        "statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add\n"
+        "Folder does (any letter case; hidden files and folders are passed over); what it\n"
+        "leaves out is named on standard error.\n"
         "\n"
         "Options:\n"
         "  -p, --preset ID|NAME  the target format: a preset id, its menu text or its\n"
@@ -251,6 +254,7 @@ QString HelpText()
         "      --from LIST       also convert the paths in the file LIST, one a line\n"
         "                        (\"-\" reads standard input); relative paths are taken\n"
         "                        from the current folder\n"
+        "  -r, --recursive       a FOLDER also gives the media files of its sub folders\n"
         "  -0, --null            the lists of --from are separated by NUL characters\n"
         "                        (as find -print0 writes them), for names with newlines\n"
         "      --json            print one JSON object a line for each finished file:\n"
@@ -436,17 +440,23 @@ public:
         const QFileInfo info(QFile::decodeName(path));
         if (info.isDir()) {
             const QString folder = info.absoluteFilePath() + QLatin1Char('/');
-            const QStringList names
-                = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-            for (const QString &name : names) {
+            const FolderScan scan
+                = ScanFolder(folder, m_options.recursive,
+                             [this](auto &in, auto &name) { return m_store.IsListed(in, name); });
+            const QString prefix
+                = QStringLiteral("%1: in %2: ").arg(QLatin1String(kProgram), OneLine(folder));
+            for (const QString &line : LeftOutLines(scan.leftOut))
+                Print(stderr, prefix + OneLine(line) + QLatin1Char('\n'));
+            for (const QString &path : scan.paths) {
                 if (g_firstSignal != 0)
                     return;
-                if (HasMediaExtension(folder + name))
-                    AddFile(QFileInfo(folder + name));
+                AddFile(QFileInfo(path));
             }
-            for (const QString &name : UndecodableFileNames(folder, HasMediaExtension))
-                m_refused << Refused {folder + name, ItemState::UnknownFormat,
-                                      QStringLiteral("The name is not valid UTF-8")};
+            for (const QString &name : scan.leftOut.undecodable) {
+                if (!name.endsWith(QLatin1Char('/')))
+                    m_refused << Refused {folder + name, ItemState::UnknownFormat,
+                                          QStringLiteral("The name is not valid UTF-8")};
+            }
             return;
         }
         AddFile(info);

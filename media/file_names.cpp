@@ -1,11 +1,6 @@
 #include "media/file_names.h"
 
-#include <QFile>
 #include <QFileInfo>
-
-#include <algorithm>
-#include <dirent.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -87,36 +82,6 @@ QString EscapedFileName(QByteArrayView bytes)
         }
     }
     return name;
-}
-
-QStringList UndecodableFileNames(const QString &folder,
-                                 const std::function<bool(const QString &)> &wanted)
-{
-    // Qt's own folder listing leaves these names out altogether, so the folder is read raw.
-    QByteArrayList raw;
-    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return {};
-    while (const dirent *entry = ::readdir(dir)) {
-        const QByteArrayView name(entry->d_name);
-        if (IsValidUtf8(name))
-            continue;
-        struct stat info
-        { };
-        if (::fstatat(::dirfd(dir), entry->d_name, &info, 0) != 0 || !S_ISREG(info.st_mode))
-            continue;
-        QString path = folder;
-        if (!path.endsWith(QLatin1Char('/')))
-            path += QLatin1Char('/');
-        if (wanted(path + QString::fromUtf8(name)))
-            raw << name.toByteArray();
-    }
-    ::closedir(dir);
-    std::sort(raw.begin(), raw.end());
-    QStringList names;
-    for (const QByteArray &name : raw)
-        names << EscapedFileName(name);
-    return names;
 }
 
 QStringList TakeUndecodablePaths(QStringList &paths)

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 // File names that are not valid UTF-8 cannot travel through the program: Qt decodes them with
 // replacement characters (U+FFFD), and the decoded name names no file, so such a file could be
 // neither probed nor converted, nor its output named after it. They are refused, by name.
@@ -16,12 +14,6 @@ bool IsValidUtf8(QByteArrayView bytes);
 
 // `bytes` for a message: what is valid UTF-8 decoded, every other byte written as "\xNN".
 QString EscapedFileName(QByteArrayView bytes);
-
-// The names, escaped and in byte order, of the files directly in `folder` (symbolic links
-// followed) whose names are not valid UTF-8 and whose full path, decoded with replacement
-// characters, `wanted` accepts. Empty when the folder cannot be read.
-QStringList UndecodableFileNames(const QString &folder,
-                                 const std::function<bool(const QString &)> &wanted);
 
 // Takes out of `paths`, and returns, those that were decoded from names that are not valid
 // UTF-8: they hold a replacement character and name no file. A file whose name really holds

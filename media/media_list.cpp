@@ -2,6 +2,7 @@
 
 #include "controls/listview/drag_drop_list_ctrl.h"
 #include "media/file_names.h"
+#include "media/folder_scan.h"
 #include "media/media_extensions.h"
 #include "platform/dialogs.h"
 #include "res/strings.h"
@@ -90,6 +91,7 @@ QStringList MediaList::FileFilters()
     // The descriptions are the program's own; the patterns follow in Qt's form. "All files"
     // takes names without a dot too.
     return {QStringLiteral("All files(*.*) (*)"),
+            QStringLiteral("All media files (%1)").arg(MediaNamePatterns()),
             QStringLiteral("Mpeg-4 Video(*.mp4) (*.mp4)"),
             QStringLiteral("DVD Video(*.vob) (*.vob)"),
             QStringLiteral("Windows Media Audio(*.wma) (*.wma)"),
@@ -114,7 +116,8 @@ void MediaList::AddFiles()
 
 void MediaList::AddFolder()
 {
-    QString folder = CurrentDialogs().PickFolder(m_dialogParent, QStringLiteral("Select a folder"));
+    QString folder = CurrentDialogs().PickMediaFolder(
+        m_dialogParent, QStringLiteral("Select a folder"), m_subFolders);
     if (!folder.isEmpty()) {
         if (!folder.endsWith(QLatin1Char('/')))
             folder += QLatin1Char('/');
@@ -151,18 +154,15 @@ void MediaList::StartNextAdd()
     m_current = std::move(m_requests.front());
     m_requests.pop_front();
     QStringList paths = m_current.paths;
+    m_leftOut = LeftOut();
     if (!m_current.folder.isEmpty()) {
-        // Only the entries directly in the folder; sub folders are not searched.
-        const QStringList names
-            = QDir(m_current.folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-        for (const QString &name : names) {
-            if (IsMediaExtension(m_current.folder + name))
-                paths << m_current.folder + name;
-        }
+        // Looked up now, when its turn has come: what the adds before it listed counts as listed.
+        FolderScan scan = ScanFolder(m_current.folder, *m_subFolders,
+                                     [this](auto &in, auto &name) { return m_store.IsListed(in, name); });
+        paths = scan.paths;
+        m_leftOut = scan.leftOut;
     }
     m_undecodable = TakeUndecodablePaths(paths);
-    if (!m_current.folder.isEmpty())
-        m_undecodable = UndecodableFileNames(m_current.folder, IsMediaExtension);
 
     if (paths.size() >= kProgressThreshold) {
         // Shown after half a second, window-modal but never a nested event loop: its bar is
@@ -211,7 +211,7 @@ void MediaList::OnAdderFinished(int added)
     const Request finished = std::move(m_current);
     m_current = Request();
     if (!finished.folder.isEmpty())
-        CurrentDialogs().Message(m_dialogParent, QStringLiteral("%1 media files added!").arg(added),
+        CurrentDialogs().Message(m_dialogParent, FolderAddedMessage(added, m_leftOut),
                                  ApplicationName(), MessageIcon::None);
     if (!m_undecodable.isEmpty())
         CurrentDialogs().Message(m_dialogParent, UndecodableNamesMessage(m_undecodable),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/presets.h"
+#include "media/folder_scan.h"
 #include "media/media_adder.h"
 #include "media/media_store.h"
 
@@ -54,13 +55,16 @@ public:
 
     // Asks for files and adds the ones not listed yet.
     void AddFiles();
-    // Asks for a folder and adds its media files not listed yet; a cancelled picker searches
-    // the folder of the last Add Folder again. Reports how many files it added, then names in a
-    // warning the media files it left out because their names are not valid UTF-8.
+    // Asks for a folder, with the "Include sub folders" choice, and adds its media files not
+    // listed yet; a cancelled picker searches the folder of the last Add Folder again.
     void AddFolder();
-    // Adds the media files directly in `folder` (sub folders are not searched) that are not
-    // listed yet, in name order, and reports how many it added, once it has.
+    // Adds the media files of `folder` (ScanFolder; with the folders below it when the "Include
+    // sub folders" choice is on) that are not listed yet, and reports how many it added and what
+    // it left out (FolderAddedMessage), once it has.
     void AddFolderPath(const QString &folder, AddDone done = {});
+    // Where the "Include sub folders" choice is kept (the window's settings); it must outlive this
+    // object. Until it is set the list keeps one of its own, off.
+    void SetSubFoldersChoice(bool *choice) { m_subFolders = choice; }
     // Adds each of `paths` not listed yet, in order. Paths decoded from names that are not valid
     // UTF-8 are left out and named in one warning.
     void AddPaths(const QStringList &paths, AddDone done = {});
@@ -102,7 +106,7 @@ public:
     // that ends with two separators loses one.
     static QPair<QString, QString> SplitPath(const QString &path);
     // True when Add Folder takes a file with this full path (its extension is one of the media
-    // extensions, exactly as written).
+    // extensions, in any letter case).
     static bool IsMediaExtension(const QString &fullPath);
     // The file dialog's filters, in order; the first is preselected.
     static QStringList FileFilters();
@@ -129,9 +133,12 @@ private:
     std::deque<Request> m_requests;
     Request m_current;
     QStringList m_undecodable; // of the running add
+    LeftOut m_leftOut; // what the running folder add leaves out
     std::unique_ptr<QProgressDialog> m_progress;
     QProgressBar *m_progressBar = nullptr;
     std::function<bool(int row)> m_locked;
     MediaStore::Removed m_removed; // what the last Remove or Remove All took
     QString m_keptPattern;
+    bool m_ownSubFolders = false;
+    bool *m_subFolders = &m_ownSubFolders;
 };

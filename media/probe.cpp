@@ -75,6 +75,26 @@ bool IsUnconvertibleVideoCodec(int codecId)
     return codecId == AV_CODEC_ID_RV30 || codecId == AV_CODEC_ID_RV40;
 }
 
+QString ProbeFailureReason(const MediaInfo &info)
+{
+    switch (info.outcome) {
+    case ProbeOutcome::Ready:
+    case ProbeOutcome::AudioOnly:
+    case ProbeOutcome::VideoOnly:
+        break;
+    case ProbeOutcome::OpenFailed:
+        return QStringLiteral("The file cannot be opened as media: it is missing, unreadable or "
+                              "of no format the converter knows");
+    case ProbeOutcome::UnknownFormat:
+        return IsUnconvertibleVideoCodec(info.videoCodecId)
+            ? QStringLiteral("The converter cannot read its video codec")
+            : QStringLiteral("Its streams cannot be read: the file is damaged or cut short");
+    case ProbeOutcome::NoStreams:
+        return QStringLiteral("The file holds neither audio nor video");
+    }
+    return QString();
+}
+
 ProbeOutcome ProbeMedia(const QString &folder, const QString &name, MediaInfo &info)
 {
     info = MediaInfo();

@@ -47,3 +47,7 @@ ProbeOutcome ProbeMedia(const QString &folder, const QString &name, MediaInfo &i
 // True for a video codec that the converter cannot read (RealVideo 3 and 4): a file whose first
 // video stream uses it is reported as UnknownFormat, with every other field filled.
 bool IsUnconvertibleVideoCodec(int codecId);
+
+// Why a file with the outcome of `info` cannot be converted, in a few plain words for the Status
+// cell's tooltip of its "Unknown Format!" row; empty when it can be converted.
+QString ProbeFailureReason(const MediaInfo &info);

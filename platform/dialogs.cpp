@@ -1,8 +1,10 @@
 #include "platform/dialogs.h"
 
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
@@ -29,6 +31,23 @@ public:
     QString PickFolder(QWidget *parent, const QString &title) override
     {
         return QFileDialog::getExistingDirectory(parent, title);
+    }
+
+    QString PickMediaFolder(QWidget *parent, const QString &title, bool *subFolders) override
+    {
+        // The desktop's own folder pickers take no widgets of ours: Qt's own carries the box.
+        QFileDialog dialog(parent, title);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+        auto *box = new QCheckBox(QStringLiteral("Include sub folders"), &dialog);
+        box->setObjectName(QStringLiteral("includeSubFolders"));
+        box->setChecked(*subFolders);
+        if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+            grid->addWidget(box, grid->rowCount(), 0, 1, grid->columnCount());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        *subFolders = box->isChecked();
+        return dialog.selectedFiles().first();
     }
 
     void Message(QWidget *parent, const QString &text, const QString &caption,

@@ -21,6 +21,10 @@ public:
         = 0;
     // A folder; an empty text means the user cancelled.
     virtual QString PickFolder(QWidget *parent, const QString &title) = 0;
+    // A folder to take media files from, with an "Include sub folders" check box that shows
+    // `*subFolders` and, when a folder is chosen, leaves the user's choice there. An empty text
+    // means the user cancelled; `*subFolders` is then left as it was.
+    virtual QString PickMediaFolder(QWidget *parent, const QString &title, bool *subFolders) = 0;
     // A message box with an OK button only.
     virtual void Message(QWidget *parent, const QString &text, const QString &caption,
                          MessageIcon icon)

@@ -6,6 +6,7 @@
 #include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"
 
+#include <QLineEdit>
 #include <QMimeData>
 #include <QtTest>
 
@@ -20,11 +21,17 @@ class TestDropTarget : public QObject
 
     struct Fixture
     {
-        CDragDropListCtrl list;
+        QWidget window;
+        CDragDropListCtrl list {&window};
+        QLineEdit edit {&window}; // takes drops of its own
         CurrentPreset preset;
         MediaList media {&list, preset, nullptr};
         DropTarget *target = new DropTarget(&media);
-        Fixture() { media.SetupColumns(); }
+        Fixture()
+        {
+            media.SetupColumns();
+            target->Watch(&window);
+        }
         QStringList Names() const
         {
             QStringList names;
@@ -43,9 +50,9 @@ class TestDropTarget : public QObject
     }
 
     // Drags `mime` over the list as a file manager does; true when the cursor says "copy here".
-    static bool DragOver(Fixture &f, const QMimeData &mime)
+    static bool DragOver(Fixture &f, const QMimeData &mime, QWidget *on = nullptr)
     {
-        QWidget *viewport = f.list.viewport();
+        QWidget *viewport = on ? on : f.list.viewport();
         const QPoint at(10, 10);
         QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton,
                               Qt::NoModifier);
@@ -62,12 +69,12 @@ class TestDropTarget : public QObject
 
     // Drops `mime` on the list at the end of a drag; true when the drop was taken. Qt hands a
     // drop only to the widget that took the drag's entry.
-    static bool Drop(Fixture &f, const QMimeData &mime)
+    static bool Drop(Fixture &f, const QMimeData &mime, QWidget *on = nullptr)
     {
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton,
                         Qt::NoModifier);
         drop.setAccepted(false);
-        QCoreApplication::sendEvent(f.list.viewport(), &drop);
+        QCoreApplication::sendEvent(on ? on : f.list.viewport(), &drop);
         return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
     }
 
@@ -99,11 +106,14 @@ private Q_SLOTS:
                                    << QStringList {"song.mp3", "clip.mp4"} << QStringList();
         // The folder's top level, the media extensions, in name order, and the count message.
         QTest::newRow("a folder") << QStringList() << QStringList {"."} << true
-                                  << QStringList {"clip.mp4", "fake.mp4"}
-                                  << QStringList {"2 media files added!"};
-        QTest::newRow("a folder and a file")
-            << QStringList() << QStringList {"sub", "song.mp3"} << true
-            << QStringList {"sub/inner.mp4", "song.mp3"} << QStringList {"1 media files added!"};
+                                  << QStringList {"clip.mp4", "fake.mp4", "song.mp3"}
+                                  << QStringList {"3 media files added!\n\n1 file with another "
+                                                  "extension: notes.txt"};
+        // The list and the conversion follow the drop's order.
+        QTest::newRow("a file, a folder and a file")
+            << QStringList() << QStringList {"song.mp3", "sub", "clip.mp4"} << true
+            << QStringList {"song.mp3", "sub/inner.mp4", "clip.mp4"}
+            << QStringList {"1 media files added!"};
         QTest::newRow("a duplicate")
             << QStringList {"clip.mp4"} << QStringList {"clip.mp4", "song.mp3"} << true
             << QStringList {"clip.mp4", "song.mp3"} << QStringList();
@@ -114,9 +124,14 @@ private Q_SLOTS:
         QTest::newRow("a remote URL")
             << QStringList() << QStringList {"https://example.org/clip.mp4"} << false
             << QStringList() << QStringList();
-        QTest::newRow("a local file and a remote URL")
-            << QStringList() << QStringList {"clip.mp4", "sftp://host/clip.mp4"} << false
-            << QStringList() << QStringList();
+        // What can be added is, and the rest is named in one message.
+        QTest::newRow("local and remote items")
+            << QStringList()
+            << QStringList {"sftp://host/a.mp4", "song.mp3", "https://e.org/b.mp4", "gone.mp4"}
+            << true << QStringList {"song.mp3"}
+            << QStringList {"3 items were not added: a remote file (sftp://host/a.mp4), a web "
+                            "address (https://e.org/b.mp4), a file that no longer exists "
+                            "(%m%gone.mp4)"};
         QTest::newRow("a file that is gone")
             << QStringList() << QStringList {"gone.mp4"} << false << QStringList() << QStringList();
     }
@@ -154,9 +169,24 @@ private Q_SLOTS:
         QStringList shown;
         for (const ScriptedDialogs::Shown &message : dialogs.messages)
             shown << message.text;
+        messages.replaceInStrings(QStringLiteral("%m%"), m_media);
         QCOMPARE(shown, messages);
         if (taken)
             QCOMPARE(done.first().first().toInt(), rows.size() - listed.size());
+    }
+
+    void takenAnywhereOnTheWindow()
+    {
+        ScriptedDialogs dialogs;
+        Fixture f;
+        QMimeData mime;
+        mime.setUrls(Urls({m_media + QStringLiteral("song.mp3")}));
+        QSignalSpy done(f.target, &DropTarget::Dropped);
+        QVERIFY(DragOver(f, mime, &f.window));
+        QVERIFY(DragOver(f, mime, &f.edit));
+        QVERIFY(Drop(f, mime, &f.edit));
+        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 20000);
+        QCOMPARE(f.Names(), QStringList {m_media + QStringLiteral("song.mp3")});
     }
 
     void textIsNotADrop()

@@ -1,9 +1,11 @@
+#include "support/files.h"
 #include "support/media_factory.h"
 
 #include <QProcess>
 #include <QtTest>
 
 #include <csignal>
+#include <unistd.h>
 
 // Two copies of the program as separate processes on a virtual X display: files named on the
 // command line, files handed from a second copy to the running one, the box of a second copy
@@ -77,6 +79,32 @@ class TestInstance : public QObject
             return {QStringLiteral("the program did not end well")};
         return QString::fromUtf8(program->readAllStandardOutput())
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    void Xdotool(const QStringList &args) { Run(QStringLiteral("xdotool"), args); }
+
+    // Presses Return on the one box titled "Kelvora" until it closes: a key pressed before the
+    // box has the keyboard is lost.
+    void DismissBox()
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")).size(), 1, 20000);
+        const QString box = Windows(QStringLiteral("Kelvora")).first();
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                Xdotool({"windowactivate", "--sync", box});
+                Xdotool({"key", "--window", box, "Return"});
+                return QTest::qWaitFor([&] { return Windows(QStringLiteral("Kelvora")).isEmpty(); },
+                                       500);
+            },
+            10000));
+    }
+
+    // The sockets of the running copy's listener: its own and those of connections not taken yet
+    // (it is bound in a folder of its own under the runtime folder, then moved).
+    int Connections() const
+    {
+        const QByteArray runtime = QFile::encodeName(m_env.value("XDG_RUNTIME_DIR")) + '/';
+        return int(testfiles::ReadBytes(QStringLiteral("/proc/net/unix")).count(runtime));
     }
 
 private Q_SLOTS:
@@ -187,43 +215,74 @@ private Q_SLOTS:
         QProcess *second = Start(args);
         QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")).size(), 1, 20000);
         QCOMPARE(second->state(), QProcess::Running);
-        const QString box = Windows(QStringLiteral("Kelvora")).first();
-        // A key pressed before the box has the keyboard is lost: pressed again until it closes.
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                Run(QStringLiteral("xdotool"),
-                    {QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
-                Run(QStringLiteral("xdotool"),
-                    {QStringLiteral("key"), QStringLiteral("--window"), box,
-                     QStringLiteral("Return")});
-                return second->waitForFinished(500);
-            },
-            10000));
+        DismissBox();
+        QVERIFY(second->waitForFinished(10000));
         QCOMPARE(second->exitCode(), 0);
         QCOMPARE(Close(first), QStringList());
     }
 
+    void folderOnTheCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("rows");
+        // A folder takes the road of Add Folder: its media files, then the count. The rows
+        // follow the order of the arguments.
+        QTest::newRow("folder first")
+            << QStringList {".", "song.mp3"} << QStringList {"clip.mp4", "other.mp4", "song.mp3"};
+        QTest::newRow("file first")
+            << QStringList {"song.mp3", "."} << QStringList {"song.mp3", "clip.mp4", "other.mp4"};
+    }
+
     void folderOnTheCommandLine()
     {
-        // A folder takes the road of Add Folder: its media files, then the count.
-        QProcess *first = Start({QStringLiteral("."), QStringLiteral("song.mp3")});
-        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")).size(), 1, 20000);
-        const QString box = Windows(QStringLiteral("Kelvora")).first();
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, rows);
+        QProcess *first = Start(args);
+        DismissBox();
+        rows.replaceInStrings(QRegularExpression(QStringLiteral("^")), m_media);
+        QCOMPARE(Close(first), rows);
+    }
+
+    void handOverDuringTheUsersAdd()
+    {
+        // Add Folder of many files; while it runs a second copy hands a file over.
+        const QString many = m_dir.filePath(QStringLiteral("many/"));
+        QVERIFY(QDir().mkpath(many));
+        const QByteArray clip = QFile::encodeName(m_media + QStringLiteral("clip.mp4"));
+        for (int i = 0; i < 4000; ++i)
+            QCOMPARE(::link(clip, QFile::encodeName(many + QString::number(i) + ".mp4")), 0);
+        QProcess *first = Start();
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 1, 20000);
+        Xdotool({"windowfocus", "--sync", Windows(QStringLiteral("Kelvora 1.0")).first()});
+        const int windows = Windows(QStringLiteral(".*")).size();
+        Xdotool({"key", "alt+f"});
+        QTRY_VERIFY_WITH_TIMEOUT(Windows(QStringLiteral(".*")).size() > windows, 10000); // the menu
+        Xdotool({"key", "Down"});
         QVERIFY(QTest::qWaitFor(
             [&] {
-                Run(QStringLiteral("xdotool"),
-                    {QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
-                Run(QStringLiteral("xdotool"),
-                    {QStringLiteral("key"), QStringLiteral("--window"), box,
-                     QStringLiteral("Return")});
-                return QTest::qWaitFor([&] { return Windows(QStringLiteral("Kelvora")).isEmpty(); },
-                                       500);
+                Xdotool({"key", "Return"});
+                return QTest::qWaitFor(
+                    [&] { return Windows(QStringLiteral("Select a folder")).size() == 1; }, 2000);
             },
             10000));
-        QCOMPARE(Close(first),
-                 QStringList({m_media + QStringLiteral("clip.mp4"),
-                              m_media + QStringLiteral("other.mp4"),
-                              m_media + QStringLiteral("song.mp3")}));
+        Xdotool({"type", "--delay", "5", many});
+        Xdotool({"key", "Return"});
+        // The progress window: the add runs. The copy is held while the second one connects, so
+        // that the hand-over is waiting when it goes on.
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")).size(), 1, 20000);
+        ::kill(pid_t(first->processId()), SIGSTOP);
+        const QStringList progress = Windows(QStringLiteral("Kelvora"));
+        QProcess *second = Start({QStringLiteral("song.mp3")});
+        QTRY_COMPARE_WITH_TIMEOUT(Connections(), 2, 20000);
+        ::kill(pid_t(first->processId()), SIGCONT);
+        QVERIFY(second->waitForFinished(20000));
+        QCOMPARE(second->exitCode(), 0);
+        // The count follows the progress window once every file is in.
+        QTRY_VERIFY_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")) != progress, 120000);
+        DismissBox();
+        const QStringList rows = Close(first);
+        QCOMPARE(rows.size(), 4001);
+        QCOMPARE(rows.last(), m_media + QStringLiteral("song.mp3"));
     }
 
     void killedCopysSocketDoesNotBlock()

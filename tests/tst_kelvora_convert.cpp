@@ -301,12 +301,14 @@ void TestKelvoraConvert::convertsWithJsonAndStatuses()
 
 void TestKelvoraConvert::plainLinesAndFolders()
 {
-    // A folder is taken as Add Folder takes it: media extensions, top level only.
+    // A folder is taken as Add Folder takes it: media extensions in any case, top level only
+    // unless --recursive, and what was left out named on standard error.
     QTemporaryDir work;
     QVERIFY(QDir(work.path()).mkpath(QStringLiteral("in/sub")));
     QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/one.mp4"))));
     QVERIFY(QFile::copy(m_b, work.filePath(QStringLiteral("in/two.avi"))));
-    QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/three.mkv"))));
+    QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/three.MKV"))));
+    QVERIFY(testfiles::WriteBytes(work.filePath(QStringLiteral("in/notes.txt")), "notes\n"));
     QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/sub/four.mp4"))));
     // A newline in a name is written as "\n": each finished file keeps one line.
     QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/new\nline.mp4"))));
@@ -319,7 +321,13 @@ void TestKelvoraConvert::plainLinesAndFolders()
     const QString outFolder = QDir(work.path()).canonicalPath();
     const QStringList lines
         = QString::fromUtf8(result.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(
+        result.err.contains(
+            QStringLiteral("kelvora-convert: in %1/: 1 file with another extension: notes.txt\n")
+                .arg(inFolder)
+                .toUtf8()),
+        result.err.constData());
     QVERIFY2(
         lines.filter(QStringLiteral("/new\\nline.mp4 -> %1/new\\nline.mp3 (").arg(outFolder)).size()
             == 1,
@@ -335,8 +343,11 @@ void TestKelvoraConvert::plainLinesAndFolders()
         QCOMPARE(testmedia::Streams(work.filePath(name + ".mp3")),
                  QStringList {QStringLiteral("mp3:audio")});
     }
-    QVERIFY(!QFile::exists(work.filePath(QStringLiteral("three.mp3"))));
+    QVERIFY(QFile::exists(work.filePath(QStringLiteral("three.mp3"))));
     QVERIFY(!QFile::exists(work.filePath(QStringLiteral("four.mp3"))));
+    const Result deep = Convert({"-p", "24", "--recursive", "-o", "deep", "in"}, work.path());
+    QCOMPARE(deep.exitCode, 0);
+    QVERIFY(QFile::exists(work.filePath(QStringLiteral("deep/four.mp3"))));
     // No terminal: no control characters, only the finished lines.
     QVERIFY(!result.out.contains('\x1b'));
     QVERIFY(!result.out.contains('\r'));

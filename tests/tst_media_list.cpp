@@ -110,6 +110,8 @@ private Q_SLOTS:
         const QModelIndex select = f.media.store().index(0, MediaColumn::Select);
         QCOMPARE(select.data(MediaStore::RowImageRole).toInt(), image);
         QVERIFY(!select.data(Qt::DecorationRole).value<QIcon>().isNull());
+        QCOMPARE(QueueFixture::StatusTipOf(f.media.store(), 0).isEmpty(),
+                 status != QLatin1String("Unknown Format!"));
     }
 
     void addFiles_data()
@@ -170,54 +172,80 @@ private Q_SLOTS:
     void fileFilters()
     {
         const QStringList filters = MediaList::FileFilters();
-        QCOMPARE(filters.size(), 13);
+        QCOMPARE(filters.size(), 14);
         QCOMPARE(filters.first(), QStringLiteral("All files(*.*) (*)"));
-        QCOMPARE(filters[1], QStringLiteral("Mpeg-4 Video(*.mp4) (*.mp4)"));
+        QVERIFY(filters[1].startsWith(QLatin1String("All media files (*.mp4 ")));
+        QVERIFY(filters[1].contains(QLatin1String(" *.mkv ")));
+        QCOMPARE(filters[2], QStringLiteral("Mpeg-4 Video(*.mp4) (*.mp4)"));
         QCOMPARE(filters.last(), QStringLiteral("Video Transport Stream(*.ts) (*.ts)"));
+    }
+
+    void addFolder_data()
+    {
+        QTest::addColumn<QStringList>("picks"); // folders picked in turn ("": cancelled)
+        QTest::addColumn<int>("subFolders"); // the box as each pick leaves it
+        QTest::addColumn<QStringList>("rows"); // under the camera folder
+        QTest::addColumn<QStringList>("messages");
+        const QString other = QStringLiteral("\n\n1 file with another extension: notes.txt");
+        const QString fifo = QStringLiteral("\n1 file or folder that cannot be read: pipe.mp4");
+        const QStringList top {"VID_0002.MP4", "a.b.mp4", "c.mkv", "song.mp3"};
+        QTest::newRow("cancelled before any folder")
+            << QStringList {""} << 0 << QStringList() << QStringList {"0 media files added!"};
+        QTest::newRow("top level") << QStringList {"%c"} << 0 << top
+                                   << QStringList {"4 media files added!" + other + fifo};
+        QTest::newRow("with sub folders")
+            << QStringList {"%c/"} << 1
+            << top + QStringList {"DCIM/100CANON/MVI_0001.MOV", "sub.mp4/inner.mp4"}
+            << QStringList {"6 media files added!" + other + fifo};
+        // A cancelled picker searches the last folder again: everything is listed by then.
+        QTest::newRow("again") << QStringList {"%c", ""} << 0 << top
+                               << QStringList {"4 media files added!" + other + fifo,
+                                               "0 media files added!" + other
+                                                   + "\n4 files already listed: VID_0002.MP4, "
+                                                     "a.b.mp4, c.mkv and 1 more"
+                                                   + fifo};
     }
 
     void addFolder()
     {
-        // clip.mp4, song.mp3, Movie.AVI, a.b.mp4, a folder named like a media file.
-        const QString folder = m_dir.filePath(QStringLiteral("folder")) + QLatin1Char('/');
-        QVERIFY(QDir().mkpath(folder + QStringLiteral("sub.mp4")));
-        QFile::copy(m_media + QStringLiteral("clip.mp4"), folder + QStringLiteral("clip.mp4"));
-        QFile::copy(m_media + QStringLiteral("song.mp3"), folder + QStringLiteral("song.mp3"));
-        QFile::copy(m_media + QStringLiteral("clip.mp4"), folder + QStringLiteral("Movie.AVI"));
-        QFile::copy(m_media + QStringLiteral("clip.mp4"), folder + QStringLiteral("a.b.mp4"));
-        QFile::copy(m_media + QStringLiteral("clip.mp4"),
-                    folder + QStringLiteral("sub.mp4/inner.mp4"));
+        QFETCH(QStringList, picks);
+        QFETCH(int, subFolders);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, messages);
+        // A camera's card: names in any case, sub folders, a loop, a FIFO, hidden entries.
+        const QString camera = Path(QStringLiteral("camera/"));
+        for (const char *folder : {"DCIM/100CANON", "sub.mp4", ".hidden"})
+            QVERIFY(QDir().mkpath(camera + QLatin1String(folder)));
+        for (const char *name : {"DCIM/100CANON/MVI_0001.MOV", "VID_0002.MP4", "c.mkv", "a.b.mp4",
+                                 "sub.mp4/inner.mp4", ".hidden/h.mkv", ".x.mp4"})
+            QFile::copy(m_media + QStringLiteral("clip.mp4"), camera + QLatin1String(name));
+        QFile::copy(m_media + QStringLiteral("song.mp3"), camera + QStringLiteral("song.mp3"));
+        QVERIFY(testfiles::WriteBytes(camera + QStringLiteral("notes.txt"), "notes\n"));
+        QFile::link(QStringLiteral(".."), camera + QStringLiteral("DCIM/loop"));
+        ::mkfifo(QFile::encodeName(camera + QStringLiteral("pipe.mp4")).constData(), 0644);
 
         Fixture f;
         ScriptedDialogs dialogs;
-        dialogs.NextFolder(QString()); // cancelled before any folder was chosen
-        f.media.AddFolder();
-        QTRY_VERIFY_WITH_TIMEOUT(!f.media.adding(), 60000);
-        QCOMPARE(f.media.rowCount(), 0);
-        dialogs.NextFolder(folder.chopped(1)); // the picker gives no trailing separator
-        f.media.AddFolder();
-        QTRY_VERIFY_WITH_TIMEOUT(!f.media.adding(), 60000);
-        dialogs.NextFolder(folder);
-        f.media.AddFolder(); // again: everything is listed already
-        QTRY_VERIFY_WITH_TIMEOUT(!f.media.adding(), 60000);
-        QFile::copy(m_media + QStringLiteral("clip.mp4"), folder + QStringLiteral("late.ts"));
-        dialogs.NextFolder(QString()); // cancelled: the last folder is searched again
-        f.media.AddFolder();
-        QTRY_VERIFY_WITH_TIMEOUT(!f.media.adding(), 60000);
-
-        QCOMPARE(
-            f.Names(),
-            (QStringList {folder + QStringLiteral("a.b.mp4"), folder + QStringLiteral("clip.mp4"),
-                          folder + QStringLiteral("late.ts")}));
-        QCOMPARE(dialogs.messages.size(), 4);
-        const QStringList texts {"0 media files added!", "2 media files added!",
-                                 "0 media files added!", "1 media files added!"};
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(dialogs.messages[i].text, texts[i]);
-            QCOMPARE(dialogs.messages[i].caption, QStringLiteral("Kelvora"));
-            QCOMPARE(dialogs.messages[i].icon, MessageIcon::None);
+        bool choice = false;
+        f.media.SetSubFoldersChoice(&choice);
+        for (QString pick : picks) {
+            dialogs.NextFolder(pick.replace(QStringLiteral("%c/"), camera)
+                                   .replace(QStringLiteral("%c"), camera.chopped(1)),
+                               subFolders);
+            f.media.AddFolder();
+            QTRY_VERIFY_WITH_TIMEOUT(!f.media.adding(), 60000);
         }
+        QCOMPARE(f.Names(), rows.replaceInStrings(QRegularExpression(QStringLiteral("^")), camera));
+        QStringList shown;
+        for (const ScriptedDialogs::Shown &message : dialogs.messages) {
+            shown << message.text;
+            QCOMPARE(message.caption, QStringLiteral("Kelvora"));
+            QCOMPARE(message.icon, MessageIcon::None);
+        }
+        QCOMPARE(shown, messages);
+        QCOMPARE(dialogs.asked.first().kind, QStringLiteral("media folder"));
         QCOMPARE(dialogs.asked.first().title, QStringLiteral("Select a folder"));
+        QCOMPARE(choice, subFolders == 1 && !picks.first().isEmpty());
     }
 
     void extensions_data()
@@ -227,8 +255,9 @@ private Q_SLOTS:
         for (const char *e :
              {"mp4", "mpg", "wmv", "wma", "asf", "vob", "aac", "flv", "avi", "dat", "rm", "ts"})
             QTest::newRow(e) << QStringLiteral("/f/x.") + QLatin1String(e) << true;
-        QTest::newRow("upper case") << "/f/Movie.AVI" << false;
-        QTest::newRow("mp3") << "/f/song.mp3" << false;
+        QTest::newRow("upper case") << "/f/Movie.AVI" << true;
+        QTest::newRow("mixed case") << "/f/clip.Mkv" << true;
+        QTest::newRow("text") << "/f/notes.txt" << false;
         QTest::newRow("two dots") << "/f/a.b.mp4" << true;
         QTest::newRow("no dot") << "/f/mp4" << false;
         QTest::newRow("dot only in the folder") << "/f.mp4/file" << false;
@@ -407,13 +436,11 @@ private Q_SLOTS:
         f.media.AddFolder();
         QTRY_VERIFY_WITH_TIMEOUT(!f.media.adding(), 60000);
         QCOMPARE(f.Names(), (QStringList {folder + QStringLiteral("good.mp4"), replacement}));
-        QCOMPARE(dialogs.messages.size(), 2);
-        QCOMPARE(dialogs.messages[0].text, QStringLiteral("2 media files added!"));
-        QCOMPARE(dialogs.messages[1].text,
-                 QStringLiteral("2 files were not added because their names are not valid "
-                                "UTF-8:\nbad\\xFF.mp4\ncaf\\xE9.avi"));
-        QCOMPARE(dialogs.messages[1].caption, QStringLiteral("Kelvora"));
-        QCOMPARE(dialogs.messages[1].icon, MessageIcon::Warning);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text,
+                 QStringLiteral("2 media files added!\n\n1 file with another extension: "
+                                "notes\\xFF.txt\n2 names that are not valid UTF-8: "
+                                "bad\\xFF.mp4, caf\\xE9.avi"));
 
         // A file dialog hands the names over decoded, with replacement characters.
         const QString decoded = QFile::decodeName(rawFolder + "bad\xff.mp4");

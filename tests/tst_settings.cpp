@@ -183,6 +183,7 @@ void TestSettings::textWrittenFromDefaults()
              "Simultaneous Conversions=0\n"
              "Size Limit=0\n"
              "Keep the Computer Awake=1\n"
+             "Include Sub Folders=0\n"
              "\n\n"
              "[Recent Saving Folder]\n"
              "First Folder="
@@ -320,6 +321,10 @@ void TestSettings::conversionChoices_data()
         QTest::addRow("Size Limit %d", n) << size << QByteArray::number(n) << n;
     for (int n : {1, 360, 2160})
         QTest::addRow("Size Limit %d", n) << size << QByteArray::number(n) << 0;
+    QTest::newRow("Include Sub Folders 1")
+        << QByteArray("Include Sub Folders") << QByteArray("1") << 1;
+    QTest::newRow("Include Sub Folders 2")
+        << QByteArray("Include Sub Folders") << QByteArray("2") << 0;
 }
 
 void TestSettings::conversionChoices()
@@ -336,9 +341,12 @@ void TestSettings::conversionChoices()
     Settings settings = Changed();
     settings.simultaneous = 2;
     settings.sizeLimit = 720;
+    settings.subFolders = true;
     LoadSettings(settings, Path());
-    QCOMPARE(key == "Size Limit" ? settings.sizeLimit : settings.simultaneous, value);
-    QCOMPARE(key == "Size Limit" ? settings.simultaneous : settings.sizeLimit, 0);
+    const int values[] = {settings.simultaneous, settings.sizeLimit, settings.subFolders};
+    const int at = key == "Size Limit" ? 1 : key == "Include Sub Folders" ? 2 : 0;
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(values[i], i == at ? value : 0);
 }
 
 void TestSettings::conversionChoicesAreSaved()
@@ -347,14 +355,17 @@ void TestSettings::conversionChoicesAreSaved()
     Settings settings = Changed();
     settings.simultaneous = 4;
     settings.sizeLimit = 480;
+    settings.subFolders = true;
     QVERIFY(SaveSettings(settings, Path()));
     const QByteArray text = ReadBytes(Path());
-    QVERIFY(text.contains("\nDeleteAfter=TRUE\nSimultaneous Conversions=4\nSize Limit=480\n"));
+    QVERIFY(text.contains("\nDeleteAfter=TRUE\nSimultaneous Conversions=4\nSize Limit=480\n"
+                          "Keep the Computer Awake=1\nInclude Sub Folders=1\n"));
 
     Settings reread;
     LoadSettings(reread, Path());
     QCOMPARE(reread.simultaneous, 4);
     QCOMPARE(reread.sizeLimit, 480);
+    QVERIFY(reread.subFolders);
 }
 
 void TestSettings::valuesRoundTripUncut_data()

@@ -19,7 +19,19 @@ QStringList ScriptedDialogs::PickFiles(QWidget *, const QString &title, const QS
 QString ScriptedDialogs::PickFolder(QWidget *, const QString &title)
 {
     asked.append({QStringLiteral("folder"), title, {}});
+    if (!m_subFolders.isEmpty())
+        m_subFolders.dequeue();
     return m_folders.isEmpty() ? QString() : m_folders.dequeue();
+}
+
+QString ScriptedDialogs::PickMediaFolder(QWidget *, const QString &title, bool *subFolders)
+{
+    asked.append({QStringLiteral("media folder"), title, {}, *subFolders});
+    const int choice = m_subFolders.isEmpty() ? -1 : m_subFolders.dequeue();
+    const QString folder = m_folders.isEmpty() ? QString() : m_folders.dequeue();
+    if (!folder.isEmpty() && choice >= 0)
+        *subFolders = choice == 1;
+    return folder;
 }
 
 void ScriptedDialogs::Message(QWidget *, const QString &text, const QString &caption,

@@ -21,6 +21,7 @@ public:
         QString kind; // "files" or "folder"
         QString title;
         QStringList filters;
+        bool subFolders = false; // a media folder's picker: its check box as shown
     };
 
     ScriptedDialogs();
@@ -28,8 +29,13 @@ public:
 
     // The next file picker returns `paths` (empty: cancelled).
     void NextFiles(const QStringList &paths) { m_files.enqueue(paths); }
-    // The next folder picker returns `folder` (empty: cancelled).
-    void NextFolder(const QString &folder) { m_folders.enqueue(folder); }
+    // The next folder picker returns `folder` (empty: cancelled); a media folder's picker with
+    // its check box set to `subFolders` (-1: left as shown).
+    void NextFolder(const QString &folder, int subFolders = -1)
+    {
+        m_folders.enqueue(folder);
+        m_subFolders.enqueue(subFolders);
+    }
     // The next OpenUrl answers `ok`.
     void NextOpen(bool ok) { m_opens.enqueue(ok); }
 
@@ -40,6 +46,7 @@ public:
     QStringList PickFiles(QWidget *parent, const QString &title,
                           const QStringList &filters) override;
     QString PickFolder(QWidget *parent, const QString &title) override;
+    QString PickMediaFolder(QWidget *parent, const QString &title, bool *subFolders) override;
     void Message(QWidget *parent, const QString &text, const QString &caption,
                  MessageIcon icon) override;
     bool OpenUrl(const QString &urlOrPath) override;
@@ -47,5 +54,6 @@ public:
 private:
     QQueue<QStringList> m_files;
     QQueue<QString> m_folders;
+    QQueue<int> m_subFolders;
     QQueue<bool> m_opens;
 };
