@@ -81,7 +81,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -90,6 +89,8 @@ private:
     void BuildControls();
     void BuildCommandTable();
     void ApplyColours();
+    void LayOutClient();
+    void BuildShortcuts();
     void OpenHelp();
     void ShowAbout();
     void ShowProperties();
@@ -111,6 +112,9 @@ private:
     CMyButton *m_openFolder = nullptr;
     QLineEdit *m_solutionText = nullptr;
     CBitmapButton *m_solutionButton = nullptr;
+    // The saving-folder and Solution rows: they keep their distance to the window's bottom.
+    std::vector<QWidget *> m_anchoredBelow;
+    std::vector<int> m_describedTops;
     std::unique_ptr<MediaList> m_media;
     std::unique_ptr<SavingFolders> m_folders;
     std::unique_ptr<ConversionQueue> m_queue;

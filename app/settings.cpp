@@ -19,6 +19,7 @@ const QString kCurrentFormat = QStringLiteral("Current Format");
 const QString kDeleteAfter = QStringLiteral("DeleteAfter");
 const QString kSimultaneous = QStringLiteral("Simultaneous Conversions");
 const QString kSizeLimit = QStringLiteral("Size Limit");
+const QString kWindowSize = QStringLiteral("Window Size");
 const QString kRecentSavingFolder = QStringLiteral("Recent Saving Folder");
 const QString kFolderKeys[kRecentFolderCount] = {
     QStringLiteral("First Folder"), QStringLiteral("Second Folder"), QStringLiteral("Third Folder"),
@@ -60,6 +61,21 @@ int AllowedValue(const QString &stored, std::initializer_list<int> allowed)
     if (!isNumber || std::find(allowed.begin(), allowed.end(), value) == allowed.end())
         return 0;
     return value;
+}
+
+// "<width>x<height>", each from 1 to 100000; anything else is no size.
+QSize ParseSize(const QString &stored)
+{
+    const QStringList parts = stored.trimmed().split(QLatin1Char('x'));
+    if (parts.size() != 2)
+        return QSize();
+    bool wide = false;
+    bool high = false;
+    const int width = parts[0].toInt(&wide);
+    const int height = parts[1].toInt(&high);
+    if (!wide || !high || width < 1 || height < 1 || width > 100000 || height > 100000)
+        return QSize();
+    return QSize(width, height);
 }
 
 // A folder without its separator would be glued to the output's name ("Videosclip.mp4").
@@ -119,6 +135,7 @@ void LoadSettings(Settings &settings, const QString &settingsPath)
         = AllowedValue(file.ReadString(kParameters, kSimultaneous, QString()), {0, 1, 2, 4});
     settings.sizeLimit
         = AllowedValue(file.ReadString(kParameters, kSizeLimit, QString()), {0, 1080, 720, 480});
+    settings.windowSize = ParseSize(file.ReadString(kParameters, kWindowSize, QString()));
     for (int i = 0; i < kRecentFolderCount; ++i)
         settings.folders[i] = WithTrailingSeparator(
             file.ReadString(kRecentSavingFolder, kFolderKeys[i], defaultFolder));
@@ -136,6 +153,10 @@ bool SaveSettings(const Settings &settings, const QString &settingsPath)
         {kParameters, kSimultaneous, QString::asprintf("%d", settings.simultaneous)},
         {kParameters, kSizeLimit, QString::asprintf("%d", settings.sizeLimit)},
     };
+    if (settings.windowSize.isValid())
+        entries.append({kParameters, kWindowSize,
+                        QString::asprintf("%dx%d", settings.windowSize.width(),
+                                          settings.windowSize.height())});
     for (int i = 0; i < kRecentFolderCount; ++i)
         entries.append({kRecentSavingFolder, kFolderKeys[i], settings.folders[i]});
 

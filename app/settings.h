@@ -2,6 +2,7 @@
 
 #include "convert/presets.h"
 
+#include <QSize>
 #include <QString>
 
 // What the program keeps between runs, and the saving folder in use.
@@ -20,6 +21,9 @@ struct Settings
     // The largest picture height of a converted video: 0 keeps the input's size, or 1080, 720
     // or 480.
     int sizeLimit = 0;
+    // The main window's size when it last closed; invalid (no key, or a value that is not
+    // "<width>x<height>") opens it at its described size.
+    QSize windowSize;
     // The settings file exists but could not be read (larger than 1 MB, not a regular file, no
     // permission): the values above are defaults, and saving them would replace the user's own.
     bool fileUnreadable = false;
