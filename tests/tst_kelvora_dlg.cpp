@@ -200,19 +200,6 @@ private Q_SLOTS:
         QVERIFY(dialogs.asked.isEmpty()); // Enter did not press Browse either
     }
 
-    void cannotBeMaximised()
-    {
-        CKelvoraDlg window;
-        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QSize size = window.size();
-        window.showMaximized();
-        QTRY_VERIFY(!(window.windowState() & Qt::WindowMaximized));
-        QTRY_COMPARE(window.size(), size);
-    }
-
     void draggingTheBackgroundMovesTheWindow()
     {
         CKelvoraDlg window;
@@ -249,17 +236,53 @@ private Q_SLOTS:
             QCOMPARE(w->cursor().shape(), Qt::BitmapCursor);
     }
 
+    void helpOpensTheFileBesideTheProgram_data()
+    {
+        QTest::addColumn<bool>("viewer");
+        QTest::addColumn<QList<bool>>("answers"); // what each open reports
+        QTest::addColumn<QStringList>("opened");
+        QTest::addColumn<bool>("message");
+        const QString chm = QStringLiteral("kelvora.chm");
+        const QString html = QStringLiteral("kelvora-help/index.html");
+        QTest::newRow("CHM viewer") << true << QList<bool> {true} << QStringList {chm} << false;
+        QTest::newRow("no CHM viewer")
+            << false << QList<bool> {true} << QStringList {html} << false;
+        QTest::newRow("the viewer fails")
+            << true << QList<bool> {false, true} << QStringList {chm, html} << false;
+        QTest::newRow("nothing opens")
+            << false << QList<bool> {false} << QStringList {html} << true;
+    }
+
     void helpOpensTheFileBesideTheProgram()
     {
+        QFETCH(bool, viewer);
+        QFETCH(QList<bool>, answers);
+        QFETCH(QStringList, opened);
+        QFETCH(bool, message);
+        // The help as it lies beside the program.
+        const QDir program(QCoreApplication::applicationDirPath());
+        QVERIFY(program.mkpath(QStringLiteral("kelvora-help")));
+        for (const QString &name : {"kelvora.chm", "kelvora-help/index.html"}) {
+            QFile file(program.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
         ScriptedDialogs dialogs;
+        dialogs.hasOpener = viewer;
+        for (bool answer : answers)
+            dialogs.NextOpen(answer);
         CKelvoraDlg window;
         const QString before = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
         window.OnCommand(ID_HELP_INDEX);
         QDir::setCurrent(before);
-        QCOMPARE(
-            dialogs.opened,
-            QStringList {QCoreApplication::applicationDirPath() + QStringLiteral("/kelvora.chm")});
+        for (QString &name : opened)
+            name = program.filePath(name);
+        QCOMPARE(dialogs.opened, opened);
+        QCOMPARE(dialogs.messages.size(), int(message));
+        if (message)
+            QCOMPARE(dialogs.messages[0].icon, MessageIcon::Warning);
+        QFile::remove(program.filePath(QStringLiteral("kelvora.chm")));
+        QDir(program.filePath(QStringLiteral("kelvora-help"))).removeRecursively();
     }
 
     void selectPreset_data()
