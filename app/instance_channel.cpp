@@ -10,7 +10,9 @@
 namespace {
 
 constexpr quint32 kMagic = 0x4b4c564f; // "KLVO"
-constexpr quint32 kVersion = 1;
+constexpr quint32 kVersion = 2;
+// A copy of the first version sends paths without a token.
+constexpr quint32 kPathsOnly = 1;
 constexpr char kTaken = 'K';
 // A hand-over is a list of paths: anything larger is not one.
 constexpr qint64 kMaxMessageBytes = 16 * 1024 * 1024;
@@ -62,12 +64,16 @@ void InstanceChannel::OnNewConnection()
             quint32 magic = 0;
             quint32 version = 0;
             QStringList paths;
+            QString token;
             in >> magic >> version;
-            if (in.status() == QDataStream::Ok && (magic != kMagic || version != kVersion)) {
+            if (in.status() == QDataStream::Ok
+                && (magic != kMagic || (version != kVersion && version != kPathsOnly))) {
                 socket->abort();
                 return;
             }
             in >> paths;
+            if (version == kVersion)
+                in >> token;
             if (!in.commitTransaction()) {
                 // An incomplete message waits for more; a corrupt one ends the connection.
                 if (in.status() != QDataStream::ReadPastEnd)
@@ -82,12 +88,13 @@ void InstanceChannel::OnNewConnection()
             socket->write(&kTaken, 1);
             socket->flush();
             socket->disconnectFromServer();
-            Q_EMIT PathsReceived(absolute);
+            Q_EMIT PathsReceived(absolute, token);
         });
     }
 }
 
-bool InstanceChannel::Send(const QString &socketPath, const QStringList &paths, int timeoutMs)
+bool InstanceChannel::Send(const QString &socketPath, const QStringList &paths,
+                           const QString &activationToken, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
@@ -107,7 +114,7 @@ bool InstanceChannel::Send(const QString &socketPath, const QStringList &paths, 
     QByteArray message;
     QDataStream out(&message, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_0);
-    out << kMagic << kVersion << paths;
+    out << kMagic << kVersion << paths << activationToken;
     socket.write(message);
     while (socket.bytesToWrite() > 0) {
         if (!socket.waitForBytesWritten(int(deadline.remainingTime())))

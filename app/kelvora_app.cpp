@@ -3,6 +3,7 @@
 #include "app/drop_target.h"
 #include "app/instance_channel.h"
 #include "app/kelvora_dlg.h"
+#include "controls/chrome/kelvora_palette.h"
 #include "media/media_list.h"
 #include "platform/dialogs.h"
 #include "res/strings.h"
@@ -20,6 +21,11 @@ namespace {
 // How long a second copy waits for the running one to take its files. Its window may be busy
 // probing an earlier add before it reads the socket.
 constexpr int kHandOverMs = 10000;
+// With no files, the hand-over only brings the running window forward: the box is not held up
+// for long by a copy that does not answer.
+constexpr int kRaiseOnlyMs = 2000;
+// The variable through which a launcher gives a program its Wayland activation token.
+const char kActivationToken[] = "XDG_ACTIVATION_TOKEN";
 
 } // namespace
 
@@ -72,13 +78,31 @@ void CKelvoraApp::HandIn(const QStringList &paths)
         DropTarget::AddLocalPaths(*m_window->media(), paths);
 }
 
+void CKelvoraApp::BringForward(const QString &activationToken)
+{
+    if (m_window->isMinimized())
+        m_window->showNormal();
+    m_window->raise();
+    // Qt's Wayland plugin presents the window with the token found in this variable, and takes
+    // it out once used; without a token a compositor keeps the window where it is.
+    if (!activationToken.isEmpty())
+        qputenv(kActivationToken, activationToken.toUtf8());
+    m_window->activateWindow();
+}
+
 int CKelvoraApp::Run(const QStringList &arguments)
 {
+    ApplyKelvoraLook();
     const QStringList paths = ResolvePaths(arguments);
     const QString socketPath = InstanceChannel::SocketPath(LockPath());
     if (!TakeInstanceLock()) {
-        // The running copy may have taken the lock a moment ago and not be listening yet.
-        if (!paths.isEmpty() && InstanceChannel::Send(socketPath, paths, kHandOverMs))
+        // The running copy may have taken the lock a moment ago and not be listening yet. The
+        // token this copy was started with is the running window's leave to come forward.
+        const QString token = qEnvironmentVariable(kActivationToken);
+        qunsetenv(kActivationToken);
+        if (InstanceChannel::Send(socketPath, paths, token,
+                                  paths.isEmpty() ? kRaiseOnlyMs : kHandOverMs)
+            && !paths.isEmpty())
             return 0;
         CurrentDialogs().Message(nullptr, QStringLiteral("Kelvora Already Running!"),
                                  ApplicationName(), MessageIcon::None);
@@ -94,12 +118,10 @@ int CKelvoraApp::Run(const QStringList &arguments)
     m_window = &window;
     (new DropTarget(window.media()))->Watch(&window);
     QObject::connect(m_channel.get(), &InstanceChannel::PathsReceived, &window,
-                     [this](const QStringList &received) {
-                         if (m_window->isMinimized())
-                             m_window->showNormal();
-                         m_window->raise();
-                         m_window->activateWindow();
-                         HandIn(received);
+                     [this](const QStringList &received, const QString &token) {
+                         BringForward(token);
+                         if (!received.isEmpty())
+                             HandIn(received);
                      });
     if (!paths.isEmpty())
         QTimer::singleShot(0, &window, [this, paths] { HandIn(paths); });

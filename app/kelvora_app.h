@@ -30,9 +30,9 @@ public:
     static QStringList ResolvePaths(const QStringList &arguments);
 
     // The whole program: the lock, then either the main window run modally (with `arguments`
-    // added once it is open), or for a second copy the hand-over of `arguments` to the running
-    // one, or "Kelvora Already Running!" when there is nothing to hand over or the running copy
-    // does not answer. Returns the exit code.
+    // added once it is open), or for a second copy the hand-over of `arguments` and of its
+    // activation token to the running one, which comes forward; "Kelvora Already Running!" when
+    // there is nothing to hand over or the running copy does not answer. Returns the exit code.
     //
     // Test seam: with the environment variable KELVORA_DUMP_ROWS_ON_EXIT set to 1, the program
     // prints the full path of every listed file, one a line, on standard output when the window
@@ -42,6 +42,8 @@ public:
 private:
     // Adds `paths` to the window's list the way a drop does, after the adds asked for before.
     void HandIn(const QStringList &paths);
+    // Restores, raises and activates the window, presenting `activationToken` to the desktop.
+    void BringForward(const QString &activationToken);
 
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<InstanceChannel> m_channel;

@@ -5,6 +5,7 @@
 #include "app/saving_folders.h"
 #include "controls/chrome/about_dlg.h"
 #include "controls/chrome/flat_combo_box.h"
+#include "controls/chrome/kelvora_palette.h"
 #include "controls/chrome/my_button.h"
 #include "controls/chrome/true_color_tool_bar.h"
 #include "controls/listview/drag_drop_list_ctrl.h"
@@ -17,8 +18,10 @@
 #include "platform/sleep_inhibitor.h"
 #include "res/bitmaps.h"
 #include "res/resource.h"
+#include "res/strings.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,6 +36,9 @@
 namespace {
 
 const QColor kBackground(190, 230, 250);
+// What is left of the empty band under the Solution row once the window has grown, in dialog
+// units.
+constexpr int kBottomMarginUnits = 7;
 
 // The Convertion menu's size-limit commands and the limit each chooses.
 const std::pair<int, int> kSizeCommands[]
@@ -69,6 +75,8 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("kelvoraDialog"));
+    // Before any control exists: every one of them, and every menu, takes Kelvora's colours.
+    ApplyKelvoraLook();
     setFont(DialogFont());
     BuildControls();
 
@@ -97,10 +105,10 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
             [this] { m_inhibitor->Hold(SleepInhibitor::BatchReason(m_queue->batch().total())); });
     connect(&m_queue->batch(), &BatchQueue::BatchEnded, m_inhibitor, &SleepInhibitor::Release);
 
-    // A window of fixed size that can be minimised but not maximised.
+    // The window grows: it can be minimised, maximised and resized from its described size up.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Kelvora 1.0"));
     setWindowIcon(LoadAppIcon());
 
@@ -110,6 +118,11 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
 
     m_media->SetupColumns();
     m_media->LoadRowImages();
+    // The last column takes what the others leave, and no more: no scroll bar while the columns
+    // fit.
+    QHeaderView *header = m_list->horizontalHeader();
+    header->resizeSection(header->count() - 1, header->minimumSectionSize());
+    header->setStretchLastSection(true);
 
     m_folders = std::make_unique<SavingFolders>(m_folderBox, m_settings, m_settingsPath, this);
     m_folders->FillFolderList();
@@ -130,31 +143,11 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     BuildCommandTable();
     ShowSimultaneous();
     ApplyColours();
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { OnCommand(ID_HELP_INDEX); });
-    // Keys of the list: Delete cancels the selected rows being converted, or removes the
-    // selection; Ctrl+Up and Ctrl+Down move the selection within the list.
-    const std::pair<QKeySequence, std::function<void()>> listKeys[]
-        = {{QKeySequence(Qt::Key_Delete),
-            [this] {
-                m_queue->DeleteSelected();
-            }},
-           {QKeySequence(Qt::CTRL | Qt::Key_Up),
-            [this] {
-                OnCommand(ID_MOVE_UP);
-            }},
-           {QKeySequence(Qt::CTRL | Qt::Key_Down), [this] {
-                OnCommand(ID_MOVE_DOWN);
-            }}};
-    for (const auto &[keys, handler] : listKeys) {
-        auto *shortcut = new QShortcut(keys, m_list);
-        shortcut->setContext(Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, handler);
-    }
-    // Ctrl+Z brings back what the last Remove or Remove All took, wherever the focus is.
-    auto *undo = new QShortcut(QKeySequence::Undo, this);
-    connect(undo, &QShortcut::activated, this, [this] { OnCommand(ID_UNDO_REMOVE); });
+    BuildShortcuts();
     BuildBatchBand();
+    // The described size, or the size the window had when it last closed; never smaller than
+    // the described one.
+    resize(m_settings.windowSize.expandedTo(minimumSizeHint()));
 
     // The program's own cursor over the whole window, its controls included.
     const QCursor cursor = LoadProgramCursor();
@@ -176,6 +169,9 @@ CKelvoraDlg::~CKelvoraDlg()
 {
     qApp->removeEventFilter(this);
     m_queue->Shutdown();
+    // A maximised window keeps the size it had before: that is the one it opens at next time.
+    m_settings.windowSize
+        = (isMaximized() && normalGeometry().isValid() ? normalGeometry().size() : size());
     SaveSettings(m_settings, m_settingsPath);
 }
 
@@ -186,9 +182,10 @@ void CKelvoraDlg::BuildControls()
     outer->setSpacing(0);
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
-    m_client->setFixedSize(MapDialogSize(ClientUnits(), font()));
+    // The described size is the smallest; the list takes whatever the window grows by.
+    m_client->setMinimumSize(MapDialogSize(ClientUnits(), font()));
+    m_client->installEventFilter(this);
     outer->addWidget(m_client);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
 
     const QFont dialogFont = font();
     auto place = [&dialogFont](QWidget *w, const QRect &units) {
@@ -242,6 +239,8 @@ void CKelvoraDlg::BuildControls()
     connect(m_solutionButton, &QPushButton::clicked, this,
             [this] { OnCommand(IDC_SOLUTION_BUTTON); });
 
+    m_anchoredBelow = {savingLabel,   m_folderBox,    m_browse,        m_openFolder,
+                       solutionLabel, m_solutionText, m_solutionButton};
     for (QPushButton *button :
          std::initializer_list<QPushButton *> {m_browse, m_openFolder, m_solutionButton}) {
         button->setAutoDefault(false);
@@ -253,11 +252,14 @@ void CKelvoraDlg::BuildBatchBand()
 {
     m_batchText = new QLabel(m_client);
     m_batchText->setObjectName(QStringLiteral("batchStatus"));
-    m_batchText->setGeometry(MapDialogRect(QRect(6, 266, 330, 9), font()));
+    m_batchText->setGeometry(MapDialogRect(QRect(276, 246, 140, 9), font()));
     m_batchBar = new CTextProgressCtrl(m_client);
     m_batchBar->setObjectName(QStringLiteral("batchProgress"));
-    m_batchBar->setGeometry(MapDialogRect(QRect(6, 278, 330, 10), font()));
+    m_batchBar->setGeometry(MapDialogRect(QRect(418, 245, 100, 11), font()));
     m_batchBar->SetThinBorder(true);
+    // The band stays under the Solution row when the window grows.
+    m_anchoredBelow.push_back(m_batchText);
+    m_anchoredBelow.push_back(m_batchBar);
     m_batchBar->hide();
     m_batchText->hide();
     BatchQueue &batch = m_queue->batch();
@@ -289,11 +291,73 @@ void CKelvoraDlg::ShowBatchState()
     m_batchBar->setVisible(batch.IsConverting());
 }
 
+void CKelvoraDlg::LayOutClient()
+{
+    // The list and the toolbar take the width the window has grown by. Of its height, the list
+    // first takes the empty band under the Solution row, down to a margin, then the rest; the
+    // rows under the list keep their distance to it.
+    const QSize described = m_client->minimumSize();
+    const QSize grown = m_client->size() - described;
+    m_toolBar->setGeometry(0, 0, m_client->width(), m_toolBar->sizeHint().height());
+    // Their places as laid out in dialog units, taken before anything moved them.
+    while (m_describedTops.size() < m_anchoredBelow.size())
+        m_describedTops.push_back(m_anchoredBelow[m_describedTops.size()]->y());
+    int lowest = 0;
+    for (size_t i = 0; i < m_anchoredBelow.size(); ++i)
+        lowest = qMax(lowest, m_describedTops[i] + m_anchoredBelow[i]->height());
+    const int margin = MapDialogRect(QRect(0, 0, 0, kBottomMarginUnits), font()).height();
+    const int band = qMax(0, described.height() - lowest - margin);
+    const int taken = grown.height() + qMin(grown.height(), band);
+    const QRect list = MapDialogRect(Units(IDC_MEDIA_LIST), font());
+    m_list->setGeometry(list.adjusted(0, 0, grown.width(), taken));
+    for (size_t i = 0; i < m_anchoredBelow.size(); ++i)
+        m_anchoredBelow[i]->move(m_anchoredBelow[i]->x(), m_describedTops[i] + taken);
+}
+
+void CKelvoraDlg::BuildShortcuts()
+{
+    // A key runs its command only while the command's menu item is enabled.
+    auto bind = [this](const QKeySequence &keys, std::function<void()> run) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, run);
+    };
+    auto command = [this](int id) {
+        return [this, id] {
+            const QAction *action = m_menu.FindAction(id);
+            if (!action || action->isEnabled())
+                OnCommand(id);
+        };
+    };
+    bind(QKeySequence(Qt::Key_F1), command(ID_HELP_INDEX));
+    // Delete cancels the selected rows being converted, or else removes the selection.
+    bind(QKeySequence(Qt::Key_Delete), [this] { m_queue->DeleteSelected(); });
+    // Ctrl+Z brings back what the last Remove or Remove All took.
+    bind(QKeySequence::Undo, command(ID_UNDO_REMOVE));
+    bind(QKeySequence(Qt::CTRL | Qt::Key_O), command(ID_ADD_FILES));
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), command(ID_ADD_FOLDER));
+    bind(QKeySequence(Qt::Key_F5), command(ID_CONVERT_ALL));
+    // Select All ticks every row; the key also selects them, so that Delete then takes them all.
+    const auto selectAll = command(ID_FILE_SELECT_ALL);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_A), [this, selectAll] {
+        selectAll();
+        m_list->selectAll();
+    });
+    // Ctrl+Up and Ctrl+Down move the selection within the list, while the list has the focus.
+    for (const auto &[keys, id] :
+         {std::pair<QKeySequence, int> {Qt::CTRL | Qt::Key_Up, ID_MOVE_UP},
+          std::pair<QKeySequence, int> {Qt::CTRL | Qt::Key_Down, ID_MOVE_DOWN}}) {
+        auto *shortcut = new QShortcut(keys, m_list);
+        shortcut->setContext(Qt::WidgetShortcut);
+        const int commandId = id;
+        connect(shortcut, &QShortcut::activated, this, [this, commandId] { OnCommand(commandId); });
+    }
+}
+
 void CKelvoraDlg::ApplyColours()
 {
     // The window, its buttons, statics and edit boxes share one pale blue with black text; the
-    // list and the folder box keep the standard colours.
-    const QPalette standard = QApplication::palette();
+    // list and the folder box keep Kelvora's light colours.
+    const QPalette standard = KelvoraPalette();
     QPalette palette = standard;
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
         palette.setColor(QPalette::All, role, kBackground);
@@ -499,10 +563,21 @@ void CKelvoraDlg::ShowProperties()
 
 void CKelvoraDlg::OpenHelp()
 {
-    // The help file lives beside the program, whatever the current folder is; a missing file
-    // shows nothing.
-    CurrentDialogs().OpenUrl(QCoreApplication::applicationDirPath()
-                             + QStringLiteral("/kelvora.chm"));
+    // The help lives beside the program, whatever the current folder is: the CHM file where the
+    // desktop has a viewer for it, otherwise the same pages as HTML in the browser.
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString chm = folder + QStringLiteral("/kelvora.chm");
+    const QString html = folder + QStringLiteral("/kelvora-help/index.html");
+    Dialogs &dialogs = CurrentDialogs();
+    if (QFileInfo::exists(chm) && dialogs.HasOpener(chm) && dialogs.OpenUrl(chm))
+        return;
+    if (QFileInfo::exists(html) && dialogs.OpenUrl(html))
+        return;
+    dialogs.Message(this,
+                    QStringLiteral("The help could not be opened: no viewer for %1 and no browser "
+                                   "for %2.")
+                        .arg(chm, html),
+                    ApplicationName(), MessageIcon::Warning);
 }
 
 void CKelvoraDlg::ShowAbout()
@@ -547,6 +622,8 @@ void CKelvoraDlg::done(int result)
 
 bool CKelvoraDlg::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_client && event->type() == QEvent::Resize)
+        LayOutClient();
     // Enter and Escape never close the window, wherever in it they are pressed.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -561,19 +638,6 @@ bool CKelvoraDlg::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void CKelvoraDlg::changeEvent(QEvent *event)
-{
-    // The window has one size: a request to maximise it (from a window manager that offers it
-    // anyway) is turned back.
-    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
-        QTimer::singleShot(0, this, [this] {
-            setWindowState(windowState() & ~Qt::WindowMaximized);
-            adjustSize();
-        });
-    }
-    QDialog::changeEvent(event);
 }
 
 void CKelvoraDlg::mousePressEvent(QMouseEvent *event)

@@ -61,6 +61,8 @@ public:
     // Enables the menu bar's and the toolbar's commands, and the controls that are locked while
     // files convert, as `context` decides them.
     void ApplyCommands(const CommandContext &context);
+    // The folder box, Browse and the Solution button: what each file takes as it starts.
+    void EnableControls(bool enabled);
 
     // The parts of the window, for tests and the window's own use.
     const Settings &settings() const { return m_settings; }
@@ -87,20 +89,20 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void BuildControls();
-    void EnableControls(bool enabled);
     // The band under the Solution row that tells how the batch goes: files done of the batch,
     // failures, an overall bar and the time left; when it ends, what it did.
     void BuildBatchBand();
     void ShowBatchState();
     void BuildCommandTable();
     void ApplyColours();
+    void LayOutClient();
+    void BuildShortcuts();
     void OpenHelp();
     void ShowAbout();
     void ShowProperties();
@@ -124,6 +126,9 @@ private:
     CBitmapButton *m_solutionButton = nullptr;
     QLabel *m_batchText = nullptr;
     CTextProgressCtrl *m_batchBar = nullptr;
+    // The saving-folder and Solution rows: they keep their distance to the window's bottom.
+    std::vector<QWidget *> m_anchoredBelow;
+    std::vector<int> m_describedTops;
     std::unique_ptr<MediaList> m_media;
     std::unique_ptr<SavingFolders> m_folders;
     std::unique_ptr<ConversionQueue> m_queue;

@@ -21,6 +21,7 @@ const QString kSimultaneous = QStringLiteral("Simultaneous Conversions");
 const QString kSizeLimit = QStringLiteral("Size Limit");
 const QString kKeepAwake = QStringLiteral("Keep the Computer Awake");
 const QString kSubFolders = QStringLiteral("Include Sub Folders");
+const QString kWindowSize = QStringLiteral("Window Size");
 const QString kRecentSavingFolder = QStringLiteral("Recent Saving Folder");
 const QString kFolderKeys[kRecentFolderCount] = {
     QStringLiteral("First Folder"), QStringLiteral("Second Folder"), QStringLiteral("Third Folder"),
@@ -62,6 +63,21 @@ int AllowedValue(const QString &stored, std::initializer_list<int> allowed)
     if (!isNumber || std::find(allowed.begin(), allowed.end(), value) == allowed.end())
         return 0;
     return value;
+}
+
+// "<width>x<height>", each from 1 to 100000; anything else is no size.
+QSize ParseSize(const QString &stored)
+{
+    const QStringList parts = stored.trimmed().split(QLatin1Char('x'));
+    if (parts.size() != 2)
+        return QSize();
+    bool wide = false;
+    bool high = false;
+    const int width = parts[0].toInt(&wide);
+    const int height = parts[1].toInt(&high);
+    if (!wide || !high || width < 1 || height < 1 || width > 100000 || height > 100000)
+        return QSize();
+    return QSize(width, height);
 }
 
 // A folder without its separator would be glued to the output's name ("Videosclip.mp4").
@@ -126,6 +142,7 @@ void LoadSettings(Settings &settings, const QString &settingsPath)
         = file.ReadString(kParameters, kKeepAwake, QString()).trimmed() != QLatin1String("0");
     settings.subFolders
         = AllowedValue(file.ReadString(kParameters, kSubFolders, QString()), {0, 1});
+    settings.windowSize = ParseSize(file.ReadString(kParameters, kWindowSize, QString()));
     for (int i = 0; i < kRecentFolderCount; ++i)
         settings.folders[i] = WithTrailingSeparator(
             file.ReadString(kRecentSavingFolder, kFolderKeys[i], defaultFolder));
@@ -145,6 +162,10 @@ bool SaveSettings(const Settings &settings, const QString &settingsPath)
         {kParameters, kKeepAwake, settings.keepAwake ? QStringLiteral("1") : QStringLiteral("0")},
         {kParameters, kSubFolders, QString::asprintf("%d", settings.subFolders ? 1 : 0)},
     };
+    if (settings.windowSize.isValid())
+        entries.append({kParameters, kWindowSize,
+                        QString::asprintf("%dx%d", settings.windowSize.width(),
+                                          settings.windowSize.height())});
     for (int i = 0; i < kRecentFolderCount; ++i)
         entries.append({kRecentSavingFolder, kFolderKeys[i], settings.folders[i]});
 

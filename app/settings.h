@@ -2,6 +2,7 @@
 
 #include "convert/presets.h"
 
+#include <QSize>
 #include <QString>
 
 // What the program keeps between runs, and the saving folder in use.
@@ -24,6 +25,9 @@ struct Settings
     bool keepAwake = true;
     // Add Folder also searches the folders below the chosen one ("Include sub folders").
     bool subFolders = false;
+    // The main window's size when it last closed; invalid (no key, or a value that is not
+    // "<width>x<height>") opens it at its described size.
+    QSize windowSize;
     // The settings file exists but could not be read (larger than 1 MB, not a regular file, no
     // permission): the values above are defaults, and saving them would replace the user's own.
     bool fileUnreadable = false;

@@ -46,6 +46,8 @@ void MediaList::SetupColumns()
     for (int c = 0; c < MediaColumn::Count; ++c)
         m_list->setColumnWidth(c, kWidths[c]);
     m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Compact rows, as a report list has them: a line of text or a 16-pixel image.
+    m_list->verticalHeader()->setDefaultSectionSize(qMax(20, m_list->fontMetrics().height() + 6));
     m_list->ShowProgressIn(MediaColumn::Status, MediaStore::ProgressRole,
                            MediaItem::kProgressUnknown, MediaStore::ToneRole);
 }
@@ -157,8 +159,9 @@ void MediaList::StartNextAdd()
     m_leftOut = LeftOut();
     if (!m_current.folder.isEmpty()) {
         // Looked up now, when its turn has come: what the adds before it listed counts as listed.
-        FolderScan scan = ScanFolder(m_current.folder, *m_subFolders,
-                                     [this](auto &in, auto &name) { return m_store.IsListed(in, name); });
+        FolderScan scan = ScanFolder(m_current.folder, *m_subFolders, [this](auto &in, auto &name) {
+            return m_store.IsListed(in, name);
+        });
         paths = scan.paths;
         m_leftOut = scan.leftOut;
     }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -92,6 +93,33 @@ public:
         const QString target = url.isLocalFile() ? url.toLocalFile() : url.toString();
         return !gio.isEmpty() && QProcess::startDetached(gio, {QStringLiteral("open"), target});
     }
+
+    bool HasOpener(const QString &path) override
+    {
+        // The desktop's own answer, as xdg-open would find the application; a viewer program
+        // known to read the type stands in where xdg-utils is missing.
+        const QString mime = QMimeDatabase().mimeTypeForFile(path).name();
+        const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+        if (!query.isEmpty()) {
+            QProcess process;
+            process.start(query, {QStringLiteral("query"), QStringLiteral("default"), mime});
+            if (process.waitForFinished(kQueryMs) && process.exitStatus() == QProcess::NormalExit)
+                return !process.readAllStandardOutput().trimmed().isEmpty();
+            process.kill();
+            process.waitForFinished(kQueryMs);
+        }
+        if (mime != QLatin1String("application/vnd.ms-htmlhelp"))
+            return false;
+        for (const char *viewer : {"xchm", "kchmviewer", "chmsee"}) {
+            if (!QStandardPaths::findExecutable(QString::fromLatin1(viewer)).isEmpty())
+                return true;
+        }
+        return false;
+    }
+
+private:
+    // xdg-mime reads a few small files: a query that takes longer than this has hung.
+    static constexpr int kQueryMs = 3000;
 };
 
 Dialogs *g_installed = nullptr;

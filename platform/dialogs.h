@@ -31,6 +31,9 @@ public:
         = 0;
     // Opens a local file or folder, or a link, with the desktop's handler; false when it cannot.
     virtual bool OpenUrl(const QString &urlOrPath) = 0;
+    // Whether the desktop names an application for the type of the local file at `path` (a CHM
+    // file has none on most desktops).
+    virtual bool HasOpener(const QString &path) = 0;
 };
 
 // The dialogs in use: the Qt implementation unless a test installed its own.

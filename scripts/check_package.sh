@@ -72,6 +72,7 @@ expect_link usr/lib/kelvora/ffmpeg /usr/bin/ffmpeg
 expect_file usr/lib/kelvora/res/film.bmp
 expect_file usr/lib/kelvora/res/page_sound.bmp
 expect_file usr/lib/kelvora/kelvora.chm
+expect_file usr/lib/kelvora/kelvora-help/index.html
 expect_file usr/share/applications/kelvora.desktop
 expect_file usr/share/icons/hicolor/256x256/apps/kelvora.png
 expect_file usr/share/icons/hicolor/32x32/apps/kelvora.png
@@ -126,6 +127,7 @@ expect_relation Depends 'libavcodec[0-9]+' "libavcodec"
 expect_relation Depends 'libavutil[0-9]+' "libavutil"
 expect_relation Recommends 'xchm' "a CHM viewer"
 expect_relation Recommends 'xdg-utils' "xdg-open, to open folders and links"
+expect_relation Recommends 'qt6-wayland' "Qt's Wayland platform plugin"
 
 # --- The unpacked package -------------------------------------------------------------------
 root=$(mktemp -d)

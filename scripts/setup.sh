@@ -9,6 +9,7 @@ kelvora_packages=(
   fp-utils
   fontconfig fonts-dejavu-core
   xvfb xdotool x11-utils
+  weston qt6-wayland
   dpkg-dev desktop-file-utils
   dbus-daemon
   help2man parallel clang-format

@@ -406,15 +406,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("minimise");
-        QTest::newRow("main window") << "main" << true;
-        QTest::newRow("About box") << "about" << false;
-        QTest::newRow("Properties") << "properties" << false;
+        QTest::addColumn<bool>("maximise");
+        QTest::newRow("main window") << "main" << true << true;
+        QTest::newRow("About box") << "about" << false << false;
+        QTest::newRow("Properties") << "properties" << false << false;
     }
 
     void windowButtons()
     {
         QFETCH(QString, window);
         QFETCH(bool, minimise);
+        QFETCH(bool, maximise);
         std::unique_ptr<QWidget> widget;
         if (window == QLatin1String("main"))
             widget = std::make_unique<CKelvoraDlg>();
@@ -427,7 +429,7 @@ private Q_SLOTS:
         // Without the customize hint, a window manager is free to add buttons of its own.
         QVERIFY(flags & Qt::CustomizeWindowHint);
         QVERIFY(flags & Qt::WindowCloseButtonHint);
-        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(bool(flags & Qt::WindowMaximizeButtonHint), maximise);
         QCOMPARE(bool(flags & Qt::WindowMinimizeButtonHint), minimise);
     }
 

@@ -70,8 +70,6 @@ CDragDropListCtrl::CDragDropListCtrl(QWidget *parent)
     setDropIndicatorShown(true);
     setDragDropOverwriteMode(false);
     setAutoScroll(true);
-    // Compact rows, as a report list has them: a line of text or a 16-pixel image.
-    verticalHeader()->setDefaultSectionSize(qMax(20, fontMetrics().height() + 6));
 
     // The selection stays as visible as with focus: the user looks at the list while working the
     // toolbar and the menus.

@@ -38,6 +38,8 @@ public:
     }
     // The next OpenUrl answers `ok`.
     void NextOpen(bool ok) { m_opens.enqueue(ok); }
+    // Whether the desktop has an application for a file type (every type unless set).
+    bool hasOpener = true;
 
     QList<Shown> messages;
     QList<Asked> asked;
@@ -50,6 +52,7 @@ public:
     void Message(QWidget *parent, const QString &text, const QString &caption,
                  MessageIcon icon) override;
     bool OpenUrl(const QString &urlOrPath) override;
+    bool HasOpener(const QString &) override { return hasOpener; }
 
 private:
     QQueue<QStringList> m_files;
