@@ -99,7 +99,7 @@ QStringList UndecodableFileNames(const QString &folder,
         return {};
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArrayView name(entry->d_name);
-        if (IsValidUtf8(name))
+        if (IsValidUtf8(name) || name.startsWith('.'))
             continue;
         struct stat info
         { };

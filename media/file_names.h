@@ -18,8 +18,8 @@ bool IsValidUtf8(QByteArrayView bytes);
 QString EscapedFileName(QByteArrayView bytes);
 
 // The names, escaped and in byte order, of the files directly in `folder` (symbolic links
-// followed) whose names are not valid UTF-8 and whose full path, decoded with replacement
-// characters, `wanted` accepts. Empty when the folder cannot be read.
+// followed; hidden ones left out) whose names are not valid UTF-8 and whose full path, decoded with
+// replacement characters, `wanted` accepts. Empty when the folder cannot be read.
 QStringList UndecodableFileNames(const QString &folder,
                                  const std::function<bool(const QString &)> &wanted);
 

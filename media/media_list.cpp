@@ -292,8 +292,9 @@ int MediaList::AddFolderPath(const QString &folder)
     QString searched = folder;
     if (!searched.endsWith(QLatin1Char('/')))
         searched += QLatin1Char('/');
-    // Only the entries directly in the folder; sub folders are not searched.
-    const QStringList names = QDir(searched).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    // Only the entries directly in the folder; sub folders are not searched. Hidden files are
+    // not the user's media: the program's own half-written outputs are among them.
+    const QStringList names = QDir(searched).entryList(QDir::Files, QDir::Name);
     QStringList paths;
     for (const QString &name : names) {
         if (IsMediaExtension(searched + name))
