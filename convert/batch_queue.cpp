@@ -81,8 +81,16 @@ void BatchQueue::StartMore()
 {
     while (m_converting && static_cast<int>(m_running.size()) < slots() && !m_pending.isEmpty())
         StartRow(m_pending.takeFirst());
+    // Ended from the event loop: a batch whose every row ended inside Start() still ends after
+    // Start() returned, when its caller is ready to hear it.
     if (m_converting && m_running.empty() && m_pending.isEmpty())
-        EndBatch();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_converting && m_running.empty() && m_pending.isEmpty())
+                    EndBatch();
+            },
+            Qt::QueuedConnection);
 }
 
 void BatchQueue::StartRow(int row)
@@ -160,14 +168,15 @@ void BatchQueue::OnRunFinished(int row)
         return;
     std::unique_ptr<ConversionRun> run = std::move(it->second);
     m_running.erase(it);
-    EndRow(row, run->state(), run->reason(), run->output());
+    EndRow(row, run->state(), run->reason(), run->output(), run->outputStamp());
 }
 
-void BatchQueue::EndRow(int row, ItemState state, const QString &reason, const QString &output)
+void BatchQueue::EndRow(int row, ItemState state, const QString &reason, const QString &output,
+                        const FileStamp &stamp)
 {
     m_store->SetProgress(row, MediaItem::kNoProgress);
     if (state == ItemState::Completed)
-        m_store->SetOutput(row, output);
+        m_store->SetOutput(row, output, stamp);
     m_store->SetState(row, state, state == ItemState::Canceled ? QString() : reason);
     if (state == ItemState::Completed)
         ++m_completed;
@@ -269,7 +278,9 @@ QString BatchQueue::ChooseOutput(int row, const QString &folder, const QString &
 {
     *mayReplace = false;
     *equalsListed = false;
-    const QString own = m_store->at(row).output;
+    // The row's earlier output is its own only while it is still the file the row wrote.
+    const MediaItem &item = m_store->at(row);
+    const QString own = FileStamp::Of(item.output) == item.outputStamp ? item.output : QString();
     for (int n = 1;; ++n) {
         const QString path = n == 1
             ? folder + base + ext

@@ -72,7 +72,8 @@ Q_SIGNALS:
 private:
     void StartMore();
     void StartRow(int row);
-    void EndRow(int row, ItemState state, const QString &reason, const QString &output);
+    void EndRow(int row, ItemState state, const QString &reason, const QString &output,
+                const FileStamp &stamp = FileStamp());
     void OnRunFinished(int row);
     void EmitProgress();
     void EndBatch();

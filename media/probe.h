@@ -47,3 +47,8 @@ ProbeOutcome ProbeMedia(const QString &folder, const QString &name, MediaInfo &i
 // True for a video codec that the converter cannot read (RealVideo 3 and 4): a file whose first
 // video stream uses it is reported as UnknownFormat, with every other field filled.
 bool IsUnconvertibleVideoCodec(int codecId);
+
+// True when the file at `path` holds at least one audio or video packet that its decoder turns
+// into a frame (a few hundred packets are looked at, at most). A file whose streams are declared
+// but hold no samples gives false.
+bool HasDecodablePacket(const QString &path);
