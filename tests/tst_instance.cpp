@@ -1,9 +1,14 @@
+#include "app/kelvora_app.h"
+#include "support/files.h"
 #include "support/media_factory.h"
+#include "support/virtual_display.h"
 
 #include <QProcess>
 #include <QtTest>
 
 #include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // Two copies of the program as separate processes on a virtual X display: files named on the
 // command line, files handed from a second copy to the running one, the box of a second copy
@@ -14,7 +19,7 @@ class TestInstance : public QObject
 
     QTemporaryDir m_dir;
     QString m_media; // clip.mp4, song.mp3, other.mp4
-    QProcess m_xvfb;
+    VirtualDisplay m_display;
     QProcessEnvironment m_env;
     QList<QProcess *> m_programs;
 
@@ -95,23 +100,10 @@ private Q_SLOTS:
         audio.seconds = 1;
         QVERIFY(testmedia::Make(m_media + QStringLiteral("song.mp3"), audio));
 
-        int display = 0;
-        for (display = 160; display < 200; ++display) {
-            if (!QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display))
-                && !QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
-                break;
-        }
-        m_xvfb.start(QStringLiteral("Xvfb"),
-                     {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"),
-                      QStringLiteral("0"), QStringLiteral("1280x900x24"),
-                      QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                      // Kept up between programs: a reset refuses connections.
-                      QStringLiteral("-noreset")});
-        QVERIFY(m_xvfb.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)), 10000);
+        const QString display = m_display.Start();
+        QVERIFY(!display.isEmpty());
         m_env = QProcessEnvironment::systemEnvironment();
-        m_env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(display));
+        m_env.insert(QStringLiteral("DISPLAY"), display);
         m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         m_env.insert(QStringLiteral("HOME"), m_dir.path());
         m_env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
@@ -132,12 +124,6 @@ private Q_SLOTS:
         qDeleteAll(m_programs);
         m_programs.clear();
         QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral(".+")).size(), 0, 10000);
-    }
-
-    void cleanupTestCase()
-    {
-        m_xvfb.terminate();
-        m_xvfb.waitForFinished();
     }
 
     void secondCopyHandsItsFilesOver()
@@ -224,6 +210,78 @@ private Q_SLOTS:
                  QStringList({m_media + QStringLiteral("clip.mp4"),
                               m_media + QStringLiteral("other.mp4"),
                               m_media + QStringLiteral("song.mp3")}));
+    }
+
+    // The lock and the socket only where no one else can reach them, whatever the environment.
+    void lockOnlyInAPrivateFolder_data()
+    {
+        QTest::addColumn<int>("runtimeMode"); // -1: XDG_RUNTIME_DIR unset
+        QTest::addColumn<int>("madeMode"); // kelvora-<uid> made before: -1 no, 0 a link
+        QTest::addColumn<QString>("expected"); // "runtime", "made" or "" (no lock at all)
+        QTest::newRow("runtime folder") << 0700 << -1 << "runtime";
+        QTest::newRow("runtime folder open to others") << 0755 << -1 << "made";
+        QTest::newRow("no runtime folder") << -1 << -1 << "made";
+        QTest::newRow("no runtime folder, ours") << -1 << 0700 << "made";
+        QTest::newRow("folder open to others") << -1 << 0777 << "";
+        QTest::newRow("folder is a link") << -1 << 0 << "";
+    }
+
+    void lockOnlyInAPrivateFolder()
+    {
+        QFETCH(int, runtimeMode);
+        QFETCH(int, madeMode);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString runtime = dir.filePath(QStringLiteral("runtime"));
+        const QString made = dir.filePath(QStringLiteral("kelvora-%1").arg(::getuid()));
+        QVERIFY(QDir().mkpath(runtime) && ::chmod(qPrintable(runtime), 0700) == 0);
+        if (madeMode == 0)
+            QVERIFY(QFile::link(runtime, made));
+        else if (madeMode > 0)
+            QVERIFY(::mkdir(qPrintable(made), 0700) == 0
+                    && ::chmod(qPrintable(made), madeMode) == 0);
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray oldTemp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", dir.path().toUtf8());
+        if (runtimeMode < 0) {
+            qunsetenv("XDG_RUNTIME_DIR");
+        } else {
+            QVERIFY(::chmod(qPrintable(runtime), runtimeMode) == 0);
+            qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+        }
+        const QString lock = CKelvoraApp::LockPath();
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+        qputenv("TMPDIR", oldTemp);
+        const QString folder = expected.isEmpty()
+            ? QString()
+            : (expected == QLatin1String("runtime") ? runtime : made) + QLatin1Char('/');
+        QCOMPARE(lock.left(lock.lastIndexOf(QLatin1Char('/')) + 1), folder);
+        if (!folder.isEmpty())
+            QCOMPARE(QFileInfo(folder).permissions() & 0x0077, QFile::Permissions());
+    }
+
+    // A lock another user left in the user's own folder ("sudo -E kelvora") does not block.
+    void foreignLockIsReplaced()
+    {
+        if (::getuid() != 0)
+            QSKIP("making a file of another user's needs root");
+        QTemporaryDir dir;
+        QVERIFY(::chmod(qPrintable(dir.path()), 0700) == 0);
+        const QByteArray old = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", dir.path().toUtf8());
+        const QString lock = CKelvoraApp::LockPath();
+        // The process it names is alive and of that name: only its owner tells that it is no
+        // copy of the user's.
+        QVERIFY(testfiles::WriteBytes(
+            lock,
+            QByteArray::number(::getpid()) + '\n'
+                + QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n'
+                + QSysInfo::machineHostName().toUtf8() + '\n'));
+        QVERIFY(::chown(qPrintable(lock), 4242, 4242) == 0 && ::chmod(qPrintable(lock), 0600) == 0);
+        CKelvoraApp app;
+        const bool taken = app.TakeInstanceLock();
+        qputenv("XDG_RUNTIME_DIR", old);
+        QVERIFY(taken);
     }
 
     void killedCopysSocketDoesNotBlock()

@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace {
 
@@ -109,13 +110,26 @@ QList<qint64> ConverterChildren(qint64 pid)
     return children;
 }
 
-bool Alive(qint64 pid)
+// The state letter of process `pid` ('R', 'S', 'T' stopped, 'Z'...), or 0 when it is gone.
+char State(qint64 pid)
 {
     const QByteArray stat = testfiles::ReadBytes(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (stat.isEmpty())
-        return false;
     const int close = stat.lastIndexOf(')');
-    return close > 0 && stat.mid(close + 2, 1) != "Z";
+    return close > 0 && close + 2 < stat.size() ? stat[close + 2] : 0;
+}
+
+bool Alive(qint64 pid)
+{
+    return State(pid) != 0 && State(pid) != 'Z';
+}
+
+// True once process `pid` catches `signal` with a handler of its own.
+bool Catches(qint64 pid, int signal)
+{
+    const QByteArray status = testfiles::ReadBytes(QStringLiteral("/proc/%1/status").arg(pid));
+    const int at = status.indexOf("SigCgt:");
+    return at >= 0
+        && (status.mid(at + 7, 17).trimmed().toULongLong(nullptr, 16) >> (signal - 1) & 1) != 0;
 }
 
 } // namespace
@@ -136,8 +150,11 @@ private Q_SLOTS:
     void liveLinesOnATerminal();
     void fromList_data();
     void fromList();
+    void exitsAndReports_data();
+    void exitsAndReports();
     void interruptEndsEveryConverter_data();
     void interruptEndsEveryConverter();
+    void interruptWhileReadingTheList();
     void parallelSharesGiveTheSameOutputs();
 
 private:
@@ -310,6 +327,8 @@ void TestKelvoraConvert::plainLinesAndFolders()
     QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/sub/four.mp4"))));
     // A newline in a name is written as "\n": each finished file keeps one line.
     QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/new\nline.mp4"))));
+    // Hidden files are left out: another run's half-written output among them.
+    QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/.five.part-1f.mp4"))));
 
     // Relative paths, and no --output: the current folder.
     const Result result
@@ -444,13 +463,91 @@ void TestKelvoraConvert::fromList()
     }
 }
 
+// How the program ends and what it says, for scripts: each row's files are A.mp4, B.mp4 and
+// same.wmv (a copy of A) in a folder of its own, with a list LIST and a link lnk to real/sub.
+void TestKelvoraConvert::exitsAndReports_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QString>("out"); // where standard output goes: "", "/dev/full", "closed"
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("outHas");
+    QTest::addColumn<QString>("errHas");
+    const QString wmv = QStringLiteral("13");
+    QTest::newRow("every file ends at once")
+        << QStringList {"-p", wmv, "same.wmv"} << QByteArray() << "" << 1 << "Output Equals Input!"
+        << "1 files";
+    QTest::newRow("a name that is not UTF-8")
+        << QStringList {"--json", "-p", wmv, "-0", "--from", "LIST"}
+        << QByteArray("bad\xff.mp4\0A.mp4", 14) << "" << 1 << "/bad\\\\xFF.mp4\""
+        << "1 converted, 1 not converted";
+    QTest::newRow("a missing file")
+        << QStringList {"--json", "-p", wmv, "gone.mp4", "A.mp4"} << QByteArray() << "" << 1
+        << StateText(ItemState::Failed) << "1 converted, 1 not converted";
+    QTest::newRow("output to a full disk")
+        << QStringList {"--json", "-p", wmv, "A.mp4"} << QByteArray() << "/dev/full" << 1 << ""
+        << "cannot write standard output: No space left on device";
+    QTest::newRow("output to a reader that is gone")
+        << QStringList {"-p", wmv, "A.mp4", "B.mp4"} << QByteArray() << "closed" << 1 << ""
+        << "2 files: 2 converted";
+    QTest::newRow("jobs joined to -j, output through a link and ..")
+        << QStringList {"-j4", "-p", wmv, "-o", "lnk/..", "A.mp4"} << QByteArray() << "" << 0
+        << "/real/A.wmv ("
+        << "1 converted";
+}
+
+void TestKelvoraConvert::exitsAndReports()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, list);
+    QFETCH(QString, out);
+    QFETCH(int, exitCode);
+    QFETCH(QString, outHas);
+    QFETCH(QString, errHas);
+    QTemporaryDir work;
+    QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("A.mp4"))));
+    QVERIFY(QFile::copy(m_b, work.filePath(QStringLiteral("B.mp4"))));
+    QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("same.wmv"))));
+    QVERIFY(testfiles::WriteBytes(work.filePath(QStringLiteral("LIST")), list));
+    QVERIFY(QDir(work.path()).mkpath(QStringLiteral("real/sub")));
+    QVERIFY(QFile::link(QStringLiteral("real/sub"), work.filePath(QStringLiteral("lnk"))));
+
+    QProcess process;
+    process.setProcessEnvironment(Headless());
+    process.setWorkingDirectory(work.path());
+    int pipeEnds[2] = {-1, -1};
+    if (out == QLatin1String("closed")) {
+        // A pipe whose reader has gone, as after "| head -1".
+        QVERIFY(::pipe(pipeEnds) == 0);
+        ::close(pipeEnds[0]);
+        process.setChildProcessModifier([fd = pipeEnds[1]] { ::dup2(fd, STDOUT_FILENO); });
+    } else if (!out.isEmpty()) {
+        process.setStandardOutputFile(out);
+    }
+    process.start(kProgram, arguments);
+    QVERIFY(process.waitForFinished(120000));
+    if (pipeEnds[1] >= 0)
+        ::close(pipeEnds[1]);
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(process.exitCode() == exitCode, err.constData());
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY2(text.contains(outHas), qPrintable(text));
+    QVERIFY2(QString::fromUtf8(err).contains(errHas), err.constData());
+    // No hidden partial file anywhere.
+    QCOMPARE(Entries(work.path()).filter(QStringLiteral(".part")), QStringList());
+}
+
 void TestKelvoraConvert::interruptEndsEveryConverter_data()
 {
     QTest::addColumn<int>("stopSignal");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("name");
-    QTest::newRow("SIGINT") << int(SIGINT) << 130 << "SIGINT";
-    QTest::newRow("SIGTERM") << int(SIGTERM) << 143 << "SIGTERM";
+    QTest::addColumn<bool>("pauseFirst"); // Ctrl-Z, then fg, before the signal
+    QTest::newRow("SIGINT") << int(SIGINT) << 130 << "SIGINT" << false;
+    QTest::newRow("SIGTERM") << int(SIGTERM) << 143 << "SIGTERM" << false;
+    QTest::newRow("SIGHUP, a closed terminal") << int(SIGHUP) << 129 << "SIGHUP" << false;
+    QTest::newRow("SIGTERM after Ctrl-Z and fg") << int(SIGTERM) << 143 << "SIGTERM" << true;
 }
 
 void TestKelvoraConvert::interruptEndsEveryConverter()
@@ -458,6 +555,7 @@ void TestKelvoraConvert::interruptEndsEveryConverter()
     QFETCH(int, stopSignal);
     QFETCH(int, exitCode);
     QFETCH(QString, name);
+    QFETCH(bool, pauseFirst);
     // Clips long enough that both are still converting when the signal comes.
     const QStringList inputs {m_media.filePath(QStringLiteral("long1.mp4")),
                               m_media.filePath(QStringLiteral("long2.mp4"))};
@@ -484,6 +582,16 @@ void TestKelvoraConvert::interruptEndsEveryConverter()
     QList<qint64> converters;
     QTRY_VERIFY_WITH_TIMEOUT((converters = ConverterChildren(process.processId())).size() == 2,
                              60000);
+    if (pauseFirst) {
+        // The converters run in groups of their own, which the terminal's Ctrl-Z does not reach.
+        QVERIFY(::kill(static_cast<pid_t>(process.processId()), SIGTSTP) == 0);
+        for (qint64 pid : converters)
+            QTRY_COMPARE_WITH_TIMEOUT(State(pid), 'T', 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(State(process.processId()), 'T', 10000);
+        QVERIFY(::kill(static_cast<pid_t>(process.processId()), SIGCONT) == 0);
+        for (qint64 pid : converters)
+            QTRY_VERIFY_WITH_TIMEOUT(State(pid) != 'T', 10000);
+    }
     QVERIFY(::kill(static_cast<pid_t>(process.processId()), stopSignal) == 0);
     QVERIFY(process.waitForFinished(30000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
@@ -499,6 +607,24 @@ void TestKelvoraConvert::interruptEndsEveryConverter()
         QCOMPARE(line.value(QStringLiteral("output")).toString(), QString());
     }
     QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(name));
+}
+
+// Ctrl-C while the list is still being read from a terminal or a stalled pipe.
+void TestKelvoraConvert::interruptWhileReadingTheList()
+{
+    QProcess process;
+    process.setProcessEnvironment(Headless());
+    process.setWorkingDirectory(m_media.path());
+    process.start(kProgram,
+                  {QStringLiteral("-p"), QStringLiteral("13"), QStringLiteral("--from"),
+                   QStringLiteral("-")});
+    QVERIFY(process.waitForStarted());
+    process.write("a.mp4\n"); // and no end of input
+    QTRY_VERIFY_WITH_TIMEOUT(Catches(process.processId(), SIGINT), 10000);
+    QVERIFY(::kill(static_cast<pid_t>(process.processId()), SIGINT) == 0);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 130);
 }
 
 void TestKelvoraConvert::parallelSharesGiveTheSameOutputs()
