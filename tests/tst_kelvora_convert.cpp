@@ -463,8 +463,9 @@ void TestKelvoraConvert::fromList()
     }
 }
 
-// How the program ends and what it says, for scripts: each row's files are A.mp4, B.mp4 and
-// same.wmv (a copy of A) in a folder of its own, with a list LIST and a link lnk to real/sub.
+// How the program ends and what it says, for scripts: each row's files are A.mp4, B.mp4,
+// same.wmv (a copy of A) and subtitles.mkv in a folder of its own, with a list LIST and a link
+// lnk to real/sub.
 void TestKelvoraConvert::exitsAndReports_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -481,6 +482,9 @@ void TestKelvoraConvert::exitsAndReports_data()
         << QStringList {"--json", "-p", wmv, "-0", "--from", "LIST"}
         << QByteArray("bad\xff.mp4\0A.mp4", 14) << "" << 1 << "/bad\\\\xFF.mp4\""
         << "1 converted, 1 not converted";
+    QTest::newRow("a file without audio or video")
+        << QStringList {"--json", "-p", wmv, "subtitles.mkv"} << QByteArray() << "" << 1
+        << StateText(ItemState::UnknownFormat) << "0 converted, 1 not converted";
     QTest::newRow("a missing file")
         << QStringList {"--json", "-p", wmv, "gone.mp4", "A.mp4"} << QByteArray() << "" << 1
         << StateText(ItemState::Failed) << "1 converted, 1 not converted";
@@ -508,6 +512,10 @@ void TestKelvoraConvert::exitsAndReports()
     QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("A.mp4"))));
     QVERIFY(QFile::copy(m_b, work.filePath(QStringLiteral("B.mp4"))));
     QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("same.wmv"))));
+    QVERIFY(testfiles::WriteBytes(work.filePath(QStringLiteral("s.srt")),
+                                  "1\n00:00:00,000 --> 00:00:01,000\nHello\n"));
+    QVERIFY(testmedia::RunFfmpeg({QStringLiteral("-i"), work.filePath(QStringLiteral("s.srt")),
+                                  work.filePath(QStringLiteral("subtitles.mkv"))}));
     QVERIFY(testfiles::WriteBytes(work.filePath(QStringLiteral("LIST")), list));
     QVERIFY(QDir(work.path()).mkpath(QStringLiteral("real/sub")));
     QVERIFY(QFile::link(QStringLiteral("real/sub"), work.filePath(QStringLiteral("lnk"))));
