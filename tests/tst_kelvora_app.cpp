@@ -13,7 +13,7 @@ class TestKelvoraApp : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    VirtualDisplay m_display;
+    QProcess m_xvfb; // killed with the test
     QProcessEnvironment m_env;
     QList<QProcess *> m_programs;
 
@@ -86,7 +86,7 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()
             || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
             QFAIL("Xvfb and xdotool are needed (./test.sh installs them)");
-        const QString display = m_display.Start();
+        const QString display = StartVirtualDisplay(m_xvfb);
         QVERIFY(!display.isEmpty());
         m_env = QProcessEnvironment::systemEnvironment();
         m_env.insert(QStringLiteral("DISPLAY"), display);

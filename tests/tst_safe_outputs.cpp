@@ -765,9 +765,8 @@ private Q_SLOTS:
             QVERIFY(qAbs(testmedia::Duration(out + names[row]) - (row + 1)) < 0.5);
         }
 
-        // The user writes a file of their own over one output, and the other row's next run
-        // fails (its input moved away): the user's file stays, and the failed row still owns
-        // its earlier output when it runs once more.
+        // A file of the user's over one output stays; a row whose run failed still owns its
+        // earlier output.
         QVERIFY(testfiles::WriteBytes(out + names[0], "mine\n"));
         QVERIFY(QFile::rename(in + QStringLiteral("two.mkv"), out + QStringLiteral("two.mkv")));
         f.ConvertAllAndWait();
