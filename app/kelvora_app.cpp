@@ -15,6 +15,8 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -32,11 +34,29 @@ const char kActivationToken[] = "XDG_ACTIVATION_TOKEN";
 CKelvoraApp::CKelvoraApp() = default;
 CKelvoraApp::~CKelvoraApp() = default;
 
+namespace {
+
+// True for a folder (not a link to one) of this user's that no one else may enter.
+bool IsPrivateFolder(const QString &folder)
+{
+    struct stat st;
+    return !folder.isEmpty() && ::lstat(QFile::encodeName(folder).constData(), &st) == 0
+        && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
+}
+
+} // namespace
+
 QString CKelvoraApp::LockPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
+    // Whoever can write the lock's folder can take the name or listen in the program's place:
+    // only a folder of the user's own that is closed to others will do.
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!IsPrivateFolder(folder)) {
+        folder = QDir::tempPath() + QStringLiteral("/kelvora-%1").arg(::getuid());
+        ::mkdir(QFile::encodeName(folder).constData(), 0700);
+        if (!IsPrivateFolder(folder))
+            return QString();
+    }
     QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     if (name.isEmpty())
         name = QStringLiteral("kelvora");
@@ -45,7 +65,13 @@ QString CKelvoraApp::LockPath()
 
 bool CKelvoraApp::TakeInstanceLock()
 {
-    m_lock = std::make_unique<QLockFile>(LockPath());
+    const QString path = LockPath();
+    // A lock that another user left in the user's own folder (after "sudo -E") cannot be read
+    // or taken over; it is no copy of this user's and goes.
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) == 0 && st.st_uid != ::getuid())
+        ::unlink(QFile::encodeName(path).constData());
+    m_lock = std::make_unique<QLockFile>(path);
     // Only a running copy holds the lock: one whose process is gone is stale at once, whatever
     // its age.
     m_lock->setStaleLockTime(0);
@@ -94,8 +120,15 @@ int CKelvoraApp::Run(const QStringList &arguments)
 {
     ApplyKelvoraLook();
     const QStringList paths = ResolvePaths(arguments);
-    const QString socketPath = InstanceChannel::SocketPath(LockPath());
-    if (!TakeInstanceLock()) {
+    const QString lockPath = LockPath();
+    const QString socketPath
+        = lockPath.isEmpty() ? QString() : InstanceChannel::SocketPath(lockPath);
+    if (lockPath.isEmpty()) {
+        std::fprintf(stderr,
+                     "kelvora: no private runtime folder (XDG_RUNTIME_DIR, or %s/kelvora-%u of "
+                     "this user's, mode 700): running without the single-instance hand-over\n",
+                     qPrintable(QDir::tempPath()), unsigned(::getuid()));
+    } else if (!TakeInstanceLock()) {
         // The running copy may have taken the lock a moment ago and not be listening yet. The
         // token this copy was started with is the running window's leave to come forward.
         const QString token = qEnvironmentVariable(kActivationToken);
@@ -110,7 +143,7 @@ int CKelvoraApp::Run(const QStringList &arguments)
     }
     m_channel = std::make_unique<InstanceChannel>();
     // Without the socket the window still works; only hand-overs do not reach it.
-    if (!m_channel->Listen(socketPath))
+    if (!socketPath.isEmpty() && !m_channel->Listen(socketPath))
         std::fprintf(stderr, "kelvora: cannot listen on %s: %s\n", qPrintable(socketPath),
                      qPrintable(m_channel->errorString()));
 

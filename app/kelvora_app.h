@@ -18,11 +18,13 @@ public:
     CKelvoraApp();
     ~CKelvoraApp();
 
-    // The lock that keeps the name taken, in the user's runtime folder, named after the program.
+    // The lock that keeps the name taken, named after the program, in a folder of the user's
+    // own that others cannot enter: $XDG_RUNTIME_DIR, else a "kelvora-<uid>" folder in the
+    // temporary folder (made with mode 700). Empty when neither is such a folder.
     static QString LockPath();
 
     // Takes the single-instance lock; false when another copy holds it. A lock left behind by a
-    // copy that died does not count.
+    // copy that died, or by another user, does not count.
     bool TakeInstanceLock();
 
     // `arguments` (the program's name left out) made absolute against the current folder; names

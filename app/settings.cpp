@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <initializer_list>
 
 namespace {
@@ -120,6 +121,13 @@ void LoadSettings(Settings &settings, const QString &settingsPath)
     // An empty path (no configuration folder) reads as a missing file: every default.
     const ProfileSnapshot file = ProfileFile(settingsPath).Read();
     settings.fileUnreadable = file.state() == ProfileSnapshot::State::Unreadable;
+    // It is left alone rather than replaced by defaults: the user is told why choices made now
+    // will not be kept.
+    if (settings.fileUnreadable)
+        std::fprintf(stderr,
+                     "kelvora: the settings file %s cannot be read (larger than 1 MB or not a "
+                     "file); it is left as it is and this session's settings are not saved\n",
+                     qPrintable(settingsPath));
 
     // The texts are the preset's own: texts stored beside the id may belong to another preset
     // (a file edited by hand or left by another build), and an id that names no preset could

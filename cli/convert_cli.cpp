@@ -22,7 +22,9 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -37,11 +39,21 @@ QString Simplified(const QString &text)
     return text.simplified().toCaseFolded();
 }
 
+// The short options that take a value also take it joined to them ("-j4").
+bool IsJoinedShortOption(const QByteArray &argument)
+{
+    return argument.size() > 2 && argument[0] == '-' && QByteArray("poj").contains(argument[1]);
+}
+
 bool TakeValue(const QList<QByteArray> &arguments, int *i, const QByteArray &name,
                const QByteArray &argument, QByteArray *value, QString *error)
 {
     if (argument.startsWith(name + '=')) {
         *value = argument.mid(name.size() + 1);
+        return true;
+    }
+    if (name.size() == 2 && IsJoinedShortOption(argument)) {
+        *value = argument.mid(2);
         return true;
     }
     if (*i + 1 >= arguments.size()) {
@@ -57,6 +69,8 @@ QByteArray OptionName(const QByteArray &argument)
 {
     if (!argument.startsWith('-') || argument == "-")
         return QByteArray();
+    if (IsJoinedShortOption(argument))
+        return argument.left(2);
     const int equals = argument.indexOf('=');
     return equals < 0 ? argument : argument.left(equals);
 }
@@ -247,8 +261,8 @@ QString HelpText()
         "                        them that only one preset has (\"wmv\", \"ipod - high\")\n"
         "  -o, --output DIR      the saving folder (default: the current folder); it is\n"
         "                        made when missing\n"
-        "  -j, --jobs N          convert N files at a time (default: one per processor\n"
-        "                        core, at most 8)\n"
+        "  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per\n"
+        "                        processor core, at most 8)\n"
         "      --size SIZE       the largest picture height of the presets that take one:\n"
         "                        1080p, 720p, 480p or keep (default: keep)\n"
         "      --from LIST       also convert the paths in the file LIST, one a line\n"
@@ -270,13 +284,16 @@ QString HelpText()
         "\n"
         "On a terminal a live line shows each running file and a bar the files done, the\n"
         "time elapsed and the time left; otherwise one line is printed for each finished\n"
-        "file. The summary goes to standard error. Ctrl-C or SIGTERM stops at once: the\n"
-        "running conversions end and leave no partial file.\n"
+        "file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed\n"
+        "terminal) stops at once: the running conversions end and leave no partial file.\n"
+        "Ctrl-Z pauses the running conversions with the program, fg resumes them.\n"
         "\n"
         "Exit status:\n"
         "  0    every file was converted\n"
-        "  1    some file was not converted (failed, of unknown format or not started)\n"
+        "  1    some file was not converted (failed, of unknown format or not started),\n"
+        "       or standard output could not be written\n"
         "  2    usage error: unknown option or preset, no files, unwritable output folder\n"
+        "  129  stopped by SIGHUP\n"
         "  130  stopped by SIGINT (Ctrl-C)\n"
         "  143  stopped by SIGTERM\n"
         "\n"
@@ -295,12 +312,14 @@ namespace {
 int g_signalPipe[2] = {-1, -1};
 // The first stop signal, also for the loops that run before the event loop does.
 volatile sig_atomic_t g_firstSignal = 0;
+// The first error in writing standard output (a closed pipe, a full disk), else 0.
+int g_outputError = 0;
 
 // Only async-signal-safe work: the signal number goes through the pipe to the event loop.
 void OnSignal(int signal)
 {
     const int saved = errno;
-    if (g_firstSignal == 0)
+    if (g_firstSignal == 0 && signal != SIGTSTP)
         g_firstSignal = signal;
     const unsigned char number = static_cast<unsigned char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &number, 1);
@@ -315,15 +334,54 @@ bool InstallSignalHandlers()
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    return ::sigaction(SIGINT, &action, nullptr) == 0
-        && ::sigaction(SIGTERM, &action, nullptr) == 0;
+    // A reader that went away (`| head -1`) must not end the batch midway: the write fails
+    // and is reported instead.
+    ::signal(SIGPIPE, SIG_IGN);
+    return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0
+        && ::sigaction(SIGHUP, &action, nullptr) == 0;
+}
+
+// Ctrl-Z is caught only while conversions run, so that they can be paused with the program.
+void CatchStop(bool on)
+{
+    struct sigaction action = {};
+    action.sa_handler = on ? OnSignal : SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTSTP, &action, nullptr);
+}
+
+QString SignalName(int signal)
+{
+    switch (signal) {
+    case SIGINT:
+        return QStringLiteral("SIGINT");
+    case SIGHUP:
+        return QStringLiteral("SIGHUP");
+    default:
+        return QStringLiteral("SIGTERM");
+    }
 }
 
 void Print(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-    std::fflush(stream);
+    const size_t written
+        = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    if ((written != static_cast<size_t>(bytes.size()) || std::fflush(stream) != 0)
+        && stream == stdout && g_outputError == 0)
+        g_outputError = errno != 0 ? errno : EIO;
+}
+
+// Says that standard output could not be written, when it could not; true then.
+bool ReportOutputError()
+{
+    if (g_outputError == 0)
+        return false;
+    Print(stderr,
+          QStringLiteral("%1: cannot write standard output: %2\n")
+              .arg(QLatin1String(kProgram), QString::fromLocal8Bit(std::strerror(g_outputError))));
+    return true;
 }
 
 // A name on one report line: control characters (a newline in a file name) written as "\n",
@@ -387,18 +445,41 @@ int ListPresets()
     return 0;
 }
 
+// Reads the list `name` ("-": standard input) whole. A stop signal ends the reading at once,
+// also while a terminal or a stalled pipe gives nothing, with what was read so far.
 bool ReadList(const QByteArray &name, QByteArray *data, QString *error)
 {
-    QFile file;
-    const bool opened = name == "-"
-        ? file.open(stdin, QIODevice::ReadOnly)
-        : (file.setFileName(QFile::decodeName(name)), file.open(QIODevice::ReadOnly));
-    if (!opened) {
+    const int fd = name == "-" ? STDIN_FILENO : ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    auto fail = [&](int code) {
         *error = QStringLiteral("cannot read the list %1: %2")
-                     .arg(QFile::decodeName(name), file.errorString());
+                     .arg(QFile::decodeName(name), QString::fromLocal8Bit(std::strerror(code)));
+        if (fd > STDIN_FILENO)
+            ::close(fd);
         return false;
+    };
+    if (fd < 0)
+        return fail(errno);
+    char buffer[65536];
+    while (g_firstSignal == 0) {
+        pollfd watched[2] = {{fd, POLLIN, 0}, {g_signalPipe[0], POLLIN, 0}};
+        if (::poll(watched, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        if (watched[1].revents != 0 || watched[0].revents == 0)
+            continue; // the stop is seen through g_firstSignal
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        if (n < 0)
+            return fail(errno);
+        if (n == 0)
+            break;
+        data->append(buffer, static_cast<qsizetype>(n));
     }
-    *data = file.readAll();
+    if (fd > STDIN_FILENO)
+        ::close(fd);
     return true;
 }
 
@@ -433,8 +514,10 @@ public:
     void Add(const QByteArray &path)
     {
         if (!IsValidUtf8(path)) {
-            m_refused << Refused {EscapedFileName(path), ItemState::UnknownFormat,
-                                  QStringLiteral("The name is not valid UTF-8")};
+            const QString name = EscapedFileName(path);
+            m_refused << Refused {
+                path.startsWith('/') ? name : QDir::currentPath() + QLatin1Char('/') + name,
+                ItemState::UnknownFormat, QStringLiteral("The name is not valid UTF-8")};
             return;
         }
         const QFileInfo info(QFile::decodeName(path));
@@ -473,7 +556,7 @@ public:
         QList<int> rows;
         for (int row = 0; row < m_store.count(); ++row) {
             const MediaItem &item = m_store.at(row);
-            if (item.state == ItemState::UnknownFormat) {
+            if (item.state != ItemState::Waiting) {
                 ++m_notConverted;
                 Report(item.path(), QString(), item.state, item.reason, 0);
             } else {
@@ -497,6 +580,7 @@ public:
             m_inhibitor.Hold(SleepInhibitor::BatchReason(m_queue.total()));
         });
         QObject::connect(&m_queue, &BatchQueue::BatchEnded, &m_inhibitor, &SleepInhibitor::Release);
+        CatchStop(true);
 
         QSocketNotifier notifier(g_signalPipe[0], QSocketNotifier::Read);
         QObject::connect(&notifier, &QSocketNotifier::activated, &m_queue,
@@ -513,6 +597,7 @@ public:
             QCoreApplication::exec();
         }
         redraw.stop();
+        CatchStop(false);
         Erase();
 
         // Files a stop left unstarted are reported too: every input has its line.
@@ -529,13 +614,12 @@ public:
                               .arg(m_notConverted)
                               .arg(ClockText(m_clock.elapsed() / 1000.0));
         if (m_signal != 0)
-            summary += QStringLiteral("; stopped by %1")
-                           .arg(m_signal == SIGINT ? QStringLiteral("SIGINT")
-                                                   : QStringLiteral("SIGTERM"));
+            summary += QStringLiteral("; stopped by %1").arg(SignalName(m_signal));
         Print(stderr, summary + QLatin1Char('\n'));
+        const bool outputLost = ReportOutputError();
         if (m_signal != 0)
             return 128 + m_signal;
-        return m_notConverted == 0 ? 0 : 1;
+        return m_notConverted == 0 && !outputLost ? 0 : 1;
     }
 
 private:
@@ -547,7 +631,8 @@ private:
             return;
         MediaItem item = ProbeItem(folder, name);
         if (!info.exists()) {
-            item.state = ItemState::UnknownFormat;
+            // Not a format the program does not know: a file that is not there.
+            item.state = ItemState::Failed;
             item.reason = QStringLiteral("No such file");
         } else if (!info.isFile()) {
             item.state = ItemState::UnknownFormat;
@@ -574,7 +659,9 @@ private:
     {
         unsigned char number = 0;
         while (::read(g_signalPipe[0], &number, 1) == 1) {
-            if (m_signal == 0)
+            if (number == SIGTSTP)
+                Suspend();
+            else if (m_signal == 0)
                 m_signal = number;
         }
         if (m_signal == 0 || m_stopping)
@@ -583,6 +670,20 @@ private:
         // Ends every converter, waits for it and removes its partial output; BatchEnded follows.
         m_queue.Shutdown();
         QCoreApplication::quit();
+    }
+
+    // Ctrl-Z: the converters run in process groups of their own, which the terminal does not
+    // stop; they are stopped with the program and continued when it is.
+    void Suspend()
+    {
+        const QList<qint64> groups = m_queue.ConverterPids();
+        for (qint64 group : groups)
+            ::kill(-static_cast<pid_t>(group), SIGSTOP);
+        Erase();
+        ::raise(SIGSTOP);
+        // Here again after fg or bg.
+        for (qint64 group : groups)
+            ::kill(-static_cast<pid_t>(group), SIGCONT);
     }
 
     void Report(const QString &input, const QString &output, ItemState state, const QString &reason,
@@ -720,9 +821,14 @@ int RunConvertCli(int argc, char **argv)
                                    PresetLines(candidates).chopped(1)));
     }
 
-    QString folder = options.outputFolder.isEmpty() ? QDir::currentPath()
-                                                    : QDir(options.outputFolder).absolutePath();
-    folder = QDir::cleanPath(folder);
+    // Resolved as the file system resolves it: "link/.." is the folder above the link's target.
+    QString folder = options.outputFolder.isEmpty() ? QDir::currentPath() : options.outputFolder;
+    if (QDir::isRelativePath(folder))
+        folder = QDir::currentPath() + QLatin1Char('/') + folder;
+    if (QDir().mkpath(folder) && !QFileInfo(folder).canonicalFilePath().isEmpty())
+        folder = QFileInfo(folder).canonicalFilePath();
+    else
+        folder = QDir::cleanPath(folder);
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()
         || ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
         return UsageError(

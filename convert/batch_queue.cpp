@@ -100,7 +100,13 @@ void BatchQueue::StartMore()
         StartItem(m_pending.takeAt(best));
     }
     if (m_converting && m_running.empty() && m_pending.isEmpty())
-        EndBatch();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_converting && m_running.empty() && m_pending.isEmpty())
+                    EndBatch();
+            },
+            Qt::QueuedConnection);
 }
 
 void BatchQueue::StartItem(ItemId id)
@@ -175,15 +181,16 @@ void BatchQueue::OnRunFinished(ItemId id)
         return;
     std::unique_ptr<ConversionRun> run = std::move(it->second);
     m_running.erase(it);
-    EndItem(id, run->state(), run->reason(), run->output());
+    EndItem(id, run->state(), run->reason(), run->output(), run->outputStamp());
 }
 
-void BatchQueue::EndItem(ItemId id, ItemState state, const QString &reason, const QString &output)
+void BatchQueue::EndItem(ItemId id, ItemState state, const QString &reason, const QString &output,
+                         const FileStamp &stamp)
 {
     const int row = m_store->RowOf(id);
     m_store->SetProgress(row, MediaItem::kNoProgress);
     if (state == ItemState::Completed)
-        m_store->SetOutput(row, output);
+        m_store->SetOutput(row, output, stamp);
     m_store->SetState(row, state, state == ItemState::Canceled ? QString() : reason);
     if (state == ItemState::Completed)
         ++m_completed;
@@ -320,8 +327,11 @@ QString BatchQueue::ChooseOutput(ItemId id, const QString &folder, const QString
 {
     *mayReplace = false;
     *equalsListed = false;
+    // The item's earlier output is its own only while it is still the file the item wrote.
     const int row = m_store->RowOf(id);
-    const QString own = row >= 0 ? m_store->at(row).output : QString();
+    const MediaItem *item = row >= 0 ? &m_store->at(row) : nullptr;
+    const QString own
+        = item && FileStamp::Of(item->output) == item->outputStamp ? item->output : QString();
     for (int n = 1;; ++n) {
         const QString path = n == 1
             ? folder + base + ext

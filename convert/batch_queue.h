@@ -86,7 +86,8 @@ Q_SIGNALS:
 private:
     void StartMore();
     void StartItem(ItemId id);
-    void EndItem(ItemId id, ItemState state, const QString &reason, const QString &output);
+    void EndItem(ItemId id, ItemState state, const QString &reason, const QString &output,
+                 const FileStamp &stamp = FileStamp());
     void OnRunFinished(ItemId id);
     void EmitProgress();
     void EndBatch();

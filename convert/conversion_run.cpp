@@ -52,6 +52,20 @@ bool IsWriteFailureLine(QByteArray line)
     return line.startsWith("Error writing trailer") || line.startsWith("Error closing file");
 }
 
+// The lines of `path` after its first, blanks trimmed, empty ones left out.
+QList<QByteArray> NameLines(const QString &path)
+{
+    QList<QByteArray> lines;
+    QByteArray bytes = QFile::encodeName(path);
+    bytes.replace('\r', '\n');
+    const QList<QByteArray> parts = bytes.split('\n');
+    for (int i = 1; i < parts.size(); ++i) {
+        if (!parts[i].trimmed().isEmpty())
+            lines << parts[i].trimmed();
+    }
+    return lines;
+}
+
 // Longer lines are cut: the words that count come first.
 constexpr int kMaxScannedLine = 8192;
 
@@ -96,6 +110,24 @@ bool RenameNoReplace(const QString &from, const QString &to)
         ::unlink(source.constData());
         return true;
     }
+    if (errno == EEXIST)
+        return false;
+    return RenameOverPlaceholder(from, to);
+}
+
+bool RenameOverPlaceholder(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    if (::rename(source.constData(), target.constData()) == 0)
+        return true;
+    const int error = errno;
+    ::unlink(target.constData());
+    errno = error;
     return false;
 }
 
@@ -110,6 +142,9 @@ ConversionRun::ConversionRun(const ConversionJob &job, const QString &finalPath,
     , m_verifyLink(std::make_shared<VerifyLink>())
 {
     m_verifyLink->run = this;
+    if (m_mayReplace)
+        m_replaceStamp = FileStamp::Of(m_final);
+    m_nameLines = NameLines(job.input.path) + NameLines(finalPath);
     m_linger.setSingleShot(true);
     m_linger.setInterval(kLingerMs);
     connect(&m_linger, &QTimer::timeout, this, [this] {
@@ -156,8 +191,9 @@ void ConversionRun::Start()
         return;
     }
 
-    const QStringList arguments
+    QStringList arguments
         = BuildCommandLine(*m_job.preset, m_job.converter, m_job.input, m_temporary);
+    m_nameLines += NameLines(m_temporary);
 
     // A socket pair rather than a pipe: telling a watcher that is already gone must not raise
     // SIGPIPE in the program.
@@ -168,15 +204,37 @@ void ConversionRun::Start()
     }
     // The converter's standard output and error go to a pipe of the run's own, so that the run
     // sees the end of its output (a converter that closed it and lingers is not trusted).
+    // Only the program's ends are non-blocking: a converter that writes faster than it is read
+    // waits, and none of its words (a write failure among them) is lost.
     int output[2];
-    if (::pipe2(output, O_CLOEXEC | O_NONBLOCK) != 0) {
+    int progress[2];
+    if (::pipe2(output, O_CLOEXEC) != 0) {
         RemoveTemporary();
         ReleaseGuard(true);
         Finish(ItemState::Failed, ErrnoText(errno));
         return;
     }
+    if (::pipe2(progress, O_CLOEXEC) != 0) {
+        const int error = errno;
+        ::close(output[0]);
+        ::close(output[1]);
+        RemoveTemporary();
+        ReleaseGuard(true);
+        Finish(ItemState::Failed, ErrnoText(error));
+        return;
+    }
+    ::fcntl(output[0], F_SETFL, O_NONBLOCK);
+    ::fcntl(progress[0], F_SETFL, O_NONBLOCK);
     m_outRead = output[0];
+    m_progressRead = progress[0];
     const int outWrite = output[1];
+    const int progressWrite = progress[1];
+    // Global options, before the output: the wrapper scripts some users put in place of the
+    // converter find the input where it always was.
+    const QStringList global {QStringLiteral("-nostats"), QStringLiteral("-progress"),
+                              QStringLiteral("pipe:%1").arg(progressWrite)};
+    for (const QString &argument : global)
+        arguments.insert(arguments.size() - 1, argument);
     const pid_t program = ::getpid();
     const int guardRead = m_guardRead;
 
@@ -186,10 +244,11 @@ void ConversionRun::Start()
     m_process->setStandardInputFile(QProcess::nullDevice());
     m_process->setStandardOutputFile(QProcess::nullDevice());
     m_process->setStandardErrorFile(QProcess::nullDevice());
-    m_process->setChildProcessModifier([program, guardRead, outWrite] {
+    m_process->setChildProcessModifier([program, guardRead, outWrite, progressWrite] {
         // Runs in the child between fork and exec: only async-signal-safe calls.
         ::dup2(outWrite, STDOUT_FILENO);
         ::dup2(outWrite, STDERR_FILENO);
+        ::fcntl(progressWrite, F_SETFD, 0); // kept open across exec, under its own number
         ::setpgid(0, 0);
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (::getppid() != program)
@@ -222,8 +281,12 @@ void ConversionRun::Start()
         if (e == QProcess::FailedToStart)
             OnStartFailed();
     });
+    m_progressNotifier = std::make_unique<QSocketNotifier>(m_progressRead, QSocketNotifier::Read);
+    connect(m_progressNotifier.get(), &QSocketNotifier::activated, this,
+            &ConversionRun::OnProgressOutput);
     m_process->start();
     ::close(outWrite);
+    ::close(progressWrite);
     if (const qint64 pid = m_process->processId(); pid > 0) {
         // Set from both sides, so that the group exists before either goes on.
         ::setpgid(static_cast<pid_t>(pid), static_cast<pid_t>(pid));
@@ -289,16 +352,15 @@ void ConversionRun::OnOutput()
             const int size = static_cast<int>(n);
             m_lastLine.Feed(chunk, size);
             ScanForWriteFailure(chunk, size);
-            const int percent = m_progress.Feed(chunk, size);
-            if (percent >= 0)
-                Q_EMIT Progress(percent);
             continue;
         }
         if (n < 0 && errno == EINTR)
             continue;
         if (n == 0) {
             // Every writer closed the output.
-            CloseOutput();
+            m_outNotifier.reset();
+            ::close(m_outRead);
+            m_outRead = -1;
             if (m_process && m_process->state() != QProcess::NotRunning && !m_finished)
                 m_linger.start();
         }
@@ -306,12 +368,46 @@ void ConversionRun::OnOutput()
     }
 }
 
+void ConversionRun::OnProgressOutput()
+{
+    if (m_progressRead < 0)
+        return;
+    char chunk[ProgressReader::kChunkSize];
+    for (;;) {
+        const ssize_t n = ::read(m_progressRead, chunk, sizeof chunk);
+        if (n > 0) {
+            const int percent = m_progress.Feed(chunk, static_cast<int>(n));
+            if (percent >= 0)
+                Q_EMIT Progress(percent);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n == 0) {
+            m_progressNotifier.reset();
+            ::close(m_progressRead);
+            m_progressRead = -1;
+        }
+        return;
+    }
+}
+
+bool ConversionRun::EchoesName(const QByteArray &line) const
+{
+    const QByteArray words = line.trimmed();
+    for (const QByteArray &nameLine : m_nameLines) {
+        if (words.startsWith(nameLine))
+            return true;
+    }
+    return false;
+}
+
 void ConversionRun::ScanForWriteFailure(const char *data, int size)
 {
     for (int i = 0; i < size; ++i) {
         const char c = data[i];
         if (c == '\r' || c == '\n') {
-            if (IsWriteFailureLine(m_scanLine))
+            if (IsWriteFailureLine(m_scanLine) && !EchoesName(m_scanLine))
                 m_writeFailure = QString::fromUtf8(m_scanLine.trimmed());
             m_scanLine.clear();
         } else if (m_scanLine.size() < kMaxScannedLine) {
@@ -326,6 +422,11 @@ void ConversionRun::CloseOutput()
     if (m_outRead >= 0) {
         ::close(m_outRead);
         m_outRead = -1;
+    }
+    m_progressNotifier.reset();
+    if (m_progressRead >= 0) {
+        ::close(m_progressRead);
+        m_progressRead = -1;
     }
 }
 
@@ -348,6 +449,7 @@ void ConversionRun::OnProcessFinished(int exitCode, bool crashed)
         return;
     m_linger.stop();
     OnOutput();
+    OnProgressOutput();
     ReleaseGuard(true);
     if (m_cancelRequested) {
         RemoveTemporary();
@@ -359,7 +461,7 @@ void ConversionRun::OnProcessFinished(int exitCode, bool crashed)
         Finish(ItemState::Failed, m_lastLine.lastLine());
         return;
     }
-    if (IsWriteFailureLine(m_scanLine))
+    if (IsWriteFailureLine(m_scanLine) && !EchoesName(m_scanLine))
         m_writeFailure = QString::fromUtf8(m_scanLine.trimmed()); // a last line without an end
     if (!m_writeFailure.isEmpty()) {
         RemoveTemporary();
@@ -389,6 +491,8 @@ void ConversionRun::Verify()
             if (outcome == ProbeOutcome::OpenFailed || outcome == ProbeOutcome::NoStreams
                 || outcome == ProbeOutcome::UnknownFormat)
                 problem = QStringLiteral("The converter's output cannot be read as media");
+            else if (!HasDecodablePacket(temporary))
+                problem = QStringLiteral("The converter's output holds no audio or video");
         }
         std::lock_guard<std::mutex> lock(link->mutex);
         if (ConversionRun *run = link->run) {
@@ -414,6 +518,9 @@ void ConversionRun::PlaceOutput(bool usable, const QString &problem)
     const QByteArray from = QFile::encodeName(m_temporary);
     for (int attempt = 0; attempt < 100; ++attempt) {
         bool placed;
+        // The row's own earlier output is replaced only while it is still that file.
+        if (m_mayReplace && FileStamp::Of(m_final) != m_replaceStamp)
+            m_mayReplace = false;
         if (m_mayReplace)
             placed = ::rename(from.constData(), QFile::encodeName(m_final).constData()) == 0;
         else
@@ -421,6 +528,7 @@ void ConversionRun::PlaceOutput(bool usable, const QString &problem)
         if (placed) {
             m_temporary.clear();
             m_output = m_final;
+            m_outputStamp = FileStamp::Of(m_final);
             Finish(ItemState::Completed, m_final);
             return;
         }

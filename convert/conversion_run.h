@@ -22,6 +22,9 @@ class QSocketNotifier;
 // name in the saving folder and put in place under its final name only when the converter
 // succeeded and wrote a non-empty file that reads as media; otherwise the temporary file is
 // removed and nothing under the final name changes.
+//
+// The converter's progress is read from a pipe of its own, which carries no file names; its
+// standard output and error only say why it failed.
 class ConversionRun : public QObject
 {
     Q_OBJECT
@@ -47,6 +50,8 @@ public:
     // The converter's last words when it failed, the file written when it completed.
     QString reason() const { return m_reason; }
     QString output() const { return m_output; }
+    // The stamp of the file written when the run completed, else empty.
+    FileStamp outputStamp() const { return m_outputStamp; }
     // The converter's process id while it runs, else 0.
     qint64 pid() const;
 
@@ -63,6 +68,8 @@ Q_SIGNALS:
 
 private:
     void OnOutput();
+    void OnProgressOutput();
+    bool EchoesName(const QByteArray &line) const;
     void ScanForWriteFailure(const char *data, int size);
     void SampleRead();
     void CloseOutput();
@@ -84,6 +91,10 @@ private:
     ConversionJob m_job;
     QString m_final;
     bool m_mayReplace;
+    // The file that may be replaced, as it was when the run was made: another file found there
+    // at the end is kept.
+    FileStamp m_replaceStamp;
+    FileStamp m_outputStamp;
     std::function<QString()> m_nextFreeName;
     std::unique_ptr<QProcess> m_process;
     ProgressReader m_progress;
@@ -92,6 +103,9 @@ private:
     // writing the output (it may exit with 0 all the same).
     QByteArray m_scanLine;
     QString m_writeFailure;
+    // The lines of the input's and the output's names after their first: the converter echoes
+    // names, and such a line is not the converter speaking.
+    QList<QByteArray> m_nameLines;
     QTimer m_linger;
     // For a file without a known length: how far the converter has read it, sampled.
     QTimer m_readSampler;
@@ -100,6 +114,8 @@ private:
     bool m_unknownAnnounced = false;
     int m_outRead = -1;
     std::unique_ptr<QSocketNotifier> m_outNotifier;
+    int m_progressRead = -1;
+    std::unique_ptr<QSocketNotifier> m_progressNotifier;
     QString m_temporary;
     int m_guardWrite = -1;
     int m_guardRead = -1;
@@ -118,5 +134,11 @@ QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
                               const QString &extension, QString *error);
 
 // Renames `from` to `to` only when nothing exists under `to` (never replacing a file that
-// appeared meanwhile). False with errno set otherwise (EEXIST when `to` exists).
+// appeared meanwhile). False with errno set otherwise (EEXIST when `to` exists). Works also
+// where the file system offers neither an exclusive rename nor hard links.
 bool RenameNoReplace(const QString &from, const QString &to);
+
+// The way of RenameNoReplace for file systems without an exclusive rename and links: `to` is
+// taken by creating it exclusively, then `from` is renamed over that placeholder. False with
+// errno set (EEXIST when `to` exists), and then `from` is left as it was.
+bool RenameOverPlaceholder(const QString &from, const QString &to);

@@ -95,7 +95,7 @@ double ParseProgressSeconds(const QByteArray &token)
 
 bool IsStatusLine(const QByteArray &line)
 {
-    return line.startsWith("frame=") || line.startsWith("size=");
+    return line.startsWith("frame=") || line.startsWith("size=") || line.startsWith("out_time=");
 }
 
 int ProgressReader::Feed(const char *data, int size)

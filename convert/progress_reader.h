@@ -35,7 +35,8 @@ private:
     QByteArray m_line;
 };
 
-// True for a line of the converter's that reports progress: it begins with "frame=" or "size=".
+// True for a line of the converter's that reports progress: it begins with "frame=" or "size="
+// (its console status), or "out_time=" (its -progress output, which names no file).
 bool IsStatusLine(const QByteArray &line);
 
 // The seconds of a "time=" value: a clock value hh:mm:ss.cc, or a plain number of seconds;

@@ -242,10 +242,25 @@ void MediaStore::SetProgress(int row, int progress)
     ChangedCells(row, MediaColumn::Status, MediaColumn::Status, {ProgressRole});
 }
 
-void MediaStore::SetOutput(int row, const QString &output)
+void MediaStore::SetOutput(int row, const QString &output, const FileStamp &stamp)
 {
-    if (row >= 0 && row < count())
+    if (row >= 0 && row < count()) {
         m_items[static_cast<size_t>(row)].output = output;
+        m_items[static_cast<size_t>(row)].outputStamp = stamp;
+    }
+}
+
+FileStamp FileStamp::Of(const QString &path)
+{
+    FileStamp stamp;
+    struct stat st;
+    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return stamp;
+    stamp.device = static_cast<quint64>(st.st_dev);
+    stamp.inode = static_cast<quint64>(st.st_ino);
+    stamp.size = static_cast<qint64>(st.st_size);
+    stamp.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return stamp;
 }
 
 void MediaStore::SetTargetFormat(const QString &label)

@@ -32,6 +32,27 @@ QString StateText(ItemState state);
 // Rows move when items are removed or moved; an id stays with its file.
 using ItemId = quint64;
 
+// What tells one file from another under the same name: a file written earlier is still that
+// file only while its device, inode, size and modification time are all unchanged.
+struct FileStamp
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = -1;
+    qint64 modifiedNs = 0;
+
+    // The stamp of the file at `path` now (not following a final symbolic link); an empty stamp
+    // when there is none.
+    static FileStamp Of(const QString &path);
+    bool isEmpty() const { return inode == 0 && size < 0; }
+    bool operator==(const FileStamp &other) const
+    {
+        return device == other.device && inode == other.inode && size == other.size
+            && modifiedNs == other.modifiedNs;
+    }
+    bool operator!=(const FileStamp &other) const { return !(*this == other); }
+};
+
 // One listed media file and everything the program knows of it.
 struct MediaItem
 {
@@ -47,8 +68,9 @@ struct MediaItem
     // The Status cell's tooltip: why a conversion failed, or the file a completed one wrote.
     QString reason;
     // The file the item's last completed conversion of this session wrote (empty: none). A new
-    // conversion of the item may replace it.
+    // conversion of the item may replace it while it is still that file (`outputStamp`).
     QString output;
+    FileStamp outputStamp;
     // The file's identity when it was added (0 and 0 when it could not be read), so that an
     // output reached through another name is still known to be this file.
     quint64 device = 0;
@@ -118,7 +140,7 @@ public:
     // Sets the state and the Status tooltip.
     void SetState(int row, ItemState state, const QString &reason = QString());
     void SetProgress(int row, int progress);
-    void SetOutput(int row, const QString &output);
+    void SetOutput(int row, const QString &output, const FileStamp &stamp = FileStamp());
 
     // What every row's "Target Format" cell says.
     void SetTargetFormat(const QString &label);

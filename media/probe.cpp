@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <sys/stat.h>
+#include <vector>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -178,4 +179,67 @@ ProbeOutcome ProbeMedia(const QString &folder, const QString &name, MediaInfo &i
         info.videoBitRate = Low32(par->bit_rate);
     }
     return info.outcome;
+}
+
+bool HasDecodablePacket(const QString &path)
+{
+    SilenceLibraryOnce();
+    const QByteArray bytes = QFile::encodeName(path);
+    if (bytes.isEmpty() || !IsRegularFile(bytes))
+        return false;
+    const QByteArray url = QByteArrayLiteral("file:") + bytes;
+    AVDictionary *options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    AVFormatContext *context = nullptr;
+    const int opened = avformat_open_input(&context, url.constData(), nullptr, &options);
+    av_dict_free(&options);
+    if (opened != 0)
+        return false;
+    InputCloser closer(context);
+    if (avformat_find_stream_info(context, nullptr) < 0)
+        return false;
+
+    std::vector<AVCodecContext *> decoders(context->nb_streams, nullptr);
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+        const AVStream *stream = context->streams[i];
+        if (!IsVideo(stream) && !IsAudio(stream))
+            continue;
+        const AVCodec *codec = avcodec_find_decoder(stream->codecpar->codec_id);
+        AVCodecContext *decoder = codec ? avcodec_alloc_context3(codec) : nullptr;
+        if (decoder
+            && (avcodec_parameters_to_context(decoder, stream->codecpar) < 0
+                || avcodec_open2(decoder, codec, nullptr) < 0))
+            avcodec_free_context(&decoder);
+        decoders[i] = decoder;
+    }
+    AVPacket *packet = av_packet_alloc();
+    AVFrame *frame = av_frame_alloc();
+    bool decoded = false;
+    // Decoders that hold frames back give them at the end, when they are drained.
+    const auto drain = [&] {
+        for (AVCodecContext *decoder : decoders) {
+            if (decoder && !decoded && avcodec_send_packet(decoder, nullptr) >= 0)
+                decoded = avcodec_receive_frame(decoder, frame) >= 0;
+        }
+    };
+    constexpr int kMaxPackets = 500;
+    for (int n = 0; packet && frame && !decoded && n < kMaxPackets; ++n) {
+        if (av_read_frame(context, packet) < 0)
+            break;
+        const unsigned index = static_cast<unsigned>(packet->stream_index);
+        AVCodecContext *decoder = index < decoders.size() ? decoders[index] : nullptr;
+        // A decoder that is full takes no packet until a frame is taken from it.
+        if (decoder) {
+            avcodec_send_packet(decoder, packet);
+            decoded = avcodec_receive_frame(decoder, frame) >= 0;
+        }
+        av_packet_unref(packet);
+    }
+    if (!decoded)
+        drain();
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    for (AVCodecContext *&decoder : decoders)
+        avcodec_free_context(&decoder);
+    return decoded;
 }

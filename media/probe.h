@@ -51,3 +51,7 @@ bool IsUnconvertibleVideoCodec(int codecId);
 // Why a file with the outcome of `info` cannot be converted, in a few plain words for the Status
 // cell's tooltip of its "Unknown Format!" row; empty when it can be converted.
 QString ProbeFailureReason(const MediaInfo &info);
+// True when the file at `path` holds at least one audio or video packet that its decoder turns
+// into a frame (a few hundred packets are looked at, at most). A file whose streams are declared
+// but hold no samples gives false.
+bool HasDecodablePacket(const QString &path);

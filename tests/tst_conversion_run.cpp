@@ -365,6 +365,20 @@ private Q_SLOTS:
         QFile::remove(output);
         QFile::remove(other);
     }
+
+    // Where the file system has neither an exclusive rename nor links: the final name is taken
+    // by an exclusive create, and a file already there stays.
+    void renameOverPlaceholder()
+    {
+        QTemporaryDir dir;
+        const QString from = dir.filePath(QStringLiteral(".out.part"));
+        const QString to = dir.filePath(QStringLiteral("out.wmv"));
+        QVERIFY(testfiles::WriteBytes(from, "output\n") && testfiles::WriteBytes(to, "yours\n"));
+        QVERIFY(!RenameOverPlaceholder(from, to));
+        QCOMPARE(testfiles::ReadBytes(to), QByteArray("yours\n"));
+        QVERIFY(QFile::remove(to) && RenameOverPlaceholder(from, to) && !QFile::exists(from));
+        QCOMPARE(testfiles::ReadBytes(to), QByteArray("output\n"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestConversionRun)

@@ -122,7 +122,8 @@ private Q_SLOTS:
             && QTest::qWaitForWindowActive(window.get())) {
             for (const char *keys : {"Ctrl+O", "Ctrl+Shift+O"})
                 QTest::keySequence(window->list(), QKeySequence(keys));
-            QVERIFY(dialogs.asked.size() == 2 && dialogs.asked[1].kind == QLatin1String("media folder"));
+            QVERIFY(dialogs.asked.size() == 2
+                    && dialogs.asked[1].kind == QLatin1String("media folder"));
             window->media()->SetChecked(0, false);
             QTest::keySequence(window->list(), QKeySequence("Ctrl+A"));
             QVERIFY(window->media()->IsChecked(0)

@@ -1,10 +1,13 @@
+#include "app/kelvora_app.h"
 #include "support/files.h"
 #include "support/media_factory.h"
+#include "support/virtual_display.h"
 
 #include <QProcess>
 #include <QtTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // Two copies of the program as separate processes on a virtual X display: files named on the
@@ -16,7 +19,7 @@ class TestInstance : public QObject
 
     QTemporaryDir m_dir;
     QString m_media; // clip.mp4, song.mp3, other.mp4
-    QProcess m_xvfb;
+    QProcess m_xvfb; // killed with the test
     QProcessEnvironment m_env;
     QList<QProcess *> m_programs;
 
@@ -123,23 +126,10 @@ private Q_SLOTS:
         audio.seconds = 1;
         QVERIFY(testmedia::Make(m_media + QStringLiteral("song.mp3"), audio));
 
-        int display = 0;
-        for (display = 160; display < 200; ++display) {
-            if (!QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display))
-                && !QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
-                break;
-        }
-        m_xvfb.start(QStringLiteral("Xvfb"),
-                     {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"),
-                      QStringLiteral("0"), QStringLiteral("1280x900x24"),
-                      QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                      // Kept up between programs: a reset refuses connections.
-                      QStringLiteral("-noreset")});
-        QVERIFY(m_xvfb.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)), 10000);
+        const QString display = StartVirtualDisplay(m_xvfb);
+        QVERIFY(!display.isEmpty());
         m_env = QProcessEnvironment::systemEnvironment();
-        m_env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(display));
+        m_env.insert(QStringLiteral("DISPLAY"), display);
         m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         m_env.insert(QStringLiteral("HOME"), m_dir.path());
         m_env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
@@ -160,12 +150,6 @@ private Q_SLOTS:
         qDeleteAll(m_programs);
         m_programs.clear();
         QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral(".+")).size(), 0, 10000);
-    }
-
-    void cleanupTestCase()
-    {
-        m_xvfb.terminate();
-        m_xvfb.waitForFinished();
     }
 
     void secondCopyHandsItsFilesOver()
@@ -283,6 +267,48 @@ private Q_SLOTS:
         const QStringList rows = Close(first);
         QCOMPARE(rows.size(), 4001);
         QCOMPARE(rows.last(), m_media + QStringLiteral("song.mp3"));
+    }
+
+    // The lock and the socket only where no one else can reach them; a lock another user left
+    // there ("sudo -E kelvora") does not block.
+    void lockOnlyInAPrivateFolder_data()
+    {
+        QTest::addColumn<int>("runtimeMode"); // -1: no XDG_RUNTIME_DIR
+        QTest::addColumn<int>("madeMode"); // kelvora-<uid> made before with this mode, or -1
+        QTest::addColumn<QString>("expected"); // the lock's folder: "runtime", "made" or none
+        QTest::newRow("runtime folder, another user's lock in it") << 0700 << -1 << "runtime";
+        QTest::newRow("runtime folder open to others") << 0755 << -1 << "made";
+        QTest::newRow("no runtime folder") << -1 << -1 << "made";
+        QTest::newRow("folder open to others") << -1 << 0777 << "";
+    }
+
+    void lockOnlyInAPrivateFolder()
+    {
+        QFETCH(int, runtimeMode);
+        QFETCH(int, madeMode);
+        QFETCH(QString, expected);
+        const QString root = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        const QString runtime = root + QStringLiteral("/runtime");
+        const QString made = root + QStringLiteral("/kelvora-%1").arg(::getuid());
+        QVERIFY(QDir().mkpath(runtime) && ::chmod(qPrintable(runtime), 0700) == 0);
+        QVERIFY(runtimeMode < 0 || ::chmod(qPrintable(runtime), runtimeMode) == 0);
+        QVERIFY(madeMode < 0
+                || (::mkdir(qPrintable(made), 0) == 0 && ::chmod(qPrintable(made), madeMode) == 0));
+        qputenv("TMPDIR", root.toUtf8());
+        qputenv("XDG_RUNTIME_DIR", runtimeMode < 0 ? QByteArray() : runtime.toUtf8());
+        const QString lock = CKelvoraApp::LockPath();
+        const QString folder = expected.isEmpty()
+            ? QString()
+            : (expected == QLatin1String("runtime") ? runtime : made) + QLatin1Char('/');
+        QCOMPARE(lock.left(lock.lastIndexOf(QLatin1Char('/')) + 1), folder);
+        QVERIFY(folder.isEmpty() || (QFileInfo(folder).permissions() & 0x0077) == 0);
+        if (expected != QLatin1String("runtime") || ::getuid() != 0)
+            return; // only root can make a file of another user's
+        // A live lock of the program's name: only its owner tells that it is not the user's.
+        QLockFile held(lock);
+        QVERIFY(held.tryLock(0) && ::chown(qPrintable(lock), 4242, 4242) == 0);
+        CKelvoraApp app;
+        QVERIFY(app.TakeInstanceLock());
     }
 
     void killedCopysSocketDoesNotBlock()

@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,11 +34,13 @@ QProcessEnvironment Headless()
 }
 
 Result RunProgram(const QString &program, const QStringList &arguments, const QString &folder,
-                  const QByteArray &input = QByteArray())
+                  const QByteArray &input = QByteArray(), const QString &outputFile = QString())
 {
     QProcess process;
     process.setProcessEnvironment(Headless());
     process.setWorkingDirectory(folder);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     process.start(program, arguments);
     Result result;
     if (!process.waitForStarted(30000))
@@ -109,13 +112,12 @@ QList<qint64> ConverterChildren(qint64 pid)
     return children;
 }
 
-bool Alive(qint64 pid)
+// The state letter of process `pid` ('R', 'S', 'T' stopped, 'Z'...), or 0 when it is gone.
+char State(qint64 pid)
 {
     const QByteArray stat = testfiles::ReadBytes(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (stat.isEmpty())
-        return false;
     const int close = stat.lastIndexOf(')');
-    return close > 0 && stat.mid(close + 2, 1) != "Z";
+    return close > 0 && close + 2 < stat.size() ? stat[close + 2] : 0;
 }
 
 } // namespace
@@ -136,8 +138,11 @@ private Q_SLOTS:
     void liveLinesOnATerminal();
     void fromList_data();
     void fromList();
+    void exitsAndReports_data();
+    void exitsAndReports();
     void interruptEndsEveryConverter_data();
     void interruptEndsEveryConverter();
+    void interruptWhileReadingTheList();
     void parallelSharesGiveTheSameOutputs();
 
 private:
@@ -312,6 +317,8 @@ void TestKelvoraConvert::plainLinesAndFolders()
     QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/sub/four.mp4"))));
     // A newline in a name is written as "\n": each finished file keeps one line.
     QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/new\nline.mp4"))));
+    // Hidden files are left out: another run's half-written output among them.
+    QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("in/.five.part-1f.mp4"))));
 
     // Relative paths, and no --output: the current folder.
     const Result result
@@ -455,13 +462,66 @@ void TestKelvoraConvert::fromList()
     }
 }
 
+// How the program ends and what it says, for scripts: each row's files are A.mp4, same.wmv (a
+// copy of A) and subtitles.srt in a folder of its own, with a link lnk to real/sub; standard
+// input holds a NUL-separated list of two names, one of them not UTF-8.
+void TestKelvoraConvert::exitsAndReports_data()
+{
+    QTest::addColumn<QString>("arguments"); // after "-p 13", split at blanks
+    QTest::addColumn<int>("out"); // standard output: 0 a pipe, 1 /dev/full, 2 a reader gone
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("says"); // on standard output or error
+    QTest::newRow("every file ends at once") << "same.wmv" << 0 << 1 << "Output Equals Input!";
+    QTest::newRow("a name that is not UTF-8")
+        << "--json -0 --from -" << 0 << 1 << "/bad\\\\xFF.mp4\"";
+    QTest::newRow("a file without audio or video")
+        << "--json subtitles.srt" << 0 << 1 << StateText(ItemState::UnknownFormat);
+    QTest::newRow("a missing file") << "gone.mp4 A.mp4" << 0 << 1 << "gone.mp4: No such file";
+    QTest::newRow("output to a full disk")
+        << "--json A.mp4" << 1 << 1 << "cannot write standard output: No space left on device";
+    QTest::newRow("output to a reader that is gone") << "A.mp4" << 2 << 1 << "1 converted";
+    QTest::newRow("jobs joined to -j, output through a link and ..")
+        << "-j4 -o lnk/.. A.mp4" << 0 << 0 << "/real/A.wmv (";
+}
+
+void TestKelvoraConvert::exitsAndReports()
+{
+    QFETCH(QString, arguments);
+    QFETCH(int, out);
+    QFETCH(int, exitCode);
+    QFETCH(QString, says);
+    QTemporaryDir work;
+    QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("A.mp4"))));
+    QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("same.wmv"))));
+    QVERIFY(testfiles::WriteBytes(work.filePath(QStringLiteral("subtitles.srt")),
+                                  "1\n00:00:00,000 --> 00:00:01,000\nHello\n"));
+    QVERIFY(QDir(work.path()).mkpath(QStringLiteral("real/sub")));
+    QVERIFY(QFile::link(QStringLiteral("real/sub"), work.filePath(QStringLiteral("lnk"))));
+    int ends[2];
+    QVERIFY(::pipe(ends) == 0);
+    ::close(ends[0]); // a pipe whose reader has gone, as after "| head -1"
+    const QStringList outputs {QString(), QStringLiteral("/dev/full"),
+                               QStringLiteral("/proc/self/fd/%1").arg(ends[1])};
+    const Result result
+        = RunProgram(kProgram, QStringLiteral("-p 13 ").append(arguments).split(QLatin1Char(' ')),
+                     work.path(), QByteArray("bad\xff.mp4\0A.mp4", 14), outputs[out]);
+    ::close(ends[1]);
+    QCOMPARE(result.exitStatus, QProcess::NormalExit);
+    QVERIFY2(result.exitCode == exitCode, result.err.constData());
+    QVERIFY2((result.out + result.err).contains(says.toUtf8()), result.out + result.err);
+    QCOMPARE(Entries(work.path()).filter(QStringLiteral(".part")), QStringList());
+}
+
 void TestKelvoraConvert::interruptEndsEveryConverter_data()
 {
     QTest::addColumn<int>("stopSignal");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("name");
-    QTest::newRow("SIGINT") << int(SIGINT) << 130 << "SIGINT";
-    QTest::newRow("SIGTERM") << int(SIGTERM) << 143 << "SIGTERM";
+    QTest::addColumn<bool>("pauseFirst"); // Ctrl-Z, then fg, before the signal
+    QTest::newRow("SIGINT") << int(SIGINT) << 130 << "SIGINT" << false;
+    QTest::newRow("SIGTERM") << int(SIGTERM) << 143 << "SIGTERM" << false;
+    QTest::newRow("SIGHUP, a closed terminal") << int(SIGHUP) << 129 << "SIGHUP" << false;
+    QTest::newRow("SIGTERM after Ctrl-Z and fg") << int(SIGTERM) << 143 << "SIGTERM" << true;
 }
 
 void TestKelvoraConvert::interruptEndsEveryConverter()
@@ -469,6 +529,7 @@ void TestKelvoraConvert::interruptEndsEveryConverter()
     QFETCH(int, stopSignal);
     QFETCH(int, exitCode);
     QFETCH(QString, name);
+    QFETCH(bool, pauseFirst);
     // Clips long enough that both are still converting when the signal comes.
     const QStringList inputs {m_media.filePath(QStringLiteral("long1.mp4")),
                               m_media.filePath(QStringLiteral("long2.mp4"))};
@@ -495,12 +556,23 @@ void TestKelvoraConvert::interruptEndsEveryConverter()
     QList<qint64> converters;
     QTRY_VERIFY_WITH_TIMEOUT((converters = ConverterChildren(process.processId())).size() == 2,
                              60000);
+    if (pauseFirst) {
+        // The converters run in groups of their own, which the terminal's Ctrl-Z does not reach.
+        const auto stopped = [&] {
+            return State(process.processId()) == 'T' && State(converters[0]) == 'T'
+                && State(converters[1]) == 'T';
+        };
+        QVERIFY(::kill(static_cast<pid_t>(process.processId()), SIGTSTP) == 0);
+        QTRY_VERIFY_WITH_TIMEOUT(stopped(), 10000);
+        QVERIFY(::kill(static_cast<pid_t>(process.processId()), SIGCONT) == 0);
+        QTRY_VERIFY_WITH_TIMEOUT(State(converters[0]) != 'T' && State(converters[1]) != 'T', 10000);
+    }
     QVERIFY(::kill(static_cast<pid_t>(process.processId()), stopSignal) == 0);
     QVERIFY(process.waitForFinished(30000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), exitCode);
     for (qint64 pid : converters)
-        QTRY_VERIFY_WITH_TIMEOUT(!Alive(pid), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(State(pid) == 0 || State(pid) == 'Z', 10000);
     QCOMPARE(Entries(out), QStringList()); // no output and no hidden partial file
 
     const QList<QJsonObject> lines = JsonLines(process.readAllStandardOutput());
@@ -510,6 +582,22 @@ void TestKelvoraConvert::interruptEndsEveryConverter()
         QCOMPARE(line.value(QStringLiteral("output")).toString(), QString());
     }
     QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(name));
+}
+
+// Ctrl-C while the list is still being read from a terminal or a stalled pipe.
+void TestKelvoraConvert::interruptWhileReadingTheList()
+{
+    QTemporaryDir work;
+    QProcess process;
+    process.setProcessEnvironment(Headless());
+    process.start(kProgram, {"-p", "13", "-o", work.filePath("out"), "--from", "-"});
+    process.write(m_a.toUtf8() + '\n'); // and no end of input
+    // The saving folder is made after the signals are caught and before the list is read.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(work.filePath("out")), 10000);
+    QVERIFY(::kill(static_cast<pid_t>(process.processId()), SIGINT) == 0);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 130);
 }
 
 void TestKelvoraConvert::parallelSharesGiveTheSameOutputs()

@@ -325,8 +325,8 @@ private Q_SLOTS:
         const QList<int> moves {ID_MOVE_UP, ID_MOVE_DOWN, ID_LIST_CANCEL};
         QTest::newRow("none selected")
             << 0 << -1
-            << QList<int> {ID_LIST_REMOVE,   ID_LIST_CONVERT_SELECTED, ID_PROPERTIES,
-                           ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL,     ID_LIST_CONVERT_ALL}
+            << QList<int> {ID_LIST_REMOVE,       ID_LIST_CONVERT_SELECTED, ID_PROPERTIES,
+                           ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL,         ID_LIST_CONVERT_ALL}
                 + moves;
         QTest::newRow("one selected") << 1 << -1 << moves;
         QTest::newRow("two selected") << 2 << -1 << QList<int> {ID_PROPERTIES} + moves;

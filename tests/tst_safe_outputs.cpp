@@ -271,7 +271,7 @@ private Q_SLOTS:
     }
 
     // Files of one name from several folders, converted into one saving folder, each get an
-    // output of their own.
+    // output of their own, in list order also when a later one ends first.
     void distinctOutputs_data()
     {
         QTest::addColumn<int>("slots");
@@ -286,16 +286,16 @@ private Q_SLOTS:
         const QString a = Folder(root + QStringLiteral("/a"));
         const QString b = Folder(root + QStringLiteral("/b"));
         const QString out = Folder(root + QStringLiteral("/out"));
-        QVERIFY(Place(QStringLiteral("one.mkv"), a, QStringLiteral("clip.mkv")));
+        QVERIFY(Place(QStringLiteral("long.avi"), a, QStringLiteral("clip.avi")));
         QVERIFY(Place(QStringLiteral("two.mkv"), b, QStringLiteral("clip.mkv")));
-        QVERIFY(Place(QStringLiteral("three.avi"), a, QStringLiteral("clip.avi")));
+        QVERIFY(Place(QStringLiteral("one.mkv"), a, QStringLiteral("clip.mkv")));
         const QMap<QString, QByteArray> before = Checksums(m_dir.filePath(root));
 
         Fixture f(out, 13);
         f.queue.SetSlots(slots);
-        f.media.store().Append(ProbeItem(a, QStringLiteral("clip.mkv")));
-        f.media.store().Append(ProbeItem(b, QStringLiteral("clip.mkv")));
         f.media.store().Append(ProbeItem(a, QStringLiteral("clip.avi")));
+        f.media.store().Append(ProbeItem(b, QStringLiteral("clip.mkv")));
+        f.media.store().Append(ProbeItem(a, QStringLiteral("clip.mkv")));
         f.ConvertAllAndWait();
         QCOMPARE(f.Statuses(), QStringList(3, QStringLiteral("Convertion Completed!")));
         const QStringList names {"clip.wmv", "clip (2).wmv", "clip (3).wmv"};
@@ -305,7 +305,7 @@ private Q_SLOTS:
             // The tooltip names the file written; its length tells which input it holds.
             QCOMPARE(f.StatusTip(row), output);
             QVERIFY2(
-                qAbs(testmedia::Duration(output) - (row + 1)) < 0.5,
+                qAbs(testmedia::Duration(output) - QList<int> {20, 2, 1}[row]) < 0.5,
                 qPrintable(QStringLiteral("%1: %2").arg(output).arg(testmedia::Duration(output))));
             QCOMPARE(testmedia::Streams(output), (QStringList {"wmv2:video", "wmav2:audio"}));
         }
@@ -357,6 +357,15 @@ private Q_SLOTS:
         QTest::newRow("exits 0 after failing to close the file")
             << convert + "printf '[out#0/asf @ 0x5] Error closing file: I/O error'; exit 0"
             << "I/O error";
+        // More words than a pipe holds before the failure: the converter waits to be read.
+        QTest::newRow("exits 0 after failing, after many words") << convert
+                + "head -c 1000000 /dev/zero | tr '\\0' x; echo; echo 'Error writing trailer of "
+                  "o: No space left on device'; exit 0"
+                                                                 << "No space left on device";
+        QTest::newRow("exits 0 with a file that holds no samples")
+            << "for a; do last=$a; done; '" + testmedia::Ffmpeg().toUtf8()
+                + "' -v error -f lavfi -i anullsrc -frames:a 0 -y \"$last\"; exit 0"
+            << "no audio or video";
     }
 
     void missingOrBrokenOutputFails()
@@ -454,6 +463,11 @@ private Q_SLOTS:
         QVERIFY(Place(QStringLiteral("long.avi"), in, QStringLiteral("time=99999.avi")));
         QVERIFY(Place(QStringLiteral("long.mkv"), in, QStringLiteral("time=00:00:19.00.mkv")));
         QVERIFY(Place(QStringLiteral("tagged.mkv"), in, QStringLiteral("tagged.mkv")));
+        // The converter echoes names in its log: lines of a name are no status and no failure.
+        QVERIFY(Place(QStringLiteral("long.mkv"), in,
+                      QStringLiteral("n\nframe=1 time=99:00:00.00 \n.mkv")));
+        QVERIFY(Place(QStringLiteral("long.mkv"), in,
+                      QStringLiteral("w\nError writing trailer of x\n.mkv")));
         const QMap<QString, QByteArray> inputs = Checksums(in);
         // Each 20-second clip takes five seconds to read: the converter reports ten times on
         // the way, a tenth of the clip apart, and a chunk of its output read at once holds
@@ -461,13 +475,13 @@ private Q_SLOTS:
         SetConverterForTesting({m_paced});
 
         Fixture f(out, 13);
-        f.queue.SetSlots(3);
+        f.queue.SetSlots(5);
         for (const QString &name : QDir(in).entryList(QDir::Files, QDir::Name))
             f.media.store().Append(ProbeItem(in, name));
-        QCOMPARE(f.media.rowCount(), 3);
+        QCOMPARE(f.media.rowCount(), 5);
         f.ConvertAllAndWait();
-        QCOMPARE(f.Statuses(), QStringList(3, QStringLiteral("Convertion Completed!")));
-        for (int row = 0; row < 3; ++row) {
+        QCOMPARE(f.Statuses(), QStringList(5, QStringLiteral("Convertion Completed!")));
+        for (int row = 0; row < 5; ++row) {
             const QList<int> progress = f.progress.value(row);
             const QByteArray what = f.media.FileName(row).toUtf8() + ": "
                 + QByteArray::number(progress.size()) + " values, the second "
@@ -700,7 +714,8 @@ private Q_SLOTS:
         QCOMPARE(Checksum(in + QStringLiteral("clip.mkv")), before);
     }
 
-    // Convert All twice: the second run writes over the first run's outputs.
+    // Convert All again: a run writes over the row's earlier output while that is the file it
+    // wrote, and only then.
     void secondRunReplacesItsOwnOutputs()
     {
         const QString in = Folder(QStringLiteral("again-in"));
@@ -728,6 +743,19 @@ private Q_SLOTS:
             QCOMPARE(f.StatusTip(row), out + names[row]);
             QVERIFY(qAbs(testmedia::Duration(out + names[row]) - (row + 1)) < 0.5);
         }
+
+        // A file of the user's over one output stays; a row whose run failed still owns its
+        // earlier output.
+        QVERIFY(testfiles::WriteBytes(out + names[0], "mine\n"));
+        QVERIFY(QFile::rename(in + QStringLiteral("two.mkv"), out + QStringLiteral("two.mkv")));
+        f.ConvertAllAndWait();
+        QCOMPARE(f.Statuses(), (QStringList {"Convertion Completed!", "Convertion Failed!"}));
+        QCOMPARE(testfiles::ReadBytes(out + names[0]), QByteArray("mine\n"));
+        QCOMPARE(f.StatusTip(0), out + QStringLiteral("one (2).wmv"));
+        QVERIFY(QFile::rename(out + QStringLiteral("two.mkv"), in + QStringLiteral("two.mkv")));
+        f.ConvertAllAndWait();
+        QCOMPARE(f.StatusTip(1), out + names[1]);
+        QCOMPARE(Entries(out), (QStringList {"one (2).wmv", "one.wmv", "two.wmv"}));
         QCOMPARE(Checksums(in), inputs);
     }
 };

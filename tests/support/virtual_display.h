@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QProcess>
+
+// Starts an X server of the test's own in `server`, kept up between programs (a reset refuses
+// connections), and returns its DISPLAY value (":N") once it takes connections, or an empty
+// string. The server picks a free display itself: tests that looked for a free one raced with
+// other suites starting theirs, and the loser talked to the winner's server.
+inline QString StartVirtualDisplay(QProcess &server)
+{
+    server.start(QStringLiteral("Xvfb"),
+                 QStringLiteral("-displayfd 1 -screen 0 1280x900x24 -nolisten tcp -noreset")
+                     .split(QLatin1Char(' ')));
+    QByteArray number;
+    while (!number.contains('\n') && server.waitForReadyRead(30000))
+        number += server.readAllStandardOutput();
+    return number.trimmed().isEmpty() ? QString() : ':' + QString::fromLatin1(number.trimmed());
+}
