@@ -32,9 +32,13 @@ namespace {
 
 const QColor kBackground(190, 230, 250);
 
-// The Convertion menu's size-limit commands and the limit each chooses.
-const std::pair<int, int> kSizeCommands[]
-    = {{ID_SIZE_KEEP, 0}, {ID_SIZE_1080, 1080}, {ID_SIZE_720, 720}, {ID_SIZE_480, 480}};
+// The Convertion menu's size-limit commands, one for each of kSizeLimits in its order, and the
+// Simultaneous Conversions commands, one for each of kSimultaneousChoices.
+constexpr int kSizeCommands[] = {ID_SIZE_KEEP, ID_SIZE_1080, ID_SIZE_720, ID_SIZE_480};
+static_assert(std::size(kSizeCommands) == std::size(kSizeLimits));
+constexpr int kSimultaneousCommands[]
+    = {ID_SIMULTANEOUS_ONE, ID_SIMULTANEOUS_TWO, ID_SIMULTANEOUS_FOUR, ID_SIMULTANEOUS_CORES};
+static_assert(std::size(kSimultaneousCommands) == std::size(kSimultaneousChoices));
 
 QRect Units(int id)
 {
@@ -70,15 +74,11 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     setFont(DialogFont());
     BuildControls();
 
-    // The settings come first: the controls below show them.
-    m_settingsPath = SettingsPath();
-    CreateSettingsFolder(m_settingsPath);
-    LoadSettings(m_settings, m_settingsPath);
-
-    m_media = std::make_unique<MediaList>(m_list, m_settings.preset, this);
-    m_queue = std::make_unique<ConversionQueue>(m_media.get(), &m_settings.preset, &m_settings,
+    // The settings come first (read as the window is made): the controls below show them.
+    m_media = std::make_unique<MediaList>(m_list, settings().preset, this);
+    m_queue = std::make_unique<ConversionQueue>(m_media.get(), &settings().preset, &settings(),
                                                 this, this);
-    m_queue->SetSlots(m_settings.simultaneous);
+    m_queue->SetSlots(settings().simultaneous);
     m_queue->StartTimer();
     // The desktop hears how a batch goes, and a word when it ends while the window is behind.
     auto *notifier = new DesktopNotifier(this);
@@ -103,9 +103,9 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     m_media->SetupColumns();
     m_media->LoadRowImages();
 
-    m_folders = std::make_unique<SavingFolders>(m_folderBox, m_settings, m_settingsPath, this);
+    m_folders = std::make_unique<SavingFolders>(m_folderBox, m_settings, this);
     m_folders->FillFolderList();
-    m_solutionText->setText(m_settings.preset.solutionText);
+    m_solutionText->setText(settings().preset.solutionText);
     m_solutionButton->SetBitmaps(QPixmap::fromImage(LoadBitmapResource(IDB_SOLUTION_NORMAL)),
                                  QPixmap::fromImage(LoadBitmapResource(IDB_SOLUTION_PRESSED)));
     // The button fills its place in the layout, as high as the edit box beside it; its face is
@@ -115,7 +115,7 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     m_menu.LoadFromResource(IDR_MAIN_MENU);
     m_menu.SetCommandHandler([this](int id) { OnCommand(id); });
     layout()->setMenuBar(m_menu.menuBar());
-    SelectSizeLimit(m_settings.sizeLimit);
+    SelectSizeLimit(settings().sizeLimit);
 
     m_queue->SetControlsEnabled(true);
     BuildCommandTable();
@@ -134,7 +134,7 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     // The converter's encoders are read without holding the window up; a stored preset the
     // converter cannot make gives way to preset 0 once they are known.
     StartConverterLookup(this, [this](const ConverterInfo &converter) {
-        const Preset *current = PresetById(m_settings.preset.id);
+        const Preset *current = PresetById(settings().preset.id);
         if (current && !PresetAvailable(*current, converter))
             SelectPreset(0);
     });
@@ -144,7 +144,7 @@ CKelvoraDlg::~CKelvoraDlg()
 {
     qApp->removeEventFilter(this);
     m_queue->Shutdown();
-    SaveSettings(m_settings, m_settingsPath);
+    m_settings.Save();
 }
 
 void CKelvoraDlg::BuildControls()
@@ -266,17 +266,17 @@ void CKelvoraDlg::BuildCommandTable()
     add({ID_CONVERT_SELECTED, ID_LIST_CONVERT_SELECTED}, [this] { m_queue->ConvertSelected(); });
     add({ID_STOP_CURRENT, ID_LIST_SKIP_CURRENT}, [this] { m_queue->SkipCurrent(); });
     add({ID_STOP_ALL, ID_LIST_STOP_ALL}, [this] { m_queue->StopAll(); });
-    for (const auto &[command, slots] : SimultaneousChoices()) {
-        const int count = slots;
-        add({command}, [this, count] { SetSimultaneous(count); });
+    for (size_t i = 0; i < std::size(kSimultaneousCommands); ++i) {
+        const int count = kSimultaneousChoices[i];
+        add({kSimultaneousCommands[i]}, [this, count] { SetSimultaneous(count); });
     }
     for (const Preset &preset : AllPresets()) {
         const int id = preset.id;
         add({preset.command}, [this, id] { SelectPreset(id); });
     }
-    for (const auto &[command, limit] : kSizeCommands) {
-        const int chosen = limit;
-        add({command}, [this, chosen] { SelectSizeLimit(chosen); });
+    for (size_t i = 0; i < std::size(kSizeCommands); ++i) {
+        const int chosen = kSizeLimits[i];
+        add({kSizeCommands[i]}, [this, chosen] { SelectSizeLimit(chosen); });
     }
     add({IDC_SOLUTION_BUTTON}, [this] { ShowPresetMenu(); });
     add({IDC_BROWSE}, [this] { m_folders->Browse(); });
@@ -297,35 +297,24 @@ void CKelvoraDlg::SelectPreset(int id)
     const Preset *preset = PresetById(id);
     if (!preset)
         return;
-    m_settings.preset.id = id;
-    m_settings.preset.solutionText = QString::fromLatin1(preset->solutionText);
+    m_settings.SetPreset(id);
     m_solutionText->setText(SolutionBoxText(*preset));
-    m_settings.preset.formatLabel = QString::fromLatin1(preset->formatLabel);
-    m_media->SetTargetFormat(m_settings.preset.formatLabel);
-}
-
-const std::vector<std::pair<int, int>> &CKelvoraDlg::SimultaneousChoices()
-{
-    static const std::vector<std::pair<int, int>> choices = {{ID_SIMULTANEOUS_ONE, 1},
-                                                             {ID_SIMULTANEOUS_TWO, 2},
-                                                             {ID_SIMULTANEOUS_FOUR, 4},
-                                                             {ID_SIMULTANEOUS_CORES, 0}};
-    return choices;
+    m_media->SetTargetFormat(settings().preset.formatLabel);
 }
 
 void CKelvoraDlg::SetSimultaneous(int slots)
 {
-    m_settings.simultaneous = slots;
-    m_queue->SetSlots(slots);
+    m_settings.SetSimultaneous(slots);
+    m_queue->SetSlots(settings().simultaneous);
     ShowSimultaneous();
 }
 
 void CKelvoraDlg::ShowSimultaneous()
 {
-    for (const auto &[command, slots] : SimultaneousChoices()) {
-        if (QAction *action = m_menu.FindAction(command)) {
+    for (size_t i = 0; i < std::size(kSimultaneousCommands); ++i) {
+        if (QAction *action = m_menu.FindAction(kSimultaneousCommands[i])) {
             action->setCheckable(true);
-            action->setChecked(slots == m_settings.simultaneous);
+            action->setChecked(kSimultaneousChoices[i] == settings().simultaneous);
         }
     }
 }
@@ -359,13 +348,11 @@ void CKelvoraDlg::ApplyPresetMenuRules(CMenuEx &menu, const ConverterInfo &conve
 void CKelvoraDlg::SelectSizeLimit(int limit)
 {
     // A value that is none of the choices keeps the size.
-    if (std::find(std::begin(kSizeLimits), std::end(kSizeLimits), limit) == std::end(kSizeLimits))
-        limit = 0;
-    m_settings.sizeLimit = limit;
-    for (const auto &[command, value] : kSizeCommands) {
-        if (QAction *action = m_menu.FindAction(command)) {
+    m_settings.SetSizeLimit(limit);
+    for (size_t i = 0; i < std::size(kSizeCommands); ++i) {
+        if (QAction *action = m_menu.FindAction(kSizeCommands[i])) {
             action->setCheckable(true);
-            action->setChecked(value == limit);
+            action->setChecked(kSizeLimits[i] == settings().sizeLimit);
         }
     }
 }

@@ -59,8 +59,8 @@ public:
     void EnableControls(bool enabled) override;
 
     // The parts of the window, for tests and the window's own use.
-    const Settings &settings() const { return m_settings; }
-    QString settingsPath() const { return m_settingsPath; }
+    const SettingsValues &settings() const { return m_settings.values(); }
+    QString settingsPath() const { return m_settings.path(); }
     MediaList *media() const { return m_media.get(); }
     ConversionQueue *queue() const { return m_queue.get(); }
     CMenuEx &menu() { return m_menu; }
@@ -95,13 +95,10 @@ private:
     void ShowProperties();
     void RemoveSelected();
     void RemoveAll();
-    // The Simultaneous Conversions items: command id and slots (0: as many as processor cores).
-    static const std::vector<std::pair<int, int>> &SimultaneousChoices();
     void SetSimultaneous(int slots);
     void ShowSimultaneous();
 
-    Settings m_settings;
-    QString m_settingsPath;
+    Settings m_settings {SettingsPath()};
     CMenuEx m_menu;
     QWidget *m_client = nullptr;
     CTrueColorToolBar *m_toolBar = nullptr;

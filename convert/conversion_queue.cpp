@@ -10,7 +10,7 @@
 QueueWindow::~QueueWindow() = default;
 
 ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
-                                 const Settings *settings, QueueWindow *window,
+                                 const SettingsValues *settings, QueueWindow *window,
                                  QWidget *dialogParent)
     : m_media(media)
     , m_preset(preset)

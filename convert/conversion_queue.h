@@ -7,7 +7,7 @@
 #include <QTimer>
 
 class MediaList;
-struct Settings;
+struct SettingsValues;
 struct CurrentPreset;
 class QWidget;
 
@@ -33,7 +33,7 @@ class ConversionQueue : public QObject
 public:
     // Every pointer must outlive the queue. The current preset and saving folder are read when
     // each file's conversion starts.
-    ConversionQueue(MediaList *media, const CurrentPreset *preset, const Settings *settings,
+    ConversionQueue(MediaList *media, const CurrentPreset *preset, const SettingsValues *settings,
                     QueueWindow *window, QWidget *dialogParent);
     ~ConversionQueue() override;
 
@@ -71,7 +71,7 @@ private:
 
     MediaList *m_media;
     const CurrentPreset *m_preset;
-    const Settings *m_settings;
+    const SettingsValues *m_settings;
     QueueWindow *m_window;
     QWidget *m_dialogParent;
     QTimer m_timer;

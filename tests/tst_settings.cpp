@@ -25,15 +25,15 @@ namespace {
 using testfiles::ReadBytes;
 using testfiles::WriteBytes;
 
-QStringList Folders(const Settings &settings)
+QStringList Folders(const SettingsValues &settings)
 {
     return QStringList(std::begin(settings.folders), std::end(settings.folders));
 }
 
 // A settings record with nothing in common with the defaults.
-Settings Changed()
+SettingsValues Changed()
 {
-    Settings settings;
+    SettingsValues settings;
     settings.preset = {20, QStringLiteral("DV - Digital Video (*.dv)"), QStringLiteral("dv file")};
     settings.deleteAfter = QStringLiteral("TRUE");
     for (int i = 0; i < kRecentFolderCount; ++i)
@@ -137,10 +137,10 @@ void TestSettings::defaultsWhereNothingCanBeRead()
     if (!content.isNull())
         QVERIFY(WriteBytes(Path(), content));
 
-    Settings settings = Changed();
+    SettingsValues settings = Changed();
     LoadSettings(settings, emptyPath ? QString() : Path());
 
-    const Settings defaults;
+    const SettingsValues defaults;
     QCOMPARE(settings.preset.id, 0);
     QCOMPARE(settings.preset.solutionText, QStringLiteral("APPLE iPod - Low Quarlity (*.mp4)"));
     QCOMPARE(settings.preset.formatLabel, QStringLiteral("mp4 file"));
@@ -151,14 +151,14 @@ void TestSettings::defaultsWhereNothingCanBeRead()
     QVERIFY(!settings.fileUnreadable);
 
     // Whatever was there, the next save leaves a file that reads back what was saved.
-    Settings next = Changed();
+    SettingsValues next = Changed();
     QCOMPARE(SaveSettings(next, emptyPath ? QString() : Path()), !emptyPath);
     if (emptyPath) {
         QVERIFY(!QFile::exists(Path()));
         QCOMPARE(ReadBytes(SettingsPath()), realSettings);
         return;
     }
-    Settings reread;
+    SettingsValues reread;
     LoadSettings(reread, Path());
     QCOMPARE(reread.preset.id, next.preset.id);
     QCOMPARE(reread.preset.solutionText, next.preset.solutionText);
@@ -168,7 +168,7 @@ void TestSettings::defaultsWhereNothingCanBeRead()
 void TestSettings::textWrittenFromDefaults()
 {
     QVERIFY(CreateSettingsFolder(Path()));
-    Settings settings;
+    SettingsValues settings;
     LoadSettings(settings, Path());
     QVERIFY(!QFile::exists(Path())); // loading never writes
     QVERIFY(SaveSettings(settings, Path()));
@@ -218,7 +218,7 @@ void TestSettings::currentSolutionIsReadAsNumber()
                            + "\nCurrent Solution String=Stored solution\nCurrent Format=stored "
                              "format\n"));
 
-    Settings settings;
+    SettingsValues settings;
     LoadSettings(settings, Path());
     QCOMPARE(settings.preset.id, id);
     QVERIFY(PresetById(settings.preset.id));
@@ -252,7 +252,7 @@ void TestSettings::textsComeFromTheId()
     QVERIFY(CreateSettingsFolder(Path()));
     QVERIFY(WriteBytes(Path(), content));
 
-    Settings settings = Changed();
+    SettingsValues settings = Changed();
     LoadSettings(settings, Path());
     const Preset *preset = PresetById(id);
     QCOMPARE(settings.preset.id, id);
@@ -286,7 +286,7 @@ void TestSettings::storedFoldersGetTheirSeparator()
                        "[Recent Saving Folder]\nFirst Folder=" + stored.toUtf8()
                            + "\nFivth Folder=" + stored.toUtf8() + "\n"));
 
-    Settings settings;
+    SettingsValues settings;
     LoadSettings(settings, Path());
     QCOMPARE(settings.folders[0], folder);
     QCOMPARE(settings.folders[4], folder);
@@ -332,7 +332,7 @@ void TestSettings::conversionChoices()
         content += key + '=' + stored + '\n';
     QVERIFY(WriteBytes(Path(), content));
 
-    Settings settings = Changed();
+    SettingsValues settings = Changed();
     settings.simultaneous = 2;
     settings.sizeLimit = 720;
     LoadSettings(settings, Path());
@@ -343,14 +343,14 @@ void TestSettings::conversionChoices()
 void TestSettings::conversionChoicesAreSaved()
 {
     QVERIFY(CreateSettingsFolder(Path()));
-    Settings settings = Changed();
+    SettingsValues settings = Changed();
     settings.simultaneous = 4;
     settings.sizeLimit = 480;
     QVERIFY(SaveSettings(settings, Path()));
     const QByteArray text = ReadBytes(Path());
     QVERIFY(text.contains("\nDeleteAfter=TRUE\nSimultaneous Conversions=4\nSize Limit=480\n"));
 
-    Settings reread;
+    SettingsValues reread;
     LoadSettings(reread, Path());
     QCOMPARE(reread.simultaneous, 4);
     QCOMPARE(reread.sizeLimit, 480);
@@ -370,7 +370,7 @@ void TestSettings::valuesRoundTripUncut()
 {
     QFETCH(QString, text);
     QVERIFY(CreateSettingsFolder(Path()));
-    Settings settings = Changed();
+    SettingsValues settings = Changed();
     settings.deleteAfter = text;
     // A folder always ends with its separator.
     const QString folder = text.endsWith(QLatin1Char('/')) ? text : text + QLatin1Char('/');
@@ -378,7 +378,7 @@ void TestSettings::valuesRoundTripUncut()
     settings.folders[4] = folder;
     QVERIFY(SaveSettings(settings, Path()));
 
-    Settings reread;
+    SettingsValues reread;
     LoadSettings(reread, Path());
     QCOMPARE(reread.preset.id, settings.preset.id);
     QCOMPARE(reread.deleteAfter, text);
@@ -393,7 +393,7 @@ void TestSettings::saveKeepsHandWrittenContent()
                        "; keep this one\r\nDeleteAfter = maybe\r\nCurrent Solution=3\r\n"
                        "[Recent Saving Folder]\r\nThird Folder=C:\r\n[Tail]\r\n"));
 
-    Settings settings;
+    SettingsValues settings;
     LoadSettings(settings, Path());
     QCOMPARE(settings.deleteAfter, QStringLiteral("maybe"));
     QCOMPARE(settings.folders[2], QStringLiteral("C:"));
@@ -428,7 +428,7 @@ void TestSettings::failedSaveChangesNothing()
 
     QCOMPARE(ReadBytes(blocker), QByteArray("kept"));
     QCOMPARE(QFileInfo(blocker).lastModified(), modified);
-    Settings settings;
+    SettingsValues settings;
     LoadSettings(settings, Path());
     QCOMPARE(Folders(settings), QStringList(kRecentFolderCount, DefaultSavingFolder()));
 }
@@ -443,7 +443,7 @@ void TestSettings::fileOver1MBIsNeverReplaced()
     QCOMPARE(big.size(), 1024 * 1024 + 1);
     QVERIFY(WriteBytes(Path(), big));
 
-    Settings settings;
+    SettingsValues settings;
     LoadSettings(settings, Path());
     QVERIFY(settings.fileUnreadable);
     QCOMPARE(settings.preset.id, 0);
@@ -478,15 +478,15 @@ void TestSettings::oneUnstorableValueKeepsNoOtherFromTheFile()
 {
     QFETCH(QString, bad);
     QVERIFY(CreateSettingsFolder(Path()));
-    const Settings before = Changed();
+    const SettingsValues before = Changed();
     QVERIFY(SaveSettings(before, Path()));
 
-    Settings after;
+    SettingsValues after;
     after.preset = {27, QStringLiteral("3GPP2 (*.3g2)"), QStringLiteral("3g2 file")};
     after.deleteAfter = QStringLiteral("maybe");
     for (int i = 0; i < kRecentFolderCount; ++i)
         after.folders[i] = QStringLiteral("/new/place %1/").arg(i + 1);
-    Settings expected = after;
+    SettingsValues expected = after;
     const QString broken = QStringLiteral("two\nlines");
     if (bad == QLatin1String("solution")) {
         after.preset.solutionText = broken;
@@ -502,7 +502,7 @@ void TestSettings::oneUnstorableValueKeepsNoOtherFromTheFile()
 
     QVERIFY(!SaveSettings(after, Path()));
 
-    Settings read;
+    SettingsValues read;
     LoadSettings(read, Path());
     QCOMPARE(read.preset.id, expected.preset.id);
     // The texts are read from the id, whatever the file holds beside it; the stored lines keep
@@ -543,7 +543,7 @@ void TestSettings::oversizedFileIsKept()
     }
     const QDateTime modified = QFileInfo(Path()).lastModified();
 
-    Settings read;
+    SettingsValues read;
     LoadSettings(read, Path());
     const bool saved = SaveSettings(Changed(), Path());
 
@@ -563,8 +563,8 @@ void TestSettings::killDuringSaveLeavesOneWholeSet()
 {
     QVERIFY(CreateSettingsFolder(Path()));
     // Two sets that differ in every value, with long folders so that a save takes a while.
-    Settings first = Changed();
-    Settings second;
+    SettingsValues first = Changed();
+    SettingsValues second;
     second.preset = {24, QString::fromLatin1(PresetById(24)->solutionText),
                      QString::fromLatin1(PresetById(24)->formatLabel)};
     second.simultaneous = 4;
@@ -618,10 +618,10 @@ void TestSettings::killDuringSaveLeavesOneWholeSet()
         const QByteArray now = ReadBytes(Path());
         if (now != firstBytes && now != secondBytes)
             ++mixed;
-        Settings loaded;
+        SettingsValues loaded;
         LoadSettings(loaded, Path());
         QVERIFY(loaded.preset.id == first.preset.id || loaded.preset.id == second.preset.id);
-        const Settings &expected = loaded.preset.id == first.preset.id ? first : second;
+        const SettingsValues &expected = loaded.preset.id == first.preset.id ? first : second;
         QCOMPARE(Folders(loaded), Folders(expected));
         QCOMPARE(loaded.preset.solutionText, expected.preset.solutionText);
         QCOMPARE(loaded.simultaneous, expected.simultaneous);
