@@ -4,6 +4,7 @@
 #include "convert/conversion_run.h"
 #include "convert/converter.h"
 #include "convert/presets.h"
+#include "convert/temporary_outputs.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,6 +68,9 @@ bool BatchQueue::Start(const QList<int> &rows)
     }
     if (m_pending.isEmpty())
         return false;
+    // What a program killed outright left in the saving folder goes before a new batch writes.
+    if (m_settings)
+        RemoveDeadLeftovers(m_settings().outputFolder);
     m_converting = true;
     m_reserved.clear();
     m_total = m_pending.size();

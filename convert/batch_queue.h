@@ -58,6 +58,8 @@ public:
 
     bool IsConverting() const { return m_converting; }
     QList<int> RunningRows() const;
+    // The rows of the running batch that have not started yet, in the order they will.
+    QList<int> PendingRows() const { return m_pending; }
     // The process ids of the converters running now.
     QList<qint64> ConverterPids() const;
 

@@ -96,6 +96,11 @@ void ConversionQueue::Convert(bool selectedOnly)
         if (!selectedOnly || list->selectionModel()->isRowSelected(row, QModelIndex()))
             rows << row;
     }
+    Resume(rows);
+}
+
+void ConversionQueue::Resume(const QList<int> &rows)
+{
     if (!m_batch.Start(rows))
         return; // every ticked row is of unknown format: nothing to convert
     SetControlsEnabled(false);

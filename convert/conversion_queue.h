@@ -43,6 +43,9 @@ public:
 
     void ConvertAll();
     void ConvertSelected();
+    // Starts a batch over `rows` as Convert All would, without a word when none can convert (an
+    // interrupted batch taken up again).
+    void Resume(const QList<int> &rows);
     void SkipCurrent();
     void StopAll();
     void OnQueueTimer();

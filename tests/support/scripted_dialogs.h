@@ -30,6 +30,8 @@ public:
     void NextFiles(const QStringList &paths) { m_files.enqueue(paths); }
     // The next folder picker returns `folder` (empty: cancelled).
     void NextFolder(const QString &folder) { m_folders.enqueue(folder); }
+    // The next question is answered `yes` (unscripted ones: No).
+    void NextAnswer(bool yes) { m_answers.enqueue(yes); }
     // The next OpenUrl answers `ok`.
     void NextOpen(bool ok) { m_opens.enqueue(ok); }
 
@@ -42,10 +44,12 @@ public:
     QString PickFolder(QWidget *parent, const QString &title) override;
     void Message(QWidget *parent, const QString &text, const QString &caption,
                  MessageIcon icon) override;
+    bool Ask(QWidget *parent, const QString &text, const QString &caption) override;
     bool OpenUrl(const QString &urlOrPath) override;
 
 private:
     QQueue<QStringList> m_files;
     QQueue<QString> m_folders;
     QQueue<bool> m_opens;
+    QQueue<bool> m_answers;
 };
