@@ -2,6 +2,7 @@
 #include "convert/presets.h"
 
 #include "support/files.h"
+#include "support/kill_during.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void conversionChoices_data();
     void conversionChoices();
     void conversionChoicesAreSaved();
+    void changesAreSavedOnceTheyStop();
     void valuesRoundTripUncut_data();
     void valuesRoundTripUncut();
     void saveKeepsHandWrittenContent();
@@ -338,6 +340,43 @@ void TestSettings::conversionChoices()
     LoadSettings(settings, Path());
     QCOMPARE(key == "Size Limit" ? settings.sizeLimit : settings.simultaneous, value);
     QCOMPARE(key == "Size Limit" ? settings.simultaneous : settings.sizeLimit, 0);
+
+    // A choice made while the program runs takes the values that reading takes.
+    Settings running {QString()};
+    running.SetSimultaneous(2);
+    running.SetSizeLimit(720);
+    key == "Size Limit" ? running.SetSizeLimit(stored.toInt())
+                        : running.SetSimultaneous(stored.toInt());
+    QCOMPARE(key == "Size Limit" ? running.values().sizeLimit : running.values().simultaneous,
+             value);
+}
+
+void TestSettings::changesAreSavedOnceTheyStop()
+{
+    QVERIFY(!QFileInfo::exists(Path()));
+    auto settings = std::make_unique<Settings>(Path());
+    QSignalSpy changed(settings.get(), &Settings::Changed);
+    settings->SetPreset(24);
+    settings->SetSimultaneous(4);
+    settings->SetSizeLimit(480);
+    settings->PushRecentFolder(QStringLiteral("/new/"));
+    settings->SetSizeLimit(480); // no change: no word
+    QCOMPARE(changed.size(), 4);
+    QVERIFY(settings->IsSaveDue());
+    QVERIFY(!QFileInfo::exists(Path())); // a burst is written once, when it stops
+    QTRY_VERIFY_WITH_TIMEOUT(!settings->IsSaveDue(), 5000);
+    SettingsValues saved;
+    LoadSettings(saved, Path());
+    QCOMPARE(saved.preset.id, 24);
+    QCOMPARE(saved.simultaneous, 4);
+    QCOMPARE(saved.sizeLimit, 480);
+    QCOMPARE(saved.folders[0], QStringLiteral("/new/"));
+
+    // A change that its save has not reached yet is written when the program closes.
+    settings->SetSimultaneous(1);
+    settings.reset();
+    LoadSettings(saved, Path());
+    QCOMPARE(saved.simultaneous, 1);
 }
 
 void TestSettings::conversionChoicesAreSaved()
@@ -582,51 +621,22 @@ void TestSettings::killDuringSaveLeavesOneWholeSet()
     const QByteArray secondBytes = ReadBytes(other);
     QVERIFY(SaveSettings(first, Path()));
 
-    QRandomGenerator random(14);
     int mixed = 0;
-    for (int round = 0; round < 25; ++round) {
-        // The child says when its first save is done, so that the kill lands among saves.
-        int started[2];
-        QCOMPARE(::pipe(started), 0);
-        const pid_t child = ::fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-            ::close(started[0]);
-            SaveSettings(second, Path());
-            const char byte = 1;
-            [[maybe_unused]] const ssize_t n = ::write(started[1], &byte, 1);
-            for (int i = 0; i < 100000; ++i) {
-                SaveSettings(first, Path());
-                SaveSettings(second, Path());
-            }
-            ::_exit(0);
-        }
-        ::close(started[1]);
-        pollfd wait = {started[0], POLLIN, 0};
-        QCOMPARE(::poll(&wait, 1, 20000), 1);
-        ::close(started[0]);
-        QElapsedTimer spin;
-        spin.start();
-        const qint64 stretch = random.bounded(3000000);
-        while (spin.nsecsElapsed() < stretch) { }
-        QCOMPARE(::kill(child, SIGKILL), 0);
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFSIGNALED(status));
-
-        const QByteArray now = ReadBytes(Path());
-        if (now != firstBytes && now != secondBytes)
-            ++mixed;
-        SettingsValues loaded;
-        LoadSettings(loaded, Path());
-        QVERIFY(loaded.preset.id == first.preset.id || loaded.preset.id == second.preset.id);
-        const SettingsValues &expected = loaded.preset.id == first.preset.id ? first : second;
-        QCOMPARE(Folders(loaded), Folders(expected));
-        QCOMPARE(loaded.preset.solutionText, expected.preset.solutionText);
-        QCOMPARE(loaded.simultaneous, expected.simultaneous);
-        QCOMPARE(loaded.sizeLimit, expected.sizeLimit);
-    }
+    testkill::KillDuringSaves(
+        25, [&](int which) { SaveSettings(which ? second : first, Path()); },
+        [&] {
+            const QByteArray now = ReadBytes(Path());
+            if (now != firstBytes && now != secondBytes)
+                ++mixed;
+            SettingsValues loaded;
+            LoadSettings(loaded, Path());
+            QVERIFY(loaded.preset.id == first.preset.id || loaded.preset.id == second.preset.id);
+            const SettingsValues &expected = loaded.preset.id == first.preset.id ? first : second;
+            QCOMPARE(Folders(loaded), Folders(expected));
+            QCOMPARE(loaded.preset.solutionText, expected.preset.solutionText);
+            QCOMPARE(loaded.simultaneous, expected.simultaneous);
+            QCOMPARE(loaded.sizeLimit, expected.sizeLimit);
+        });
     QCOMPARE(mixed, 0);
 }
 

@@ -47,7 +47,7 @@ struct QueueFixture
     QWidget window;
     CDragDropListCtrl list {&window};
     CurrentPreset preset;
-    Settings settings;
+    SettingsValues settings;
     MediaList media {&list, preset, &window};
     RecordingQueueWindow ui;
     ConversionQueue queue {&media, &preset, &settings, &ui, &window};

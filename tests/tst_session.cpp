@@ -1,0 +1,256 @@
+#include "app/session_file.h"
+#include "app/session_keeper.h"
+#include "convert/batch_queue.h"
+
+#include "support/files.h"
+#include "support/kill_during.h"
+#include "support/media_factory.h"
+#include "support/scripted_dialogs.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// An item of `path` as the store holds it once added, with every kept field set.
+MediaItem Item(const QString &path, ItemState state, int seed = 0)
+{
+    MediaItem item;
+    item.folder = QFileInfo(path).path() + QLatin1Char('/');
+    item.name = QFileInfo(path).fileName();
+    item.checked = seed % 3 != 0;
+    item.state = state;
+    item.reason = QStringLiteral("why %1").arg(seed);
+    item.output = QStringLiteral("/out/%1.mp4").arg(seed);
+    struct stat st = {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    item.device = st.st_dev;
+    item.inode = st.st_ino;
+    item.info = {seed,
+                 seed + 1,
+                 ProbeOutcome::AudioOnly,
+                 seed + 2,
+                 seed % 2 == 0,
+                 320,
+                 240,
+                 seed + 3,
+                 25.5f,
+                 seed + 4,
+                 2,
+                 44100};
+    return item;
+}
+
+QByteArray Fields(const MediaItem &item)
+{
+    SessionContent one;
+    one.items.push_back(item);
+    return SessionFile::Encode(one);
+}
+
+} // namespace
+
+// The session file: what it keeps, what it gives back, and who may touch it.
+class TestSession : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString Folder() const { return m_dir.filePath(QStringLiteral("state/kelvora/")); }
+    QString File(const QString &name) const { return m_dir.filePath(name); }
+
+    // Leaves `content` as a program that died would: written, owner gone.
+    void Leave(const SessionContent &content)
+    {
+        SessionFile dead(Folder());
+        QVERIFY(dead.Claim());
+        dead.SetSource([content] { return content; });
+        QVERIFY(dead.WriteNow());
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(testfiles::WriteBytes(File(QStringLiteral("a.txt")), "a")); }
+
+    void folderFollowsTheStateHome_data()
+    {
+        QTest::addColumn<QByteArray>("state");
+        QTest::addColumn<QString>("folder");
+        const QString home = QDir::homePath() + QStringLiteral("/.local/state/kelvora/");
+        QTest::newRow("set") << QByteArray("/var/x/") << QStringLiteral("/var/x/kelvora/");
+        QTest::newRow("relative") << QByteArray("x/y") << home;
+        QTest::newRow("unset") << QByteArray() << home;
+    }
+    void folderFollowsTheStateHome()
+    {
+        QFETCH(QByteArray, state);
+        QFETCH(QString, folder);
+        const QByteArray saved = qgetenv("XDG_STATE_HOME");
+        state.isNull() ? qunsetenv("XDG_STATE_HOME") : qputenv("XDG_STATE_HOME", state);
+        QCOMPARE(SessionFile::DefaultFolder(), folder);
+        qputenv("XDG_STATE_HOME", saved);
+    }
+
+    void tenThousandRowsComeBack()
+    {
+        // Ten thousand names of one file.
+        QDir().mkpath(File(QStringLiteral("many")));
+        SessionContent content;
+        for (int i = 0; i < 10000; ++i) {
+            const QString path = File(QStringLiteral("many/%1.mp4").arg(i));
+            QCOMPARE(::link(QFile::encodeName(File(QStringLiteral("a.txt"))).constData(),
+                            QFile::encodeName(path).constData()),
+                     0);
+            content.items.push_back(Item(path, ItemState(i % 8), i));
+        }
+        content.items[5].name = QStringLiteral("über\nnew line.mp4");
+        content.batchRows = {9999, 3, 4};
+        content.items[3].state = ItemState::Waiting;
+        Leave(content);
+
+        ScriptedDialogs dialogs;
+        dialogs.NextAnswer(true);
+        MediaStore store;
+        BatchQueue batch(&store);
+        SessionKeeper keeper(&store, &batch, nullptr, Folder());
+        const QList<int> resumed = keeper.Restore();
+        QCOMPARE(dialogs.messages.size(), 2); // the question, and the one missing file
+        QCOMPARE(dialogs.messages[0].text,
+                 QStringLiteral("Kelvora did not close properly. Restore the 10000 files of the "
+                                "last list?"));
+        QVERIFY(dialogs.messages[1].text.endsWith(QStringLiteral("\n") + content.items[5].path()));
+        QCOMPARE(store.count(), 9999);
+        QCOMPARE(resumed, QList<int>({9998, 3, 4}));
+        for (int i = 0; i < 9999; ++i)
+            QCOMPARE(Fields(store.at(i)), Fields(content.items[size_t(i < 5 ? i : i + 1)]));
+    }
+
+    void damagedFileIsNotOffered_data()
+    {
+        QTest::addColumn<int>("cut"); // bytes cut off the end
+        QTest::addColumn<int>("at"); // a byte changed (-1: none)
+        QTest::newRow("whole") << 0 << -1;
+        QTest::newRow("magic") << 0 << 0;
+        QTest::newRow("version") << 0 << 7;
+        QTest::newRow("count") << 0 << 8;
+        QTest::newRow("last byte") << 1 << -1;
+        QTest::newRow("half") << 300 << -1;
+        QTest::newRow("trailing") << -1 << -1;
+        QTest::newRow("batch row") << 0 << -2;
+    }
+    void damagedFileIsNotOffered()
+    {
+        QFETCH(int, cut);
+        QFETCH(int, at);
+        SessionContent content;
+        content.items = {Item(File(QStringLiteral("a.txt")), ItemState::Completed)};
+        content.items.push_back(content.items.front());
+        content.batchRows = {1};
+        QByteArray data = SessionFile::Encode(content);
+        data = cut < 0 ? data + "x" : data.chopped(qMin(cut, int(data.size())));
+        if (at >= 0)
+            data[at] = char(data[at] ^ 0x40);
+        if (at == -2)
+            data[data.size() - 1] = 2;
+        SessionContent read;
+        QCOMPARE(SessionFile::Decode(data, &read), cut == 0 && at == -1);
+    }
+
+    void answersAndOwners()
+    {
+        SessionContent content;
+        content.items = {Item(File(QStringLiteral("a.txt")), ItemState::Failed)};
+        Leave(content);
+        MediaStore store;
+        BatchQueue batch(&store);
+        {
+            // The copy that owns the session runs: a second one neither reads nor writes it.
+            SessionFile owner(Folder());
+            QVERIFY(owner.Claim());
+            ScriptedDialogs dialogs;
+            dialogs.NextAnswer(true);
+            SessionKeeper second(&store, &batch, nullptr, Folder());
+            QVERIFY(second.Restore().isEmpty());
+            QVERIFY(dialogs.messages.isEmpty());
+            store.Append(Item(File(QStringLiteral("b.txt")), ItemState::Waiting));
+            QVERIFY(!second.file().WriteNow());
+            SessionContent still;
+            QVERIFY(owner.ReadLeft(&still));
+            QCOMPARE(still.items.size(), size_t(1));
+        }
+        // No: the left list goes; the new list is kept from then on, and a clean close ends it.
+        ScriptedDialogs dialogs;
+        SessionKeeper keeper(&store, &batch, nullptr, Folder());
+        QVERIFY(keeper.Restore().isEmpty());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].icon, MessageIcon::Question);
+        QCOMPARE(store.count(), 1);
+        SessionContent kept;
+        QVERIFY(SessionFile::Decode(testfiles::ReadBytes(keeper.file().path()), &kept));
+        QCOMPARE(kept.items.size(), size_t(1));
+        QCOMPARE(kept.items[0].name, QStringLiteral("b.txt"));
+        store.SetChecked(0, false);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            SessionFile::Decode(testfiles::ReadBytes(keeper.file().path()), &kept)
+                && !kept.items[0].checked,
+            5000);
+        keeper.Close();
+        QVERIFY(!QFileInfo::exists(keeper.file().path()));
+    }
+
+    void convertingRowIsKeptAsWaiting()
+    {
+        testmedia::Clip clip;
+        clip.seconds = 20;
+        QVERIFY(testmedia::Make(File(QStringLiteral("long.mkv")), clip));
+        MediaStore store;
+        store.Append(ProbeItem(m_dir.path() + QLatin1Char('/'), QStringLiteral("long.mkv")));
+        store.SetState(0, ItemState::Completed);
+        BatchQueue batch(&store);
+        batch.SetSlots(1);
+        batch.SetSettingsSource([this] {
+            BatchSettings settings;
+            settings.presetId = 0;
+            settings.outputFolder = File(QStringLiteral("out"));
+            return settings;
+        });
+        SessionKeeper keeper(&store, &batch, nullptr, Folder());
+        QVERIFY(keeper.Restore().isEmpty());
+        QVERIFY(batch.Start({0}));
+        QVERIFY(keeper.file().WriteNow());
+        SessionContent kept;
+        QVERIFY(SessionFile::Decode(testfiles::ReadBytes(keeper.file().path()), &kept));
+        QCOMPARE(kept.items[0].state, ItemState::Waiting);
+        QCOMPARE(kept.batchRows, QList<int>({0}));
+        batch.Shutdown();
+    }
+
+    void killDuringWriteLeavesAWholeFile()
+    {
+        SessionContent contents[2];
+        for (int i = 0; i < 3000; ++i) {
+            contents[0].items.push_back(Item(File(QStringLiteral("a.txt")), ItemState::Waiting, i));
+            contents[1].items.push_back(Item(File(QStringLiteral("a.txt")), ItemState::Failed, i));
+        }
+        SessionFile file(Folder());
+        QVERIFY(file.Claim());
+        int which = 0;
+        file.SetSource([&] { return contents[which]; });
+        testkill::KillDuringSaves(
+            25,
+            [&](int i) {
+                which = i;
+                file.WriteNow();
+            },
+            [&] {
+                SessionContent read;
+                QVERIFY(file.ReadLeft(&read));
+                QCOMPARE(read.items.size(), size_t(3000));
+            });
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "tst_session.moc"
