@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,17 +52,24 @@ bool OwnerRuns(qint64 pid, const struct stat &file)
 QSet<QPair<quint64, quint64>> OpenFiles()
 {
     QSet<QPair<quint64, quint64>> open;
-    const QStringList processes = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString &process : processes) {
-        if (!process.front().isDigit())
+    DIR *processes = ::opendir("/proc");
+    if (!processes)
+        return open;
+    while (const dirent *process = ::readdir(processes)) {
+        if (process->d_name[0] < '1' || process->d_name[0] > '9')
             continue;
-        const QString fds = QStringLiteral("/proc/") + process + QStringLiteral("/fd/");
-        for (const QString &fd : QDir(fds).entryList(QDir::System | QDir::NoDotAndDotDot)) {
+        const QByteArray fds = QByteArray("/proc/") + process->d_name + "/fd/";
+        DIR *list = ::opendir(fds.constData());
+        if (!list)
+            continue; // another user's process, or one that just ended
+        while (const dirent *fd = ::readdir(list)) {
             struct stat st;
-            if (::stat(QFile::encodeName(fds + fd).constData(), &st) == 0)
+            if (fd->d_name[0] != '.' && ::stat((fds + fd->d_name).constData(), &st) == 0)
                 open.insert({quint64(st.st_dev), quint64(st.st_ino)});
         }
+        ::closedir(list);
     }
+    ::closedir(processes);
     return open;
 }
 

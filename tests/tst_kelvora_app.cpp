@@ -1,3 +1,6 @@
+#include "app/session_file.h"
+
+#include "support/files.h"
 #include "support/media_factory.h"
 
 #include <QProcess>
@@ -40,12 +43,51 @@ class TestKelvoraApp : public QObject
         return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
-    QProcess *Start()
+    QString State() const { return m_dir.filePath(QStringLiteral("state")); }
+    QString Media() const { return m_dir.filePath(QStringLiteral("media")) + QLatin1Char('/'); }
+    QString Out() const { return m_dir.filePath(QStringLiteral("out")) + QLatin1Char('/'); }
+    QString Ini() const
+    {
+        return m_env.value(QStringLiteral("XDG_CONFIG_HOME"))
+            + QStringLiteral("/Orvane/kelvora.ini");
+    }
+    // Settings with preset 8 (slow to convert), saving into Out(), and `more` lines.
+    void WriteSettings(const QByteArray &more = QByteArray())
+    {
+        QDir().mkpath(QFileInfo(Ini()).path());
+        QVERIFY(testfiles::WriteBytes(Ini(),
+                                      "[Parameters]\nCurrent Solution=8\n" + more
+                                          + "\n[Recent Saving Folder]\nFirst Folder="
+                                          + Out().toUtf8() + "\n"));
+    }
+    QStringList Leftovers() const
+    {
+        return QDir(Out()).entryList({QStringLiteral(".*.part-*")}, QDir::Files | QDir::Hidden);
+    }
+    void Keys(const QString &window, const QStringList &keys)
+    {
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+        for (const QString &key : keys) {
+            Run(QStringLiteral("xdotool"), {QStringLiteral("key"), key});
+            QTest::qWait(400); // a menu opens as a window of its own
+        }
+    }
+    // Waits for the window and converts all.
+    void ConvertAll()
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 1, 20000);
+        QTest::qWait(500);
+        Keys(Windows(QStringLiteral("Kelvora 1.0")).first(),
+             {QStringLiteral("alt+c"), QStringLiteral("Return")});
+    }
+
+    QProcess *Start(const QStringList &args = {})
     {
         auto *p = new QProcess(this);
         p->setProcessEnvironment(m_env);
         p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        p->start(Program(), {});
+        p->start(Program(), args);
         m_programs << p;
         return p;
     }
@@ -109,6 +151,16 @@ private Q_SLOTS:
         QDir().mkpath(runtime);
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        m_env.insert(QStringLiteral("XDG_STATE_HOME"), State());
+        QDir().mkpath(Out());
+        QDir().mkpath(Media());
+        testmedia::Clip clip;
+        clip.seconds = 60;
+        clip.size = QStringLiteral("1280x720");
+        clip.codecArguments = QStringList {"-c:v", "mpeg4", "-c:a", "mp2"};
+        for (const QString &name : {QStringLiteral("long clip.mkv"), QStringLiteral("long 2.mkv")})
+            QVERIFY(testmedia::Make(Media() + name, clip));
+        QVERIFY(testmedia::Make(Media() + QStringLiteral("short.mkv")));
     }
 
     void cleanup()
@@ -119,6 +171,7 @@ private Q_SLOTS:
         }
         m_programs.clear();
         QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral(".+")).size(), 0, 10000);
+        QDir(State()).removeRecursively();
     }
 
     void cleanupTestCase()
@@ -131,47 +184,9 @@ private Q_SLOTS:
     {
         // A slow preset and a long clip, so that the converter is still at work when the
         // program is killed.
-        const QString media = m_dir.filePath(QStringLiteral("media")) + QLatin1Char('/');
-        const QString out = m_dir.filePath(QStringLiteral("out")) + QLatin1Char('/');
-        QDir().mkpath(media);
-        testmedia::Clip clip;
-        clip.seconds = 60;
-        clip.size = QStringLiteral("1280x720");
-        clip.codecArguments = QStringList {"-c:v", "mpeg4", "-c:a", "mp2"};
-        QVERIFY(testmedia::Make(media + QStringLiteral("long clip.mkv"), clip));
-        const QString config
-            = m_env.value(QStringLiteral("XDG_CONFIG_HOME")) + QStringLiteral("/Orvane");
-        QDir().mkpath(config);
-        QFile settings(config + QStringLiteral("/kelvora.ini"));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("[Parameters]\nCurrent Solution=8\n[Recent Saving Folder]\nFirst Folder="
-                       + out.toUtf8() + "\n");
-        settings.close();
-
-        QProcess *program = Start();
-        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 1, 20000);
-        const QString window = Windows(QStringLiteral("Kelvora 1.0")).first();
-        auto keys = [this](const QStringList &args) {
-            Run(QStringLiteral("xdotool"), QStringList {QStringLiteral("key")} + args);
-        };
-        Run(QStringLiteral("xdotool"),
-            {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-        keys({QStringLiteral("alt+f")});
-        QTest::qWait(400);
-        keys({QStringLiteral("Return")}); // Add Files
-        // The file dialog opens as a window of its own.
-        QTRY_VERIFY_WITH_TIMEOUT(Windows(QStringLiteral(".+")).size() >= 2, 10000);
-        QTest::qWait(800);
-        Run(QStringLiteral("xdotool"),
-            {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"),
-             media + QStringLiteral("long clip.mkv")});
-        keys({QStringLiteral("Return")});
-        QTest::qWait(1500);
-        Run(QStringLiteral("xdotool"),
-            {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-        keys({QStringLiteral("alt+c")});
-        QTest::qWait(500);
-        keys({QStringLiteral("Return")}); // Convert All
+        WriteSettings();
+        QProcess *program = Start({Media() + QStringLiteral("long clip.mkv")});
+        ConvertAll();
 
         qint64 converter = 0;
         QTRY_VERIFY_WITH_TIMEOUT((converter = ChildNamed(program->processId(), "ffmpeg")) != 0,
@@ -180,7 +195,7 @@ private Q_SLOTS:
         ::kill(pid_t(program->processId()), SIGKILL);
         QVERIFY(program->waitForFinished(10000));
         QTRY_VERIFY_WITH_TIMEOUT(!Alive(converter), 10000);
-        QFile::remove(config + QStringLiteral("/kelvora.ini"));
+        QFile::remove(Ini());
     }
 
     void secondCopyIsRefused()
@@ -212,6 +227,84 @@ private Q_SLOTS:
         QCOMPARE(Windows(QStringLiteral("Kelvora")).size(), 0);
         third->kill();
         third->waitForFinished();
+    }
+
+    void stopSignalsCloseAsExit_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void stopSignalsCloseAsExit()
+    {
+        QFETCH(int, signal);
+        WriteSettings();
+        QProcess *program = Start(
+            {Media() + QStringLiteral("long clip.mkv"), Media() + QStringLiteral("long 2.mkv")});
+        ConvertAll();
+        qint64 converter = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((converter = ChildNamed(program->processId(), "ffmpeg")) != 0,
+                                 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(Leftovers().size(), 2, 20000);
+        QVERIFY(QFileInfo::exists(State() + QStringLiteral("/kelvora/session")));
+        ::kill(pid_t(program->processId()), signal);
+        QVERIFY(program->waitForFinished(20000));
+        QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program->exitCode(), 0);
+        QVERIFY(!Alive(converter));
+        QCOMPARE(Leftovers(), QStringList());
+        // Saved as on Exit: every value, and no list to offer back.
+        QVERIFY(testfiles::ReadBytes(Ini()).contains("\nSimultaneous Conversions=0"));
+        QVERIFY(!QFileInfo::exists(State() + QStringLiteral("/kelvora/session")));
+    }
+
+    void killedProgramComesBack()
+    {
+        WriteSettings("Simultaneous Conversions=1\n");
+        // Temporary outputs of a program that is gone: one nobody holds, one a process holds.
+        QProcess gone;
+        gone.start(QStringLiteral("true"));
+        QVERIFY(gone.waitForStarted());
+        const qint64 dead = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        const QString tag = QStringLiteral(".part-%1-abc.mp4").arg(dead);
+        QVERIFY(testfiles::WriteBytes(Out() + QStringLiteral(".stale") + tag, "x"));
+        QVERIFY(testfiles::WriteBytes(Out() + QStringLiteral(".held") + tag, "x"));
+        QProcess holder;
+        holder.setStandardInputFile(Out() + QStringLiteral(".held") + tag);
+        holder.start(QStringLiteral("sleep"), {QStringLiteral("600")});
+        QVERIFY(holder.waitForStarted());
+
+        QProcess *first = Start(
+            {Media() + QStringLiteral("short.mkv"), Media() + QStringLiteral("long clip.mkv")});
+        ConvertAll();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(Out() + QStringLiteral("short.mp4")), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(ChildNamed(first->processId(), "ffmpeg") != 0, 20000);
+        QTest::qWait(SessionFile::kWriteEveryMs * 2); // the session has caught up
+        ::kill(pid_t(first->processId()), SIGKILL);
+        QVERIFY(first->waitForFinished(10000));
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 0, 10000);
+
+        QProcess *second = Start();
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")).size(), 1, 20000);
+        const QString box = Windows(QStringLiteral("Kelvora")).first();
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("key"), QStringLiteral("--window"), box, QStringLiteral("Return")});
+        // Yes: the list is back, and what was not done converts again.
+        QTRY_VERIFY_WITH_TIMEOUT(ChildNamed(second->processId(), "ffmpeg") != 0, 20000);
+        SessionContent kept;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            SessionFile::Decode(testfiles::ReadBytes(State() + QStringLiteral("/kelvora/session")),
+                                &kept)
+                && kept.items.size() == 2 && kept.batchRows == QList<int>({1}),
+            10000);
+        QCOMPARE(kept.items[0].state, ItemState::Completed);
+        QCOMPARE(kept.items[0].output, Out() + QStringLiteral("short.mp4"));
+        QCOMPARE(kept.items[1].state, ItemState::Waiting);
+        QTRY_COMPARE_WITH_TIMEOUT(Leftovers().filter(QStringLiteral(".part-%1-").arg(dead)),
+                                  QStringList({QStringLiteral(".held") + tag}), 10000);
+        holder.kill();
+        holder.waitForFinished();
     }
 };
 
