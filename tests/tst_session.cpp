@@ -4,14 +4,11 @@
 
 #include "support/files.h"
 #include "support/kill_during.h"
-#include "support/media_factory.h"
 #include "support/scripted_dialogs.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -29,26 +26,11 @@ MediaItem Item(const QString &path, ItemState state, int seed = 0)
     ::stat(QFile::encodeName(path).constData(), &st);
     item.device = st.st_dev;
     item.inode = st.st_ino;
-    item.info = {seed,
-                 seed + 1,
-                 ProbeOutcome::AudioOnly,
-                 seed + 2,
-                 seed % 2 == 0,
-                 320,
-                 240,
-                 seed + 3,
-                 25.5f,
-                 seed + 4,
-                 2,
-                 44100};
+    item.info.videoCodecId = seed;
+    item.info.sampleRate = seed + 1;
+    item.info.frameRate = 25.5f;
+    item.info.outcome = ProbeOutcome::AudioOnly;
     return item;
-}
-
-QByteArray Fields(const MediaItem &item)
-{
-    SessionContent one;
-    one.items.push_back(item);
-    return SessionFile::Encode(one);
 }
 
 } // namespace
@@ -74,40 +56,18 @@ class TestSession : public QObject
 private Q_SLOTS:
     void initTestCase() { QVERIFY(testfiles::WriteBytes(File(QStringLiteral("a.txt")), "a")); }
 
-    void folderFollowsTheStateHome_data()
-    {
-        QTest::addColumn<QByteArray>("state");
-        QTest::addColumn<QString>("folder");
-        const QString home = QDir::homePath() + QStringLiteral("/.local/state/kelvora/");
-        QTest::newRow("set") << QByteArray("/var/x/") << QStringLiteral("/var/x/kelvora/");
-        QTest::newRow("relative") << QByteArray("x/y") << home;
-        QTest::newRow("unset") << QByteArray() << home;
-    }
-    void folderFollowsTheStateHome()
-    {
-        QFETCH(QByteArray, state);
-        QFETCH(QString, folder);
-        const QByteArray saved = qgetenv("XDG_STATE_HOME");
-        state.isNull() ? qunsetenv("XDG_STATE_HOME") : qputenv("XDG_STATE_HOME", state);
-        QCOMPARE(SessionFile::DefaultFolder(), folder);
-        qputenv("XDG_STATE_HOME", saved);
-    }
-
     void tenThousandRowsComeBack()
     {
-        // Ten thousand names of one file.
+        // Ten thousand links to one file.
         QDir().mkpath(File(QStringLiteral("many")));
         SessionContent content;
         for (int i = 0; i < 10000; ++i) {
             const QString path = File(QStringLiteral("many/%1.mp4").arg(i));
-            QCOMPARE(::link(QFile::encodeName(File(QStringLiteral("a.txt"))).constData(),
-                            QFile::encodeName(path).constData()),
-                     0);
+            QVERIFY(QFile::link(File(QStringLiteral("a.txt")), path));
             content.items.push_back(Item(path, ItemState(i % 8), i));
         }
         content.items[5].name = QStringLiteral("über\nnew line.mp4");
         content.batchRows = {9999, 3, 4};
-        content.items[3].state = ItemState::Waiting;
         Leave(content);
 
         ScriptedDialogs dialogs;
@@ -123,8 +83,12 @@ private Q_SLOTS:
         QVERIFY(dialogs.messages[1].text.endsWith(QStringLiteral("\n") + content.items[5].path()));
         QCOMPARE(store.count(), 9999);
         QCOMPARE(resumed, QList<int>({9998, 3, 4}));
-        for (int i = 0; i < 9999; ++i)
-            QCOMPARE(Fields(store.at(i)), Fields(content.items[size_t(i < 5 ? i : i + 1)]));
+        SessionContent restored;
+        for (int i = 0; i < store.count(); ++i)
+            restored.items.push_back(store.at(i));
+        content.items.erase(content.items.begin() + 5);
+        content.batchRows.clear();
+        QCOMPARE(SessionFile::Encode(restored), SessionFile::Encode(content));
     }
 
     void damagedFileIsNotOffered_data()
@@ -136,7 +100,6 @@ private Q_SLOTS:
         QTest::newRow("version") << 0 << 7;
         QTest::newRow("count") << 0 << 8;
         QTest::newRow("last byte") << 1 << -1;
-        QTest::newRow("half") << 300 << -1;
         QTest::newRow("trailing") << -1 << -1;
         QTest::newRow("batch row") << 0 << -2;
     }
@@ -166,20 +129,14 @@ private Q_SLOTS:
         MediaStore store;
         BatchQueue batch(&store);
         {
-            // The copy that owns the session runs: a second one neither reads nor writes it.
+            // While the copy that owns the session runs, a second one neither reads nor writes it.
             SessionFile owner(Folder());
-            QVERIFY(owner.Claim());
-            ScriptedDialogs dialogs;
-            dialogs.NextAnswer(true);
-            SessionKeeper second(&store, &batch, nullptr, Folder());
-            QVERIFY(second.Restore().isEmpty());
-            QVERIFY(dialogs.messages.isEmpty());
-            store.Append(Item(File(QStringLiteral("b.txt")), ItemState::Waiting));
-            QVERIFY(!second.file().WriteNow());
-            SessionContent still;
-            QVERIFY(owner.ReadLeft(&still));
-            QCOMPARE(still.items.size(), size_t(1));
+            SessionFile second(Folder());
+            SessionContent read;
+            QVERIFY(owner.Claim() && !second.Claim());
+            QVERIFY(!second.ReadLeft(&read) && !second.WriteNow() && owner.ReadLeft(&read));
         }
+        store.Append(Item(File(QStringLiteral("b.txt")), ItemState::Waiting));
         // No: the left list goes; the new list is kept from then on, and a clean close ends it.
         ScriptedDialogs dialogs;
         SessionKeeper keeper(&store, &batch, nullptr, Folder());
@@ -188,52 +145,21 @@ private Q_SLOTS:
         QCOMPARE(dialogs.messages[0].icon, MessageIcon::Question);
         QCOMPARE(store.count(), 1);
         SessionContent kept;
-        QVERIFY(SessionFile::Decode(testfiles::ReadBytes(keeper.file().path()), &kept));
-        QCOMPARE(kept.items.size(), size_t(1));
-        QCOMPARE(kept.items[0].name, QStringLiteral("b.txt"));
         store.SetChecked(0, false);
         QTRY_VERIFY_WITH_TIMEOUT(
             SessionFile::Decode(testfiles::ReadBytes(keeper.file().path()), &kept)
-                && !kept.items[0].checked,
+                && kept.items[0].name == QStringLiteral("b.txt") && !kept.items[0].checked,
             5000);
         keeper.Close();
         QVERIFY(!QFileInfo::exists(keeper.file().path()));
     }
 
-    void convertingRowIsKeptAsWaiting()
-    {
-        testmedia::Clip clip;
-        clip.seconds = 20;
-        QVERIFY(testmedia::Make(File(QStringLiteral("long.mkv")), clip));
-        MediaStore store;
-        store.Append(ProbeItem(m_dir.path() + QLatin1Char('/'), QStringLiteral("long.mkv")));
-        store.SetState(0, ItemState::Completed);
-        BatchQueue batch(&store);
-        batch.SetSlots(1);
-        batch.SetSettingsSource([this] {
-            BatchSettings settings;
-            settings.presetId = 0;
-            settings.outputFolder = File(QStringLiteral("out"));
-            return settings;
-        });
-        SessionKeeper keeper(&store, &batch, nullptr, Folder());
-        QVERIFY(keeper.Restore().isEmpty());
-        QVERIFY(batch.Start({0}));
-        QVERIFY(keeper.file().WriteNow());
-        SessionContent kept;
-        QVERIFY(SessionFile::Decode(testfiles::ReadBytes(keeper.file().path()), &kept));
-        QCOMPARE(kept.items[0].state, ItemState::Waiting);
-        QCOMPARE(kept.batchRows, QList<int>({0}));
-        batch.Shutdown();
-    }
-
     void killDuringWriteLeavesAWholeFile()
     {
         SessionContent contents[2];
-        for (int i = 0; i < 3000; ++i) {
-            contents[0].items.push_back(Item(File(QStringLiteral("a.txt")), ItemState::Waiting, i));
-            contents[1].items.push_back(Item(File(QStringLiteral("a.txt")), ItemState::Failed, i));
-        }
+        for (int i = 0; i < 6000; ++i)
+            contents[i % 2].items.push_back(
+                Item(File(QStringLiteral("a.txt")), ItemState(i % 5), i));
         SessionFile file(Folder());
         QVERIFY(file.Claim());
         int which = 0;

@@ -13,9 +13,8 @@
 
 namespace testkill {
 
-// Forks `rounds` children that call `save(0)`, then `save(1)`, `save(0)` ... on end, and kills
-// each at a random moment once its first save is done; `check` looks at what it left. A failed
-// check fails the calling test (look at QTest::currentTestFailed()).
+// Forks `rounds` children that call `save(1)`, then `save(0)`, `save(1)` ... on end, and kills each
+// at a random moment once its first save is done; `check` looks at what it left.
 inline void KillDuringSaves(int rounds, const std::function<void(int)> &save,
                             const std::function<void()> &check)
 {
