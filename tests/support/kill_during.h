@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QtTest>
 
 #include <csignal>
