@@ -168,7 +168,6 @@ int CKelvoraApp::Run(const QStringList &arguments)
         QTimer::singleShot(0, &window, [this, paths] { HandIn(paths); });
     window.exec();
     m_channel.reset();
-    m_stops.reset();
 
     if (qEnvironmentVariable("KELVORA_DUMP_ROWS_ON_EXIT") == QLatin1String("1")) {
         const MediaList *media = window.media();

@@ -60,12 +60,13 @@ class TestKelvoraApp : public QObject
     {
         return QDir(Out()).entryList({QStringLiteral(".*.part-*")}, QDir::Files | QDir::Hidden);
     }
-    // Converts all once the window is there, asking again while no converter runs (a loaded
-    // display may lose the keys; a menu opens as a window of its own).
+    // Converts all once the window is there, asking again while the program writes no temporary
+    // output (a loaded display may lose the keys; a menu opens as a window of its own).
     void ConvertAll(QProcess *program)
     {
         QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 1, 20000);
-        for (int i = 0; i < 9 && ChildNamed(program->processId(), "ffmpeg") == 0; ++i) {
+        const QString own = QStringLiteral(".part-%1-").arg(program->processId());
+        for (int i = 0; i < 9 && Leftovers().filter(own).isEmpty(); ++i) {
             if (i % 3 == 0) {
                 Run(QStringLiteral("xdotool"),
                     {QStringLiteral("windowfocus"),
