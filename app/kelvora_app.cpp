@@ -3,15 +3,22 @@
 #include "app/drop_target.h"
 #include "app/instance_channel.h"
 #include "app/kelvora_dlg.h"
+#include "app/session_keeper.h"
 #include "controls/chrome/kelvora_palette.h"
+#include "convert/temporary_outputs.h"
 #include "media/media_list.h"
 #include "platform/dialogs.h"
+#include "platform/stop_signals.h"
+#include "res/resource.h"
 #include "res/strings.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QProgressDialog>
 #include <QStandardPaths>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <cstdio>
@@ -116,6 +123,42 @@ void CKelvoraApp::BringForward(const QString &activationToken)
     m_window->activateWindow();
 }
 
+void CKelvoraApp::KeepSession(CKelvoraDlg &window)
+{
+    m_session = std::make_unique<SessionKeeper>(&window.media()->store(), &window.queue()->batch(),
+                                                &window);
+    QObject::connect(&window, &QDialog::finished, m_session.get(), &SessionKeeper::Close);
+    // First of all once the window runs: the rows of the last list come before any others.
+    QTimer::singleShot(0, &window, [this, &window] {
+        window.queue()->Resume(m_session->Restore());
+        const QStringList folders(std::begin(window.settings().folders),
+                                  std::end(window.settings().folders));
+        QThreadPool::globalInstance()->start([folders] {
+            for (const QString &folder : folders)
+                RemoveDeadLeftovers(folder);
+        });
+    });
+
+    // A stop signal, or the desktop session's end, closes the window as Exit does: conversions
+    // end, their temporary files go, the settings are saved and the session file removed.
+    auto closeAsExit = [&window] {
+        // A box or dialog open over the window would hold the close up until answered.
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (auto *progress = qobject_cast<QProgressDialog *>(top))
+                progress->cancel();
+            else if (auto *dialog = qobject_cast<QDialog *>(top);
+                     dialog && dialog != &window && dialog->isVisible())
+                dialog->reject();
+        }
+        window.OnCommand(ID_FILE_EXIT);
+    };
+    m_stops = std::make_unique<StopSignals>();
+    if (!m_stops->Install())
+        std::fprintf(stderr, "kelvora: cannot catch the stop signals\n");
+    QObject::connect(m_stops.get(), &StopSignals::Arrived, &window, closeAsExit);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window, closeAsExit);
+}
+
 int CKelvoraApp::Run(const QStringList &arguments)
 {
     ApplyKelvoraLook();
@@ -156,6 +199,7 @@ int CKelvoraApp::Run(const QStringList &arguments)
                          if (!received.isEmpty())
                              HandIn(received);
                      });
+    KeepSession(window);
     if (!paths.isEmpty())
         QTimer::singleShot(0, &window, [this, paths] { HandIn(paths); });
     window.exec();
@@ -167,6 +211,7 @@ int CKelvoraApp::Run(const QStringList &arguments)
             std::printf("%s\n", qPrintable(media->Location(row) + media->FileName(row)));
         std::fflush(stdout);
     }
+    m_session.reset();
     m_window = nullptr;
     return 0;
 }

@@ -8,6 +8,8 @@
 
 class CKelvoraDlg;
 class InstanceChannel;
+class SessionKeeper;
+class StopSignals;
 
 // The application: makes sure that one copy runs at a time, then runs the main window until it
 // closes. Files and folders named on the command line are added once the window is open; a
@@ -46,8 +48,13 @@ private:
     void HandIn(const QStringList &paths);
     // Restores, raises and activates the window, presenting `activationToken` to the desktop.
     void BringForward(const QString &activationToken);
+    // Keeps the window's list in the session file and offers a left one back; closes the window
+    // as Exit does on SIGTERM, SIGHUP, SIGINT and at the desktop session's end.
+    void KeepSession(CKelvoraDlg &window);
 
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<InstanceChannel> m_channel;
+    std::unique_ptr<SessionKeeper> m_session;
+    std::unique_ptr<StopSignals> m_stops;
     CKelvoraDlg *m_window = nullptr;
 };

@@ -40,9 +40,13 @@ const QColor kBackground(190, 230, 250);
 // units.
 constexpr int kBottomMarginUnits = 7;
 
-// The Convertion menu's size-limit commands and the limit each chooses.
-const std::pair<int, int> kSizeCommands[]
-    = {{ID_SIZE_KEEP, 0}, {ID_SIZE_1080, 1080}, {ID_SIZE_720, 720}, {ID_SIZE_480, 480}};
+// The Convertion menu's size-limit commands, one for each of kSizeLimits in its order, and the
+// Simultaneous Conversions commands, one for each of kSimultaneousChoices.
+constexpr int kSizeCommands[] = {ID_SIZE_KEEP, ID_SIZE_1080, ID_SIZE_720, ID_SIZE_480};
+static_assert(std::size(kSizeCommands) == std::size(kSizeLimits));
+constexpr int kSimultaneousCommands[]
+    = {ID_SIMULTANEOUS_ONE, ID_SIMULTANEOUS_TWO, ID_SIMULTANEOUS_FOUR, ID_SIMULTANEOUS_CORES};
+static_assert(std::size(kSimultaneousCommands) == std::size(kSimultaneousChoices));
 
 QRect Units(int id)
 {
@@ -80,17 +84,14 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     setFont(DialogFont());
     BuildControls();
 
-    // The settings come first: the controls below show them.
-    m_settingsPath = SettingsPath();
-    CreateSettingsFolder(m_settingsPath);
-    LoadSettings(m_settings, m_settingsPath);
-
-    m_media = std::make_unique<MediaList>(m_list, m_settings.preset, this);
-    m_media->SetSubFoldersChoice(&m_settings.subFolders);
+    // The settings come first (read as the window is made): the controls below show them.
+    m_media = std::make_unique<MediaList>(m_list, settings().preset, this);
+    m_subFolders = settings().subFolders;
+    m_media->SetSubFoldersChoice(&m_subFolders);
     m_queue
-        = std::make_unique<ConversionQueue>(m_media.get(), &m_settings.preset, &m_settings, this);
+        = std::make_unique<ConversionQueue>(m_media.get(), &settings().preset, &settings(), this);
     connect(m_queue.get(), &ConversionQueue::CommandsChanged, this, &CKelvoraDlg::ApplyCommands);
-    m_queue->SetSlots(m_settings.simultaneous);
+    m_queue->SetSlots(settings().simultaneous);
     // The desktop hears how a batch goes, and a word when it ends while the window is behind.
     auto *notifier = new DesktopNotifier(this);
     connect(&m_queue->batch(), &BatchQueue::Progress, notifier, &DesktopNotifier::BatchProgress);
@@ -124,9 +125,9 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     header->resizeSection(header->count() - 1, header->minimumSectionSize());
     header->setStretchLastSection(true);
 
-    m_folders = std::make_unique<SavingFolders>(m_folderBox, m_settings, m_settingsPath, this);
+    m_folders = std::make_unique<SavingFolders>(m_folderBox, m_settings, this);
     m_folders->FillFolderList();
-    m_solutionText->setText(m_settings.preset.solutionText);
+    m_solutionText->setText(settings().preset.solutionText);
     m_solutionButton->SetBitmaps(QPixmap::fromImage(LoadBitmapResource(IDB_SOLUTION_NORMAL)),
                                  QPixmap::fromImage(LoadBitmapResource(IDB_SOLUTION_PRESSED)));
     // The button fills its place in the layout, as high as the edit box beside it; its face is
@@ -136,8 +137,8 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     m_menu.LoadFromResource(IDR_MAIN_MENU);
     m_menu.SetCommandHandler([this](int id) { OnCommand(id); });
     layout()->setMenuBar(m_menu.menuBar());
-    SelectSizeLimit(m_settings.sizeLimit);
-    SetKeepAwake(m_settings.keepAwake);
+    SelectSizeLimit(settings().sizeLimit);
+    SetKeepAwake(settings().keepAwake);
 
     m_queue->UpdateCommands();
     BuildCommandTable();
@@ -147,7 +148,7 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     BuildBatchBand();
     // The described size, or the size the window had when it last closed; never smaller than
     // the described one.
-    resize(m_settings.windowSize.expandedTo(minimumSizeHint()));
+    resize(settings().windowSize.expandedTo(minimumSizeHint()));
 
     // The program's own cursor over the whole window, its controls included.
     const QCursor cursor = LoadProgramCursor();
@@ -159,7 +160,7 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     // The converter's encoders are read without holding the window up; a stored preset the
     // converter cannot make gives way to preset 0 once they are known.
     StartConverterLookup(this, [this](const ConverterInfo &converter) {
-        const Preset *current = PresetById(m_settings.preset.id);
+        const Preset *current = PresetById(settings().preset.id);
         if (current && !PresetAvailable(*current, converter))
             SelectPreset(0);
     });
@@ -170,9 +171,9 @@ CKelvoraDlg::~CKelvoraDlg()
     qApp->removeEventFilter(this);
     m_queue->Shutdown();
     // A maximised window keeps the size it had before: that is the one it opens at next time.
-    m_settings.windowSize
-        = (isMaximized() && normalGeometry().isValid() ? normalGeometry().size() : size());
-    SaveSettings(m_settings, m_settingsPath);
+    m_settings.SetWindowSize(isMaximized() && normalGeometry().isValid() ? normalGeometry().size()
+                                                                         : size());
+    m_settings.Save();
 }
 
 void CKelvoraDlg::BuildControls()
@@ -392,7 +393,10 @@ void CKelvoraDlg::BuildCommandTable()
             m_commands[id] = handler;
     };
     add({ID_ADD_FILES, ID_LIST_ADD_FILES}, [this] { m_media->AddFiles(); });
-    add({ID_ADD_FOLDER, ID_LIST_ADD_FOLDER}, [this] { m_media->AddFolder(); });
+    add({ID_ADD_FOLDER, ID_LIST_ADD_FOLDER}, [this] {
+        m_media->AddFolder();
+        m_settings.SetSubFolders(m_subFolders);
+    });
     add({ID_FILE_REMOVE, ID_LIST_REMOVE}, [this] { RemoveSelected(); });
     add({ID_FILE_REMOVE_ALL, ID_LIST_REMOVE_ALL}, [this] { RemoveAll(); });
     add({ID_FILE_SELECT_ALL}, [this] { m_media->CheckAll(); });
@@ -408,19 +412,19 @@ void CKelvoraDlg::BuildCommandTable()
     add({ID_MOVE_UP}, [this] { m_queue->MoveSelected(-1); });
     add({ID_MOVE_DOWN}, [this] { m_queue->MoveSelected(+1); });
     add({ID_UNDO_REMOVE}, [this] { m_media->UndoRemove(); });
-    for (const auto &[command, slots] : SimultaneousChoices()) {
-        const int count = slots;
-        add({command}, [this, count] { SetSimultaneous(count); });
+    for (size_t i = 0; i < std::size(kSimultaneousCommands); ++i) {
+        const int count = kSimultaneousChoices[i];
+        add({kSimultaneousCommands[i]}, [this, count] { SetSimultaneous(count); });
     }
     for (const Preset &preset : AllPresets()) {
         const int id = preset.id;
         add({preset.command}, [this, id] { SelectPreset(id); });
     }
-    for (const auto &[command, limit] : kSizeCommands) {
-        const int chosen = limit;
-        add({command}, [this, chosen] { SelectSizeLimit(chosen); });
+    for (size_t i = 0; i < std::size(kSizeCommands); ++i) {
+        const int chosen = kSizeLimits[i];
+        add({kSizeCommands[i]}, [this, chosen] { SelectSizeLimit(chosen); });
     }
-    add({ID_KEEP_AWAKE}, [this] { SetKeepAwake(!m_settings.keepAwake); });
+    add({ID_KEEP_AWAKE}, [this] { SetKeepAwake(!settings().keepAwake); });
     add({IDC_SOLUTION_BUTTON}, [this] { ShowPresetMenu(); });
     add({IDC_BROWSE}, [this] { m_folders->Browse(); });
     add({IDC_OPEN_FOLDER}, [this] { m_folders->OpenFolder(); });
@@ -440,35 +444,24 @@ void CKelvoraDlg::SelectPreset(int id)
     const Preset *preset = PresetById(id);
     if (!preset)
         return;
-    m_settings.preset.id = id;
-    m_settings.preset.solutionText = QString::fromLatin1(preset->solutionText);
+    m_settings.SetPreset(id);
     m_solutionText->setText(SolutionBoxText(*preset));
-    m_settings.preset.formatLabel = QString::fromLatin1(preset->formatLabel);
-    m_media->SetTargetFormat(m_settings.preset.formatLabel);
-}
-
-const std::vector<std::pair<int, int>> &CKelvoraDlg::SimultaneousChoices()
-{
-    static const std::vector<std::pair<int, int>> choices = {{ID_SIMULTANEOUS_ONE, 1},
-                                                             {ID_SIMULTANEOUS_TWO, 2},
-                                                             {ID_SIMULTANEOUS_FOUR, 4},
-                                                             {ID_SIMULTANEOUS_CORES, 0}};
-    return choices;
+    m_media->SetTargetFormat(settings().preset.formatLabel);
 }
 
 void CKelvoraDlg::SetSimultaneous(int slots)
 {
-    m_settings.simultaneous = slots;
-    m_queue->SetSlots(slots);
+    m_settings.SetSimultaneous(slots);
+    m_queue->SetSlots(settings().simultaneous);
     ShowSimultaneous();
 }
 
 void CKelvoraDlg::ShowSimultaneous()
 {
-    for (const auto &[command, slots] : SimultaneousChoices()) {
-        if (QAction *action = m_menu.FindAction(command)) {
+    for (size_t i = 0; i < std::size(kSimultaneousCommands); ++i) {
+        if (QAction *action = m_menu.FindAction(kSimultaneousCommands[i])) {
             action->setCheckable(true);
-            action->setChecked(slots == m_settings.simultaneous);
+            action->setChecked(kSimultaneousChoices[i] == settings().simultaneous);
         }
     }
 }
@@ -502,20 +495,18 @@ void CKelvoraDlg::ApplyPresetMenuRules(CMenuEx &menu, const ConverterInfo &conve
 void CKelvoraDlg::SelectSizeLimit(int limit)
 {
     // A value that is none of the choices keeps the size.
-    if (std::find(std::begin(kSizeLimits), std::end(kSizeLimits), limit) == std::end(kSizeLimits))
-        limit = 0;
-    m_settings.sizeLimit = limit;
-    for (const auto &[command, value] : kSizeCommands) {
-        if (QAction *action = m_menu.FindAction(command)) {
+    m_settings.SetSizeLimit(limit);
+    for (size_t i = 0; i < std::size(kSizeCommands); ++i) {
+        if (QAction *action = m_menu.FindAction(kSizeCommands[i])) {
             action->setCheckable(true);
-            action->setChecked(value == limit);
+            action->setChecked(kSizeLimits[i] == settings().sizeLimit);
         }
     }
 }
 
 void CKelvoraDlg::SetKeepAwake(bool on)
 {
-    m_settings.keepAwake = on;
+    m_settings.SetKeepAwake(on);
     m_inhibitor->SetEnabled(on);
     if (QAction *action = m_menu.FindAction(ID_KEEP_AWAKE)) {
         action->setCheckable(true);

@@ -65,8 +65,8 @@ public:
     void EnableControls(bool enabled);
 
     // The parts of the window, for tests and the window's own use.
-    const Settings &settings() const { return m_settings; }
-    QString settingsPath() const { return m_settingsPath; }
+    const SettingsValues &settings() const { return m_settings.values(); }
+    QString settingsPath() const { return m_settings.path(); }
     MediaList *media() const { return m_media.get(); }
     ConversionQueue *queue() const { return m_queue.get(); }
     CMenuEx &menu() { return m_menu; }
@@ -108,13 +108,10 @@ private:
     void ShowProperties();
     void RemoveSelected();
     void RemoveAll();
-    // The Simultaneous Conversions items: command id and slots (0: as many as processor cores).
-    static const std::vector<std::pair<int, int>> &SimultaneousChoices();
     void SetSimultaneous(int slots);
     void ShowSimultaneous();
 
-    Settings m_settings;
-    QString m_settingsPath;
+    Settings m_settings {SettingsPath()};
     CMenuEx m_menu;
     QWidget *m_client = nullptr;
     CTrueColorToolBar *m_toolBar = nullptr;
@@ -124,6 +121,7 @@ private:
     CMyButton *m_openFolder = nullptr;
     QLineEdit *m_solutionText = nullptr;
     CBitmapButton *m_solutionButton = nullptr;
+    bool m_subFolders = false; // Add Folder's "Include sub folders" box, as last left
     QLabel *m_batchText = nullptr;
     CTextProgressCtrl *m_batchBar = nullptr;
     // The saving-folder and Solution rows: they keep their distance to the window's bottom.

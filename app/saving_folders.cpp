@@ -73,11 +73,9 @@ private:
 
 } // namespace
 
-SavingFolders::SavingFolders(QComboBox *box, Settings &settings, QString settingsPath,
-                             QWidget *dialogParent)
+SavingFolders::SavingFolders(QComboBox *box, Settings &settings, QWidget *dialogParent)
     : m_box(box)
     , m_settings(settings)
-    , m_settingsPath(std::move(settingsPath))
     , m_dialogParent(dialogParent)
 {
     QObject::connect(m_box, &QComboBox::activated, m_box, [this](int) { OnSelectionChange(); });
@@ -91,14 +89,14 @@ void SavingFolders::FillFolderList()
             new FixedHeightDelegate(view->itemDelegate(), kFolderItemHeight, m_box));
     FillItems();
     m_box->setCurrentIndex(m_box->count() - 1);
-    m_settings.currentFolder = m_box->currentText();
+    m_settings.SetCurrentFolder(m_box->currentText());
 }
 
 void SavingFolders::FillItems()
 {
     m_box->clear();
     for (int i = kRecentFolderCount - 1; i >= 0; --i) {
-        const QString &folder = m_settings.folders[i];
+        const QString &folder = m_settings.values().folders[i];
         if (IsShownFolder(folder))
             m_box->addItem(folder);
     }
@@ -106,14 +104,14 @@ void SavingFolders::FillItems()
 
 void SavingFolders::OnSelectionChange()
 {
-    m_settings.currentFolder = m_box->currentText();
+    m_settings.SetCurrentFolder(m_box->currentText());
 }
 
 void SavingFolders::AddRecentFolder(const QString &folder)
 {
     int match = 0;
     for (int k = 1; k <= kRecentFolderCount && !match; ++k) {
-        if (folder == m_settings.folders[k - 1])
+        if (folder == m_settings.values().folders[k - 1])
             match = k;
     }
     if (match) {
@@ -121,18 +119,16 @@ void SavingFolders::AddRecentFolder(const QString &folder)
         // the bottom of the list would point at another folder.
         int item = 0;
         for (int i = kRecentFolderCount - 1; i >= match; --i)
-            item += IsShownFolder(m_settings.folders[i]) ? 1 : 0;
+            item += IsShownFolder(m_settings.values().folders[i]) ? 1 : 0;
         m_box->setCurrentIndex(item);
     } else {
-        for (int i = kRecentFolderCount - 1; i > 0; --i)
-            m_settings.folders[i] = m_settings.folders[i - 1];
-        m_settings.folders[0] = folder;
+        m_settings.PushRecentFolder(folder);
         // Rebuilt from the five: the oldest leaves the list exactly when it leaves the settings.
         FillItems();
         m_box->setCurrentIndex(m_box->count() - 1);
-        SaveSettings(m_settings, m_settingsPath);
+        m_settings.Save();
     }
-    m_settings.currentFolder = m_box->currentText();
+    m_settings.SetCurrentFolder(m_box->currentText());
 }
 
 void SavingFolders::Browse()

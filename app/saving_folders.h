@@ -14,9 +14,9 @@ class SavingFolders
 {
 public:
     // `box`, `settings` and `dialogParent` must outlive this object. A user's choice in `box`
-    // reaches OnSelectionChange through the box's activated signal. `settingsPath` is where a new
-    // recent folder is saved at once; empty: nothing is written.
-    SavingFolders(QComboBox *box, Settings &settings, QString settingsPath, QWidget *dialogParent);
+    // reaches OnSelectionChange through the box's activated signal. A new recent folder is saved
+    // at once to the settings' file.
+    SavingFolders(QComboBox *box, Settings &settings, QWidget *dialogParent);
 
     // Fills the list from the recent folders (items 17 pixels high; Fivth at the top to First at
     // the bottom; entries that do not end with "/", such as "" or "C:", left out, the root "/"
@@ -41,7 +41,6 @@ private:
 
     QComboBox *m_box;
     Settings &m_settings;
-    QString m_settingsPath;
     QWidget *m_dialogParent;
 };
 

@@ -9,7 +9,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
-#include <initializer_list>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -19,10 +20,10 @@ const QString kCurrentSolutionString = QStringLiteral("Current Solution String")
 const QString kCurrentFormat = QStringLiteral("Current Format");
 const QString kDeleteAfter = QStringLiteral("DeleteAfter");
 const QString kSimultaneous = QStringLiteral("Simultaneous Conversions");
-const QString kSizeLimit = QStringLiteral("Size Limit");
 const QString kKeepAwake = QStringLiteral("Keep the Computer Awake");
 const QString kSubFolders = QStringLiteral("Include Sub Folders");
 const QString kWindowSize = QStringLiteral("Window Size");
+const QString kSizeLimit = QStringLiteral("Size Limit");
 const QString kRecentSavingFolder = QStringLiteral("Recent Saving Folder");
 const QString kFolderKeys[kRecentFolderCount] = {
     QStringLiteral("First Folder"), QStringLiteral("Second Folder"), QStringLiteral("Third Folder"),
@@ -56,14 +57,19 @@ int ParseLeadingInt(const QString &text)
     return value > INT_MAX ? INT_MAX : int(value);
 }
 
+// `value` when it is one of `allowed`, else 0.
+template<size_t N> int Allowed(int value, const int (&allowed)[N])
+{
+    return std::find(std::begin(allowed), std::end(allowed), value) == std::end(allowed) ? 0
+                                                                                         : value;
+}
+
 // The stored number when it is exactly one of `allowed`, else 0.
-int AllowedValue(const QString &stored, std::initializer_list<int> allowed)
+template<size_t N> int AllowedValue(const QString &stored, const int (&allowed)[N])
 {
     bool isNumber = false;
     const int value = stored.trimmed().toInt(&isNumber);
-    if (!isNumber || std::find(allowed.begin(), allowed.end(), value) == allowed.end())
-        return 0;
-    return value;
+    return isNumber ? Allowed(value, allowed) : 0;
 }
 
 // "<width>x<height>", each from 1 to 100000; anything else is no size.
@@ -114,9 +120,9 @@ QString DefaultSavingFolder()
     return home + QStringLiteral("Mymedia/");
 }
 
-void LoadSettings(Settings &settings, const QString &settingsPath)
+void LoadSettings(SettingsValues &settings, const QString &settingsPath)
 {
-    const Settings defaults;
+    const SettingsValues defaults;
     const QString defaultFolder = DefaultSavingFolder();
     // An empty path (no configuration folder) reads as a missing file: every default.
     const ProfileSnapshot file = ProfileFile(settingsPath).Read();
@@ -141,22 +147,23 @@ void LoadSettings(Settings &settings, const QString &settingsPath)
     settings.preset.formatLabel = QString::fromLatin1(preset->formatLabel);
 
     settings.deleteAfter = file.ReadString(kParameters, kDeleteAfter, defaults.deleteAfter);
-    settings.simultaneous
-        = AllowedValue(file.ReadString(kParameters, kSimultaneous, QString()), {0, 1, 2, 4});
+    settings.simultaneous = AllowedValue(file.ReadString(kParameters, kSimultaneous, QString()),
+                                         kSimultaneousChoices);
     settings.sizeLimit
-        = AllowedValue(file.ReadString(kParameters, kSizeLimit, QString()), {0, 1080, 720, 480});
+        = AllowedValue(file.ReadString(kParameters, kSizeLimit, QString()), kSizeLimits);
     // A value that is no choice keeps the computer awake, as a batch of an hour needs.
     settings.keepAwake
         = file.ReadString(kParameters, kKeepAwake, QString()).trimmed() != QLatin1String("0");
+    static constexpr int kOffOn[] = {0, 1};
     settings.subFolders
-        = AllowedValue(file.ReadString(kParameters, kSubFolders, QString()), {0, 1});
+        = AllowedValue(file.ReadString(kParameters, kSubFolders, QString()), kOffOn);
     settings.windowSize = ParseSize(file.ReadString(kParameters, kWindowSize, QString()));
     for (int i = 0; i < kRecentFolderCount; ++i)
         settings.folders[i] = WithTrailingSeparator(
             file.ReadString(kRecentSavingFolder, kFolderKeys[i], defaultFolder));
 }
 
-bool SaveSettings(const Settings &settings, const QString &settingsPath)
+bool SaveSettings(const SettingsValues &settings, const QString &settingsPath)
 {
     if (settingsPath.isEmpty() || settings.fileUnreadable)
         return false;
@@ -183,4 +190,89 @@ bool SaveSettings(const Settings &settings, const QString &settingsPath)
         return !ProfileFile::CanStore(entry.section, entry.key, entry.value);
     });
     return ProfileFile(settingsPath).WriteStrings(entries) && entries.size() == all;
+}
+
+Settings::Settings(QString path, QObject *parent)
+    : QObject(parent)
+    , m_path(std::move(path))
+{
+    LoadSettings(m_values, m_path);
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(kSaveDelayMs);
+    connect(&m_saveTimer, &QTimer::timeout, this, &Settings::Save);
+    connect(this, &Settings::Changed, &m_saveTimer, qOverload<>(&QTimer::start));
+}
+
+Settings::~Settings()
+{
+    if (IsSaveDue())
+        Save();
+}
+
+void Settings::SetPreset(int id)
+{
+    const Preset *preset = PresetById(id);
+    if (!preset || id == m_values.preset.id)
+        return;
+    m_values.preset.id = id;
+    m_values.preset.solutionText = QString::fromLatin1(preset->solutionText);
+    m_values.preset.formatLabel = QString::fromLatin1(preset->formatLabel);
+    Q_EMIT Changed();
+}
+
+void Settings::SetSimultaneous(int slots)
+{
+    slots = Allowed(slots, kSimultaneousChoices);
+    if (slots == m_values.simultaneous)
+        return;
+    m_values.simultaneous = slots;
+    Q_EMIT Changed();
+}
+
+void Settings::SetSizeLimit(int limit)
+{
+    limit = Allowed(limit, kSizeLimits);
+    if (limit == m_values.sizeLimit)
+        return;
+    m_values.sizeLimit = limit;
+    Q_EMIT Changed();
+}
+
+void Settings::SetKeepAwake(bool on)
+{
+    if (on == m_values.keepAwake)
+        return;
+    m_values.keepAwake = on;
+    Q_EMIT Changed();
+}
+
+void Settings::SetSubFolders(bool on)
+{
+    if (on == m_values.subFolders)
+        return;
+    m_values.subFolders = on;
+    Q_EMIT Changed();
+}
+
+void Settings::SetWindowSize(const QSize &size)
+{
+    if (size == m_values.windowSize)
+        return;
+    m_values.windowSize = size;
+    Q_EMIT Changed();
+}
+
+void Settings::PushRecentFolder(const QString &folder)
+{
+    for (int i = kRecentFolderCount - 1; i > 0; --i)
+        m_values.folders[i] = m_values.folders[i - 1];
+    m_values.folders[0] = folder;
+    Q_EMIT Changed();
+}
+
+bool Settings::Save()
+{
+    m_saveTimer.stop();
+    CreateSettingsFolder(m_path);
+    return SaveSettings(m_values, m_path);
 }

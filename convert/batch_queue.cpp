@@ -4,6 +4,7 @@
 #include "convert/conversion_run.h"
 #include "convert/converter.h"
 #include "convert/presets.h"
+#include "convert/temporary_outputs.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,6 +70,9 @@ bool BatchQueue::Start(const QList<int> &rows)
     }
     if (m_pending.isEmpty())
         return false;
+    // What a program killed outright left in the saving folder goes before a new batch writes.
+    if (m_settings)
+        RemoveDeadLeftovers(m_settings().outputFolder);
     m_converting = true;
     m_reserved.clear();
     m_total = m_pending.size();
@@ -278,6 +282,18 @@ QList<int> BatchQueue::RunningRows() const
     QList<int> rows;
     for (const auto &entry : m_running) {
         const int row = m_store->RowOf(entry.first);
+        if (row >= 0)
+            rows << row;
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QList<int> BatchQueue::PendingRows() const
+{
+    QList<int> rows;
+    for (ItemId id : m_pending) {
+        const int row = m_store->RowOf(id);
         if (row >= 0)
             rows << row;
     }

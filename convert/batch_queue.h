@@ -71,6 +71,8 @@ public:
     QList<int> RunningRows() const;
     // True when the item at `row` waits in the running batch or is being converted.
     bool IsQueued(int row) const;
+    // The rows of the running batch that have not started yet, in list order.
+    QList<int> PendingRows() const;
     // The process ids of the converters running now.
     QList<qint64> ConverterPids() const;
 

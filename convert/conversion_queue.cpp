@@ -12,7 +12,7 @@
 #include <algorithm>
 
 ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
-                                 const Settings *settings, QWidget *dialogParent)
+                                 const SettingsValues *settings, QWidget *dialogParent)
     : m_media(media)
     , m_preset(preset)
     , m_settings(settings)
@@ -105,6 +105,11 @@ void ConversionQueue::Convert(bool selectedOnly)
         for (int row = 0; row < m_media->rowCount(); ++row)
             rows << row;
     }
+    Resume(rows);
+}
+
+void ConversionQueue::Resume(const QList<int> &rows)
+{
     // Every ticked row may be of unknown format: then nothing starts.
     m_batch.Start(rows);
 }

@@ -7,7 +7,7 @@
 #include <QSet>
 
 class MediaList;
-struct Settings;
+struct SettingsValues;
 struct CurrentPreset;
 class QWidget;
 
@@ -22,12 +22,15 @@ class ConversionQueue : public QObject
 public:
     // Every pointer must outlive the queue. The current preset and saving folder are read when
     // each file's conversion starts.
-    ConversionQueue(MediaList *media, const CurrentPreset *preset, const Settings *settings,
+    ConversionQueue(MediaList *media, const CurrentPreset *preset, const SettingsValues *settings,
                     QWidget *dialogParent);
     ~ConversionQueue() override;
 
     void ConvertAll();
     void ConvertSelected();
+    // Starts a batch over `rows` as Convert All would, without a word when none can convert (an
+    // interrupted batch taken up again).
+    void Resume(const QList<int> &rows);
     void SkipCurrent();
     void StopAll();
     // Converts again the rows that failed or were canceled in the last batch.
@@ -71,7 +74,7 @@ private:
 
     MediaList *m_media;
     const CurrentPreset *m_preset;
-    const Settings *m_settings;
+    const SettingsValues *m_settings;
     QWidget *m_dialogParent;
     BatchQueue m_batch;
 

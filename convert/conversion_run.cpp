@@ -1,6 +1,7 @@
 #include "convert/conversion_run.h"
 
 #include "convert/command_line.h"
+#include "convert/temporary_outputs.h"
 #include "media/probe.h"
 
 #include <QDir>
@@ -74,11 +75,19 @@ constexpr int kMaxScannedLine = 8192;
 QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
                               const QString &extension, QString *error)
 {
+    // The output's own name must fit; the temporary one is made to fit by shortening its base.
+    const int maxBytes = MaxNameBytes(folder);
+    if (QFile::encodeName(baseName + extension).size() > maxBytes) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(folder + baseName + extension,
+                                                  ErrnoText(ENAMETOOLONG));
+        return QString();
+    }
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString suffix
             = QString::number(QRandomGenerator::global()->generate() & 0xffffff, 16);
         const QString path
-            = folder + QLatin1Char('.') + baseName + QStringLiteral(".part-") + suffix + extension;
+            = folder + TemporaryOutputName(baseName, extension, ::getpid(), suffix, maxBytes);
         const int fd = ::open(QFile::encodeName(path).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {

@@ -128,8 +128,10 @@ private:
     std::shared_ptr<VerifyLink> m_verifyLink;
 };
 
-// Creates an empty file with a new hidden name in `folder` that ends with `extension`, readable
-// as the user's umask allows. Returns its path, or an empty string with the reason in `error`.
+// Creates an empty file with a new hidden name in `folder` that ends with `extension` and carries
+// the program's process id (TemporaryOutputName), readable as the user's umask allows. Returns
+// its path, or an empty string with the reason in `error` (naming the output's name when that is
+// too long for the folder).
 QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
                               const QString &extension, QString *error);
 

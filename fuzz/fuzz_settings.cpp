@@ -23,7 +23,7 @@ QString SwapAsciiCase(const QString &text)
     return out;
 }
 
-bool SameSettings(const Settings &a, const Settings &b)
+bool SameSettings(const SettingsValues &a, const SettingsValues &b)
 {
     if (a.preset.id != b.preset.id || a.preset.solutionText != b.preset.solutionText
         || a.preset.formatLabel != b.preset.formatLabel || a.deleteAfter != b.deleteAfter
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ProfileFile file(input);
     ReadNamedEntries(file, bytes);
 
-    Settings loaded;
+    SettingsValues loaded;
     LoadSettings(loaded, input);
     const Preset *preset = PresetById(loaded.preset.id);
     FUZZ_CHECK(preset != nullptr);
@@ -93,18 +93,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // Whatever a file held, what was read from it can be stored again and reads back the same.
     FUZZ_CHECK(SaveSettings(loaded, fresh));
-    Settings reloaded;
+    SettingsValues reloaded;
     LoadSettings(reloaded, fresh);
     FUZZ_CHECK(SameSettings(loaded, reloaded));
 
     // Written over the file's own content, the values read back the same too.
-    Settings changed = loaded;
+    SettingsValues changed = loaded;
     changed.deleteAfter = QStringLiteral("\" TRUE \"");
     changed.folders[2] = QStringLiteral(" /blank first/");
     changed.simultaneous = 4;
     changed.sizeLimit = 720;
     FUZZ_CHECK(SaveSettings(changed, input));
-    Settings rewritten;
+    SettingsValues rewritten;
     LoadSettings(rewritten, input);
     FUZZ_CHECK(SameSettings(changed, rewritten));
     return 0;

@@ -78,6 +78,15 @@ public:
         box.exec();
     }
 
+    bool Ask(QWidget *parent, const QString &text, const QString &caption) override
+    {
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                        parent);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
+
     bool OpenUrl(const QString &urlOrPath) override
     {
         const QUrl url = urlOrPath.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(urlOrPath)

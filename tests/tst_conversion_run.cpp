@@ -163,6 +163,21 @@ private Q_SLOTS:
         QFile::remove(output);
     }
 
+    void longestLegalNameConverts()
+    {
+        // The output's name takes all the folder allows: the temporary name must give way.
+        const QString name = QString(251, QLatin1Char('l')) + QStringLiteral(".mkv");
+        QVERIFY(QFile::copy(m_in + QStringLiteral("clip.mkv"), m_in + name));
+        const ConversionJob job = Job(name, 13, 2);
+        ConversionRun run(job, FinalPath(job), false, nullptr);
+        Outcome outcome;
+        Watch(run, outcome);
+        run.Start();
+        QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 60000);
+        QVERIFY2(run.state() == ItemState::Completed, qPrintable(run.reason()));
+        QCOMPARE(Hidden(), QStringList());
+    }
+
     void progressRises()
     {
         testmedia::Clip clip;
@@ -270,6 +285,11 @@ private Q_SLOTS:
             << failed << "why it failed";
         QTest::newRow("closes its output and lingers")
             << "clip.mkv" << QByteArray("exec >/dev/null 2>&1; sleep 60") << "" << failed << "";
+        // A name the folder cannot take is named in the reason.
+        QTest::newRow("output name too long")
+            << QString(252, QLatin1Char('n')) + QStringLiteral(".ts") << QByteArray() << ""
+            << failed
+            << QString(252, QLatin1Char('n')) + QStringLiteral(".wmv: File name too long");
         QTest::newRow("killed by a signal")
             << "clip.mkv" << QByteArray("echo dying; kill -9 $$") << "" << failed << "dying";
     }

@@ -1,3 +1,6 @@
+#include "app/session_file.h"
+
+#include "support/files.h"
 #include "support/media_factory.h"
 #include "support/virtual_display.h"
 
@@ -39,6 +42,41 @@ class TestKelvoraApp : public QObject
                   {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                    QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')});
         return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    QString State() const { return m_dir.filePath(QStringLiteral("state")); }
+    QString Media() const { return m_dir.filePath(QStringLiteral("media")) + QLatin1Char('/'); }
+    QString Out() const { return m_dir.filePath(QStringLiteral("out")) + QLatin1Char('/'); }
+    QString Ini() const { return m_dir.filePath(QStringLiteral("config/Orvane/kelvora.ini")); }
+    // Settings with preset 8 (slow to convert), saving into Out(), and `more` lines.
+    void WriteSettings(const QByteArray &more = QByteArray())
+    {
+        QDir().mkpath(QFileInfo(Ini()).path());
+        QVERIFY(testfiles::WriteBytes(Ini(),
+                                      "[Parameters]\nCurrent Solution=8\n" + more
+                                          + "\n[Recent Saving Folder]\nFirst Folder="
+                                          + Out().toUtf8() + "\n"));
+    }
+    QStringList Leftovers() const
+    {
+        return QDir(Out()).entryList({QStringLiteral(".*.part-*")}, QDir::Files | QDir::Hidden);
+    }
+    // Converts all once the window is there, asking again while the program writes no temporary
+    // output (a loaded display may lose the keys; a menu opens as a window of its own).
+    void ConvertAll(QProcess *program)
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 1, 20000);
+        const QString own = QStringLiteral(".part-%1-").arg(program->processId());
+        for (int i = 0; i < 3 && Leftovers().filter(own).isEmpty(); ++i) {
+            Run(QStringLiteral("xdotool"),
+                {QStringLiteral("windowfocus"), Windows(QStringLiteral("Kelvora 1.0")).first()});
+            for (const QString &key : {QStringLiteral("alt+c"), QStringLiteral("Return")}) {
+                QTest::qWait(500);
+                Run(QStringLiteral("xdotool"), {QStringLiteral("key"), key});
+            }
+            for (int wait = 0; wait < 30 && Leftovers().filter(own).isEmpty(); ++wait)
+                QTest::qWait(200);
+        }
     }
 
     QProcess *Start(const QStringList &args = {})
@@ -97,6 +135,16 @@ private Q_SLOTS:
         QDir().mkpath(runtime);
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        m_env.insert(QStringLiteral("XDG_STATE_HOME"), State());
+        QDir().mkpath(Out());
+        QDir().mkpath(Media());
+        testmedia::Clip clip;
+        clip.seconds = 60;
+        clip.size = QStringLiteral("1280x720");
+        clip.codecArguments = QStringList {"-c:v", "mpeg4", "-c:a", "mp2"};
+        for (const QString &name : {QStringLiteral("long clip.mkv"), QStringLiteral("long 2.mkv")})
+            QVERIFY(testmedia::Make(Media() + name, clip));
+        QVERIFY(testmedia::Make(Media() + QStringLiteral("short.mkv")));
     }
 
     void cleanup()
@@ -107,54 +155,25 @@ private Q_SLOTS:
         }
         m_programs.clear();
         QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral(".+")).size(), 0, 10000);
+        QDir(State()).removeRecursively();
     }
 
     void converterEndsWithTheProgram()
     {
         // A slow preset and a long clip, so that the converter is still at work when the
         // program is killed.
-        const QString media = m_dir.filePath(QStringLiteral("media")) + QLatin1Char('/');
-        const QString out = m_dir.filePath(QStringLiteral("out")) + QLatin1Char('/');
-        QDir().mkpath(media);
-        testmedia::Clip clip;
-        clip.seconds = 60;
-        clip.size = QStringLiteral("1280x720");
-        clip.codecArguments = QStringList {"-c:v", "mpeg4", "-c:a", "mp2"};
-        QVERIFY(testmedia::Make(media + QStringLiteral("long clip.mkv"), clip));
-        const QString config
-            = m_env.value(QStringLiteral("XDG_CONFIG_HOME")) + QStringLiteral("/Orvane");
-        QDir().mkpath(config);
-        QFile settings(config + QStringLiteral("/kelvora.ini"));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("[Parameters]\nCurrent Solution=8\n[Recent Saving Folder]\nFirst Folder="
-                       + out.toUtf8() + "\n");
-        settings.close();
+        WriteSettings();
+        QProcess *program = Start({Media() + QStringLiteral("long clip.mkv")});
+        ConvertAll(program);
 
-        // The file is named on the command line; Convert All is asked again until a converter
-        // runs: on a busy machine the row, the menu and the key arrive in their own time.
-        QProcess *program = Start({media + QStringLiteral("long clip.mkv")});
-        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 1, 20000);
-        const QString window = Windows(QStringLiteral("Kelvora 1.0")).first();
         qint64 converter = 0;
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                Run(QStringLiteral("xdotool"),
-                    {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-                Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+c")});
-                if (QTest::qWaitFor([&] { return Windows(QStringLiteral(".*")).size() >= 2; },
-                                    2000))
-                    Run(QStringLiteral("xdotool"),
-                        {QStringLiteral("key"), QStringLiteral("Return")}); // Convert All
-                return QTest::qWaitFor(
-                    [&] { return (converter = ChildNamed(program->processId(), "ffmpeg")) != 0; },
-                    3000);
-            },
-            60000));
+        QTRY_VERIFY_WITH_TIMEOUT((converter = ChildNamed(program->processId(), "ffmpeg")) != 0,
+                                 60000);
         QVERIFY(Alive(converter));
         ::kill(pid_t(program->processId()), SIGKILL);
         QVERIFY(program->waitForFinished(10000));
         QTRY_VERIFY_WITH_TIMEOUT(!Alive(converter), 10000);
-        QFile::remove(config + QStringLiteral("/kelvora.ini"));
+        QFile::remove(Ini());
     }
 
     void secondCopyIsRefused()
@@ -186,6 +205,77 @@ private Q_SLOTS:
         QCOMPARE(Windows(QStringLiteral("Kelvora")).size(), 0);
         third->kill();
         third->waitForFinished();
+    }
+
+    void stopSignalsCloseAsExit_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void stopSignalsCloseAsExit()
+    {
+        QFETCH(int, signal);
+        WriteSettings();
+        QProcess *program = Start(
+            {Media() + QStringLiteral("long clip.mkv"), Media() + QStringLiteral("long 2.mkv")});
+        ConvertAll(program);
+        qint64 converter = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((converter = ChildNamed(program->processId(), "ffmpeg")) != 0,
+                                 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(Leftovers().size(), 2, 20000);
+        QVERIFY(QFileInfo::exists(State() + QStringLiteral("/kelvora/session")));
+        ::kill(pid_t(program->processId()), signal);
+        QVERIFY(program->waitForFinished(20000));
+        QVERIFY(program->exitStatus() == QProcess::NormalExit && program->exitCode() == 0);
+        QVERIFY(!Alive(converter));
+        QCOMPARE(Leftovers(), QStringList());
+        // Saved as on Exit: every value, and no list to offer back.
+        QVERIFY(testfiles::ReadBytes(Ini()).contains("\nSimultaneous Conversions=0"));
+        QVERIFY(!QFileInfo::exists(State() + QStringLiteral("/kelvora/session")));
+    }
+
+    void killedProgramComesBack()
+    {
+        WriteSettings("Simultaneous Conversions=1\n");
+        // Temporary outputs of a program that is gone (no process ever has so high an id): one
+        // nobody holds, one a process holds.
+        const QString tag = QStringLiteral(".part-999999999-abc.mp4");
+        QVERIFY(testfiles::WriteBytes(Out() + QStringLiteral(".stale") + tag, "x"));
+        QVERIFY(testfiles::WriteBytes(Out() + QStringLiteral(".held") + tag, "x"));
+        QProcess holder;
+        holder.setStandardInputFile(Out() + QStringLiteral(".held") + tag);
+        holder.start(QStringLiteral("sleep"), {QStringLiteral("600")});
+        QVERIFY(holder.waitForStarted());
+
+        QProcess *first = Start(
+            {Media() + QStringLiteral("short.mkv"), Media() + QStringLiteral("long clip.mkv")});
+        ConvertAll(first);
+        SessionContent kept;
+        auto readSession = [&] {
+            return SessionFile::Decode(
+                       testfiles::ReadBytes(State() + QStringLiteral("/kelvora/session")), &kept)
+                && kept.items.size() == 2 && kept.items[0].state == ItemState::Completed;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(readSession() && !kept.batchRows.isEmpty(), 30000);
+        ::kill(pid_t(first->processId()), SIGKILL);
+        QVERIFY(first->waitForFinished(10000));
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora 1.0")).size(), 0, 10000);
+
+        QProcess *second = Start();
+        QTRY_COMPARE_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")).size(), 1, 20000);
+        const QString box = Windows(QStringLiteral("Kelvora")).first();
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("key"), QStringLiteral("--window"), box, QStringLiteral("Return")});
+        // Yes: the list is back, and what was not done converts again.
+        QTRY_VERIFY_WITH_TIMEOUT(ChildNamed(second->processId(), "ffmpeg") != 0, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(readSession() && kept.batchRows == QList<int>({1}), 10000);
+        QCOMPARE(kept.items[0].output, Out() + QStringLiteral("short.mp4"));
+        QCOMPARE(kept.items[1].state, ItemState::Waiting);
+        QTRY_COMPARE_WITH_TIMEOUT(Leftovers().filter(tag),
+                                  QStringList({QStringLiteral(".held") + tag}), 10000);
+        holder.kill();
+        holder.waitForFinished();
     }
 };
 

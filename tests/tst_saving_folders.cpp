@@ -32,7 +32,7 @@ QStringList Items(const QComboBox &box)
     return items;
 }
 
-QStringList Folders(const Settings &settings)
+QStringList Folders(const SettingsValues &settings)
 {
     return QStringList(std::begin(settings.folders), std::end(settings.folders));
 }
@@ -73,7 +73,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_path;
-    Settings m_settings;
+    std::unique_ptr<Settings> m_settings;
     std::unique_ptr<QComboBox> m_box;
     std::unique_ptr<SavingFolders> m_folders;
 };
@@ -90,7 +90,7 @@ void TestSavingFolders::cleanup()
 {
     m_folders.reset();
     m_box.reset();
-    m_settings = Settings();
+    m_settings.reset();
 }
 
 void TestSavingFolders::Open(const QStringList &folders)
@@ -103,9 +103,9 @@ void TestSavingFolders::Open(const QStringList &folders)
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(text), text.size());
     }
-    LoadSettings(m_settings, m_path);
+    m_settings = std::make_unique<Settings>(m_path);
     m_box = std::make_unique<QComboBox>();
-    m_folders = std::make_unique<SavingFolders>(m_box.get(), m_settings, m_path, nullptr);
+    m_folders = std::make_unique<SavingFolders>(m_box.get(), *m_settings, nullptr);
     m_folders->FillFolderList();
 }
 
@@ -140,10 +140,10 @@ void TestSavingFolders::fillFolderList()
     Open(stored);
     QCOMPARE(Items(*m_box), items);
     QCOMPARE(m_box->currentIndex(), items.size() - 1);
-    QCOMPARE(m_settings.currentFolder, current);
+    QCOMPARE(m_settings->values().currentFolder, current);
     // Short entries are only hidden: the settings keep them.
     if (!stored.isEmpty())
-        QCOMPARE(Folders(m_settings), stored);
+        QCOMPARE(Folders(m_settings->values()), stored);
 }
 
 void TestSavingFolders::itemsAre17PixelsHigh()
@@ -231,10 +231,10 @@ void TestSavingFolders::browse()
     QCOMPARE(dialogs.asked[0].title, QStringLiteral("Browse for Target File Saving Folder"));
     QCOMPARE(Items(*m_box), items);
     QCOMPARE(m_box->currentIndex(), selected);
-    QCOMPARE(m_settings.currentFolder, current);
-    QCOMPARE(Folders(m_settings), folders);
+    QCOMPARE(m_settings->values().currentFolder, current);
+    QCOMPARE(Folders(m_settings->values()), folders);
     if (written) {
-        Settings reread;
+        SettingsValues reread;
         LoadSettings(reread, m_path);
         QCOMPARE(Folders(reread), folders);
         QVERIFY(ReadBytes(m_path).contains("[Parameters]"));
@@ -262,9 +262,9 @@ void TestSavingFolders::userSelectionChangesOnlyTheCurrentFolder()
     QTest::keyClick(m_box.get(), Qt::Key(key));
 
     QCOMPARE(m_box->currentIndex(), selected);
-    QCOMPARE(m_settings.currentFolder, m_box->itemText(selected));
-    QVERIFY(m_settings.currentFolder != P);
-    QCOMPARE(Folders(m_settings), QStringList({P, Q, R, S, T}));
+    QCOMPARE(m_settings->values().currentFolder, m_box->itemText(selected));
+    QVERIFY(m_settings->values().currentFolder != P);
+    QCOMPARE(Folders(m_settings->values()), QStringList({P, Q, R, S, T}));
     QCOMPARE(ReadBytes(m_path), before);
 }
 

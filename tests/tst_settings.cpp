@@ -2,6 +2,7 @@
 #include "convert/presets.h"
 
 #include "support/files.h"
+#include "support/kill_during.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -25,15 +26,15 @@ namespace {
 using testfiles::ReadBytes;
 using testfiles::WriteBytes;
 
-QStringList Folders(const Settings &settings)
+QStringList Folders(const SettingsValues &settings)
 {
     return QStringList(std::begin(settings.folders), std::end(settings.folders));
 }
 
 // A settings record with nothing in common with the defaults.
-Settings Changed()
+SettingsValues Changed()
 {
-    Settings settings;
+    SettingsValues settings;
     settings.preset = {20, QStringLiteral("DV - Digital Video (*.dv)"), QStringLiteral("dv file")};
     settings.deleteAfter = QStringLiteral("TRUE");
     for (int i = 0; i < kRecentFolderCount; ++i)
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void conversionChoices_data();
     void conversionChoices();
     void conversionChoicesAreSaved();
+    void changesAreSavedOnceTheyStop();
     void valuesRoundTripUncut_data();
     void valuesRoundTripUncut();
     void saveKeepsHandWrittenContent();
@@ -137,10 +139,10 @@ void TestSettings::defaultsWhereNothingCanBeRead()
     if (!content.isNull())
         QVERIFY(WriteBytes(Path(), content));
 
-    Settings settings = Changed();
+    SettingsValues settings = Changed();
     LoadSettings(settings, emptyPath ? QString() : Path());
 
-    const Settings defaults;
+    const SettingsValues defaults;
     QCOMPARE(settings.preset.id, 0);
     QCOMPARE(settings.preset.solutionText, QStringLiteral("APPLE iPod - Low Quarlity (*.mp4)"));
     QCOMPARE(settings.preset.formatLabel, QStringLiteral("mp4 file"));
@@ -151,14 +153,14 @@ void TestSettings::defaultsWhereNothingCanBeRead()
     QVERIFY(!settings.fileUnreadable);
 
     // Whatever was there, the next save leaves a file that reads back what was saved.
-    Settings next = Changed();
+    SettingsValues next = Changed();
     QCOMPARE(SaveSettings(next, emptyPath ? QString() : Path()), !emptyPath);
     if (emptyPath) {
         QVERIFY(!QFile::exists(Path()));
         QCOMPARE(ReadBytes(SettingsPath()), realSettings);
         return;
     }
-    Settings reread;
+    SettingsValues reread;
     LoadSettings(reread, Path());
     QCOMPARE(reread.preset.id, next.preset.id);
     QCOMPARE(reread.preset.solutionText, next.preset.solutionText);
@@ -168,7 +170,7 @@ void TestSettings::defaultsWhereNothingCanBeRead()
 void TestSettings::textWrittenFromDefaults()
 {
     QVERIFY(CreateSettingsFolder(Path()));
-    Settings settings;
+    SettingsValues settings;
     LoadSettings(settings, Path());
     QVERIFY(!QFile::exists(Path())); // loading never writes
     QVERIFY(SaveSettings(settings, Path()));
@@ -220,7 +222,7 @@ void TestSettings::currentSolutionIsReadAsNumber()
                            + "\nCurrent Solution String=Stored solution\nCurrent Format=stored "
                              "format\n"));
 
-    Settings settings;
+    SettingsValues settings;
     LoadSettings(settings, Path());
     QCOMPARE(settings.preset.id, id);
     QVERIFY(PresetById(settings.preset.id));
@@ -254,7 +256,7 @@ void TestSettings::textsComeFromTheId()
     QVERIFY(CreateSettingsFolder(Path()));
     QVERIFY(WriteBytes(Path(), content));
 
-    Settings settings = Changed();
+    SettingsValues settings = Changed();
     LoadSettings(settings, Path());
     const Preset *preset = PresetById(id);
     QCOMPARE(settings.preset.id, id);
@@ -288,7 +290,7 @@ void TestSettings::storedFoldersGetTheirSeparator()
                        "[Recent Saving Folder]\nFirst Folder=" + stored.toUtf8()
                            + "\nFivth Folder=" + stored.toUtf8() + "\n"));
 
-    Settings settings;
+    SettingsValues settings;
     LoadSettings(settings, Path());
     QCOMPARE(settings.folders[0], folder);
     QCOMPARE(settings.folders[4], folder);
@@ -338,7 +340,7 @@ void TestSettings::conversionChoices()
         content += key + '=' + stored + '\n';
     QVERIFY(WriteBytes(Path(), content));
 
-    Settings settings = Changed();
+    SettingsValues settings = Changed();
     settings.simultaneous = 2;
     settings.sizeLimit = 720;
     settings.subFolders = true;
@@ -349,10 +351,37 @@ void TestSettings::conversionChoices()
         QCOMPARE(values[i], i == at ? value : 0);
 }
 
+void TestSettings::changesAreSavedOnceTheyStop()
+{
+    QVERIFY(!QFileInfo::exists(Path()));
+    auto settings = std::make_unique<Settings>(Path());
+    QSignalSpy changed(settings.get(), &Settings::Changed);
+    settings->SetSimultaneous(3); // not a choice: 0, as it was, and no word
+    settings->SetPreset(24);
+    settings->SetSimultaneous(4);
+    settings->SetSizeLimit(480);
+    settings->PushRecentFolder(QStringLiteral("/new/"));
+    QCOMPARE(changed.size(), 4);
+    QVERIFY(settings->IsSaveDue());
+    QVERIFY(!QFileInfo::exists(Path())); // a burst is written once, when it stops
+    QTRY_VERIFY_WITH_TIMEOUT(!settings->IsSaveDue(), 5000);
+    SettingsValues saved;
+    LoadSettings(saved, Path());
+    QCOMPARE(QList<int>({saved.preset.id, saved.simultaneous, saved.sizeLimit}),
+             QList<int>({24, 4, 480}));
+    QCOMPARE(saved.folders[0], QStringLiteral("/new/"));
+
+    // A change that its save has not reached yet is written when the program closes.
+    settings->SetSimultaneous(1);
+    settings.reset();
+    LoadSettings(saved, Path());
+    QCOMPARE(saved.simultaneous, 1);
+}
+
 void TestSettings::conversionChoicesAreSaved()
 {
     QVERIFY(CreateSettingsFolder(Path()));
-    Settings settings = Changed();
+    SettingsValues settings = Changed();
     settings.simultaneous = 4;
     settings.sizeLimit = 480;
     settings.subFolders = true;
@@ -361,7 +390,7 @@ void TestSettings::conversionChoicesAreSaved()
     QVERIFY(text.contains("\nDeleteAfter=TRUE\nSimultaneous Conversions=4\nSize Limit=480\n"
                           "Keep the Computer Awake=1\nInclude Sub Folders=1\n"));
 
-    Settings reread;
+    SettingsValues reread;
     LoadSettings(reread, Path());
     QCOMPARE(reread.simultaneous, 4);
     QCOMPARE(reread.sizeLimit, 480);
@@ -382,7 +411,7 @@ void TestSettings::valuesRoundTripUncut()
 {
     QFETCH(QString, text);
     QVERIFY(CreateSettingsFolder(Path()));
-    Settings settings = Changed();
+    SettingsValues settings = Changed();
     settings.deleteAfter = text;
     // A folder always ends with its separator.
     const QString folder = text.endsWith(QLatin1Char('/')) ? text : text + QLatin1Char('/');
@@ -390,7 +419,7 @@ void TestSettings::valuesRoundTripUncut()
     settings.folders[4] = folder;
     QVERIFY(SaveSettings(settings, Path()));
 
-    Settings reread;
+    SettingsValues reread;
     LoadSettings(reread, Path());
     QCOMPARE(reread.preset.id, settings.preset.id);
     QCOMPARE(reread.deleteAfter, text);
@@ -405,7 +434,7 @@ void TestSettings::saveKeepsHandWrittenContent()
                        "; keep this one\r\nDeleteAfter = maybe\r\nCurrent Solution=3\r\n"
                        "[Recent Saving Folder]\r\nThird Folder=C:\r\n[Tail]\r\n"));
 
-    Settings settings;
+    SettingsValues settings;
     LoadSettings(settings, Path());
     QCOMPARE(settings.deleteAfter, QStringLiteral("maybe"));
     QCOMPARE(settings.folders[2], QStringLiteral("C:"));
@@ -440,7 +469,7 @@ void TestSettings::failedSaveChangesNothing()
 
     QCOMPARE(ReadBytes(blocker), QByteArray("kept"));
     QCOMPARE(QFileInfo(blocker).lastModified(), modified);
-    Settings settings;
+    SettingsValues settings;
     LoadSettings(settings, Path());
     QCOMPARE(Folders(settings), QStringList(kRecentFolderCount, DefaultSavingFolder()));
 }
@@ -455,7 +484,7 @@ void TestSettings::fileOver1MBIsNeverReplaced()
     QCOMPARE(big.size(), 1024 * 1024 + 1);
     QVERIFY(WriteBytes(Path(), big));
 
-    Settings settings;
+    SettingsValues settings;
     LoadSettings(settings, Path());
     QVERIFY(settings.fileUnreadable);
     QCOMPARE(settings.preset.id, 0);
@@ -490,15 +519,15 @@ void TestSettings::oneUnstorableValueKeepsNoOtherFromTheFile()
 {
     QFETCH(QString, bad);
     QVERIFY(CreateSettingsFolder(Path()));
-    const Settings before = Changed();
+    const SettingsValues before = Changed();
     QVERIFY(SaveSettings(before, Path()));
 
-    Settings after;
+    SettingsValues after;
     after.preset = {27, QStringLiteral("3GPP2 (*.3g2)"), QStringLiteral("3g2 file")};
     after.deleteAfter = QStringLiteral("maybe");
     for (int i = 0; i < kRecentFolderCount; ++i)
         after.folders[i] = QStringLiteral("/new/place %1/").arg(i + 1);
-    Settings expected = after;
+    SettingsValues expected = after;
     const QString broken = QStringLiteral("two\nlines");
     if (bad == QLatin1String("solution")) {
         after.preset.solutionText = broken;
@@ -514,7 +543,7 @@ void TestSettings::oneUnstorableValueKeepsNoOtherFromTheFile()
 
     QVERIFY(!SaveSettings(after, Path()));
 
-    Settings read;
+    SettingsValues read;
     LoadSettings(read, Path());
     QCOMPARE(read.preset.id, expected.preset.id);
     // The texts are read from the id, whatever the file holds beside it; the stored lines keep
@@ -555,7 +584,7 @@ void TestSettings::oversizedFileIsKept()
     }
     const QDateTime modified = QFileInfo(Path()).lastModified();
 
-    Settings read;
+    SettingsValues read;
     LoadSettings(read, Path());
     const bool saved = SaveSettings(Changed(), Path());
 
@@ -575,8 +604,8 @@ void TestSettings::killDuringSaveLeavesOneWholeSet()
 {
     QVERIFY(CreateSettingsFolder(Path()));
     // Two sets that differ in every value, with long folders so that a save takes a while.
-    Settings first = Changed();
-    Settings second;
+    SettingsValues first = Changed();
+    SettingsValues second;
     second.preset = {24, QString::fromLatin1(PresetById(24)->solutionText),
                      QString::fromLatin1(PresetById(24)->formatLabel)};
     second.simultaneous = 4;
@@ -594,51 +623,22 @@ void TestSettings::killDuringSaveLeavesOneWholeSet()
     const QByteArray secondBytes = ReadBytes(other);
     QVERIFY(SaveSettings(first, Path()));
 
-    QRandomGenerator random(14);
     int mixed = 0;
-    for (int round = 0; round < 25; ++round) {
-        // The child says when its first save is done, so that the kill lands among saves.
-        int started[2];
-        QCOMPARE(::pipe(started), 0);
-        const pid_t child = ::fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-            ::close(started[0]);
-            SaveSettings(second, Path());
-            const char byte = 1;
-            [[maybe_unused]] const ssize_t n = ::write(started[1], &byte, 1);
-            for (int i = 0; i < 100000; ++i) {
-                SaveSettings(first, Path());
-                SaveSettings(second, Path());
-            }
-            ::_exit(0);
-        }
-        ::close(started[1]);
-        pollfd wait = {started[0], POLLIN, 0};
-        QCOMPARE(::poll(&wait, 1, 20000), 1);
-        ::close(started[0]);
-        QElapsedTimer spin;
-        spin.start();
-        const qint64 stretch = random.bounded(3000000);
-        while (spin.nsecsElapsed() < stretch) { }
-        QCOMPARE(::kill(child, SIGKILL), 0);
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFSIGNALED(status));
-
-        const QByteArray now = ReadBytes(Path());
-        if (now != firstBytes && now != secondBytes)
-            ++mixed;
-        Settings loaded;
-        LoadSettings(loaded, Path());
-        QVERIFY(loaded.preset.id == first.preset.id || loaded.preset.id == second.preset.id);
-        const Settings &expected = loaded.preset.id == first.preset.id ? first : second;
-        QCOMPARE(Folders(loaded), Folders(expected));
-        QCOMPARE(loaded.preset.solutionText, expected.preset.solutionText);
-        QCOMPARE(loaded.simultaneous, expected.simultaneous);
-        QCOMPARE(loaded.sizeLimit, expected.sizeLimit);
-    }
+    testkill::KillDuringSaves(
+        25, [&](int which) { SaveSettings(which ? second : first, Path()); },
+        [&] {
+            const QByteArray now = ReadBytes(Path());
+            if (now != firstBytes && now != secondBytes)
+                ++mixed;
+            SettingsValues loaded;
+            LoadSettings(loaded, Path());
+            QVERIFY(loaded.preset.id == first.preset.id || loaded.preset.id == second.preset.id);
+            const SettingsValues &expected = loaded.preset.id == first.preset.id ? first : second;
+            QCOMPARE(Folders(loaded), Folders(expected));
+            QCOMPARE(loaded.preset.solutionText, expected.preset.solutionText);
+            QCOMPARE(loaded.simultaneous, expected.simultaneous);
+            QCOMPARE(loaded.sizeLimit, expected.sizeLimit);
+        });
     QCOMPARE(mixed, 0);
 }
 

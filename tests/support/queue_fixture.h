@@ -60,7 +60,7 @@ struct QueueFixture
     QWidget window;
     CDragDropListCtrl list {&window};
     CurrentPreset preset;
-    Settings settings;
+    SettingsValues settings;
     MediaList media {&list, preset, &window};
     RecordingQueueWindow ui;
     ConversionQueue queue {&media, &preset, &settings, &window};

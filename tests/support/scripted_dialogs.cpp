@@ -40,6 +40,12 @@ void ScriptedDialogs::Message(QWidget *, const QString &text, const QString &cap
     messages.append({text, caption, icon});
 }
 
+bool ScriptedDialogs::Ask(QWidget *, const QString &text, const QString &caption)
+{
+    messages.append({text, caption, MessageIcon::Question});
+    return !m_answers.isEmpty() && m_answers.dequeue();
+}
+
 bool ScriptedDialogs::OpenUrl(const QString &urlOrPath)
 {
     opened.append(urlOrPath);

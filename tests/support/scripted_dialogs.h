@@ -36,6 +36,8 @@ public:
         m_folders.enqueue(folder);
         m_subFolders.enqueue(subFolders);
     }
+    // The next question is answered `yes` (unscripted ones: No).
+    void NextAnswer(bool yes) { m_answers.enqueue(yes); }
     // The next OpenUrl answers `ok`.
     void NextOpen(bool ok) { m_opens.enqueue(ok); }
     // Whether the desktop has an application for a file type (every type unless set).
@@ -51,6 +53,7 @@ public:
     QString PickMediaFolder(QWidget *parent, const QString &title, bool *subFolders) override;
     void Message(QWidget *parent, const QString &text, const QString &caption,
                  MessageIcon icon) override;
+    bool Ask(QWidget *parent, const QString &text, const QString &caption) override;
     bool OpenUrl(const QString &urlOrPath) override;
     bool HasOpener(const QString &) override { return hasOpener; }
 
@@ -59,4 +62,5 @@ private:
     QQueue<QString> m_folders;
     QQueue<int> m_subFolders;
     QQueue<bool> m_opens;
+    QQueue<bool> m_answers;
 };

@@ -1,0 +1,184 @@
+#include "app/session_file.h"
+#include "app/session_keeper.h"
+#include "convert/batch_queue.h"
+
+#include "support/files.h"
+#include "support/kill_during.h"
+#include "support/scripted_dialogs.h"
+
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+// An item of `path` as the store holds it once added, with every kept field set.
+MediaItem Item(const QString &path, ItemState state, int seed = 0)
+{
+    MediaItem item;
+    item.folder = QFileInfo(path).path() + QLatin1Char('/');
+    item.name = QFileInfo(path).fileName();
+    item.checked = seed % 3 != 0;
+    item.state = state;
+    item.reason = QStringLiteral("why %1").arg(seed);
+    item.output = QStringLiteral("/out/%1.mp4").arg(seed);
+    struct stat st = {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    item.device = st.st_dev;
+    item.inode = st.st_ino;
+    item.info.frameRate = 25.5f;
+    item.info.outcome = ProbeOutcome::AudioOnly;
+    return item;
+}
+
+} // namespace
+
+// The session file: what it keeps, what it gives back, and who may touch it.
+class TestSession : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString Folder() const { return m_dir.filePath(QStringLiteral("state/kelvora/")); }
+    QString File(const QString &name) const { return m_dir.filePath(name); }
+
+    // Leaves `content` as a program that died would: written, owner gone.
+    void Leave(const SessionContent &content)
+    {
+        SessionFile dead(Folder());
+        QVERIFY(dead.Claim());
+        dead.SetSource([content] { return content; });
+        QVERIFY(dead.WriteNow());
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(testfiles::WriteBytes(File(QStringLiteral("a.txt")), "a")); }
+
+    void tenThousandRowsComeBack()
+    {
+        QDir().mkpath(File(QStringLiteral("many")));
+        SessionContent content;
+        for (int i = 0; i < 10000; ++i) {
+            const QString path = File(QStringLiteral("many/%1.mp4").arg(i));
+            QVERIFY(QFile::link(File(QStringLiteral("a.txt")), path));
+            content.items.push_back(Item(path, ItemState(i % 8), i));
+        }
+        content.items[5].name = QStringLiteral("über\nnew line.mp4");
+        content.batchRows = {9999, 3, 4};
+        Leave(content);
+
+        ScriptedDialogs dialogs;
+        dialogs.NextAnswer(true);
+        MediaStore store;
+        BatchQueue batch(&store);
+        SessionKeeper keeper(&store, &batch, nullptr, Folder());
+        const QList<int> resumed = keeper.Restore();
+        QCOMPARE(dialogs.messages.size(), 2); // the question, and the one missing file
+        QCOMPARE(dialogs.messages[0].text,
+                 QStringLiteral("Kelvora did not close properly. Restore the 10000 files of the "
+                                "last list?"));
+        QVERIFY(dialogs.messages[1].text.endsWith(QStringLiteral("\n") + content.items[5].path()));
+        QCOMPARE(resumed, QList<int>({9998, 3, 4}));
+        SessionContent restored;
+        for (int i = 0; i < store.count(); ++i)
+            restored.items.push_back(store.at(i));
+        content.items.erase(content.items.begin() + 5);
+        content.batchRows.clear();
+        QCOMPARE(SessionFile::Encode(restored), SessionFile::Encode(content));
+    }
+
+    void damagedFileIsNotOffered_data()
+    {
+        QTest::addColumn<int>("cut"); // bytes cut off the end
+        QTest::addColumn<int>("at"); // a byte changed (-1: none)
+        QTest::newRow("whole") << 0 << -1;
+        QTest::newRow("magic") << 0 << 0;
+        QTest::newRow("count") << 0 << 8;
+        QTest::newRow("last byte") << 1 << -1;
+        QTest::newRow("trailing") << -1 << -1;
+        QTest::newRow("batch row") << 0 << -2;
+    }
+    void damagedFileIsNotOffered()
+    {
+        QFETCH(int, cut);
+        QFETCH(int, at);
+        const MediaItem item = Item(File(QStringLiteral("a.txt")), ItemState::Completed);
+        QByteArray data = SessionFile::Encode({{item, item}, {1}});
+        data = cut < 0 ? data + "x" : data.chopped(qMin(cut, int(data.size())));
+        if (at >= 0)
+            data[at] = char(data[at] ^ 0x40);
+        if (at == -2)
+            data[data.size() - 1] = 2;
+        SessionContent read;
+        QCOMPARE(SessionFile::Decode(data, &read), cut == 0 && at == -1);
+    }
+
+    void answersAndOwners()
+    {
+        Leave({{Item(File(QStringLiteral("a.txt")), ItemState::Failed)}, {}});
+        MediaStore store;
+        BatchQueue batch(&store);
+        {
+            // While the copy that owns the session runs, a second one neither reads nor writes it.
+            SessionFile owner(Folder());
+            SessionFile second(Folder());
+            SessionContent read;
+            QVERIFY(owner.Claim() && !second.Claim());
+            QVERIFY(!second.ReadLeft(&read) && !second.WriteNow() && owner.ReadLeft(&read));
+        }
+        store.Append(Item(File(QStringLiteral("b.txt")), ItemState::Waiting));
+        // No: the left list goes; the new list is kept from then on, and a clean close ends it.
+        ScriptedDialogs dialogs;
+        SessionKeeper keeper(&store, &batch, nullptr, Folder());
+        QVERIFY(keeper.Restore().isEmpty());
+        QCOMPARE(dialogs.messages.size(), 1);
+        SessionContent kept;
+        store.SetChecked(0, false);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            SessionFile::Decode(testfiles::ReadBytes(keeper.file().path()), &kept)
+                && kept.items[0].name == QStringLiteral("b.txt") && !kept.items[0].checked,
+            5000);
+        keeper.Close();
+        QVERIFY(!QFileInfo::exists(keeper.file().path()));
+    }
+
+    void convertingRowIsKeptAsWaiting()
+    {
+        MediaStore store;
+        store.Append(Item(File(QStringLiteral("a.txt")), ItemState::Completed, 1));
+        BatchQueue batch(&store);
+        batch.SetSettingsSource([this] { return BatchSettings {0, File(QStringLiteral("o")), 0}; });
+        SessionKeeper keeper(&store, &batch, nullptr, Folder());
+        keeper.Restore();
+        SessionContent kept;
+        QVERIFY(batch.Start({0}) && keeper.file().WriteNow());
+        QVERIFY(SessionFile::Decode(testfiles::ReadBytes(keeper.file().path()), &kept));
+        QCOMPARE(kept.items[0].state, ItemState::Waiting); // converting again, after Completed
+    }
+
+    void killDuringWriteLeavesAWholeFile()
+    {
+        SessionContent contents[2];
+        for (int i = 0; i < 6000; ++i)
+            contents[i % 2].items.push_back(
+                Item(File(QStringLiteral("a.txt")), ItemState(i % 5), i));
+        SessionFile file(Folder());
+        QVERIFY(file.Claim());
+        int which = 0;
+        file.SetSource([&] { return contents[which]; });
+        testkill::KillDuringSaves(
+            25,
+            [&](int i) {
+                which = i;
+                file.WriteNow();
+            },
+            [&] {
+                SessionContent read;
+                QVERIFY(file.ReadLeft(&read));
+                QCOMPARE(read.items.size(), size_t(3000));
+            });
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "tst_session.moc"
