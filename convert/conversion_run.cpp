@@ -290,6 +290,7 @@ void ConversionRun::OnOutput()
             m_lastLine.Feed(chunk, size);
             ScanForWriteFailure(chunk, size);
             const int percent = m_progress.Feed(chunk, size);
+            m_cause.Feed(chunk, size, m_progress.seconds());
             if (percent >= 0)
                 Q_EMIT Progress(percent);
             continue;
@@ -354,16 +355,14 @@ void ConversionRun::OnProcessFinished(int exitCode, bool crashed)
         Finish(ItemState::Canceled, QString());
         return;
     }
-    if (m_lingered || crashed || exitCode != 0) {
-        RemoveTemporary();
-        Finish(ItemState::Failed, m_lastLine.lastLine());
-        return;
-    }
     if (IsWriteFailureLine(m_scanLine))
         m_writeFailure = QString::fromUtf8(m_scanLine.trimmed()); // a last line without an end
-    if (!m_writeFailure.isEmpty()) {
+    if (m_lingered || crashed || exitCode != 0 || !m_writeFailure.isEmpty()) {
         RemoveTemporary();
-        Finish(ItemState::Failed, m_writeFailure);
+        // A crash exit's code is the signal; the run's own kill of a lingering one is no crash.
+        const int signal = crashed && !m_lingered ? exitCode : 0;
+        Finish(ItemState::Failed,
+               ExplainFailure({m_cause.reason(), m_writeFailure, m_lastLine.lastLine(), signal}));
         return;
     }
     Verify();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/conversion_job.h"
+#include "convert/failure_reason.h"
 #include "convert/progress_reader.h"
 #include "convert/read_progress.h"
 #include "media/media_store.h"
@@ -89,6 +90,7 @@ private:
     std::unique_ptr<QProcess> m_process;
     ProgressReader m_progress;
     LastLineTracker m_lastLine;
+    FailureCause m_cause;
     // The line being read, and the converter's last line saying that it could not finish
     // writing the output (it may exit with 0 all the same).
     QByteArray m_scanLine;
