@@ -1,0 +1,226 @@
+#include "convert/time_left.h"
+
+#include <QtGlobal>
+
+#include <functional>
+#include <queue>
+#include <vector>
+
+double TimeLeftEstimator::Settling::At(double now) const
+{
+    if (value < 0)
+        return -1;
+    // Glides from the value to the target at kMaxDrift seconds per second, while both count down.
+    const double elapsed = qMax(0.0, now - at);
+    const double step = kMaxDrift * elapsed;
+    return qMax(0.0, value + qBound(-step, target - value, step) - elapsed);
+}
+
+void TimeLeftEstimator::Settling::Move(double raw, bool settled, double now)
+{
+    if (raw < 0)
+        return; // no new word: the last estimate goes on
+    if (value < 0 || !settled) {
+        value = target = raw;
+        at = now;
+        return;
+    }
+    value = At(now);
+    target = raw;
+    at = now;
+}
+
+void TimeLeftEstimator::Settling::Shift(double seconds, double now)
+{
+    if (value < 0)
+        return;
+    const double counted = At(now);
+    target = qMax(0.0, target - (now - at) + seconds);
+    value = qMax(0.0, counted + seconds);
+    at = now;
+}
+
+void TimeLeftEstimator::Reset(int slots, double now)
+{
+    m_slots = qMax(1, slots);
+    m_start = now;
+    m_waiting.clear();
+    m_files.clear();
+    m_batch = Settling();
+}
+
+void TimeLeftEstimator::SetSlots(int slots, double now)
+{
+    ChangeBatch(now, [this, slots] { m_slots = qMax(1, slots); });
+}
+
+void TimeLeftEstimator::SetWaiting(const QList<double> &lengths, double now)
+{
+    ChangeBatch(now, [this, &lengths] { m_waiting = lengths; });
+}
+
+void TimeLeftEstimator::StartFile(int id, double length, double now)
+{
+    ChangeBatch(now, [this, id, length, now] {
+        File file;
+        file.length = qMax(0.0, length);
+        file.start = now;
+        m_files[id] = file;
+    });
+}
+
+void TimeLeftEstimator::Report(int id, double done, double speed, double now)
+{
+    const auto it = m_files.find(id);
+    if (it == m_files.end() || it->second.end >= 0)
+        return;
+    File &file = it->second;
+    file.done = qBound(0.0, done, 1.0);
+    if (speed > 0)
+        file.speed = speed;
+    file.left.Move(RawFileLeft(file, now), file.done >= kSettledShare, now);
+    UpdateBatch(now);
+}
+
+void TimeLeftEstimator::EndFile(int id, bool completed, double now)
+{
+    const auto it = m_files.find(id);
+    if (it == m_files.end() || it->second.end >= 0)
+        return;
+    File &file = it->second;
+    if (!completed) {
+        // What a canceled or failed file still had to do is off the batch at once.
+        ChangeBatch(now, [&file, now] { file.end = now; });
+        return;
+    }
+    file.end = now;
+    file.completed = true;
+    file.done = 1;
+    UpdateBatch(now);
+}
+
+double TimeLeftEstimator::FileTimeLeft(int id, double now) const
+{
+    const auto it = m_files.find(id);
+    if (it == m_files.end() || it->second.end >= 0)
+        return -1;
+    return it->second.left.At(now);
+}
+
+double TimeLeftEstimator::Speed(int id) const
+{
+    const auto it = m_files.find(id);
+    return it == m_files.end() ? 0 : it->second.speed;
+}
+
+double TimeLeftEstimator::BatchTimeLeft(double now) const
+{
+    return m_batch.At(now);
+}
+
+double TimeLeftEstimator::RawFileLeft(const File &file, double now) const
+{
+    if (file.done >= 1)
+        return 0;
+    // The converter's speed leaves out its own start, which the clock of the file counts.
+    if (file.speed > 0 && file.length > 0)
+        return file.length * (1 - file.done) / file.speed;
+    const double elapsed = now - file.start;
+    if (file.done <= 0 || elapsed <= 0)
+        return -1;
+    return elapsed * (1 - file.done) / file.done;
+}
+
+double TimeLeftEstimator::RawBatchLeft(double now) const
+{
+    // The pace of one converter in seconds of media per second, from the files of known length
+    // with their starts and ends; and how long a whole file takes, for files of unknown length.
+    double media = 0;
+    double busy = 0;
+    double wholeTime = 0;
+    int wholeCount = 0;
+    double runningWhole = 0;
+    int runningCount = 0;
+    for (const auto &entry : m_files) {
+        const File &file = entry.second;
+        if (file.end >= 0) {
+            if (!file.completed)
+                continue;
+            if (file.length > 0) {
+                media += file.length;
+                busy += file.end - file.start;
+            }
+            wholeTime += file.end - file.start;
+            ++wholeCount;
+            continue;
+        }
+        if (file.length > 0 && file.done > 0) {
+            media += file.length * file.done;
+            busy += now - file.start;
+        }
+        if (const double left = file.left.At(now); left >= 0) {
+            runningWhole += now - file.start + left;
+            ++runningCount;
+        }
+    }
+    const double pace = busy > 0 ? media / busy : 0;
+    double typical = -1;
+    if (wholeCount > 0)
+        typical = wholeTime / wholeCount;
+    else if (runningCount > 0)
+        typical = runningWhole / runningCount;
+
+    // The slots side by side: each waiting file starts in the slot that frees first.
+    std::priority_queue<double, std::vector<double>, std::greater<double>> slots;
+    double last = 0;
+    int running = 0;
+    for (const auto &entry : m_files) {
+        const File &file = entry.second;
+        if (file.end >= 0)
+            continue;
+        double left = file.left.At(now);
+        if (left < 0 && file.length > 0 && pace > 0)
+            left = file.length * (1 - file.done) / pace;
+        if (left < 0 && typical >= 0)
+            left = qMax(0.0, typical - (now - file.start));
+        if (left < 0)
+            return -1;
+        slots.push(left);
+        last = qMax(last, left);
+        ++running;
+    }
+    for (int i = running; i < m_slots; ++i)
+        slots.push(0);
+    for (double length : m_waiting) {
+        const double takes = length > 0 && pace > 0 ? length / pace : typical;
+        if (takes < 0)
+            return -1;
+        const double end = slots.top() + takes;
+        slots.pop();
+        slots.push(end);
+        last = qMax(last, end);
+    }
+    return last;
+}
+
+void TimeLeftEstimator::UpdateBatch(double now)
+{
+    const double raw = RawBatchLeft(now);
+    const double elapsed = now - m_start;
+    // The share of the batch done is itself estimated: it settles at half the share, so that it
+    // has surely settled once the share is truly done.
+    const bool settled = raw >= 0 && elapsed > 0 && elapsed / (elapsed + raw) >= kSettledShare / 2;
+    m_batch.Move(raw, settled, now);
+}
+
+template<typename Change> void TimeLeftEstimator::ChangeBatch(double now, Change change)
+{
+    const double before = RawBatchLeft(now);
+    change();
+    const double after = RawBatchLeft(now);
+    if (m_batch.value >= 0 && before >= 0 && after >= 0) {
+        m_batch.Shift(after - before, now);
+    } else {
+        UpdateBatch(now);
+    }
+}
