@@ -44,6 +44,8 @@ void BatchQueue::SetSettingsSource(std::function<BatchSettings()> source)
 void BatchQueue::SetSlots(int slots)
 {
     m_slots = slots;
+    if (m_converting)
+        m_estimate.SetSlots(this->slots(), Now());
 }
 
 int BatchQueue::slots() const
@@ -71,6 +73,9 @@ bool BatchQueue::Start(const QList<int> &rows)
     m_reserved.clear();
     m_total = m_pending.size();
     m_completed = m_failed = m_canceled = 0;
+    m_clock.start();
+    m_pausedMs = 0;
+    m_estimate.Reset(slots(), 0);
     Q_EMIT BatchStarted();
     EmitProgress();
     StartMore();
@@ -79,7 +84,8 @@ bool BatchQueue::Start(const QList<int> &rows)
 
 void BatchQueue::StartMore()
 {
-    while (m_converting && static_cast<int>(m_running.size()) < slots() && !m_pending.isEmpty())
+    while (m_converting && static_cast<int>(m_running.size()) < slots() && !m_pending.isEmpty()
+           && !m_paused)
         StartRow(m_pending.takeFirst());
     if (m_converting && m_running.empty() && m_pending.isEmpty())
         EndBatch();
@@ -88,6 +94,7 @@ void BatchQueue::StartMore()
 void BatchQueue::StartRow(int row)
 {
     const MediaItem &item = m_store->at(row);
+    m_estimate.SetWaiting(WaitingLengths(), Now());
     // A row converted again starts without the last run's words.
     m_store->SetState(row, item.state);
     Q_EMIT RowStarted(row);
@@ -141,7 +148,8 @@ void BatchQueue::StartRow(int row)
               return next;
           });
     ConversionRun *raw = run.get();
-    connect(raw, &ConversionRun::Progress, this, [this, row](int percent) {
+    connect(raw, &ConversionRun::Progress, this, [this, row, raw](int percent) {
+        m_estimate.Report(row, raw->Done(), raw->speed(), Now());
         m_store->SetProgress(row, percent);
         EmitProgress();
     });
@@ -149,6 +157,7 @@ void BatchQueue::StartRow(int row)
         raw, &ConversionRun::Finished, this, [this, row] { OnRunFinished(row); },
         Qt::QueuedConnection);
     m_running[row] = std::move(run);
+    m_estimate.StartFile(row, job.durationSeconds, Now());
     m_store->SetProgress(row, 0);
     raw->Start();
 }
@@ -166,6 +175,7 @@ void BatchQueue::OnRunFinished(int row)
 void BatchQueue::EndRow(int row, ItemState state, const QString &reason, const QString &output)
 {
     m_store->SetProgress(row, MediaItem::kNoProgress);
+    m_estimate.EndFile(row, state == ItemState::Completed, Now());
     if (state == ItemState::Completed)
         m_store->SetOutput(row, output);
     m_store->SetState(row, state, state == ItemState::Canceled ? QString() : reason);
@@ -193,6 +203,10 @@ void BatchQueue::EmitProgress()
 
 void BatchQueue::EndBatch()
 {
+    if (m_paused) {
+        m_paused = false;
+        Q_EMIT PauseChanged(false);
+    }
     m_converting = false;
     m_reserved.clear();
     Q_EMIT BatchEnded(m_completed, m_failed, m_canceled);
@@ -207,6 +221,7 @@ void BatchQueue::SkipCurrent()
 void BatchQueue::StopAll()
 {
     m_pending.clear();
+    m_estimate.SetWaiting({}, Now());
     SkipCurrent();
 }
 
@@ -225,6 +240,63 @@ void BatchQueue::Shutdown()
         EndRow(row, ItemState::Canceled, QString(), QString());
     }
     EndBatch();
+}
+
+void BatchQueue::Pause()
+{
+    if (!m_converting || m_paused)
+        return;
+    m_paused = true;
+    m_pausedAt = m_clock.elapsed();
+    for (auto &entry : m_running)
+        entry.second->SetPaused(true);
+    Q_EMIT PauseChanged(true);
+}
+
+void BatchQueue::Resume()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    m_pausedMs += m_clock.elapsed() - m_pausedAt;
+    for (auto &entry : m_running)
+        entry.second->SetPaused(false);
+    Q_EMIT PauseChanged(false);
+    StartMore();
+}
+
+double BatchQueue::Now() const
+{
+    if (!m_clock.isValid())
+        return 0;
+    const qint64 end = m_paused ? m_pausedAt : m_clock.elapsed();
+    return (end - m_pausedMs) / 1000.0;
+}
+
+QList<double> BatchQueue::WaitingLengths() const
+{
+    QList<double> lengths;
+    lengths.reserve(m_pending.size());
+    for (int row : m_pending) {
+        const MediaInfo &info = m_store->at(row).info;
+        lengths << (info.durationKnown ? info.durationSeconds : 0);
+    }
+    return lengths;
+}
+
+double BatchQueue::TimeLeft(int row) const
+{
+    return m_running.count(row) ? m_estimate.FileTimeLeft(row, Now()) : -1;
+}
+
+double BatchQueue::Speed(int row) const
+{
+    return m_estimate.Speed(row);
+}
+
+double BatchQueue::BatchTimeLeft() const
+{
+    return m_converting ? m_estimate.BatchTimeLeft(Now()) : -1;
 }
 
 QList<int> BatchQueue::RunningRows() const

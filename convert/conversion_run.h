@@ -42,6 +42,9 @@ public:
     // Ends the conversion at once: the converter's whole process group is killed, and the run
     // finishes as canceled.
     void Cancel();
+    // Stops (true) or continues (false) the converter's whole process group; while stopped, a
+    // converter that closed its output is not taken to linger.
+    void SetPaused(bool paused);
 
     bool finished() const { return m_finished; }
     ItemState state() const { return m_state; }
@@ -51,6 +54,11 @@ public:
     QString temporaryPath() const { return m_temporary; }
     // The converter's process id while it runs, else 0.
     qint64 pid() const;
+    // The share converted so far, 0 to 1: the converter's position over the file's length, or
+    // the share of the file read when the length is unknown.
+    double Done() const;
+    // The converter's last told speed, in seconds of media per second; 0 before it told one.
+    double speed() const { return m_progress.speed(); }
 
     // How long a converter that closed its output may take to exit before it is killed.
     static constexpr int kLingerMs = 3000;
@@ -108,6 +116,8 @@ private:
     int m_guardRead = -1;
     bool m_cancelRequested = false;
     bool m_lingered = false;
+    bool m_paused = false;
+    bool m_lingerStopped = false;
     bool m_finished = false;
     ItemState m_state = ItemState::Waiting;
     QString m_reason;

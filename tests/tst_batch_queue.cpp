@@ -6,11 +6,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <sys/prctl.h>
@@ -23,6 +25,7 @@ namespace {
 // the slow clips, and the saving folder.
 constexpr char kChildInput[] = "KELVORA_BATCH_CHILD_INPUT";
 constexpr char kChildOutput[] = "KELVORA_BATCH_CHILD_OUTPUT";
+constexpr char kChildPause[] = "KELVORA_BATCH_CHILD_PAUSE"; // set: pause before telling
 
 const QString kDone = QStringLiteral("Convertion Completed!");
 const QString kCanceled = QStringLiteral("User Canceled!");
@@ -87,6 +90,15 @@ QList<ProcessView> GroupMembers(const QList<qint64> &groups)
 bool Gone(qint64 pid)
 {
     return ::kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH;
+}
+
+// Every process of the groups of `pids` is stopped ('T' in /proc), and there is one at least.
+bool AllStopped(const QList<qint64> &pids)
+{
+    const QList<ProcessView> members = GroupMembers(pids);
+    return !members.isEmpty()
+        && std::all_of(members.cbegin(), members.cend(),
+                       [](const ProcessView &member) { return member.state == 'T'; });
 }
 
 QStringList Statuses(const MediaStore &store)
@@ -187,6 +199,8 @@ int RunBatchChild(int argc, char **argv)
         if (pids.size() < 2)
             return;
         poll.stop();
+        if (qEnvironmentVariableIsSet(kChildPause))
+            batch.Pause();
         QTextStream(stdout) << "pids " << pids[0] << ' ' << pids[1] << Qt::endl;
     });
     QObject::connect(&batch, &BatchQueue::BatchEnded, &app,
@@ -253,6 +267,8 @@ private Q_SLOTS:
         slow.size = QStringLiteral("1280x720");
         QVERIFY(testmedia::Make(m_in + QStringLiteral("slow.mkv"), slow));
         QVERIFY(QFile::copy(m_in + QStringLiteral("slow.mkv"), m_in + QStringLiteral("slow2.mkv")));
+        QVERIFY(
+            QFile::copy(m_in + QStringLiteral("longer.mkv"), m_in + QStringLiteral("longer2.mkv")));
         QString log;
         QVERIFY2(testmedia::MakeHeaderOnly(m_in + QStringLiteral("broken.wmv"), &log),
                  qPrintable(log));
@@ -292,24 +308,32 @@ private Q_SLOTS:
 
     void skipAndStopWithTwoRunning_data()
     {
-        QTest::addColumn<bool>("stopAll");
+        QTest::addColumn<int>("end"); // 0: skip, 1: stop all, 2: shut down (the program's exit)
+        QTest::addColumn<bool>("paused"); // the converters are stopped first
         QTest::addColumn<QStringList>("statuses");
         QTest::addColumn<QList<int>>("started");
         QTest::addColumn<QList<int>>("counts");
-        QTest::newRow("skip") << false << QStringList {kDone, kCanceled, kCanceled, kDone, kDone}
+        const QStringList stopped {kDone, kCanceled, kCanceled, kWaiting, kWaiting};
+        QTest::newRow("skip") << 0 << false
+                              << QStringList {kDone, kCanceled, kCanceled, kDone, kDone}
                               << QList<int> {0, 1, 2, 3, 4} << QList<int> {3, 0, 2};
-        QTest::newRow("stop all") << true
-                                  << QStringList {kDone, kCanceled, kCanceled, kWaiting, kWaiting}
-                                  << QList<int> {0, 1, 2} << QList<int> {1, 0, 2};
+        QTest::newRow("stop all") << 1 << false << stopped << QList<int> {0, 1, 2}
+                                  << QList<int> {1, 0, 2};
+        QTest::newRow("stop all while paused")
+            << 1 << true << stopped << QList<int> {0, 1, 2} << QList<int> {1, 0, 2};
+        QTest::newRow("shut down while paused")
+            << 2 << true << stopped << QList<int> {0, 1, 2} << QList<int> {1, 0, 2};
     }
 
     void skipAndStopWithTwoRunning()
     {
-        QFETCH(bool, stopAll);
+        QFETCH(int, end);
+        QFETCH(bool, paused);
         QFETCH(QStringList, statuses);
         QFETCH(QList<int>, started);
         QFETCH(QList<int>, counts);
-        const QString out = Folder(stopAll ? QStringLiteral("stop") : QStringLiteral("skip"));
+        const bool stopAll = end != 0;
+        const QString out = Folder(QString::fromLatin1(QTest::currentDataTag()));
         MediaStore store;
         QVERIFY(Append(store, m_in, {"c0.mkv", "slow.mkv", "slow2.mkv", "c3.mkv", "c4.mkv"}));
         BatchQueue batch(&store);
@@ -330,8 +354,16 @@ private Q_SLOTS:
             QCOMPARE(ViewProcess(pid).group, pid); // each converter leads a group of its own
         }
 
-        stopAll ? batch.StopAll() : batch.SkipCurrent();
+        if (paused) {
+            batch.Pause();
+            QTRY_VERIFY_WITH_TIMEOUT(AllStopped(pids), 20000);
+        }
+        if (end == 2)
+            batch.Shutdown();
+        else
+            stopAll ? batch.StopAll() : batch.SkipCurrent();
         QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);
+        QVERIFY(!batch.IsPaused());
 
         QCOMPARE(Statuses(store), statuses);
         QCOMPARE(record.started, started);
@@ -401,8 +433,63 @@ private Q_SLOTS:
         QCOMPARE(Leftovers(out), QStringList());
     }
 
+    // Paused, every converter's group stops, nothing new starts and the time left stands still;
+    // resumed, the batch goes on to complete outputs.
+    void pauseAndResume()
+    {
+        const QString out = Folder(QStringLiteral("pause"));
+        MediaStore store;
+        QVERIFY(Append(store, m_in, {"longer.mkv", "longer2.mkv", "c0.mkv"}));
+        BatchQueue batch(&store);
+        Configure(batch, 8, out);
+        BatchRecorder record(&batch, &store);
+        QSignalSpy paused(&batch, &BatchQueue::PauseChanged);
+
+        QVERIFY(batch.Start({0, 1, 2}));
+        QTRY_VERIFY_WITH_TIMEOUT(batch.RunningRows() == (QList<int> {0, 1})
+                                     && batch.ConverterPids().size() == 2
+                                     && batch.BatchTimeLeft() > 0 && batch.TimeLeft(0) > 0,
+                                 60000);
+        const QList<qint64> pids = batch.ConverterPids();
+        batch.Pause();
+        QVERIFY(batch.IsPaused());
+        QTRY_VERIFY_WITH_TIMEOUT(AllStopped(pids), 20000);
+        const double left = batch.BatchTimeLeft();
+        const double rowLeft = batch.TimeLeft(1);
+        // Time passes; nothing moves.
+        QDeadlineTimer passes(1500);
+        QTRY_VERIFY_WITH_TIMEOUT(passes.hasExpired(), 5000);
+        QVERIFY(AllStopped(pids));
+        QCOMPARE(batch.BatchTimeLeft(), left);
+        QCOMPARE(batch.TimeLeft(1), rowLeft);
+        QCOMPARE(record.started, (QList<int> {0, 1}));
+
+        batch.Resume();
+        QVERIFY(!batch.IsPaused());
+        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);
+        QCOMPARE(paused.size(), 2);
+        QCOMPARE(paused[0][0].toBool(), true);
+        QCOMPARE(paused[1][0].toBool(), false);
+        QCOMPARE(Statuses(store), QStringList(3, kDone));
+        QCOMPARE(record.started, (QList<int> {0, 1, 2}));
+        for (int row : {0, 1, 2}) {
+            QVERIFY2(qAbs(testmedia::Duration(store.at(row).output) - (row < 2 ? 6 : 2)) < 0.5,
+                     qPrintable(store.at(row).output));
+            QVERIFY(batch.Speed(row) > 0);
+        }
+        QCOMPARE(Leftovers(out), QStringList());
+    }
+
+    void killedProgramLeavesNoConverter_data()
+    {
+        QTest::addColumn<bool>("paused");
+        QTest::newRow("converting") << false;
+        QTest::newRow("paused") << true;
+    }
+
     void killedProgramLeavesNoConverter()
     {
+        QFETCH(bool, paused);
         // The converters, orphaned when the program dies, come to this process to be reaped,
         // whatever the first process of the machine does with orphans.
         QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
@@ -411,7 +498,10 @@ private Q_SLOTS:
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QLatin1String(kChildInput), m_in);
-        environment.insert(QLatin1String(kChildOutput), Folder(QStringLiteral("killed")));
+        const QString out = Folder(QStringLiteral("killed-") + QTest::currentDataTag());
+        environment.insert(QLatin1String(kChildOutput), out);
+        if (paused)
+            environment.insert(QLatin1String(kChildPause), QStringLiteral("1"));
         child.setProcessEnvironment(environment);
         child.setProgram(QCoreApplication::applicationFilePath());
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -428,6 +518,8 @@ private Q_SLOTS:
             QCOMPARE(ViewProcess(pid).parent, child.processId());
             QCOMPARE(ViewProcess(pid).group, pid);
         }
+        if (paused)
+            QTRY_VERIFY_WITH_TIMEOUT(AllStopped(pids), 20000);
 
         child.kill(); // SIGKILL: the program has no say
         QVERIFY(child.waitForFinished());
@@ -457,6 +549,7 @@ private Q_SLOTS:
                      qPrintable(
                          QStringLiteral("converter %1 ended with status %2").arg(pid).arg(status)));
         }
+        QTRY_COMPARE_WITH_TIMEOUT(Leftovers(out), QStringList(), 20000);
     }
 };
 
