@@ -154,7 +154,10 @@ double TimeLeftEstimator::RawBatchLeft(double now) const
             ++wholeCount;
             continue;
         }
-        if (file.length > 0 && file.done > 0) {
+        // The first moments of a conversion tell little of its pace.
+        if (file.done < kSettledShare)
+            continue;
+        if (file.length > 0) {
             media += file.length * file.done;
             busy += now - file.start;
         }
@@ -178,9 +181,10 @@ double TimeLeftEstimator::RawBatchLeft(double now) const
         const File &file = entry.second;
         if (file.end >= 0)
             continue;
-        double left = file.left.At(now);
-        if (left < 0 && file.length > 0 && pace > 0)
-            left = file.length * (1 - file.done) / pace;
+        // At the batch's pace, which counts what each file costs beyond the converter's own
+        // speed (its start, the check of its output); the file's own estimate otherwise.
+        double left = file.length > 0 && pace > 0 ? file.length * (1 - file.done) / pace
+                                                   : file.left.At(now);
         if (left < 0 && typical >= 0)
             left = qMax(0.0, typical - (now - file.start));
         if (left < 0)
@@ -203,14 +207,36 @@ double TimeLeftEstimator::RawBatchLeft(double now) const
     return last;
 }
 
+double TimeLeftEstimator::BatchShareDone() const
+{
+    // By seconds of media where every length is known, else by files.
+    double total = 0;
+    double done = 0;
+    double files = m_waiting.size();
+    double filesDone = 0;
+    bool lengthsKnown = true;
+    for (double length : m_waiting) {
+        total += length;
+        lengthsKnown = lengthsKnown && length > 0;
+    }
+    for (const auto &entry : m_files) {
+        const File &file = entry.second;
+        const double share = file.end >= 0 ? 1 : file.done;
+        total += file.length;
+        done += file.length * share;
+        files += 1;
+        filesDone += share;
+        lengthsKnown = lengthsKnown && file.length > 0;
+    }
+    if (lengthsKnown && total > 0)
+        return done / total;
+    return files > 0 ? filesDone / files : 0;
+}
+
 void TimeLeftEstimator::UpdateBatch(double now)
 {
-    const double raw = RawBatchLeft(now);
-    const double elapsed = now - m_start;
-    // The share of the batch done is itself estimated: it settles at half the share, so that it
-    // has surely settled once the share is truly done.
-    const bool settled = raw >= 0 && elapsed > 0 && elapsed / (elapsed + raw) >= kSettledShare / 2;
-    m_batch.Move(raw, settled, now);
+    // Settled by the share truly done: an early estimate of what is left can be far out.
+    m_batch.Move(RawBatchLeft(now), BatchShareDone() >= kSettledShare, now);
 }
 
 template<typename Change> void TimeLeftEstimator::ChangeBatch(double now, Change change)

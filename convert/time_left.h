@@ -9,8 +9,9 @@
 // seconds on a clock the caller keeps, one that stands still while the batch is paused; nothing
 // here reads a clock, so one sequence of reports always gives the same estimates.
 //
-// Estimates settle: once a tenth of a file, or of the batch, is done, its estimate moves at most
-// kMaxDrift seconds per second away from counting down, however the reports jump. A change the
+// Estimates settle: once a tenth of a file, or of the batch, is converted (in seconds of media,
+// or in files where lengths are unknown), its estimate moves at most kMaxDrift seconds per second
+// away from counting down, however the reports jump. A change the
 // user makes (files canceled, removed or added to the waiting ones, other slots) counts at once.
 class TimeLeftEstimator
 {
@@ -71,6 +72,8 @@ private:
 
     double RawFileLeft(const File &file, double now) const;
     double RawBatchLeft(double now) const;
+    // The share of the batch converted, 0 to 1.
+    double BatchShareDone() const;
     // Recomputes the batch's estimate after what the converter said.
     void UpdateBatch(double now);
     // Applies a change the user made, which the batch's estimate takes at once.
