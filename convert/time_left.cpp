@@ -184,7 +184,7 @@ double TimeLeftEstimator::RawBatchLeft(double now) const
         // At the batch's pace, which counts what each file costs beyond the converter's own
         // speed (its start, the check of its output); the file's own estimate otherwise.
         double left = file.length > 0 && pace > 0 ? file.length * (1 - file.done) / pace
-                                                   : file.left.At(now);
+                                                  : file.left.At(now);
         if (left < 0 && typical >= 0)
             left = qMax(0.0, typical - (now - file.start));
         if (left < 0)
@@ -244,7 +244,9 @@ template<typename Change> void TimeLeftEstimator::ChangeBatch(double now, Change
     const double before = RawBatchLeft(now);
     change();
     const double after = RawBatchLeft(now);
-    if (m_batch.value >= 0 && before >= 0 && after >= 0) {
+    if (after == 0) {
+        m_batch.Move(0, false, now); // nothing left is nothing left, however it glided
+    } else if (m_batch.value >= 0 && before >= 0 && after >= 0) {
         m_batch.Shift(after - before, now);
     } else {
         UpdateBatch(now);

@@ -233,6 +233,9 @@ private Q_SLOTS:
                 QVERIFY(started < 40);
                 QVERIFY(removed.BatchTimeLeft(event.at)
                         <= estimate.BatchTimeLeft(event.at) - waiting / 2);
+                for (int i = 0; i < started; ++i) // and so do canceled ones
+                    removed.EndFile(i, false, event.at);
+                QCOMPARE(removed.BatchTimeLeft(event.at), 0.0);
                 cut = true;
             }
         }
