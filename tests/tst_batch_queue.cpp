@@ -452,8 +452,7 @@ private Q_SLOTS:
                                  60000);
         const QList<qint64> pids = batch.ConverterPids();
         batch.Pause();
-        QVERIFY(batch.IsPaused());
-        QTRY_VERIFY_WITH_TIMEOUT(AllStopped(pids), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(batch.IsPaused() && AllStopped(pids), 20000);
         const double left = batch.BatchTimeLeft();
         const double rowLeft = batch.TimeLeft(1);
         // Time passes; nothing moves.
@@ -465,11 +464,8 @@ private Q_SLOTS:
         QCOMPARE(record.started, (QList<int> {0, 1}));
 
         batch.Resume();
-        QVERIFY(!batch.IsPaused());
-        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);
-        QCOMPARE(paused.size(), 2);
-        QCOMPARE(paused[0][0].toBool(), true);
-        QCOMPARE(paused[1][0].toBool(), false);
+        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsPaused() && !batch.IsConverting(), 60000);
+        QCOMPARE(paused, (QList<QList<QVariant>> {{true}, {false}}));
         QCOMPARE(Statuses(store), QStringList(3, kDone));
         QCOMPARE(record.started, (QList<int> {0, 1, 2}));
         for (int row : {0, 1, 2}) {
