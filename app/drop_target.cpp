@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <memory>
+
 DropTarget::DropTarget(MediaList *media)
     : QObject(media->list()->viewport())
     , m_media(media)
@@ -39,34 +41,51 @@ QStringList DropTarget::LocalPaths(const QMimeData *mime)
 
 bool DropTarget::CanTake(const QMimeData *mime) const
 {
-    return !m_pending && !m_media->adding() && m_media->list()->isEnabled()
-        && !LocalPaths(mime).isEmpty();
+    return m_media->list()->isEnabled() && !LocalPaths(mime).isEmpty();
 }
 
-int DropTarget::AddLocalPaths(MediaList &media, const QStringList &paths)
+void DropTarget::AddLocalPaths(MediaList &media, const QStringList &paths,
+                               std::function<void(int)> done)
 {
-    int added = 0;
-    QStringList files;
-    auto addFiles = [&] {
-        if (!files.isEmpty())
-            added += media.AddPaths(files);
-        files.clear();
-    };
+    // Runs of files, and each folder, in the order given: the list follows the drop.
+    QList<QPair<bool, QStringList>> parts;
     for (const QString &path : paths) {
         const QFileInfo info(path);
-        if (info.isDir()) {
-            addFiles();
-            added += media.AddFolderPath(info.absoluteFilePath());
-        } else if (info.exists()) {
-            files << info.absoluteFilePath();
-        }
+        if (info.isDir())
+            parts.append({true, {info.absoluteFilePath()}});
+        else if (!info.exists())
+            continue;
+        else if (!parts.isEmpty() && !parts.last().first)
+            parts.last().second << info.absoluteFilePath();
+        else
+            parts.append({false, {info.absoluteFilePath()}});
     }
-    addFiles();
-    return added;
+    if (parts.isEmpty()) {
+        if (done)
+            done(0);
+        return;
+    }
+    auto total = std::make_shared<int>(0);
+    for (int i = 0; i < parts.size(); ++i) {
+        const bool last = i == parts.size() - 1;
+        MediaList::AddDone step = [total, last, done](int added) {
+            *total += added;
+            if (last && done)
+                done(*total);
+        };
+        if (parts[i].first)
+            media.AddFolderPath(parts[i].second.first(), step);
+        else
+            media.AddPaths(parts[i].second, step);
+    }
 }
 
 bool DropTarget::eventFilter(QObject *watched, QEvent *event)
 {
+    // Rows dragged within the list are the list's own business: only files are taken here.
+    const auto *drag = dynamic_cast<QDropEvent *>(event);
+    if (drag && drag->mimeData() && !drag->mimeData()->hasUrls())
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
@@ -80,7 +99,7 @@ bool DropTarget::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     case QEvent::DragLeave:
-        return true;
+        break;
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
         if (!CanTake(drop->mimeData())) {
@@ -90,11 +109,9 @@ bool DropTarget::eventFilter(QObject *watched, QEvent *event)
         const QStringList paths = LocalPaths(drop->mimeData());
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
-        m_pending = true;
+        // Added once the drop event has returned, so that the file manager is not kept waiting.
         QTimer::singleShot(0, this, [this, paths] {
-            const int added = AddLocalPaths(*m_media, paths);
-            m_pending = false;
-            Q_EMIT Dropped(added);
+            AddLocalPaths(*m_media, paths, [this](int added) { Q_EMIT Dropped(added); });
         });
         return true;
     }

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 class MediaList;
 class QMimeData;
 
@@ -10,7 +12,7 @@ class QMimeData;
 // viewport; a drop of local files takes the road of Add Files, a dropped folder the road of Add
 // Folder (its top-level media files and the count message). The cursor tells before the drop
 // whether it is taken: only local files and folders, never a remote address, and never while the
-// list is locked (a conversion runs) or an add is already running.
+// list is locked (a conversion runs). A drop during an add is added after it.
 class DropTarget : public QObject
 {
     Q_OBJECT
@@ -27,9 +29,10 @@ public:
     bool CanTake(const QMimeData *mime) const;
 
     // Adds `paths` as Add Files and Add Folder do, in order: files through MediaList::AddPaths,
-    // each folder through MediaList::AddFolderPath. Paths that do not exist are left out. Returns
-    // how many rows were added.
-    static int AddLocalPaths(MediaList &media, const QStringList &paths);
+    // each folder through MediaList::AddFolderPath. Paths that do not exist are left out. `done`
+    // runs with how many rows were added once all of them are.
+    static void AddLocalPaths(MediaList &media, const QStringList &paths,
+                              std::function<void(int added)> done = {});
 
 Q_SIGNALS:
     // A drop was taken and its files are added (emitted once they are).
@@ -40,7 +43,4 @@ protected:
 
 private:
     MediaList *m_media;
-    // A drop taken but not added yet: its add starts once the drop event has returned, so that
-    // the file manager is not kept waiting while files are probed.
-    bool m_pending = false;
 };

@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QScopedValueRollback>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -18,8 +17,6 @@
 
 namespace {
 
-// How often a hand-over that arrived during another add looks again.
-constexpr int kRetryMs = 100;
 // How long a second copy waits for the running one to take its files. Its window may be busy
 // probing an earlier add before it reads the socket.
 constexpr int kHandOverMs = 10000;
@@ -70,25 +67,9 @@ QStringList CKelvoraApp::ResolvePaths(const QStringList &arguments)
 
 void CKelvoraApp::HandIn(const QStringList &paths)
 {
-    m_pending << paths;
-    AddPending();
-}
-
-void CKelvoraApp::AddPending()
-{
-    if (!m_window || m_pending.isEmpty() || m_handingIn)
-        return;
-    // The progress window of a running add lets events in: this add waits for it to end.
-    if (m_window->media()->adding()) {
-        QTimer::singleShot(kRetryMs, m_window, [this] { AddPending(); });
-        return;
-    }
-    const QScopedValueRollback<bool> handingIn(m_handingIn, true);
-    while (!m_pending.isEmpty()) {
-        const QStringList paths = m_pending;
-        m_pending.clear();
+    // After any add that runs now, in the order handed in.
+    if (m_window)
         DropTarget::AddLocalPaths(*m_window->media(), paths);
-    }
 }
 
 int CKelvoraApp::Run(const QStringList &arguments)

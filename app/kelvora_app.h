@@ -40,13 +40,10 @@ public:
     int Run(const QStringList &arguments = QStringList());
 
 private:
-    // Adds `paths` to the window's list the way a drop does, once no other add runs.
+    // Adds `paths` to the window's list the way a drop does, after the adds asked for before.
     void HandIn(const QStringList &paths);
-    void AddPending();
 
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<InstanceChannel> m_channel;
     CKelvoraDlg *m_window = nullptr;
-    QStringList m_pending;
-    bool m_handingIn = false;
 };

@@ -8,6 +8,7 @@
 #include "controls/chrome/my_button.h"
 #include "controls/chrome/true_color_tool_bar.h"
 #include "controls/listview/drag_drop_list_ctrl.h"
+#include "controls/listview/text_progress_ctrl.h"
 #include "convert/converter.h"
 #include "media/media_list.h"
 #include "media/properties_dlg.h"
@@ -79,7 +80,6 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     m_queue = std::make_unique<ConversionQueue>(m_media.get(), &m_settings.preset, &m_settings,
                                                 this, this);
     m_queue->SetSlots(m_settings.simultaneous);
-    m_queue->StartTimer();
     // The desktop hears how a batch goes, and a word when it ends while the window is behind.
     auto *notifier = new DesktopNotifier(this);
     connect(&m_queue->batch(), &BatchQueue::Progress, notifier, &DesktopNotifier::BatchProgress);
@@ -117,12 +117,32 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     layout()->setMenuBar(m_menu.menuBar());
     SelectSizeLimit(m_settings.sizeLimit);
 
-    m_queue->SetControlsEnabled(true);
+    m_queue->UpdateCommands();
     BuildCommandTable();
     ShowSimultaneous();
     ApplyColours();
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { OnCommand(ID_HELP_INDEX); });
+    // Keys of the list: Delete cancels the selected rows being converted, or removes the
+    // selection; Ctrl+Up and Ctrl+Down move the selection within the list.
+    const std::pair<QKeySequence, std::function<void()>> listKeys[]
+        = {{QKeySequence(Qt::Key_Delete),
+            [this] {
+                m_queue->DeleteSelected();
+            }},
+           {QKeySequence(Qt::CTRL | Qt::Key_Up),
+            [this] {
+                OnCommand(ID_MOVE_UP);
+            }},
+           {QKeySequence(Qt::CTRL | Qt::Key_Down), [this] {
+                OnCommand(ID_MOVE_DOWN);
+            }}};
+    for (const auto &[keys, handler] : listKeys) {
+        auto *shortcut = new QShortcut(keys, m_list);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, handler);
+    }
+    BuildBatchBand();
 
     // The program's own cursor over the whole window, its controls included.
     const QCursor cursor = LoadProgramCursor();
@@ -217,6 +237,46 @@ void CKelvoraDlg::BuildControls()
     }
 }
 
+void CKelvoraDlg::BuildBatchBand()
+{
+    m_batchText = new QLabel(m_client);
+    m_batchText->setObjectName(QStringLiteral("batchStatus"));
+    m_batchText->setGeometry(MapDialogRect(QRect(6, 266, 330, 9), font()));
+    m_batchBar = new CTextProgressCtrl(m_client);
+    m_batchBar->setObjectName(QStringLiteral("batchProgress"));
+    m_batchBar->setGeometry(MapDialogRect(QRect(6, 278, 330, 10), font()));
+    m_batchBar->SetThinBorder(true);
+    m_batchBar->hide();
+    m_batchText->hide();
+    BatchQueue &batch = m_queue->batch();
+    connect(&batch, &BatchQueue::Progress, this, [this](double fraction) {
+        m_batchBar->SetPos(static_cast<int>(fraction * 100.0));
+        ShowBatchState();
+    });
+    connect(&batch, &BatchQueue::BatchStarted, this, &CKelvoraDlg::ShowBatchState);
+    connect(&batch, &BatchQueue::RowFinished, this, &CKelvoraDlg::ShowBatchState);
+    connect(&batch, &BatchQueue::BatchEnded, this, &CKelvoraDlg::ShowBatchState);
+}
+
+void CKelvoraDlg::ShowBatchState()
+{
+    const BatchQueue &batch = m_queue->batch();
+    QString text;
+    if (batch.IsConverting()) {
+        const int done = batch.completed() + batch.failed() + batch.canceled();
+        text = QStringLiteral("%1 of %2 files done").arg(done).arg(batch.total());
+        if (batch.failed() > 0)
+            text += QStringLiteral(", %1 failed").arg(batch.failed());
+    } else {
+        text = QStringLiteral("%1 converted, %2 failed").arg(batch.completed()).arg(batch.failed());
+        if (batch.canceled() > 0)
+            text += QStringLiteral(", %1 canceled").arg(batch.canceled());
+    }
+    m_batchText->setText(text);
+    m_batchText->show();
+    m_batchBar->setVisible(batch.IsConverting());
+}
+
 void CKelvoraDlg::ApplyColours()
 {
     // The window, its buttons, statics and edit boxes share one pale blue with black text; the
@@ -266,6 +326,11 @@ void CKelvoraDlg::BuildCommandTable()
     add({ID_CONVERT_SELECTED, ID_LIST_CONVERT_SELECTED}, [this] { m_queue->ConvertSelected(); });
     add({ID_STOP_CURRENT, ID_LIST_SKIP_CURRENT}, [this] { m_queue->SkipCurrent(); });
     add({ID_STOP_ALL, ID_LIST_STOP_ALL}, [this] { m_queue->StopAll(); });
+    add({ID_RETRY_FAILED}, [this] { m_queue->RetryFailed(); });
+    add({ID_SELECT_FAILED}, [this] { m_queue->SelectFailed(); });
+    add({ID_LIST_CANCEL}, [this] { m_queue->CancelSelected(); });
+    add({ID_MOVE_UP}, [this] { m_queue->MoveSelected(-1); });
+    add({ID_MOVE_DOWN}, [this] { m_queue->MoveSelected(+1); });
     for (const auto &[command, slots] : SimultaneousChoices()) {
         const int count = slots;
         add({command}, [this, count] { SetSimultaneous(count); });
@@ -370,12 +435,8 @@ void CKelvoraDlg::SelectSizeLimit(int limit)
     }
 }
 
-void CKelvoraDlg::ApplyListMenuRules(CMenuEx &menu, int selectedRows, bool converting)
+void CKelvoraDlg::ApplyListMenuRules(CMenuEx &menu, const CommandContext &context)
 {
-    CommandContext context;
-    context.rows = 1; // the list's menu is offered over the list, rows or not
-    context.selectedRows = selectedRows;
-    context.converting = converting;
     int count = 0;
     const int *ids = RuledCommands(CommandPlace::ListMenu, &count);
     for (int i = 0; i < count; ++i)
@@ -386,8 +447,7 @@ void CKelvoraDlg::ShowListMenu(const QPoint &globalPos)
 {
     CMenuEx menu;
     menu.LoadFromResource(IDR_LIST_MENU);
-    const int selected = m_list->selectionModel()->selectedRows().size();
-    ApplyListMenuRules(menu, selected, m_queue->IsConverting());
+    ApplyListMenuRules(menu, m_queue->Context());
     menu.SetCommandHandler([this](int id) { OnCommand(id); });
     menu.TrackPopup(globalPos);
 }
@@ -407,13 +467,10 @@ void CKelvoraDlg::RemoveAll()
 void CKelvoraDlg::ShowProperties()
 {
     // The first selected row; nothing without a selection.
-    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return;
-    int row = rows.first().row();
-    for (const QModelIndex &index : rows)
-        row = qMin(row, index.row());
-    CPropertiesDlg::ShowProperties(this, m_media->Location(row), m_media->FileName(row));
+    const QList<int> rows = m_list->SelectedRows();
+    if (!rows.isEmpty())
+        CPropertiesDlg::ShowProperties(this, m_media->Location(rows.first()),
+                                       m_media->FileName(rows.first()));
 }
 
 void CKelvoraDlg::OpenHelp()
@@ -441,7 +498,7 @@ void CKelvoraDlg::EnableCommand(int id, Place place, bool enabled)
 
 void CKelvoraDlg::EnableControls(bool enabled)
 {
-    m_list->setEnabled(enabled);
+    // The list stays usable while files are converted: the store locks the rows being converted.
     m_folderBox->setEnabled(enabled);
     m_solutionButton->setEnabled(enabled);
     m_browse->setEnabled(enabled);

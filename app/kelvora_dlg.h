@@ -17,7 +17,9 @@ class CBitmapButton;
 class CDragDropListCtrl;
 class CFlatComboBox;
 class CMyButton;
+class CTextProgressCtrl;
 class CTrueColorToolBar;
+class QLabel;
 struct ConverterInfo;
 class MediaList;
 class QLineEdit;
@@ -51,8 +53,8 @@ public:
     void SelectSizeLimit(int limit);
     // The list's context menu at `globalPos`, its items enabled by the selection.
     void ShowListMenu(const QPoint &globalPos);
-    // Which items the list's context menu offers, by the count of selected rows.
-    static void ApplyListMenuRules(CMenuEx &menu, int selectedRows, bool converting);
+    // Which items the list's context menu offers, as the list and the batch stand.
+    static void ApplyListMenuRules(CMenuEx &menu, const CommandContext &context);
 
     // QueueWindow
     void EnableCommand(int id, Place place, bool enabled) override;
@@ -72,6 +74,8 @@ public:
     CMyButton *browseButton() const { return m_browse; }
     CMyButton *openFolderButton() const { return m_openFolder; }
     QWidget *client() const { return m_client; }
+    QLabel *batchText() const { return m_batchText; }
+    CTextProgressCtrl *batchBar() const { return m_batchBar; }
 
     // The layout of the window in dialog units: the client area and each control.
     static QSize ClientUnits() { return QSize(527, 314); }
@@ -88,6 +92,10 @@ protected:
 
 private:
     void BuildControls();
+    // The band under the Solution row that tells how the batch goes: files done of the batch,
+    // failures, an overall bar and the time left; when it ends, what it did.
+    void BuildBatchBand();
+    void ShowBatchState();
     void BuildCommandTable();
     void ApplyColours();
     void OpenHelp();
@@ -111,6 +119,8 @@ private:
     CMyButton *m_openFolder = nullptr;
     QLineEdit *m_solutionText = nullptr;
     CBitmapButton *m_solutionButton = nullptr;
+    QLabel *m_batchText = nullptr;
+    CTextProgressCtrl *m_batchBar = nullptr;
     std::unique_ptr<MediaList> m_media;
     std::unique_ptr<SavingFolders> m_folders;
     std::unique_ptr<ConversionQueue> m_queue;

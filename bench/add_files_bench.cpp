@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -103,8 +104,16 @@ QStringList MakeNames(const QString &clip, const QString &folder, int count)
 int AddInCalls(MediaList &media, const QStringList &paths, int perCall)
 {
     int added = 0;
-    for (int i = 0; i < paths.size(); i += perCall)
-        added += media.AddPaths(paths.mid(i, perCall));
+    int ended = 0;
+    int calls = 0;
+    for (int i = 0; i < paths.size(); i += perCall, ++calls)
+        media.AddPaths(paths.mid(i, perCall), [&](int count) {
+            added += count;
+            ++ended;
+        });
+    QEventLoop loop;
+    while (ended < calls)
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
     return added;
 }
 
@@ -175,7 +184,7 @@ bool Measure(const QString &clip, const QString &root, int count, Figures *figur
         const Stopwatch adding;
         for (const QString &path : paths) {
             const auto [name, location] = MediaList::SplitPath(path);
-            media.AppendMediaRow(location, name);
+            media.store().Append(ProbeItem(location, name));
         }
         figures->inlined = adding.Elapsed();
     }

@@ -99,7 +99,7 @@ int main(int argc, char **argv)
     window.show();
     // The first row and a paint load the probing library's and the painter's own state, which a
     // list of any length pays once.
-    media.AppendMediaRow(folder, QStringLiteral("clip.mp4"));
+    media.store().Append(ProbeItem(folder, QStringLiteral("clip.mp4")));
     QApplication::processEvents();
 
     // Each row gets its own folder text, as when Add Files splits every picked path.
@@ -109,7 +109,7 @@ int main(int argc, char **argv)
     const Memory before = ReadMemory();
     for (const QString &path : paths) {
         const auto [name, location] = MediaList::SplitPath(path);
-        media.AppendMediaRow(location, name);
+        media.store().Append(ProbeItem(location, name));
     }
     QApplication::processEvents();
     const Memory after = ReadMemory();

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QThread>
 
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace {
@@ -64,8 +65,9 @@ bool BatchQueue::Start(const QList<int> &rows)
         return false;
     m_pending.clear();
     for (int row : rows) {
-        if (row >= 0 && row < m_store->count() && Convertible(m_store->at(row)))
-            m_pending << row;
+        if (row >= 0 && row < m_store->count() && Convertible(m_store->at(row))
+            && !m_pending.contains(m_store->at(row).id))
+            m_pending << m_store->at(row).id;
     }
     if (m_pending.isEmpty())
         return false;
@@ -84,15 +86,31 @@ bool BatchQueue::Start(const QList<int> &rows)
 
 void BatchQueue::StartMore()
 {
-    while (m_converting && static_cast<int>(m_running.size()) < slots() && !m_pending.isEmpty()
-           && !m_paused)
-        StartRow(m_pending.takeFirst());
+    while (m_converting && static_cast<int>(m_running.size()) < slots() && !m_paused) {
+        // The waiting item that stands first in the list now: rows may have been moved since
+        // the batch started. One that is no longer listed has left the batch.
+        int best = -1;
+        int bestRow = 0;
+        for (int i = 0; i < m_pending.size(); ++i) {
+            const int row = m_store->RowOf(m_pending[i]);
+            if (row >= 0 && (best < 0 || row < bestRow)) {
+                best = i;
+                bestRow = row;
+            }
+        }
+        if (best < 0) {
+            m_pending.clear();
+            break;
+        }
+        StartItem(m_pending.takeAt(best));
+    }
     if (m_converting && m_running.empty() && m_pending.isEmpty())
         EndBatch();
 }
 
-void BatchQueue::StartRow(int row)
+void BatchQueue::StartItem(ItemId id)
 {
+    const int row = m_store->RowOf(id);
     const MediaItem &item = m_store->at(row);
     m_estimate.SetWaiting(WaitingLengths(), Now());
     // A row converted again starts without the last run's words.
@@ -103,11 +121,11 @@ void BatchQueue::StartRow(int row)
     QString folder = settings.outputFolder;
     if (folder.isEmpty() || QDir::isRelativePath(folder)) {
         // Never into the program's working folder.
-        EndRow(row, ItemState::InvalidSavingFolder,
-               folder.isEmpty()
-                   ? QStringLiteral("No saving folder is chosen")
-                   : QStringLiteral("%1: the saving folder is not an absolute path").arg(folder),
-               QString());
+        EndItem(id, ItemState::InvalidSavingFolder,
+                folder.isEmpty()
+                    ? QStringLiteral("No saving folder is chosen")
+                    : QStringLiteral("%1: the saving folder is not an absolute path").arg(folder),
+                QString());
         return;
     }
     if (!folder.endsWith(QLatin1Char('/')))
@@ -129,10 +147,10 @@ void BatchQueue::StartRow(int row)
 
     bool mayReplace = false;
     bool equalsListed = false;
-    const QString output = ChooseOutput(row, folder, OutputBaseName(item.name), job.extension,
+    const QString output = ChooseOutput(id, folder, OutputBaseName(item.name), job.extension,
                                         &mayReplace, &equalsListed);
     if (equalsListed) {
-        EndRow(row, ItemState::OutputEqualsInput, QString(), QString());
+        EndItem(id, ItemState::OutputEqualsInput, QString(), QString());
         return;
     }
     m_reserved.insert(output);
@@ -140,42 +158,44 @@ void BatchQueue::StartRow(int row)
     const QString ext = job.extension;
     const QString base = OutputBaseName(item.name);
     auto run
-        = std::make_unique<ConversionRun>(job, output, mayReplace, [this, row, folder, base, ext] {
+        = std::make_unique<ConversionRun>(job, output, mayReplace, [this, id, folder, base, ext] {
               bool replace = false;
               bool listed = false;
-              const QString next = ChooseOutput(row, folder, base, ext, &replace, &listed);
+              const QString next = ChooseOutput(id, folder, base, ext, &replace, &listed);
               m_reserved.insert(next);
               return next;
           });
     ConversionRun *raw = run.get();
-    connect(raw, &ConversionRun::Progress, this, [this, row, raw](int percent) {
-        m_estimate.Report(row, raw->Done(), raw->speed(), Now());
-        m_store->SetProgress(row, percent);
+    connect(raw, &ConversionRun::Progress, this, [this, id, raw](int percent) {
+        m_estimate.Report(id, raw->Done(), raw->speed(), Now());
+        m_store->SetProgress(m_store->RowOf(id), percent);
         EmitProgress();
     });
     connect(
-        raw, &ConversionRun::Finished, this, [this, row] { OnRunFinished(row); },
+        raw, &ConversionRun::Finished, this, [this, id] { OnRunFinished(id); },
         Qt::QueuedConnection);
-    m_running[row] = std::move(run);
-    m_estimate.StartFile(row, job.durationSeconds, Now());
+    m_running[id] = std::move(run);
+    m_estimate.StartFile(id, job.durationSeconds, Now());
     m_store->SetProgress(row, 0);
     raw->Start();
 }
 
-void BatchQueue::OnRunFinished(int row)
+void BatchQueue::OnRunFinished(ItemId id)
 {
-    auto it = m_running.find(row);
+    auto it = m_running.find(id);
     if (it == m_running.end())
         return;
     std::unique_ptr<ConversionRun> run = std::move(it->second);
     m_running.erase(it);
-    EndRow(row, run->state(), run->reason(), run->output());
+    m_estimate.Report(id, run->Done(), run->speed(), Now()); // its last words on speed
+    EndItem(id, run->state(), run->reason(), run->output());
 }
 
-void BatchQueue::EndRow(int row, ItemState state, const QString &reason, const QString &output)
+void BatchQueue::EndItem(ItemId id, ItemState state, const QString &reason, const QString &output)
 {
+    const int row = m_store->RowOf(id);
     m_store->SetProgress(row, MediaItem::kNoProgress);
-    m_estimate.EndFile(row, state == ItemState::Completed, Now());
+    m_estimate.EndFile(id, state == ItemState::Completed, Now());
     if (state == ItemState::Completed)
         m_store->SetOutput(row, output);
     m_store->SetState(row, state, state == ItemState::Canceled ? QString() : reason);
@@ -185,7 +205,8 @@ void BatchQueue::EndRow(int row, ItemState state, const QString &reason, const Q
         ++m_canceled;
     else
         ++m_failed;
-    Q_EMIT RowFinished(row, state);
+    if (row >= 0)
+        Q_EMIT RowFinished(row, state);
     EmitProgress();
     // Started from the event loop, so that a row that ends at once does not recurse.
     QMetaObject::invokeMethod(this, &BatchQueue::StartMore, Qt::QueuedConnection);
@@ -196,8 +217,11 @@ void BatchQueue::EmitProgress()
     if (m_total <= 0)
         return;
     double done = m_completed + m_failed + m_canceled;
-    for (const auto &entry : m_running)
-        done += qMax(0, m_store->at(entry.first).progress) / 100.0;
+    for (const auto &entry : m_running) {
+        const int row = m_store->RowOf(entry.first);
+        if (row >= 0)
+            done += qMax(0, m_store->at(row).progress) / 100.0;
+    }
     Q_EMIT Progress(qMin(1.0, done / m_total));
 }
 
@@ -218,6 +242,26 @@ void BatchQueue::SkipCurrent()
         entry.second->Cancel();
 }
 
+bool BatchQueue::Cancel(int row)
+{
+    if (row < 0 || row >= m_store->count())
+        return false;
+    const ItemId id = m_store->at(row).id;
+    if (m_pending.removeOne(id)) {
+        // It never started: the batch is one file shorter.
+        --m_total;
+        m_estimate.SetWaiting(WaitingLengths(), Now());
+        EmitProgress();
+        QMetaObject::invokeMethod(this, &BatchQueue::StartMore, Qt::QueuedConnection);
+        return true;
+    }
+    const auto it = m_running.find(id);
+    if (it == m_running.end())
+        return false;
+    it->second->Cancel();
+    return true;
+}
+
 void BatchQueue::StopAll()
 {
     m_pending.clear();
@@ -232,12 +276,12 @@ void BatchQueue::Shutdown()
     m_pending.clear();
     while (!m_running.empty()) {
         auto it = m_running.begin();
-        const int row = it->first;
+        const ItemId id = it->first;
         std::unique_ptr<ConversionRun> run = std::move(it->second);
         m_running.erase(it);
         run->Cancel();
         run.reset(); // kills the converter's group and waits for it, a bounded time
-        EndRow(row, ItemState::Canceled, QString(), QString());
+        EndItem(id, ItemState::Canceled, QString(), QString());
     }
     EndBatch();
 }
@@ -277,7 +321,10 @@ QList<double> BatchQueue::WaitingLengths() const
 {
     QList<double> lengths;
     lengths.reserve(m_pending.size());
-    for (int row : m_pending) {
+    for (ItemId id : m_pending) {
+        const int row = m_store->RowOf(id);
+        if (row < 0)
+            continue; // no longer listed: it has left the batch
         const MediaInfo &info = m_store->at(row).info;
         lengths << (info.durationKnown ? info.durationSeconds : 0);
     }
@@ -286,12 +333,14 @@ QList<double> BatchQueue::WaitingLengths() const
 
 double BatchQueue::TimeLeft(int row) const
 {
-    return m_running.count(row) ? m_estimate.FileTimeLeft(row, Now()) : -1;
+    if (row < 0 || row >= m_store->count() || !m_running.count(m_store->at(row).id))
+        return -1;
+    return m_estimate.FileTimeLeft(m_store->at(row).id, Now());
 }
 
 double BatchQueue::Speed(int row) const
 {
-    return m_estimate.Speed(row);
+    return row < 0 || row >= m_store->count() ? 0 : m_estimate.Speed(m_store->at(row).id);
 }
 
 double BatchQueue::BatchTimeLeft() const
@@ -302,9 +351,21 @@ double BatchQueue::BatchTimeLeft() const
 QList<int> BatchQueue::RunningRows() const
 {
     QList<int> rows;
-    for (const auto &entry : m_running)
-        rows << entry.first;
+    for (const auto &entry : m_running) {
+        const int row = m_store->RowOf(entry.first);
+        if (row >= 0)
+            rows << row;
+    }
+    std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+bool BatchQueue::IsQueued(int row) const
+{
+    if (row < 0 || row >= m_store->count())
+        return false;
+    const ItemId id = m_store->at(row).id;
+    return m_running.count(id) != 0 || m_pending.contains(id);
 }
 
 QList<qint64> BatchQueue::ConverterPids() const
@@ -336,12 +397,13 @@ bool BatchQueue::IsTaken(const QString &path) const
     return m_reserved.contains(path) || Exists(path);
 }
 
-QString BatchQueue::ChooseOutput(int row, const QString &folder, const QString &base,
+QString BatchQueue::ChooseOutput(ItemId id, const QString &folder, const QString &base,
                                  const QString &ext, bool *mayReplace, bool *equalsListed)
 {
     *mayReplace = false;
     *equalsListed = false;
-    const QString own = m_store->at(row).output;
+    const int row = m_store->RowOf(id);
+    const QString own = row >= 0 ? m_store->at(row).output : QString();
     for (int n = 1;; ++n) {
         const QString path = n == 1
             ? folder + base + ext

@@ -23,12 +23,14 @@ struct BatchSettings
     int sizeLimit = 0; // 0, 1080, 720 or 480: the height limit of the presets that take one
 };
 
-// Converts listed items with up to `slots` converters side by side, starting them in list order
-// and the next waiting one as soon as one ends. Works on a MediaStore, with no widget: it sets
-// each item's progress while it converts and its state, tooltip and output when it ends.
+// Converts listed items with up to `slots` converters side by side, starting the next waiting one
+// as soon as one ends, in the list's order as it stands then. Works on a MediaStore, with no
+// widget: it sets each item's progress while it converts and its state, tooltip and output when
+// it ends.
 //
-// Items are addressed by row while a batch runs: the store must not lose rows meanwhile
-// (appending is fine).
+// Items are held by id while a batch runs: rows may be removed, moved or appended meanwhile. A
+// waiting item that is removed is passed over; an item being converted must not be removed (its
+// conversion is canceled first).
 class BatchQueue : public QObject
 {
     Q_OBJECT
@@ -47,12 +49,15 @@ public:
     // The number of processor cores, at most 8.
     static int DefaultSlots();
 
-    // Converts the items at `rows`, in that order, passing over the ones that are not ticked or
-    // cannot be converted. False, and nothing starts, while a batch runs.
+    // Converts the items at `rows`, passing over the ones that are not ticked or cannot be
+    // converted. False, and nothing starts, while a batch runs.
     bool Start(const QList<int> &rows);
     // Ends every conversion running now ("User Canceled!"); the batch goes on with the rows
     // after them.
     void SkipCurrent();
+    // Ends the conversion of the item at `row` ("User Canceled!"), or takes it out of the batch
+    // when it waits; the others go on. False when the row is not part of the running batch.
+    bool Cancel(int row);
     // Ends every running conversion and starts nothing more.
     void StopAll();
     // StopAll, then waits (a bounded time) until every converter is gone and the batch has ended.
@@ -65,7 +70,15 @@ public:
     bool IsPaused() const { return m_paused; }
 
     bool IsConverting() const { return m_converting; }
+    // The running or last batch: its files, and how many of them ended which way so far.
+    int total() const { return m_total; }
+    int completed() const { return m_completed; }
+    int failed() const { return m_failed; }
+    int canceled() const { return m_canceled; }
+    // The rows being converted now, in list order.
     QList<int> RunningRows() const;
+    // True when the item at `row` waits in the running batch or is being converted.
+    bool IsQueued(int row) const;
     // The process ids of the converters running now.
     QList<qint64> ConverterPids() const;
     // Seconds left of the conversion of `row`, -1 when there is no telling (yet) or it does not
@@ -78,6 +91,7 @@ public:
 
 Q_SIGNALS:
     void BatchStarted();
+    // `row` is the item's row at the moment of the signal.
     void RowStarted(int row);
     void RowFinished(int row, ItemState state);
     // The share of the batch done so far, 0 to 1.
@@ -88,14 +102,14 @@ Q_SIGNALS:
 
 private:
     void StartMore();
-    void StartRow(int row);
-    void EndRow(int row, ItemState state, const QString &reason, const QString &output);
-    void OnRunFinished(int row);
+    void StartItem(ItemId id);
+    void EndItem(ItemId id, ItemState state, const QString &reason, const QString &output);
+    void OnRunFinished(ItemId id);
     void EmitProgress();
     void EndBatch();
-    // The final output path of `row`: the first free one of "base.ext", "base (2).ext" ...,
-    // or the row's own earlier output, which it may replace.
-    QString ChooseOutput(int row, const QString &folder, const QString &base, const QString &ext,
+    // The final output path of item `id`: the first free one of "base.ext", "base (2).ext" ...,
+    // or the item's own earlier output, which it may replace.
+    QString ChooseOutput(ItemId id, const QString &folder, const QString &base, const QString &ext,
                          bool *mayReplace, bool *equalsListed);
     bool IsListedFile(const QString &path) const;
     bool IsTaken(const QString &path) const;
@@ -108,8 +122,8 @@ private:
     std::function<BatchSettings()> m_settings;
     int m_slots = 0;
     bool m_converting = false;
-    QList<int> m_pending;
-    std::map<int, std::unique_ptr<ConversionRun>> m_running; // by row
+    QList<ItemId> m_pending;
+    std::map<ItemId, std::unique_ptr<ConversionRun>> m_running;
     QSet<QString> m_reserved; // outputs of this batch's rows
     int m_total = 0;
     int m_completed = 0;

@@ -9,6 +9,14 @@ struct CommandContext
     int rows = 0;
     int selectedRows = 0;
     bool converting = false;
+    bool paused = false;
+    // Selected rows that are being converted now, and that wait in the running batch or not.
+    int selectedRunning = 0;
+    // Rows that failed or were canceled in the last batch and are still listed.
+    int failedRows = 0;
+    // The selection can move up or down by one row (it holds no row being converted).
+    bool canMoveUp = false;
+    bool canMoveDown = false;
 };
 
 // Whether command `id` is enabled in `place`. The one place that decides it: the window, the

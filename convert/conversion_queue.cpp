@@ -7,6 +7,10 @@
 #include "res/resource.h"
 #include "res/strings.h"
 
+#include <QItemSelection>
+
+#include <algorithm>
+
 QueueWindow::~QueueWindow() = default;
 
 ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
@@ -19,8 +23,6 @@ ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
     , m_dialogParent(dialogParent)
     , m_batch(&media->store())
 {
-    m_timer.setInterval(100);
-    connect(&m_timer, &QTimer::timeout, this, &ConversionQueue::OnQueueTimer);
     m_batch.SetSettingsSource([this] {
         BatchSettings settings;
         settings.presetId = m_preset->id;
@@ -30,10 +32,30 @@ ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
     });
     connect(&m_batch, &BatchQueue::RowStarted, this, [this](int row) {
         // The row after the one starting comes into view, as the list follows the work.
-        if (QTableWidgetItem *next = m_media->list()->item(row + 1, 0))
-            m_media->list()->scrollToItem(next);
+        const MediaStore &store = m_media->store();
+        if (row + 1 < store.count())
+            m_media->list()->scrollTo(store.index(row + 1, 0));
     });
-    connect(&m_batch, &BatchQueue::BatchEnded, this, &ConversionQueue::OnBatchEnded);
+    m_media->SetLockedRows([this](int row) { return IsRunning(row); });
+    // Commands follow what decides them, and nothing else.
+    const MediaStore *store = &m_media->store();
+    for (auto signal : {&MediaStore::rowsInserted, &MediaStore::rowsRemoved})
+        connect(store, signal, this, &ConversionQueue::UpdateCommands);
+    connect(store, &MediaStore::modelReset, this, &ConversionQueue::UpdateCommands);
+    connect(m_media->list()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ConversionQueue::UpdateCommands);
+    connect(&m_batch, &BatchQueue::BatchStarted, this, [this] {
+        m_failed.clear();
+        UpdateCommands();
+    });
+    connect(&m_batch, &BatchQueue::RowFinished, this, [this](int row, ItemState state) {
+        if (state != ItemState::Completed)
+            m_failed.insert(m_media->store().at(row).id);
+        UpdateCommands();
+    });
+    connect(&m_batch, &BatchQueue::RowStarted, this, &ConversionQueue::UpdateCommands);
+    connect(&m_batch, &BatchQueue::BatchEnded, this, &ConversionQueue::UpdateCommands);
+    connect(store, &MediaStore::layoutChanged, this, &ConversionQueue::UpdateCommands);
 }
 
 ConversionQueue::~ConversionQueue()
@@ -41,33 +63,23 @@ ConversionQueue::~ConversionQueue()
     Shutdown();
 }
 
-void ConversionQueue::StartTimer()
+bool ConversionQueue::IsRunning(int row) const
 {
-    m_timer.start();
+    return m_batch.RunningRows().contains(row);
 }
 
 int ConversionQueue::CountChecked(bool selectedOnly) const
 {
-    const CDragDropListCtrl *list = m_media->list();
     const MediaStore &store = m_media->store();
     int count = 0;
-    for (int row = 0; row < store.count(); ++row) {
-        if (selectedOnly && !list->selectionModel()->isRowSelected(row, QModelIndex()))
-            continue;
-        if (store.at(row).checked)
-            ++count;
+    if (selectedOnly) {
+        for (int row : m_media->list()->SelectedRows())
+            count += store.at(row).checked ? 1 : 0;
+        return count;
     }
+    for (int row = 0; row < store.count(); ++row)
+        count += store.at(row).checked ? 1 : 0;
     return count;
-}
-
-void ConversionQueue::SetControlsEnabled(bool enable)
-{
-    m_window->EnableControls(enable);
-    CommandContext context;
-    context.converting = !enable;
-    for (int id : {ID_STOP_CURRENT, ID_STOP_ALL})
-        m_window->EnableCommand(id, QueueWindow::Place::Menu,
-                                IsCommandEnabled(id, CommandPlace::MenuBar, context));
 }
 
 void ConversionQueue::ConvertAll()
@@ -90,22 +102,75 @@ void ConversionQueue::Convert(bool selectedOnly)
         return;
     }
     m_selectedOnly = selectedOnly;
-    const CDragDropListCtrl *list = m_media->list();
     QList<int> rows;
-    for (int row = 0; row < m_media->rowCount(); ++row) {
-        if (!selectedOnly || list->selectionModel()->isRowSelected(row, QModelIndex()))
+    if (selectedOnly) {
+        rows = m_media->list()->SelectedRows();
+    } else {
+        for (int row = 0; row < m_media->rowCount(); ++row)
             rows << row;
     }
-    if (!m_batch.Start(rows))
-        return; // every ticked row is of unknown format: nothing to convert
-    SetControlsEnabled(false);
-    ApplyUiState(m_lastUiState);
+    // Every ticked row may be of unknown format: then nothing starts.
+    m_batch.Start(rows);
 }
 
-void ConversionQueue::OnBatchEnded()
+QList<int> ConversionQueue::FailedRows() const
 {
-    SetControlsEnabled(true);
-    ApplyUiState(m_lastUiState);
+    QList<int> rows;
+    for (ItemId id : m_failed) {
+        const int row = m_media->store().RowOf(id);
+        if (row >= 0)
+            rows << row;
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ConversionQueue::RetryFailed()
+{
+    if (!m_batch.IsConverting())
+        m_batch.Start(FailedRows());
+}
+
+void ConversionQueue::SelectFailed()
+{
+    CDragDropListCtrl *list = m_media->list();
+    QItemSelection selection;
+    for (int row : FailedRows())
+        selection.select(m_media->store().index(row, 0),
+                         m_media->store().index(row, MediaColumn::Count - 1));
+    list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!selection.isEmpty()) {
+        list->selectionModel()->setCurrentIndex(selection.first().topLeft(),
+                                                QItemSelectionModel::NoUpdate);
+        list->scrollTo(selection.first().topLeft());
+    }
+}
+
+void ConversionQueue::CancelSelected()
+{
+    for (int row : m_media->list()->SelectedRows()) {
+        if (IsRunning(row))
+            m_batch.Cancel(row);
+    }
+}
+
+void ConversionQueue::DeleteSelected()
+{
+    if (Context().selectedRunning > 0)
+        CancelSelected();
+    else
+        m_media->RemoveSelected();
+}
+
+void ConversionQueue::MoveSelected(int delta)
+{
+    const CommandContext context = Context();
+    if (delta < 0 ? !context.canMoveUp : !context.canMoveDown)
+        return;
+    const QList<int> rows = m_media->list()->SelectedRows();
+    // Before the row above the first, or before the row two below the last.
+    m_media->store().Move(rows, delta < 0 ? rows.first() - 1 : rows.last() + 2);
+    m_media->list()->scrollTo(m_media->list()->currentIndex());
 }
 
 void ConversionQueue::SkipCurrent()
@@ -122,29 +187,23 @@ CommandContext ConversionQueue::Context() const
 {
     CommandContext context;
     context.rows = m_media->rowCount();
-    context.selectedRows = m_media->list()->selectionModel()->selectedRows().size();
+    const QList<int> selected = m_media->list()->SelectedRows();
+    context.selectedRows = static_cast<int>(selected.size());
     context.converting = m_batch.IsConverting();
+    const QList<int> running = m_batch.RunningRows();
+    for (int row : selected)
+        context.selectedRunning += running.contains(row) ? 1 : 0;
+    context.failedRows = static_cast<int>(FailedRows().size());
+    const bool movable = !selected.isEmpty() && context.selectedRunning == 0;
+    context.canMoveUp = movable && selected.first() > 0;
+    context.canMoveDown = movable && selected.last() < context.rows - 1;
     return context;
 }
 
-void ConversionQueue::OnQueueTimer()
+void ConversionQueue::UpdateCommands()
 {
-    const CDragDropListCtrl *list = m_media->list();
-    int state = 0;
-    if (list->rowCount() > 0)
-        state = list->selectionModel()->hasSelection() ? 2 : 1;
-    if (state != m_lastUiState)
-        ApplyUiState(state);
-}
-
-void ConversionQueue::ApplyUiState(int state)
-{
-    m_lastUiState = state;
-    // The menu bar and toolbar follow the list as the timer last saw it.
-    CommandContext context;
-    context.rows = state > 0 ? 1 : 0;
-    context.selectedRows = state == 2 ? 1 : 0;
-    context.converting = m_batch.IsConverting();
+    const CommandContext context = Context();
+    m_window->EnableControls(!context.converting);
     for (CommandPlace place : {CommandPlace::MenuBar, CommandPlace::Toolbar}) {
         int count = 0;
         const int *ids = RuledCommands(place, &count);
@@ -157,6 +216,5 @@ void ConversionQueue::ApplyUiState(int state)
 
 void ConversionQueue::Shutdown()
 {
-    m_timer.stop();
     m_batch.Shutdown();
 }

@@ -4,7 +4,7 @@
 #include "convert/command_rules.h"
 
 #include <QObject>
-#include <QTimer>
+#include <QSet>
 
 class MediaList;
 struct Settings;
@@ -25,7 +25,8 @@ public:
 
 // The window's side of the batch queue: starts batches over the list's ticked (or selected and
 // ticked) rows, says "No File Selected!" when there are none, locks the controls while files
-// are converted, and keeps the commands in step with the list on a 100 ms timer.
+// are converted, and keeps the commands in step with the list: whenever its rows, its selection
+// or the batch change, every command is enabled as IsCommandEnabled says.
 class ConversionQueue : public QObject
 {
     Q_OBJECT
@@ -37,46 +38,51 @@ public:
                     QueueWindow *window, QWidget *dialogParent);
     ~ConversionQueue() override;
 
-    // Starts the 100 ms timer that keeps the commands in step; it runs until the queue is
-    // destroyed.
-    void StartTimer();
-
     void ConvertAll();
     void ConvertSelected();
     void SkipCurrent();
     void StopAll();
-    void OnQueueTimer();
+    // Converts again the rows that failed or were canceled in the last batch.
+    void RetryFailed();
+    // Selects the rows that failed or were canceled in the last batch.
+    void SelectFailed();
+    // Cancels the conversion of each selected row being converted; the others go on.
+    void CancelSelected();
+    // The Delete key: cancels the selected rows being converted, or else removes the selection.
+    void DeleteSelected();
+    // Moves the selected rows one row up (-1) or down (+1), keeping them selected.
+    void MoveSelected(int delta);
 
     // Stops any conversion at once: every converter is killed, the queue idle.
     void Shutdown();
 
     bool IsConverting() const { return m_batch.IsConverting(); }
+    // True when the item at `row` is being converted now.
+    bool IsRunning(int row) const;
     int CountChecked(bool selectedOnly) const;
-    void SetControlsEnabled(bool enable);
+    // Enables every command and control as the list and the batch stand now.
+    void UpdateCommands();
 
     // How many conversions run side by side (0: as many as processor cores).
     void SetSlots(int slots) { m_batch.SetSlots(slots); }
 
     // The queue's state, for the window and for tests.
     bool selectedOnly() const { return m_selectedOnly; }
-    int lastUiState() const { return m_lastUiState; }
     BatchQueue &batch() { return m_batch; }
     // What decides the commands now: the list's rows and selection, and whether files convert.
     CommandContext Context() const;
 
 private:
     void Convert(bool selectedOnly);
-    void OnBatchEnded();
-    void ApplyUiState(int state);
+    QList<int> FailedRows() const;
 
     MediaList *m_media;
     const CurrentPreset *m_preset;
     const Settings *m_settings;
     QueueWindow *m_window;
     QWidget *m_dialogParent;
-    QTimer m_timer;
     BatchQueue m_batch;
 
     bool m_selectedOnly = false;
-    int m_lastUiState = 2;
+    QSet<ItemId> m_failed; // items that failed or were canceled in the last batch
 };

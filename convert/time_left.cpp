@@ -59,7 +59,7 @@ void TimeLeftEstimator::SetWaiting(const QList<double> &lengths, double now)
     ChangeBatch(now, [this, &lengths] { m_waiting = lengths; });
 }
 
-void TimeLeftEstimator::StartFile(int id, double length, double now)
+void TimeLeftEstimator::StartFile(quint64 id, double length, double now)
 {
     ChangeBatch(now, [this, id, length, now] {
         File file;
@@ -69,7 +69,7 @@ void TimeLeftEstimator::StartFile(int id, double length, double now)
     });
 }
 
-void TimeLeftEstimator::Report(int id, double done, double speed, double now)
+void TimeLeftEstimator::Report(quint64 id, double done, double speed, double now)
 {
     const auto it = m_files.find(id);
     if (it == m_files.end() || it->second.end >= 0)
@@ -82,7 +82,7 @@ void TimeLeftEstimator::Report(int id, double done, double speed, double now)
     UpdateBatch(now);
 }
 
-void TimeLeftEstimator::EndFile(int id, bool completed, double now)
+void TimeLeftEstimator::EndFile(quint64 id, bool completed, double now)
 {
     const auto it = m_files.find(id);
     if (it == m_files.end() || it->second.end >= 0)
@@ -99,7 +99,7 @@ void TimeLeftEstimator::EndFile(int id, bool completed, double now)
     UpdateBatch(now);
 }
 
-double TimeLeftEstimator::FileTimeLeft(int id, double now) const
+double TimeLeftEstimator::FileTimeLeft(quint64 id, double now) const
 {
     const auto it = m_files.find(id);
     if (it == m_files.end() || it->second.end >= 0)
@@ -107,7 +107,7 @@ double TimeLeftEstimator::FileTimeLeft(int id, double now) const
     return it->second.left.At(now);
 }
 
-double TimeLeftEstimator::Speed(int id) const
+double TimeLeftEstimator::Speed(quint64 id) const
 {
     const auto it = m_files.find(id);
     return it == m_files.end() ? 0 : it->second.speed;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QtGlobal>
 
 #include <map>
 
@@ -27,20 +28,20 @@ public:
     void SetWaiting(const QList<double> &lengths, double now);
 
     // File `id` starts converting at `now`; `length` in seconds, 0 when unknown.
-    void StartFile(int id, double length, double now);
+    void StartFile(quint64 id, double length, double now);
     // The converter's word on file `id` at `now`: `done`, the share converted (0 to 1: its
     // position over the length, or the share of the file read when the length is unknown), and
     // `speed`, seconds of media converted per second (0 when it does not say).
-    void Report(int id, double done, double speed, double now);
+    void Report(quint64 id, double done, double speed, double now);
     // File `id` ended at `now`; only files converted whole (`completed`) teach the batch's pace.
-    void EndFile(int id, bool completed, double now);
+    void EndFile(quint64 id, bool completed, double now);
 
     // Seconds file `id` still takes at `now`, or -1 while there is no telling (nothing reported
     // yet, or the file is not converting).
-    double FileTimeLeft(int id, double now) const;
+    double FileTimeLeft(quint64 id, double now) const;
     // The converter's last reported speed for file `id` (seconds of media per second), 0 when
     // it never said; kept after the file ended, until Reset.
-    double Speed(int id) const;
+    double Speed(quint64 id) const;
     // Seconds until every converting and waiting file is done, the slots working side by side;
     // -1 while there is no telling.
     double BatchTimeLeft(double now) const;
@@ -82,6 +83,6 @@ private:
     int m_slots = 1;
     double m_start = 0;
     QList<double> m_waiting;
-    std::map<int, File> m_files;
+    std::map<quint64, File> m_files;
     Settling m_batch;
 };

@@ -2,7 +2,6 @@
 
 #include <QMutex>
 #include <QMutexLocker>
-#include <QScopedValueRollback>
 #include <QSet>
 #include <QThread>
 #include <QThreadPool>
@@ -184,11 +183,8 @@ void MediaAdder::ScheduleAppend()
 
 void MediaAdder::AppendReady()
 {
-    // The store's signals reach the list, whose slots may run events: a notice handled there
-    // finds this round still taking the results.
-    if (m_appending || !m_running)
+    if (!m_running)
         return;
-    const QScopedValueRollback<bool> appending(m_appending, true);
     const std::shared_ptr<Batch> batch = m_batch;
     const int count = static_cast<int>(m_positions.size());
     m_sinceAppend.start();
@@ -211,14 +207,12 @@ void MediaAdder::AppendReady()
         }
         if (ready.empty())
             break;
-        for (MediaItem &item : ready) {
-            // A slot of the store's signal may have cancelled the add.
-            if (!m_running || m_batch != batch)
-                return;
-            ++m_head;
-            if (m_store->Append(std::move(item)) >= 0)
-                ++m_added;
-        }
+        // One insert of rows per round: the list lays itself out once for all of them.
+        m_head += static_cast<int>(ready.size());
+        m_added += m_store->AppendMany(std::move(ready));
+        // A slot of the store's signals may have cancelled the add.
+        if (!m_running || m_batch != batch)
+            return;
         Q_EMIT Progress(m_head < count ? m_positions[static_cast<size_t>(m_head)] : m_total,
                         m_total);
         if (!m_running || m_batch != batch)

@@ -82,7 +82,6 @@ private:
     int m_head = 0; // the next file to append, among those to probe
     int m_added = 0;
     bool m_running = false;
-    bool m_appending = false;
     QTimer m_appendTimer;
     QElapsedTimer m_sinceAppend;
 };

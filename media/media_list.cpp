@@ -1,78 +1,58 @@
 #include "media/media_list.h"
 
 #include "controls/listview/drag_drop_list_ctrl.h"
-#include "media/duration.h"
 #include "media/file_names.h"
 #include "media/media_extensions.h"
-#include "media/probe.h"
 #include "platform/dialogs.h"
 #include "res/strings.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QHeaderView>
+#include <QProgressBar>
 #include <QProgressDialog>
-#include <QScopedValueRollback>
+
+#include <algorithm>
 
 namespace {
 
-constexpr int kRowImageRole = Qt::UserRole + 1;
-// How often the progress window is brought up to date while files are added.
-constexpr qint64 kProgressUpdateMs = 100;
 // Below this many files the progress window would only flash by.
 constexpr int kProgressThreshold = 20;
-
-QTableWidgetItem *NewItem(const QString &text)
-{
-    auto *item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    return item;
-}
 
 } // namespace
 
 MediaList::MediaList(CDragDropListCtrl *list, const CurrentPreset &preset, QWidget *dialogParent)
     : m_list(list)
-    , m_preset(preset)
     , m_dialogParent(dialogParent)
+    , m_adder(&m_store)
 {
-    connect(&m_store, &MediaStore::ItemAppended, this, &MediaList::ShowAppended);
-    connect(&m_store, &MediaStore::ItemRemoved, this, [this](int row) { m_list->removeRow(row); });
-    connect(&m_store, &MediaStore::Cleared, this, [this] { m_list->setRowCount(0); });
-    connect(&m_store, &MediaStore::ItemChanged, this, &MediaList::ShowChanged);
-    connect(&m_store, &MediaStore::ProgressChanged, this, &MediaList::ShowProgress);
-    connect(m_list, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
-        if (!m_showing && item->column() == MediaColumn::Select)
-            m_store.SetChecked(item->row(), item->checkState() == Qt::Checked);
-    });
+    m_store.SetTargetFormat(preset.formatLabel);
+    m_list->setModel(&m_store);
+    connect(&m_adder, &MediaAdder::Progress, this, &MediaList::OnAdderProgress);
+    connect(&m_adder, &MediaAdder::Finished, this, &MediaList::OnAdderFinished);
+}
+
+MediaList::~MediaList()
+{
+    // The view goes on without a model rather than with a dangling one.
+    if (m_list->model() == &m_store)
+        m_list->setModel(nullptr);
 }
 
 void MediaList::SetupColumns()
 {
-    static const char *const kTitles[MediaColumn::Count]
-        = {"Select", "File Name", "Location", "Duration", "Target Format", "Status", ""};
     static const int kWidths[MediaColumn::Count] = {60, 160, 160, 90, 120, 140, 500};
-    m_list->setColumnCount(MediaColumn::Count);
-    for (int c = 0; c < MediaColumn::Count; ++c) {
-        auto *header = new QTableWidgetItem(QString::fromLatin1(kTitles[c]));
-        header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        m_list->setHorizontalHeaderItem(c, header);
+    for (int c = 0; c < MediaColumn::Count; ++c)
         m_list->setColumnWidth(c, kWidths[c]);
-    }
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setSortingEnabled(false);
-    m_list->setWordWrap(false);
-    m_list->setIconSize(QSize(16, 16));
-    // Compact rows, as a report list has them: a line of text or a 16-pixel image.
-    m_list->verticalHeader()->setDefaultSectionSize(qMax(20, m_list->fontMetrics().height() + 6));
+    m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_list->ShowProgressIn(MediaColumn::Status, MediaStore::ProgressRole,
+                           MediaItem::kProgressUnknown, MediaStore::ToneRole);
 }
 
 void MediaList::SetRowImages(const QIcon &film, const QIcon &sound)
 {
-    m_images[0] = film;
-    m_images[1] = sound;
+    m_store.SetRowImages(film.isNull() ? QVariant() : QVariant(film),
+                         sound.isNull() ? QVariant() : QVariant(sound));
 }
 
 void MediaList::LoadRowImages()
@@ -88,77 +68,6 @@ void MediaList::LoadRowImages()
         return QIcon();
     };
     SetRowImages(load("res/film.bmp"), load("res/page_sound.bmp"));
-}
-
-int MediaList::rowImageKind(int row) const
-{
-    const QTableWidgetItem *item = m_list->item(row, MediaColumn::Select);
-    return item ? item->data(kRowImageRole).toInt() : -1;
-}
-
-bool MediaList::IsListed(const QString &folder, const QString &name) const
-{
-    return m_store.IsListed(folder, name);
-}
-
-void MediaList::AppendMediaRow(const QString &folder, const QString &name)
-{
-    m_store.Append(ProbeItem(folder, name));
-}
-
-void MediaList::ShowAppended(int row)
-{
-    const MediaItem &media = m_store.at(row);
-    const int image = media.audioOnly() ? 1 : 0;
-    m_showing = true;
-    m_list->insertRow(row);
-    auto *select = new QTableWidgetItem(QString());
-    select->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-    select->setData(kRowImageRole, image);
-    if (!m_images[image].isNull())
-        select->setIcon(m_images[image]);
-    m_list->setItem(row, MediaColumn::Select, select);
-    m_list->setItem(row, MediaColumn::FileName, NewItem(media.name));
-    select->setCheckState(media.checked ? Qt::Checked : Qt::Unchecked);
-    m_list->setItem(row, MediaColumn::Location, NewItem(media.folder));
-    // A file that can be converted but does not state its length converts too; only its
-    // length is unknown.
-    const bool known = media.state != ItemState::UnknownFormat && media.info.durationKnown;
-    const QString duration = known
-        ? FormatDuration(static_cast<quint32>(media.info.durationSeconds))
-        : QStringLiteral("Unknown");
-    m_list->setItem(row, MediaColumn::Duration, NewItem(duration));
-    m_list->setItem(row, MediaColumn::TargetFormat, NewItem(m_preset.formatLabel));
-    m_list->setItem(row, MediaColumn::Status, NewItem(StateText(media.state)));
-    m_list->setItem(row, MediaColumn::Filler, NewItem(QString()));
-    m_showing = false;
-}
-
-void MediaList::ShowChanged(int row)
-{
-    const MediaItem &media = m_store.at(row);
-    m_showing = true;
-    if (QTableWidgetItem *select = m_list->item(row, MediaColumn::Select))
-        select->setCheckState(media.checked ? Qt::Checked : Qt::Unchecked);
-    if (QTableWidgetItem *status = m_list->item(row, MediaColumn::Status)) {
-        status->setText(StateText(media.state));
-        status->setToolTip(media.reason);
-    }
-    m_showing = false;
-}
-
-void MediaList::ShowProgress(int row, int progress)
-{
-    if (progress == MediaItem::kNoProgress) {
-        m_list->RemoveProgress(row);
-        return;
-    }
-    if (!m_list->ProgressBar(row))
-        m_list->CreateProgress(row, MediaColumn::Status);
-    // Without a percentage the bar still says that the file is being worked on.
-    m_list->ProgressBar(row)->SetWindowText(
-        progress == MediaItem::kProgressUnknown ? QStringLiteral("Converting...") : QString());
-    m_list->SetProgressPos(row, qMax(0, progress));
 }
 
 QPair<QString, QString> MediaList::SplitPath(const QString &path)
@@ -195,74 +104,6 @@ QStringList MediaList::FileFilters()
             QStringLiteral("Video Transport Stream(*.ts) (*.ts)")};
 }
 
-int MediaList::AddPaths(const QStringList &givenPaths)
-{
-    // The progress window runs events: a second add started from one of them would append rows
-    // behind the first one's back.
-    if (m_adding)
-        return 0;
-    const QScopedValueRollback<bool> adding(m_adding, true);
-    QStringList paths = givenPaths;
-    const QStringList undecodable = TakeUndecodablePaths(paths);
-    std::unique_ptr<QProgressDialog> progress;
-    if (paths.size() >= kProgressThreshold) {
-        progress = std::make_unique<QProgressDialog>(QStringLiteral("Adding media files..."),
-                                                     QStringLiteral("Cancel"), 0, paths.size(),
-                                                     m_dialogParent);
-        progress->setWindowTitle(ApplicationName());
-        progress->setWindowModality(Qt::WindowModal);
-        progress->setMinimumDuration(500);
-        progress->setAutoClose(false);
-        progress->setAutoReset(false);
-    }
-    QList<QPair<QString, QString>> files;
-    files.reserve(paths.size());
-    for (const QString &path : paths) {
-        const auto [name, folder] = SplitPath(path);
-        files.append(qMakePair(folder, name));
-    }
-
-    MediaAdder adder(&m_store);
-    adder.SetThreads(m_probeThreads);
-    adder.SetProbe(m_probe);
-    QElapsedTimer sinceUpdate;
-    if (progress) {
-        connect(&adder, &MediaAdder::Progress, progress.get(), [&](int done, int total) {
-            // Each update of a shown progress window runs events and repaints the list: a few a
-            // second are enough to show the work advancing.
-            if (sinceUpdate.isValid() && sinceUpdate.elapsed() < kProgressUpdateMs)
-                return;
-            progress->setLabelText(QStringLiteral("Adding media files... %1 of %2")
-                                       .arg(qMin(done + 1, total))
-                                       .arg(total));
-            progress->setValue(done);
-            sinceUpdate.start();
-        });
-        connect(progress.get(), &QProgressDialog::canceled, &adder, &MediaAdder::Cancel);
-        progress->setLabelText(
-            QStringLiteral("Adding media files... %1 of %2").arg(1).arg(paths.size()));
-        // Shows the window after its minimum duration, however the probes advance.
-        progress->setValue(0);
-        sinceUpdate.start();
-    }
-    adder.Start(files);
-    while (adder.running()) {
-        // Until the progress window shows, clicks and keys wait: the window must not start
-        // another command under a short add. Once it shows it holds the window itself.
-        const bool shown = progress && progress->isVisible();
-        QCoreApplication::processEvents(
-            QEventLoop::WaitForMoreEvents
-            | (shown ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents));
-        if (progress && progress->wasCanceled())
-            adder.Cancel();
-    }
-    const int added = adder.added();
-    if (!undecodable.isEmpty())
-        CurrentDialogs().Message(m_dialogParent, UndecodableNamesMessage(undecodable),
-                                 ApplicationName(), MessageIcon::Warning);
-    return added;
-}
-
 void MediaList::AddFiles()
 {
     const QStringList paths = CurrentDialogs().PickFiles(m_dialogParent, QString(), FileFilters());
@@ -282,64 +123,140 @@ void MediaList::AddFolder()
     if (m_keptPattern.isEmpty()) {
         CurrentDialogs().Message(m_dialogParent, QStringLiteral("%1 media files added!").arg(0),
                                  ApplicationName(), MessageIcon::None);
+        Q_EMIT AddFinished(0);
         return;
     }
     AddFolderPath(m_keptPattern.chopped(1));
 }
 
-int MediaList::AddFolderPath(const QString &folder)
+void MediaList::AddFolderPath(const QString &folder, AddDone done)
 {
     QString searched = folder;
     if (!searched.endsWith(QLatin1Char('/')))
         searched += QLatin1Char('/');
-    // Only the entries directly in the folder; sub folders are not searched.
-    const QStringList names = QDir(searched).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    QStringList paths;
-    for (const QString &name : names) {
-        if (IsMediaExtension(searched + name))
-            paths << searched + name;
+    m_requests.push_back({QStringList(), searched, std::move(done)});
+    StartNextAdd();
+}
+
+void MediaList::AddPaths(const QStringList &paths, AddDone done)
+{
+    m_requests.push_back({paths, QString(), std::move(done)});
+    StartNextAdd();
+}
+
+void MediaList::StartNextAdd()
+{
+    if (m_adder.running() || m_requests.empty())
+        return;
+    m_current = std::move(m_requests.front());
+    m_requests.pop_front();
+    QStringList paths = m_current.paths;
+    if (!m_current.folder.isEmpty()) {
+        // Only the entries directly in the folder; sub folders are not searched.
+        const QStringList names
+            = QDir(m_current.folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        for (const QString &name : names) {
+            if (IsMediaExtension(m_current.folder + name))
+                paths << m_current.folder + name;
+        }
     }
-    const int added = AddPaths(paths);
-    CurrentDialogs().Message(m_dialogParent, QStringLiteral("%1 media files added!").arg(added),
-                             ApplicationName(), MessageIcon::None);
-    const QStringList undecodable = UndecodableFileNames(searched, IsMediaExtension);
-    if (!undecodable.isEmpty())
-        CurrentDialogs().Message(m_dialogParent, UndecodableNamesMessage(undecodable),
+    m_undecodable = TakeUndecodablePaths(paths);
+    if (!m_current.folder.isEmpty())
+        m_undecodable = UndecodableFileNames(m_current.folder, IsMediaExtension);
+
+    if (paths.size() >= kProgressThreshold) {
+        // Shown after half a second, window-modal but never a nested event loop: its bar is
+        // moved directly, as QProgressDialog::setValue would run events itself.
+        m_progress = std::make_unique<QProgressDialog>(QStringLiteral("Adding media files..."),
+                                                       QStringLiteral("Cancel"), 0, paths.size(),
+                                                       m_dialogParent);
+        m_progressBar = new QProgressBar(m_progress.get());
+        m_progressBar->setRange(0, static_cast<int>(paths.size()));
+        m_progressBar->setValue(0);
+        m_progress->setBar(m_progressBar);
+        m_progress->setWindowTitle(ApplicationName());
+        m_progress->setWindowModality(Qt::WindowModal);
+        m_progress->setAutoClose(false);
+        m_progress->setAutoReset(false);
+        m_progress->setMinimumDuration(500);
+        m_progress->setLabelText(
+            QStringLiteral("Adding media files... %1 of %2").arg(1).arg(paths.size()));
+        connect(m_progress.get(), &QProgressDialog::canceled, &m_adder, &MediaAdder::Cancel);
+    }
+    QList<QPair<QString, QString>> files;
+    files.reserve(paths.size());
+    for (const QString &path : paths) {
+        const auto [name, folder] = SplitPath(path);
+        files.append(qMakePair(folder, name));
+    }
+    m_adder.Start(files);
+}
+
+void MediaList::OnAdderProgress(int done, int total)
+{
+    if (!m_progress)
+        return;
+    m_progress->setLabelText(
+        QStringLiteral("Adding media files... %1 of %2").arg(qMin(done + 1, total)).arg(total));
+    m_progressBar->setValue(done);
+}
+
+void MediaList::OnAdderFinished(int added)
+{
+    if (m_progress) {
+        // Deleted from the event loop: Cancel's own signal may be what ended the add.
+        m_progress.release()->deleteLater();
+        m_progressBar = nullptr;
+    }
+    const Request finished = std::move(m_current);
+    m_current = Request();
+    if (!finished.folder.isEmpty())
+        CurrentDialogs().Message(m_dialogParent, QStringLiteral("%1 media files added!").arg(added),
+                                 ApplicationName(), MessageIcon::None);
+    if (!m_undecodable.isEmpty())
+        CurrentDialogs().Message(m_dialogParent, UndecodableNamesMessage(m_undecodable),
                                  ApplicationName(), MessageIcon::Warning);
-    return added;
+    m_undecodable.clear();
+    if (finished.done)
+        finished.done(added);
+    Q_EMIT AddFinished(added);
+    // The next add waits for the event loop: this one's signals have all been delivered first.
+    QMetaObject::invokeMethod(this, &MediaList::StartNextAdd, Qt::QueuedConnection);
 }
 
 QString MediaList::Text(int row, int column) const
 {
-    const QTableWidgetItem *item = m_list->item(row, column);
-    return item ? item->text() : QString();
-}
-
-void MediaList::SetTargetFormat(const QString &label)
-{
-    for (int row = 0; row < m_list->rowCount(); ++row) {
-        if (QTableWidgetItem *item = m_list->item(row, MediaColumn::TargetFormat))
-            item->setText(label);
-    }
+    return m_store.data(m_store.index(row, column)).toString();
 }
 
 void MediaList::RemoveSelected()
 {
     // The selection mark: the row at which the user's last selection started.
-    if (!m_list->selectionModel() || !m_list->selectionModel()->currentIndex().isValid()
-        || m_list->selectionModel()->selectedRows().isEmpty())
+    if (!m_list->selectionModel() || !m_list->selectionModel()->currentIndex().isValid())
         return;
-    QList<int> rows;
-    for (int row = 0; row < m_list->rowCount(); ++row) {
-        if (m_list->selectionModel()->isRowSelected(row, QModelIndex()))
-            rows << row;
-    }
+    QList<int> rows = m_list->SelectedRows();
+    if (m_locked)
+        rows.erase(std::remove_if(rows.begin(), rows.end(), m_locked), rows.end());
     m_store.Remove(rows);
 }
 
 void MediaList::RemoveAll()
 {
-    m_store.Clear();
+    QList<int> locked;
+    for (int row = 0; m_locked && row < m_store.count(); ++row) {
+        if (m_locked(row))
+            locked << row;
+    }
+    if (locked.isEmpty()) {
+        m_store.Clear();
+        return;
+    }
+    QList<int> rows;
+    for (int row = 0; row < m_store.count(); ++row) {
+        if (!locked.contains(row))
+            rows << row;
+    }
+    m_store.Remove(rows);
 }
 
 void MediaList::CheckAll()

@@ -5,32 +5,40 @@
 #include "media/media_store.h"
 
 #include <QIcon>
+#include <QObject>
 #include <QPair>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include <deque>
+#include <functional>
+#include <memory>
+
 class CDragDropListCtrl;
+class QProgressBar;
+class QProgressDialog;
 class QWidget;
 
-// The columns of a media row.
-struct MediaColumn
-{
-    enum : int { Select = 0, FileName, Location, Duration, TargetFormat, Status, Filler, Count };
-};
-
-// The media list as the window shows it: a view of a MediaStore in the list widget, one row per
-// item, and the commands that add and remove items (Add Files, Add Folder, Remove, Remove All,
-// Check All). Ticking a row's check box ticks its item; nothing is read back from a cell.
+// The media list as the window shows it: the list widget made a view of the MediaStore, and the
+// commands that add and remove items (Add Files, Add Folder, Remove, Remove All, Check All).
+//
+// Adding never waits: files are probed on a pool of threads (a MediaAdder) while the event loop
+// runs, and their rows appear in the order given. Adds asked for while one runs (a drop, a
+// second launch's files) wait their turn and run in the order asked. A long add shows a
+// progress window with Cancel, which holds the window; Cancel keeps the rows added so far.
 class MediaList : public QObject
 {
     Q_OBJECT
 
 public:
+    // What runs when an add has ended, with how many rows it added.
+    using AddDone = std::function<void(int added)>;
+
     // `list`, `preset` and `dialogParent` must outlive this object.
     MediaList(CDragDropListCtrl *list, const CurrentPreset &preset, QWidget *dialogParent);
+    ~MediaList() override;
 
-    // The seven columns with their titles and widths, check boxes, no editing.
+    // The seven columns with their widths; check boxes; the Status cell's bars.
     void SetupColumns();
     // The row images: the film (0) for files with video, the sound page (1) for audio-only
     // files. A null icon leaves the rows without that image.
@@ -38,59 +46,51 @@ public:
     // Loads the two row images from res/film.bmp and res/page_sound.bmp, relative to the current
     // folder and then beside the executable.
     void LoadRowImages();
-    int rowImageKind(int row) const; // 0 film, 1 sound, -1 none (for tests)
 
     CDragDropListCtrl *list() const { return m_list; }
     MediaStore &store() { return m_store; }
     const MediaStore &store() const { return m_store; }
     int rowCount() const { return m_store.count(); }
 
-    // True when a row holds exactly this name and folder (case-sensitive).
-    bool IsListed(const QString &folder, const QString &name) const;
-    // Probes folder + name and appends its row, ticked.
-    void AppendMediaRow(const QString &folder, const QString &name);
-
-    // Asks for files and appends the ones not listed yet.
+    // Asks for files and adds the ones not listed yet.
     void AddFiles();
-    // Asks for a folder and appends its media files not listed yet; a cancelled picker searches
+    // Asks for a folder and adds its media files not listed yet; a cancelled picker searches
     // the folder of the last Add Folder again. Reports how many files it added, then names in a
     // warning the media files it left out because their names are not valid UTF-8.
     void AddFolder();
-    // Appends the media files directly in `folder` (sub folders are not searched) that are not
-    // listed yet, in name order, and reports how many it added. Returns that count.
-    int AddFolderPath(const QString &folder);
-    // Appends each of `paths` not listed yet, in order, with a cancellable progress window when
-    // they are many. Paths decoded from names that are not valid UTF-8 are left out and named in
-    // one warning. Returns how many rows were added; 0 when called while an add is running.
-    // The files are probed on a pool of threads (a MediaAdder) while this runs the event loop:
-    // the window repaints and timers fire, but input reaches the window only through the
-    // progress window once it shows, which holds the window itself. Cancel keeps the rows added.
-    int AddPaths(const QStringList &paths);
-    // True while AddPaths runs: it lets other events in meanwhile.
-    bool adding() const { return m_adding; }
-    // How many files AddPaths probes at a time: 0 (the default) for one per core.
-    void SetProbeThreads(int threads) { m_probeThreads = threads; }
-    // Makes AddPaths probe with `probe` instead of ProbeItem (see MediaAdder::SetProbe).
-    void SetProbe(MediaAdder::ProbeFunction probe) { m_probe = std::move(probe); }
+    // Adds the media files directly in `folder` (sub folders are not searched) that are not
+    // listed yet, in name order, and reports how many it added, once it has.
+    void AddFolderPath(const QString &folder, AddDone done = {});
+    // Adds each of `paths` not listed yet, in order. Paths decoded from names that are not valid
+    // UTF-8 are left out and named in one warning.
+    void AddPaths(const QStringList &paths, AddDone done = {});
+    // True while an add runs or waits.
+    bool adding() const { return m_adder.running() || !m_requests.empty(); }
+    // How many files an add probes at a time: 0 (the default) for one per core.
+    void SetProbeThreads(int threads) { m_adder.SetThreads(threads); }
+    // Makes adds probe with `probe` instead of ProbeItem (see MediaAdder::SetProbe).
+    void SetProbe(MediaAdder::ProbeFunction probe) { m_adder.SetProbe(std::move(probe)); }
 
     // The item of each row, as the store holds it.
     QString FileName(int row) const { return m_store.at(row).name; }
     QString Location(int row) const { return m_store.at(row).folder; }
     QString Status(int row) const { return StateText(m_store.at(row).state); }
     bool IsChecked(int row) const { return m_store.at(row).checked; }
-    bool IsAudioOnly(int row) const { return m_store.at(row).audioOnly(); }
     void SetChecked(int row, bool checked) { m_store.SetChecked(row, checked); }
-    // What a cell shows (for tests and the window's own use).
+    // What a cell shows.
     QString Text(int row, int column) const;
-    QString DurationText(int row) const { return Text(row, MediaColumn::Duration); }
     // Writes `label` into every row's "Target Format" cell.
-    void SetTargetFormat(const QString &label);
+    void SetTargetFormat(const QString &label) { m_store.SetTargetFormat(label); }
 
-    // Removes the selected rows, last to first; nothing without a selection mark.
+    // Removes the selected rows, but never one being converted; nothing without a selection
+    // mark.
     void RemoveSelected();
+    // Removes every row but those being converted.
     void RemoveAll();
     // Ticks every row.
     void CheckAll();
+    // Says whether the row at `row` is being converted now, and so must stay; by default none.
+    void SetLockedRows(std::function<bool(int row)> locked) { m_locked = std::move(locked); }
 
     // The search pattern of the last Add Folder (empty until a folder was chosen).
     QString keptPattern() const { return m_keptPattern; }
@@ -104,19 +104,30 @@ public:
     // The file dialog's filters, in order; the first is preselected.
     static QStringList FileFilters();
 
+Q_SIGNALS:
+    // An add has ended (its count message, if any, already shown).
+    void AddFinished(int added);
+
 private:
-    void ShowAppended(int row);
-    void ShowChanged(int row);
-    void ShowProgress(int row, int progress);
+    struct Request
+    {
+        QStringList paths;
+        QString folder; // a folder add: its media files are looked up when its turn comes
+        AddDone done;
+    };
+    void StartNextAdd();
+    void OnAdderProgress(int done, int total);
+    void OnAdderFinished(int added);
 
     CDragDropListCtrl *m_list;
-    const CurrentPreset &m_preset;
     QWidget *m_dialogParent;
     MediaStore m_store;
-    bool m_adding = false;
-    int m_probeThreads = 0;
-    MediaAdder::ProbeFunction m_probe;
-    QIcon m_images[2];
+    MediaAdder m_adder;
+    std::deque<Request> m_requests;
+    Request m_current;
+    QStringList m_undecodable; // of the running add
+    std::unique_ptr<QProgressDialog> m_progress;
+    QProgressBar *m_progressBar = nullptr;
+    std::function<bool(int row)> m_locked;
     QString m_keptPattern;
-    bool m_showing = false; // the view is writing a cell: its own change is not the user's
 };

@@ -2,11 +2,13 @@
 
 #include "media/probe.h"
 
+#include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
-#include <QObject>
 #include <QPair>
 #include <QSet>
 #include <QString>
+#include <QVariant>
 
 #include <vector>
 
@@ -24,12 +26,15 @@ enum class ItemState {
 
 // The Status text of `state`, exactly as the list shows it.
 QString StateText(ItemState state);
-// True for the states a finished conversion reports as not done (neither completed nor canceled).
-bool IsFailure(ItemState state);
+
+// An item's identity: given when the store takes the item, never reused while the program runs.
+// Rows move when items are removed or moved; an id stays with its file.
+using ItemId = quint64;
 
 // One listed media file and everything the program knows of it.
 struct MediaItem
 {
+    ItemId id = 0; // 0 until the store takes the item
     QString folder; // ends with "/"
     QString name;
     MediaInfo info; // what the probe learnt when the file was added
@@ -60,27 +65,47 @@ struct MediaItem
 // file cannot be converted. Safe on any thread.
 MediaItem ProbeItem(const QString &folder, const QString &name);
 
-// The listed media files, in list order, with no widget: the list window, the conversion queue
-// and the command-line converter all work on one of these. Every change is announced by a
-// signal, after it is made.
-class MediaStore : public QObject
+// The columns of a media row.
+struct MediaColumn
+{
+    enum : int { Select = 0, FileName, Location, Duration, TargetFormat, Status, Filler, Count };
+};
+
+// The listed media files, in list order, with no widget: the list window shows it as its item
+// model, and the conversion queue and the command-line converter work on it. Rows are the list's
+// order now; ids are the items' identities. Every change goes through the model's signals
+// (ranged inserts and removals, a reset for Clear, dataChanged for an item's cells).
+class MediaStore : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
+    // Beyond Qt's roles: on the Status column, the item's progress (MediaItem::progress); on the
+    // Select column, the row image's kind (0 film, 1 sound).
+    // On the Status column, how its text reads: StatusTone.
+    enum Role { ProgressRole = Qt::UserRole + 1, RowImageRole, IdRole, ToneRole };
+    enum StatusTone { Neutral = 0, Good, Bad };
+
     explicit MediaStore(QObject *parent = nullptr);
 
     int count() const { return static_cast<int>(m_items.size()); }
     const MediaItem &at(int row) const { return m_items[static_cast<size_t>(row)]; }
+    // The row of the item with `id` now, or -1 when it is no longer listed.
+    int RowOf(ItemId id) const;
 
     // True when an item holds exactly this folder and name (case-sensitive).
     bool IsListed(const QString &folder, const QString &name) const;
 
     // Appends `item` unless its folder and name are listed already; returns its row or -1.
     int Append(MediaItem item);
+    // Appends every item not listed yet, in order, as one insert of rows. Returns how many.
+    int AppendMany(std::vector<MediaItem> items);
     // Removes the items at `rows` (any order, duplicates ignored).
     void Remove(QList<int> rows);
     void Clear();
+    // Moves the items at `rows` (any order) so that they stand together, in their order, before
+    // the item that is at row `before` now (count(): at the end). Returns false when nothing moved.
+    bool Move(QList<int> rows, int before);
 
     void SetChecked(int row, bool checked);
     // Sets the state and the Status tooltip.
@@ -88,15 +113,39 @@ public:
     void SetProgress(int row, int progress);
     void SetOutput(int row, const QString &output);
 
-Q_SIGNALS:
-    void ItemAppended(int row);
-    void ItemRemoved(int row); // rows after it have moved up by one
-    void Cleared();
-    void ItemChanged(int row); // ticked, state or tooltip
-    void ProgressChanged(int row, int progress);
+    // What every row's "Target Format" cell says.
+    void SetTargetFormat(const QString &label);
+    // The Select cell's image for rows with video (film) and audio-only rows (sound): any value
+    // a view can draw as a decoration (an icon); a null value leaves the rows without it.
+    void SetRowImages(const QVariant &film, const QVariant &sound);
+
+    // QAbstractTableModel
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    // A row being converted can be neither ticked nor dragged.
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // Ticks or unticks an item through its Select cell's check state.
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    // Rows are dragged within the list to reorder them: the dragged rows travel as their row
+    // numbers, and a drop moves them before the row dropped on (Move).
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    bool dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                      const QModelIndex &parent) override;
+    Qt::DropActions supportedDropActions() const override;
 
 private:
+    void ChangedCells(int row, int firstColumn, int lastColumn, const QList<int> &roles = {});
+    void Reindex(int fromRow);
+
     std::vector<MediaItem> m_items;
     // How many items hold each (folder, name): adding n files to m items costs n look-ups.
     QSet<QPair<QString, QString>> m_listed;
+    QHash<ItemId, int> m_rows;
+    ItemId m_nextId = 1;
+    QString m_targetFormat;
+    QVariant m_images[2];
 };

@@ -108,3 +108,11 @@ constexpr int ID_SIZE_KEEP = 33040;
 constexpr int ID_SIZE_1080 = 33041;
 constexpr int ID_SIZE_720 = 33042;
 constexpr int ID_SIZE_480 = 33043;
+
+// The queue a user steers while it runs.
+constexpr int ID_PAUSE = 33050;
+constexpr int ID_RETRY_FAILED = 33051;
+constexpr int ID_SELECT_FAILED = 33052;
+constexpr int ID_LIST_CANCEL = 33053;
+constexpr int ID_MOVE_UP = 33054;
+constexpr int ID_MOVE_DOWN = 33055;

@@ -155,7 +155,7 @@ private Q_SLOTS:
         // Side by side, as the program converts by default: every output must still be right.
         f.queue.SetSlots(0);
         for (const Input &input : m_inputs)
-            f.media.AppendMediaRow(m_in, input.name);
+            f.media.store().Append(ProbeItem(m_in, input.name));
         for (int row = 0; row < m_inputs.size(); ++row)
             QCOMPARE(f.media.Status(row), QStringLiteral("Waiting Convertion..."));
         f.queue.ConvertAll();

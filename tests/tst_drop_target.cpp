@@ -3,6 +3,7 @@
 #include "media/media_list.h"
 #include "support/files.h"
 #include "support/media_factory.h"
+#include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"
 
 #include <QMimeData>
@@ -133,7 +134,7 @@ private Q_SLOTS:
         QStringList before;
         for (const QString &name : listed)
             before << m_media + name;
-        f.media.AddPaths(before);
+        AddAndWait(f.media, before);
 
         QStringList items;
         for (const QString &item : dropped)
@@ -169,7 +170,7 @@ private Q_SLOTS:
 
     void refusedWhileTheListIsLocked()
     {
-        // A conversion locks the list: rows are addressed by index until it ends.
+        // A conversion locks the list.
         Fixture f;
         QMimeData mime;
         mime.setUrls(Urls({m_media + QStringLiteral("clip.mp4")}));
@@ -180,40 +181,30 @@ private Q_SLOTS:
         QVERIFY(DragOver(f, mime));
     }
 
-    void refusedWhileAdding()
+    void takenWhileAddingInTheirTurn()
     {
         ScriptedDialogs dialogs;
         Fixture f;
-        QMimeData late;
-        late.setUrls(Urls({m_media + QStringLiteral("song.mp3")}));
-
-        // A drag hovers over the list when Add Files starts; it is dropped while the rows are
-        // being appended (the progress window lets events in), and a new drag arrives then.
-        QVERIFY(DragOver(f, late));
-        QList<bool> during;
-        auto connection = connect(f.list.model(), &QAbstractItemModel::rowsInserted, this, [&] {
-            QVERIFY(f.media.adding());
-            during << (during.isEmpty() ? Drop(f, late) : DragOver(f, late));
-        });
-        f.media.AddPaths(
-            {m_media + QStringLiteral("clip.mp4"), m_media + QStringLiteral("fake.mp4")});
-        disconnect(connection);
-        QCOMPARE(during, QList<bool>({false, false}));
-        QCOMPARE(f.media.rowCount(), 2);
-
-        // A drop's own add: taken, and until its files are in a second drop waits its turn.
         QMimeData first;
         first.setUrls(Urls({m_media + QStringLiteral("sub/inner.mp4")}));
-        QSignalSpy done(f.target, &DropTarget::Dropped);
-        QVERIFY(DragOver(f, first));
-        QVERIFY(Drop(f, first));
-        QVERIFY(!DragOver(f, late));
-        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 20000);
-        QCOMPARE(f.media.rowCount(), 3);
+        QMimeData second;
+        second.setUrls(Urls({m_media + QStringLiteral("song.mp3")}));
 
-        // Once no add runs the list takes drops again.
-        QVERIFY(DragOver(f, late));
-        QVERIFY(Drop(f, late));
+        // Two drops arrive while Add Files appends its rows: both are taken, and each is added
+        // after what was asked before it.
+        QSignalSpy done(f.target, &DropTarget::Dropped);
+        QList<bool> during;
+        auto connection = connect(f.list.model(), &QAbstractItemModel::rowsInserted, this, [&] {
+            if (during.isEmpty()) {
+                QVERIFY(f.media.adding());
+                during << DragOver(f, first) << Drop(f, first) << DragOver(f, second)
+                       << Drop(f, second);
+            }
+        });
+        AddAndWait(f.media,
+                   {m_media + QStringLiteral("clip.mp4"), m_media + QStringLiteral("fake.mp4")});
+        disconnect(connection);
+        QCOMPARE(during, QList<bool>({true, true, true, true}));
         QTRY_COMPARE_WITH_TIMEOUT(done.size(), 2, 20000);
         QCOMPARE(
             f.Names(),

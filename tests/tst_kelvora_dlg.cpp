@@ -10,6 +10,7 @@
 #include "platform/profile.h"
 #include "res/resource.h"
 #include "support/media_factory.h"
+#include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"
 
 #include <QHeaderView>
@@ -83,9 +84,13 @@ private Q_SLOTS:
                 {"E&xit                  ", ID_FILE_EXIT}},
                {{"Convert All", ID_CONVERT_ALL},
                 {"Convert Selected Files", ID_CONVERT_SELECTED},
+                {"Retry Failed Files", ID_RETRY_FAILED},
                 {"", 0},
+                {"Pause Convertion", ID_PAUSE},
                 {"Stop Current Convertion", ID_STOP_CURRENT},
                 {"Stop All Convertion", ID_STOP_ALL},
+                {"", 0},
+                {"Select Failed Files", ID_SELECT_FAILED},
                 {"", 0},
                 {"Simultaneous Conversions", -1},
                 {"Modern Video Size", -1}},
@@ -160,7 +165,6 @@ private Q_SLOTS:
     {
         CKelvoraDlg window;
         window.show();
-        QTRY_COMPARE_WITH_TIMEOUT(window.queue()->lastUiState(), 0, 5000);
         for (int id : {ID_FILE_REMOVE, ID_FILE_REMOVE_ALL, ID_FILE_SELECT_ALL, ID_CONVERT_ALL,
                        ID_CONVERT_SELECTED, ID_STOP_CURRENT, ID_STOP_ALL})
             QVERIFY2(!MenuAction(window, id)->isEnabled(), qPrintable(QString::number(id)));
@@ -291,7 +295,7 @@ private Q_SLOTS:
         QFETCH(QString, solution);
         QFETCH(QString, label);
         CKelvoraDlg window;
-        window.media()->AppendMediaRow(m_in, QStringLiteral("a.mp4"));
+        window.media()->store().Append(ProbeItem(m_in, QStringLiteral("a.mp4")));
         window.media()->store().SetState(0, ItemState::Completed);
         window.OnCommand(command);
         QCOMPARE(window.settings().preset.id, id);
@@ -300,7 +304,7 @@ private Q_SLOTS:
         QCOMPARE(window.settings().preset.formatLabel, label);
         QCOMPARE(window.media()->Text(0, MediaColumn::TargetFormat), label);
         // Rows added afterwards carry the new label; nothing was written yet.
-        window.media()->AppendMediaRow(m_in, QStringLiteral("b.avi"));
+        window.media()->store().Append(ProbeItem(m_in, QStringLiteral("b.avi")));
         QCOMPARE(window.media()->Text(1, MediaColumn::TargetFormat), label);
         QVERIFY(!QFileInfo::exists(window.settingsPath()));
     }
@@ -308,29 +312,40 @@ private Q_SLOTS:
     void listMenuRules_data()
     {
         QTest::addColumn<int>("selected");
-        QTest::addColumn<bool>("converting");
+        QTest::addColumn<int>("selectedRunning");
         QTest::addColumn<QList<int>>("disabled");
+        const QList<int> moves {ID_MOVE_UP, ID_MOVE_DOWN, ID_LIST_CANCEL};
         QTest::newRow("none selected")
-            << 0 << false
-            << QList<int> {ID_LIST_REMOVE,       ID_LIST_CONVERT_SELECTED, ID_PROPERTIES,
-                           ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL,         ID_LIST_CONVERT_ALL};
-        QTest::newRow("one selected") << 1 << false << QList<int> {};
-        QTest::newRow("two selected") << 2 << false << QList<int> {ID_PROPERTIES};
-        QTest::newRow("one selected while converting")
-            << 1 << true << QList<int> {ID_LIST_REMOVE, ID_LIST_REMOVE_ALL};
+            << 0 << -1
+            << QList<int> {ID_LIST_REMOVE,   ID_LIST_CONVERT_SELECTED, ID_PROPERTIES,
+                           ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL,     ID_LIST_CONVERT_ALL}
+                + moves;
+        QTest::newRow("one selected") << 1 << -1 << moves;
+        QTest::newRow("two selected") << 2 << -1 << QList<int> {ID_PROPERTIES} + moves;
+        QTest::newRow("the converting row selected")
+            << 1 << 1 << QList<int> {ID_LIST_REMOVE, ID_MOVE_UP, ID_MOVE_DOWN};
+        QTest::newRow("a waiting row selected while converting")
+            << 1 << 0 << QList<int> {ID_LIST_CANCEL};
     }
 
     void listMenuRules()
     {
         QFETCH(int, selected);
-        QFETCH(bool, converting);
+        QFETCH(int, selectedRunning);
         QFETCH(QList<int>, disabled);
         CMenuEx menu;
         QVERIFY(menu.LoadFromResource(IDR_LIST_MENU));
-        CKelvoraDlg::ApplyListMenuRules(menu, selected, converting);
+        CommandContext context;
+        context.rows = 3;
+        context.selectedRows = selected;
+        context.converting = selectedRunning >= 0;
+        context.selectedRunning = qMax(0, selectedRunning);
+        context.canMoveUp = context.canMoveDown = selectedRunning == 0;
+        CKelvoraDlg::ApplyListMenuRules(menu, context);
         for (int id : {ID_LIST_ADD_FILES, ID_LIST_ADD_FOLDER, ID_FILE_SELECT_ALL, ID_LIST_REMOVE,
                        ID_LIST_REMOVE_ALL, ID_LIST_CONVERT_SELECTED, ID_LIST_CONVERT_ALL,
-                       ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL, ID_PROPERTIES})
+                       ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL, ID_PROPERTIES, ID_MOVE_UP,
+                       ID_MOVE_DOWN, ID_LIST_CANCEL})
             QCOMPARE(menu.FindAction(id)->isEnabled(), !disabled.contains(id));
     }
 
@@ -338,8 +353,8 @@ private Q_SLOTS:
     {
         CKelvoraDlg window;
         window.show();
-        window.media()->AppendMediaRow(m_in, QStringLiteral("a.mp4"));
-        window.media()->AppendMediaRow(m_in, QStringLiteral("slow.mkv"));
+        window.media()->store().Append(ProbeItem(m_in, QStringLiteral("a.mp4")));
+        window.media()->store().Append(ProbeItem(m_in, QStringLiteral("slow.mkv")));
         window.OnCommand(ID_PROPERTIES); // nothing selected: nothing opens
         window.list()->selectRow(1);
         QString caption;
@@ -365,7 +380,7 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         for (const char *name : {"a.mp4", "b.avi", "c.ts"})
-            window.media()->AppendMediaRow(m_in, QLatin1String(name));
+            window.media()->store().Append(ProbeItem(m_in, QLatin1String(name)));
         window.list()->selectRow(1);
         QStringList shown;
         bool propertiesEnabled = false;
@@ -383,7 +398,7 @@ private Q_SLOTS:
         const QPoint inRow
             = window.list()->visualRect(window.list()->model()->index(1, 1)).center();
         Q_EMIT window.list()->customContextMenuRequested(inRow);
-        QCOMPARE(shown.size(), 10);
+        QCOMPARE(shown.size(), 13);
         QCOMPARE(shown.first(), QStringLiteral("Add Files          "));
         QCOMPARE(shown.last(), QStringLiteral("Properties"));
         QVERIFY(propertiesEnabled);
@@ -395,7 +410,7 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         for (const char *name : {"c.ts", "a.mp4", "b.avi"})
-            window.media()->AppendMediaRow(m_in, QLatin1String(name));
+            window.media()->store().Append(ProbeItem(m_in, QLatin1String(name)));
         auto snapshot = [&window] {
             QStringList s;
             for (int row = 0; row < window.media()->rowCount(); ++row)
@@ -426,8 +441,10 @@ private Q_SLOTS:
             window.show();
             dialogs.NextFiles({m_in + QStringLiteral("a.mp4"), m_in + QStringLiteral("b.avi")});
             window.OnCommand(ID_ADD_FILES);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
             dialogs.NextFolder(folder);
             window.OnCommand(ID_ADD_FOLDER);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
             QCOMPARE(window.media()->rowCount(), 4);
             QCOMPARE(dialogs.messages.last().text, QStringLiteral("2 media files added!"));
             dialogs.NextFolder(out.chopped(1));
@@ -437,7 +454,8 @@ private Q_SLOTS:
 
             window.OnCommand(32859); // WMV
             window.OnCommand(ID_CONVERT_ALL);
-            QVERIFY(!window.list()->isEnabled() && !window.browseButton()->isEnabled()
+            // The list stays usable; what the batch reads as each file starts is locked.
+            QVERIFY(window.list()->isEnabled() && !window.browseButton()->isEnabled()
                     && !window.solutionButton()->isEnabled() && !window.folderBox()->isEnabled());
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
             QCOMPARE(Statuses(window), QStringList(4, QStringLiteral("Convertion Completed!")));
@@ -459,10 +477,13 @@ private Q_SLOTS:
             window.OnCommand(ID_SIMULTANEOUS_ONE);
             dialogs.NextFiles({m_in + QStringLiteral("slow.mkv"), m_in + QStringLiteral("c.ts")});
             window.OnCommand(ID_LIST_ADD_FILES);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
             window.OnCommand(ID_CONVERT_ALL);
-            QTRY_VERIFY_WITH_TIMEOUT(window.list()->ProgressBar(4) != nullptr, 120000);
-            // Nothing may remove rows while they convert.
-            window.OnCommand(ID_FILE_REMOVE_ALL);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                QueueFixture::BarOf(window.media()->store(), 4) != MediaItem::kNoProgress, 120000);
+            // Nothing may remove a row while it converts.
+            window.list()->selectRow(4);
+            window.OnCommand(ID_FILE_REMOVE);
             QCOMPARE(window.media()->rowCount(), 6);
             window.OnCommand(ID_STOP_CURRENT);
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
@@ -470,7 +491,8 @@ private Q_SLOTS:
             QCOMPARE(window.media()->Status(5), QStringLiteral("Convertion Completed!"));
 
             window.OnCommand(ID_CONVERT_ALL);
-            QTRY_VERIFY_WITH_TIMEOUT(window.list()->ProgressBar(4) != nullptr, 120000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                QueueFixture::BarOf(window.media()->store(), 4) != MediaItem::kNoProgress, 120000);
             window.OnCommand(ID_STOP_ALL);
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
             QCOMPARE(window.media()->Status(4), QStringLiteral("User Canceled!"));
@@ -500,6 +522,7 @@ private Q_SLOTS:
             window.OnCommand(32831); // PSP high: slow enough to still run
             dialogs.NextFiles({m_in + QStringLiteral("slow.mkv")});
             window.OnCommand(ID_ADD_FILES);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
             window.OnCommand(ID_CONVERT_ALL);
             QTRY_VERIFY_WITH_TIMEOUT(window.queue()->batch().ConverterPids().value(0) > 0, 60000);
             converter = pid_t(window.queue()->batch().ConverterPids().value(0));

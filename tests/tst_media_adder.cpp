@@ -3,6 +3,7 @@
 #include "media/media_list.h"
 #include "support/files.h"
 #include "support/media_factory.h"
+#include "support/queue_fixture.h"
 
 #include <QApplication>
 #include <QMutex>
@@ -149,8 +150,8 @@ private Q_SLOTS:
         QStringList expectedProbes;
         for (const QString &path : paths) {
             const auto [name, location] = MediaList::SplitPath(path);
-            if (!name.isEmpty() && !one.media.IsListed(location, name)) {
-                one.media.AppendMediaRow(location, name);
+            if (!name.isEmpty() && !one.media.store().IsListed(location, name)) {
+                one.media.store().Append(ProbeItem(location, name));
                 expectedProbes << path;
             }
         }
@@ -166,15 +167,20 @@ private Q_SLOTS:
             }
             return ProbeItem(location, name);
         });
-        QCOMPARE(pool.media.AddPaths(paths), one.media.rowCount());
+        QCOMPARE(AddAndWait(pool.media, paths), one.media.rowCount());
 
         QCOMPARE(pool.media.rowCount(), expectedProbes.size());
-        QCOMPARE(pool.list.rowCount(), expectedProbes.size());
+        QCOMPARE(pool.list.model()->rowCount(), expectedProbes.size());
         QCOMPARE(pool.Names(), expectedProbes);
         for (int row = 0; row < one.media.rowCount(); ++row) {
             for (int column = 0; column < MediaColumn::Count; ++column)
                 QCOMPARE(pool.media.Text(row, column), one.media.Text(row, column));
-            QCOMPARE(pool.media.rowImageKind(row), one.media.rowImageKind(row));
+            QCOMPARE(pool.media.store()
+                         .data(pool.media.store().index(row, 0), MediaStore::RowImageRole)
+                         .toInt(),
+                     one.media.store()
+                         .data(one.media.store().index(row, 0), MediaStore::RowImageRole)
+                         .toInt());
             QCOMPARE(pool.media.IsChecked(row), one.media.IsChecked(row));
             const MediaItem &a = pool.media.store().at(row);
             const MediaItem &b = one.media.store().at(row);
@@ -186,7 +192,7 @@ private Q_SLOTS:
         // Every kind made it into the list.
         QStringList statuses;
         for (int row = 0; row < pool.media.rowCount(); ++row)
-            statuses << pool.media.Status(row) + pool.media.DurationText(row);
+            statuses << pool.media.Status(row) + pool.media.Text(row, MediaColumn::Duration);
         statuses.removeDuplicates();
         statuses.sort();
         QCOMPARE(statuses,
@@ -198,7 +204,7 @@ private Q_SLOTS:
         QCOMPARE(probed, expectedProbes);
         // Adding them all again probes nothing.
         probed.clear();
-        QCOMPARE(pool.media.AddPaths(paths), 0);
+        QCOMPARE(AddAndWait(pool.media, paths), 0);
         QVERIFY(probed.isEmpty());
     }
 
@@ -241,13 +247,13 @@ private Q_SLOTS:
             }
         });
         poll.start(20);
-        const int added = f.media.AddPaths(paths);
+        const int added = AddAndWait(f.media, paths);
         QCOMPARE(rowsAtCancel, kHeldFrom);
         QCOMPARE(added, rowsAtCancel);
         QCOMPARE(f.Names(), paths.mid(0, added));
         SettleProbes();
         QCOMPARE(f.media.rowCount(), added);
-        QCOMPARE(f.list.rowCount(), added);
+        QCOMPARE(f.list.model()->rowCount(), added);
         QVERIFY(!f.media.adding());
     }
 
@@ -309,7 +315,7 @@ private Q_SLOTS:
             }
         });
         ticker.start(10);
-        const int added = f.media.AddPaths(paths);
+        const int added = AddAndWait(f.media, paths);
         QVERIFY(acted);
         QVERIFY(ticksWhileStalled >= 5);
         if (cancel) {

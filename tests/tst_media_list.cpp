@@ -2,6 +2,7 @@
 #include "media/media_list.h"
 #include "support/files.h"
 #include "support/media_factory.h"
+#include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"
 
 #include <QProgressDialog>
@@ -64,9 +65,9 @@ private Q_SLOTS:
         const QStringList titles {"Select",        "File Name", "Location", "Duration",
                                   "Target Format", "Status",    ""};
         const QList<int> widths {60, 160, 160, 90, 120, 140, 500};
-        QCOMPARE(f.list.columnCount(), 7);
+        QCOMPARE(f.list.model()->columnCount(), 7);
         for (int c = 0; c < 7; ++c) {
-            QCOMPARE(f.list.horizontalHeaderItem(c)->text(), titles[c]);
+            QCOMPARE(f.list.model()->headerData(c, Qt::Horizontal).toString(), titles[c]);
             QCOMPARE(f.list.columnWidth(c), widths[c]);
         }
     }
@@ -94,20 +95,21 @@ private Q_SLOTS:
         QFETCH(QString, duration);
         QFETCH(QString, status);
         Fixture f;
-        f.preset.formatLabel = QStringLiteral("wmv file");
-        f.media.AppendMediaRow(m_media, name);
+        f.media.SetTargetFormat(QStringLiteral("wmv file"));
+        f.media.store().Append(ProbeItem(m_media, name));
         QCOMPARE(f.media.rowCount(), 1);
-        QCOMPARE(f.list.rowCount(), 1);
+        QCOMPARE(f.list.model()->rowCount(), 1);
         QCOMPARE(f.media.Text(0, MediaColumn::Select), QString());
         QCOMPARE(f.media.FileName(0), name);
         QCOMPARE(f.media.Location(0), m_media);
-        QCOMPARE(f.media.DurationText(0), duration);
+        QCOMPARE(f.media.Text(0, MediaColumn::Duration), duration);
         QCOMPARE(f.media.Text(0, MediaColumn::TargetFormat), QStringLiteral("wmv file"));
         QCOMPARE(f.media.Status(0), status);
         QCOMPARE(f.media.Text(0, MediaColumn::Filler), QString());
         QVERIFY(f.media.IsChecked(0));
-        QCOMPARE(f.media.rowImageKind(0), image);
-        QVERIFY(!f.list.item(0, MediaColumn::Select)->icon().isNull());
+        const QModelIndex select = f.media.store().index(0, MediaColumn::Select);
+        QCOMPARE(select.data(MediaStore::RowImageRole).toInt(), image);
+        QVERIFY(!select.data(Qt::DecorationRole).value<QIcon>().isNull());
     }
 
     void addFiles_data()
@@ -153,6 +155,7 @@ private Q_SLOTS:
                 p = expand(p);
             dialogs.NextFiles(pick);
             f.media.AddFiles();
+            QTRY_VERIFY_WITH_TIMEOUT(!f.media.adding(), 60000);
         }
         QStringList expected;
         for (const QString &r : rows)
@@ -189,14 +192,18 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         dialogs.NextFolder(QString()); // cancelled before any folder was chosen
         f.media.AddFolder();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.media.adding(), 60000);
         QCOMPARE(f.media.rowCount(), 0);
         dialogs.NextFolder(folder.chopped(1)); // the picker gives no trailing separator
         f.media.AddFolder();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.media.adding(), 60000);
         dialogs.NextFolder(folder);
         f.media.AddFolder(); // again: everything is listed already
+        QTRY_VERIFY_WITH_TIMEOUT(!f.media.adding(), 60000);
         QFile::copy(m_media + QStringLiteral("clip.mp4"), folder + QStringLiteral("late.ts"));
         dialogs.NextFolder(QString()); // cancelled: the last folder is searched again
         f.media.AddFolder();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.media.adding(), 60000);
 
         QCOMPARE(
             f.Names(),
@@ -280,7 +287,7 @@ private Q_SLOTS:
         QFETCH(bool, byMouse);
         Fixture f;
         for (const char *name : {"clip.mp4", "song.mp3", "fake.mp4"})
-            f.media.AppendMediaRow(m_media, QString::fromLatin1(name));
+            f.media.store().Append(ProbeItem(m_media, QString::fromLatin1(name)));
         f.list.resize(600, 200);
         f.list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.list));
@@ -306,7 +313,7 @@ private Q_SLOTS:
             QList<QPair<bool, bool>> both;
             for (int row = 0; row < f.media.rowCount(); ++row)
                 both << qMakePair(f.media.IsChecked(row),
-                                  f.list.item(row, MediaColumn::Select)->checkState()
+                                  f.list.model()->index(row, 0).data(Qt::CheckStateRole)
                                       == Qt::Checked);
             return both;
         };
@@ -330,7 +337,7 @@ private Q_SLOTS:
     {
         Fixture f;
         for (const char *name : {"clip.mp4", "song.mp3", "fake.mp4", "a", "b"})
-            f.media.AppendMediaRow(m_media, QString::fromLatin1(name));
+            f.media.store().Append(ProbeItem(m_media, QString::fromLatin1(name)));
         f.media.SetChecked(1, false);
         f.media.SetChecked(3, false);
         f.media.CheckAll();
@@ -339,7 +346,7 @@ private Q_SLOTS:
 
         f.media.RemoveSelected(); // nothing selected: nothing happens
         QCOMPARE(f.media.rowCount(), 5);
-        f.list.setCurrentCell(1, 1);
+        f.list.setCurrentIndex(f.list.model()->index(1, 1));
         f.list.selectRow(1);
         f.list.selectionModel()->select(f.list.model()->index(3, 0),
                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -348,11 +355,11 @@ private Q_SLOTS:
         QCOMPARE(f.Names(),
                  (QStringList {m_media + "clip.mp4", m_media + "fake.mp4", m_media + "b"}));
         // A removed file can be added again.
-        QVERIFY(!f.media.IsListed(m_media, QStringLiteral("song.mp3")));
-        f.media.AppendMediaRow(m_media, QStringLiteral("song.mp3"));
+        QVERIFY(!f.media.store().IsListed(m_media, QStringLiteral("song.mp3")));
+        f.media.store().Append(ProbeItem(m_media, QStringLiteral("song.mp3")));
         QCOMPARE(f.media.rowCount(), 4);
         // The list itself refuses a listed file, whatever road it comes by.
-        f.media.AppendMediaRow(m_media, QStringLiteral("song.mp3"));
+        f.media.store().Append(ProbeItem(m_media, QStringLiteral("song.mp3")));
         QCOMPARE(f.media.rowCount(), 4);
 
         f.media.SetTargetFormat(QStringLiteral("avi file"));
@@ -360,8 +367,8 @@ private Q_SLOTS:
             QCOMPARE(f.media.Text(row, MediaColumn::TargetFormat), QStringLiteral("avi file"));
         f.media.RemoveAll();
         QCOMPARE(f.media.rowCount(), 0);
-        QCOMPARE(f.list.rowCount(), 0);
-        QVERIFY(!f.media.IsListed(m_media, QStringLiteral("clip.mp4")));
+        QCOMPARE(f.list.model()->rowCount(), 0);
+        QVERIFY(!f.media.store().IsListed(m_media, QStringLiteral("clip.mp4")));
     }
 
     // Names that are not valid UTF-8 cannot be kept through the program: they are refused, and
@@ -398,6 +405,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         dialogs.NextFolder(folder);
         f.media.AddFolder();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.media.adding(), 60000);
         QCOMPARE(f.Names(), (QStringList {folder + QStringLiteral("good.mp4"), replacement}));
         QCOMPARE(dialogs.messages.size(), 2);
         QCOMPARE(dialogs.messages[0].text, QStringLiteral("2 media files added!"));
@@ -414,6 +422,7 @@ private Q_SLOTS:
         dialogs.messages.clear();
         dialogs.NextFiles({decoded, replacement, m_media + QStringLiteral("song.mp3")});
         g.media.AddFiles();
+        QTRY_VERIFY_WITH_TIMEOUT(!g.media.adding(), 60000);
         QCOMPARE(g.Names(), (QStringList {replacement, m_media + QStringLiteral("song.mp3")}));
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].text,
@@ -441,8 +450,9 @@ private Q_SLOTS:
         const QStringList names {"clip.mp4", "song.mp3", "fake.mp4", "a", "b"};
         Fixture f;
         for (const QString &name : names)
-            f.media.AppendMediaRow(m_media, name);
-        f.list.setCurrentCell(selected.first(), 1);
+            f.media.store().Append(ProbeItem(m_media, name));
+        f.list.selectionModel()->setCurrentIndex(f.list.model()->index(selected.first(), 1),
+                                                 QItemSelectionModel::NoUpdate);
         for (int row : selected)
             f.list.selectionModel()->select(f.list.model()->index(row, 0),
                                             QItemSelectionModel::Select
@@ -452,40 +462,10 @@ private Q_SLOTS:
         for (int row : kept)
             expected << m_media + names[row];
         QCOMPARE(f.Names(), expected);
-        QCOMPARE(f.list.rowCount(), kept.size());
+        QCOMPARE(f.list.model()->rowCount(), kept.size());
         // Removed files may be added again; kept ones are still known as listed.
         for (int row = 0; row < names.size(); ++row)
-            QCOMPARE(f.media.IsListed(m_media, names[row]), kept.contains(row));
-    }
-
-    void manyFilesCanBeCancelled()
-    {
-        QWidget window;
-        window.show();
-        CDragDropListCtrl list(&window);
-        CurrentPreset preset;
-        MediaList media(&list, preset, &window);
-        media.SetupColumns();
-        // Real files, so that adding them takes long enough for the window to appear.
-        const QString many = m_dir.filePath(QStringLiteral("many")) + QLatin1Char('/');
-        QDir().mkpath(many);
-        QStringList paths;
-        for (int i = 0; i < 5000; ++i) {
-            paths << many + QStringLiteral("song-%1.mp3").arg(i);
-            QVERIFY(QFile::link(m_media + QStringLiteral("song.mp3"), paths.last()));
-        }
-        // Cancel as soon as the progress window appears.
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&window] {
-            for (QProgressDialog *d : window.findChildren<QProgressDialog *>())
-                if (d->isVisible())
-                    d->cancel();
-        });
-        poll.start(50);
-        const int added = media.AddPaths(paths);
-        QVERIFY2(added > 0 && added < paths.size(), qPrintable(QString::number(added)));
-        QCOMPARE(media.rowCount(), added);
-        QCOMPARE(list.rowCount(), added);
+            QCOMPARE(f.media.store().IsListed(m_media, names[row]), kept.contains(row));
     }
 };
 

@@ -606,21 +606,22 @@ void TestMenuEx::submenuArrow()
 void TestMenuEx::refreshPopup_data()
 {
     QTest::addColumn<QString>("change");
-    QTest::addColumn<int>("expectedCount");
-    QTest::addColumn<int>("changedIndex"); // -1: no record differs from before
+    QTest::addColumn<int>("countChange");
+    // -1: no record differs from before; -2: the record after the last one before
+    QTest::addColumn<int>("changedIndex");
 
-    QTest::newRow("nothing") << "none" << 10 << -1;
-    QTest::newRow("command appended") << "append" << 11 << 10;
-    QTest::newRow("command inserted first") << "insert" << 11 << 0;
-    QTest::newRow("last item removed") << "remove" << 9 << -1;
-    QTest::newRow("submenu appended") << "submenu" << 11 << 10;
-    QTest::newRow("text replaced") << "text" << 10 << 4;
+    QTest::newRow("nothing") << "none" << 0 << -1;
+    QTest::newRow("command appended") << "append" << 1 << -2;
+    QTest::newRow("command inserted first") << "insert" << 1 << 0;
+    QTest::newRow("last item removed") << "remove" << -1 << -1;
+    QTest::newRow("submenu appended") << "submenu" << 1 << -2;
+    QTest::newRow("text replaced") << "text" << 0 << 4;
 }
 
 void TestMenuEx::refreshPopup()
 {
     QFETCH(QString, change);
-    QFETCH(int, expectedCount);
+    QFETCH(int, countChange);
     QFETCH(int, changedIndex);
 
     CMenuEx menu;
@@ -649,6 +650,9 @@ void TestMenuEx::refreshPopup()
         return shots;
     };
     const QList<Snapshot> before = snapshot();
+    const int expectedCount = int(before.size()) + countChange;
+    if (changedIndex == -2)
+        changedIndex = int(before.size());
     QPointer<QMenu> plainSubmenu;
 
     if (change == QLatin1String("append")) {

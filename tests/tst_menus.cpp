@@ -58,18 +58,22 @@ void TestMenus::entries_data()
     QTest::newRow("main Convertion") << IDR_MAIN_MENU << QList<int> {1}
                                      << QStringList {"Convert All|32774",
                                                      "Convert Selected Files|32814",
+                                                     "Retry Failed Files|33051",
                                                      "|0",
+                                                     "Pause Convertion|33050",
                                                      "Stop Current Convertion|32809",
                                                      "Stop All Convertion|32810",
+                                                     "|0",
+                                                     "Select Failed Files|33052",
                                                      "|0",
                                                      "Simultaneous Conversions|-1",
                                                      "Modern Video Size|-1"};
     QTest::newRow("main Simultaneous Conversions")
-        << IDR_MAIN_MENU << QList<int> {1, 6}
+        << IDR_MAIN_MENU << QList<int> {1, 10}
         << QStringList {"One at a Time|32880", "2 at a Time|32881", "4 at a Time|32882",
                         "As Many as Processor Cores|32883"};
     QTest::newRow("main Convertion, Modern Video Size")
-        << IDR_MAIN_MENU << QList<int> {1, 7}
+        << IDR_MAIN_MENU << QList<int> {1, 11}
         << QStringList {"Keep Size|33040", "1080p|33041", "720p|33042", "480p|33043"};
     QTest::newRow("main Help") << IDR_MAIN_MENU << QList<int> {2}
                                << QStringList {"Help(F1)|57670", "|0", "&About Kelvora     |32776"};
@@ -82,11 +86,14 @@ void TestMenus::entries_data()
                                                 "Check All|32802",
                                                 "Remove|32797",
                                                 "Remove All Files|32796",
+                                                "Move Up|33054",
+                                                "Move Down|33055",
                                                 "|0",
                                                 "Convert|-1",
+                                                "Cancel This File|33053",
                                                 "|0",
                                                 "Properties|32786"};
-    QTest::newRow("list Convert") << IDR_LIST_MENU << QList<int> {0, 7}
+    QTest::newRow("list Convert") << IDR_LIST_MENU << QList<int> {0, 9}
                                   << QStringList {"Convert Selected Files|32792",
                                                   "Convert All Listed Files|32793", "|0",
                                                   "Skip Current Convertion|32811",

@@ -83,8 +83,8 @@ private Q_SLOTS:
             ? QStringLiteral("/proc/kelvora-cannot-write-here/")
             : Folder(QStringLiteral("faults-out-") + QTest::currentDataTag());
         QueueFixture f(out, 8); // PSP high: slow enough to hit while it runs
-        f.media.AppendMediaRow(in, QStringLiteral("victim.mkv"));
-        f.media.AppendMediaRow(in, QStringLiteral("after.mkv"));
+        f.media.store().Append(ProbeItem(in, QStringLiteral("victim.mkv")));
+        f.media.store().Append(ProbeItem(in, QStringLiteral("after.mkv")));
         f.queue.ConvertAll();
 
         if (fault != QLatin1String("unwritable")) {
@@ -153,6 +153,7 @@ private Q_SLOTS:
         QueueFixture f(out, 13);
         dialogs.NextFiles({in + name});
         f.media.AddFiles();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.media.adding(), 60000);
         QCOMPARE(f.media.rowCount(), 1);
         QCOMPARE(f.media.FileName(0), name);
         QCOMPARE(f.media.Location(0), in);

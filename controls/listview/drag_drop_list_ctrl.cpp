@@ -1,19 +1,54 @@
 #include "controls/listview/drag_drop_list_ctrl.h"
 
 #include <QHeaderView>
-#include <QMoveEvent>
-#include <QResizeEvent>
+#include <QPainter>
 
-CDragDropListCtrl::CProgressEntry::CProgressEntry(int row, int column, QWidget *parent)
-    : row(row)
-    , column(column)
-    , bar(parent)
+#include <algorithm>
+
+CProgressDelegate::CProgressDelegate(int progressRole, int unknownProgress, int toneRole,
+                                     int captionRole, QObject *parent)
+    : QStyledItemDelegate(parent)
+    , m_progressRole(progressRole)
+    , m_unknownProgress(unknownProgress)
+    , m_toneRole(toneRole)
+    , m_captionRole(captionRole)
 { }
 
-CDragDropListCtrl::CProgressEntry::~CProgressEntry() = default;
+void CProgressDelegate::initStyleOption(QStyleOptionViewItem *option,
+                                        const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    const int tone = m_toneRole >= 0 ? index.data(m_toneRole).toInt() : 0;
+    if (tone == 1 || tone == 2)
+        option->palette.setColor(QPalette::Text, tone == 1 ? GoodText() : BadText());
+}
+
+void CProgressDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const
+{
+    const QVariant progress = index.data(m_progressRole);
+    const int value = progress.isValid() ? progress.toInt() : -1;
+    if (value < 0 && value != m_unknownProgress) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    CTextProgressCtrl::Look look;
+    look.thinBorder = true;
+    // Without a percentage the bar still says that the file is being worked on.
+    const bool unknown = value == m_unknownProgress;
+    const QWidget *view = option.widget;
+    const double fraction = unknown ? 0.0 : value / 100.0;
+    QString caption = unknown ? QStringLiteral("Converting...") : QString();
+    const QString more = m_captionRole >= 0 ? index.data(m_captionRole).toString() : QString();
+    if (!more.isEmpty())
+        caption = (caption.isEmpty() ? QStringLiteral("%1%").arg(value) : caption)
+            + QStringLiteral("  ") + more;
+    CTextProgressCtrl::Paint(painter, option.rect, option.rect, look, fraction, caption,
+                             view ? view->window()->font() : option.font);
+}
 
 CDragDropListCtrl::CDragDropListCtrl(QWidget *parent)
-    : QTableWidget(parent)
+    : QTableView(parent)
 {
     verticalHeader()->hide();
     setShowGrid(true);
@@ -21,14 +56,22 @@ CDragDropListCtrl::CDragDropListCtrl(QWidget *parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Rows are changed by the program's commands, never by typing into a cell.
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    setWordWrap(false);
+    setIconSize(QSize(16, 16));
     // A selected row would otherwise turn every header text bold, and the wider bold texts
     // would no longer fit their columns.
     horizontalHeader()->setHighlightSections(false);
-    // A column that is resized or moved takes its cells with it: so must the bars.
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
-            &CDragDropListCtrl::RepositionProgress);
-    connect(horizontalHeader(), &QHeaderView::sectionMoved, this,
-            &CDragDropListCtrl::RepositionProgress);
+    // Rows are reordered by dragging them within the list (the model moves them); the drop
+    // place is shown, and the list scrolls when the pointer nears its edges.
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setDropIndicatorShown(true);
+    setDragDropOverwriteMode(false);
+    setAutoScroll(true);
+    // Compact rows, as a report list has them: a line of text or a 16-pixel image.
+    verticalHeader()->setDefaultSectionSize(qMax(20, fontMetrics().height() + 6));
 
     // The selection stays as visible as with focus: the user looks at the list while working the
     // toolbar and the menus.
@@ -40,88 +83,22 @@ CDragDropListCtrl::CDragDropListCtrl(QWidget *parent)
     setPalette(colours);
 }
 
-CDragDropListCtrl::~CDragDropListCtrl()
+CDragDropListCtrl::~CDragDropListCtrl() = default;
+
+void CDragDropListCtrl::ShowProgressIn(int column, int progressRole, int unknownProgress,
+                                       int toneRole, int captionRole)
 {
-    // The bars are children of the viewport: they go before the view that holds them.
-    progressTable.clear();
+    setItemDelegateForColumn(
+        column, new CProgressDelegate(progressRole, unknownProgress, toneRole, captionRole, this));
 }
 
-QRect CDragDropListCtrl::CellBounds(int row, int column) const
+QList<int> CDragDropListCtrl::SelectedRows() const
 {
-    // A cell the view cannot give (a column beyond the last, a row deleted since) has no
-    // rectangle; its bar collapses to nothing until the cell exists again.
-    return visualRect(model()->index(row, column));
-}
-
-void CDragDropListCtrl::CreateProgress(int row, int column)
-{
-    if (row < 0 || row >= rowCount())
-        return;
-
-    auto entry = std::make_unique<CProgressEntry>(row, column, viewport());
-    CTextProgressCtrl &bar = entry->bar;
-    bar.SetThinBorder(true);
-    bar.setGeometry(CellBounds(row, column));
-    bar.show();
-    bar.raise();
-
-    bar.barColour = QColor(0, 255, 0);
-    bar.lowerBound = 0;
-    bar.upperBound = 100;
-    bar.SetPos(0);
-
-    auto &slot = progressTable[row];
-    slot.reset();
-    slot = std::move(entry);
-}
-
-void CDragDropListCtrl::SetProgressPos(int row, int position)
-{
-    const auto found = progressTable.find(row);
-    if (found == progressTable.end() || !found->second)
-        return;
-    found->second->bar.SetPos(position);
-}
-
-void CDragDropListCtrl::RemoveProgress(int row)
-{
-    std::unique_ptr<CProgressEntry> entry = std::move(progressTable[row]);
-}
-
-void CDragDropListCtrl::RepositionProgress()
-{
-    for (const auto &[row, entry] : progressTable) {
-        if (!entry)
-            continue;
-        entry->bar.setGeometry(CellBounds(entry->row, entry->column));
-        entry->bar.update();
-    }
-}
-
-CTextProgressCtrl *CDragDropListCtrl::ProgressBar(int row) const
-{
-    const auto found = progressTable.find(row);
-    if (found == progressTable.end() || !found->second)
-        return nullptr;
-    return &found->second->bar;
-}
-
-void CDragDropListCtrl::scrollContentsBy(int dx, int dy)
-{
-    // Every way of scrolling ends here (bars, wheel, keys, scrollTo); the cells have their new
-    // places only once the view has scrolled.
-    QTableWidget::scrollContentsBy(dx, dy);
-    RepositionProgress();
-}
-
-void CDragDropListCtrl::resizeEvent(QResizeEvent *event)
-{
-    QTableWidget::resizeEvent(event);
-    RepositionProgress();
-}
-
-void CDragDropListCtrl::moveEvent(QMoveEvent *event)
-{
-    QTableWidget::moveEvent(event);
-    RepositionProgress();
+    QList<int> rows;
+    if (!selectionModel())
+        return rows;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }

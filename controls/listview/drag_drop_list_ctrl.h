@@ -2,65 +2,55 @@
 
 #include "controls/listview/text_progress_ctrl.h"
 
-#include <QTableWidget>
+#include <QStyledItemDelegate>
+#include <QTableView>
 
-#include <map>
-#include <memory>
-
-// The report-style media list. Besides the ordinary table it can lay a progress bar over one cell
-// of a row and keep it there while the list scrolls, resizes or moves, and while its columns are
-// resized or moved. Selecting rows leaves the header texts as they are.
-//
-// Bars are kept in a table keyed by the row index they were made for. Inserting, deleting or
-// moving rows does not re-key that table: while a conversion runs the list's rows stay put.
-class CDragDropListCtrl : public QTableWidget
+// Paints a running item's progress bar over its Status cell, with CTextProgressCtrl's own
+// painting: a thin frame, the green filled part and the percentage (or, without a measurable
+// progress, "Converting..."), followed by the cell's caption role when it has one (the time left).
+// Cells whose item is not converted are painted as usual, their text green or red as the tone
+// role says (1 good, 2 bad).
+class CProgressDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 
 public:
-    // One bar over one cell.
-    class CProgressEntry
-    {
-    public:
-        CProgressEntry(int row, int column, QWidget *parent);
-        virtual ~CProgressEntry();
+    // `progressRole` is the model role that holds the cell's progress: 0..100, a negative value
+    // for none, or `unknownProgress` when the work goes on without a measure.
+    CProgressDelegate(int progressRole, int unknownProgress, int toneRole, int captionRole,
+                      QObject *parent = nullptr);
 
-        CProgressEntry(const CProgressEntry &) = delete;
-        CProgressEntry &operator=(const CProgressEntry &) = delete;
+    static QColor GoodText() { return QColor(0, 128, 0); }
+    static QColor BadText() { return QColor(200, 0, 0); }
 
-        int row;
-        int column;
-        // The bar's widget lives exactly as long as the entry; the list destroys every entry
-        // before its viewport goes, so the parent never deletes the bar behind the entry's back.
-        CTextProgressCtrl bar;
-    };
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
 
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
+private:
+    int m_progressRole;
+    int m_unknownProgress;
+    int m_toneRole;
+    int m_captionRole;
+};
+
+// The report-style media list: a table view of the media store, whose Status column paints each
+// running row's progress bar (no bar widgets exist, so bars follow scrolling, column resizes and
+// moves by themselves). Selecting rows leaves the header texts as they are.
+class CDragDropListCtrl : public QTableView
+{
+    Q_OBJECT
+
+public:
     explicit CDragDropListCtrl(QWidget *parent = nullptr);
     ~CDragDropListCtrl() override;
 
-    // Lays a new bar with range 0..100 at position 0 over cell (row, column), replacing the row's
-    // previous bar. A row outside the list gets nothing.
-    void CreateProgress(int row, int column);
-    // Moves the row's bar, if it has one; the position is a percentage and is not clamped.
-    void SetProgressPos(int row, int position);
-    // Destroys the row's bar, if any; the row keeps an empty slot.
-    void RemoveProgress(int row);
-    // Moves every bar back over its cell.
-    void RepositionProgress();
+    // Paints the bars of `column` from the model's roles (see CProgressDelegate).
+    void ShowProgressIn(int column, int progressRole, int unknownProgress, int toneRole = -1,
+                        int captionRole = -1);
 
-    // The row's bar, or nullptr when it has none.
-    CTextProgressCtrl *ProgressBar(int row) const;
-    // The number of slots in the table: every row a bar was made for or removed from, whether it
-    // holds a bar now or not.
-    int ProgressSlotCount() const { return static_cast<int>(progressTable.size()); }
-
-protected:
-    void scrollContentsBy(int dx, int dy) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
-
-private:
-    QRect CellBounds(int row, int column) const;
-
-    std::map<int, std::unique_ptr<CProgressEntry>> progressTable;
+    // The rows selected now, in ascending order.
+    QList<int> SelectedRows() const;
 };

@@ -92,28 +92,37 @@ void CTextProgressCtrl::resizeEvent(QResizeEvent *event)
 void CTextProgressCtrl::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    Look look;
+    look.bar = barColour;
+    look.background = backgroundColour;
+    look.textEmpty = textColourEmpty;
+    look.textFilled = textColourFilled;
+    look.thinBorder = thinBorder;
+    // A range without room draws nothing but the frame: there is no fraction to show.
+    const bool room = lowerBound < upperBound;
+    Paint(&painter, rect(), room ? event->rect() : QRect(), look, room ? Fraction() : 0.0, caption,
+          window()->font());
+}
 
-    if (thinBorder) {
-        painter.setPen(QPen(Qt::black, 0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+void CTextProgressCtrl::Paint(QPainter *painter, const QRect &bounds, const QRect &area,
+                              const Look &look, double fraction, const QString &caption, QFont font)
+{
+    if (look.thinBorder) {
+        painter->save();
+        painter->setPen(QPen(Qt::black, 0));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(bounds.adjusted(0, 0, -1, -1));
+        painter->restore();
     }
-
-    // A range without room draws nothing: there is no fraction to show.
-    if (lowerBound >= upperBound)
+    const QRect client = look.thinBorder ? bounds.adjusted(1, 1, -1, -1) : bounds;
+    const QRect painted = area & client;
+    if (painted.isEmpty())
         return;
 
-    const QRect client = ClientRect();
-    const QRect area = event->rect() & client;
-    if (area.isEmpty())
-        return;
-    const double fraction = Fraction();
-
-    CMemDC dc(&painter, area);
+    CMemDC dc(painter, painted);
     QPainter *p = dc.Painter();
 
     // The bar writes in its application window's font, only lighter.
-    QFont font = window()->font();
     font.setWeight(QFont::Light);
     p->setFont(font);
 
@@ -122,22 +131,18 @@ void CTextProgressCtrl::paintEvent(QPaintEvent *event)
     const QRect filledRect(client.left(), client.top(), filledPart, client.height());
     const QRect emptyRect(client.left() + filledPart, client.top(), client.width() - filledPart,
                           client.height());
-    p->fillRect(filledRect, barColour);
-    p->fillRect(emptyRect, backgroundColour);
+    p->fillRect(filledRect, look.bar);
+    p->fillRect(emptyRect, look.background);
 
-    if (showText) {
-        const QString shown = !caption.isEmpty()
-            ? caption
-            : QStringLiteral("%1%").arg(TruncateToInt(fraction * 100.0));
-        const int flags = Qt::AlignCenter | Qt::TextSingleLine;
-
-        p->save();
-        p->setClipRect(filledRect);
-        p->setPen(textColourFilled);
-        p->drawText(client, flags, shown);
-        p->setClipRect(emptyRect);
-        p->setPen(textColourEmpty);
-        p->drawText(client, flags, shown);
-        p->restore();
-    }
+    const QString shown
+        = !caption.isEmpty() ? caption : QStringLiteral("%1%").arg(TruncateToInt(fraction * 100.0));
+    const int flags = Qt::AlignCenter | Qt::TextSingleLine;
+    p->save();
+    p->setClipRect(filledRect);
+    p->setPen(look.textFilled);
+    p->drawText(client, flags, shown);
+    p->setClipRect(emptyRect);
+    p->setPen(look.textEmpty);
+    p->drawText(client, flags, shown);
+    p->restore();
 }

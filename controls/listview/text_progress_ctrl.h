@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QProgressBar>
 #include <QString>
+
+class QPainter;
 
 // A progress bar that paints itself completely: a solid filled part from the left, a solid empty
 // part beside it and a caption centred over the whole bar, by default the percentage reached.
@@ -47,6 +50,21 @@ public:
     int upperBound = 100;
     QColor barColour {0, 255, 0};
 
+    // How a bar looks, for painting one where no bar widget exists (a list cell).
+    struct Look
+    {
+        QColor bar {0, 255, 0};
+        QColor background {255, 255, 255};
+        QColor textEmpty {255, 0, 0};
+        QColor textFilled {255, 0, 0};
+        bool thinBorder = false;
+    };
+    // Paints a bar as the control paints itself into `bounds` (its whole rectangle, frame
+    // included): `fraction` of it filled, `caption` over it (empty: the percentage), in `font`
+    // made lighter. Only `area` (within bounds) is painted; the frame is drawn whole.
+    static void Paint(QPainter *painter, const QRect &bounds, const QRect &area, const Look &look,
+                      double fraction, const QString &caption, QFont font);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -57,7 +75,6 @@ private:
     int position = 0;
     int step = 1; // kept for the owner; nothing steps the bar
     QString caption;
-    bool showText = true;
     int filledWidth = -1; // as computed by the last SetPos; -1 until known again after a resize
     QColor backgroundColour {255, 255, 255};
     QColor textColourEmpty {255, 0, 0};

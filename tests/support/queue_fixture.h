@@ -63,11 +63,53 @@ struct QueueFixture
         window.resize(800, 300);
         list.resize(800, 300);
         window.show();
-        queue.StartTimer();
+        queue.UpdateCommands();
     }
-    QString StatusTip(int row) const
+    void ConvertAllAndWait()
     {
-        const QTableWidgetItem *item = list.item(row, MediaColumn::Status);
-        return item ? item->toolTip() : QString();
+        queue.ConvertAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!queue.IsConverting(), 120000);
+    }
+    QStringList Statuses() const
+    {
+        QStringList s;
+        for (int row = 0; row < media.rowCount(); ++row)
+            s << media.Status(row);
+        return s;
+    }
+    // Selects `rows` as a click and Ctrl-clicks would, the first one becoming the current row.
+    void Select(const QList<int> &rows)
+    {
+        list.clearSelection();
+        for (int row : rows)
+            list.selectionModel()->select(list.model()->index(row, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        if (!rows.isEmpty())
+            list.selectionModel()->setCurrentIndex(list.model()->index(rows.first(), 0),
+                                                   QItemSelectionModel::NoUpdate);
+    }
+    QString StatusTip(int row) const { return StatusTipOf(media.store(), row); }
+    int Bar(int row) const { return BarOf(media.store(), row); }
+    bool HasBar(int row) const { return Bar(row) != MediaItem::kNoProgress; }
+    // The Status cell's tooltip of `row`, as the list shows it.
+    static QString StatusTipOf(const MediaStore &store, int row)
+    {
+        return store.data(store.index(row, MediaColumn::Status), Qt::ToolTipRole).toString();
+    }
+    // The bar the Status cell of `row` paints: its percentage, MediaItem::kProgressUnknown, or
+    // MediaItem::kNoProgress when it shows none.
+    static int BarOf(const MediaStore &store, int row)
+    {
+        return store.data(store.index(row, MediaColumn::Status), MediaStore::ProgressRole).toInt();
     }
 };
+
+// Adds `paths` to `media` as the window does and waits until they are added; returns how many
+// rows the add appended.
+inline int AddAndWait(MediaList &media, const QStringList &paths, int timeoutMs = 60000)
+{
+    int added = -1;
+    media.AddPaths(paths, [&added](int count) { added = count; });
+    QTest::qWaitFor([&added] { return added >= 0; }, timeoutMs);
+    return added;
+}

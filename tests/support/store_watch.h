@@ -1,0 +1,20 @@
+#pragma once
+
+#include "media/media_store.h"
+
+#include <QObject>
+
+// Calls `onProgress(row, progress)` each time the item at `row` of `store` is given a new
+// progress, as the list's bar is told of it.
+template<typename F>
+QMetaObject::Connection OnProgress(const MediaStore &store, QObject *context, F onProgress)
+{
+    return QObject::connect(&store, &MediaStore::dataChanged, context,
+                            [&store, onProgress](const QModelIndex &top, const QModelIndex &bottom,
+                                                 const QList<int> &roles) {
+                                if (!roles.contains(MediaStore::ProgressRole))
+                                    return;
+                                for (int row = top.row(); row <= bottom.row(); ++row)
+                                    onProgress(row, store.at(row).progress);
+                            });
+}
