@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -87,9 +88,12 @@ int main(int argc, char **argv)
         return errors.empty() ? 0.0
                               : errors[std::min(errors.size() - 1, size_t(share * errors.size()))];
     };
+    QFile loadavg(QStringLiteral("/proc/loadavg"));
+    const QByteArray load
+        = loadavg.open(QIODevice::ReadOnly) ? loadavg.readLine().split(' ').value(0) : "";
     std::printf("time_left files=%d slots=%d preset=%d media_s=%.0f batch_s=%.1f reads=%zu "
-                "unknown=%d error_median=%.1f%% error_p90=%.1f%% error_max=%.1f%%\n",
+                "unknown=%d error_median=%.1f%% error_p90=%.1f%% error_max=%.1f%% load=%s\n",
                 files, slots, preset, media, total, errors.size(), unknown, at(0.5), at(0.9),
-                errors.empty() ? 0.0 : errors.back());
+                errors.empty() ? 0.0 : errors.back(), load.constData());
     return 0;
 }
