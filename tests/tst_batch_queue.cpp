@@ -458,8 +458,7 @@ private Q_SLOTS:
         // stopped may still come, and be a new word: then they are read again).
         bool told = true;
         OnProgress(store, this, [&told](int, int) { told = true; });
-        double left = 0;
-        double rowLeft = 0;
+        double left = 0, rowLeft = 0;
         while (told) {
             told = false;
             left = batch.BatchTimeLeft();
