@@ -301,9 +301,9 @@ private Q_SLOTS:
                                  << "" << failed << "The converter crashed (segmentation fault)";
         QTest::newRow("write failure, then other lines")
             << "clip.mkv"
-            << QByteArray("echo 'Error writing trailer of x: No space left on device'; "
+            << QByteArray("echo 'Error writing trailer of x: Operation not permitted'; "
                           "echo '[aac @ 0x5] Qavg: 133.276'; exit 1")
-            << "" << failed << "The disk is full\nError writing trailer of x";
+            << "" << failed << "Error writing trailer of x: Operation not permitted";
         QTest::newRow("audio codec that cannot be decoded")
             << "mpegh.mp4" << QByteArray() << "" << failed
             << "The file's audio codec (MPEG-H 3D Audio) cannot be decoded\nDecoder (codec "
