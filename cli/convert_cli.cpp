@@ -211,7 +211,7 @@ QList<QByteArray> SplitPathList(const QByteArray &data, bool nullSeparated)
 }
 
 QByteArray JsonLine(const QString &input, const QString &output, const QString &status,
-                    const QString &reason, double seconds)
+                    const QString &reason, double seconds, double speed)
 {
     QJsonObject object;
     object.insert(QStringLiteral("input"), input);
@@ -219,6 +219,8 @@ QByteArray JsonLine(const QString &input, const QString &output, const QString &
     object.insert(QStringLiteral("status"), status);
     object.insert(QStringLiteral("reason"), reason);
     object.insert(QStringLiteral("seconds"), qRound(seconds * 100) / 100.0);
+    if (speed > 0)
+        object.insert(QStringLiteral("speed"), qRound(speed * 100) / 100.0);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -272,7 +274,8 @@ QString HelpText()
         "  -0, --null            the lists of --from are separated by NUL characters\n"
         "                        (as find -print0 writes them), for names with newlines\n"
         "      --json            print one JSON object a line for each finished file:\n"
-        "                        input, output, status, reason, seconds\n"
+        "                        input, output, status, reason, seconds and, where the\n"
+        "                        converter told it, speed (seconds of media a second)\n"
         "      --no-inhibit      let the computer suspend when idle during the batch\n"
         "                        (by default a sleep inhibitor is held while it runs)\n"
         "      --list-presets    print each preset's id, group, name and whether the\n"
@@ -652,7 +655,8 @@ private:
         else
             ++m_notConverted;
         Report(item.path(), state == ItemState::Completed ? item.output : QString(), state,
-               state == ItemState::Completed ? QString() : item.reason, seconds);
+               state == ItemState::Completed ? QString() : item.reason, seconds,
+               m_queue.Speed(row));
     }
 
     void OnSignalArrived()
@@ -687,19 +691,21 @@ private:
     }
 
     void Report(const QString &input, const QString &output, ItemState state, const QString &reason,
-                double seconds)
+                double seconds, double speed = 0)
     {
         if (m_options.json) {
-            Print(stdout,
-                  QString::fromUtf8(JsonLine(input, output, StateText(state), reason, seconds))
-                      + QLatin1Char('\n'));
+            Print(
+                stdout,
+                QString::fromUtf8(JsonLine(input, output, StateText(state), reason, seconds, speed))
+                    + QLatin1Char('\n'));
             return;
         }
         QString line = StateText(state) + QLatin1Char(' ') + OneLine(input);
         if (!output.isEmpty())
             line += QStringLiteral(" -> %1 (%2 s)").arg(OneLine(output)).arg(seconds, 0, 'f', 1);
         else if (!reason.isEmpty())
-            line += QStringLiteral(": ") + reason.simplified();
+            line += QStringLiteral(": ")
+                + reason.split(QLatin1Char('\n')).join(QStringLiteral(": ")).simplified();
         Erase();
         Print(stdout, line + QLatin1Char('\n'));
         Draw();
@@ -730,8 +736,8 @@ private:
                               OneLine(item.name));
         }
         const double elapsed = m_clock.elapsed() / 1000.0;
-        const QString left = m_fraction > 0.01 ? ClockText(elapsed * (1 - m_fraction) / m_fraction)
-                                               : QStringLiteral("--:--");
+        const double batchLeft = m_queue.BatchTimeLeft();
+        const QString left = batchLeft >= 0 ? ClockText(batchLeft) : QStringLiteral("--:--");
         lines << QStringLiteral("%1 %2%  %3/%4 files done  elapsed %5  left %6")
                      .arg(BarText(m_fraction, 30))
                      .arg(qRound(m_fraction * 100), 3)

@@ -53,9 +53,10 @@ QString PresetGroup(const Preset &preset);
 // character), or NUL-separated. Empty entries are dropped.
 QList<QByteArray> SplitPathList(const QByteArray &data, bool nullSeparated);
 
-// One finished file as a JSON object on one line (no newline).
+// One finished file as a JSON object on one line (no newline); "speed" (seconds of media per
+// second) only where the converter told it, that is when `speed` is above 0.
 QByteArray JsonLine(const QString &input, const QString &output, const QString &status,
-                    const QString &reason, double seconds);
+                    const QString &reason, double seconds, double speed = 0);
 // "m:ss" or "h:mm:ss".
 QString ClockText(double seconds);
 // A bar of `width` cells filled to `fraction` (0..1): "[#####.....]".

@@ -46,6 +46,8 @@ void BatchQueue::SetSettingsSource(std::function<BatchSettings()> source)
 void BatchQueue::SetSlots(int slots)
 {
     m_slots = slots;
+    if (m_converting)
+        m_estimate.SetSlots(this->slots(), Now());
 }
 
 int BatchQueue::slots() const
@@ -77,6 +79,9 @@ bool BatchQueue::Start(const QList<int> &rows)
     m_reserved.clear();
     m_total = m_pending.size();
     m_completed = m_failed = m_canceled = 0;
+    m_clock.start();
+    m_pausedMs = 0;
+    m_estimate.Reset(slots(), 0);
     Q_EMIT BatchStarted();
     EmitProgress();
     StartMore();
@@ -85,7 +90,7 @@ bool BatchQueue::Start(const QList<int> &rows)
 
 void BatchQueue::StartMore()
 {
-    while (m_converting && static_cast<int>(m_running.size()) < slots()) {
+    while (m_converting && static_cast<int>(m_running.size()) < slots() && !m_paused) {
         // The waiting item that stands first in the list now: rows may have been moved since
         // the batch started. One that is no longer listed has left the batch.
         int best = -1;
@@ -117,6 +122,7 @@ void BatchQueue::StartItem(ItemId id)
 {
     const int row = m_store->RowOf(id);
     const MediaItem &item = m_store->at(row);
+    m_estimate.SetWaiting(WaitingLengths(), Now());
     // A row converted again starts without the last run's words.
     m_store->SetState(row, item.state);
     Q_EMIT RowStarted(row);
@@ -166,7 +172,8 @@ void BatchQueue::StartItem(ItemId id)
               return next;
           });
     ConversionRun *raw = run.get();
-    connect(raw, &ConversionRun::Progress, this, [this, id](int percent) {
+    connect(raw, &ConversionRun::Progress, this, [this, id, raw](int percent) {
+        m_estimate.Report(id, raw->Done(), raw->speed(), Now());
         m_store->SetProgress(m_store->RowOf(id), percent);
         EmitProgress();
     });
@@ -174,6 +181,7 @@ void BatchQueue::StartItem(ItemId id)
         raw, &ConversionRun::Finished, this, [this, id] { OnRunFinished(id); },
         Qt::QueuedConnection);
     m_running[id] = std::move(run);
+    m_estimate.StartFile(id, job.durationSeconds, Now());
     m_store->SetProgress(row, 0);
     raw->Start();
 }
@@ -185,6 +193,7 @@ void BatchQueue::OnRunFinished(ItemId id)
         return;
     std::unique_ptr<ConversionRun> run = std::move(it->second);
     m_running.erase(it);
+    m_estimate.Report(id, run->Done(), run->speed(), Now()); // its last words on speed
     EndItem(id, run->state(), run->reason(), run->output(), run->outputStamp());
 }
 
@@ -193,6 +202,7 @@ void BatchQueue::EndItem(ItemId id, ItemState state, const QString &reason, cons
 {
     const int row = m_store->RowOf(id);
     m_store->SetProgress(row, MediaItem::kNoProgress);
+    m_estimate.EndFile(id, state == ItemState::Completed, Now());
     if (state == ItemState::Completed)
         m_store->SetOutput(row, output, stamp);
     m_store->SetState(row, state, state == ItemState::Canceled ? QString() : reason);
@@ -224,6 +234,10 @@ void BatchQueue::EmitProgress()
 
 void BatchQueue::EndBatch()
 {
+    if (m_paused) {
+        m_paused = false;
+        Q_EMIT PauseChanged(false);
+    }
     m_converting = false;
     m_reserved.clear();
     Q_EMIT BatchEnded(m_completed, m_failed, m_canceled);
@@ -243,6 +257,7 @@ bool BatchQueue::Cancel(int row)
     if (m_pending.removeOne(id)) {
         // It never started: the batch is one file shorter.
         --m_total;
+        m_estimate.SetWaiting(WaitingLengths(), Now());
         EmitProgress();
         QMetaObject::invokeMethod(this, &BatchQueue::StartMore, Qt::QueuedConnection);
         return true;
@@ -257,6 +272,7 @@ bool BatchQueue::Cancel(int row)
 void BatchQueue::StopAll()
 {
     m_pending.clear();
+    m_estimate.SetWaiting({}, Now());
     SkipCurrent();
 }
 
@@ -275,6 +291,68 @@ void BatchQueue::Shutdown()
         EndItem(id, ItemState::Canceled, QString(), QString());
     }
     EndBatch();
+}
+
+void BatchQueue::Pause()
+{
+    if (!m_converting || m_paused)
+        return;
+    m_paused = true;
+    m_pausedAt = m_clock.elapsed();
+    for (auto &entry : m_running)
+        entry.second->SetPaused(true);
+    Q_EMIT PauseChanged(true);
+}
+
+void BatchQueue::Resume()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    m_pausedMs += m_clock.elapsed() - m_pausedAt;
+    for (auto &entry : m_running)
+        entry.second->SetPaused(false);
+    Q_EMIT PauseChanged(false);
+    StartMore();
+}
+
+double BatchQueue::Now() const
+{
+    if (!m_clock.isValid())
+        return 0;
+    const qint64 end = m_paused ? m_pausedAt : m_clock.elapsed();
+    return (end - m_pausedMs) / 1000.0;
+}
+
+QList<double> BatchQueue::WaitingLengths() const
+{
+    QList<double> lengths;
+    lengths.reserve(m_pending.size());
+    for (ItemId id : m_pending) {
+        const int row = m_store->RowOf(id);
+        if (row < 0)
+            continue; // no longer listed: it has left the batch
+        const MediaInfo &info = m_store->at(row).info;
+        lengths << (info.durationKnown ? info.durationSeconds : 0);
+    }
+    return lengths;
+}
+
+double BatchQueue::TimeLeft(int row) const
+{
+    if (row < 0 || row >= m_store->count() || !m_running.count(m_store->at(row).id))
+        return -1;
+    return m_estimate.FileTimeLeft(m_store->at(row).id, Now());
+}
+
+double BatchQueue::Speed(int row) const
+{
+    return row < 0 || row >= m_store->count() ? 0 : m_estimate.Speed(m_store->at(row).id);
+}
+
+double BatchQueue::BatchTimeLeft() const
+{
+    return m_converting ? m_estimate.BatchTimeLeft(Now()) : -1;
 }
 
 QList<int> BatchQueue::RunningRows() const

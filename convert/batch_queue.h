@@ -1,7 +1,9 @@
 #pragma once
 
+#include "convert/time_left.h"
 #include "media/media_store.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QSet>
@@ -60,6 +62,12 @@ public:
     void StopAll();
     // StopAll, then waits (a bounded time) until every converter is gone and the batch has ended.
     void Shutdown();
+    // Stops every running converter's whole process group and starts no file until Resume, which
+    // continues them; the time left stands still meanwhile. Stopping, Shutdown and the program's
+    // end still end every converter, and leave no partial file. Nothing without a batch.
+    void Pause();
+    void Resume();
+    bool IsPaused() const { return m_paused; }
 
     bool IsConverting() const { return m_converting; }
     // The running or last batch: its files, and how many of them ended which way so far.
@@ -75,6 +83,13 @@ public:
     QList<int> PendingRows() const;
     // The process ids of the converters running now.
     QList<qint64> ConverterPids() const;
+    // Seconds left of the conversion of `row`, -1 when there is no telling (yet) or it does not
+    // convert; the converter's last told speed for it (seconds of media per second, 0 unknown),
+    // kept until the next batch; and seconds left of the batch, the slots side by side, -1
+    // while there is no telling.
+    double TimeLeft(int row) const;
+    double Speed(int row) const;
+    double BatchTimeLeft() const;
 
 Q_SIGNALS:
     void BatchStarted();
@@ -84,6 +99,8 @@ Q_SIGNALS:
     // The share of the batch done so far, 0 to 1.
     void Progress(double fraction);
     void BatchEnded(int completed, int failed, int canceled);
+    // Paused (true) or going on (false); a batch that ends while paused says false first.
+    void PauseChanged(bool paused);
 
 private:
     void StartMore();
@@ -99,6 +116,10 @@ private:
                          bool *mayReplace, bool *equalsListed);
     bool IsListedFile(const QString &path) const;
     bool IsTaken(const QString &path) const;
+    // Seconds the batch has run, its pauses left out.
+    double Now() const;
+    // The lengths of the waiting files (0: unknown), for the estimate.
+    QList<double> WaitingLengths() const;
 
     MediaStore *m_store;
     std::function<BatchSettings()> m_settings;
@@ -111,4 +132,9 @@ private:
     int m_completed = 0;
     int m_failed = 0;
     int m_canceled = 0;
+    TimeLeftEstimator m_estimate;
+    QElapsedTimer m_clock;
+    qint64 m_pausedMs = 0; // in pauses that ended
+    qint64 m_pausedAt = 0;
+    bool m_paused = false;
 };

@@ -246,6 +246,7 @@ void ConversionRun::Start()
         arguments.insert(arguments.size() - 1, argument);
     const pid_t program = ::getpid();
     const int guardRead = m_guardRead;
+    const QByteArray temporary = QFile::encodeName(m_temporary);
 
     m_process = std::make_unique<QProcess>();
     m_process->setProgram(m_job.converter.program);
@@ -253,7 +254,7 @@ void ConversionRun::Start()
     m_process->setStandardInputFile(QProcess::nullDevice());
     m_process->setStandardOutputFile(QProcess::nullDevice());
     m_process->setStandardErrorFile(QProcess::nullDevice());
-    m_process->setChildProcessModifier([program, guardRead, outWrite, progressWrite] {
+    m_process->setChildProcessModifier([program, guardRead, outWrite, progressWrite, temporary] {
         // Runs in the child between fork and exec: only async-signal-safe calls.
         ::dup2(outWrite, STDOUT_FILENO);
         ::dup2(outWrite, STDERR_FILENO);
@@ -264,19 +265,24 @@ void ConversionRun::Start()
             ::_exit(127); // the program died before the death signal was armed
         if (guardRead < 0)
             return;
-        // A watcher in the converter's group kills the whole group when the program dies
+        // A watcher beside the converter kills its whole group when the program dies
         // without saying that the run is over: the death signal alone reaches only the
-        // converter, not the processes a wrapper script started.
+        // converter, not the processes a wrapper script started; and it removes the partial file.
         const pid_t group = ::getpid();
         // A bare clone, like fork but past any library that hooks fork: locks that another
         // thread of the program held at the first fork stay held in this child.
         if (::syscall(SYS_clone, SIGCHLD, nullptr, nullptr, nullptr, nullptr) == 0) {
             CloseAllBut(guardRead);
+            // A group of its own: pausing stops the converter's group, and a stopped watcher
+            // could not act when the program dies meanwhile.
+            ::setpgid(0, 0);
             char byte;
             ssize_t n;
             while ((n = ::read(guardRead, &byte, 1)) < 0 && errno == EINTR) { }
-            if (n == 0)
+            if (n == 0) {
                 ::kill(-group, SIGKILL);
+                ::unlink(temporary.constData()); // nobody is left to put it in place
+            }
             ::_exit(0);
         }
     });
@@ -337,6 +343,29 @@ void ConversionRun::Cancel()
     KillGroup();
 }
 
+void ConversionRun::SetPaused(bool paused)
+{
+    if (m_finished || m_paused == paused || !m_process || m_process->state() == QProcess::NotRunning
+        || m_process->processId() <= 0)
+        return;
+    m_paused = paused;
+    ::kill(-static_cast<pid_t>(m_process->processId()), paused ? SIGSTOP : SIGCONT);
+    if (paused && m_linger.isActive()) {
+        m_linger.stop();
+        m_lingerStopped = true;
+    } else if (!paused && m_lingerStopped) {
+        m_lingerStopped = false;
+        m_linger.start();
+    }
+}
+
+double ConversionRun::Done() const
+{
+    if (m_job.durationSeconds > 0)
+        return qBound(0.0, m_progress.seconds() / m_job.durationSeconds, 1.0);
+    return m_lastRead > 0 ? m_lastRead / 100.0 : 0;
+}
+
 void ConversionRun::KillGroup()
 {
     // Only while the child is unreaped: its process id, and so its group, cannot have been
@@ -361,6 +390,7 @@ void ConversionRun::OnOutput()
             const int size = static_cast<int>(n);
             m_lastLine.Feed(chunk, size);
             ScanForWriteFailure(chunk, size);
+            m_cause.Feed(chunk, size, m_progress.seconds());
             continue;
         }
         if (n < 0 && errno == EINTR)
@@ -465,16 +495,14 @@ void ConversionRun::OnProcessFinished(int exitCode, bool crashed)
         Finish(ItemState::Canceled, QString());
         return;
     }
-    if (m_lingered || crashed || exitCode != 0) {
-        RemoveTemporary();
-        Finish(ItemState::Failed, m_lastLine.lastLine());
-        return;
-    }
     if (IsWriteFailureLine(m_scanLine) && !EchoesName(m_scanLine))
         m_writeFailure = QString::fromUtf8(m_scanLine.trimmed()); // a last line without an end
-    if (!m_writeFailure.isEmpty()) {
+    if (m_lingered || crashed || exitCode != 0 || !m_writeFailure.isEmpty()) {
         RemoveTemporary();
-        Finish(ItemState::Failed, m_writeFailure);
+        // A crash exit's code is the signal; the run's own kill of a lingering one is no crash.
+        const int signal = crashed && !m_lingered ? exitCode : 0;
+        Finish(ItemState::Failed,
+               ExplainFailure({m_cause.reason(), m_writeFailure, m_lastLine.lastLine(), signal}));
         return;
     }
     Verify();

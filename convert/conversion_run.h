@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/conversion_job.h"
+#include "convert/failure_reason.h"
 #include "convert/progress_reader.h"
 #include "convert/read_progress.h"
 #include "media/media_store.h"
@@ -44,6 +45,9 @@ public:
     // Ends the conversion at once: the converter's whole process group is killed, and the run
     // finishes as canceled.
     void Cancel();
+    // Stops (true) or continues (false) the converter's whole process group; while stopped, a
+    // converter that closed its output is not taken to linger.
+    void SetPaused(bool paused);
 
     bool finished() const { return m_finished; }
     ItemState state() const { return m_state; }
@@ -54,6 +58,11 @@ public:
     FileStamp outputStamp() const { return m_outputStamp; }
     // The converter's process id while it runs, else 0.
     qint64 pid() const;
+    // The share converted so far, 0 to 1: the converter's position over the file's length, or
+    // the share of the file read when the length is unknown.
+    double Done() const;
+    // The converter's last told speed, in seconds of media per second; 0 before it told one.
+    double speed() const { return m_progress.speed(); }
 
     // How long a converter that closed its output may take to exit before it is killed.
     static constexpr int kLingerMs = 3000;
@@ -99,6 +108,7 @@ private:
     std::unique_ptr<QProcess> m_process;
     ProgressReader m_progress;
     LastLineTracker m_lastLine;
+    FailureCause m_cause;
     // The line being read, and the converter's last line saying that it could not finish
     // writing the output (it may exit with 0 all the same).
     QByteArray m_scanLine;
@@ -121,6 +131,8 @@ private:
     int m_guardRead = -1;
     bool m_cancelRequested = false;
     bool m_lingered = false;
+    bool m_paused = false;
+    bool m_lingerStopped = false;
     bool m_finished = false;
     ItemState m_state = ItemState::Waiting;
     QString m_reason;

@@ -111,26 +111,46 @@ int ProgressReader::Feed(const char *data, int size)
     return m_lastPosted > before ? m_lastPosted : -1;
 }
 
-void ProgressReader::EndLine()
-{
-    const QByteArray line = m_line;
-    m_line.clear();
-    if (m_duration <= 0 || !IsStatusLine(line))
-        return;
-    static const QByteArray kMarker("time=");
-    const qsizetype at = line.indexOf(kMarker);
-    if (at < 0)
-        return;
+namespace {
 
-    // The value is the run of non-blank characters after leading blanks, 80 at most.
-    qsizetype i = at + kMarker.size();
+// The value of `marker` in a status line: the run of non-blank characters after leading blanks,
+// 80 at most. Empty when the line does not hold the marker.
+QByteArray StatusValue(const QByteArray &line, const QByteArray &marker)
+{
+    const qsizetype at = line.indexOf(marker);
+    if (at < 0)
+        return QByteArray();
+    qsizetype i = at + marker.size();
     while (i < line.size() && IsBlank(line[i]))
         ++i;
     QByteArray token;
     while (i < line.size() && !IsBlank(line[i]) && token.size() < 80)
         token.append(line[i++]);
+    return token;
+}
 
-    const double percent = ParseProgressSeconds(token) * 100.0 / m_duration;
+} // namespace
+
+void ProgressReader::EndLine()
+{
+    const QByteArray line = m_line;
+    m_line.clear();
+    // The console's status line holds the speed; the -progress output gives it a line of its own.
+    if (IsStatusLine(line) || line.startsWith("speed=")) {
+        // "speed=1.5x", or "speed=N/A" before the converter can tell.
+        const double speed = ParseProgressSeconds(StatusValue(line, "speed="));
+        m_speed = std::isfinite(speed) && speed > 0 ? speed : m_speed;
+    }
+    if (m_duration <= 0 || !IsStatusLine(line))
+        return;
+    const QByteArray token = StatusValue(line, "time=");
+    if (token.isEmpty())
+        return;
+
+    const double seconds = ParseProgressSeconds(token);
+    if (std::isfinite(seconds) && seconds > m_seconds)
+        m_seconds = seconds;
+    const double percent = seconds * 100.0 / m_duration;
     // The converter's clock runs a little past the whole seconds the list knows, and a stream
     // may be longer than the container says: the bar stops at full.
     if (!std::isfinite(percent) || percent < 0)

@@ -25,12 +25,19 @@ public:
     // status lines ended in this chunk post nothing new.
     int Feed(const char *data, int size);
     int lastPosted() const { return m_lastPosted; }
+    // The furthest position the status lines told, in seconds (-1 before any, or without a
+    // duration), and the converter's last told speed, in seconds of media per second (0 before
+    // it told one).
+    double seconds() const { return m_seconds; }
+    double speed() const { return m_speed; }
 
 private:
     void EndLine();
 
     int m_duration;
     int m_lastPosted = 0;
+    double m_seconds = -1;
+    double m_speed = 0;
     // The beginning of the line being read; a status line is far shorter than its bound.
     QByteArray m_line;
 };

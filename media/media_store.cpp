@@ -1,5 +1,6 @@
 #include "media/media_store.h"
 
+#include "convert/failure_reason.h"
 #include "media/duration.h"
 
 #include <QFile>
@@ -40,7 +41,8 @@ MediaItem ProbeItem(const QString &folder, const QString &name)
     const bool unusable = outcome == ProbeOutcome::UnknownFormat
         || outcome == ProbeOutcome::NoStreams || outcome == ProbeOutcome::OpenFailed;
     item.state = unusable ? ItemState::UnknownFormat : ItemState::Waiting;
-    item.reason = ProbeFailureReason(item.info);
+    if (unusable)
+        item.reason = UnknownFormatReason(item.path(), item.info);
     struct stat st;
     if (::stat(QFile::encodeName(item.path()).constData(), &st) == 0) {
         item.device = static_cast<quint64>(st.st_dev);

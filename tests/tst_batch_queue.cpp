@@ -7,11 +7,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <sys/prctl.h>
@@ -24,6 +26,7 @@ namespace {
 // the slow clips, and the saving folder.
 constexpr char kChildInput[] = "KELVORA_BATCH_CHILD_INPUT";
 constexpr char kChildOutput[] = "KELVORA_BATCH_CHILD_OUTPUT";
+constexpr char kChildPause[] = "KELVORA_BATCH_CHILD_PAUSE"; // set: pause before telling
 
 const QString kDone = QStringLiteral("Convertion Completed!");
 const QString kCanceled = QStringLiteral("User Canceled!");
@@ -88,6 +91,15 @@ QList<ProcessView> GroupMembers(const QList<qint64> &groups)
 bool Gone(qint64 pid)
 {
     return ::kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH;
+}
+
+// Every process of the groups of `pids` is stopped ('T' in /proc), and there is one at least.
+bool AllStopped(const QList<qint64> &pids)
+{
+    const QList<ProcessView> members = GroupMembers(pids);
+    return !members.isEmpty()
+        && std::all_of(members.cbegin(), members.cend(),
+                       [](const ProcessView &member) { return member.state == 'T'; });
 }
 
 QStringList Statuses(const MediaStore &store)
@@ -188,6 +200,8 @@ int RunBatchChild(int argc, char **argv)
         if (pids.size() < 2)
             return;
         poll.stop();
+        if (qEnvironmentVariableIsSet(kChildPause))
+            batch.Pause();
         QTextStream(stdout) << "pids " << pids[0] << ' ' << pids[1] << Qt::endl;
     });
     QObject::connect(&batch, &BatchQueue::BatchEnded, &app,
@@ -293,24 +307,32 @@ private Q_SLOTS:
 
     void skipAndStopWithTwoRunning_data()
     {
-        QTest::addColumn<bool>("stopAll");
+        QTest::addColumn<int>("end"); // 0: skip, 1: stop all, 2: shut down (the program's exit)
+        QTest::addColumn<bool>("paused"); // the converters are stopped first
         QTest::addColumn<QStringList>("statuses");
         QTest::addColumn<QList<int>>("started");
         QTest::addColumn<QList<int>>("counts");
-        QTest::newRow("skip") << false << QStringList {kDone, kCanceled, kCanceled, kDone, kDone}
+        const QStringList stopped {kDone, kCanceled, kCanceled, kWaiting, kWaiting};
+        QTest::newRow("skip") << 0 << false
+                              << QStringList {kDone, kCanceled, kCanceled, kDone, kDone}
                               << QList<int> {0, 1, 2, 3, 4} << QList<int> {3, 0, 2};
-        QTest::newRow("stop all") << true
-                                  << QStringList {kDone, kCanceled, kCanceled, kWaiting, kWaiting}
-                                  << QList<int> {0, 1, 2} << QList<int> {1, 0, 2};
+        QTest::newRow("stop all") << 1 << false << stopped << QList<int> {0, 1, 2}
+                                  << QList<int> {1, 0, 2};
+        QTest::newRow("stop all while paused")
+            << 1 << true << stopped << QList<int> {0, 1, 2} << QList<int> {1, 0, 2};
+        QTest::newRow("shut down while paused")
+            << 2 << true << stopped << QList<int> {0, 1, 2} << QList<int> {1, 0, 2};
     }
 
     void skipAndStopWithTwoRunning()
     {
-        QFETCH(bool, stopAll);
+        QFETCH(int, end);
+        QFETCH(bool, paused);
         QFETCH(QStringList, statuses);
         QFETCH(QList<int>, started);
         QFETCH(QList<int>, counts);
-        const QString out = Folder(stopAll ? QStringLiteral("stop") : QStringLiteral("skip"));
+        const bool stopAll = end != 0;
+        const QString out = Folder(QString::fromLatin1(QTest::currentDataTag()));
         MediaStore store;
         QVERIFY(Append(store, m_in, {"c0.mkv", "slow.mkv", "slow2.mkv", "c3.mkv", "c4.mkv"}));
         BatchQueue batch(&store);
@@ -331,8 +353,16 @@ private Q_SLOTS:
             QCOMPARE(ViewProcess(pid).group, pid); // each converter leads a group of its own
         }
 
-        stopAll ? batch.StopAll() : batch.SkipCurrent();
+        if (paused) {
+            batch.Pause();
+            QTRY_VERIFY_WITH_TIMEOUT(AllStopped(pids), 20000);
+        }
+        if (end == 2)
+            batch.Shutdown();
+        else
+            stopAll ? batch.StopAll() : batch.SkipCurrent();
         QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);
+        QVERIFY(!batch.IsPaused());
 
         QCOMPARE(Statuses(store), statuses);
         QCOMPARE(record.started, started);
@@ -402,8 +432,66 @@ private Q_SLOTS:
         QCOMPARE(Leftovers(out), QStringList());
     }
 
+    // Paused, every converter's group stops, nothing new starts and the time left stands still;
+    // resumed, the batch goes on to complete outputs.
+    void pauseAndResume()
+    {
+        const QString out = Folder(QStringLiteral("pause"));
+        MediaStore store;
+        QVERIFY(Append(store, m_in, {"slow.mkv", "slow2.mkv", "c0.mkv"}));
+        BatchQueue batch(&store);
+        Configure(batch, 8, out);
+        BatchRecorder record(&batch, &store);
+        QSignalSpy paused(&batch, &BatchQueue::PauseChanged);
+
+        QVERIFY(batch.Start({0, 1, 2}));
+        QTRY_VERIFY_WITH_TIMEOUT(batch.RunningRows() == (QList<int> {0, 1})
+                                     && batch.ConverterPids().size() == 2
+                                     && batch.BatchTimeLeft() > 0 && batch.TimeLeft(0) > 0,
+                                 60000);
+        const QList<qint64> pids = batch.ConverterPids();
+        batch.Pause();
+        QTRY_VERIFY_WITH_TIMEOUT(batch.IsPaused() && AllStopped(pids), 20000);
+        // Time passes and the estimate stands still (read again after any late progress).
+        bool told = true;
+        OnProgress(store, this, [&told](int, int) { told = true; });
+        double left = 0;
+        while (told) {
+            told = false;
+            left = batch.BatchTimeLeft();
+            QDeadlineTimer passes(1500);
+            QTRY_VERIFY_WITH_TIMEOUT(passes.hasExpired(), 5000);
+        }
+        QCOMPARE(batch.BatchTimeLeft(), left);
+        // A canceled file frees its slot, and still nothing starts.
+        QVERIFY(batch.Cancel(1));
+        QTRY_VERIFY_WITH_TIMEOUT(batch.RunningRows() == QList<int> {0}, 20000);
+        QCoreApplication::processEvents();
+        QCOMPARE(record.started, (QList<int> {0, 1}));
+
+        // Resumed, the converter goes on; canceled, it lets the last file start and complete.
+        const int progress = store.at(0).progress;
+        batch.Resume();
+        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsPaused() && store.at(0).progress > progress, 60000);
+        QVERIFY(batch.Cancel(0));
+        QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);
+        QCOMPARE(paused, (QList<QList<QVariant>> {{true}, {false}}));
+        QCOMPARE(Statuses(store), (QStringList {kCanceled, kCanceled, kDone}));
+        QCOMPARE(record.started, (QList<int> {0, 1, 2}));
+        QVERIFY(qAbs(testmedia::Duration(store.at(2).output) - 2) < 0.5 && batch.Speed(2) > 0);
+        QCOMPARE(Leftovers(out), QStringList());
+    }
+
+    void killedProgramLeavesNoConverter_data()
+    {
+        QTest::addColumn<bool>("paused");
+        QTest::newRow("converting") << false;
+        QTest::newRow("paused") << true;
+    }
+
     void killedProgramLeavesNoConverter()
     {
+        QFETCH(bool, paused);
         // The converters, orphaned when the program dies, come to this process to be reaped,
         // whatever the first process of the machine does with orphans.
         QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
@@ -412,7 +500,10 @@ private Q_SLOTS:
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QLatin1String(kChildInput), m_in);
-        environment.insert(QLatin1String(kChildOutput), Folder(QStringLiteral("killed")));
+        const QString out = Folder(QStringLiteral("killed-") + QTest::currentDataTag());
+        environment.insert(QLatin1String(kChildOutput), out);
+        if (paused)
+            environment.insert(QLatin1String(kChildPause), QStringLiteral("1"));
         child.setProcessEnvironment(environment);
         child.setProgram(QCoreApplication::applicationFilePath());
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -429,6 +520,8 @@ private Q_SLOTS:
             QCOMPARE(ViewProcess(pid).parent, child.processId());
             QCOMPARE(ViewProcess(pid).group, pid);
         }
+        if (paused)
+            QTRY_VERIFY_WITH_TIMEOUT(AllStopped(pids), 20000);
 
         child.kill(); // SIGKILL: the program has no say
         QVERIFY(child.waitForFinished());
@@ -458,6 +551,7 @@ private Q_SLOTS:
                      qPrintable(
                          QStringLiteral("converter %1 ended with status %2").arg(pid).arg(status)));
         }
+        QTRY_COMPARE_WITH_TIMEOUT(Leftovers(out), QStringList(), 20000);
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include "support/files.h"
 
+#include <QtEndian>
 #include <QtTest>
 
 #include <csignal>
@@ -106,6 +107,28 @@ private Q_SLOTS:
         slow.size = QStringLiteral("1280x720");
         slow.codecArguments = QStringList {"-c:v", "mpeg4", "-c:a", "mp2"};
         QVERIFY(testmedia::Make(m_in + QStringLiteral("slow.mkv"), slow));
+        // Audio relabelled MPEG-H 3D Audio, which the converter cannot decode.
+        const QString mpegh = m_in + QStringLiteral("mpegh.mp4");
+        testmedia::Clip mp4;
+        mp4.codecArguments = QStringList {"-c:v", "mpeg4", "-c:a", "aac"};
+        QVERIFY(testmedia::Make(mpegh, mp4));
+        QByteArray bytes = testfiles::ReadBytes(mpegh);
+        QVERIFY(
+            testfiles::WriteBytes(mpegh, bytes.replace("mp4a", "mhm1").replace("esds", "skip")));
+        // Video frames after the twelfth are noise: too many to decode, the converter gives up.
+        const QString damaged = m_in + QStringLiteral("damaged.avi");
+        QVERIFY(testmedia::RunFfmpeg(
+            {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:d=2", "-c:v", "mpeg4", damaged}));
+        QByteArray avi = testfiles::ReadBytes(damaged);
+        int frame = 0;
+        for (qsizetype at = avi.indexOf("movi") + 4; at + 8 < avi.size();) {
+            const quint32 size = qFromLittleEndian<quint32>(avi.constData() + at + 4);
+            const bool noise = avi.mid(at, 4) == "00dc" && ++frame > 12;
+            for (quint32 k = 0; noise && k < size; ++k)
+                avi[at + 8 + k] = char(k * 7919 % 251);
+            at += 8 + size + (size & 1);
+        }
+        QVERIFY(frame == 50 && testfiles::WriteBytes(damaged, avi));
     }
 
     void everyOfferedPreset_data()
@@ -290,8 +313,27 @@ private Q_SLOTS:
             << QString(252, QLatin1Char('n')) + QStringLiteral(".ts") << QByteArray() << ""
             << failed
             << QString(252, QLatin1Char('n')) + QStringLiteral(".wmv: File name too long");
-        QTest::newRow("killed by a signal")
-            << "clip.mkv" << QByteArray("echo dying; kill -9 $$") << "" << failed << "dying";
+        // The reason says the cause, plainly, with the converter's own line after it.
+        QTest::newRow("killed by a signal") << "clip.mkv" << QByteArray("echo dying; kill -9 $$")
+                                            << "" << failed << "The converter was killed (SIGKILL)";
+        QTest::newRow("crashed") << "clip.mkv"
+                                 << QByteArray("echo 'encoder : Lavc59.37.100 aac'; kill -SEGV $$")
+                                 << "" << failed << "The converter crashed (segmentation fault)";
+        QTest::newRow("write failure, then other lines")
+            << "clip.mkv"
+            << QByteArray("echo 'Error writing trailer of x: Operation not permitted'; "
+                          "echo '[aac @ 0x5] Qavg: 133.276'; exit 1")
+            << "" << failed << "Error writing trailer of x: Operation not permitted";
+        QTest::newRow("audio codec that cannot be decoded")
+            << "mpegh.mp4" << QByteArray() << "" << failed
+            << "The file's audio codec (MPEG-H 3D Audio) cannot be decoded\nDecoder (codec "
+               "mpegh_3d_audio) not found for input stream #0:1";
+        QTest::newRow("damaged file")
+            << "damaged.avi" << QByteArray() << "" << failed
+            << "The file is damaged"; // "at 00:00:00" once the converter told a position
+        QTest::newRow("encoder not installed")
+            << "clip.mkv" << QByteArray("%amr%") << "" << failed
+            << "The encoder for AMR-NB is not installed\nUnknown encoder 'libopencore_amrnb'";
     }
 
     void faults()
@@ -308,10 +350,12 @@ private Q_SLOTS:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
 
-        ConversionJob job = Job(fileName, 13, 2);
+        ConversionJob job = Job(fileName, converter == "%amr%" ? 25 : 13, 2);
+        if (converter == "%amr%") // listed as there, which the converter lacks
+            job.converter.encoders.insert(QStringLiteral("libopencore_amrnb"));
         if (converter == "%missing%")
             job.converter.program = QStringLiteral("/nonexistent/ffmpeg");
-        else if (!converter.isEmpty())
+        else if (!converter.isEmpty() && converter != "%amr%")
             job.converter.program = Script(m_dir.filePath(QStringLiteral("standin.sh")), converter);
         if (outputFolder == QLatin1String("%file%"))
             job.outputFolder = blocker.fileName() + QStringLiteral("/sub/");
@@ -330,7 +374,7 @@ private Q_SLOTS:
         QVERIFY2(run.reason().contains(reasonHas), qPrintable(run.reason()));
         if (reasonHas.isEmpty())
             QVERIFY(run.reason().isEmpty() || !run.reason().contains(QLatin1String("time=")));
-        QVERIFY(outcome.progress.isEmpty());
+        QVERIFY(outcome.progress.isEmpty() || fileName == QLatin1String("damaged.avi"));
         QVERIFY(!QFileInfo::exists(output));
         if (QFileInfo::exists(m_out))
             QCOMPARE(Hidden(), QStringList());

@@ -283,6 +283,7 @@ void TestKelvoraConvert::convertsWithJsonAndStatuses()
         QCOMPARE(line.value(QStringLiteral("status")).toString(), StateText(ItemState::Completed));
         QCOMPARE(line.value(QStringLiteral("reason")).toString(), QString());
         QVERIFY(line.value(QStringLiteral("seconds")).toDouble() > 0);
+        QVERIFY(line.value(QStringLiteral("speed")).toDouble() > 0);
         const QString output = line.value(QStringLiteral("output")).toString();
         QCOMPARE(output, out.filePath(QFileInfo(input).completeBaseName() + ".wmv"));
         QCOMPARE(testmedia::Streams(output),

@@ -1,3 +1,4 @@
+#include "convert/failure_reason.h"
 #include "media/probe.h"
 #include "support/media_factory.h"
 
@@ -352,6 +353,10 @@ void TestProbe::generatedFiles()
     QCOMPARE(qint64(info.durationSeconds), qMax(duration, qint64(0)));
     QCOMPARE(info.videoBitRate, FfprobeBitRate(path, QStringLiteral("V:0")));
     QCOMPARE(info.audioBitRate, FfprobeBitRate(path, QStringLiteral("a:0")));
+    if (outcome == int(ProbeOutcome::UnknownFormat)) // the refused codec is named
+        QCOMPARE(UnknownFormatReason(path, info),
+                 QStringLiteral("The file's video codec (RealVideo %1.0) cannot be converted")
+                     .arg(videoCodec.at(2)));
 }
 
 void TestProbe::unknownLength_data()
@@ -423,27 +428,33 @@ void TestProbe::unusableFiles_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("reason"); // what the "Unknown Format!" item says
 
     const int openFailed = int(ProbeOutcome::OpenFailed);
     const int noStreams = int(ProbeOutcome::NoStreams);
-    QTest::newRow("missing file") << "missing" << openFailed;
-    QTest::newRow("empty file") << "empty" << openFailed;
-    QTest::newRow("text named .mp4") << "text" << openFailed;
-    QTest::newRow("random bytes") << "random" << openFailed;
-    QTest::newRow("mp4 cut before its index") << "truncated" << openFailed;
-    QTest::newRow("mkv without a length, cut before its media data") << "mkv-headers" << openFailed;
-    QTest::newRow("subtitles only, mkv") << "subtitle-mkv" << noStreams;
-    QTest::newRow("subtitles only, srt") << "subtitle-srt" << noStreams;
-    QTest::newRow("a folder") << "folder" << openFailed;
-    QTest::newRow("a FIFO without writer") << "fifo" << openFailed;
-    QTest::newRow("/dev/null") << "null" << openFailed;
-    QTest::newRow("/dev/zero") << "zero" << openFailed;
+    const QString notMedia = QStringLiteral("Not a media file, or damaged");
+    const QString noStream = QStringLiteral("The file holds no audio or video stream");
+    const QString notFile = QStringLiteral("Not a regular file");
+    QTest::newRow("missing file") << "missing" << openFailed << "The file does not exist";
+    QTest::newRow("empty file") << "empty" << openFailed << notMedia;
+    QTest::newRow("text named .mp4") << "text" << openFailed << notMedia;
+    QTest::newRow("random bytes") << "random" << openFailed << notMedia;
+    QTest::newRow("mp4 cut before its index") << "truncated" << openFailed << notMedia;
+    QTest::newRow("mkv without a length, cut before its media data")
+        << "mkv-headers" << openFailed << notMedia;
+    QTest::newRow("subtitles only, mkv") << "subtitle-mkv" << noStreams << noStream;
+    QTest::newRow("subtitles only, srt") << "subtitle-srt" << noStreams << noStream;
+    QTest::newRow("a folder") << "folder" << openFailed << notFile;
+    QTest::newRow("a FIFO without writer") << "fifo" << openFailed << notFile;
+    QTest::newRow("/dev/null") << "null" << openFailed << notFile;
+    QTest::newRow("/dev/zero") << "zero" << openFailed << notFile;
 }
 
 void TestProbe::unusableFiles()
 {
     QFETCH(QString, kind);
     QFETCH(int, outcome);
+    QFETCH(QString, reason);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -521,6 +532,7 @@ void TestProbe::unusableFiles()
     QCOMPARE(int(info.outcome), outcome);
     QVERIFY(AllButOutcomeZero(info));
     QVERIFY2(printed.isEmpty(), printed.constData());
+    QCOMPARE(UnknownFormatReason(folder + name, info), reason);
 }
 
 void TestProbe::pathsAreTakenAsTheyAre_data()
