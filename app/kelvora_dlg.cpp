@@ -26,6 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -105,6 +106,13 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     connect(&m_queue->batch(), &BatchQueue::BatchStarted, m_inhibitor,
             [this] { m_inhibitor->Hold(SleepInhibitor::BatchReason(m_queue->batch().total())); });
     connect(&m_queue->batch(), &BatchQueue::BatchEnded, m_inhibitor, &SleepInhibitor::Release);
+    // A paused batch does not keep the computer awake; going on takes the lock again.
+    connect(&m_queue->batch(), &BatchQueue::PauseChanged, m_inhibitor, [this](bool paused) {
+        if (paused)
+            m_inhibitor->Release();
+        else if (m_queue->batch().IsConverting())
+            m_inhibitor->Hold(SleepInhibitor::BatchReason(m_queue->batch().total()));
+    });
 
     // The window grows: it can be minimised, maximised and resized from its described size up.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -271,6 +279,16 @@ void CKelvoraDlg::BuildBatchBand()
     connect(&batch, &BatchQueue::BatchStarted, this, &CKelvoraDlg::ShowBatchState);
     connect(&batch, &BatchQueue::RowFinished, this, &CKelvoraDlg::ShowBatchState);
     connect(&batch, &BatchQueue::BatchEnded, this, &CKelvoraDlg::ShowBatchState);
+    connect(&batch, &BatchQueue::PauseChanged, this, &CKelvoraDlg::ShowBatchState);
+    // The toolbar's own menu pauses and resumes, as the Convertion menu does.
+    m_toolBar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_toolBar, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        if (QAction *pause = m_menu.FindAction(ID_PAUSE)) {
+            QMenu menu;
+            menu.addAction(pause);
+            menu.exec(m_toolBar->mapToGlobal(at));
+        }
+    });
 }
 
 void CKelvoraDlg::ShowBatchState()
@@ -282,6 +300,11 @@ void CKelvoraDlg::ShowBatchState()
         text = QStringLiteral("%1 of %2 files done").arg(done).arg(batch.total());
         if (batch.failed() > 0)
             text += QStringLiteral(", %1 failed").arg(batch.failed());
+        const QString left = ConversionQueue::TimeLeftText(batch.BatchTimeLeft());
+        if (batch.IsPaused())
+            text = QStringLiteral("Paused: ") + text;
+        else if (!left.isEmpty())
+            text += QStringLiteral(", ") + left;
     } else {
         text = QStringLiteral("%1 converted, %2 failed").arg(batch.completed()).arg(batch.failed());
         if (batch.canceled() > 0)
@@ -407,6 +430,7 @@ void CKelvoraDlg::BuildCommandTable()
     add({ID_STOP_CURRENT, ID_LIST_SKIP_CURRENT}, [this] { m_queue->SkipCurrent(); });
     add({ID_STOP_ALL, ID_LIST_STOP_ALL}, [this] { m_queue->StopAll(); });
     add({ID_RETRY_FAILED}, [this] { m_queue->RetryFailed(); });
+    add({ID_PAUSE}, [this] { m_queue->TogglePause(); });
     add({ID_SELECT_FAILED}, [this] { m_queue->SelectFailed(); });
     add({ID_LIST_CANCEL}, [this] { m_queue->CancelSelected(); });
     add({ID_MOVE_UP}, [this] { m_queue->MoveSelected(-1); });
@@ -580,6 +604,10 @@ void CKelvoraDlg::ShowAbout()
 void CKelvoraDlg::ApplyCommands(const CommandContext &context)
 {
     EnableControls(!context.converting);
+    if (QAction *pause = m_menu.FindAction(ID_PAUSE)) {
+        pause->setCheckable(true);
+        pause->setChecked(context.paused);
+    }
     for (CommandPlace place : {CommandPlace::MenuBar, CommandPlace::Toolbar}) {
         int count = 0;
         const int *ids = RuledCommands(place, &count);

@@ -10,6 +10,7 @@
 #include <QItemSelection>
 
 #include <algorithm>
+#include <cmath>
 
 ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
                                  const SettingsValues *settings, QWidget *dialogParent)
@@ -51,6 +52,11 @@ ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
     });
     connect(&m_batch, &BatchQueue::RowStarted, this, &ConversionQueue::UpdateCommands);
     connect(&m_batch, &BatchQueue::BatchEnded, this, &ConversionQueue::UpdateCommands);
+    connect(&m_batch, &BatchQueue::Progress, this, &ConversionQueue::ShowRowNotes);
+    connect(&m_batch, &BatchQueue::PauseChanged, this, [this] {
+        ShowRowNotes();
+        UpdateCommands();
+    });
     connect(store, &MediaStore::layoutChanged, this, &ConversionQueue::UpdateCommands);
 }
 
@@ -174,6 +180,38 @@ void ConversionQueue::MoveSelected(int delta)
     m_media->list()->scrollTo(m_media->list()->currentIndex());
 }
 
+void ConversionQueue::TogglePause()
+{
+    if (m_batch.IsPaused())
+        m_batch.Resume();
+    else
+        m_batch.Pause();
+}
+
+QString ConversionQueue::TimeLeftText(double seconds)
+{
+    if (seconds < 0)
+        return QString();
+    const qint64 whole = static_cast<qint64>(std::ceil(seconds));
+    const qint64 hours = whole / 3600;
+    const QString clock = hours > 0
+        ? QStringLiteral("%1:%2:%3")
+              .arg(hours)
+              .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
+              .arg(whole % 60, 2, 10, QLatin1Char('0'))
+        : QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1 left").arg(clock);
+}
+
+void ConversionQueue::ShowRowNotes()
+{
+    MediaStore &store = m_media->store();
+    for (int row : m_batch.RunningRows())
+        store.SetNote(row,
+                      m_batch.IsPaused() ? QStringLiteral("Paused")
+                                         : TimeLeftText(m_batch.TimeLeft(row)));
+}
+
 void ConversionQueue::SkipCurrent()
 {
     m_batch.SkipCurrent();
@@ -191,6 +229,7 @@ CommandContext ConversionQueue::Context() const
     const QList<int> selected = m_media->list()->SelectedRows();
     context.selectedRows = static_cast<int>(selected.size());
     context.converting = m_batch.IsConverting();
+    context.paused = m_batch.IsPaused();
     const QList<int> running = m_batch.RunningRows();
     for (int row : selected)
         context.selectedRunning += running.contains(row) ? 1 : 0;

@@ -43,6 +43,10 @@ public:
     void DeleteSelected();
     // Moves the selected rows one row up (-1) or down (+1), keeping them selected.
     void MoveSelected(int delta);
+    // Pauses a running batch, or resumes a paused one.
+    void TogglePause();
+    // "1:05 left" for `seconds` (rounded up to whole seconds); empty for a negative value.
+    static QString TimeLeftText(double seconds);
 
     // Stops any conversion at once: every converter is killed, the queue idle.
     void Shutdown();
@@ -70,6 +74,8 @@ Q_SIGNALS:
 
 private:
     void Convert(bool selectedOnly);
+    // Each running row's bar note: its time left, or "Paused".
+    void ShowRowNotes();
     QList<int> FailedRows() const;
 
     MediaList *m_media;

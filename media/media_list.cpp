@@ -49,7 +49,8 @@ void MediaList::SetupColumns()
     // Compact rows, as a report list has them: a line of text or a 16-pixel image.
     m_list->verticalHeader()->setDefaultSectionSize(qMax(20, m_list->fontMetrics().height() + 6));
     m_list->ShowProgressIn(MediaColumn::Status, MediaStore::ProgressRole,
-                           MediaItem::kProgressUnknown, MediaStore::ToneRole);
+                           MediaItem::kProgressUnknown, MediaStore::ToneRole,
+                           MediaStore::NoteRole);
 }
 
 void MediaList::SetRowImages(const QIcon &film, const QIcon &sound)

@@ -241,6 +241,16 @@ void MediaStore::SetProgress(int row, int progress)
     if (row < 0 || row >= count() || at(row).progress == progress)
         return;
     m_items[static_cast<size_t>(row)].progress = progress;
+    if (progress == MediaItem::kNoProgress)
+        m_items[static_cast<size_t>(row)].note.clear();
+    ChangedCells(row, MediaColumn::Status, MediaColumn::Status, {ProgressRole});
+}
+
+void MediaStore::SetNote(int row, const QString &note)
+{
+    if (row < 0 || row >= count() || at(row).note == note)
+        return;
+    m_items[static_cast<size_t>(row)].note = note;
     ChangedCells(row, MediaColumn::Status, MediaColumn::Status, {ProgressRole});
 }
 
@@ -336,6 +346,8 @@ QVariant MediaStore::data(const QModelIndex &index, int role) const
             return item.reason;
         if (role == ProgressRole)
             return item.progress;
+        if (role == NoteRole)
+            return item.note;
         if (role == ToneRole) {
             if (item.state == ItemState::Completed)
                 return Good;

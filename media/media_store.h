@@ -67,6 +67,8 @@ struct MediaItem
     int progress = -1;
     // The Status cell's tooltip: why a conversion failed, or the file a completed one wrote.
     QString reason;
+    // What the bar says beside its percentage while the item converts ("1:05 left", "Paused").
+    QString note;
     // The file the item's last completed conversion of this session wrote (empty: none). A new
     // conversion of the item may replace it while it is still that file (`outputStamp`).
     QString output;
@@ -106,7 +108,8 @@ public:
     // Beyond Qt's roles: on the Status column, the item's progress (MediaItem::progress); on the
     // Select column, the row image's kind (0 film, 1 sound).
     // On the Status column, how its text reads: StatusTone.
-    enum Role { ProgressRole = Qt::UserRole + 1, RowImageRole, IdRole, ToneRole };
+    // On the Status column, the bar's note (MediaItem::note).
+    enum Role { ProgressRole = Qt::UserRole + 1, RowImageRole, IdRole, ToneRole, NoteRole };
     enum StatusTone { Neutral = 0, Good, Bad };
 
     explicit MediaStore(QObject *parent = nullptr);
@@ -139,7 +142,9 @@ public:
     void SetChecked(int row, bool checked);
     // Sets the state and the Status tooltip.
     void SetState(int row, ItemState state, const QString &reason = QString());
+    // A progress of kNoProgress also clears the note.
     void SetProgress(int row, int progress);
+    void SetNote(int row, const QString &note);
     void SetOutput(int row, const QString &output, const FileStamp &stamp = FileStamp());
 
     // What every row's "Target Format" cell says.

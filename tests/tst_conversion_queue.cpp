@@ -554,6 +554,12 @@ private Q_SLOTS:
         };
         f.queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(f.Bar(0) > 0, 60000);
+        // Its bar tells its time left, and "Paused" while the batch is.
+        QTRY_VERIFY_WITH_TIMEOUT(f.media.store().at(0).note.endsWith(QLatin1String(" left")),
+                                 30000);
+        f.queue.TogglePause();
+        QVERIFY(f.ui.Menu(ID_PAUSE) && f.media.store().at(0).note == QLatin1String("Paused"));
+        f.queue.TogglePause();
 
         // The converting row stays put: it cannot be removed, unticked or moved.
         f.Select({0});
