@@ -1,4 +1,4 @@
-#include "app/kelvora_app.h"
+#include "ui/app/kelvora_app.h"
 
 #include <QApplication>
 

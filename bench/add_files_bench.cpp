@@ -14,10 +14,10 @@
 // machine shared with other work the CPU time is the steadier of the two.
 // Usage: add_files_bench [N ...]   (default: 1000 10000)
 
-#include "controls/listview/drag_drop_list_ctrl.h"
-#include "media/media_list.h"
-#include "media/probe.h"
+#include "engine/media/probe.h"
 #include "support/media_factory.h"
+#include "ui/controls/listview/drag_drop_list_ctrl.h"
+#include "ui/media/media_list.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 //
 // Usage: folder_scan_bench [N]   (default: 100000)
 
-#include "media/folder_scan.h"
+#include "engine/media/folder_scan.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,9 +2,9 @@
 // real media rows (each probed, as Add Files does) to a list in a shown window.
 // Usage: memory_bench [rows, default 10000]
 
-#include "controls/listview/drag_drop_list_ctrl.h"
-#include "media/media_list.h"
 #include "support/media_factory.h"
+#include "ui/controls/listview/drag_drop_list_ctrl.h"
+#include "ui/media/media_list.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // How fast files are probed in-process, against one ffprobe process per file.
 // Usage: probe_bench [number of files, default 200]
 
-#include "media/probe.h"
+#include "engine/media/probe.h"
 #include "support/media_factory.h"
 
 #include <QCoreApplication>

@@ -5,8 +5,8 @@
 // back to 1280x720 first). Prints one Markdown table.
 // Usage: quality_bench [preset ids ..., default every video preset]
 
-#include "convert/command_line.h"
-#include "convert/converter.h"
+#include "engine/convert/command_line.h"
+#include "engine/convert/converter.h"
 #include "support/media_factory.h"
 
 #include <QCoreApplication>

@@ -6,12 +6,12 @@
 // Usage: queue_bench [files, default 8] [seconds per file, default 10] [rounds, default 3]
 //                    [slots, default BatchQueue::DefaultSlots()]
 
-#include "convert/batch_queue.h"
-#include "convert/command_line.h"
-#include "convert/converter.h"
-#include "convert/presets.h"
-#include "media/media_store.h"
-#include "media/probe.h"
+#include "engine/convert/batch_queue.h"
+#include "engine/convert/command_line.h"
+#include "engine/convert/converter.h"
+#include "engine/convert/presets.h"
+#include "engine/media/media_store.h"
+#include "engine/media/probe.h"
 #include "support/media_factory.h"
 
 #include <QCoreApplication>

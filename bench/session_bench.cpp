@@ -3,10 +3,10 @@
 // read it and put the rows back into the store (each file checked on disk).
 // Usage: session_bench [rows, default 10000]
 
-#include "app/session_file.h"
-#include "app/session_keeper.h"
-#include "convert/batch_queue.h"
+#include "engine/convert/batch_queue.h"
+#include "engine/settings/session_file.h"
 #include "support/scripted_dialogs.h"
+#include "ui/app/session_keeper.h"
 
 #include <QCoreApplication>
 #include <QDir>

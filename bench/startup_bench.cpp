@@ -2,7 +2,7 @@
 // opening sequence: settings, toolbar, list, menus) and as a separate process on a virtual
 // display when Xvfb and xdotool are there.
 //   build/bench/startup_bench [rounds]
-#include "app/kelvora_dlg.h"
+#include "ui/app/kelvora_dlg.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,8 +3,8 @@
 // compared, once the batch has ended, with the time that was really left at each read.
 // Usage: time_left_bench [files, default 40] [slots, default 2] [preset, default 28 (H.264)]
 
-#include "convert/batch_queue.h"
-#include "media/media_store.h"
+#include "engine/convert/batch_queue.h"
+#include "engine/media/media_store.h"
 #include "support/media_factory.h"
 
 #include <QCoreApplication>

@@ -1,12 +1,12 @@
 #include "cli/convert_cli.h"
 
-#include "convert/batch_queue.h"
-#include "convert/converter.h"
-#include "convert/presets.h"
-#include "media/file_names.h"
-#include "media/folder_scan.h"
-#include "media/media_store.h"
-#include "platform/sleep_inhibitor.h"
+#include "engine/convert/batch_queue.h"
+#include "engine/convert/converter.h"
+#include "engine/convert/presets.h"
+#include "engine/media/file_names.h"
+#include "engine/media/folder_scan.h"
+#include "engine/media/media_store.h"
+#include "engine/platform/sleep_inhibitor.h"
 
 #include <QCoreApplication>
 #include <QDir>

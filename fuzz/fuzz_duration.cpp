@@ -1,7 +1,7 @@
 // The text the list writes for a number of seconds.
 
+#include "engine/media/duration.h"
 #include "fuzz_support.h"
-#include "media/duration.h"
 
 #include <QRegularExpression>
 

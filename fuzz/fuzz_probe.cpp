@@ -1,7 +1,7 @@
 // Any bytes in a file, probed the way adding it to the list probes it.
 
+#include "engine/media/probe.h"
 #include "fuzz_support.h"
-#include "media/probe.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The converter's console output as it reaches the progress bar and the failure tooltip: any
 // bytes, read in chunks of at most 512 bytes, against a duration the list may hold.
 
-#include "convert/progress_reader.h"
+#include "engine/convert/progress_reader.h"
 #include "fuzz_support.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 // A settings file with any content: read value by value, loaded as the program's settings,
 // and written back both into a fresh file and into the file itself.
 
-#include "app/settings.h"
+#include "engine/settings/profile.h"
+#include "engine/settings/settings.h"
 #include "fuzz_support.h"
-#include "platform/profile.h"
 
 #include <QFile>
 #include <QList>

@@ -1,7 +1,7 @@
 // Paths as the file dialog hands them to Add Files, and the extension test of Add Folder.
 
 #include "fuzz_support.h"
-#include "media/media_list.h"
+#include "ui/media/media_list.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 //
 // Usage: kelvora-desktop-entry TEMPLATE OUTPUT
 
-#include "media/media_extensions.h"
+#include "engine/media/media_extensions.h"
 
 #include <QFile>
 #include <QSaveFile>

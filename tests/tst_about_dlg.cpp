@@ -1,9 +1,9 @@
-#include "controls/chrome/about_dlg.h"
-#include "controls/chrome/hyper_link.h"
-#include "platform/dialog_units.h"
-#include "res/bitmaps.h"
 #include "res/resource.h"
 #include "support/scripted_dialogs.h"
+#include "ui/controls/chrome/about_dlg.h"
+#include "ui/controls/chrome/hyper_link.h"
+#include "ui/platform/dialog_units.h"
+#include "ui/res/bitmaps.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "convert/batch_queue.h"
-#include "media/media_store.h"
+#include "engine/convert/batch_queue.h"
+#include "engine/media/media_store.h"
 #include "support/files.h"
 #include "support/media_factory.h"
 #include "support/store_watch.h"

@@ -1,5 +1,5 @@
-#include "media/codec_names.h"
-#include "media/probe.h"
+#include "engine/media/codec_names.h"
+#include "engine/media/probe.h"
 #include "support/media_factory.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "convert/command_line.h"
-#include "convert/conversion_run.h"
-#include "convert/converter.h"
+#include "engine/convert/command_line.h"
+#include "engine/convert/conversion_run.h"
+#include "engine/convert/converter.h"
 #include "support/media_factory.h"
 
 #include "support/files.h"

@@ -1,16 +1,16 @@
 // The windows on a desktop, offscreen, under Xvfb and on Weston: read under a dark theme, driven
 // by keys, grown, maximised and remembered; and the token a second copy hands over.
 
-#include "app/instance_channel.h"
-#include "app/kelvora_dlg.h"
-#include "controls/chrome/about_dlg.h"
-#include "controls/chrome/flat_combo_box.h"
-#include "controls/listview/drag_drop_list_ctrl.h"
-#include "media/media_list.h"
-#include "media/properties_dlg.h"
 #include "res/resource.h"
 #include "support/media_factory.h"
 #include "support/scripted_dialogs.h"
+#include "ui/app/instance_channel.h"
+#include "ui/app/kelvora_dlg.h"
+#include "ui/controls/chrome/about_dlg.h"
+#include "ui/controls/chrome/flat_combo_box.h"
+#include "ui/controls/listview/drag_drop_list_ctrl.h"
+#include "ui/media/media_list.h"
+#include "ui/media/properties_dlg.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "app/desktop_notifier.h"
-#include "app/kelvora_dlg.h"
 #include "res/resource.h"
 #include "support/media_factory.h"
 #include "support/scripted_dialogs.h"
+#include "ui/app/desktop_notifier.h"
+#include "ui/app/kelvora_dlg.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

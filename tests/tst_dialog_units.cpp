@@ -1,4 +1,4 @@
-#include "platform/dialog_units.h"
+#include "ui/platform/dialog_units.h"
 
 #include <QFontMetrics>
 #include <QTest>

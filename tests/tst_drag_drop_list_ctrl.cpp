@@ -1,4 +1,4 @@
-#include "controls/listview/drag_drop_list_ctrl.h"
+#include "ui/controls/listview/drag_drop_list_ctrl.h"
 
 #include <QHeaderView>
 #include <QScopeGuard>

@@ -1,10 +1,10 @@
-#include "app/drop_target.h"
-#include "controls/listview/drag_drop_list_ctrl.h"
-#include "media/media_list.h"
 #include "support/files.h"
 #include "support/media_factory.h"
 #include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"
+#include "ui/app/drop_target.h"
+#include "ui/controls/listview/drag_drop_list_ctrl.h"
+#include "ui/media/media_list.h"
 
 #include <QLineEdit>
 #include <QMimeData>

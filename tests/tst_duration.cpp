@@ -1,4 +1,4 @@
-#include "media/duration.h"
+#include "engine/media/duration.h"
 
 #include <QtTest>
 

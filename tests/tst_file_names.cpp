@@ -1,4 +1,4 @@
-#include "media/file_names.h"
+#include "engine/media/file_names.h"
 
 #include <QStringDecoder>
 #include <QtTest>

@@ -1,7 +1,7 @@
-#include "app/kelvora_app.h"
 #include "support/files.h"
 #include "support/media_factory.h"
 #include "support/virtual_display.h"
+#include "ui/app/kelvora_app.h"
 
 #include <QProcess>
 #include <QtTest>

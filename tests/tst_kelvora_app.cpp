@@ -1,4 +1,4 @@
-#include "app/session_file.h"
+#include "engine/settings/session_file.h"
 
 #include "support/files.h"
 #include "support/media_factory.h"

@@ -1,6 +1,6 @@
 #include "cli/convert_cli.h"
-#include "convert/presets.h"
-#include "media/media_store.h"
+#include "engine/convert/presets.h"
+#include "engine/media/media_store.h"
 #include "support/files.h"
 #include "support/media_factory.h"
 

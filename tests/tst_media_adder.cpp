@@ -1,9 +1,9 @@
-#include "controls/listview/drag_drop_list_ctrl.h"
-#include "media/media_adder.h"
-#include "media/media_list.h"
+#include "engine/media/media_adder.h"
 #include "support/files.h"
 #include "support/media_factory.h"
 #include "support/queue_fixture.h"
+#include "ui/controls/listview/drag_drop_list_ctrl.h"
+#include "ui/media/media_list.h"
 
 #include <QApplication>
 #include <QMutex>

@@ -1,9 +1,9 @@
-#include "controls/listview/drag_drop_list_ctrl.h"
-#include "media/media_list.h"
 #include "support/files.h"
 #include "support/media_factory.h"
 #include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"
+#include "ui/controls/listview/drag_drop_list_ctrl.h"
+#include "ui/media/media_list.h"
 
 #include <QProgressDialog>
 #include <QScopeGuard>

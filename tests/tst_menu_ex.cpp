@@ -1,5 +1,5 @@
-#include "controls/chrome/menu_ex.h"
 #include "res/resource.h"
+#include "ui/controls/chrome/menu_ex.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "res/menus.h"
 #include "res/resource.h"
+#include "ui/res/menus.h"
 
 #include <QtTest>
 

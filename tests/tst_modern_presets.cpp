@@ -1,5 +1,5 @@
-#include "convert/command_line.h"
-#include "convert/converter.h"
+#include "engine/convert/command_line.h"
+#include "engine/convert/converter.h"
 #include "support/files.h"
 #include "support/media_factory.h"
 

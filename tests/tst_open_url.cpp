@@ -1,5 +1,5 @@
-#include "platform/dialogs.h"
 #include "support/files.h"
+#include "ui/platform/dialogs.h"
 
 #include <QtTest>
 

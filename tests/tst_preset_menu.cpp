@@ -1,10 +1,10 @@
-#include "app/kelvora_dlg.h"
-#include "app/settings.h"
-#include "controls/chrome/menu_ex.h"
-#include "convert/converter.h"
-#include "media/media_list.h"
+#include "engine/convert/converter.h"
+#include "engine/settings/settings.h"
 #include "res/resource.h"
 #include "support/files.h"
+#include "ui/app/kelvora_dlg.h"
+#include "ui/controls/chrome/menu_ex.h"
+#include "ui/media/media_list.h"
 
 #include <QAction>
 #include <QLineEdit>

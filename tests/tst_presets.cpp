@@ -1,6 +1,6 @@
-#include "convert/command_line.h"
-#include "convert/converter.h"
-#include "convert/presets.h"
+#include "engine/convert/command_line.h"
+#include "engine/convert/converter.h"
+#include "engine/convert/presets.h"
 
 #include <QtTest>
 

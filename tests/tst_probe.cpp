@@ -1,5 +1,5 @@
-#include "convert/failure_reason.h"
-#include "media/probe.h"
+#include "engine/convert/failure_reason.h"
+#include "engine/media/probe.h"
 #include "support/media_factory.h"
 
 #include <QDir>

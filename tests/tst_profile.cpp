@@ -1,4 +1,4 @@
-#include "platform/profile.h"
+#include "engine/settings/profile.h"
 
 #include "support/files.h"
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "convert/progress_reader.h"
+#include "engine/convert/progress_reader.h"
 #include "support/media_factory.h"
 
 #include <QProcess>

@@ -1,8 +1,8 @@
-#include "media/pro_dlg.h"
-#include "media/probe.h"
-#include "media/properties_dlg.h"
-#include "platform/dialog_units.h"
+#include "engine/media/probe.h"
 #include "support/media_factory.h"
+#include "ui/media/pro_dlg.h"
+#include "ui/media/properties_dlg.h"
+#include "ui/platform/dialog_units.h"
 
 #include <QFile>
 #include <QGroupBox>

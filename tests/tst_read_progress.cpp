@@ -1,4 +1,4 @@
-#include "convert/read_progress.h"
+#include "engine/convert/read_progress.h"
 #include "support/files.h"
 #include "support/media_factory.h"
 

@@ -1,4 +1,4 @@
-#include "convert/command_line.h"
+#include "engine/convert/command_line.h"
 #include "support/media_factory.h"
 #include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"

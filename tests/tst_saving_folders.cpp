@@ -1,6 +1,6 @@
-#include "app/saving_folders.h"
-#include "app/settings.h"
+#include "engine/settings/settings.h"
 #include "support/scripted_dialogs.h"
+#include "ui/app/saving_folders.h"
 
 #include "support/files.h"
 #include <QAbstractItemView>

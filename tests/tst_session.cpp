@@ -1,6 +1,6 @@
-#include "app/session_file.h"
-#include "app/session_keeper.h"
-#include "convert/batch_queue.h"
+#include "engine/convert/batch_queue.h"
+#include "engine/settings/session_file.h"
+#include "ui/app/session_keeper.h"
 
 #include "support/files.h"
 #include "support/kill_during.h"

@@ -1,5 +1,5 @@
-#include "app/settings.h"
-#include "convert/presets.h"
+#include "engine/convert/presets.h"
+#include "engine/settings/settings.h"
 
 #include "support/files.h"
 #include "support/kill_during.h"

@@ -1,7 +1,7 @@
-#include "controls/chrome/flat_combo_box.h"
-#include "controls/chrome/hyper_link.h"
-#include "controls/chrome/my_button.h"
 #include "support/scripted_dialogs.h"
+#include "ui/controls/chrome/flat_combo_box.h"
+#include "ui/controls/chrome/hyper_link.h"
+#include "ui/controls/chrome/my_button.h"
 
 #include <QAbstractItemView>
 #include <QCursor>

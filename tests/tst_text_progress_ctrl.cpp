@@ -1,5 +1,5 @@
-#include "controls/listview/mem_dc.h"
-#include "controls/listview/text_progress_ctrl.h"
+#include "ui/controls/listview/mem_dc.h"
+#include "ui/controls/listview/text_progress_ctrl.h"
 
 #include <QPainter>
 #include <QPointer>

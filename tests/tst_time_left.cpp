@@ -1,4 +1,4 @@
-#include "convert/time_left.h"
+#include "engine/convert/time_left.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "controls/chrome/true_color_tool_bar.h"
-#include "res/bitmaps.h"
 #include "res/resource.h"
 #include "res/strings.h"
+#include "ui/controls/chrome/true_color_tool_bar.h"
+#include "ui/res/bitmaps.h"
 
 #include <QAction>
 #include <QApplication>

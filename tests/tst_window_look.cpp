@@ -3,15 +3,15 @@
 // from the keyboard. The program runs at ratio 1 and runs itself again at 1.5 and 2
 // (QT_SCALE_FACTOR is read once, when the application starts).
 
-#include "app/kelvora_dlg.h"
-#include "controls/chrome/about_dlg.h"
-#include "controls/chrome/menu_ex.h"
-#include "controls/listview/drag_drop_list_ctrl.h"
-#include "media/properties_dlg.h"
-#include "platform/dialog_units.h"
-#include "res/bitmaps.h"
 #include "res/resource.h"
 #include "support/scripted_dialogs.h"
+#include "ui/app/kelvora_dlg.h"
+#include "ui/controls/chrome/about_dlg.h"
+#include "ui/controls/chrome/menu_ex.h"
+#include "ui/controls/listview/drag_drop_list_ctrl.h"
+#include "ui/media/properties_dlg.h"
+#include "ui/platform/dialog_units.h"
+#include "ui/res/bitmaps.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/settings.h"
-#include "controls/listview/drag_drop_list_ctrl.h"
-#include "convert/conversion_queue.h"
-#include "media/media_list.h"
+#include "engine/settings/settings.h"
+#include "ui/controls/listview/drag_drop_list_ctrl.h"
+#include "ui/convert/conversion_queue.h"
+#include "ui/media/media_list.h"
 
 #include <QMap>
 #include <QPair>

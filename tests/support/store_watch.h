@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media/media_store.h"
+#include "engine/media/media_store.h"
 
 #include <QObject>
 

@@ -1,0 +1,444 @@
+#include "engine/convert/batch_queue.h"
+
+#include "engine/convert/command_line.h"
+#include "engine/convert/conversion_run.h"
+#include "engine/convert/converter.h"
+#include "engine/convert/presets.h"
+#include "engine/convert/temporary_outputs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace {
+
+bool Convertible(const MediaItem &item)
+{
+    return item.checked && item.state != ItemState::UnknownFormat;
+}
+
+bool Exists(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+} // namespace
+
+BatchQueue::BatchQueue(MediaStore *store, QObject *parent)
+    : QObject(parent)
+    , m_store(store)
+{ }
+
+BatchQueue::~BatchQueue()
+{
+    Shutdown();
+}
+
+void BatchQueue::SetSettingsSource(std::function<BatchSettings()> source)
+{
+    m_settings = std::move(source);
+}
+
+void BatchQueue::SetSlots(int slots)
+{
+    m_slots = slots;
+    if (m_converting)
+        m_estimate.SetSlots(this->slots(), Now());
+}
+
+int BatchQueue::slots() const
+{
+    return m_slots > 0 ? m_slots : DefaultSlots();
+}
+
+int BatchQueue::DefaultSlots()
+{
+    return qBound(1, QThread::idealThreadCount(), 8);
+}
+
+bool BatchQueue::Start(const QList<int> &rows)
+{
+    if (m_converting)
+        return false;
+    m_pending.clear();
+    for (int row : rows) {
+        if (row >= 0 && row < m_store->count() && Convertible(m_store->at(row))
+            && !m_pending.contains(m_store->at(row).id))
+            m_pending << m_store->at(row).id;
+    }
+    if (m_pending.isEmpty())
+        return false;
+    // What a program killed outright left in the saving folder goes before a new batch writes.
+    if (m_settings)
+        RemoveDeadLeftovers(m_settings().outputFolder);
+    m_converting = true;
+    m_reserved.clear();
+    m_total = m_pending.size();
+    m_completed = m_failed = m_canceled = 0;
+    m_clock.start();
+    m_pausedMs = 0;
+    m_estimate.Reset(slots(), 0);
+    Q_EMIT BatchStarted();
+    EmitProgress();
+    StartMore();
+    return true;
+}
+
+void BatchQueue::StartMore()
+{
+    while (m_converting && static_cast<int>(m_running.size()) < slots() && !m_paused) {
+        // The waiting item that stands first in the list now: rows may have been moved since
+        // the batch started. One that is no longer listed has left the batch.
+        int best = -1;
+        int bestRow = 0;
+        for (int i = 0; i < m_pending.size(); ++i) {
+            const int row = m_store->RowOf(m_pending[i]);
+            if (row >= 0 && (best < 0 || row < bestRow)) {
+                best = i;
+                bestRow = row;
+            }
+        }
+        if (best < 0) {
+            m_pending.clear();
+            break;
+        }
+        StartItem(m_pending.takeAt(best));
+    }
+    if (m_converting && m_running.empty() && m_pending.isEmpty())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_converting && m_running.empty() && m_pending.isEmpty())
+                    EndBatch();
+            },
+            Qt::QueuedConnection);
+}
+
+void BatchQueue::StartItem(ItemId id)
+{
+    const int row = m_store->RowOf(id);
+    const MediaItem &item = m_store->at(row);
+    m_estimate.SetWaiting(WaitingLengths(), Now());
+    // A row converted again starts without the last run's words.
+    m_store->SetState(row, item.state);
+    Q_EMIT RowStarted(row);
+
+    const BatchSettings settings = m_settings ? m_settings() : BatchSettings();
+    QString folder = settings.outputFolder;
+    if (folder.isEmpty() || QDir::isRelativePath(folder)) {
+        // Never into the program's working folder.
+        EndItem(id, ItemState::InvalidSavingFolder,
+                folder.isEmpty()
+                    ? QStringLiteral("No saving folder is chosen")
+                    : QStringLiteral("%1: the saving folder is not an absolute path").arg(folder),
+                QString());
+        return;
+    }
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+
+    const Preset *preset = PresetById(settings.presetId);
+    if (!preset)
+        preset = PresetById(0);
+    ConversionJob job;
+    job.input = {item.path(), item.audioOnly(), settings.sizeLimit};
+    // Without a known length the run measures how far the converter has read the file.
+    job.durationSeconds = item.info.durationKnown ? item.info.durationSeconds : 0;
+    job.outputFolder = folder;
+    job.preset = preset;
+    job.converter = Converter();
+
+    const QString ext = QString::fromLatin1(preset->extension);
+    const QString base = OutputBaseName(item.name);
+    bool mayReplace = false;
+    bool equalsListed = false;
+    const QString output = ChooseOutput(id, folder, base, ext, &mayReplace, &equalsListed);
+    if (equalsListed) {
+        EndItem(id, ItemState::OutputEqualsInput, QString(), QString());
+        return;
+    }
+    m_reserved.insert(output);
+
+    auto run
+        = std::make_unique<ConversionRun>(job, output, mayReplace, [this, id, folder, base, ext] {
+              bool replace = false;
+              bool listed = false;
+              const QString next = ChooseOutput(id, folder, base, ext, &replace, &listed);
+              m_reserved.insert(next);
+              return next;
+          });
+    ConversionRun *raw = run.get();
+    connect(raw, &ConversionRun::Progress, this, [this, id, raw](int percent) {
+        m_estimate.Report(id, raw->Done(), raw->speed(), Now());
+        m_store->SetProgress(m_store->RowOf(id), percent);
+        EmitProgress();
+    });
+    connect(
+        raw, &ConversionRun::Finished, this, [this, id] { OnRunFinished(id); },
+        Qt::QueuedConnection);
+    m_running[id] = std::move(run);
+    m_estimate.StartFile(id, job.durationSeconds, Now());
+    m_store->SetProgress(row, 0);
+    raw->Start();
+}
+
+void BatchQueue::OnRunFinished(ItemId id)
+{
+    auto it = m_running.find(id);
+    if (it == m_running.end())
+        return;
+    std::unique_ptr<ConversionRun> run = std::move(it->second);
+    m_running.erase(it);
+    m_estimate.Report(id, run->Done(), run->speed(), Now()); // its last words on speed
+    EndItem(id, run->state(), run->reason(), run->output(), run->outputStamp());
+}
+
+void BatchQueue::EndItem(ItemId id, ItemState state, const QString &reason, const QString &output,
+                         const FileStamp &stamp)
+{
+    const int row = m_store->RowOf(id);
+    m_store->SetProgress(row, MediaItem::kNoProgress);
+    m_estimate.EndFile(id, state == ItemState::Completed, Now());
+    if (state == ItemState::Completed)
+        m_store->SetOutput(row, output, stamp);
+    m_store->SetState(row, state, state == ItemState::Canceled ? QString() : reason);
+    if (state == ItemState::Completed)
+        ++m_completed;
+    else if (state == ItemState::Canceled)
+        ++m_canceled;
+    else
+        ++m_failed;
+    if (row >= 0)
+        Q_EMIT RowFinished(row, state);
+    EmitProgress();
+    // Started from the event loop, so that a row that ends at once does not recurse.
+    QMetaObject::invokeMethod(this, &BatchQueue::StartMore, Qt::QueuedConnection);
+}
+
+void BatchQueue::EmitProgress()
+{
+    if (m_total <= 0)
+        return;
+    double done = m_completed + m_failed + m_canceled;
+    for (const auto &entry : m_running) {
+        const int row = m_store->RowOf(entry.first);
+        if (row >= 0)
+            done += qMax(0, m_store->at(row).progress) / 100.0;
+    }
+    Q_EMIT Progress(qMin(1.0, done / m_total));
+}
+
+void BatchQueue::EndBatch()
+{
+    if (m_paused) {
+        m_paused = false;
+        Q_EMIT PauseChanged(false);
+    }
+    m_converting = false;
+    m_reserved.clear();
+    Q_EMIT BatchEnded(m_completed, m_failed, m_canceled);
+}
+
+void BatchQueue::SkipCurrent()
+{
+    for (auto &entry : m_running)
+        entry.second->Cancel();
+}
+
+bool BatchQueue::Cancel(int row)
+{
+    if (row < 0 || row >= m_store->count())
+        return false;
+    const ItemId id = m_store->at(row).id;
+    if (m_pending.removeOne(id)) {
+        // It never started: the batch is one file shorter.
+        --m_total;
+        m_estimate.SetWaiting(WaitingLengths(), Now());
+        EmitProgress();
+        QMetaObject::invokeMethod(this, &BatchQueue::StartMore, Qt::QueuedConnection);
+        return true;
+    }
+    const auto it = m_running.find(id);
+    if (it == m_running.end())
+        return false;
+    it->second->Cancel();
+    return true;
+}
+
+void BatchQueue::StopAll()
+{
+    m_pending.clear();
+    m_estimate.SetWaiting({}, Now());
+    SkipCurrent();
+}
+
+void BatchQueue::Shutdown()
+{
+    if (!m_converting)
+        return;
+    m_pending.clear();
+    while (!m_running.empty()) {
+        auto it = m_running.begin();
+        const ItemId id = it->first;
+        std::unique_ptr<ConversionRun> run = std::move(it->second);
+        m_running.erase(it);
+        run->Cancel();
+        run.reset(); // kills the converter's group and waits for it, a bounded time
+        EndItem(id, ItemState::Canceled, QString(), QString());
+    }
+    EndBatch();
+}
+
+void BatchQueue::Pause()
+{
+    if (!m_converting || m_paused)
+        return;
+    m_paused = true;
+    m_pausedAt = m_clock.elapsed();
+    for (auto &entry : m_running)
+        entry.second->SetPaused(true);
+    Q_EMIT PauseChanged(true);
+}
+
+void BatchQueue::Resume()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    m_pausedMs += m_clock.elapsed() - m_pausedAt;
+    for (auto &entry : m_running)
+        entry.second->SetPaused(false);
+    Q_EMIT PauseChanged(false);
+    StartMore();
+}
+
+double BatchQueue::Now() const
+{
+    if (!m_clock.isValid())
+        return 0;
+    const qint64 end = m_paused ? m_pausedAt : m_clock.elapsed();
+    return (end - m_pausedMs) / 1000.0;
+}
+
+QList<double> BatchQueue::WaitingLengths() const
+{
+    QList<double> lengths;
+    lengths.reserve(m_pending.size());
+    for (ItemId id : m_pending) {
+        const int row = m_store->RowOf(id);
+        if (row < 0)
+            continue; // no longer listed: it has left the batch
+        const MediaInfo &info = m_store->at(row).info;
+        lengths << (info.durationKnown ? info.durationSeconds : 0);
+    }
+    return lengths;
+}
+
+double BatchQueue::TimeLeft(int row) const
+{
+    if (row < 0 || row >= m_store->count() || !m_running.count(m_store->at(row).id))
+        return -1;
+    return m_estimate.FileTimeLeft(m_store->at(row).id, Now());
+}
+
+double BatchQueue::Speed(int row) const
+{
+    return row < 0 || row >= m_store->count() ? 0 : m_estimate.Speed(m_store->at(row).id);
+}
+
+double BatchQueue::BatchTimeLeft() const
+{
+    return m_converting ? m_estimate.BatchTimeLeft(Now()) : -1;
+}
+
+QList<int> BatchQueue::RunningRows() const
+{
+    QList<int> rows;
+    for (const auto &entry : m_running) {
+        const int row = m_store->RowOf(entry.first);
+        if (row >= 0)
+            rows << row;
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QList<int> BatchQueue::PendingRows() const
+{
+    QList<int> rows;
+    for (ItemId id : m_pending) {
+        const int row = m_store->RowOf(id);
+        if (row >= 0)
+            rows << row;
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+bool BatchQueue::IsQueued(int row) const
+{
+    if (row < 0 || row >= m_store->count())
+        return false;
+    const ItemId id = m_store->at(row).id;
+    return m_running.count(id) != 0 || m_pending.contains(id);
+}
+
+QList<qint64> BatchQueue::ConverterPids() const
+{
+    QList<qint64> pids;
+    for (const auto &entry : m_running) {
+        if (const qint64 pid = entry.second->pid())
+            pids << pid;
+    }
+    return pids;
+}
+
+bool BatchQueue::IsListedFile(const QString &path) const
+{
+    struct stat out;
+    if (::stat(QFile::encodeName(path).constData(), &out) != 0)
+        return false;
+    for (int row = 0; row < m_store->count(); ++row) {
+        const MediaItem &item = m_store->at(row);
+        if (item.inode != 0 && item.device == static_cast<quint64>(out.st_dev)
+            && item.inode == static_cast<quint64>(out.st_ino))
+            return true;
+    }
+    return false;
+}
+
+bool BatchQueue::IsTaken(const QString &path) const
+{
+    return m_reserved.contains(path) || Exists(path);
+}
+
+QString BatchQueue::ChooseOutput(ItemId id, const QString &folder, const QString &base,
+                                 const QString &ext, bool *mayReplace, bool *equalsListed)
+{
+    *mayReplace = false;
+    *equalsListed = false;
+    // The item's earlier output is its own only while it is still the file the item wrote.
+    const int row = m_store->RowOf(id);
+    const MediaItem *item = row >= 0 ? &m_store->at(row) : nullptr;
+    const QString own
+        = item && FileStamp::Of(item->output) == item->outputStamp ? item->output : QString();
+    for (int n = 1;; ++n) {
+        const QString path = n == 1
+            ? folder + base + ext
+            : QStringLiteral("%1%2 (%3)%4").arg(folder, base).arg(n).arg(ext);
+        if (n == 1 && IsListedFile(path)) {
+            *equalsListed = true;
+            return path;
+        }
+        if (!own.isEmpty() && path == own && !m_reserved.contains(path)) {
+            *mayReplace = true;
+            return path;
+        }
+        if (!IsTaken(path))
+            return path;
+    }
+}

@@ -1,0 +1,140 @@
+#pragma once
+
+#include "engine/convert/time_left.h"
+#include "engine/media/media_store.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class ConversionRun;
+
+// What each file's conversion takes from the program at the moment it starts.
+struct BatchSettings
+{
+    int presetId = 0;
+    QString outputFolder; // an absolute folder; "/" is added when it lacks one
+    int sizeLimit = 0; // 0, 1080, 720 or 480: the height limit of the presets that take one
+};
+
+// Converts listed items with up to `slots` converters side by side, starting the next waiting one
+// as soon as one ends, in the list's order as it stands then. Works on a MediaStore, with no
+// widget: it sets each item's progress while it converts and its state, tooltip and output when
+// it ends.
+//
+// Items are held by id while a batch runs: rows may be removed, moved or appended meanwhile. A
+// waiting item that is removed is passed over; an item being converted must not be removed (its
+// conversion is canceled first).
+class BatchQueue : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit BatchQueue(MediaStore *store, QObject *parent = nullptr);
+    // Stops a running batch; no converter outlives the queue.
+    ~BatchQueue() override;
+
+    // Asked once for each file, when its conversion starts.
+    void SetSettingsSource(std::function<BatchSettings()> source);
+    // How many conversions run at a time; 0 or less means DefaultSlots(). Counts from the next
+    // file that starts.
+    void SetSlots(int slots);
+    int slots() const;
+    // The number of processor cores, at most 8.
+    static int DefaultSlots();
+
+    // Converts the items at `rows`, passing over the ones that are not ticked or cannot be
+    // converted. False, and nothing starts, while a batch runs.
+    bool Start(const QList<int> &rows);
+    // Ends every conversion running now ("User Canceled!"); the batch goes on with the rows
+    // after them.
+    void SkipCurrent();
+    // Ends the conversion of the item at `row` ("User Canceled!"), or takes it out of the batch
+    // when it waits; the others go on. False when the row is not part of the running batch.
+    bool Cancel(int row);
+    // Ends every running conversion and starts nothing more.
+    void StopAll();
+    // StopAll, then waits (a bounded time) until every converter is gone and the batch has ended.
+    void Shutdown();
+    // Stops every running converter's whole process group and starts no file until Resume, which
+    // continues them; the time left stands still meanwhile. Stopping, Shutdown and the program's
+    // end still end every converter, and leave no partial file. Nothing without a batch.
+    void Pause();
+    void Resume();
+    bool IsPaused() const { return m_paused; }
+
+    bool IsConverting() const { return m_converting; }
+    // The running or last batch: its files, and how many of them ended which way so far.
+    int total() const { return m_total; }
+    int completed() const { return m_completed; }
+    int failed() const { return m_failed; }
+    int canceled() const { return m_canceled; }
+    // The rows being converted now, in list order.
+    QList<int> RunningRows() const;
+    // True when the item at `row` waits in the running batch or is being converted.
+    bool IsQueued(int row) const;
+    // The rows of the running batch that have not started yet, in list order.
+    QList<int> PendingRows() const;
+    // The process ids of the converters running now.
+    QList<qint64> ConverterPids() const;
+    // Seconds left of the conversion of `row`, -1 when there is no telling (yet) or it does not
+    // convert; the converter's last told speed for it (seconds of media per second, 0 unknown),
+    // kept until the next batch; and seconds left of the batch, the slots side by side, -1
+    // while there is no telling.
+    double TimeLeft(int row) const;
+    double Speed(int row) const;
+    double BatchTimeLeft() const;
+
+Q_SIGNALS:
+    void BatchStarted();
+    // `row` is the item's row at the moment of the signal.
+    void RowStarted(int row);
+    void RowFinished(int row, ItemState state);
+    // The share of the batch done so far, 0 to 1.
+    void Progress(double fraction);
+    void BatchEnded(int completed, int failed, int canceled);
+    // Paused (true) or going on (false); a batch that ends while paused says false first.
+    void PauseChanged(bool paused);
+
+private:
+    void StartMore();
+    void StartItem(ItemId id);
+    void EndItem(ItemId id, ItemState state, const QString &reason, const QString &output,
+                 const FileStamp &stamp = FileStamp());
+    void OnRunFinished(ItemId id);
+    void EmitProgress();
+    void EndBatch();
+    // The final output path of item `id`: the first free one of "base.ext", "base (2).ext" ...,
+    // or the item's own earlier output, which it may replace.
+    QString ChooseOutput(ItemId id, const QString &folder, const QString &base, const QString &ext,
+                         bool *mayReplace, bool *equalsListed);
+    bool IsListedFile(const QString &path) const;
+    bool IsTaken(const QString &path) const;
+    // Seconds the batch has run, its pauses left out.
+    double Now() const;
+    // The lengths of the waiting files (0: unknown), for the estimate.
+    QList<double> WaitingLengths() const;
+
+    MediaStore *m_store;
+    std::function<BatchSettings()> m_settings;
+    int m_slots = 0;
+    bool m_converting = false;
+    QList<ItemId> m_pending;
+    std::map<ItemId, std::unique_ptr<ConversionRun>> m_running;
+    QSet<QString> m_reserved; // outputs of this batch's rows
+    int m_total = 0;
+    int m_completed = 0;
+    int m_failed = 0;
+    int m_canceled = 0;
+    TimeLeftEstimator m_estimate;
+    QElapsedTimer m_clock;
+    qint64 m_pausedMs = 0; // in pauses that ended
+    qint64 m_pausedAt = 0;
+    bool m_paused = false;
+};

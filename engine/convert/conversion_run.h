@@ -1,0 +1,158 @@
+#pragma once
+
+#include "engine/convert/conversion_job.h"
+#include "engine/convert/failure_reason.h"
+#include "engine/convert/progress_reader.h"
+#include "engine/convert/read_progress.h"
+#include "engine/media/media_store.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+
+class QProcess;
+class QSocketNotifier;
+
+// One conversion of one file. The converter runs as a child in a process group of its own,
+// started without a shell, its output read in the event loop as it comes; it dies with the
+// program, and so does every process it started. The output is written under a hidden temporary
+// name in the saving folder and put in place under its final name only when the converter
+// succeeded and wrote a non-empty file that reads as media; otherwise the temporary file is
+// removed and nothing under the final name changes.
+//
+// The converter's progress is read from a pipe of its own, which carries no file names; its
+// standard output and error only say why it failed.
+class ConversionRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `finalPath`: the name the output takes. `mayReplace`: a file under that name may be
+    // replaced (the output this item wrote itself earlier); otherwise an existing file is never
+    // replaced, and `nextFreeName` is asked for another final path when one appeared meanwhile.
+    ConversionRun(const ConversionJob &job, const QString &finalPath, bool mayReplace,
+                  std::function<QString()> nextFreeName, QObject *parent = nullptr);
+    // Ends a converter that still runs, waiting a bounded time for it, and removes the
+    // temporary file.
+    ~ConversionRun() override;
+
+    // Starts the converter; Finished follows, always, once.
+    void Start();
+    // Ends the conversion at once: the converter's whole process group is killed, and the run
+    // finishes as canceled.
+    void Cancel();
+    // Stops (true) or continues (false) the converter's whole process group; while stopped, a
+    // converter that closed its output is not taken to linger.
+    void SetPaused(bool paused);
+
+    bool finished() const { return m_finished; }
+    ItemState state() const { return m_state; }
+    // The converter's last words when it failed, the file written when it completed.
+    QString reason() const { return m_reason; }
+    QString output() const { return m_output; }
+    // The stamp of the file written when the run completed, else empty.
+    FileStamp outputStamp() const { return m_outputStamp; }
+    // The converter's process id while it runs, else 0.
+    qint64 pid() const;
+    // The share converted so far, 0 to 1: the converter's position over the file's length, or
+    // the share of the file read when the length is unknown.
+    double Done() const;
+    // The converter's last told speed, in seconds of media per second; 0 before it told one.
+    double speed() const { return m_progress.speed(); }
+
+    // How long a converter that closed its output may take to exit before it is killed.
+    static constexpr int kLingerMs = 3000;
+    // How often the read position of an input without a known length is sampled.
+    static constexpr int kReadSampleMs = 250;
+
+Q_SIGNALS:
+    // A percentage larger than any before it, or MediaItem::kProgressUnknown once when the
+    // progress of a file without a known length cannot be measured.
+    void Progress(int percent);
+    void Finished();
+
+private:
+    void OnOutput();
+    void OnProgressOutput();
+    bool EchoesName(const QByteArray &line) const;
+    void ScanForWriteFailure(const char *data, int size);
+    void SampleRead();
+    void CloseOutput();
+    void OnProcessFinished(int exitCode, bool crashed);
+    void OnStartFailed();
+    void Verify();
+    void PlaceOutput(bool usable, const QString &problem);
+    void Finish(ItemState state, const QString &reason);
+    void KillGroup();
+    void RemoveTemporary();
+    void ReleaseGuard(bool programGoesOn);
+
+    struct VerifyLink
+    {
+        std::mutex mutex;
+        ConversionRun *run = nullptr;
+    };
+
+    ConversionJob m_job;
+    QString m_final;
+    bool m_mayReplace;
+    // The file that may be replaced, as it was when the run was made: another file found there
+    // at the end is kept.
+    FileStamp m_replaceStamp;
+    FileStamp m_outputStamp;
+    std::function<QString()> m_nextFreeName;
+    std::unique_ptr<QProcess> m_process;
+    ProgressReader m_progress;
+    LastLineTracker m_lastLine;
+    FailureCause m_cause;
+    // The line being read, and the converter's last line saying that it could not finish
+    // writing the output (it may exit with 0 all the same).
+    QByteArray m_scanLine;
+    QString m_writeFailure;
+    // The lines of the input's and the output's names after their first: the converter echoes
+    // names, and such a line is not the converter speaking.
+    QList<QByteArray> m_nameLines;
+    QTimer m_linger;
+    // For a file without a known length: how far the converter has read it, sampled.
+    QTimer m_readSampler;
+    std::unique_ptr<ReadProgress> m_readProgress;
+    int m_lastRead = -1;
+    bool m_unknownAnnounced = false;
+    int m_outRead = -1;
+    std::unique_ptr<QSocketNotifier> m_outNotifier;
+    int m_progressRead = -1;
+    std::unique_ptr<QSocketNotifier> m_progressNotifier;
+    QString m_temporary;
+    int m_guardWrite = -1;
+    int m_guardRead = -1;
+    bool m_cancelRequested = false;
+    bool m_lingered = false;
+    bool m_paused = false;
+    bool m_lingerStopped = false;
+    bool m_finished = false;
+    ItemState m_state = ItemState::Waiting;
+    QString m_reason;
+    QString m_output;
+    std::shared_ptr<VerifyLink> m_verifyLink;
+};
+
+// Creates an empty file with a new hidden name in `folder` that ends with `extension` and carries
+// the program's process id (TemporaryOutputName), readable as the user's umask allows. Returns
+// its path, or an empty string with the reason in `error` (naming the output's name when that is
+// too long for the folder).
+QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
+                              const QString &extension, QString *error);
+
+// Renames `from` to `to` only when nothing exists under `to` (never replacing a file that
+// appeared meanwhile). False with errno set otherwise (EEXIST when `to` exists). Works also
+// where the file system offers neither an exclusive rename nor hard links.
+bool RenameNoReplace(const QString &from, const QString &to);
+
+// The way of RenameNoReplace for file systems without an exclusive rename and links: `to` is
+// taken by creating it exclusively, then `from` is renamed over that placeholder. False with
+// errno set (EEXIST when `to` exists), and then `from` is left as it was.
+bool RenameOverPlaceholder(const QString &from, const QString &to);

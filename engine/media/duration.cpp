@@ -1,0 +1,17 @@
+#include "engine/media/duration.h"
+
+namespace {
+
+constexpr quint32 kUnknownFromHours = 100000;
+
+} // namespace
+
+QString FormatDuration(quint32 seconds)
+{
+    const quint32 hours = seconds / 3600;
+    const quint32 minutes = seconds % 3600 / 60;
+    const quint32 rest = seconds % 60;
+    if (hours >= kUnknownFromHours)
+        return QStringLiteral("Unknown");
+    return QString::asprintf("%.2u:%.2u:%.2u", hours, minutes, rest);
+}

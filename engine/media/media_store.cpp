@@ -1,0 +1,439 @@
+#include "engine/media/media_store.h"
+
+#include "engine/media/duration.h"
+
+#include <QFile>
+#include <QMimeData>
+
+#include <algorithm>
+#include <sys/stat.h>
+
+QString StateText(ItemState state)
+{
+    switch (state) {
+    case ItemState::Waiting:
+        return QStringLiteral("Waiting Convertion...");
+    case ItemState::UnknownFormat:
+        return QStringLiteral("Unknown Format!");
+    case ItemState::Completed:
+        return QStringLiteral("Convertion Completed!");
+    case ItemState::Canceled:
+        return QStringLiteral("User Canceled!");
+    case ItemState::Failed:
+        return QStringLiteral("Convertion Failed!");
+    case ItemState::ConverterNotFound:
+        return QStringLiteral("Converter Not Found!");
+    case ItemState::OutputEqualsInput:
+        return QStringLiteral("Output Equals Input!");
+    case ItemState::InvalidSavingFolder:
+        return QStringLiteral("Invalid Saving Folder!");
+    }
+    return QString();
+}
+
+MediaItem ProbeItem(const QString &folder, const QString &name)
+{
+    MediaItem item;
+    item.folder = folder;
+    item.name = name;
+    const ProbeOutcome outcome = ProbeMedia(folder, name, item.info);
+    const bool unusable = outcome == ProbeOutcome::UnknownFormat
+        || outcome == ProbeOutcome::NoStreams || outcome == ProbeOutcome::OpenFailed;
+    item.state = unusable ? ItemState::UnknownFormat : ItemState::Waiting;
+    if (unusable)
+        item.reason = UnknownFormatReason(item.path(), item.info);
+    struct stat st;
+    if (::stat(QFile::encodeName(item.path()).constData(), &st) == 0) {
+        item.device = static_cast<quint64>(st.st_dev);
+        item.inode = static_cast<quint64>(st.st_ino);
+    }
+    return item;
+}
+
+MediaStore::MediaStore(QObject *parent)
+    : QAbstractTableModel(parent)
+{ }
+
+int MediaStore::RowOf(ItemId id) const
+{
+    return m_rows.value(id, -1);
+}
+
+bool MediaStore::IsListed(const QString &folder, const QString &name) const
+{
+    return m_listed.contains(qMakePair(folder, name));
+}
+
+int MediaStore::Append(MediaItem item)
+{
+    std::vector<MediaItem> one;
+    one.push_back(std::move(item));
+    return AppendMany(std::move(one)) == 1 ? count() - 1 : -1;
+}
+
+int MediaStore::AppendMany(std::vector<MediaItem> items)
+{
+    std::vector<MediaItem> taken;
+    taken.reserve(items.size());
+    for (MediaItem &item : items) {
+        const auto key = qMakePair(item.folder, item.name);
+        if (m_listed.contains(key))
+            continue;
+        m_listed.insert(key);
+        taken.push_back(std::move(item));
+    }
+    if (taken.empty())
+        return 0;
+    const int first = count();
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(taken.size()) - 1);
+    for (MediaItem &item : taken) {
+        item.id = m_nextId++;
+        m_rows.insert(item.id, count());
+        m_items.push_back(std::move(item));
+    }
+    endInsertRows();
+    return static_cast<int>(taken.size());
+}
+
+void MediaStore::Reindex(int fromRow)
+{
+    for (int row = fromRow; row < count(); ++row)
+        m_rows[at(row).id] = row;
+}
+
+MediaStore::Removed MediaStore::Remove(QList<int> rows)
+{
+    Removed removed;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [this](int row) { return row < 0 || row >= count(); }),
+               rows.end());
+    if (rows.isEmpty())
+        return removed;
+    for (int row : rows)
+        removed.emplace_back(row, at(row));
+    // Last to first, one removal per run of neighbouring rows, so that each announced range is
+    // still the range it names.
+    int last = rows.size() - 1;
+    while (last >= 0) {
+        int first = last;
+        while (first > 0 && rows[first - 1] == rows[first] - 1)
+            --first;
+        const int top = rows[first];
+        const int bottom = rows[last];
+        beginRemoveRows(QModelIndex(), top, bottom);
+        for (int row = top; row <= bottom; ++row) {
+            m_listed.remove(qMakePair(at(row).folder, at(row).name));
+            m_rows.remove(at(row).id);
+        }
+        m_items.erase(m_items.begin() + top, m_items.begin() + bottom + 1);
+        endRemoveRows();
+        last = first - 1;
+    }
+    Reindex(rows.first());
+    return removed;
+}
+
+MediaStore::Removed MediaStore::Clear()
+{
+    Removed removed;
+    for (int row = 0; row < count(); ++row)
+        removed.emplace_back(row, at(row));
+    beginResetModel();
+    m_items.clear();
+    m_listed.clear();
+    m_rows.clear();
+    endResetModel();
+    return removed;
+}
+
+void MediaStore::Restore(const Removed &items)
+{
+    for (const auto &[wanted, item] : items) {
+        const auto key = qMakePair(item.folder, item.name);
+        if (m_listed.contains(key) || m_rows.contains(item.id))
+            continue;
+        const int row = qBound(0, wanted, count());
+        beginInsertRows(QModelIndex(), row, row);
+        m_listed.insert(key);
+        m_items.insert(m_items.begin() + row, item);
+        Reindex(row);
+        endInsertRows();
+    }
+}
+
+bool MediaStore::Move(QList<int> rows, int before)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [this](int row) { return row < 0 || row >= count(); }),
+               rows.end());
+    before = qBound(0, before, count());
+    if (rows.isEmpty())
+        return false;
+    // The moved items, in order, and the others; the moved ones go in before the first item
+    // that is not moved at or after `before`.
+    std::vector<MediaItem> moved;
+    std::vector<MediaItem> others;
+    int insertAt = 0;
+    for (int row = 0, next = 0; row < count(); ++row) {
+        if (next < rows.size() && rows[next] == row) {
+            moved.push_back(m_items[static_cast<size_t>(row)]);
+            ++next;
+            continue;
+        }
+        if (row < before)
+            ++insertAt;
+        others.push_back(m_items[static_cast<size_t>(row)]);
+    }
+    std::vector<MediaItem> order = others;
+    order.insert(order.begin() + insertAt, moved.begin(), moved.end());
+    bool same = true;
+    for (int row = 0; row < count() && same; ++row)
+        same = order[static_cast<size_t>(row)].id == at(row).id;
+    if (same)
+        return false;
+    // A move of scattered rows is not one range: views are told of a new layout, with every
+    // persistent index (the selection, the current row) carried to its item's new row.
+    Q_EMIT layoutAboutToBeChanged();
+    const QModelIndexList persistent = persistentIndexList();
+    QList<ItemId> ids;
+    for (const QModelIndex &kept : persistent)
+        ids << at(kept.row()).id;
+    m_items = std::move(order);
+    Reindex(0);
+    QModelIndexList after;
+    for (int i = 0; i < persistent.size(); ++i)
+        after << index(RowOf(ids[i]), persistent[i].column());
+    changePersistentIndexList(persistent, after);
+    Q_EMIT layoutChanged();
+    return true;
+}
+
+void MediaStore::ChangedCells(int row, int firstColumn, int lastColumn, const QList<int> &roles)
+{
+    Q_EMIT dataChanged(index(row, firstColumn), index(row, lastColumn), roles);
+}
+
+void MediaStore::SetChecked(int row, bool checked)
+{
+    if (row < 0 || row >= count() || at(row).checked == checked)
+        return;
+    m_items[static_cast<size_t>(row)].checked = checked;
+    ChangedCells(row, MediaColumn::Select, MediaColumn::Select, {Qt::CheckStateRole});
+}
+
+void MediaStore::SetState(int row, ItemState state, const QString &reason)
+{
+    if (row < 0 || row >= count())
+        return;
+    MediaItem &item = m_items[static_cast<size_t>(row)];
+    item.state = state;
+    item.reason = reason;
+    ChangedCells(row, MediaColumn::Status, MediaColumn::Status);
+}
+
+void MediaStore::SetProgress(int row, int progress)
+{
+    if (row < 0 || row >= count() || at(row).progress == progress)
+        return;
+    m_items[static_cast<size_t>(row)].progress = progress;
+    if (progress == MediaItem::kNoProgress)
+        m_items[static_cast<size_t>(row)].note.clear();
+    ChangedCells(row, MediaColumn::Status, MediaColumn::Status, {ProgressRole});
+}
+
+void MediaStore::SetNote(int row, const QString &note)
+{
+    if (row < 0 || row >= count() || at(row).note == note)
+        return;
+    m_items[static_cast<size_t>(row)].note = note;
+    ChangedCells(row, MediaColumn::Status, MediaColumn::Status, {ProgressRole});
+}
+
+void MediaStore::SetOutput(int row, const QString &output, const FileStamp &stamp)
+{
+    if (row >= 0 && row < count()) {
+        m_items[static_cast<size_t>(row)].output = output;
+        m_items[static_cast<size_t>(row)].outputStamp = stamp;
+    }
+}
+
+FileStamp FileStamp::Of(const QString &path)
+{
+    FileStamp stamp;
+    struct stat st;
+    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return stamp;
+    stamp.device = static_cast<quint64>(st.st_dev);
+    stamp.inode = static_cast<quint64>(st.st_ino);
+    stamp.size = static_cast<qint64>(st.st_size);
+    stamp.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return stamp;
+}
+
+void MediaStore::SetTargetFormat(const QString &label)
+{
+    m_targetFormat = label;
+    if (count() > 0)
+        Q_EMIT dataChanged(index(0, MediaColumn::TargetFormat),
+                           index(count() - 1, MediaColumn::TargetFormat), {Qt::DisplayRole});
+}
+
+void MediaStore::SetRowImages(const QVariant &film, const QVariant &sound)
+{
+    m_images[0] = film;
+    m_images[1] = sound;
+    if (count() > 0)
+        Q_EMIT dataChanged(index(0, MediaColumn::Select), index(count() - 1, MediaColumn::Select),
+                           {Qt::DecorationRole});
+}
+
+int MediaStore::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int MediaStore::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : MediaColumn::Count;
+}
+
+QVariant MediaStore::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return QVariant();
+    const MediaItem &item = at(index.row());
+    if (role == IdRole)
+        return item.id;
+    switch (index.column()) {
+    case MediaColumn::Select:
+        if (role == Qt::CheckStateRole)
+            return item.checked ? Qt::Checked : Qt::Unchecked;
+        if (role == RowImageRole)
+            return item.audioOnly() ? 1 : 0;
+        if (role == Qt::DecorationRole)
+            return m_images[item.audioOnly() ? 1 : 0];
+        break;
+    case MediaColumn::FileName:
+        if (role == Qt::DisplayRole)
+            return item.name;
+        break;
+    case MediaColumn::Location:
+        if (role == Qt::DisplayRole)
+            return item.folder;
+        break;
+    case MediaColumn::Duration:
+        if (role == Qt::DisplayRole) {
+            // A file that can be converted but does not state its length converts too; only
+            // its length is unknown.
+            const bool known = item.state != ItemState::UnknownFormat && item.info.durationKnown;
+            return known ? FormatDuration(static_cast<quint32>(item.info.durationSeconds))
+                         : QStringLiteral("Unknown");
+        }
+        break;
+    case MediaColumn::TargetFormat:
+        if (role == Qt::DisplayRole)
+            return m_targetFormat;
+        break;
+    case MediaColumn::Status:
+        if (role == Qt::DisplayRole)
+            return StateText(item.state);
+        if (role == Qt::ToolTipRole && !item.reason.isEmpty())
+            return item.reason;
+        if (role == ProgressRole)
+            return item.progress;
+        if (role == NoteRole)
+            return item.note;
+        if (role == ToneRole) {
+            if (item.state == ItemState::Completed)
+                return Good;
+            const bool bad = item.state != ItemState::Waiting && item.state != ItemState::Canceled;
+            return bad ? Bad : Neutral;
+        }
+        break;
+    }
+    return QVariant();
+}
+
+QVariant MediaStore::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const char *const kTitles[MediaColumn::Count]
+        = {"Select", "File Name", "Location", "Duration", "Target Format", "Status", ""};
+    if (orientation != Qt::Horizontal || section < 0 || section >= MediaColumn::Count)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return QString::fromLatin1(kTitles[section]);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    return QVariant();
+}
+
+Qt::ItemFlags MediaStore::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
+    Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDropEnabled;
+    if (at(index.row()).converting())
+        return flags;
+    flags |= Qt::ItemIsDragEnabled;
+    if (index.column() == MediaColumn::Select)
+        flags |= Qt::ItemIsUserCheckable;
+    return flags;
+}
+
+bool MediaStore::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || index.column() != MediaColumn::Select || role != Qt::CheckStateRole
+        || at(index.row()).converting())
+        return false;
+    SetChecked(index.row(), value.toInt() == Qt::Checked);
+    return true;
+}
+
+namespace {
+
+const QString kRowsMimeType = QStringLiteral("application/x-kelvora-rows");
+
+} // namespace
+
+QStringList MediaStore::mimeTypes() const
+{
+    return {kRowsMimeType};
+}
+
+QMimeData *MediaStore::mimeData(const QModelIndexList &indexes) const
+{
+    QStringList rows;
+    for (const QModelIndex &index : indexes) {
+        if (index.isValid() && !rows.contains(QString::number(index.row())))
+            rows << QString::number(index.row());
+    }
+    auto *data = new QMimeData;
+    data->setData(kRowsMimeType, rows.join(QLatin1Char(',')).toLatin1());
+    return data;
+}
+
+bool MediaStore::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                              const QModelIndex &parent)
+{
+    Q_UNUSED(column);
+    if (!data || !data->hasFormat(kRowsMimeType) || action != Qt::MoveAction)
+        return false;
+    QList<int> rows;
+    for (const QByteArray &text : data->data(kRowsMimeType).split(','))
+        rows << text.toInt();
+    // A drop on a row puts the dragged rows before it; between rows, at that place; on no row, at
+    // the end.
+    const int before = parent.isValid() ? parent.row() : (row < 0 ? count() : row);
+    Move(rows, before);
+    // Nothing is left for the view to remove: the rows were moved, not copied.
+    return false;
+}
+
+Qt::DropActions MediaStore::supportedDropActions() const
+{
+    return Qt::MoveAction;
+}

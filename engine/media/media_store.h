@@ -1,0 +1,185 @@
+#pragma once
+
+#include "engine/media/probe.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <QSet>
+#include <QString>
+#include <QVariant>
+
+#include <utility>
+#include <vector>
+
+// Where a listed file stands. Each state has one Status text (StateText), which the list shows.
+enum class ItemState {
+    Waiting, // can be converted, and has not been yet
+    UnknownFormat, // cannot be read or converted; conversions pass it over
+    Completed,
+    Canceled,
+    Failed,
+    ConverterNotFound,
+    OutputEqualsInput,
+    InvalidSavingFolder, // the saving folder is empty or not an absolute path
+};
+
+// The Status text of `state`, exactly as the list shows it.
+QString StateText(ItemState state);
+
+// An item's identity: given when the store takes the item, never reused while the program runs.
+// Rows move when items are removed or moved; an id stays with its file.
+using ItemId = quint64;
+
+// What tells one file from another under the same name: a file written earlier is still that
+// file only while its device, inode, size and modification time are all unchanged.
+struct FileStamp
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = -1;
+    qint64 modifiedNs = 0;
+
+    // The stamp of the file at `path` now (not following a final symbolic link); an empty stamp
+    // when there is none.
+    static FileStamp Of(const QString &path);
+    bool isEmpty() const { return inode == 0 && size < 0; }
+    bool operator==(const FileStamp &other) const
+    {
+        return device == other.device && inode == other.inode && size == other.size
+            && modifiedNs == other.modifiedNs;
+    }
+    bool operator!=(const FileStamp &other) const { return !(*this == other); }
+};
+
+// One listed media file and everything the program knows of it.
+struct MediaItem
+{
+    ItemId id = 0; // 0 until the store takes the item
+    QString folder; // ends with "/"
+    QString name;
+    MediaInfo info; // what the probe learnt when the file was added
+    bool checked = true;
+    ItemState state = ItemState::Waiting;
+    // While a conversion of the item runs: its percentage (0..100), or kProgressUnknown when the
+    // converter's progress cannot be measured. kNoProgress when no conversion runs.
+    int progress = -1;
+    // The Status cell's tooltip: why a conversion failed, or the file a completed one wrote.
+    QString reason;
+    // What the bar says beside its percentage while the item converts ("1:05 left", "Paused").
+    QString note;
+    // The file the item's last completed conversion of this session wrote (empty: none). A new
+    // conversion of the item may replace it while it is still that file (`outputStamp`).
+    QString output;
+    FileStamp outputStamp;
+    // The file's identity when it was added (0 and 0 when it could not be read), so that an
+    // output reached through another name is still known to be this file.
+    quint64 device = 0;
+    quint64 inode = 0;
+
+    static constexpr int kNoProgress = -1;
+    static constexpr int kProgressUnknown = -2;
+
+    QString path() const { return folder + name; }
+    bool audioOnly() const { return info.outcome == ProbeOutcome::AudioOnly; }
+    bool converting() const { return progress != kNoProgress; }
+};
+
+// Probes `folder` + `name` and makes its item: ticked, waiting, or of unknown format when the
+// file cannot be converted. Safe on any thread.
+MediaItem ProbeItem(const QString &folder, const QString &name);
+
+// The columns of a media row.
+struct MediaColumn
+{
+    enum : int { Select = 0, FileName, Location, Duration, TargetFormat, Status, Filler, Count };
+};
+
+// The listed media files, in list order, with no widget: the list window shows it as its item
+// model, and the conversion queue and the command-line converter work on it. Rows are the list's
+// order now; ids are the items' identities. Every change goes through the model's signals
+// (ranged inserts and removals, a reset for Clear, dataChanged for an item's cells).
+class MediaStore : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    // Beyond Qt's roles: on the Status column, the item's progress (MediaItem::progress); on the
+    // Select column, the row image's kind (0 film, 1 sound).
+    // On the Status column, how its text reads: StatusTone.
+    // On the Status column, the bar's note (MediaItem::note).
+    enum Role { ProgressRole = Qt::UserRole + 1, RowImageRole, IdRole, ToneRole, NoteRole };
+    enum StatusTone { Neutral = 0, Good, Bad };
+
+    explicit MediaStore(QObject *parent = nullptr);
+
+    int count() const { return static_cast<int>(m_items.size()); }
+    const MediaItem &at(int row) const { return m_items[static_cast<size_t>(row)]; }
+    // The row of the item with `id` now, or -1 when it is no longer listed.
+    int RowOf(ItemId id) const;
+
+    // True when an item holds exactly this folder and name (case-sensitive).
+    bool IsListed(const QString &folder, const QString &name) const;
+
+    // Appends `item` unless its folder and name are listed already; returns its row or -1.
+    int Append(MediaItem item);
+    // Appends every item not listed yet, in order, as one insert of rows. Returns how many.
+    int AppendMany(std::vector<MediaItem> items);
+    // Items taken out of the list, each with the row it stood at, first to last.
+    using Removed = std::vector<std::pair<int, MediaItem>>;
+    // Removes the items at `rows` (any order, duplicates ignored) and returns them.
+    Removed Remove(QList<int> rows);
+    // Removes every item and returns them.
+    Removed Clear();
+    // Puts removed items back at their rows (the list as it was before Remove, if nothing else
+    // changed meanwhile), each with its id, unless its file is listed again by now.
+    void Restore(const Removed &items);
+    // Moves the items at `rows` (any order) so that they stand together, in their order, before
+    // the item that is at row `before` now (count(): at the end). Returns false when nothing moved.
+    bool Move(QList<int> rows, int before);
+
+    void SetChecked(int row, bool checked);
+    // Sets the state and the Status tooltip.
+    void SetState(int row, ItemState state, const QString &reason = QString());
+    // A progress of kNoProgress also clears the note.
+    void SetProgress(int row, int progress);
+    void SetNote(int row, const QString &note);
+    void SetOutput(int row, const QString &output, const FileStamp &stamp = FileStamp());
+
+    // What every row's "Target Format" cell says.
+    void SetTargetFormat(const QString &label);
+    // The Select cell's image for rows with video (film) and audio-only rows (sound): any value
+    // a view can draw as a decoration (an icon); a null value leaves the rows without it.
+    void SetRowImages(const QVariant &film, const QVariant &sound);
+
+    // QAbstractTableModel
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    // A row being converted can be neither ticked nor dragged.
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // Ticks or unticks an item through its Select cell's check state.
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    // Rows are dragged within the list to reorder them: the dragged rows travel as their row
+    // numbers, and a drop moves them before the row dropped on (Move).
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    bool dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                      const QModelIndex &parent) override;
+    Qt::DropActions supportedDropActions() const override;
+
+private:
+    void ChangedCells(int row, int firstColumn, int lastColumn, const QList<int> &roles = {});
+    void Reindex(int fromRow);
+
+    std::vector<MediaItem> m_items;
+    // How many items hold each (folder, name): adding n files to m items costs n look-ups.
+    QSet<QPair<QString, QString>> m_listed;
+    QHash<ItemId, int> m_rows;
+    ItemId m_nextId = 1;
+    QString m_targetFormat;
+    QVariant m_images[2];
+};

@@ -1,0 +1,176 @@
+#include "engine/settings/session_file.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QSaveFile>
+
+namespace {
+
+constexpr quint32 kMagic = 0x4b4c5653; // "KLVS"
+constexpr quint32 kVersion = 1;
+// Larger than any list a person keeps: a file beyond it is not a session.
+constexpr qint64 kMaxFileBytes = 512 * 1024 * 1024;
+
+QDataStream &operator<<(QDataStream &out, const MediaItem &item)
+{
+    const MediaInfo &info = item.info;
+    return out << item.folder << item.name << item.checked << qint32(item.state) << item.reason
+               << item.output << item.device << item.inode << info.videoCodecId << info.audioCodecId
+               << qint32(info.outcome) << info.durationSeconds << info.durationKnown << info.width
+               << info.height << info.videoBitRate << info.frameRate << info.audioBitRate
+               << info.channels << info.sampleRate;
+}
+
+QDataStream &operator>>(QDataStream &in, MediaItem &item)
+{
+    MediaInfo &info = item.info;
+    qint32 state = 0;
+    qint32 outcome = 0;
+    in >> item.folder >> item.name >> item.checked >> state >> item.reason >> item.output
+        >> item.device >> item.inode >> info.videoCodecId >> info.audioCodecId >> outcome
+        >> info.durationSeconds >> info.durationKnown >> info.width >> info.height
+        >> info.videoBitRate >> info.frameRate >> info.audioBitRate >> info.channels
+        >> info.sampleRate;
+    if (state < 0 || state > qint32(ItemState::InvalidSavingFolder) || outcome < 0
+        || outcome > qint32(ProbeOutcome::OpenFailed))
+        in.setStatus(QDataStream::ReadCorruptData);
+    item.state = ItemState(state);
+    info.outcome = ProbeOutcome(outcome);
+    return in;
+}
+
+} // namespace
+
+QString SessionFile::DefaultFolder()
+{
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    // A relative value is to be ignored, as if it were not set.
+    if (!state.startsWith(QLatin1Char('/'))) {
+        const QString home = QDir::homePath();
+        if (home.isEmpty() || home == QLatin1String("/"))
+            return {};
+        state = home + QStringLiteral("/.local/state");
+    }
+    return QDir::cleanPath(state) + QStringLiteral("/kelvora/");
+}
+
+SessionFile::SessionFile(QString folder, QObject *parent)
+    : QObject(parent)
+    , m_folder(std::move(folder))
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(kWriteEveryMs);
+    connect(&m_timer, &QTimer::timeout, this, &SessionFile::WriteNow);
+}
+
+SessionFile::~SessionFile()
+{
+    if (m_timer.isActive())
+        WriteNow();
+}
+
+bool SessionFile::Claim()
+{
+    if (m_owned)
+        return true;
+    if (m_folder.isEmpty() || !QDir().mkpath(m_folder))
+        return false;
+    m_lock = std::make_unique<QLockFile>(m_folder + QStringLiteral("session.lock"));
+    // Only a running copy holds the session: one whose process is gone lets go of it at once.
+    m_lock->setStaleLockTime(0);
+    m_owned = m_lock->tryLock(0)
+        || (m_lock->error() == QLockFile::LockFailedError && m_lock->removeStaleLockFile()
+            && m_lock->tryLock(0));
+    return m_owned;
+}
+
+bool SessionFile::ReadLeft(SessionContent *content) const
+{
+    if (!m_owned)
+        return false;
+    QFile file(path());
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+        return false;
+    return Decode(file.readAll(), content);
+}
+
+void SessionFile::ScheduleWrite()
+{
+    // Not restarted by later changes: a steady stream of them still writes every so often.
+    if (m_owned && !m_closed && !m_timer.isActive())
+        m_timer.start();
+}
+
+bool SessionFile::WriteNow()
+{
+    m_timer.stop();
+    if (!m_owned || m_closed || !m_source)
+        return false;
+    const QByteArray data = Encode(m_source());
+    QSaveFile out(path());
+    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size()) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
+
+void SessionFile::Close()
+{
+    if (!m_owned)
+        return;
+    m_closed = true;
+    m_timer.stop();
+    QFile::remove(path());
+    m_lock->unlock();
+    m_owned = false;
+}
+
+void SessionFile::Discard()
+{
+    if (m_owned)
+        QFile::remove(path());
+}
+
+QByteArray SessionFile::Encode(const SessionContent &content)
+{
+    QByteArray data;
+    QDataStream out(&data, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << kMagic << kVersion << quint32(content.items.size());
+    for (const MediaItem &item : content.items)
+        out << item;
+    out << content.batchRows;
+    return data;
+}
+
+bool SessionFile::Decode(const QByteArray &data, SessionContent *content)
+{
+    QDataStream in(data);
+    in.setVersion(QDataStream::Qt_6_0);
+    quint32 magic = 0;
+    quint32 version = 0;
+    quint32 count = 0;
+    in >> magic >> version >> count;
+    // Every item takes more than one byte: a count beyond the data's size is not one.
+    if (in.status() != QDataStream::Ok || magic != kMagic || version != kVersion
+        || count > quint32(data.size()))
+        return false;
+    content->items.clear();
+    content->items.reserve(count);
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        MediaItem item;
+        in >> item;
+        content->items.push_back(std::move(item));
+    }
+    in >> content->batchRows;
+    if (in.status() != QDataStream::Ok || !in.atEnd())
+        return false;
+    for (int row : std::as_const(content->batchRows)) {
+        if (row < 0 || row >= int(count))
+            return false;
+    }
+    return true;
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "engine/media/media_store.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QLockFile;
+
+// What the session keeps of the running program: the listed items, and the batch's place.
+struct SessionContent
+{
+    // Each listed item with its tick, state, Status tooltip, output and what the probe learnt.
+    std::vector<MediaItem> items;
+    // The rows of `items` that the running batch had still to convert, running ones first; empty
+    // when no batch ran.
+    QList<int> batchRows;
+};
+
+// The session file of the running program, so that a program that ends badly can offer its list
+// back at the next start. One running copy owns the session at a time; a copy that does not own
+// it never reads or writes it. Writes replace the whole file at once (a crash leaves the old file
+// or the new one) and come at most once every kWriteEveryMs, however many changes are announced.
+class SessionFile : public QObject
+{
+    Q_OBJECT
+
+public:
+    // $XDG_STATE_HOME/kelvora/ (by default ~/.local/state/kelvora/), ending with "/"; empty when
+    // neither the state folder nor the home folder is known.
+    static QString DefaultFolder();
+
+    // The session kept in `folder` (ending with "/"); nothing is read or written before Claim.
+    explicit SessionFile(QString folder, QObject *parent = nullptr);
+    // Writes a change that is still due, and gives up the session without removing its file.
+    ~SessionFile() override;
+
+    // Takes the session for this copy, making the folder when it is missing. False when another
+    // running copy owns it or the folder cannot be used.
+    bool Claim();
+    bool owned() const { return m_owned; }
+    QString path() const { return m_folder + QStringLiteral("session"); }
+
+    // What a program that is no longer running left in the file; false when there is nothing
+    // (no file, one that cannot be read, or a session that is not owned).
+    bool ReadLeft(SessionContent *content) const;
+
+    // Asked for the content whenever a write is due.
+    void SetSource(std::function<SessionContent()> source) { m_source = std::move(source); }
+    // The content changed: it is written within kWriteEveryMs.
+    void ScheduleWrite();
+    // Writes the content now; false when it cannot be written or the session is not owned.
+    bool WriteNow();
+    // The program closes cleanly: the file is removed and nothing is written any more.
+    void Close();
+    // The left content is not wanted: the file is removed; later changes write it again.
+    void Discard();
+
+    static QByteArray Encode(const SessionContent &content);
+    // False, with `content` unspecified, for data that Encode did not make.
+    static bool Decode(const QByteArray &data, SessionContent *content);
+
+    static constexpr int kWriteEveryMs = 250;
+
+private:
+    QString m_folder;
+    std::unique_ptr<QLockFile> m_lock;
+    std::function<SessionContent()> m_source;
+    QTimer m_timer;
+    bool m_owned = false;
+    bool m_closed = false;
+};

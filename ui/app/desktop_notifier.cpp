@@ -1,0 +1,85 @@
+#include "ui/app/desktop_notifier.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QVariantMap>
+
+#include <cmath>
+
+namespace {
+
+const QString kNotifyService = QStringLiteral("org.freedesktop.Notifications");
+const QString kNotifyPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString kLauncherPath = QStringLiteral("/com/canonical/unity/launcherentry/kelvora");
+const QString kLauncherInterface = QStringLiteral("com.canonical.Unity.LauncherEntry");
+const QString kAppUri = QStringLiteral("application://kelvora.desktop");
+// How long the desktop shows the notice: its own default.
+constexpr int kDefaultExpiry = -1;
+
+} // namespace
+
+DesktopNotifier::DesktopNotifier(QObject *parent)
+    : QObject(parent)
+{ }
+
+QString DesktopNotifier::Summary(int completed, int failed, int canceled)
+{
+    return QStringLiteral("%1 %2 converted, %3 failed, %4 canceled")
+        .arg(completed)
+        .arg(completed == 1 ? QStringLiteral("file") : QStringLiteral("files"))
+        .arg(failed)
+        .arg(canceled);
+}
+
+void DesktopNotifier::BatchEnded(int completed, int failed, int canceled, bool windowActive)
+{
+    if (windowActive)
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(kNotifyService, kNotifyPath, kNotifyService,
+                                                       QStringLiteral("Notify"));
+    QVariantMap hints;
+    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("kelvora"));
+    hints.insert(QStringLiteral("category"),
+                 failed > 0 ? QStringLiteral("transfer.error")
+                            : QStringLiteral("transfer.complete"));
+    call << QStringLiteral("Kelvora") << m_lastId << QStringLiteral("kelvora")
+         << QStringLiteral("Kelvora: the batch has ended") << Summary(completed, failed, canceled)
+         << QStringList() << hints << kDefaultExpiry;
+    // An unknown service is answered with an error by the bus itself: the reply is awaited in
+    // the event loop, never here, and an error is dropped without a word.
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher *finished) {
+                const QDBusPendingReply<uint> reply = *finished;
+                const bool shown = !reply.isError();
+                if (shown)
+                    m_lastId = reply.value();
+                finished->deleteLater();
+                Q_EMIT NotifyAnswered(shown);
+            });
+}
+
+void DesktopNotifier::BatchProgress(double fraction)
+{
+    const bool visible = fraction >= 0 && std::isfinite(fraction);
+    const int percent = visible ? int(std::lround(qBound(0.0, fraction, 1.0) * 100)) : -1;
+    if (visible == m_progressVisible && percent == m_lastPercent)
+        return;
+    m_progressVisible = visible;
+    m_lastPercent = percent;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage signal
+        = QDBusMessage::createSignal(kLauncherPath, kLauncherInterface, QStringLiteral("Update"));
+    QVariantMap properties;
+    properties.insert(QStringLiteral("progress"), visible ? percent / 100.0 : 0.0);
+    properties.insert(QStringLiteral("progress-visible"), visible);
+    signal << kAppUri << properties;
+    bus.send(signal);
+}

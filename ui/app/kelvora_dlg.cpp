@@ -1,0 +1,702 @@
+#include "ui/app/kelvora_dlg.h"
+
+#include "engine/convert/converter.h"
+#include "engine/platform/sleep_inhibitor.h"
+#include "res/resource.h"
+#include "res/strings.h"
+#include "ui/app/bitmap_button.h"
+#include "ui/app/desktop_notifier.h"
+#include "ui/app/saving_folders.h"
+#include "ui/controls/chrome/about_dlg.h"
+#include "ui/controls/chrome/flat_combo_box.h"
+#include "ui/controls/chrome/kelvora_palette.h"
+#include "ui/controls/chrome/my_button.h"
+#include "ui/controls/chrome/true_color_tool_bar.h"
+#include "ui/controls/listview/drag_drop_list_ctrl.h"
+#include "ui/controls/listview/text_progress_ctrl.h"
+#include "ui/media/media_list.h"
+#include "ui/media/properties_dlg.h"
+#include "ui/platform/dialog_units.h"
+#include "ui/platform/dialogs.h"
+#include "ui/res/bitmaps.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+const QColor kBackground(190, 230, 250);
+// What is left of the empty band under the Solution row once the window has grown, in dialog
+// units.
+constexpr int kBottomMarginUnits = 7;
+
+// The Convertion menu's size-limit commands, one for each of kSizeLimits in its order, and the
+// Simultaneous Conversions commands, one for each of kSimultaneousChoices.
+constexpr int kSizeCommands[] = {ID_SIZE_KEEP, ID_SIZE_1080, ID_SIZE_720, ID_SIZE_480};
+static_assert(std::size(kSizeCommands) == std::size(kSizeLimits));
+constexpr int kSimultaneousCommands[]
+    = {ID_SIMULTANEOUS_ONE, ID_SIMULTANEOUS_TWO, ID_SIMULTANEOUS_FOUR, ID_SIMULTANEOUS_CORES};
+static_assert(std::size(kSimultaneousCommands) == std::size(kSimultaneousChoices));
+
+QRect Units(int id)
+{
+    switch (id) {
+    case IDC_MEDIA_LIST:
+        // Below the toolbar (48-pixel images on their buttons), with its bottom where it was.
+        return QRect(0, 39, 527, 170);
+    case IDC_SAVING_FOLDER:
+        return QRect(64, 218, 195, 69);
+    case IDC_BROWSE:
+        return QRect(268, 217, 62, 15);
+    case IDC_OPEN_FOLDER:
+        return QRect(331, 217, 64, 15);
+    case IDC_SOLUTION_TEXT:
+        return QRect(64, 244, 185, 15);
+    case IDC_SOLUTION_BUTTON:
+        return QRect(250, 244, 16, 15);
+    }
+    return QRect();
+}
+
+} // namespace
+
+QRect CKelvoraDlg::ControlUnits(int id)
+{
+    return Units(id);
+}
+
+CKelvoraDlg::CKelvoraDlg(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("kelvoraDialog"));
+    // Before any control exists: every one of them, and every menu, takes Kelvora's colours.
+    ApplyKelvoraLook();
+    setFont(DialogFont());
+    BuildControls();
+
+    // The settings come first (read as the window is made): the controls below show them.
+    m_media = std::make_unique<MediaList>(m_list, settings().preset, this);
+    m_subFolders = settings().subFolders;
+    m_media->SetSubFoldersChoice(&m_subFolders);
+    m_queue
+        = std::make_unique<ConversionQueue>(m_media.get(), &settings().preset, &settings(), this);
+    connect(m_queue.get(), &ConversionQueue::CommandsChanged, this, &CKelvoraDlg::ApplyCommands);
+    m_queue->SetSlots(settings().simultaneous);
+    // The desktop hears how a batch goes, and a word when it ends while the window is behind.
+    auto *notifier = new DesktopNotifier(this);
+    connect(&m_queue->batch(), &BatchQueue::Progress, notifier, &DesktopNotifier::BatchProgress);
+    connect(&m_queue->batch(), &BatchQueue::BatchEnded, notifier,
+            [this, notifier](int completed, int failed, int canceled) {
+                notifier->BatchProgress(-1);
+                notifier->BatchEnded(completed, failed, canceled, isActiveWindow());
+            });
+    // A laptop left alone with a long batch must not suspend in the middle of it.
+    m_inhibitor = new SleepInhibitor(this);
+    connect(&m_queue->batch(), &BatchQueue::BatchStarted, m_inhibitor,
+            [this] { m_inhibitor->Hold(SleepInhibitor::BatchReason(m_queue->batch().total())); });
+    connect(&m_queue->batch(), &BatchQueue::BatchEnded, m_inhibitor, &SleepInhibitor::Release);
+    // A paused batch does not keep the computer awake; going on takes the lock again.
+    connect(&m_queue->batch(), &BatchQueue::PauseChanged, m_inhibitor, [this](bool paused) {
+        if (paused)
+            m_inhibitor->Release();
+        else if (m_queue->batch().IsConverting())
+            m_inhibitor->Hold(SleepInhibitor::BatchReason(m_queue->batch().total()));
+    });
+
+    // The window grows: it can be minimised, maximised and resized from its described size up.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Kelvora 1.0"));
+    setWindowIcon(LoadAppIcon());
+
+    m_toolBar->SetImageStrips(IDB_TOOLBAR_NORMAL, IDB_TOOLBAR_NORMAL, IDB_TOOLBAR_DISABLED);
+    m_browse->SetToolTipText(QStringLiteral("Browse a folder for target media files"));
+    m_openFolder->SetToolTipText(QStringLiteral("Open the target files saving folder"));
+
+    m_media->SetupColumns();
+    m_media->LoadRowImages();
+    // The last column takes what the others leave, and no more: no scroll bar while the columns
+    // fit.
+    QHeaderView *header = m_list->horizontalHeader();
+    header->resizeSection(header->count() - 1, header->minimumSectionSize());
+    header->setStretchLastSection(true);
+
+    m_folders = std::make_unique<SavingFolders>(m_folderBox, m_settings, this);
+    m_folders->FillFolderList();
+    m_solutionText->setText(settings().preset.solutionText);
+    m_solutionButton->SetBitmaps(QPixmap::fromImage(LoadBitmapResource(IDB_SOLUTION_NORMAL)),
+                                 QPixmap::fromImage(LoadBitmapResource(IDB_SOLUTION_PRESSED)));
+    // The button fills its place in the layout, as high as the edit box beside it; its face is
+    // stretched at the edges only (see CBitmapButton).
+    m_solutionButton->setGeometry(MapDialogRect(Units(IDC_SOLUTION_BUTTON), font()));
+
+    m_menu.LoadFromResource(IDR_MAIN_MENU);
+    m_menu.SetCommandHandler([this](int id) { OnCommand(id); });
+    layout()->setMenuBar(m_menu.menuBar());
+    SelectSizeLimit(settings().sizeLimit);
+    SetKeepAwake(settings().keepAwake);
+
+    m_queue->UpdateCommands();
+    BuildCommandTable();
+    ShowSimultaneous();
+    ApplyColours();
+    BuildShortcuts();
+    BuildBatchBand();
+    // The described size, or the size the window had when it last closed; never smaller than
+    // the described one.
+    resize(settings().windowSize.expandedTo(minimumSizeHint()));
+
+    // The program's own cursor over the whole window, its controls included.
+    const QCursor cursor = LoadProgramCursor();
+    setCursor(cursor);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->setCursor(cursor);
+    qApp->installEventFilter(this);
+
+    // The converter's encoders are read without holding the window up; a stored preset the
+    // converter cannot make gives way to preset 0 once they are known.
+    StartConverterLookup(this, [this](const ConverterInfo &converter) {
+        const Preset *current = PresetById(settings().preset.id);
+        if (current && !PresetAvailable(*current, converter))
+            SelectPreset(0);
+    });
+}
+
+CKelvoraDlg::~CKelvoraDlg()
+{
+    qApp->removeEventFilter(this);
+    m_queue->Shutdown();
+    // A maximised window keeps the size it had before: that is the one it opens at next time.
+    m_settings.SetWindowSize(isMaximized() && normalGeometry().isValid() ? normalGeometry().size()
+                                                                         : size());
+    m_settings.Save();
+}
+
+void CKelvoraDlg::BuildControls()
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    // The described size is the smallest; the list takes whatever the window grows by.
+    m_client->setMinimumSize(MapDialogSize(ClientUnits(), font()));
+    m_client->installEventFilter(this);
+    outer->addWidget(m_client);
+
+    const QFont dialogFont = font();
+    auto place = [&dialogFont](QWidget *w, const QRect &units) {
+        w->setGeometry(MapDialogRect(units, dialogFont));
+    };
+
+    m_toolBar = new CTrueColorToolBar(m_client);
+    m_toolBar->setGeometry(0, 0, m_client->width(), m_toolBar->sizeHint().height());
+    m_toolBar->SetCommandHandler([this](int id) { OnCommand(id); });
+
+    m_list = new CDragDropListCtrl(m_client);
+    m_list->setObjectName(QStringLiteral("mediaList"));
+    place(m_list, Units(IDC_MEDIA_LIST));
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { ShowListMenu(m_list->viewport()->mapToGlobal(pos)); });
+
+    auto *savingLabel = new QLabel(QStringLiteral("Saving Folder:"), m_client);
+    savingLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    place(savingLabel, QRect(6, 220, 56, 8));
+
+    m_folderBox = new CFlatComboBox(m_client);
+    m_folderBox->setObjectName(QStringLiteral("savingFolder"));
+    // A drop-down list's height in the layout includes its open list; the closed box is one line.
+    const QRect folderRect = MapDialogRect(Units(IDC_SAVING_FOLDER), dialogFont);
+    m_folderBox->setGeometry(folderRect.x(), folderRect.y(), folderRect.width(),
+                             MapDialogRect(QRect(0, 0, 0, 13), dialogFont).height());
+
+    m_browse = new CMyButton(QStringLiteral("Browse"), m_client);
+    m_browse->setObjectName(QStringLiteral("browseButton"));
+    place(m_browse, Units(IDC_BROWSE));
+    connect(m_browse, &QPushButton::clicked, this, [this] { OnCommand(IDC_BROWSE); });
+
+    m_openFolder = new CMyButton(QStringLiteral("Open Folder"), m_client);
+    m_openFolder->setObjectName(QStringLiteral("openFolderButton"));
+    place(m_openFolder, Units(IDC_OPEN_FOLDER));
+    connect(m_openFolder, &QPushButton::clicked, this, [this] { OnCommand(IDC_OPEN_FOLDER); });
+
+    auto *solutionLabel = new QLabel(QStringLiteral("Solution:"), m_client);
+    solutionLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    place(solutionLabel, QRect(0, 248, 51, 8));
+
+    m_solutionText = new QLineEdit(m_client);
+    m_solutionText->setObjectName(QStringLiteral("solutionText"));
+    m_solutionText->setReadOnly(true);
+    place(m_solutionText, Units(IDC_SOLUTION_TEXT));
+
+    m_solutionButton = new CBitmapButton(m_client);
+    m_solutionButton->setObjectName(QStringLiteral("solutionButton"));
+    place(m_solutionButton, Units(IDC_SOLUTION_BUTTON));
+    connect(m_solutionButton, &QPushButton::clicked, this,
+            [this] { OnCommand(IDC_SOLUTION_BUTTON); });
+
+    m_anchoredBelow = {savingLabel,   m_folderBox,    m_browse,        m_openFolder,
+                       solutionLabel, m_solutionText, m_solutionButton};
+    for (QPushButton *button :
+         std::initializer_list<QPushButton *> {m_browse, m_openFolder, m_solutionButton}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+}
+
+void CKelvoraDlg::BuildBatchBand()
+{
+    m_batchText = new QLabel(m_client);
+    m_batchText->setObjectName(QStringLiteral("batchStatus"));
+    m_batchText->setGeometry(MapDialogRect(QRect(276, 246, 140, 9), font()));
+    m_batchBar = new CTextProgressCtrl(m_client);
+    m_batchBar->setObjectName(QStringLiteral("batchProgress"));
+    m_batchBar->setGeometry(MapDialogRect(QRect(418, 245, 100, 11), font()));
+    m_batchBar->SetThinBorder(true);
+    // The band stays under the Solution row when the window grows.
+    m_anchoredBelow.push_back(m_batchText);
+    m_anchoredBelow.push_back(m_batchBar);
+    m_batchBar->hide();
+    m_batchText->hide();
+    BatchQueue &batch = m_queue->batch();
+    connect(&batch, &BatchQueue::Progress, this, [this](double fraction) {
+        m_batchBar->SetPos(static_cast<int>(fraction * 100.0));
+        ShowBatchState();
+    });
+    connect(&batch, &BatchQueue::BatchStarted, this, &CKelvoraDlg::ShowBatchState);
+    connect(&batch, &BatchQueue::RowFinished, this, &CKelvoraDlg::ShowBatchState);
+    connect(&batch, &BatchQueue::BatchEnded, this, &CKelvoraDlg::ShowBatchState);
+    connect(&batch, &BatchQueue::PauseChanged, this, &CKelvoraDlg::ShowBatchState);
+    // The toolbar's own menu pauses and resumes, as the Convertion menu does.
+    m_toolBar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_toolBar, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        if (QAction *pause = m_menu.FindAction(ID_PAUSE)) {
+            QMenu menu;
+            menu.addAction(pause);
+            menu.exec(m_toolBar->mapToGlobal(at));
+        }
+    });
+}
+
+void CKelvoraDlg::ShowBatchState()
+{
+    const BatchQueue &batch = m_queue->batch();
+    QString text;
+    if (batch.IsConverting()) {
+        const int done = batch.completed() + batch.failed() + batch.canceled();
+        text = QStringLiteral("%1 of %2 files done").arg(done).arg(batch.total());
+        if (batch.failed() > 0)
+            text += QStringLiteral(", %1 failed").arg(batch.failed());
+        const QString left = ConversionQueue::TimeLeftText(batch.BatchTimeLeft());
+        if (batch.IsPaused())
+            text = QStringLiteral("Paused: ") + text;
+        else if (!left.isEmpty())
+            text += QStringLiteral(", ") + left;
+    } else {
+        text = QStringLiteral("%1 converted, %2 failed").arg(batch.completed()).arg(batch.failed());
+        if (batch.canceled() > 0)
+            text += QStringLiteral(", %1 canceled").arg(batch.canceled());
+    }
+    m_batchText->setText(text);
+    m_batchText->show();
+    m_batchBar->setVisible(batch.IsConverting());
+}
+
+void CKelvoraDlg::LayOutClient()
+{
+    // The list and the toolbar take the width the window has grown by. Of its height, the list
+    // first takes the empty band under the Solution row, down to a margin, then the rest; the
+    // rows under the list keep their distance to it.
+    const QSize described = m_client->minimumSize();
+    const QSize grown = m_client->size() - described;
+    m_toolBar->setGeometry(0, 0, m_client->width(), m_toolBar->sizeHint().height());
+    // Their places as laid out in dialog units, taken before anything moved them.
+    while (m_describedTops.size() < m_anchoredBelow.size())
+        m_describedTops.push_back(m_anchoredBelow[m_describedTops.size()]->y());
+    int lowest = 0;
+    for (size_t i = 0; i < m_anchoredBelow.size(); ++i)
+        lowest = qMax(lowest, m_describedTops[i] + m_anchoredBelow[i]->height());
+    const int margin = MapDialogRect(QRect(0, 0, 0, kBottomMarginUnits), font()).height();
+    const int band = qMax(0, described.height() - lowest - margin);
+    const int taken = grown.height() + qMin(grown.height(), band);
+    const QRect list = MapDialogRect(Units(IDC_MEDIA_LIST), font());
+    m_list->setGeometry(list.adjusted(0, 0, grown.width(), taken));
+    for (size_t i = 0; i < m_anchoredBelow.size(); ++i)
+        m_anchoredBelow[i]->move(m_anchoredBelow[i]->x(), m_describedTops[i] + taken);
+}
+
+void CKelvoraDlg::BuildShortcuts()
+{
+    // A key runs its command only while the command's menu item is enabled.
+    auto bind = [this](const QKeySequence &keys, std::function<void()> run) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, run);
+    };
+    auto command = [this](int id) {
+        return [this, id] {
+            const QAction *action = m_menu.FindAction(id);
+            if (!action || action->isEnabled())
+                OnCommand(id);
+        };
+    };
+    bind(QKeySequence(Qt::Key_F1), command(ID_HELP_INDEX));
+    // Delete cancels the selected rows being converted, or else removes the selection.
+    bind(QKeySequence(Qt::Key_Delete), [this] { m_queue->DeleteSelected(); });
+    // Ctrl+Z brings back what the last Remove or Remove All took.
+    bind(QKeySequence::Undo, command(ID_UNDO_REMOVE));
+    bind(QKeySequence(Qt::CTRL | Qt::Key_O), command(ID_ADD_FILES));
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), command(ID_ADD_FOLDER));
+    bind(QKeySequence(Qt::Key_F5), command(ID_CONVERT_ALL));
+    // Select All ticks every row; the key also selects them, so that Delete then takes them all.
+    const auto selectAll = command(ID_FILE_SELECT_ALL);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_A), [this, selectAll] {
+        selectAll();
+        m_list->selectAll();
+    });
+    // Ctrl+Up and Ctrl+Down move the selection within the list, while the list has the focus.
+    for (const auto &[keys, id] :
+         {std::pair<QKeySequence, int> {Qt::CTRL | Qt::Key_Up, ID_MOVE_UP},
+          std::pair<QKeySequence, int> {Qt::CTRL | Qt::Key_Down, ID_MOVE_DOWN}}) {
+        auto *shortcut = new QShortcut(keys, m_list);
+        shortcut->setContext(Qt::WidgetShortcut);
+        const int commandId = id;
+        connect(shortcut, &QShortcut::activated, this, [this, commandId] { OnCommand(commandId); });
+    }
+}
+
+void CKelvoraDlg::ApplyColours()
+{
+    // The window, its buttons, statics and edit boxes share one pale blue with black text; the
+    // list and the folder box keep Kelvora's light colours.
+    const QPalette standard = KelvoraPalette();
+    QPalette palette = standard;
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
+        palette.setColor(QPalette::All, role, kBackground);
+    }
+    // Disabled controls keep their grey text, so that a locked Browse button looks locked.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            palette.setColor(group, role, Qt::black);
+    }
+    setPalette(palette);
+    setAutoFillBackground(true);
+    // A palette equal to the application's would be taken as unset and the window's inherited:
+    // every role is set explicitly.
+    QPalette own;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            own.setBrush(g, r, standard.brush(g, r));
+        }
+    }
+    m_list->setPalette(own);
+    m_folderBox->setPalette(own);
+    m_toolBar->setPalette(palette);
+}
+
+void CKelvoraDlg::BuildCommandTable()
+{
+    auto add = [this](std::initializer_list<int> ids, std::function<void()> handler) {
+        for (int id : ids)
+            m_commands[id] = handler;
+    };
+    add({ID_ADD_FILES, ID_LIST_ADD_FILES}, [this] { m_media->AddFiles(); });
+    add({ID_ADD_FOLDER, ID_LIST_ADD_FOLDER}, [this] {
+        m_media->AddFolder();
+        m_settings.SetSubFolders(m_subFolders);
+    });
+    add({ID_FILE_REMOVE, ID_LIST_REMOVE}, [this] {
+        if (IsCommandEnabled(ID_FILE_REMOVE, CommandPlace::MenuBar, m_queue->Context()))
+            m_media->RemoveSelected();
+    });
+    add({ID_FILE_REMOVE_ALL, ID_LIST_REMOVE_ALL}, [this] {
+        if (IsCommandEnabled(ID_FILE_REMOVE_ALL, CommandPlace::MenuBar, m_queue->Context()))
+            m_media->RemoveAll();
+    });
+    add({ID_FILE_SELECT_ALL}, [this] { m_media->CheckAll(); });
+    add({ID_PROPERTIES}, [this] { ShowProperties(); });
+    add({ID_FILE_EXIT}, [this] { accept(); });
+    add({ID_CONVERT_ALL, ID_LIST_CONVERT_ALL}, [this] { m_queue->ConvertAll(); });
+    add({ID_CONVERT_SELECTED, ID_LIST_CONVERT_SELECTED}, [this] { m_queue->ConvertSelected(); });
+    add({ID_STOP_CURRENT, ID_LIST_SKIP_CURRENT}, [this] { m_queue->SkipCurrent(); });
+    add({ID_STOP_ALL, ID_LIST_STOP_ALL}, [this] { m_queue->StopAll(); });
+    add({ID_RETRY_FAILED}, [this] { m_queue->RetryFailed(); });
+    add({ID_PAUSE}, [this] { m_queue->TogglePause(); });
+    add({ID_SELECT_FAILED}, [this] { m_queue->SelectFailed(); });
+    add({ID_LIST_CANCEL}, [this] { m_queue->CancelSelected(); });
+    add({ID_MOVE_UP}, [this] { m_queue->MoveSelected(-1); });
+    add({ID_MOVE_DOWN}, [this] { m_queue->MoveSelected(+1); });
+    add({ID_UNDO_REMOVE}, [this] { m_media->UndoRemove(); });
+    for (size_t i = 0; i < std::size(kSimultaneousCommands); ++i) {
+        const int count = kSimultaneousChoices[i];
+        add({kSimultaneousCommands[i]}, [this, count] { SetSimultaneous(count); });
+    }
+    for (const Preset &preset : AllPresets()) {
+        const int id = preset.id;
+        add({preset.command}, [this, id] { SelectPreset(id); });
+    }
+    for (size_t i = 0; i < std::size(kSizeCommands); ++i) {
+        const int chosen = kSizeLimits[i];
+        add({kSizeCommands[i]}, [this, chosen] { SelectSizeLimit(chosen); });
+    }
+    add({ID_KEEP_AWAKE}, [this] { SetKeepAwake(!settings().keepAwake); });
+    add({IDC_SOLUTION_BUTTON}, [this] { ShowPresetMenu(); });
+    add({IDC_BROWSE}, [this] { m_folders->Browse(); });
+    add({IDC_OPEN_FOLDER}, [this] { m_folders->OpenFolder(); });
+    add({ID_HELP_INDEX}, [this] { OpenHelp(); });
+    add({ID_APP_ABOUT}, [this] { ShowAbout(); });
+}
+
+void CKelvoraDlg::OnCommand(int id)
+{
+    const auto it = m_commands.find(id);
+    if (it != m_commands.end())
+        it->second();
+}
+
+void CKelvoraDlg::SelectPreset(int id)
+{
+    const Preset *preset = PresetById(id);
+    if (!preset)
+        return;
+    m_settings.SetPreset(id);
+    m_solutionText->setText(SolutionBoxText(*preset));
+    m_media->SetTargetFormat(settings().preset.formatLabel);
+}
+
+void CKelvoraDlg::SetSimultaneous(int slots)
+{
+    m_settings.SetSimultaneous(slots);
+    m_queue->SetSlots(settings().simultaneous);
+    ShowSimultaneous();
+}
+
+void CKelvoraDlg::ShowSimultaneous()
+{
+    for (size_t i = 0; i < std::size(kSimultaneousCommands); ++i) {
+        if (QAction *action = m_menu.FindAction(kSimultaneousCommands[i])) {
+            action->setCheckable(true);
+            action->setChecked(kSimultaneousChoices[i] == settings().simultaneous);
+        }
+    }
+}
+
+void CKelvoraDlg::ShowPresetMenu()
+{
+    CMenuEx menu;
+    menu.LoadFromResource(IDR_PRESET_MENU);
+    ApplyPresetMenuRules(menu, Converter());
+    menu.SetCommandHandler([this](int id) { OnCommand(id); });
+    menu.TrackPopup(QCursor::pos(), CMenuEx::PopupAlignment::BottomAtPoint);
+}
+
+void CKelvoraDlg::ApplyPresetMenuRules(CMenuEx &menu, const ConverterInfo &converter)
+{
+    for (const Preset &preset : AllPresets()) {
+        const QString reason = PresetUnavailableReason(preset, converter);
+        QAction *action = menu.FindAction(preset.command);
+        if (reason.isEmpty() || !action)
+            continue;
+        menu.EnableItem(preset.command, false);
+        action->setStatusTip(reason);
+        action->setToolTip(reason);
+        for (QObject *shownIn : action->associatedObjects()) {
+            if (auto *popup = qobject_cast<QMenu *>(shownIn))
+                popup->setToolTipsVisible(true);
+        }
+    }
+}
+
+void CKelvoraDlg::SelectSizeLimit(int limit)
+{
+    // A value that is none of the choices keeps the size.
+    m_settings.SetSizeLimit(limit);
+    for (size_t i = 0; i < std::size(kSizeCommands); ++i) {
+        if (QAction *action = m_menu.FindAction(kSizeCommands[i])) {
+            action->setCheckable(true);
+            action->setChecked(kSizeLimits[i] == settings().sizeLimit);
+        }
+    }
+}
+
+void CKelvoraDlg::SetKeepAwake(bool on)
+{
+    m_settings.SetKeepAwake(on);
+    m_inhibitor->SetEnabled(on);
+    if (QAction *action = m_menu.FindAction(ID_KEEP_AWAKE)) {
+        action->setCheckable(true);
+        action->setChecked(on);
+    }
+}
+
+void CKelvoraDlg::ApplyListMenuRules(CMenuEx &menu, const CommandContext &context)
+{
+    int count = 0;
+    const int *ids = RuledCommands(CommandPlace::ListMenu, &count);
+    for (int i = 0; i < count; ++i)
+        menu.EnableItem(ids[i], IsCommandEnabled(ids[i], CommandPlace::ListMenu, context));
+}
+
+void CKelvoraDlg::ShowListMenu(const QPoint &globalPos)
+{
+    CMenuEx menu;
+    menu.LoadFromResource(IDR_LIST_MENU);
+    ApplyListMenuRules(menu, m_queue->Context());
+    menu.SetCommandHandler([this](int id) { OnCommand(id); });
+    menu.TrackPopup(globalPos);
+}
+
+void CKelvoraDlg::ShowProperties()
+{
+    // The first selected row; nothing without a selection.
+    const QList<int> rows = m_list->SelectedRows();
+    if (!rows.isEmpty())
+        CPropertiesDlg::ShowProperties(this, m_media->Location(rows.first()),
+                                       m_media->FileName(rows.first()));
+}
+
+void CKelvoraDlg::OpenHelp()
+{
+    // The help lives beside the program, whatever the current folder is: the CHM file where the
+    // desktop has a viewer for it, otherwise the same pages as HTML in the browser.
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString chm = folder + QStringLiteral("/kelvora.chm");
+    const QString html = folder + QStringLiteral("/kelvora-help/index.html");
+    Dialogs &dialogs = CurrentDialogs();
+    if (QFileInfo::exists(chm) && dialogs.HasOpener(chm) && dialogs.OpenUrl(chm))
+        return;
+    if (QFileInfo::exists(html) && dialogs.OpenUrl(html))
+        return;
+    dialogs.Message(this,
+                    QStringLiteral("The help could not be opened: no viewer for %1 and no browser "
+                                   "for %2.")
+                        .arg(chm, html),
+                    ApplicationName(), MessageIcon::Warning);
+}
+
+void CKelvoraDlg::ShowAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CKelvoraDlg::ApplyCommands(const CommandContext &context)
+{
+    EnableControls(!context.converting);
+    if (QAction *pause = m_menu.FindAction(ID_PAUSE)) {
+        pause->setCheckable(true);
+        pause->setChecked(context.paused);
+    }
+    for (CommandPlace place : {CommandPlace::MenuBar, CommandPlace::Toolbar}) {
+        int count = 0;
+        const int *ids = RuledCommands(place, &count);
+        for (int i = 0; i < count; ++i) {
+            const bool enabled = IsCommandEnabled(ids[i], place, context);
+            if (place == CommandPlace::MenuBar)
+                m_menu.EnableItem(ids[i], enabled);
+            else if (QAction *action = m_toolBar->ActionById(ids[i]))
+                action->setEnabled(enabled);
+        }
+    }
+}
+
+void CKelvoraDlg::EnableControls(bool enabled)
+{
+    // The list stays usable while files are converted: the store locks the rows being converted.
+    m_folderBox->setEnabled(enabled);
+    m_solutionButton->setEnabled(enabled);
+    m_browse->setEnabled(enabled);
+}
+
+void CKelvoraDlg::done(int result)
+{
+    // A conversion still running is stopped first: no converter outlives the window.
+    if (!m_closed) {
+        m_closed = true;
+        m_queue->Shutdown();
+    }
+    QDialog::done(result);
+}
+
+bool CKelvoraDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_client && event->type() == QEvent::Resize)
+        LayOutClient();
+    // Enter and Escape never close the window, wherever in it they are pressed.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            QWidget *widget = qobject_cast<QWidget *>(watched);
+            // The menu bar keeps its keys: Return opens the entry picked with Alt and the arrows.
+            if (widget && (widget == this || isAncestorOf(widget))
+                && !qobject_cast<QMenuBar *>(widget)) {
+                event->accept();
+                return event->type() == QEvent::KeyPress;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CKelvoraDlg::mousePressEvent(QMouseEvent *event)
+{
+    // A press on the window's own background moves the window, as its caption would, once the
+    // pointer moves with the button held.
+    if (event->button() == Qt::LeftButton) {
+        m_pressed = true;
+        m_dragging = false;
+        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        event->accept();
+        return;
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void CKelvoraDlg::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_pressed && (event->buttons() & Qt::LeftButton)) {
+        const QPoint global = event->globalPosition().toPoint();
+        if (!m_dragging) {
+            const QPoint pressedAt = frameGeometry().topLeft() + m_dragOffset;
+            if ((global - pressedAt).manhattanLength() < QApplication::startDragDistance()) {
+                event->accept();
+                return;
+            }
+            // The window manager's move is asked for only now that the button is known to be
+            // held: asked for at the press, it can begin after a quick click's release and then
+            // keep the window on the pointer until the next click.
+            if (windowHandle() && windowHandle()->startSystemMove()) {
+                m_pressed = false;
+                event->accept();
+                return;
+            }
+            m_dragging = true;
+        }
+        move(global - m_dragOffset);
+        event->accept();
+        return;
+    }
+    QDialog::mouseMoveEvent(event);
+}
+
+void CKelvoraDlg::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_pressed = false;
+    m_dragging = false;
+    QDialog::mouseReleaseEvent(event);
+}

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "engine/convert/presets.h"
+#include "engine/media/folder_scan.h"
+#include "engine/media/media_adder.h"
+#include "engine/media/media_store.h"
+
+#include <QIcon>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+class CDragDropListCtrl;
+class QProgressBar;
+class QProgressDialog;
+class QWidget;
+
+// The media list as the window shows it: the list widget made a view of the MediaStore, and the
+// commands that add and remove items (Add Files, Add Folder, Remove, Remove All, Check All).
+//
+// Adding never waits: files are probed on a pool of threads (a MediaAdder) while the event loop
+// runs, and their rows appear in the order given. Adds asked for while one runs (a drop, a
+// second launch's files) wait their turn and run in the order asked. A long add shows a
+// progress window with Cancel, which holds the window; Cancel keeps the rows added so far.
+class MediaList : public QObject
+{
+    Q_OBJECT
+
+public:
+    // What runs when an add has ended, with how many rows it added.
+    using AddDone = std::function<void(int added)>;
+
+    // `list`, `preset` and `dialogParent` must outlive this object.
+    MediaList(CDragDropListCtrl *list, const CurrentPreset &preset, QWidget *dialogParent);
+    ~MediaList() override;
+
+    // The seven columns with their widths; check boxes; the Status cell's bars.
+    void SetupColumns();
+    // The row images: the film (0) for files with video, the sound page (1) for audio-only
+    // files. A null icon leaves the rows without that image.
+    void SetRowImages(const QIcon &film, const QIcon &sound);
+    // Loads the two row images from res/film.bmp and res/page_sound.bmp, relative to the current
+    // folder and then beside the executable.
+    void LoadRowImages();
+
+    CDragDropListCtrl *list() const { return m_list; }
+    MediaStore &store() { return m_store; }
+    const MediaStore &store() const { return m_store; }
+    int rowCount() const { return m_store.count(); }
+
+    // Asks for files and adds the ones not listed yet.
+    void AddFiles();
+    // Asks for a folder, with the "Include sub folders" choice, and adds its media files not
+    // listed yet; a cancelled picker searches the folder of the last Add Folder again.
+    void AddFolder();
+    // Adds the media files of `folder` (ScanFolder; with the folders below it when the "Include
+    // sub folders" choice is on) that are not listed yet, and reports how many it added and what
+    // it left out (FolderAddedMessage), once it has.
+    void AddFolderPath(const QString &folder, AddDone done = {});
+    // Where the "Include sub folders" choice is kept (the window's settings); it must outlive this
+    // object. Until it is set the list keeps one of its own, off.
+    void SetSubFoldersChoice(bool *choice) { m_subFolders = choice; }
+    // Adds each of `paths` not listed yet, in order. Paths decoded from names that are not valid
+    // UTF-8 are left out and named in one warning.
+    void AddPaths(const QStringList &paths, AddDone done = {});
+    // True while an add runs or waits.
+    bool adding() const { return m_adder.running() || !m_requests.empty(); }
+    // How many files an add probes at a time: 0 (the default) for one per core.
+    void SetProbeThreads(int threads) { m_adder.SetThreads(threads); }
+    // Makes adds probe with `probe` instead of ProbeItem (see MediaAdder::SetProbe).
+    void SetProbe(MediaAdder::ProbeFunction probe) { m_adder.SetProbe(std::move(probe)); }
+
+    // The item of each row, as the store holds it.
+    QString FileName(int row) const { return m_store.at(row).name; }
+    QString Location(int row) const { return m_store.at(row).folder; }
+    QString Status(int row) const { return StateText(m_store.at(row).state); }
+    bool IsChecked(int row) const { return m_store.at(row).checked; }
+    void SetChecked(int row, bool checked) { m_store.SetChecked(row, checked); }
+    // What a cell shows.
+    QString Text(int row, int column) const;
+    // Writes `label` into every row's "Target Format" cell.
+    void SetTargetFormat(const QString &label) { m_store.SetTargetFormat(label); }
+
+    // Removes the selected rows, but never one being converted; nothing without a selection
+    // mark.
+    void RemoveSelected();
+    // Removes every row but those being converted.
+    void RemoveAll();
+    // Brings back the rows the last Remove or Remove All took, in their places; once.
+    void UndoRemove();
+    bool CanUndoRemove() const { return !m_removed.empty(); }
+    // Ticks every row.
+    void CheckAll();
+    // Says whether the row at `row` is being converted now, and so must stay; by default none.
+    void SetLockedRows(std::function<bool(int row)> locked) { m_locked = std::move(locked); }
+
+    // The search pattern of the last Add Folder (empty until a folder was chosen).
+    QString keptPattern() const { return m_keptPattern; }
+
+    // The file-name part and the folder part of a path as the file dialog returns it; a folder
+    // that ends with two separators loses one.
+    static QPair<QString, QString> SplitPath(const QString &path);
+    // True when Add Folder takes a file with this full path (its extension is one of the media
+    // extensions, in any letter case).
+    static bool IsMediaExtension(const QString &fullPath);
+    // The file dialog's filters, in order; the first is preselected.
+    static QStringList FileFilters();
+
+Q_SIGNALS:
+    // An add has ended (its count message, if any, already shown).
+    void AddFinished(int added);
+
+private:
+    struct Request
+    {
+        QStringList paths;
+        QString folder; // a folder add: its media files are looked up when its turn comes
+        AddDone done;
+    };
+    void StartNextAdd();
+    void OnAdderProgress(int done, int total);
+    void OnAdderFinished(int added);
+
+    CDragDropListCtrl *m_list;
+    QWidget *m_dialogParent;
+    MediaStore m_store;
+    MediaAdder m_adder;
+    std::deque<Request> m_requests;
+    Request m_current;
+    QStringList m_undecodable; // of the running add
+    LeftOut m_leftOut; // what the running folder add leaves out
+    std::unique_ptr<QProgressDialog> m_progress;
+    QProgressBar *m_progressBar = nullptr;
+    std::function<bool(int row)> m_locked;
+    MediaStore::Removed m_removed; // what the last Remove or Remove All took
+    QString m_keptPattern;
+    bool m_ownSubFolders = false;
+    bool *m_subFolders = &m_ownSubFolders;
+};

@@ -1,0 +1,136 @@
+#include "ui/media/pro_dlg.h"
+
+#include "engine/media/codec_names.h"
+#include "engine/media/duration.h"
+#include "engine/media/probe.h"
+#include "res/resource.h"
+#include "ui/platform/dialog_units.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRect>
+
+#include <iterator>
+
+namespace {
+
+struct GroupLayout
+{
+    const char *name;
+    const char *title;
+    QRect units;
+};
+
+constexpr GroupLayout kGroups[] = {
+    {"mediaGroup", "Media Information", QRect(7, 7, 273, 57)},
+    {"videoGroup", "Video Information", QRect(7, 72, 274, 79)},
+    {"audioGroup", "Audio Information", QRect(7, 159, 274, 96)},
+};
+
+struct FieldLayout
+{
+    int id;
+    const char *caption;
+    QRect captionUnits;
+    int fieldTop;
+};
+
+// In control id order, which is also the order of the fields on the page.
+constexpr FieldLayout kFields[] = {
+    {IDC_MEDIA_DURATION, "Media Duration", QRect(17, 25, 66, 8), 21},
+    {IDC_MEDIA_BITRATE, "Media Bitrate", QRect(17, 44, 67, 8), 40},
+    {IDC_VIDEO_FORMAT, "Video Format", QRect(17, 92, 67, 8), 88},
+    {IDC_VIDEO_RESOLUTION, "Video Resolution", QRect(17, 111, 70, 8), 107},
+    {IDC_FRAME_RATE, "Frame Rate", QRect(17, 130, 66, 8), 126},
+    {IDC_AUDIO_FORMAT, "Audio Format", QRect(17, 174, 68, 8), 170},
+    {IDC_AUDIO_BITRATE, "Bit Rate", QRect(17, 195, 61, 8), 191},
+    {IDC_SAMPLE_RATE, "Sample Rate", QRect(17, 214, 63, 8), 210},
+    {IDC_CHANNELS, "Channels", QRect(17, 235, 58, 8), 231},
+};
+
+constexpr int kFieldLeft = 93;
+constexpr QSize kFieldSize(178, 14);
+
+QString NumberOrEmpty(qint64 value)
+{
+    return value != 0 ? QString::number(value) : QString();
+}
+
+} // namespace
+
+CProDlg::CProDlg(QWidget *parent)
+    : QWidget(parent)
+{
+    static_assert(std::size(kFields) == kFieldCount);
+    setObjectName(QStringLiteral("propertiesPage"));
+    const QFont font = DialogFont();
+    setFont(font);
+    setFixedSize(MapDialogSize(SizeUnits(), font));
+
+    // Group boxes first: the captions and fields created after them are drawn on top.
+    for (const GroupLayout &group : kGroups) {
+        auto *box = new QGroupBox(QString::fromLatin1(group.title), this);
+        box->setObjectName(QString::fromLatin1(group.name));
+        box->setGeometry(MapDialogRect(group.units, font));
+    }
+
+    for (int i = 0; i < kFieldCount; ++i) {
+        const FieldLayout &layout = kFields[i];
+        auto *caption = new QLabel(QString::fromLatin1(layout.caption), this);
+        caption->setObjectName(QStringLiteral("label%1").arg(layout.id));
+        caption->setTextFormat(Qt::PlainText);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        caption->setGeometry(MapDialogRect(layout.captionUnits, font));
+
+        auto *field = new QLineEdit(this);
+        field->setObjectName(QStringLiteral("field%1").arg(layout.id));
+        field->setProperty("controlId", layout.id);
+        field->setReadOnly(true);
+        field->setFrame(true);
+        field->setGeometry(
+            MapDialogRect(QRect(QPoint(kFieldLeft, layout.fieldTop), kFieldSize), font));
+        caption->setBuddy(field);
+        m_fields[i] = field;
+    }
+}
+
+QSize CProDlg::sizeHint() const
+{
+    return MapDialogSize(SizeUnits(), font());
+}
+
+QLineEdit *CProDlg::Field(int id) const
+{
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (kFields[i].id == id)
+            return m_fields[i];
+    }
+    return nullptr;
+}
+
+void CProDlg::FillFields(const MediaInfo &info)
+{
+    Field(IDC_MEDIA_DURATION)
+        ->setText(info.durationKnown ? FormatDuration(quint32(info.durationSeconds))
+                                     : QStringLiteral("Unknown"));
+    // Summed in 64 bits: two rates near the 32-bit limit would otherwise wrap to a negative
+    // total.
+    Field(IDC_MEDIA_BITRATE)->setText(NumberOrEmpty(qint64(info.audioBitRate) + info.videoBitRate));
+    Field(IDC_VIDEO_FORMAT)->setText(VideoCodecName(info.videoCodecId));
+    Field(IDC_VIDEO_RESOLUTION)
+        ->setText(info.width != 0 && info.height != 0
+                      ? QStringLiteral("%1x%2").arg(info.width).arg(info.height)
+                      : QString());
+    // QString::number ignores the locale: the rate always reads with a '.' decimal point.
+    Field(IDC_FRAME_RATE)
+        ->setText(info.frameRate != 0 ? QString::number(double(info.frameRate), 'f', 4)
+                                      : QString());
+    Field(IDC_AUDIO_FORMAT)->setText(AudioCodecName(info.audioCodecId));
+    Field(IDC_AUDIO_BITRATE)->setText(NumberOrEmpty(info.audioBitRate));
+    Field(IDC_SAMPLE_RATE)->setText(NumberOrEmpty(info.sampleRate));
+    Field(IDC_CHANNELS)->setText(NumberOrEmpty(info.channels));
+    // Long texts scroll inside their field; show each from its start.
+    for (QLineEdit *field : m_fields)
+        field->setCursorPosition(0);
+}
