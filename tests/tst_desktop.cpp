@@ -112,6 +112,7 @@ private Q_SLOTS:
         // Weston has no keyboard.
         dialogs.NextFiles({dir.filePath("a.mp4"), dir.filePath("b.mp4")});
         window->OnCommand(ID_ADD_FILES);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->media()->adding(), 60000);
         QTRY_VERIFY_WITH_TIMEOUT(window->menu().FindAction(ID_FILE_REMOVE)->isEnabled(), 20000);
         // Keys go to the active window: the others are out of the way.
         about.hide();

@@ -3,6 +3,7 @@
 #include "support/scripted_dialogs.h"
 #include "ui/app/desktop_notifier.h"
 #include "ui/app/kelvora_dlg.h"
+#include "ui/media/media_list.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -300,6 +301,7 @@ private Q_SLOTS:
                 window.OnCommand(IDC_BROWSE);
                 dialogs.NextFiles(files);
                 window.OnCommand(ID_ADD_FILES);
+                QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
                 if (off)
                     window.OnCommand(ID_KEEP_AWAKE);
                 window.OnCommand(ID_CONVERT_ALL);

@@ -250,7 +250,7 @@ void MediaStore::SetNote(int row, const QString &note)
     if (row < 0 || row >= count() || at(row).note == note)
         return;
     m_items[static_cast<size_t>(row)].note = note;
-    ChangedCells(row, MediaColumn::Status, MediaColumn::Status, {ProgressRole});
+    ChangedCells(row, MediaColumn::Status, MediaColumn::Status, {NoteRole});
 }
 
 void MediaStore::SetOutput(int row, const QString &output, const FileStamp &stamp)

@@ -51,14 +51,16 @@ QList<int> SessionKeeper::Restore()
             resumed = Append(left);
     }
     m_file.Discard();
-    // Every change of the list: rows in, out or moved, a tick or a status (not a bar's move).
+    // Every change of the list: rows in, out or moved, a tick or a status (not a bar's move or
+    // note).
     for (auto signal : {&MediaStore::rowsInserted, &MediaStore::rowsRemoved})
         connect(m_store, signal, &m_file, &SessionFile::ScheduleWrite);
     connect(m_store, &MediaStore::modelReset, &m_file, [this] { m_file.ScheduleWrite(); });
     connect(m_store, &MediaStore::layoutChanged, &m_file, [this] { m_file.ScheduleWrite(); });
     connect(m_store, &MediaStore::dataChanged, &m_file,
             [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
-                if (!roles.contains(MediaStore::ProgressRole))
+                if (!roles.contains(MediaStore::ProgressRole)
+                    && !roles.contains(MediaStore::NoteRole))
                     m_file.ScheduleWrite();
             });
     connect(m_batch, &BatchQueue::BatchStarted, &m_file, &SessionFile::ScheduleWrite);

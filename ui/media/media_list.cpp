@@ -207,7 +207,9 @@ void MediaList::OnAdderProgress(int done, int total)
 void MediaList::OnAdderFinished(int added)
 {
     if (m_progress) {
-        // Deleted from the event loop: Cancel's own signal may be what ended the add.
+        // Hidden now, deleted from the event loop: Cancel's own signal may be what ended the add,
+        // and the count's box that follows runs an event loop of its own.
+        m_progress->hide();
         m_progress.release()->deleteLater();
         m_progressBar = nullptr;
     }
