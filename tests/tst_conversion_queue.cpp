@@ -302,6 +302,15 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
         QCOMPARE(f.media.Status(4), QStringLiteral("Convertion Failed!"));
         QVERIFY(!f.StatusTip(4).isEmpty());
+
+        // A batch whose only file ends as it starts gives the window its controls back.
+        f.settings.currentFolder = bad;
+        for (int row = 0; row < 5; ++row)
+            f.media.SetChecked(row, row == 3);
+        f.queue.ConvertAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 10000);
+        QCOMPARE(f.media.Status(3), QStringLiteral("Output Equals Input!"));
+        QVERIFY(f.ui.controls && f.ui.Menu(ID_CONVERT_ALL));
     }
 
     void filesWithoutALengthConvert()
