@@ -124,6 +124,5 @@ inline int AddAndWait(MediaList &media, const QStringList &paths, int timeoutMs 
 {
     int added = -1;
     media.AddPaths(paths, [&added](int count) { added = count; });
-    QTest::qWaitFor([&added] { return added >= 0; }, timeoutMs);
-    return added;
+    return QTest::qWaitFor([&added] { return added >= 0; }, timeoutMs) ? added : -1;
 }
