@@ -231,6 +231,11 @@ private Q_SLOTS:
 
     void handOverDuringTheUsersAdd()
     {
+#if defined(__SANITIZE_ADDRESS__)
+        // Typed into a file dialog of a program slowed several times by the sanitizers, the
+        // keys outrun the dialog; the normal build runs this test.
+        QSKIP("keys typed into the sanitized program's file dialog are lost");
+#endif
         // Add Folder of many files; while it runs a second copy hands a file over.
         const QString many = m_dir.filePath(QStringLiteral("many/"));
         QVERIFY(QDir().mkpath(many));
