@@ -3,6 +3,7 @@
 #include "engine/convert/batch_queue.h"
 #include "engine/convert/converter.h"
 #include "engine/convert/presets.h"
+#include "engine/convert/time_left.h"
 #include "engine/media/file_names.h"
 #include "engine/media/folder_scan.h"
 #include "engine/media/media_store.h"
@@ -222,20 +223,6 @@ QByteArray JsonLine(const QString &input, const QString &output, const QString &
     if (speed > 0)
         object.insert(QStringLiteral("speed"), qRound(speed * 100) / 100.0);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
-}
-
-QString ClockText(double seconds)
-{
-    const qint64 total = qMax<qint64>(0, qRound64(seconds));
-    const qint64 h = total / 3600;
-    const qint64 m = total / 60 % 60;
-    const qint64 s = total % 60;
-    if (h > 0)
-        return QStringLiteral("%1:%2:%3")
-            .arg(h)
-            .arg(m, 2, 10, QLatin1Char('0'))
-            .arg(s, 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QLatin1Char('0'));
 }
 
 QString BarText(double fraction, int width)

@@ -252,3 +252,17 @@ template<typename Change> void TimeLeftEstimator::ChangeBatch(double now, Change
         UpdateBatch(now);
     }
 }
+
+QString ClockText(double seconds)
+{
+    const qint64 total = qMax<qint64>(0, qRound64(seconds));
+    const qint64 h = total / 3600;
+    const qint64 m = total / 60 % 60;
+    const qint64 s = total % 60;
+    if (h > 0)
+        return QStringLiteral("%1:%2:%3")
+            .arg(h)
+            .arg(m, 2, 10, QLatin1Char('0'))
+            .arg(s, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QLatin1Char('0'));
+}

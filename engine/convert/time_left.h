@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 #include <QtGlobal>
 
 #include <map>
+
+// A length of time as a clock shows it, rounded to whole seconds: "1:05", "1:02:03"; a negative
+// value reads as 0:00.
+QString ClockText(double seconds);
 
 // Estimates how long the files of a batch still take to convert, from what the converter reports
 // (how far it is and how fast it goes) and how long each file has been converting. Times are

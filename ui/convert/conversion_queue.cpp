@@ -1,5 +1,6 @@
 #include "ui/convert/conversion_queue.h"
 
+#include "engine/convert/time_left.h"
 #include "engine/settings/settings.h"
 #include "res/resource.h"
 #include "res/strings.h"
@@ -10,7 +11,6 @@
 #include <QItemSelection>
 
 #include <algorithm>
-#include <cmath>
 
 ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
                                  const SettingsValues *settings, QWidget *dialogParent)
@@ -190,17 +190,7 @@ void ConversionQueue::TogglePause()
 
 QString ConversionQueue::TimeLeftText(double seconds)
 {
-    if (seconds < 0)
-        return QString();
-    const qint64 whole = static_cast<qint64>(std::ceil(seconds));
-    const qint64 hours = whole / 3600;
-    const QString clock = hours > 0
-        ? QStringLiteral("%1:%2:%3")
-              .arg(hours)
-              .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
-              .arg(whole % 60, 2, 10, QLatin1Char('0'))
-        : QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1 left").arg(clock);
+    return seconds < 0 ? QString() : QStringLiteral("%1 left").arg(ClockText(seconds));
 }
 
 void ConversionQueue::ShowRowNotes()

@@ -45,7 +45,7 @@ public:
     void MoveSelected(int delta);
     // Pauses a running batch, or resumes a paused one.
     void TogglePause();
-    // "1:05 left" for `seconds` (rounded up to whole seconds); empty for a negative value.
+    // "1:05 left" for `seconds` (ClockText); empty for a negative value.
     static QString TimeLeftText(double seconds);
 
     // Stops any conversion at once: every converter is killed, the queue idle.
