@@ -51,15 +51,15 @@ int main(int argc, char **argv)
     const QString folder = dir.filePath(QStringLiteral("state/"));
     {
         SessionKeeper keeper(&store, &batch, nullptr, folder);
-        keeper.Restore();
+        keeper.OfferLeftList();
         const int repeats = 20;
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < repeats; ++i)
-            keeper.file().WriteNow();
+            keeper.sessionFile().WriteNow();
         std::printf("session write: %d rows, %.1f ms a write, %.2f MB\n", rows,
                     clock.nsecsElapsed() / 1e6 / repeats,
-                    QFileInfo(keeper.file().path()).size() / (1024.0 * 1024.0));
+                    QFileInfo(keeper.sessionFile().path()).size() / (1024.0 * 1024.0));
     } // left as a killed program leaves it
 
     ScriptedDialogs dialogs;
@@ -69,9 +69,9 @@ int main(int argc, char **argv)
     QElapsedTimer clock;
     clock.start();
     SessionKeeper next(&restored, &restoredBatch, nullptr, folder);
-    next.Restore();
+    next.OfferLeftList();
     std::printf("session restore: %d rows back in %.1f ms\n", restored.count(),
                 clock.nsecsElapsed() / 1e6);
-    next.Close();
+    next.EndSession();
     return restored.count() == rows ? 0 : 1;
 }

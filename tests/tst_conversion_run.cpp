@@ -23,7 +23,7 @@ struct Outcome
 
 void Watch(ConversionRun &run, Outcome &outcome)
 {
-    QObject::connect(&run, &ConversionRun::Progress, &run,
+    QObject::connect(&run, &ConversionRun::Advanced, &run,
                      [&outcome](int percent) { outcome.progress << percent; });
     QObject::connect(&run, &ConversionRun::Finished, &run, [&outcome] { ++outcome.finishedCount; });
 }
@@ -171,7 +171,7 @@ private Q_SLOTS:
         ConversionRun run(job, output, false, nullptr);
         Outcome outcome;
         Watch(run, outcome);
-        run.Start();
+        run.Launch();
         QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 60000);
 
         QVERIFY2(run.state() == ItemState::Completed, qPrintable(run.reason()));
@@ -195,7 +195,7 @@ private Q_SLOTS:
         ConversionRun run(job, FinalPath(job), false, nullptr);
         Outcome outcome;
         Watch(run, outcome);
-        run.Start();
+        run.Launch();
         QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 60000);
         QVERIFY2(run.state() == ItemState::Completed, qPrintable(run.reason()));
         QCOMPARE(Hidden(), QStringList());
@@ -212,7 +212,7 @@ private Q_SLOTS:
         ConversionRun run(job, FinalPath(job), false, nullptr);
         Outcome outcome;
         Watch(run, outcome);
-        run.Start();
+        run.Launch();
         QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 60000);
         QVERIFY(run.state() == ItemState::Completed);
         QVERIFY2(outcome.progress.size() >= 2,
@@ -248,9 +248,9 @@ private Q_SLOTS:
         ConversionRun run(job, earlier, true, nullptr);
         Outcome outcome;
         Watch(run, outcome);
-        run.Start();
+        run.Launch();
         if (beforeStart) {
-            run.Cancel();
+            run.Abort();
         } else {
             QTRY_VERIFY_WITH_TIMEOUT(!outcome.progress.isEmpty(), 60000);
         }
@@ -260,7 +260,7 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(!Children(pid).isEmpty(), 10000);
             family << Children(pid);
         }
-        run.Cancel();
+        run.Abort();
         QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 10000);
         QVERIFY(run.state() == ItemState::Canceled);
         QVERIFY(run.reason().isEmpty());
@@ -368,7 +368,7 @@ private Q_SLOTS:
         ConversionRun run(job, output, false, nullptr);
         Outcome outcome;
         Watch(run, outcome);
-        run.Start();
+        run.Launch();
         QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 30000);
         QCOMPARE(int(run.state()), state);
         QVERIFY2(run.reason().contains(reasonHas), qPrintable(run.reason()));
@@ -393,8 +393,8 @@ private Q_SLOTS:
         ConversionRun run(job, FinalPath(job), false, nullptr);
         Outcome outcome;
         Watch(run, outcome);
-        run.Cancel();
-        run.Start();
+        run.Abort();
+        run.Launch();
         QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 10000);
         QVERIFY(run.state() == ItemState::Canceled);
         QVERIFY(!QFileInfo::exists(FinalPath(job)));
@@ -419,7 +419,7 @@ private Q_SLOTS:
         });
         Outcome outcome;
         Watch(run, outcome);
-        run.Start();
+        run.Launch();
         QTRY_COMPARE_WITH_TIMEOUT(outcome.finishedCount, 1, 60000);
         QVERIFY2(run.state() == ItemState::Completed, qPrintable(run.reason()));
         QCOMPARE(asked, 1);

@@ -71,7 +71,7 @@ private Q_SLOTS:
         auto window = std::make_unique<CKelvoraDlg>();
         CAboutDlg about;
         CPropertiesDlg properties(dir.path() + '/', "a.mp4");
-        QList<QWidget *> controls {window->menu().menuBar(), window->list()->horizontalHeader()};
+        QList<QWidget *> controls {window->mainMenu().menuBar(), window->list()->horizontalHeader()};
         for (QWidget *top : std::initializer_list<QWidget *> {&about, &properties, window.get()}) {
             top->show();
             QVERIFY(QTest::qWaitForWindowExposed(top));
@@ -97,7 +97,7 @@ private Q_SLOTS:
                              list.color(group, QPalette::Highlight).rgb())
                     >= 4.5);
         // A popup item of the image menu in every state.
-        const CMenuEx *file = window->menu().Item(0)->submenu.get();
+        const CMenuEx *file = window->mainMenu().Item(0)->submenu.get();
         for (int state = 0; state < 16; ++state) {
             QImage image(200, 22, QImage::Format_RGB32);
             QPainter painter(&image);
@@ -113,7 +113,7 @@ private Q_SLOTS:
         dialogs.NextFiles({dir.filePath("a.mp4"), dir.filePath("b.mp4")});
         window->OnCommand(ID_ADD_FILES);
         QTRY_VERIFY_WITH_TIMEOUT(!window->media()->adding(), 60000);
-        QTRY_VERIFY_WITH_TIMEOUT(window->menu().FindAction(ID_FILE_REMOVE)->isEnabled(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(window->mainMenu().FindAction(ID_FILE_REMOVE)->isEnabled(), 20000);
         // Keys go to the active window: the others are out of the way.
         about.hide();
         properties.hide();
@@ -158,7 +158,7 @@ private Q_SLOTS:
 
         // Maximised with its menus open: the main window takes a 1920 x 1080 screen and shows 40
         // rows; the About box grows for a moment at most, then has its size and state back.
-        for (QAction *entry : window->menu().menuBar()->actions()) {
+        for (QAction *entry : window->mainMenu().menuBar()->actions()) {
             entry->menu()->popup(window->mapToGlobal(QPoint(20, 20)));
             QTRY_VERIFY_WITH_TIMEOUT(entry->menu()->isVisible(), 5000);
             entry->menu()->hide();

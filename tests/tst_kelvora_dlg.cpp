@@ -45,7 +45,7 @@ class TestKelvoraDlg : public QObject
         return s;
     }
 
-    static QAction *MenuAction(CKelvoraDlg &window, int id) { return window.menu().FindAction(id); }
+    static QAction *MenuAction(CKelvoraDlg &window, int id) { return window.mainMenu().FindAction(id); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -68,7 +68,7 @@ private Q_SLOTS:
     void menuBarTexts()
     {
         CKelvoraDlg window;
-        const QList<QAction *> top = window.menu().menuBar()->actions();
+        const QList<QAction *> top = window.mainMenu().menuBar()->actions();
         QCOMPARE(top.size(), 3);
         QCOMPARE(top[0]->text(), QStringLiteral("&File "));
         QCOMPARE(top[1]->text(), QStringLiteral("&Convertion"));

@@ -139,16 +139,16 @@ private Q_SLOTS:
         QFETCH(int, limit);
         CKelvoraDlg window;
         QCOMPARE(window.settings().sizeLimit, 0);
-        QVERIFY(window.menu().FindAction(ID_SIZE_KEEP)->isChecked());
+        QVERIFY(window.mainMenu().FindAction(ID_SIZE_KEEP)->isChecked());
         window.OnCommand(ID_SIZE_720);
         window.OnCommand(command);
         QCOMPARE(window.settings().sizeLimit, limit);
         for (int id : {ID_SIZE_KEEP, ID_SIZE_1080, ID_SIZE_720, ID_SIZE_480})
-            QCOMPARE(window.menu().FindAction(id)->isChecked(), id == command);
+            QCOMPARE(window.mainMenu().FindAction(id)->isChecked(), id == command);
         // A value that is none of the choices keeps the size.
         window.SelectSizeLimit(333);
         QCOMPARE(window.settings().sizeLimit, 0);
-        QVERIFY(window.menu().FindAction(ID_SIZE_KEEP)->isChecked());
+        QVERIFY(window.mainMenu().FindAction(ID_SIZE_KEEP)->isChecked());
     }
 
     // A window closed while the list is being read kills that converter; the killed run neither

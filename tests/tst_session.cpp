@@ -72,7 +72,7 @@ private Q_SLOTS:
         MediaStore store;
         BatchQueue batch(&store);
         SessionKeeper keeper(&store, &batch, nullptr, Folder());
-        const QList<int> resumed = keeper.Restore();
+        const QList<int> resumed = keeper.OfferLeftList();
         QCOMPARE(dialogs.messages.size(), 2); // the question, and the one missing file
         QCOMPARE(dialogs.messages[0].text,
                  QStringLiteral("Kelvora did not close properly. Restore the 10000 files of the "
@@ -130,16 +130,16 @@ private Q_SLOTS:
         // No: the left list goes; the new list is kept from then on, and a clean close ends it.
         ScriptedDialogs dialogs;
         SessionKeeper keeper(&store, &batch, nullptr, Folder());
-        QVERIFY(keeper.Restore().isEmpty());
+        QVERIFY(keeper.OfferLeftList().isEmpty());
         QCOMPARE(dialogs.messages.size(), 1);
         SessionContent kept;
         store.SetChecked(0, false);
         QTRY_VERIFY_WITH_TIMEOUT(
-            SessionFile::Decode(testfiles::ReadBytes(keeper.file().path()), &kept)
+            SessionFile::Decode(testfiles::ReadBytes(keeper.sessionFile().path()), &kept)
                 && kept.items[0].name == QStringLiteral("b.txt") && !kept.items[0].checked,
             5000);
-        keeper.Close();
-        QVERIFY(!QFileInfo::exists(keeper.file().path()));
+        keeper.EndSession();
+        QVERIFY(!QFileInfo::exists(keeper.sessionFile().path()));
     }
 
     void convertingRowIsKeptAsWaiting()
@@ -149,10 +149,10 @@ private Q_SLOTS:
         BatchQueue batch(&store);
         batch.SetSettingsSource([this] { return BatchSettings {0, File(QStringLiteral("o")), 0}; });
         SessionKeeper keeper(&store, &batch, nullptr, Folder());
-        keeper.Restore();
+        keeper.OfferLeftList();
         SessionContent kept;
-        QVERIFY(batch.Start({0}) && keeper.file().WriteNow());
-        QVERIFY(SessionFile::Decode(testfiles::ReadBytes(keeper.file().path()), &kept));
+        QVERIFY(batch.Start({0}) && keeper.sessionFile().WriteNow());
+        QVERIFY(SessionFile::Decode(testfiles::ReadBytes(keeper.sessionFile().path()), &kept));
         QCOMPARE(kept.items[0].state, ItemState::Waiting); // converting again, after Completed
     }
 

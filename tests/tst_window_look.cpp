@@ -258,7 +258,7 @@ private Q_SLOTS:
         }
 
         // Every menu bar entry holds its text.
-        QMenuBar *bar = window.menu().menuBar();
+        QMenuBar *bar = window.mainMenu().menuBar();
         for (QAction *action : bar->actions()) {
             QVERIFY2(TextWidth(bar->font(), action->text()) < bar->actionGeometry(action).width(),
                      qPrintable(action->text()));
@@ -444,7 +444,7 @@ private Q_SLOTS:
 
         QTest::keyPress(window.list(), Qt::Key_Alt, Qt::AltModifier);
         QTest::keyRelease(window.list(), Qt::Key_Alt, Qt::NoModifier);
-        QMenuBar *bar = window.menu().menuBar();
+        QMenuBar *bar = window.mainMenu().menuBar();
         QTRY_VERIFY_WITH_TIMEOUT(bar->hasFocus(), 2000);
         QCOMPARE(bar->activeAction(), bar->actions().at(0));
         QTest::keyClick(bar, Qt::Key_Right);
@@ -469,12 +469,12 @@ private Q_SLOTS:
         // Alt, Return: the File menu opens with Add Files active; Return runs Add Files.
         QTest::keyPress(window.list(), Qt::Key_Alt, Qt::AltModifier);
         QTest::keyRelease(window.list(), Qt::Key_Alt, Qt::NoModifier);
-        QMenuBar *bar = window.menu().menuBar();
+        QMenuBar *bar = window.mainMenu().menuBar();
         QTRY_VERIFY_WITH_TIMEOUT(bar->hasFocus(), 2000);
         QTest::keyClick(bar, Qt::Key_Return);
         QMenu *file = bar->actions().at(0)->menu();
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::activePopupWidget(), file, 2000);
-        QTRY_COMPARE_WITH_TIMEOUT(file->activeAction(), window.menu().FindAction(ID_ADD_FILES),
+        QTRY_COMPARE_WITH_TIMEOUT(file->activeAction(), window.mainMenu().FindAction(ID_ADD_FILES),
                                   2000);
         QTest::keyClick(file, Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(dialogs.asked.size(), 1, 5000);

@@ -172,7 +172,7 @@ void BatchQueue::StartItem(ItemId id)
               return next;
           });
     ConversionRun *raw = run.get();
-    connect(raw, &ConversionRun::Progress, this, [this, id, raw](int percent) {
+    connect(raw, &ConversionRun::Advanced, this, [this, id, raw](int percent) {
         m_estimate.Report(id, raw->Done(), raw->speed(), Now());
         m_store->SetProgress(m_store->RowOf(id), percent);
         EmitProgress();
@@ -183,7 +183,7 @@ void BatchQueue::StartItem(ItemId id)
     m_running[id] = std::move(run);
     m_estimate.StartFile(id, job.durationSeconds, Now());
     m_store->SetProgress(row, 0);
-    raw->Start();
+    raw->Launch();
 }
 
 void BatchQueue::OnRunFinished(ItemId id)
@@ -246,7 +246,7 @@ void BatchQueue::EndBatch()
 void BatchQueue::SkipCurrent()
 {
     for (auto &entry : m_running)
-        entry.second->Cancel();
+        entry.second->Abort();
 }
 
 bool BatchQueue::Cancel(int row)
@@ -265,7 +265,7 @@ bool BatchQueue::Cancel(int row)
     const auto it = m_running.find(id);
     if (it == m_running.end())
         return false;
-    it->second->Cancel();
+    it->second->Abort();
     return true;
 }
 
@@ -286,7 +286,7 @@ void BatchQueue::Shutdown()
         const ItemId id = it->first;
         std::unique_ptr<ConversionRun> run = std::move(it->second);
         m_running.erase(it);
-        run->Cancel();
+        run->Abort();
         run.reset(); // kills the converter's group and waits for it, a bounded time
         EndItem(id, ItemState::Canceled, QString(), QString());
     }

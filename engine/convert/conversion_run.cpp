@@ -185,7 +185,7 @@ qint64 ConversionRun::pid() const
     return m_process && m_process->state() != QProcess::NotRunning ? m_process->processId() : 0;
 }
 
-void ConversionRun::Start()
+void ConversionRun::Launch()
 {
     if (!QDir().mkpath(m_job.outputFolder)) {
         Finish(ItemState::Failed,
@@ -328,14 +328,14 @@ void ConversionRun::SampleRead()
     const int percent = m_readProgress->Percent();
     if (percent > m_lastRead) {
         m_lastRead = percent;
-        Q_EMIT Progress(percent);
+        Q_EMIT Advanced(percent);
     } else if (percent < 0 && !m_unknownAnnounced) {
         m_unknownAnnounced = true;
-        Q_EMIT Progress(MediaItem::kProgressUnknown);
+        Q_EMIT Advanced(MediaItem::kProgressUnknown);
     }
 }
 
-void ConversionRun::Cancel()
+void ConversionRun::Abort()
 {
     if (m_finished)
         return;
@@ -417,7 +417,7 @@ void ConversionRun::OnProgressOutput()
         if (n > 0) {
             const int percent = m_progress.Feed(chunk, static_cast<int>(n));
             if (percent >= 0)
-                Q_EMIT Progress(percent);
+                Q_EMIT Advanced(percent);
             continue;
         }
         if (n < 0 && errno == EINTR)

@@ -41,10 +41,10 @@ public:
     ~ConversionRun() override;
 
     // Starts the converter; Finished follows, always, once.
-    void Start();
+    void Launch();
     // Ends the conversion at once: the converter's whole process group is killed, and the run
     // finishes as canceled.
-    void Cancel();
+    void Abort();
     // Stops (true) or continues (false) the converter's whole process group; while stopped, a
     // converter that closed its output is not taken to linger.
     void SetPaused(bool paused);
@@ -72,7 +72,7 @@ public:
 Q_SIGNALS:
     // A percentage larger than any before it, or MediaItem::kProgressUnknown once when the
     // progress of a file without a known length cannot be measured.
-    void Progress(int percent);
+    void Advanced(int percent);
     void Finished();
 
 private:

@@ -127,10 +127,10 @@ void CKelvoraApp::KeepSession(CKelvoraDlg &window)
 {
     m_session = std::make_unique<SessionKeeper>(&window.media()->store(), &window.queue()->batch(),
                                                 &window);
-    QObject::connect(&window, &QDialog::finished, m_session.get(), &SessionKeeper::Close);
+    QObject::connect(&window, &QDialog::finished, m_session.get(), &SessionKeeper::EndSession);
     // First of all once the window runs: the rows of the last list come before any others.
     QTimer::singleShot(0, &window, [this, &window] {
-        window.queue()->Resume(m_session->Restore());
+        window.queue()->Resume(m_session->OfferLeftList());
         const QStringList folders(std::begin(window.settings().folders),
                                   std::end(window.settings().folders));
         QThreadPool::globalInstance()->start([folders] {

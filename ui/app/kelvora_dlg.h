@@ -69,7 +69,7 @@ public:
     QString settingsPath() const { return m_settings.path(); }
     MediaList *media() const { return m_media.get(); }
     ConversionQueue *queue() const { return m_queue.get(); }
-    CMenuEx &menu() { return m_menu; }
+    CMenuEx &mainMenu() { return m_menu; }
     CTrueColorToolBar *toolBar() const { return m_toolBar; }
     CDragDropListCtrl *list() const { return m_list; }
     CFlatComboBox *folderBox() const { return m_folderBox; }

@@ -27,7 +27,7 @@ SessionKeeper::SessionKeeper(MediaStore *store, BatchQueue *batch, QWidget *dial
     m_file.SetSource([this] { return Content(); });
 }
 
-QList<int> SessionKeeper::Restore()
+QList<int> SessionKeeper::OfferLeftList()
 {
     if (m_closed || !m_file.Claim())
         return {};
@@ -48,7 +48,7 @@ QList<int> SessionKeeper::Restore()
         if (m_closed)
             return {};
         if (yes)
-            resumed = Append(left);
+            resumed = AppendLeft(left);
     }
     m_file.Discard();
     // Every change of the list: rows in, out or moved, a tick or a status (not a bar's move or
@@ -70,7 +70,7 @@ QList<int> SessionKeeper::Restore()
     return resumed;
 }
 
-QList<int> SessionKeeper::Append(const SessionContent &left)
+QList<int> SessionKeeper::AppendLeft(const SessionContent &left)
 {
     QStringList missing;
     std::vector<int> rows(left.items.size(), -1);
@@ -106,7 +106,7 @@ QList<int> SessionKeeper::Append(const SessionContent &left)
     return resumed;
 }
 
-void SessionKeeper::Close()
+void SessionKeeper::EndSession()
 {
     m_closed = true;
     if (!m_asking)

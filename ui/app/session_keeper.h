@@ -17,7 +17,7 @@ class SessionKeeper : public QObject
 
 public:
     // `store`, `batch` and `dialogParent` must outlive the keeper. Nothing is read or written
-    // before Restore.
+    // before OfferLeftList.
     SessionKeeper(MediaStore *store, BatchQueue *batch, QWidget *dialogParent,
                   const QString &folder = SessionFile::DefaultFolder());
 
@@ -27,16 +27,16 @@ public:
     // left out, all of them named in one message; one that was converting is waiting again), No
     // discards it. From then on every change is kept. Returns the rows that the interrupted batch
     // had still to convert; empty otherwise, and when another running copy owns the session.
-    QList<int> Restore();
+    QList<int> OfferLeftList();
     // The window closed as Exit closes it: the session file goes. A close while the question is
     // open keeps the left list for the next start.
-    void Close();
+    void EndSession();
 
-    SessionFile &file() { return m_file; }
+    SessionFile &sessionFile() { return m_file; }
 
 private:
     SessionContent Content() const;
-    QList<int> Append(const SessionContent &left);
+    QList<int> AppendLeft(const SessionContent &left);
 
     MediaStore *m_store;
     BatchQueue *m_batch;

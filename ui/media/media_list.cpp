@@ -222,8 +222,8 @@ void MediaList::OnAdderFinished(int added)
         CurrentDialogs().Message(m_dialogParent, UndecodableNamesMessage(m_undecodable),
                                  ApplicationName(), MessageIcon::Warning);
     m_undecodable.clear();
-    if (finished.done)
-        finished.done(added);
+    if (finished.whenAdded)
+        finished.whenAdded(added);
     Q_EMIT AddFinished(added);
     // The next add waits for the event loop: this one's signals have all been delivered first.
     QMetaObject::invokeMethod(this, &MediaList::StartNextAdd, Qt::QueuedConnection);

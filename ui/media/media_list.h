@@ -120,7 +120,7 @@ private:
     {
         QStringList paths;
         QString folder; // a folder add: its media files are looked up when its turn comes
-        AddDone done;
+        AddDone whenAdded;
     };
     void StartNextAdd();
     void OnAdderProgress(int done, int total);
