@@ -71,7 +71,8 @@ private Q_SLOTS:
         auto window = std::make_unique<CKelvoraDlg>();
         CAboutDlg about;
         CPropertiesDlg properties(dir.path() + '/', "a.mp4");
-        QList<QWidget *> controls {window->mainMenu().menuBar(), window->list()->horizontalHeader()};
+        QList<QWidget *> controls {window->mainMenu().menuBar(),
+                                   window->list()->horizontalHeader()};
         for (QWidget *top : std::initializer_list<QWidget *> {&about, &properties, window.get()}) {
             top->show();
             QVERIFY(QTest::qWaitForWindowExposed(top));

@@ -45,7 +45,10 @@ class TestKelvoraDlg : public QObject
         return s;
     }
 
-    static QAction *MenuAction(CKelvoraDlg &window, int id) { return window.mainMenu().FindAction(id); }
+    static QAction *MenuAction(CKelvoraDlg &window, int id)
+    {
+        return window.mainMenu().FindAction(id);
+    }
 
 private Q_SLOTS:
     void initTestCase()
