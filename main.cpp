@@ -1,3 +1,4 @@
+#include "engine/platform/language.h"
 #include "ui/app/kelvora_app.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
+    InstallTranslations();
     CKelvoraApp app;
     // The files and folders to add: every argument but the program's name.
     return app.Run(QApplication::arguments().mid(1));

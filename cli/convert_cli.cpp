@@ -7,6 +7,7 @@
 #include "engine/media/file_names.h"
 #include "engine/media/folder_scan.h"
 #include "engine/media/media_store.h"
+#include "engine/platform/language.h"
 #include "engine/platform/sleep_inhibitor.h"
 
 #include <QCoreApplication>
@@ -58,7 +59,8 @@ bool TakeValue(const QList<QByteArray> &arguments, int *i, const QByteArray &nam
         return true;
     }
     if (*i + 1 >= arguments.size()) {
-        *error = QStringLiteral("option %1 needs a value").arg(QString::fromLatin1(name));
+        *error = QCoreApplication::translate("Convert", "option %1 needs a value")
+                     .arg(QString::fromLatin1(name));
         return false;
     }
     *value = arguments[++*i];
@@ -112,7 +114,7 @@ bool ParseArguments(const QList<QByteArray> &arguments, CliOptions *options, QSt
             if (!TakeValue(arguments, &i, name, argument, &value, error))
                 return false;
             if (value.isEmpty()) {
-                *error = QStringLiteral("option --output needs a folder");
+                *error = QCoreApplication::translate("Convert", "option --output needs a folder");
                 return false;
             }
             options->outputFolder = QFile::decodeName(value);
@@ -122,7 +124,8 @@ bool ParseArguments(const QList<QByteArray> &arguments, CliOptions *options, QSt
             bool ok = false;
             const int jobs = value.toInt(&ok);
             if (!ok || jobs < 1 || jobs > 64) {
-                *error = QStringLiteral("--jobs takes a number from 1 to 64, not '%1'")
+                *error = QCoreApplication::translate("Convert",
+                                                     "--jobs takes a number from 1 to 64, not '%1'")
                              .arg(QString::fromUtf8(value));
                 return false;
             }
@@ -133,7 +136,8 @@ bool ParseArguments(const QList<QByteArray> &arguments, CliOptions *options, QSt
             static const QHash<QByteArray, int> kSizes
                 = {{"1080p", 1080}, {"720p", 720}, {"480p", 480}, {"keep", 0}};
             if (!kSizes.contains(value.toLower())) {
-                *error = QStringLiteral("--size takes 1080p, 720p, 480p or keep, not '%1'")
+                *error = QCoreApplication::translate(
+                             "Convert", "--size takes 1080p, 720p, 480p or keep, not '%1'")
                              .arg(QString::fromUtf8(value));
                 return false;
             }
@@ -142,12 +146,14 @@ bool ParseArguments(const QList<QByteArray> &arguments, CliOptions *options, QSt
             if (!TakeValue(arguments, &i, name, argument, &value, error))
                 return false;
             if (value.isEmpty()) {
-                *error = QStringLiteral("option --from needs a list file, or - for standard input");
+                *error = QCoreApplication::translate(
+                    "Convert", "option --from needs a list file, or - for standard input");
                 return false;
             }
             options->inputs << CliInput {CliInput::List, value};
         } else {
-            *error = QStringLiteral("unknown option '%1'").arg(QString::fromUtf8(argument));
+            *error = QCoreApplication::translate("Convert", "unknown option '%1'")
+                         .arg(QString::fromUtf8(argument));
             return false;
         }
     }
@@ -234,7 +240,8 @@ QString BarText(double fraction, int width)
 
 QString HelpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Convert",
         "Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...\n"
         "       kelvora-convert --preset ID|NAME [OPTION]... --from LIST\n"
         "Convert media files with Kelvora's presets, without a window.\n"
@@ -369,7 +376,7 @@ bool ReportOutputError()
     if (g_outputError == 0)
         return false;
     Print(stderr,
-          QStringLiteral("%1: cannot write standard output: %2\n")
+          QCoreApplication::translate("Convert", "%1: cannot write standard output: %2\n")
               .arg(QLatin1String(kProgram), QString::fromLocal8Bit(std::strerror(g_outputError))));
     return true;
 }
@@ -398,7 +405,7 @@ QString OneLine(const QString &name)
 int UsageError(const QString &message)
 {
     Print(stderr,
-          QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
+          QCoreApplication::translate("Convert", "%1: %2\nTry '%1 --help' for more information.\n")
               .arg(QLatin1String(kProgram), message));
     return kUsageError;
 }
@@ -441,7 +448,7 @@ bool ReadList(const QByteArray &name, QByteArray *data, QString *error)
 {
     const int fd = name == "-" ? STDIN_FILENO : ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     auto fail = [&](int code) {
-        *error = QStringLiteral("cannot read the list %1: %2")
+        *error = QCoreApplication::translate("Convert", "cannot read the list %1: %2")
                      .arg(QFile::decodeName(name), QString::fromLocal8Bit(std::strerror(code)));
         if (fd > STDIN_FILENO)
             ::close(fd);
@@ -507,7 +514,8 @@ public:
             const QString name = EscapedFileName(path);
             m_refused << Refused {
                 path.startsWith('/') ? name : QDir::currentPath() + QLatin1Char('/') + name,
-                ItemState::UnknownFormat, QStringLiteral("The name is not valid UTF-8")};
+                ItemState::UnknownFormat,
+                QCoreApplication::translate("Reasons", "The name is not valid UTF-8")};
             return;
         }
         const QFileInfo info(QFile::decodeName(path));
@@ -527,8 +535,9 @@ public:
             }
             for (const QString &name : scan.leftOut.undecodable) {
                 if (!name.endsWith(QLatin1Char('/')))
-                    m_refused << Refused {folder + name, ItemState::UnknownFormat,
-                                          QStringLiteral("The name is not valid UTF-8")};
+                    m_refused << Refused {
+                        folder + name, ItemState::UnknownFormat,
+                        QCoreApplication::translate("Reasons", "The name is not valid UTF-8")};
             }
             return;
         }
@@ -595,16 +604,19 @@ public:
             if (!m_reported.contains(row)) {
                 ++m_notConverted;
                 Report(m_store.at(row).path(), QString(), ItemState::Canceled,
-                       QStringLiteral("Not started: the batch was stopped"), 0);
+                       QCoreApplication::translate("Convert", "Not started: the batch was stopped"),
+                       0);
             }
         }
-        QString summary = QStringLiteral("%1 files: %2 converted, %3 not converted, in %4")
+        QString summary = QCoreApplication::translate(
+                              "Convert", "%1 files: %2 converted, %3 not converted, in %4")
                               .arg(m_total)
                               .arg(m_converted)
                               .arg(m_notConverted)
                               .arg(ClockText(m_clock.elapsed() / 1000.0));
         if (m_signal != 0)
-            summary += QStringLiteral("; stopped by %1").arg(SignalName(m_signal));
+            summary += QCoreApplication::translate("Convert", "; stopped by %1")
+                           .arg(SignalName(m_signal));
         Print(stderr, summary + QLatin1Char('\n'));
         const bool outputLost = ReportOutputError();
         if (m_signal != 0)
@@ -623,10 +635,10 @@ private:
         if (!info.exists()) {
             // Not a format the program does not know: a file that is not there.
             item.state = ItemState::Failed;
-            item.reason = QStringLiteral("No such file");
+            item.reason = QCoreApplication::translate("Convert", "No such file");
         } else if (!info.isFile()) {
             item.state = ItemState::UnknownFormat;
-            item.reason = QStringLiteral("Not a regular file");
+            item.reason = QCoreApplication::translate("Reasons", "Not a regular file");
         }
         m_store.Append(std::move(item));
     }
@@ -683,7 +695,7 @@ private:
         if (m_options.json) {
             Print(
                 stdout,
-                QString::fromUtf8(JsonLine(input, output, StateText(state), reason, seconds, speed))
+                QString::fromUtf8(JsonLine(input, output, StateKey(state), reason, seconds, speed))
                     + QLatin1Char('\n'));
             return;
         }
@@ -725,7 +737,8 @@ private:
         const double elapsed = m_clock.elapsed() / 1000.0;
         const double batchLeft = m_queue.BatchTimeLeft();
         const QString left = batchLeft >= 0 ? ClockText(batchLeft) : QStringLiteral("--:--");
-        lines << QStringLiteral("%1 %2%  %3/%4 files done  elapsed %5  left %6")
+        lines << QCoreApplication::translate("Convert",
+                                             "%1 %2%  %3/%4 files done  elapsed %5  left %6")
                      .arg(BarText(m_fraction, 30))
                      .arg(qRound(m_fraction * 100), 3)
                      .arg(m_converted + m_notConverted)
@@ -774,6 +787,9 @@ int RunConvertCli(int argc, char **argv)
     QList<QByteArray> arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QByteArray(argv[i]);
+    // The application comes first: the messages and the help are in the user's language.
+    QCoreApplication app(argc, argv);
+    InstallTranslations();
     CliOptions options;
     QString error;
     if (!ParseArguments(arguments, &options, &error))
@@ -790,28 +806,26 @@ int RunConvertCli(int argc, char **argv)
     // Signals are caught from here on; before the batch starts they end the program.
     if (!InstallSignalHandlers()) {
         Print(stderr,
-              QStringLiteral("%1: cannot install the signal handlers\n")
+              QCoreApplication::translate("Convert", "%1: cannot install the signal handlers\n")
                   .arg(QLatin1String(kProgram)));
         return 1;
     }
-    QCoreApplication app(argc, argv);
     if (options.listPresets)
         return ListPresets();
 
     if (options.preset.isEmpty())
-        return UsageError(QStringLiteral("no preset given (--preset ID|NAME; see --list-presets)"));
+        return UsageError(QCoreApplication::translate(
+            "Convert", "no preset given (--preset ID|NAME; see --list-presets)"));
     QList<const Preset *> candidates;
     const Preset *preset = FindPreset(options.preset, &candidates);
     if (!preset) {
-        return UsageError(QStringLiteral("%1 preset '%2'; the presets %3:\n%4")
-                              .arg(candidates.size() == static_cast<int>(AllPresets().size())
-                                       ? QStringLiteral("unknown")
-                                       : QStringLiteral("ambiguous"),
-                                   options.preset,
-                                   candidates.size() == static_cast<int>(AllPresets().size())
-                                       ? QStringLiteral("are")
-                                       : QStringLiteral("it matches are"),
-                                   PresetLines(candidates).chopped(1)));
+        const bool unknown = candidates.size() == static_cast<int>(AllPresets().size());
+        return UsageError(
+            (unknown ? QCoreApplication::translate("Convert",
+                                                   "unknown preset '%1'; the presets are:\n%2")
+                     : QCoreApplication::translate(
+                         "Convert", "ambiguous preset '%1'; the presets it matches are:\n%2"))
+                .arg(options.preset, PresetLines(candidates).chopped(1)));
     }
 
     // Resolved as the file system resolves it: "link/.." is the folder above the link's target.
@@ -824,8 +838,9 @@ int RunConvertCli(int argc, char **argv)
         folder = QDir::cleanPath(folder);
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()
         || ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
-        return UsageError(
-            QStringLiteral("the output folder %1 cannot be made or written to").arg(folder));
+        return UsageError(QCoreApplication::translate(
+                              "Convert", "the output folder %1 cannot be made or written to")
+                              .arg(folder));
 
     Session session(options, preset->id, folder);
     for (const CliInput &input : std::as_const(options.inputs)) {
@@ -847,6 +862,6 @@ int RunConvertCli(int argc, char **argv)
     if (g_firstSignal != 0)
         return session.Run(); // reports what was added as not started, and the signal
     if (session.fileCount() == 0)
-        return UsageError(QStringLiteral("no files to convert"));
+        return UsageError(QCoreApplication::translate("Convert", "no files to convert"));
     return session.Run();
 }

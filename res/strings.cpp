@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <map>
@@ -17,24 +18,24 @@ struct Texts
 
 // clang-format off
 const std::map<int, Texts> kStrings = {
-    {IDC_BROWSE, {"Browse\nSelect a folder for target files",
-                  "Browse\nSelect a folder to target files"}},
-    {IDC_OPEN_FOLDER, {"Open Folder\nOpen the saving folder of target files",
-                       "Open Folder\nOpen the target files saving folder"}},
-    {ID_LIST_ADD_FILES, {"Add files to the list\nAdd a file to convertion list",
-                         "Add files to the list\nAdd a file to convertion list"}},
-    {ID_ADD_FOLDER, {"Add the media files of a folder\nAdd all media files from a folder",
-                     "Add the media files of a folder\nAdd all media files from a folder"}},
-    {ID_LIST_REMOVE_ALL, {"Remove every file from the list\nRemove all listed files",
-                          "Remove every file from the list\nRemove all listed files"}},
-    {ID_CONVERT_ALL, {"Convert the ticked files\nConvert listed files",
-                      "Convert the ticked files\nStart converting"}},
-    {ID_STOP_CURRENT, {"Skip the file being converted\nSkip Current Media File",
-                       "Skip the file being converted\nSkip Current Media File"}},
-    {ID_STOP_ALL, {"Stop converting\nStop all convertion",
-                   "Stop converting\nStop all convertion"}},
-    {ID_APP_ABOUT, {"Program information and version\nAbout Kelvora",
-                    "Program information and version\nAbout Kelvora 1.0"}},
+    {IDC_BROWSE, {QT_TRANSLATE_NOOP("Strings", "Browse\nSelect a folder for target files"),
+                  QT_TRANSLATE_NOOP("Strings", "Browse\nSelect a folder to target files")}},
+    {IDC_OPEN_FOLDER, {QT_TRANSLATE_NOOP("Strings", "Open Folder\nOpen the saving folder of target files"),
+                       QT_TRANSLATE_NOOP("Strings", "Open Folder\nOpen the target files saving folder")}},
+    {ID_LIST_ADD_FILES, {QT_TRANSLATE_NOOP("Strings", "Add files to the list\nAdd a file to convertion list"),
+                         QT_TRANSLATE_NOOP("Strings", "Add files to the list\nAdd a file to convertion list")}},
+    {ID_ADD_FOLDER, {QT_TRANSLATE_NOOP("Strings", "Add the media files of a folder\nAdd all media files from a folder"),
+                     QT_TRANSLATE_NOOP("Strings", "Add the media files of a folder\nAdd all media files from a folder")}},
+    {ID_LIST_REMOVE_ALL, {QT_TRANSLATE_NOOP("Strings", "Remove every file from the list\nRemove all listed files"),
+                          QT_TRANSLATE_NOOP("Strings", "Remove every file from the list\nRemove all listed files")}},
+    {ID_CONVERT_ALL, {QT_TRANSLATE_NOOP("Strings", "Convert the ticked files\nConvert listed files"),
+                      QT_TRANSLATE_NOOP("Strings", "Convert the ticked files\nStart converting")}},
+    {ID_STOP_CURRENT, {QT_TRANSLATE_NOOP("Strings", "Skip the file being converted\nSkip Current Media File"),
+                       QT_TRANSLATE_NOOP("Strings", "Skip the file being converted\nSkip Current Media File")}},
+    {ID_STOP_ALL, {QT_TRANSLATE_NOOP("Strings", "Stop converting\nStop all convertion"),
+                   QT_TRANSLATE_NOOP("Strings", "Stop converting\nStop all convertion")}},
+    {ID_APP_ABOUT, {QT_TRANSLATE_NOOP("Strings", "Program information and version\nAbout Kelvora"),
+                    QT_TRANSLATE_NOOP("Strings", "Program information and version\nAbout Kelvora 1.0")}},
 };
 // clang-format on
 
@@ -69,8 +70,8 @@ QString LoadString(int id, StringSet set)
     const auto it = kStrings.find(id);
     if (it == kStrings.end())
         return QString();
-    return QString::fromUtf8(set == StringSet::ChinesePrc ? it->second.chinese
-                                                          : it->second.english);
+    return QCoreApplication::translate(
+        "Strings", set == StringSet::ChinesePrc ? it->second.chinese : it->second.english);
 }
 
 QString LoadString(int id)

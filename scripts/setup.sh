@@ -13,6 +13,7 @@ kelvora_packages=(
   dpkg-dev desktop-file-utils
   dbus-daemon
   help2man parallel clang-format
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 kelvora_missing_packages() {

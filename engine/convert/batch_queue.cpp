@@ -6,6 +6,7 @@
 #include "engine/convert/presets.h"
 #include "engine/convert/temporary_outputs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QThread>
@@ -133,8 +134,10 @@ void BatchQueue::StartItem(ItemId id)
         // Never into the program's working folder.
         EndItem(id, ItemState::InvalidSavingFolder,
                 folder.isEmpty()
-                    ? QStringLiteral("No saving folder is chosen")
-                    : QStringLiteral("%1: the saving folder is not an absolute path").arg(folder),
+                    ? QCoreApplication::translate("Reasons", "No saving folder is chosen")
+                    : QCoreApplication::translate("Reasons",
+                                                  "%1: the saving folder is not an absolute path")
+                          .arg(folder),
                 QString());
         return;
     }

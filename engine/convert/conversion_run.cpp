@@ -4,6 +4,7 @@
 #include "engine/convert/temporary_outputs.h"
 #include "engine/media/probe.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -101,7 +102,7 @@ QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
         }
     }
     if (error)
-        *error = QStringLiteral("%1: no free temporary name").arg(folder);
+        *error = QCoreApplication::translate("Reasons", "%1: no free temporary name").arg(folder);
     return QString();
 }
 
@@ -189,7 +190,8 @@ void ConversionRun::Launch()
 {
     if (!QDir().mkpath(m_job.outputFolder)) {
         Finish(ItemState::Failed,
-               QStringLiteral("%1: the saving folder cannot be created").arg(m_job.outputFolder));
+               QCoreApplication::translate("Reasons", "%1: the saving folder cannot be created")
+                   .arg(m_job.outputFolder));
         return;
     }
     QString error;
@@ -518,18 +520,21 @@ void ConversionRun::Verify()
         QString problem;
         const QFileInfo info(temporary);
         if (!info.exists()) {
-            problem = QStringLiteral("The converter wrote no output file");
+            problem = QCoreApplication::translate("Reasons", "The converter wrote no output file");
         } else if (info.size() == 0) {
-            problem = QStringLiteral("The converter wrote an empty output file");
+            problem = QCoreApplication::translate("Reasons",
+                                                  "The converter wrote an empty output file");
         } else {
             MediaInfo media;
             const ProbeOutcome outcome
                 = ProbeMedia(info.path() + QLatin1Char('/'), info.fileName(), media);
             if (outcome == ProbeOutcome::OpenFailed || outcome == ProbeOutcome::NoStreams
                 || outcome == ProbeOutcome::UnknownFormat)
-                problem = QStringLiteral("The converter's output cannot be read as media");
+                problem = QCoreApplication::translate(
+                    "Reasons", "The converter's output cannot be read as media");
             else if (!HasDecodablePacket(temporary))
-                problem = QStringLiteral("The converter's output holds no audio or video");
+                problem = QCoreApplication::translate(
+                    "Reasons", "The converter's output holds no audio or video");
         }
         std::lock_guard<std::mutex> lock(link->mutex);
         if (ConversionRun *run = link->run) {

@@ -89,8 +89,10 @@ template<typename Id> Id Resolve(Id codec, const ConverterInfo &converter)
 QString MissingText(const QStringList &anyOf)
 {
     if (anyOf.size() == 1)
-        return QStringLiteral("The converter has no %1 encoder.").arg(anyOf.first());
-    return QStringLiteral("The converter has neither the %1 nor the %2 encoder.")
+        return QCoreApplication::translate("Reasons", "The converter has no %1 encoder.")
+            .arg(anyOf.first());
+    return QCoreApplication::translate("Reasons",
+                                       "The converter has neither the %1 nor the %2 encoder.")
         .arg(anyOf.at(0), anyOf.at(1));
 }
 
@@ -252,7 +254,8 @@ QString PresetUnavailableReason(const Preset &preset, const ConverterInfo &conve
         if (anyOf->empty())
             continue;
         if (!converter.listed)
-            return QStringLiteral("The converter did not list its encoders.");
+            return QCoreApplication::translate("Reasons",
+                                               "The converter did not list its encoders.");
         if (!ListsOneOf(converter, *anyOf))
             reasons << MissingText(Names(*anyOf));
     }

@@ -3,6 +3,7 @@
 #include "engine/media/codec_names.h"
 #include "engine/media/probe.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -46,15 +47,21 @@ QString DecoderMissing(const QString &codec)
     const AVCodecDescriptor *descriptor
         = avcodec_descriptor_get_by_name(codec.toLatin1().constData());
     if (!descriptor)
-        return QStringLiteral("The file holds a stream that cannot be decoded");
+        return QCoreApplication::translate("Reasons",
+                                           "The file holds a stream that cannot be decoded");
     const QString name = CodecDisplayName(codec);
     switch (descriptor->type) {
     case AVMEDIA_TYPE_AUDIO:
-        return QStringLiteral("The file's audio codec (%1) cannot be decoded").arg(name);
+        return QCoreApplication::translate("Reasons",
+                                           "The file's audio codec (%1) cannot be decoded")
+            .arg(name);
     case AVMEDIA_TYPE_VIDEO:
-        return QStringLiteral("The file's video codec (%1) cannot be decoded").arg(name);
+        return QCoreApplication::translate("Reasons",
+                                           "The file's video codec (%1) cannot be decoded")
+            .arg(name);
     default:
-        return QStringLiteral("The file's codec %1 cannot be decoded").arg(name);
+        return QCoreApplication::translate("Reasons", "The file's codec %1 cannot be decoded")
+            .arg(name);
     }
 }
 
@@ -66,12 +73,15 @@ struct ErrorEnding
 };
 
 constexpr ErrorEnding kErrorEndings[] = {
-    {"No space left on device", "The disk is full"},
-    {"Disk quota exceeded", "The disk quota is used up"},
-    {"File too large", "The output is too large for the saving folder's file system"},
-    {"Read-only file system", "The saving folder is on a read-only disk"},
-    {"Input/output error", "The disk cannot be read or written (input/output error)"},
-    {"Cannot allocate memory", "The converter ran out of memory"},
+    {"No space left on device", QT_TRANSLATE_NOOP("Reasons", "The disk is full")},
+    {"Disk quota exceeded", QT_TRANSLATE_NOOP("Reasons", "The disk quota is used up")},
+    {"File too large",
+     QT_TRANSLATE_NOOP("Reasons", "The output is too large for the saving folder's file system")},
+    {"Read-only file system",
+     QT_TRANSLATE_NOOP("Reasons", "The saving folder is on a read-only disk")},
+    {"Input/output error",
+     QT_TRANSLATE_NOOP("Reasons", "The disk cannot be read or written (input/output error)")},
+    {"Cannot allocate memory", QT_TRANSLATE_NOOP("Reasons", "The converter ran out of memory")},
 };
 
 bool IsDamage(const QString &words)
@@ -86,30 +96,32 @@ bool IsDamage(const QString &words)
 
 QString DamageReason(double position)
 {
-    return position >= 0 ? QStringLiteral("The file is damaged at %1").arg(Clock(position))
-                         : QStringLiteral("The file is damaged");
+    return position >= 0
+        ? QCoreApplication::translate("Reasons", "The file is damaged at %1").arg(Clock(position))
+        : QCoreApplication::translate("Reasons", "The file is damaged");
 }
 
 QString SignalWords(int signal)
 {
     switch (signal) {
     case SIGSEGV:
-        return QStringLiteral("The converter crashed (segmentation fault)");
+        return QCoreApplication::translate("Reasons", "The converter crashed (segmentation fault)");
     case SIGBUS:
-        return QStringLiteral("The converter crashed (bus error)");
+        return QCoreApplication::translate("Reasons", "The converter crashed (bus error)");
     case SIGILL:
-        return QStringLiteral("The converter crashed (illegal instruction)");
+        return QCoreApplication::translate("Reasons",
+                                           "The converter crashed (illegal instruction)");
     case SIGFPE:
-        return QStringLiteral("The converter crashed (arithmetic fault)");
+        return QCoreApplication::translate("Reasons", "The converter crashed (arithmetic fault)");
     case SIGABRT:
-        return QStringLiteral("The converter crashed (aborted)");
+        return QCoreApplication::translate("Reasons", "The converter crashed (aborted)");
     default:
         break;
     }
     const char *name = sigabbrev_np(signal);
-    return QStringLiteral("The converter was killed (%1)")
+    return QCoreApplication::translate("Reasons", "The converter was killed (%1)")
         .arg(name ? QStringLiteral("SIG") + QLatin1String(name)
-                  : QStringLiteral("signal %1").arg(signal));
+                  : QCoreApplication::translate("Reasons", "signal %1").arg(signal));
 }
 
 } // namespace
@@ -127,14 +139,15 @@ QString PlainReason(const QByteArray &line, double position)
     if (const QRegularExpressionMatch match = kDecoder.match(words); match.hasMatch())
         return DecoderMissing(match.captured(1) + match.captured(2));
     if (const QRegularExpressionMatch match = kEncoder.match(words); match.hasMatch()) {
-        return QStringLiteral("The encoder for %1 is not installed")
+        return QCoreApplication::translate("Reasons", "The encoder for %1 is not installed")
             .arg(CodecDisplayName(match.captured(1) + match.captured(2) + match.captured(3)));
     }
     if (words.startsWith(QLatin1String("Error while opening encoder")))
-        return QStringLiteral("The encoder cannot make this file with the preset's settings");
+        return QCoreApplication::translate(
+            "Reasons", "The encoder cannot make this file with the preset's settings");
     for (const ErrorEnding &error : kErrorEndings) {
         if (words.endsWith(QLatin1String(error.ending)))
-            return QLatin1String(error.reason);
+            return QCoreApplication::translate("Reasons", error.reason);
     }
     if (IsDamage(words))
         return DamageReason(position);

@@ -1,5 +1,6 @@
 #include "engine/media/file_names.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -99,12 +100,16 @@ QStringList TakeUndecodablePaths(QStringList &paths)
 QString UndecodableNamesMessage(const QStringList &names)
 {
     QString text = names.size() == 1
-        ? QStringLiteral("1 file was not added because its name is not valid UTF-8:")
-        : QStringLiteral("%1 files were not added because their names are not valid UTF-8:")
-              .arg(names.size());
+        ? QCoreApplication::translate("Adding",
+                                      "1 file was not added because its name is not valid UTF-8:")
+        : QCoreApplication::translate(
+            "Adding", "%n files were not added because their names are not valid UTF-8:", nullptr,
+            int(names.size()));
     for (qsizetype i = 0; i < names.size() && i < kMostNamesShown; ++i)
         text += QLatin1Char('\n') + names[i];
     if (names.size() > kMostNamesShown)
-        text += QStringLiteral("\n... and %1 more").arg(names.size() - kMostNamesShown);
+        text += QLatin1Char('\n')
+            + QCoreApplication::translate("Adding", "... and %n more", nullptr,
+                                          int(names.size() - kMostNamesShown));
     return text;
 }

@@ -3,6 +3,7 @@
 #include "engine/media/file_names.h"
 #include "engine/media/media_extensions.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPair>
 #include <QSet>
@@ -124,14 +125,17 @@ private:
     QSet<QPair<quint64, quint64>> m_entered;
 };
 
+// `one` and `many` are marked for translation in the "Adding" context; `many` counts with %n.
 QString ReasonLine(const QStringList &names, const char *one, const char *many)
 {
-    QString line = names.size() == 1 ? QString::fromLatin1(one)
-                                     : QString::fromLatin1(many).arg(names.size());
-    line += QStringLiteral(": ") + names.mid(0, kNamesShown).join(QStringLiteral(", "));
-    if (names.size() > kNamesShown)
-        line += QStringLiteral(" and %1 more").arg(names.size() - kNamesShown);
-    return line;
+    const int count = int(names.size());
+    const QString shown = names.mid(0, kNamesShown).join(QStringLiteral(", "));
+    const QString what = count == 1 ? QCoreApplication::translate("Adding", one)
+                                    : QCoreApplication::translate("Adding", many, nullptr, count);
+    if (count <= kNamesShown)
+        return QCoreApplication::translate("Adding", "%1: %2").arg(what, shown);
+    return QCoreApplication::translate("Adding", "%1: %2 and %n more", nullptr, count - kNamesShown)
+        .arg(what, shown);
 }
 
 } // namespace
@@ -147,22 +151,27 @@ QStringList LeftOutLines(const LeftOut &leftOut)
 {
     QStringList lines;
     if (!leftOut.otherExtensions.isEmpty())
-        lines << ReasonLine(leftOut.otherExtensions, "1 file with another extension",
-                            "%1 files with other extensions");
+        lines << ReasonLine(leftOut.otherExtensions,
+                            QT_TRANSLATE_NOOP("Adding", "1 file with another extension"),
+                            QT_TRANSLATE_NOOP("Adding", "%n files with other extensions"));
     if (!leftOut.listed.isEmpty())
-        lines << ReasonLine(leftOut.listed, "1 file already listed", "%1 files already listed");
+        lines << ReasonLine(leftOut.listed, QT_TRANSLATE_NOOP("Adding", "1 file already listed"),
+                            QT_TRANSLATE_NOOP("Adding", "%n files already listed"));
     if (!leftOut.undecodable.isEmpty())
-        lines << ReasonLine(leftOut.undecodable, "1 name that is not valid UTF-8",
-                            "%1 names that are not valid UTF-8");
+        lines << ReasonLine(leftOut.undecodable,
+                            QT_TRANSLATE_NOOP("Adding", "1 name that is not valid UTF-8"),
+                            QT_TRANSLATE_NOOP("Adding", "%n names that are not valid UTF-8"));
     if (!leftOut.unreadable.isEmpty())
-        lines << ReasonLine(leftOut.unreadable, "1 file or folder that cannot be read",
-                            "%1 files or folders that cannot be read");
+        lines << ReasonLine(leftOut.unreadable,
+                            QT_TRANSLATE_NOOP("Adding", "1 file or folder that cannot be read"),
+                            QT_TRANSLATE_NOOP("Adding", "%n files or folders that cannot be read"));
     return lines;
 }
 
 QString FolderAddedMessage(int added, const LeftOut &leftOut)
 {
-    const QString count = QStringLiteral("%1 media files added!").arg(added);
+    const QString count
+        = QCoreApplication::translate("Adding", "%n media files added!", nullptr, added);
     return leftOut.isEmpty()
         ? count
         : count + QStringLiteral("\n\n") + LeftOutLines(leftOut).join(QLatin1Char('\n'));
@@ -170,7 +179,10 @@ QString FolderAddedMessage(int added, const LeftOut &leftOut)
 
 QString NotAddedMessage(const QStringList &items)
 {
-    return (items.size() == 1 ? QStringLiteral("1 item was not added: ")
-                              : QStringLiteral("%1 items were not added: ").arg(items.size()))
-        + items.join(QStringLiteral(", "));
+    const QString names = items.join(QStringLiteral(", "));
+    return items.size() == 1
+        ? QCoreApplication::translate("Adding", "1 item was not added: %1").arg(names)
+        : QCoreApplication::translate("Adding", "%n items were not added: %1", nullptr,
+                                      int(items.size()))
+              .arg(names);
 }

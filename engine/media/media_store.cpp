@@ -2,33 +2,48 @@
 
 #include "engine/media/duration.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMimeData>
 
 #include <algorithm>
 #include <sys/stat.h>
 
-QString StateText(ItemState state)
+namespace {
+
+const char *StateSource(ItemState state)
 {
     switch (state) {
     case ItemState::Waiting:
-        return QStringLiteral("Waiting Convertion...");
+        return QT_TRANSLATE_NOOP("Status", "Waiting Convertion...");
     case ItemState::UnknownFormat:
-        return QStringLiteral("Unknown Format!");
+        return QT_TRANSLATE_NOOP("Status", "Unknown Format!");
     case ItemState::Completed:
-        return QStringLiteral("Convertion Completed!");
+        return QT_TRANSLATE_NOOP("Status", "Convertion Completed!");
     case ItemState::Canceled:
-        return QStringLiteral("User Canceled!");
+        return QT_TRANSLATE_NOOP("Status", "User Canceled!");
     case ItemState::Failed:
-        return QStringLiteral("Convertion Failed!");
+        return QT_TRANSLATE_NOOP("Status", "Convertion Failed!");
     case ItemState::ConverterNotFound:
-        return QStringLiteral("Converter Not Found!");
+        return QT_TRANSLATE_NOOP("Status", "Converter Not Found!");
     case ItemState::OutputEqualsInput:
-        return QStringLiteral("Output Equals Input!");
+        return QT_TRANSLATE_NOOP("Status", "Output Equals Input!");
     case ItemState::InvalidSavingFolder:
-        return QStringLiteral("Invalid Saving Folder!");
+        return QT_TRANSLATE_NOOP("Status", "Invalid Saving Folder!");
     }
-    return QString();
+    return "";
+}
+
+} // namespace
+
+QString StateText(ItemState state)
+{
+    return QCoreApplication::translate("Status", StateSource(state));
+}
+
+QString StateKey(ItemState state)
+{
+    return QString::fromLatin1(StateSource(state));
 }
 
 MediaItem ProbeItem(const QString &folder, const QString &name)
@@ -331,7 +346,7 @@ QVariant MediaStore::data(const QModelIndex &index, int role) const
             // its length is unknown.
             const bool known = item.state != ItemState::UnknownFormat && item.info.durationKnown;
             return known ? FormatDuration(static_cast<quint32>(item.info.durationSeconds))
-                         : QStringLiteral("Unknown");
+                         : QCoreApplication::translate("List", "Unknown");
         }
         break;
     case MediaColumn::TargetFormat:
@@ -361,11 +376,17 @@ QVariant MediaStore::data(const QModelIndex &index, int role) const
 QVariant MediaStore::headerData(int section, Qt::Orientation orientation, int role) const
 {
     static const char *const kTitles[MediaColumn::Count]
-        = {"Select", "File Name", "Location", "Duration", "Target Format", "Status", ""};
+        = {QT_TRANSLATE_NOOP("List", "Select"),
+           QT_TRANSLATE_NOOP("List", "File Name"),
+           QT_TRANSLATE_NOOP("List", "Location"),
+           QT_TRANSLATE_NOOP("List", "Duration"),
+           QT_TRANSLATE_NOOP("List", "Target Format"),
+           QT_TRANSLATE_NOOP("List", "Status"),
+           ""};
     if (orientation != Qt::Horizontal || section < 0 || section >= MediaColumn::Count)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kTitles[section]);
+        return QCoreApplication::translate("List", kTitles[section]);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     return QVariant();

@@ -13,7 +13,8 @@
 #include <utility>
 #include <vector>
 
-// Where a listed file stands. Each state has one Status text (StateText), which the list shows.
+// Where a listed file stands. Each state has one Status text (StateText, in the user's language),
+// which the list shows.
 enum class ItemState {
     Waiting, // can be converted, and has not been yet
     UnknownFormat, // cannot be read or converted; conversions pass it over
@@ -27,6 +28,8 @@ enum class ItemState {
 
 // The Status text of `state`, exactly as the list shows it.
 QString StateText(ItemState state);
+// The same text in English whatever the user's language, for output that programs read.
+QString StateKey(ItemState state);
 
 // An item's identity: given when the store takes the item, never reused while the program runs.
 // Rows move when items are removed or moved; an id stays with its file.

@@ -2,6 +2,7 @@
 
 #include "engine/media/codec_names.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -87,14 +88,15 @@ QString UnknownFormatReason(const QString &path, const MediaInfo &info)
 {
     switch (info.outcome) {
     case ProbeOutcome::NoStreams:
-        return QStringLiteral("The file holds no audio or video stream");
+        return QCoreApplication::translate("Reasons", "The file holds no audio or video stream");
     case ProbeOutcome::UnknownFormat:
         if (IsUnconvertibleVideoCodec(info.videoCodecId)) {
             const QString codec = QLatin1String(avcodec_get_name(AVCodecID(info.videoCodecId)));
-            return QStringLiteral("The file's video codec (%1) cannot be converted")
+            return QCoreApplication::translate("Reasons",
+                                               "The file's video codec (%1) cannot be converted")
                 .arg(CodecDisplayName(codec));
         }
-        return QStringLiteral("The file's streams cannot be read");
+        return QCoreApplication::translate("Reasons", "The file's streams cannot be read");
     case ProbeOutcome::OpenFailed:
         break;
     default:
@@ -102,15 +104,15 @@ QString UnknownFormatReason(const QString &path, const MediaInfo &info)
     }
     const QFileInfo file(path);
     if (!file.exists())
-        return QStringLiteral("The file does not exist");
+        return QCoreApplication::translate("Reasons", "The file does not exist");
     if (!file.isFile())
-        return QStringLiteral("Not a regular file");
+        return QCoreApplication::translate("Reasons", "Not a regular file");
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return QStringLiteral("The file cannot be read (%1)")
+        return QCoreApplication::translate("Reasons", "The file cannot be read (%1)")
             .arg(QString::fromLocal8Bit(std::strerror(errno)));
     ::close(fd);
-    return QStringLiteral("Not a media file, or damaged");
+    return QCoreApplication::translate("Reasons", "Not a media file, or damaged");
 }
 
 ProbeOutcome ProbeMedia(const QString &folder, const QString &name, MediaInfo &info)

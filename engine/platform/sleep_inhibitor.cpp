@@ -1,5 +1,6 @@
 #include "engine/platform/sleep_inhibitor.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -54,9 +55,8 @@ SleepInhibitor::~SleepInhibitor()
 
 QString SleepInhibitor::BatchReason(int files)
 {
-    return QStringLiteral("Converting %1 %2")
-        .arg(files)
-        .arg(files == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+    return files == 1 ? QCoreApplication::translate("Batch", "Converting 1 file")
+                      : QCoreApplication::translate("Batch", "Converting %n files", nullptr, files);
 }
 
 void SleepInhibitor::Hold(const QString &why)

@@ -1,5 +1,6 @@
 #include "ui/app/desktop_notifier.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -26,9 +27,11 @@ DesktopNotifier::DesktopNotifier(QObject *parent)
 
 QString DesktopNotifier::Summary(int completed, int failed, int canceled)
 {
-    return QStringLiteral("%1 %2 converted, %3 failed, %4 canceled")
-        .arg(completed)
-        .arg(completed == 1 ? QStringLiteral("file") : QStringLiteral("files"))
+    const QString done = completed == 1
+        ? QCoreApplication::translate("Notifier", "1 file converted")
+        : QCoreApplication::translate("Notifier", "%n files converted", nullptr, completed);
+    return QCoreApplication::translate("Notifier", "%1, %2 failed, %3 canceled")
+        .arg(done)
         .arg(failed)
         .arg(canceled);
 }
@@ -48,8 +51,8 @@ void DesktopNotifier::BatchEnded(int completed, int failed, int canceled, bool w
                  failed > 0 ? QStringLiteral("transfer.error")
                             : QStringLiteral("transfer.complete"));
     call << QStringLiteral("Kelvora") << m_lastId << QStringLiteral("kelvora")
-         << QStringLiteral("Kelvora: the batch has ended") << Summary(completed, failed, canceled)
-         << QStringList() << hints << kDefaultExpiry;
+         << QCoreApplication::translate("Notifier", "Kelvora: the batch has ended")
+         << Summary(completed, failed, canceled) << QStringList() << hints << kDefaultExpiry;
     // An unknown service is answered with an error by the bus itself: the reply is awaited in
     // the event loop, never here, and an error is dropped without a word.
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);

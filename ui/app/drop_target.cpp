@@ -6,6 +6,7 @@
 #include "ui/media/media_list.h"
 #include "ui/platform/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -42,15 +43,17 @@ QStringList DropTarget::LocalPaths(const QMimeData *mime, QStringList *notAdded)
         if (!url.isLocalFile()) {
             const bool web = url.scheme().startsWith(QLatin1String("http"));
             if (notAdded)
-                *notAdded << (web ? QStringLiteral("a web address (%1)")
-                                  : QStringLiteral("a remote file (%1)"))
+                *notAdded << (web ? QCoreApplication::translate("Adding", "a web address (%1)")
+                                  : QCoreApplication::translate("Adding", "a remote file (%1)"))
                                  .arg(shown);
             continue;
         }
         const QFileInfo info(url.toLocalFile());
         if (!info.exists()) {
             if (notAdded)
-                *notAdded << QStringLiteral("a file that no longer exists (%1)").arg(shown);
+                *notAdded << QCoreApplication::translate("Adding",
+                                                         "a file that no longer exists (%1)")
+                                 .arg(shown);
             continue;
         }
         // The form the file dialog gives, so that a duplicate is known as one.

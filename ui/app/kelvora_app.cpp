@@ -95,8 +95,10 @@ QStringList CKelvoraApp::ResolvePaths(const QStringList &arguments)
     for (const QString &argument : arguments) {
         const QFileInfo info(QDir::current(), argument);
         if (!info.exists()) {
-            std::fprintf(stderr, "kelvora: %s: no such file or folder\n",
-                         qPrintable(QDir::toNativeSeparators(argument)));
+            std::fputs(qPrintable(QCoreApplication::translate(
+                                      "Startup", "kelvora: %1: no such file or folder\n")
+                                      .arg(QDir::toNativeSeparators(argument))),
+                       stderr);
             continue;
         }
         paths << QDir::cleanPath(info.absoluteFilePath());
@@ -154,7 +156,9 @@ void CKelvoraApp::KeepSession(CKelvoraDlg &window)
     };
     m_stops = std::make_unique<StopSignals>();
     if (!m_stops->Install())
-        std::fprintf(stderr, "kelvora: cannot catch the stop signals\n");
+        std::fputs(qPrintable(QCoreApplication::translate(
+                       "Startup", "kelvora: cannot catch the stop signals\n")),
+                   stderr);
     QObject::connect(m_stops.get(), &StopSignals::Arrived, &window, closeAsExit);
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window, closeAsExit);
 }
@@ -167,10 +171,14 @@ int CKelvoraApp::Run(const QStringList &arguments)
     const QString socketPath
         = lockPath.isEmpty() ? QString() : InstanceChannel::SocketPath(lockPath);
     if (lockPath.isEmpty()) {
-        std::fprintf(stderr,
-                     "kelvora: no private runtime folder (XDG_RUNTIME_DIR, or %s/kelvora-%u of "
-                     "this user's, mode 700): running without the single-instance hand-over\n",
-                     qPrintable(QDir::tempPath()), unsigned(::getuid()));
+        std::fputs(qPrintable(QCoreApplication::translate(
+                                  "Startup",
+                                  "kelvora: no private runtime folder (XDG_RUNTIME_DIR, or "
+                                  "%1/kelvora-%2 of this user's, mode 700): running without "
+                                  "the single-instance hand-over\n")
+                                  .arg(QDir::tempPath())
+                                  .arg(::getuid())),
+                   stderr);
     } else if (!TakeInstanceLock()) {
         // The running copy may have taken the lock a moment ago and not be listening yet. The
         // token this copy was started with is the running window's leave to come forward.
@@ -180,15 +188,18 @@ int CKelvoraApp::Run(const QStringList &arguments)
                                   paths.isEmpty() ? kRaiseOnlyMs : kHandOverMs)
             && !paths.isEmpty())
             return 0;
-        CurrentDialogs().Message(nullptr, QStringLiteral("Kelvora Already Running!"),
+        CurrentDialogs().Message(nullptr,
+                                 QCoreApplication::translate("Window", "Kelvora Already Running!"),
                                  ApplicationName(), MessageIcon::None);
         return 0;
     }
     m_channel = std::make_unique<InstanceChannel>();
     // Without the socket the window still works; only hand-overs do not reach it.
     if (!socketPath.isEmpty() && !m_channel->Listen(socketPath))
-        std::fprintf(stderr, "kelvora: cannot listen on %s: %s\n", qPrintable(socketPath),
-                     qPrintable(m_channel->errorString()));
+        std::fputs(
+            qPrintable(QCoreApplication::translate("Startup", "kelvora: cannot listen on %1: %2\n")
+                           .arg(socketPath, m_channel->errorString())),
+            stderr);
 
     CKelvoraDlg window;
     m_window = &window;

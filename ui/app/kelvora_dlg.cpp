@@ -21,6 +21,7 @@
 #include "ui/res/bitmaps.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -122,8 +123,10 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     setWindowIcon(LoadAppIcon());
 
     m_toolBar->SetImageStrips(IDB_TOOLBAR_NORMAL, IDB_TOOLBAR_NORMAL, IDB_TOOLBAR_DISABLED);
-    m_browse->SetToolTipText(QStringLiteral("Browse a folder for target media files"));
-    m_openFolder->SetToolTipText(QStringLiteral("Open the target files saving folder"));
+    m_browse->SetToolTipText(
+        QCoreApplication::translate("Window", "Browse a folder for target media files"));
+    m_openFolder->SetToolTipText(
+        QCoreApplication::translate("Window", "Open the target files saving folder"));
 
     m_media->SetupColumns();
     m_media->LoadRowImages();
@@ -212,7 +215,8 @@ void CKelvoraDlg::BuildControls()
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { ShowListMenu(m_list->viewport()->mapToGlobal(pos)); });
 
-    auto *savingLabel = new QLabel(QStringLiteral("Saving Folder:"), m_client);
+    auto *savingLabel
+        = new QLabel(QCoreApplication::translate("Window", "Saving Folder:"), m_client);
     savingLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     place(savingLabel, QRect(6, 220, 56, 8));
 
@@ -223,17 +227,17 @@ void CKelvoraDlg::BuildControls()
     m_folderBox->setGeometry(folderRect.x(), folderRect.y(), folderRect.width(),
                              MapDialogRect(QRect(0, 0, 0, 13), dialogFont).height());
 
-    m_browse = new CMyButton(QStringLiteral("Browse"), m_client);
+    m_browse = new CMyButton(QCoreApplication::translate("Window", "Browse"), m_client);
     m_browse->setObjectName(QStringLiteral("browseButton"));
     place(m_browse, Units(IDC_BROWSE));
     connect(m_browse, &QPushButton::clicked, this, [this] { OnCommand(IDC_BROWSE); });
 
-    m_openFolder = new CMyButton(QStringLiteral("Open Folder"), m_client);
+    m_openFolder = new CMyButton(QCoreApplication::translate("Window", "Open Folder"), m_client);
     m_openFolder->setObjectName(QStringLiteral("openFolderButton"));
     place(m_openFolder, Units(IDC_OPEN_FOLDER));
     connect(m_openFolder, &QPushButton::clicked, this, [this] { OnCommand(IDC_OPEN_FOLDER); });
 
-    auto *solutionLabel = new QLabel(QStringLiteral("Solution:"), m_client);
+    auto *solutionLabel = new QLabel(QCoreApplication::translate("Window", "Solution:"), m_client);
     solutionLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     place(solutionLabel, QRect(0, 248, 51, 8));
 
@@ -291,24 +295,44 @@ void CKelvoraDlg::BuildBatchBand()
     });
 }
 
+namespace {
+
+// Two parts of the batch's summary, one after the other, with the language's separator.
+QString Listed(const QString &first, const QString &second)
+{
+    return QCoreApplication::translate("Batch", "%1, %2").arg(first, second);
+}
+
+QString FailedText(int failed)
+{
+    return QCoreApplication::translate("Batch", "%n failed", nullptr, failed);
+}
+
+} // namespace
+
 void CKelvoraDlg::ShowBatchState()
 {
     const BatchQueue &batch = m_queue->batch();
     QString text;
     if (batch.IsConverting()) {
         const int done = batch.completed() + batch.failed() + batch.canceled();
-        text = QStringLiteral("%1 of %2 files done").arg(done).arg(batch.total());
+        text = QCoreApplication::translate("Batch", "%1 of %n files done", nullptr, batch.total())
+                   .arg(done);
         if (batch.failed() > 0)
-            text += QStringLiteral(", %1 failed").arg(batch.failed());
+            text = Listed(text, FailedText(batch.failed()));
         const QString left = ConversionQueue::TimeLeftText(batch.BatchTimeLeft());
         if (batch.IsPaused())
-            text = QStringLiteral("Paused: ") + text;
+            text = QCoreApplication::translate("Batch", "Paused: %1").arg(text);
         else if (!left.isEmpty())
-            text += QStringLiteral(", ") + left;
+            text = Listed(text, left);
     } else {
-        text = QStringLiteral("%1 converted, %2 failed").arg(batch.completed()).arg(batch.failed());
+        text = Listed(
+            QCoreApplication::translate("Batch", "%n converted", nullptr, batch.completed()),
+            FailedText(batch.failed()));
         if (batch.canceled() > 0)
-            text += QStringLiteral(", %1 canceled").arg(batch.canceled());
+            text = Listed(
+                text,
+                QCoreApplication::translate("Batch", "%n canceled", nullptr, batch.canceled()));
     }
     m_batchText->setText(text);
     m_batchText->show();
@@ -583,8 +607,9 @@ void CKelvoraDlg::OpenHelp()
     if (QFileInfo::exists(html) && dialogs.OpenUrl(html))
         return;
     dialogs.Message(this,
-                    QStringLiteral("The help could not be opened: no viewer for %1 and no browser "
-                                   "for %2.")
+                    QCoreApplication::translate("Window",
+                                                "The help could not be opened: no viewer for %1 "
+                                                "and no browser for %2.")
                         .arg(chm, html),
                     ApplicationName(), MessageIcon::Warning);
 }

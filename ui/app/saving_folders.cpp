@@ -5,6 +5,7 @@
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <QStyledItemDelegate>
@@ -13,8 +14,8 @@
 
 namespace {
 
-const QString kBrowseTitle = QStringLiteral("Browse for Target File Saving Folder");
-const QString kFolderMissing = QStringLiteral("The Folder not exist!");
+const char kBrowseTitle[] = QT_TRANSLATE_NOOP("Window", "Browse for Target File Saving Folder");
+const char kFolderMissing[] = QT_TRANSLATE_NOOP("Window", "The Folder not exist!");
 const QString kAppCaption = QStringLiteral("Kelvora");
 
 // Every folder the program stores ends with "/", the root "/" included; an empty entry or a
@@ -133,7 +134,8 @@ void SavingFolders::AddRecentFolder(const QString &folder)
 
 void SavingFolders::Browse()
 {
-    QString folder = CurrentDialogs().PickFolder(m_dialogParent, kBrowseTitle);
+    QString folder = CurrentDialogs().PickFolder(
+        m_dialogParent, QCoreApplication::translate("Window", kBrowseTitle));
     if (folder.isEmpty())
         return;
     if (!folder.endsWith(QLatin1Char('/')))
@@ -146,6 +148,7 @@ void SavingFolders::OpenFolder()
     const QString folder = m_box->currentText();
     // The desktop's opener may report success for a path that is not there, so look first.
     if (folder.isEmpty() || !QFileInfo(folder).isDir() || !CurrentDialogs().OpenUrl(folder))
-        CurrentDialogs().Message(m_dialogParent, kFolderMissing, kAppCaption,
+        CurrentDialogs().Message(m_dialogParent,
+                                 QCoreApplication::translate("Window", kFolderMissing), kAppCaption,
                                  MessageIcon::Critical);
 }

@@ -5,6 +5,7 @@
 #include "res/strings.h"
 #include "ui/platform/dialogs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QScopedValueRollback>
 
@@ -35,10 +36,12 @@ QList<int> SessionKeeper::OfferLeftList()
     SessionContent left;
     if (m_file.ReadLeft(&left) && !left.items.empty()) {
         const int count = static_cast<int>(left.items.size());
-        const QString question
-            = QStringLiteral("Kelvora did not close properly. Restore the %1 %2 of the last list?")
-                  .arg(count)
-                  .arg(count == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+        const QString question = count == 1
+            ? QCoreApplication::translate(
+                "Session", "Kelvora did not close properly. Restore the 1 file of the last list?")
+            : QCoreApplication::translate(
+                "Session", "Kelvora did not close properly. Restore the %n files of the last list?",
+                nullptr, count);
         bool yes = false;
         {
             const QScopedValueRollback<bool> asking(m_asking, true);
@@ -91,11 +94,14 @@ QList<int> SessionKeeper::AppendLeft(const SessionContent &left)
         rows[i] = m_store->Append(std::move(item));
     }
     if (!missing.isEmpty()) {
-        QString text = QStringLiteral("These files no longer exist and were left out of the list:");
+        QString text = QCoreApplication::translate(
+            "Session", "These files no longer exist and were left out of the list:");
         for (const QString &path : missing.mid(0, kNamedMissing))
             text += QLatin1Char('\n') + path;
         if (missing.size() > kNamedMissing)
-            text += QStringLiteral("\n... and %1 more").arg(missing.size() - kNamedMissing);
+            text += QLatin1Char('\n')
+                + QCoreApplication::translate("Adding", "... and %n more", nullptr,
+                                              int(missing.size() - kNamedMissing));
         CurrentDialogs().Message(m_dialogParent, text, ApplicationName(), MessageIcon::Warning);
     }
     QList<int> resumed;

@@ -8,6 +8,7 @@
 #include "ui/media/media_list.h"
 #include "ui/platform/dialogs.h"
 
+#include <QCoreApplication>
 #include <QItemSelection>
 
 #include <algorithm>
@@ -99,7 +100,8 @@ void ConversionQueue::Convert(bool selectedOnly)
     if (m_batch.IsConverting())
         return;
     if (CountChecked(selectedOnly) == 0) {
-        CurrentDialogs().Message(m_dialogParent, QStringLiteral("No File Selected!"),
+        CurrentDialogs().Message(m_dialogParent,
+                                 QCoreApplication::translate("Window", "No File Selected!"),
                                  ApplicationName(), MessageIcon::Critical);
         return;
     }
@@ -190,7 +192,8 @@ void ConversionQueue::TogglePause()
 
 QString ConversionQueue::TimeLeftText(double seconds)
 {
-    return seconds < 0 ? QString() : QStringLiteral("%1 left").arg(ClockText(seconds));
+    return seconds < 0 ? QString()
+                       : QCoreApplication::translate("Batch", "%1 left").arg(ClockText(seconds));
 }
 
 void ConversionQueue::ShowRowNotes()
@@ -198,7 +201,7 @@ void ConversionQueue::ShowRowNotes()
     MediaStore &store = m_media->store();
     for (int row : m_batch.RunningRows())
         store.SetNote(row,
-                      m_batch.IsPaused() ? QStringLiteral("Paused")
+                      m_batch.IsPaused() ? QCoreApplication::translate("Batch", "Paused")
                                          : TimeLeftText(m_batch.TimeLeft(row)));
 }
 

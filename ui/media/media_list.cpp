@@ -92,20 +92,20 @@ QStringList MediaList::FileFilters()
 {
     // The descriptions are the program's own; the patterns follow in Qt's form. "All files"
     // takes names without a dot too.
-    return {QStringLiteral("All files(*.*) (*)"),
-            QStringLiteral("All media files (%1)").arg(MediaNamePatterns()),
-            QStringLiteral("Mpeg-4 Video(*.mp4) (*.mp4)"),
-            QStringLiteral("DVD Video(*.vob) (*.vob)"),
-            QStringLiteral("Windows Media Audio(*.wma) (*.wma)"),
-            QStringLiteral("Windows Media Video(*.wmv) (*.wmv)"),
-            QStringLiteral("Flash Video(*.flv) (*.flv)"),
-            QStringLiteral("Mp3 Files(*.mp3) (*.mp3)"),
-            QStringLiteral("Audio Video Interleave Files(*.avi) (*.avi)"),
-            QStringLiteral("Advanced Audio Coding Files(*.aac) (*.aac)"),
-            QStringLiteral("Advanced System Format Files(*.asf) (*.asf)"),
-            QStringLiteral("AC3 Audio Files(*.ac3) (*.ac3)"),
-            QStringLiteral("VCD Files(*.dat) (*.dat)"),
-            QStringLiteral("Video Transport Stream(*.ts) (*.ts)")};
+    return {QCoreApplication::translate("Adding", "All files(*.*) (*)"),
+            QCoreApplication::translate("Adding", "All media files (%1)").arg(MediaNamePatterns()),
+            QCoreApplication::translate("Adding", "Mpeg-4 Video(*.mp4) (*.mp4)"),
+            QCoreApplication::translate("Adding", "DVD Video(*.vob) (*.vob)"),
+            QCoreApplication::translate("Adding", "Windows Media Audio(*.wma) (*.wma)"),
+            QCoreApplication::translate("Adding", "Windows Media Video(*.wmv) (*.wmv)"),
+            QCoreApplication::translate("Adding", "Flash Video(*.flv) (*.flv)"),
+            QCoreApplication::translate("Adding", "Mp3 Files(*.mp3) (*.mp3)"),
+            QCoreApplication::translate("Adding", "Audio Video Interleave Files(*.avi) (*.avi)"),
+            QCoreApplication::translate("Adding", "Advanced Audio Coding Files(*.aac) (*.aac)"),
+            QCoreApplication::translate("Adding", "Advanced System Format Files(*.asf) (*.asf)"),
+            QCoreApplication::translate("Adding", "AC3 Audio Files(*.ac3) (*.ac3)"),
+            QCoreApplication::translate("Adding", "VCD Files(*.dat) (*.dat)"),
+            QCoreApplication::translate("Adding", "Video Transport Stream(*.ts) (*.ts)")};
 }
 
 void MediaList::AddFiles()
@@ -119,15 +119,17 @@ void MediaList::AddFiles()
 void MediaList::AddFolder()
 {
     QString folder = CurrentDialogs().PickMediaFolder(
-        m_dialogParent, QStringLiteral("Select a folder"), m_subFolders);
+        m_dialogParent, QCoreApplication::translate("Adding", "Select a folder"), m_subFolders);
     if (!folder.isEmpty()) {
         if (!folder.endsWith(QLatin1Char('/')))
             folder += QLatin1Char('/');
         m_keptPattern = folder + QStringLiteral("*");
     }
     if (m_keptPattern.isEmpty()) {
-        CurrentDialogs().Message(m_dialogParent, QStringLiteral("%1 media files added!").arg(0),
-                                 ApplicationName(), MessageIcon::None);
+        CurrentDialogs().Message(
+            m_dialogParent,
+            QCoreApplication::translate("Adding", "%n media files added!", nullptr, 0),
+            ApplicationName(), MessageIcon::None);
         Q_EMIT AddFinished(0);
         return;
     }
@@ -170,9 +172,9 @@ void MediaList::StartNextAdd()
     if (paths.size() >= kProgressThreshold) {
         // Shown after half a second, window-modal but never a nested event loop: its bar is
         // moved directly, as QProgressDialog::setValue would run events itself.
-        m_progress = std::make_unique<QProgressDialog>(QStringLiteral("Adding media files..."),
-                                                       QStringLiteral("Cancel"), 0, paths.size(),
-                                                       m_dialogParent);
+        m_progress = std::make_unique<QProgressDialog>(
+            QCoreApplication::translate("Adding", "Adding media files..."),
+            QCoreApplication::translate("Adding", "Cancel"), 0, paths.size(), m_dialogParent);
         m_progressBar = new QProgressBar(m_progress.get());
         m_progressBar->setRange(0, static_cast<int>(paths.size()));
         m_progressBar->setValue(0);
@@ -183,7 +185,9 @@ void MediaList::StartNextAdd()
         m_progress->setAutoReset(false);
         m_progress->setMinimumDuration(500);
         m_progress->setLabelText(
-            QStringLiteral("Adding media files... %1 of %2").arg(1).arg(paths.size()));
+            QCoreApplication::translate("Adding", "Adding media files... %1 of %2")
+                .arg(1)
+                .arg(paths.size()));
         connect(m_progress.get(), &QProgressDialog::canceled, &m_adder, &MediaAdder::Cancel);
     }
     QList<QPair<QString, QString>> files;
@@ -199,8 +203,9 @@ void MediaList::OnAdderProgress(int done, int total)
 {
     if (!m_progress)
         return;
-    m_progress->setLabelText(
-        QStringLiteral("Adding media files... %1 of %2").arg(qMin(done + 1, total)).arg(total));
+    m_progress->setLabelText(QCoreApplication::translate("Adding", "Adding media files... %1 of %2")
+                                 .arg(qMin(done + 1, total))
+                                 .arg(total));
     m_progressBar->setValue(done);
 }
 

@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "ui/platform/dialog_units.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,9 +24,9 @@ struct GroupLayout
 };
 
 constexpr GroupLayout kGroups[] = {
-    {"mediaGroup", "Media Information", QRect(7, 7, 273, 57)},
-    {"videoGroup", "Video Information", QRect(7, 72, 274, 79)},
-    {"audioGroup", "Audio Information", QRect(7, 159, 274, 96)},
+    {"mediaGroup", QT_TRANSLATE_NOOP("Properties", "Media Information"), QRect(7, 7, 273, 57)},
+    {"videoGroup", QT_TRANSLATE_NOOP("Properties", "Video Information"), QRect(7, 72, 274, 79)},
+    {"audioGroup", QT_TRANSLATE_NOOP("Properties", "Audio Information"), QRect(7, 159, 274, 96)},
 };
 
 struct FieldLayout
@@ -38,15 +39,17 @@ struct FieldLayout
 
 // In control id order, which is also the order of the fields on the page.
 constexpr FieldLayout kFields[] = {
-    {IDC_MEDIA_DURATION, "Media Duration", QRect(17, 25, 66, 8), 21},
-    {IDC_MEDIA_BITRATE, "Media Bitrate", QRect(17, 44, 67, 8), 40},
-    {IDC_VIDEO_FORMAT, "Video Format", QRect(17, 92, 67, 8), 88},
-    {IDC_VIDEO_RESOLUTION, "Video Resolution", QRect(17, 111, 70, 8), 107},
-    {IDC_FRAME_RATE, "Frame Rate", QRect(17, 130, 66, 8), 126},
-    {IDC_AUDIO_FORMAT, "Audio Format", QRect(17, 174, 68, 8), 170},
-    {IDC_AUDIO_BITRATE, "Bit Rate", QRect(17, 195, 61, 8), 191},
-    {IDC_SAMPLE_RATE, "Sample Rate", QRect(17, 214, 63, 8), 210},
-    {IDC_CHANNELS, "Channels", QRect(17, 235, 58, 8), 231},
+    {IDC_MEDIA_DURATION, QT_TRANSLATE_NOOP("Properties", "Media Duration"), QRect(17, 25, 66, 8),
+     21},
+    {IDC_MEDIA_BITRATE, QT_TRANSLATE_NOOP("Properties", "Media Bitrate"), QRect(17, 44, 67, 8), 40},
+    {IDC_VIDEO_FORMAT, QT_TRANSLATE_NOOP("Properties", "Video Format"), QRect(17, 92, 67, 8), 88},
+    {IDC_VIDEO_RESOLUTION, QT_TRANSLATE_NOOP("Properties", "Video Resolution"),
+     QRect(17, 111, 70, 8), 107},
+    {IDC_FRAME_RATE, QT_TRANSLATE_NOOP("Properties", "Frame Rate"), QRect(17, 130, 66, 8), 126},
+    {IDC_AUDIO_FORMAT, QT_TRANSLATE_NOOP("Properties", "Audio Format"), QRect(17, 174, 68, 8), 170},
+    {IDC_AUDIO_BITRATE, QT_TRANSLATE_NOOP("Properties", "Bit Rate"), QRect(17, 195, 61, 8), 191},
+    {IDC_SAMPLE_RATE, QT_TRANSLATE_NOOP("Properties", "Sample Rate"), QRect(17, 214, 63, 8), 210},
+    {IDC_CHANNELS, QT_TRANSLATE_NOOP("Properties", "Channels"), QRect(17, 235, 58, 8), 231},
 };
 
 constexpr int kFieldLeft = 93;
@@ -70,14 +73,14 @@ CProDlg::CProDlg(QWidget *parent)
 
     // Group boxes first: the captions and fields created after them are drawn on top.
     for (const GroupLayout &group : kGroups) {
-        auto *box = new QGroupBox(QString::fromLatin1(group.title), this);
+        auto *box = new QGroupBox(QCoreApplication::translate("Properties", group.title), this);
         box->setObjectName(QString::fromLatin1(group.name));
         box->setGeometry(MapDialogRect(group.units, font));
     }
 
     for (int i = 0; i < kFieldCount; ++i) {
         const FieldLayout &layout = kFields[i];
-        auto *caption = new QLabel(QString::fromLatin1(layout.caption), this);
+        auto *caption = new QLabel(QCoreApplication::translate("Properties", layout.caption), this);
         caption->setObjectName(QStringLiteral("label%1").arg(layout.id));
         caption->setTextFormat(Qt::PlainText);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -113,7 +116,7 @@ void CProDlg::FillFields(const MediaInfo &info)
 {
     Field(IDC_MEDIA_DURATION)
         ->setText(info.durationKnown ? FormatDuration(quint32(info.durationSeconds))
-                                     : QStringLiteral("Unknown"));
+                                     : QCoreApplication::translate("List", "Unknown"));
     // Summed in 64 bits: two rates near the 32-bit limit would otherwise wrap to a negative
     // total.
     Field(IDC_MEDIA_BITRATE)->setText(NumberOrEmpty(qint64(info.audioBitRate) + info.videoBitRate));

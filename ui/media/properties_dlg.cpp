@@ -5,6 +5,7 @@
 #include "ui/media/pro_dlg.h"
 #include "ui/platform/dialog_units.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -14,7 +15,7 @@ CPropertiesDlg::CPropertiesDlg(const QString &location, const QString &fileName,
                   | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("propertiesDialog"));
-    setWindowTitle(QStringLiteral("Properties"));
+    setWindowTitle(QCoreApplication::translate("Properties", "Properties"));
     setModal(true);
     const QFont font = DialogFont();
     setFont(font);
@@ -22,7 +23,7 @@ CPropertiesDlg::CPropertiesDlg(const QString &location, const QString &fileName,
     // where the layout puts it.
     resize(MapDialogSize(SizeUnits(), font));
 
-    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close = new QPushButton(QCoreApplication::translate("Properties", "Close"), this);
     m_close->setObjectName(QStringLiteral("closeButton"));
     m_close->setProperty("controlId", IDC_PROPERTIES_CLOSE);
     m_close->setGeometry(MapDialogRect(CloseUnits(), font));

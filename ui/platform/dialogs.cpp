@@ -1,6 +1,7 @@
 #include "ui/platform/dialogs.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -40,7 +41,8 @@ public:
         QFileDialog dialog(parent, title);
         dialog.setFileMode(QFileDialog::Directory);
         dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
-        auto *box = new QCheckBox(QStringLiteral("Include sub folders"), &dialog);
+        auto *box
+            = new QCheckBox(QCoreApplication::translate("Adding", "Include sub folders"), &dialog);
         box->setObjectName(QStringLiteral("includeSubFolders"));
         box->setChecked(*subFolders);
         if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))

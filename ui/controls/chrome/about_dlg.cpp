@@ -5,6 +5,7 @@
 #include "ui/platform/dialog_units.h"
 #include "ui/res/bitmaps.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -45,7 +46,7 @@ CAboutDlg::CAboutDlg(QWidget *parent)
                   | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("About Kelvora"));
+    setWindowTitle(QCoreApplication::translate("About", "About Kelvora"));
     const QFont font = DialogFont();
     setFont(font);
     setFixedSize(MapDialogSize(SizeUnits(), font));
@@ -59,10 +60,11 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     m_picture->setGeometry(
         QRect(pictureRect.topLeft(), picture.isNull() ? pictureRect.size() : picture.size()));
 
-    m_version = StaticText(QStringLiteral("Kelvora, Version 1.0"), VersionUnits(), font, this);
+    m_version = StaticText(QCoreApplication::translate("About", "Kelvora, Version 1.0"),
+                           VersionUnits(), font, this);
     m_version->setObjectName(QStringLiteral("versionLabel"));
-    m_contact
-        = StaticText(QStringLiteral("Contact us if any questions:"), ContactUnits(), font, this);
+    m_contact = StaticText(QCoreApplication::translate("About", "Contact us if any questions:"),
+                           ContactUnits(), font, this);
     m_contact->setObjectName(QStringLiteral("contactLabel"));
 
     m_link = new CHyperLink(kSupportAddress, this);
@@ -73,7 +75,7 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     m_link->SetURL(QStringLiteral("mailto:") + kSupportAddress);
     m_link->SetUnderlineMode(1);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(QCoreApplication::translate("About", "OK"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setProperty("controlId", IDOK_BUTTON);
     m_ok->setGeometry(MapDialogRect(OkUnits(), font));

@@ -3,6 +3,7 @@
 #include "ui/platform/dialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
@@ -232,44 +233,53 @@ QString CHyperLink::OpenErrorText(int result)
 {
     switch (result) {
     case 0:
-        return QStringLiteral("The operating system is out\nof memory or resources.");
+        return QCoreApplication::translate("Link",
+                                           "The operating system is out\nof memory or resources.");
     case 2:
-        return QStringLiteral("The specified file was not found.");
+        return QCoreApplication::translate("Link", "The specified file was not found.");
     case 3:
-        return QStringLiteral("The specified path was not found.");
+        return QCoreApplication::translate("Link", "The specified path was not found.");
     case 5:
-        return QStringLiteral("The operating system denied\naccess to the specified file.");
+        return QCoreApplication::translate(
+            "Link", "The operating system denied\naccess to the specified file.");
     case 8:
-        return QStringLiteral("There was not enough memory to complete the operation.");
+        return QCoreApplication::translate(
+            "Link", "There was not enough memory to complete the operation.");
     case 11:
-        return QStringLiteral("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
+        return QCoreApplication::translate(
+            "Link", "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
     case 26:
-        return QStringLiteral("A sharing violation occurred. ");
+        return QCoreApplication::translate("Link", "A sharing violation occurred. ");
     case 27:
-        return QStringLiteral("The filename association is\nincomplete or invalid.");
+        return QCoreApplication::translate("Link",
+                                           "The filename association is\nincomplete or invalid.");
     case 28:
-        return QStringLiteral(
-            "The DDE transaction could not\nbe completed because the request timed out.");
+        return QCoreApplication::translate(
+            "Link", "The DDE transaction could not\nbe completed because the request timed out.");
     case 29:
-        return QStringLiteral("The DDE transaction failed.");
+        return QCoreApplication::translate("Link", "The DDE transaction failed.");
     case 30:
-        return QStringLiteral("The DDE transaction could not\nbe completed because other DDE "
-                              "transactions\nwere being processed.");
+        return QCoreApplication::translate(
+            "Link",
+            "The DDE transaction could not\nbe completed because other DDE "
+            "transactions\nwere being processed.");
     case 31:
-        return QStringLiteral(
-            "There is no application associated\nwith the given filename extension.");
+        return QCoreApplication::translate(
+            "Link", "There is no application associated\nwith the given filename extension.");
     case 32:
-        return QStringLiteral("The specified dynamic-link library was not found.");
+        return QCoreApplication::translate("Link",
+                                           "The specified dynamic-link library was not found.");
     default:
-        return QStringLiteral("Unknown Error (%1) occurred.").arg(result);
+        return QCoreApplication::translate("Link", "Unknown Error (%1) occurred.").arg(result);
     }
 }
 
 void CHyperLink::ReportOpenError(int result)
 {
-    CurrentDialogs().Message(
-        this, QStringLiteral("Unable to open hyperlink:\n\n") + OpenErrorText(result),
-        QGuiApplication::applicationDisplayName(), MessageIcon::Warning);
+    CurrentDialogs().Message(this,
+                             QCoreApplication::translate("Link", "Unable to open hyperlink:\n\n%1")
+                                 .arg(OpenErrorText(result)),
+                             QGuiApplication::applicationDisplayName(), MessageIcon::Warning);
 }
 
 void CHyperLink::paintEvent(QPaintEvent *event)

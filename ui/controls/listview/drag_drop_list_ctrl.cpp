@@ -1,5 +1,6 @@
 #include "ui/controls/listview/drag_drop_list_ctrl.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPainter>
 
@@ -38,7 +39,7 @@ void CProgressDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     const bool unknown = value == m_unknownProgress;
     const QWidget *view = option.widget;
     const double fraction = unknown ? 0.0 : value / 100.0;
-    QString caption = unknown ? QStringLiteral("Converting...") : QString();
+    QString caption = unknown ? QCoreApplication::translate("List", "Converting...") : QString();
     const QString more = m_captionRole >= 0 ? index.data(m_captionRole).toString() : QString();
     if (!more.isEmpty())
         caption = (caption.isEmpty() ? QStringLiteral("%1%").arg(value) : caption)
