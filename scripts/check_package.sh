@@ -128,6 +128,7 @@ expect_relation Depends 'libavutil[0-9]+' "libavutil"
 expect_relation Recommends 'xchm' "a CHM viewer"
 expect_relation Recommends 'xdg-utils' "xdg-open, to open folders and links"
 expect_relation Recommends 'qt6-wayland' "Qt's Wayland platform plugin"
+expect_relation Recommends 'qt6-translations-l10n' "Qt's own dialog translations"
 
 # --- The unpacked package -------------------------------------------------------------------
 root=$(mktemp -d)

@@ -7,7 +7,7 @@ kelvora_packages=(
   libavformat-dev libavcodec-dev libavutil-dev ffmpeg
   libsimpleini-dev
   fp-utils
-  fontconfig fonts-dejavu-core
+  fontconfig fonts-dejavu-core fonts-wqy-microhei
   xvfb xdotool x11-utils
   weston qt6-wayland
   dpkg-dev desktop-file-utils

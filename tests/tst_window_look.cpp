@@ -3,6 +3,7 @@
 // from the keyboard. The program runs at ratio 1 and runs itself again at 1.5 and 2
 // (QT_SCALE_FACTOR is read once, when the application starts).
 
+#include "engine/platform/language.h"
 #include "res/resource.h"
 #include "support/scripted_dialogs.h"
 #include "ui/app/kelvora_dlg.h"
@@ -190,7 +191,9 @@ void Keep(const QImage &image, const QString &name)
 {
     const QString folder = qEnvironmentVariable("KELVORA_LOOK_IMAGES");
     if (!folder.isEmpty())
-        image.save(QStringLiteral("%1/%2@%3.png").arg(folder, name).arg(ExpectedRatio()));
+        image.save(QStringLiteral("%1/%2-%3@%4.png")
+                       .arg(folder, name, qEnvironmentVariable("KELVORA_LANGUAGE", "en"))
+                       .arg(ExpectedRatio()));
 }
 
 void CloseAllPopups()
@@ -515,22 +518,32 @@ private Q_SLOTS:
         QCOMPARE(window.pos(), before);
     }
 
-    void otherRatios_data()
+    // Each ratio in English, and each translation at 1 and 2: every text fits in every language.
+    void otherRatiosAndLanguages_data()
     {
         QTest::addColumn<QString>("ratio");
+        QTest::addColumn<QString>("language");
         if (!qEnvironmentVariableIsEmpty(kChildVariable))
             return;
-        QTest::newRow("1.5") << "1.5";
-        QTest::newRow("2") << "2";
+        QTest::newRow("1.5") << "1.5"
+                             << "en";
+        QTest::newRow("2") << "2"
+                           << "en";
+        for (const QString &language : TranslatedLanguages()) {
+            for (const char *ratio : {"1", "2"})
+                QTest::addRow("%s at %s", qPrintable(language), ratio) << ratio << language;
+        }
     }
 
-    void otherRatios()
+    void otherRatiosAndLanguages()
     {
         QFETCH(QString, ratio);
+        QFETCH(QString, language);
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_SCALE_FACTOR"), ratio);
         environment.insert(QString::fromLatin1(kChildVariable), ratio);
+        environment.insert(QStringLiteral("KELVORA_LANGUAGE"), language);
         child.setProcessEnvironment(environment);
         child.setProcessChannelMode(QProcess::MergedChannels);
         // Everything but this function and the keyboard, which no ratio changes.
@@ -551,6 +564,10 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty(kChildVariable))
         qputenv("QT_SCALE_FACTOR", "1");
     QApplication app(argc, argv);
+    // A child draws in the language it is given; a translation that does not load fails it.
+    if (!qEnvironmentVariableIsEmpty(kChildVariable)
+        && InstallTranslations().isEmpty() != (qgetenv("KELVORA_LANGUAGE") == "en"))
+        return 1;
     TestWindowLook test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -351,7 +351,7 @@ QVariant MediaStore::data(const QModelIndex &index, int role) const
         break;
     case MediaColumn::TargetFormat:
         if (role == Qt::DisplayRole)
-            return m_targetFormat;
+            return QCoreApplication::translate("Presets", m_targetFormat.toUtf8());
         break;
     case MediaColumn::Status:
         if (role == Qt::DisplayRole)

@@ -138,7 +138,8 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
 
     m_folders = std::make_unique<SavingFolders>(m_folderBox, m_settings, this);
     m_folders->FillFolderList();
-    m_solutionText->setText(settings().preset.solutionText);
+    m_solutionText->setText(
+        QCoreApplication::translate("Presets", settings().preset.solutionText.toUtf8()));
     m_solutionButton->SetBitmaps(QPixmap::fromImage(LoadBitmapResource(IDB_SOLUTION_NORMAL)),
                                  QPixmap::fromImage(LoadBitmapResource(IDB_SOLUTION_PRESSED)));
     // The button fills its place in the layout, as high as the edit box beside it; its face is

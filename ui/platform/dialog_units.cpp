@@ -2,6 +2,11 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QtMath>
 
 #include <cstdint>
 
@@ -45,4 +50,43 @@ QRect MapDialogRect(const QRect &dialogUnits, const QFont &font)
 QSize MapDialogSize(const QSize &dialogUnits, const QFont &font)
 {
     return MapDialogRect(QRect(QPoint(0, 0), dialogUnits), font).size();
+}
+
+int GrowToFitTexts(QWidget *parent)
+{
+    const QList<QWidget *> children
+        = parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    const auto rightmost = [&children] {
+        int right = 0;
+        for (const QWidget *child : children)
+            right = qMax(right, child->geometry().right() + 1);
+        return right;
+    };
+    const int margin = parent->width() - rightmost();
+    for (QWidget *child : children) {
+        int need = 0;
+        if (const auto *label = qobject_cast<QLabel *>(child); label && !label->text().isEmpty()) {
+            // A wrapped text that fits in its lines keeps them.
+            const QFontMetricsF metrics(label->font());
+            const QRectF room = label->contentsRect();
+            const bool fits = label->wordWrap()
+                && metrics.boundingRect(room, Qt::TextWordWrap, label->text()).height()
+                    <= room.height();
+            if (!fits)
+                need = qCeil(metrics.horizontalAdvance(label->text())) + label->width()
+                    - label->contentsRect().width();
+        } else if (const auto *button = qobject_cast<QPushButton *>(child)) {
+            const QStyle *style = button->style();
+            QString shown = button->text();
+            shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+            need = qCeil(QFontMetricsF(button->font()).horizontalAdvance(shown))
+                + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) + 1;
+        }
+        if (need > child->width())
+            child->resize(need, child->height());
+    }
+    const int grown = qMax(0, rightmost() + margin - parent->width());
+    if (grown > 0 && parent->minimumWidth() == parent->maximumWidth())
+        parent->setFixedWidth(parent->width() + grown);
+    return grown;
 }

@@ -108,19 +108,16 @@ std::vector<MenuTemplateItem> PresetMenu()
 
 } // namespace
 
-const std::vector<MenuTemplateItem> *MenuTemplate(int resourceId)
+std::optional<std::vector<MenuTemplateItem>> MenuTemplate(int resourceId)
 {
-    static const std::vector<MenuTemplateItem> main = MainMenu();
-    static const std::vector<MenuTemplateItem> list = ListMenu();
-    static const std::vector<MenuTemplateItem> preset = PresetMenu();
     switch (resourceId) {
     case IDR_MAIN_MENU:
-        return &main;
+        return MainMenu();
     case IDR_LIST_MENU:
-        return &list;
+        return ListMenu();
     case IDR_PRESET_MENU:
-        return &preset;
+        return PresetMenu();
     default:
-        return nullptr;
+        return std::nullopt;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // One entry of a menu template: a command, a separator or a submenu with its own entries.
@@ -17,6 +18,6 @@ struct MenuTemplateItem
     static constexpr int kSubmenuId = -1;
 };
 
-// The entries of menu resource `resourceId` (IDR_MAIN_MENU, IDR_LIST_MENU, IDR_PRESET_MENU), or
-// nullptr when the program has no menu with that id.
-const std::vector<MenuTemplateItem> *MenuTemplate(int resourceId);
+// The entries of menu resource `resourceId` (IDR_MAIN_MENU, IDR_LIST_MENU, IDR_PRESET_MENU) in
+// the language installed now, or nothing when the program has no menu with that id.
+std::optional<std::vector<MenuTemplateItem>> MenuTemplate(int resourceId);

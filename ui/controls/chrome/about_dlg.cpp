@@ -81,4 +81,5 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     m_ok->setGeometry(MapDialogRect(OkUnits(), font));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    GrowToFitTexts(this);
 }

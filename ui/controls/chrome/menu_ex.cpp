@@ -245,7 +245,7 @@ CMenuEx::~CMenuEx()
 
 bool CMenuEx::LoadFromResource(int resourceId)
 {
-    const std::vector<MenuTemplateItem> *source = MenuTemplate(resourceId);
+    const std::optional<std::vector<MenuTemplateItem>> source = MenuTemplate(resourceId);
     if (!source)
         return false;
     return LoadFromMenu(*source);
