@@ -43,10 +43,13 @@ int Ampersands(const QString &text)
 
 // What is wrong with one message, or an empty string.
 QString Fault(const QString &context, const QString &source, const QStringList &forms,
-              const QString &type)
+              const QString &type, bool numerus)
 {
     if (!type.isEmpty())
         return QStringLiteral("is %1").arg(type);
+    // A count's text without its forms is never found for the count (QT_TRANSLATE_N_NOOP).
+    if (source.contains(QLatin1String("%n")) != numerus)
+        return QStringLiteral("is counted with %n but not a numerus message, or the reverse");
     for (const QString &form : forms) {
         if (form.isEmpty())
             return QStringLiteral("has an empty form");
@@ -123,7 +126,7 @@ private Q_SLOTS:
                     forms << xml.readElementText();
                 }
                 ++messages;
-                const QString fault = Fault(context, source, forms, type);
+                const QString fault = Fault(context, source, forms, type, numerus);
                 QVERIFY2(fault.isEmpty(),
                          qPrintable(QStringLiteral("%1 \"%2\" %3").arg(context, source, fault)));
             }

@@ -5,274 +5,286 @@
     <name>About</name>
     <message>
         <source>About Kelvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Kelvora</translation>
     </message>
     <message>
         <source>Kelvora, Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora, versión 1.0</translation>
     </message>
     <message>
         <source>Contact us if any questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Si tiene dudas, escríbanos:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>Adding</name>
     <message>
         <source>1 file was not added because its name is not valid UTF-8:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se añadió 1 archivo porque su nombre no es UTF-8 válido:</translation>
     </message>
     <message numerus="yes">
         <source>%n files were not added because their names are not valid UTF-8:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se añadió %n archivo porque su nombre no es UTF-8 válido:</numerusform>
+            <numerusform>No se añadieron %n archivos porque sus nombres no son UTF-8 válido:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... y %n más</numerusform>
+            <numerusform>... y %n más</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 y %n más</numerusform>
+            <numerusform>%1: %2 y %n más</numerusform>
         </translation>
     </message>
     <message>
         <source>1 file with another extension</source>
-        <translation type="unfinished"></translation>
+        <translation>1 archivo con otra extensión</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files with other extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n archivo con otra extensión</numerusform>
+            <numerusform>%n archivos con otras extensiones</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 file already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 archivo que ya está en la lista</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n archivo que ya está en la lista</numerusform>
+            <numerusform>%n archivos que ya están en la lista</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 name that is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>1 nombre que no es UTF-8 válido</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n names that are not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n nombre que no es UTF-8 válido</numerusform>
+            <numerusform>%n nombres que no son UTF-8 válido</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 file or folder that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>1 archivo o carpeta que no se puede leer</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files or folders that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n archivo o carpeta que no se puede leer</numerusform>
+            <numerusform>%n archivos o carpetas que no se pueden leer</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n media files added!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¡Se añadió %n archivo multimedia!</numerusform>
+            <numerusform>¡Se añadieron %n archivos multimedia!</numerusform>
         </translation>
     </message>
     <message>
         <source>1 item was not added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se añadió 1 elemento: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n items were not added: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se añadió %n elemento: %1</numerusform>
+            <numerusform>No se añadieron %n elementos: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>a web address (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>una dirección web (%1)</translation>
     </message>
     <message>
         <source>a remote file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo remoto (%1)</translation>
     </message>
     <message>
         <source>a file that no longer exists (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo que ya no existe (%1)</translation>
     </message>
     <message>
         <source>All files(*.*) (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*.*) (*)</translation>
     </message>
     <message>
         <source>All media files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos multimedia (%1)</translation>
     </message>
     <message>
         <source>Mpeg-4 Video(*.mp4) (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo MPEG-4 (*.mp4) (*.mp4)</translation>
     </message>
     <message>
         <source>DVD Video(*.vob) (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo DVD (*.vob) (*.vob)</translation>
     </message>
     <message>
         <source>Windows Media Audio(*.wma) (*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Audio (*.wma) (*.wma)</translation>
     </message>
     <message>
         <source>Windows Media Video(*.wmv) (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Video (*.wmv) (*.wmv)</translation>
     </message>
     <message>
         <source>Flash Video(*.flv) (*.flv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo Flash (*.flv) (*.flv)</translation>
     </message>
     <message>
         <source>Mp3 Files(*.mp3) (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos MP3 (*.mp3) (*.mp3)</translation>
     </message>
     <message>
         <source>Audio Video Interleave Files(*.avi) (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos Audio Video Interleave (*.avi) (*.avi)</translation>
     </message>
     <message>
         <source>Advanced Audio Coding Files(*.aac) (*.aac)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos Advanced Audio Coding (*.aac) (*.aac)</translation>
     </message>
     <message>
         <source>Advanced System Format Files(*.asf) (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos Advanced Systems Format (*.asf) (*.asf)</translation>
     </message>
     <message>
         <source>AC3 Audio Files(*.ac3) (*.ac3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de audio AC3 (*.ac3) (*.ac3)</translation>
     </message>
     <message>
         <source>VCD Files(*.dat) (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos VCD (*.dat) (*.dat)</translation>
     </message>
     <message>
         <source>Video Transport Stream(*.ts) (*.ts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo de transporte de vídeo (*.ts) (*.ts)</translation>
     </message>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar una carpeta</translation>
     </message>
     <message>
         <source>Adding media files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadiendo archivos multimedia...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Adding media files... %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadiendo archivos multimedia... %1 de %2</translation>
     </message>
     <message>
         <source>Include sub folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir subcarpetas</translation>
     </message>
 </context>
 <context>
     <name>Batch</name>
     <message>
         <source>Converting 1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>Convirtiendo 1 archivo</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Convirtiendo %n archivo</numerusform>
+            <numerusform>Convirtiendo %n archivos</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fallido</numerusform>
+            <numerusform>%n fallidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n files done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n listo</numerusform>
+            <numerusform>%1 de %n listos</numerusform>
         </translation>
     </message>
     <message>
         <source>Paused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n converted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n convertido</numerusform>
+            <numerusform>%n convertidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n canceled</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cancelado</numerusform>
+            <numerusform>%n cancelados</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>quedan %1</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa</translation>
     </message>
 </context>
 <context>
     <name>Convert</name>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción %1 necesita un valor</translation>
     </message>
     <message>
         <source>option --output needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción --output necesita una carpeta</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 64, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs admite un número de 1 a 64, no «%1»</translation>
     </message>
     <message>
         <source>--size takes 1080p, 720p, 480p or keep, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--size admite 1080p, 720p, 480p o keep, no «%1»</translation>
     </message>
     <message>
         <source>option --from needs a list file, or - for standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción --from necesita un archivo de lista, o - para la entrada estándar</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida «%1»</translation>
     </message>
     <message>
         <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
@@ -331,69 +343,140 @@ Examples:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: kelvora-convert --preset ID|NOMBRE [OPCIÓN]... ARCHIVO|CARPETA...
+     kelvora-convert --preset ID|NOMBRE [OPCIÓN]... --from LISTA
+Convierte archivos multimedia con los perfiles de Kelvora, sin ventana.
+
+Cada archivo se convierte con la misma línea de órdenes del conversor, los
+mismos nombres de salida y los mismos estados que en la ventana de Kelvora. Una
+CARPETA añade los archivos multimedia que contiene, como hace Añadir carpeta
+(sin distinguir mayúsculas y minúsculas; se omiten los archivos y carpetas
+ocultos); lo que queda fuera se indica en la salida de error estándar.
+
+Opciones:
+  -p, --preset ID|NOMBRE
+                        el formato de destino: el id de un perfil, su texto en
+                        inglés del menú o del cuadro Perfil (sin distinguir
+                        mayúsculas), o una parte de uno de ellos que solo tenga
+                        un perfil (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output CARPETA  la carpeta de destino (predeterminada: la carpeta
+                        actual); se crea si no existe
+  -j, --jobs N          convierte N archivos a la vez, de 1 a 64
+                        (predeterminado: uno por núcleo del procesador, 8 como
+                        máximo)
+      --size TAMAÑO     la altura de imagen máxima de los perfiles que la
+                        admiten: 1080p, 720p, 480p o keep (predeterminado: keep)
+      --from LISTA      convierte también las rutas del archivo LISTA, una por
+                        línea (&quot;-&quot; lee la entrada estándar); las rutas relativas
+                        parten de la carpeta actual
+  -r, --recursive       una CARPETA aporta también los archivos multimedia de
+                        sus subcarpetas
+  -0, --null            las listas de --from están separadas por caracteres NUL
+                        (como las escribe find -print0), para nombres con saltos
+                        de línea
+      --json            imprime un objeto JSON por línea por cada archivo
+                        terminado: input, output, status, reason, seconds y,
+                        si el conversor lo indicó, speed (segundos de contenido
+                        por segundo)
+      --no-inhibit      permite que el equipo se suspenda por inactividad
+                        durante el lote (de forma predeterminada se impide la
+                        suspensión mientras se ejecuta)
+      --list-presets    muestra el id, el grupo y el nombre de cada perfil, y si
+                        el conversor puede crearlo; después sale
+  -h, --help            muestra esta ayuda y sale
+      --version         muestra la versión y sale
+      --                todo argumento posterior es un archivo o una carpeta,
+                        aunque empiece por -
+
+En un terminal, una línea en vivo muestra cada archivo en curso y una barra
+muestra los archivos terminados, el tiempo transcurrido y el restante; si no,
+se imprime una línea por cada archivo terminado. El resumen va a la salida de
+error estándar. Ctrl-C, SIGTERM o SIGHUP (un terminal cerrado) lo detienen al
+instante: las conversiones en curso terminan sin dejar archivos a medias.
+Ctrl-Z pausa las conversiones en curso junto con el programa; fg las reanuda.
+
+Estado de salida:
+  0    se convirtieron todos los archivos
+  1    algún archivo no se convirtió (falló, tenía un formato desconocido o no
+       se inició), o no se pudo escribir en la salida estándar
+  2    error de uso: opción o perfil desconocidos, ningún archivo, carpeta de
+       destino sin permiso de escritura
+  129  detenido por SIGHUP
+  130  detenido por SIGINT (Ctrl-C)
+  143  detenido por SIGTERM
+
+Ejemplos:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
     </message>
     <message>
         <source>%1: cannot write standard output: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede escribir en la salida estándar: %2
+</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Pruebe «%1 --help» para más información.
+</translation>
     </message>
     <message>
         <source>cannot read the list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la lista %1: %2</translation>
     </message>
     <message>
         <source>Not started: the batch was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin iniciar: se detuvo el lote</translation>
     </message>
     <message>
         <source>%1 files: %2 converted, %3 not converted, in %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos: %1; convertidos: %2; sin convertir: %3; tiempo: %4</translation>
     </message>
     <message>
         <source>; stopped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; detenido por %1</translation>
     </message>
     <message>
         <source>No such file</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el archivo</translation>
     </message>
     <message>
         <source>%1 %2%  %3/%4 files done  elapsed %5  left %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2%  %3/%4 archivos listos  transcurrido %5  quedan %6</translation>
     </message>
     <message>
         <source>%1: cannot install the signal handlers
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se pueden instalar los manejadores de señales
+</translation>
     </message>
     <message>
         <source>no preset given (--preset ID|NAME; see --list-presets)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún perfil (--preset ID|NOMBRE; véase --list-presets)</translation>
     </message>
     <message>
         <source>unknown preset &apos;%1&apos;; the presets are:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>perfil desconocido «%1»; los perfiles son:
+%2</translation>
     </message>
     <message>
         <source>ambiguous preset &apos;%1&apos;; the presets it matches are:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>perfil ambiguo «%1»; coincide con estos perfiles:
+%2</translation>
     </message>
     <message>
         <source>the output folder %1 cannot be made or written to</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta de destino %1 ni escribir en ella</translation>
     </message>
     <message>
         <source>no files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay archivos que convertir</translation>
     </message>
 </context>
 <context>
@@ -401,883 +484,893 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema operativo se ha quedado
+sin memoria o sin recursos.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo indicado.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la ruta indicada.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema operativo denegó
+el acceso al archivo indicado.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No había memoria suficiente para completar la operación.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo .EXE no es válido
+(.EXE no Win32 o error en la imagen .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo una infracción de uso compartido. </translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La asociación del nombre de archivo
+está incompleta o no es válida.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo completar la transacción DDE
+porque se agotó el tiempo de la solicitud.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transacción DDE falló.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo completar la transacción DDE
+porque se estaban procesando
+otras transacciones DDE.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna aplicación asociada
+con la extensión de archivo indicada.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la biblioteca de vínculos dinámicos indicada.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error desconocido (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el hipervínculo:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>List</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocida</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Target Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de destino</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Convirtiendo...</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;File </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir archivos</translation>
     </message>
     <message>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpeta</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar todos</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>E&amp;xit                  </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conversión</translation>
     </message>
     <message>
         <source>Convert All</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir todos</translation>
     </message>
     <message>
         <source>Convert Selected Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir seleccionados</translation>
     </message>
     <message>
         <source>Retry Failed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentar fallidos</translation>
     </message>
     <message>
         <source>Pause Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar conversión</translation>
     </message>
     <message>
         <source>Stop Current Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener conversión actual</translation>
     </message>
     <message>
         <source>Stop All Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener todas las conversiones</translation>
     </message>
     <message>
         <source>Select Failed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar fallidos</translation>
     </message>
     <message>
         <source>Simultaneous Conversions</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversiones simultáneas</translation>
     </message>
     <message>
         <source>One at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>De una en una</translation>
     </message>
     <message>
         <source>2 at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>De 2 en 2</translation>
     </message>
     <message>
         <source>4 at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>De 4 en 4</translation>
     </message>
     <message>
         <source>As Many as Processor Cores</source>
-        <translation type="unfinished"></translation>
+        <translation>Una por núcleo del procesador</translation>
     </message>
     <message>
         <source>Modern Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de Vídeo moderno</translation>
     </message>
     <message>
         <source>Keep Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener tamaño</translation>
     </message>
     <message>
         <source>1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p</translation>
     </message>
     <message>
         <source>720p</source>
-        <translation type="unfinished"></translation>
+        <translation>720p</translation>
     </message>
     <message>
         <source>480p</source>
-        <translation type="unfinished"></translation>
+        <translation>480p</translation>
     </message>
     <message>
         <source>Keep the Computer Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedir la suspensión</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Help(F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda (F1)</translation>
     </message>
     <message>
         <source>&amp;About Kelvora     </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Kelvora</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Add Files          </source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir archivos</translation>
     </message>
     <message>
         <source>Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar todos</translation>
     </message>
     <message>
         <source>Remove All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar todos los archivos</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir</translation>
     </message>
     <message>
         <source>Convert All Listed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir toda la lista</translation>
     </message>
     <message>
         <source>Skip Current Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltar conversión actual</translation>
     </message>
     <message>
         <source>Cancel This File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar este archivo</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades</translation>
     </message>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
 </context>
 <context>
     <name>Notifier</name>
     <message>
         <source>1 file converted</source>
-        <translation type="unfinished"></translation>
+        <translation>1 archivo convertido</translation>
     </message>
     <message numerus="yes">
         <source>%n files converted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo convertido</numerusform>
+            <numerusform>%n archivos convertidos</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 failed, %3 canceled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; fallidos: %2; cancelados: %3</translation>
     </message>
     <message>
         <source>Kelvora: the batch has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora: el lote ha terminado</translation>
     </message>
 </context>
 <context>
     <name>Presets</name>
     <message>
         <source>General Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo general</translation>
     </message>
     <message>
         <source>WMV - Windows Media Video (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV - Windows Media Video (*.wmv)</translation>
     </message>
     <message>
         <source>wmv file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo WMV</translation>
     </message>
     <message>
         <source>Divx Video (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo DivX (*.avi)</translation>
     </message>
     <message>
         <source>AVI - Audio-Video Interleave (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI - Audio-Video Interleave (*.avi)</translation>
     </message>
     <message>
         <source>avi file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo AVI</translation>
     </message>
     <message>
         <source>ASF - Advanced Streaming Format (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF - Advanced Streaming Format (*.asf)</translation>
     </message>
     <message>
         <source>asf file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo ASF</translation>
     </message>
     <message>
         <source>MPEG1 Movie (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Película MPEG1 (*.mpg)</translation>
     </message>
     <message>
         <source>mpg file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo MPG</translation>
     </message>
     <message>
         <source>MPEG2 Movie (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>Película MPEG2 (*.vob)</translation>
     </message>
     <message>
         <source>vob file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo VOB</translation>
     </message>
     <message>
         <source>MPEG4 Movie (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Película MPEG4 (*.mp4)</translation>
     </message>
     <message>
         <source>mp4 file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo MP4</translation>
     </message>
     <message>
         <source>General Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio general</translation>
     </message>
     <message>
         <source>WMA - Windows Media Audio (*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA - Windows Media Audio (*.wma)</translation>
     </message>
     <message>
         <source>wma file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo WMA</translation>
     </message>
     <message>
         <source>Mp3 - Mpeg Audio Layer3 (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 - MPEG Audio Layer 3 (*.mp3)</translation>
     </message>
     <message>
         <source>Mp3 Audio (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio MP3 (*.mp3)</translation>
     </message>
     <message>
         <source>mp3 file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo MP3</translation>
     </message>
     <message>
         <source>Mobile Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono móvil</translation>
     </message>
     <message>
         <source>3GPP  (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GPP  (*.3gp)</translation>
     </message>
     <message>
         <source>3GP  (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP  (*.3gp)</translation>
     </message>
     <message>
         <source>3gp file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo 3GP</translation>
     </message>
     <message>
         <source>3GP (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP (*.3gp)</translation>
     </message>
     <message>
         <source>3GPP2 (*.3g2)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GPP2 (*.3g2)</translation>
     </message>
     <message>
         <source>3g2 file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo 3G2</translation>
     </message>
     <message>
         <source>BlackBerry 3GP (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry 3GP (*.3gp)</translation>
     </message>
     <message>
         <source>BlackBerry 3GP file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo 3GP de BlackBerry</translation>
     </message>
     <message>
         <source>Apple iPod</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple iPod</translation>
     </message>
     <message>
         <source>iPod - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Calidad alta (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - Calidad alta (*.mp4)</translation>
     </message>
     <message>
         <source>iPod - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Calidad normal (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - Calidad normal (*.mp4)</translation>
     </message>
     <message>
         <source>iPod - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Calidad baja (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - Calidad baja (*.mp4)</translation>
     </message>
     <message>
         <source>Apple iPhone</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple iPhone</translation>
     </message>
     <message>
         <source>iPhone - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Calidad alta (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - Calidad alta (*.mp4)</translation>
     </message>
     <message>
         <source>iPhone - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Calidad normal (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - Calidad normal (*.mp4)</translation>
     </message>
     <message>
         <source>iPhone - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Calidad baja (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - Calidad baja (*.mp4)</translation>
     </message>
     <message>
         <source>Sony PSP/PS3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sony PSP/PS3</translation>
     </message>
     <message>
         <source>PSP - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Calidad alta (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - Calidad alta (*.mp4)</translation>
     </message>
     <message>
         <source>PSP - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Calidad normal (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - Calidad normal (*.mp4)</translation>
     </message>
     <message>
         <source>PSP - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Calidad baja (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - Calidad baja (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Calidad alta (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - Calidad alta (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Calidad normal (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - Calidad normal (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Calidad baja (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - Calidad baja (*.mp4)</translation>
     </message>
     <message>
         <source>DV - Digital Video (*.dv)</source>
-        <translation type="unfinished"></translation>
+        <translation>DV - Vídeo digital (*.dv)</translation>
     </message>
     <message>
         <source>dv file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo DV</translation>
     </message>
     <message>
         <source>Modern Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo moderno</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - High Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - Calidad alta (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - Normal Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - Calidad normal (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - Low Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - Calidad baja (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - High Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - Calidad alta (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - Normal Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - Calidad normal (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - Low Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - Calidad baja (*.mp4)</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - High Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - Calidad alta (*.webm)</translation>
     </message>
     <message>
         <source>webm file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo WebM</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - Normal Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - Calidad normal (*.webm)</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - Low Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - Calidad baja (*.webm)</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - High Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - Calidad alta (*.mkv)</translation>
     </message>
     <message>
         <source>mkv file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo MKV</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - Normal Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - Calidad normal (*.mkv)</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - Low Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - Calidad baja (*.mkv)</translation>
     </message>
     <message>
         <source>Same Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Misma calidad</translation>
     </message>
     <message>
         <source>MKV - Keep Streams, No Re-encoding (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Conservar flujos, sin recodificar (*.mkv)</translation>
     </message>
     <message>
         <source>MP4 - Keep Streams, No Re-encoding (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Conservar flujos, sin recodificar (*.mp4)</translation>
     </message>
     <message>
         <source>Modern Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio moderno</translation>
     </message>
     <message>
         <source>M4A - AAC (*.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A - AAC (*.m4a)</translation>
     </message>
     <message>
         <source>m4a file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo M4A</translation>
     </message>
     <message>
         <source>Opus (*.opus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus (*.opus)</translation>
     </message>
     <message>
         <source>opus file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo Opus</translation>
     </message>
     <message>
         <source>FLAC - Lossless (*.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC - Sin pérdida (*.flac)</translation>
     </message>
     <message>
         <source>flac file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo FLAC</translation>
     </message>
     <message>
         <source>MP3 - High Quality VBR (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 - VBR de alta calidad (*.mp3)</translation>
     </message>
     <message>
         <source>WAV - Uncompressed (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV - Sin comprimir (*.wav)</translation>
     </message>
     <message>
         <source>wav file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo WAV</translation>
     </message>
 </context>
 <context>
     <name>Properties</name>
     <message>
         <source>Media Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información multimedia</translation>
     </message>
     <message>
         <source>Video Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de vídeo</translation>
     </message>
     <message>
         <source>Audio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de audio</translation>
     </message>
     <message>
         <source>Media Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Media Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits</translation>
     </message>
     <message>
         <source>Video Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de vídeo</translation>
     </message>
     <message>
         <source>Video Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolución</translation>
     </message>
     <message>
         <source>Frame Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotogramas/s</translation>
     </message>
     <message>
         <source>Audio Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de audio</translation>
     </message>
     <message>
         <source>Bit Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de muestreo</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>Reasons</name>
     <message>
         <source>No saving folder is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ninguna carpeta de destino</translation>
     </message>
     <message>
         <source>%1: the saving folder is not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la carpeta de destino no es una ruta absoluta</translation>
     </message>
     <message>
         <source>%1: no free temporary name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no queda ningún nombre temporal libre</translation>
     </message>
     <message>
         <source>%1: the saving folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede crear la carpeta de destino</translation>
     </message>
     <message>
         <source>The converter wrote no output file</source>
-        <translation type="unfinished"></translation>
+        <translation>El conversor no escribió ningún archivo de salida</translation>
     </message>
     <message>
         <source>The converter wrote an empty output file</source>
-        <translation type="unfinished"></translation>
+        <translation>El conversor escribió un archivo de salida vacío</translation>
     </message>
     <message>
         <source>The converter&apos;s output cannot be read as media</source>
-        <translation type="unfinished"></translation>
+        <translation>La salida del conversor no se puede leer como archivo multimedia</translation>
     </message>
     <message>
         <source>The converter&apos;s output holds no audio or video</source>
-        <translation type="unfinished"></translation>
+        <translation>La salida del conversor no contiene audio ni vídeo</translation>
     </message>
     <message>
         <source>The converter has no %1 encoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>El conversor no tiene el codificador %1.</translation>
     </message>
     <message>
         <source>The converter has neither the %1 nor the %2 encoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>El conversor no tiene ni el codificador %1 ni el %2.</translation>
     </message>
     <message>
         <source>The converter did not list its encoders.</source>
-        <translation type="unfinished"></translation>
+        <translation>El conversor no enumeró sus codificadores.</translation>
     </message>
     <message>
         <source>The file holds a stream that cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene un flujo que no se puede decodificar</translation>
     </message>
     <message>
         <source>The file&apos;s audio codec (%1) cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede decodificar el códec de audio del archivo (%1)</translation>
     </message>
     <message>
         <source>The file&apos;s video codec (%1) cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede decodificar el códec de vídeo del archivo (%1)</translation>
     </message>
     <message>
         <source>The file&apos;s codec %1 cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede decodificar el códec %1 del archivo</translation>
     </message>
     <message>
         <source>The disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno</translation>
     </message>
     <message>
         <source>The disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha agotado la cuota de disco</translation>
     </message>
     <message>
         <source>The output is too large for the saving folder&apos;s file system</source>
-        <translation type="unfinished"></translation>
+        <translation>La salida es demasiado grande para el sistema de archivos de la carpeta de destino</translation>
     </message>
     <message>
         <source>The saving folder is on a read-only disk</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de destino está en un disco de solo lectura</translation>
     </message>
     <message>
         <source>The disk cannot be read or written (input/output error)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer ni escribir en el disco (error de entrada/salida)</translation>
     </message>
     <message>
         <source>The converter ran out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>El conversor se quedó sin memoria</translation>
     </message>
     <message>
         <source>The file is damaged at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está dañado en %1</translation>
     </message>
     <message>
         <source>The file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está dañado</translation>
     </message>
     <message>
         <source>The converter crashed (segmentation fault)</source>
-        <translation type="unfinished"></translation>
+        <translation>El conversor falló (violación de segmento)</translation>
     </message>
     <message>
         <source>The converter crashed (bus error)</source>
-        <translation type="unfinished"></translation>
+        <translation>El conversor falló (error de bus)</translation>
     </message>
     <message>
         <source>The converter crashed (illegal instruction)</source>
-        <translation type="unfinished"></translation>
+        <translation>El conversor falló (instrucción ilegal)</translation>
     </message>
     <message>
         <source>The converter crashed (arithmetic fault)</source>
-        <translation type="unfinished"></translation>
+        <translation>El conversor falló (error aritmético)</translation>
     </message>
     <message>
         <source>The converter crashed (aborted)</source>
-        <translation type="unfinished"></translation>
+        <translation>El conversor falló (abortado)</translation>
     </message>
     <message>
         <source>The converter was killed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>El conversor fue terminado a la fuerza (%1)</translation>
     </message>
     <message>
         <source>signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>señal %1</translation>
     </message>
     <message>
         <source>The encoder for %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador de %1 no está instalado</translation>
     </message>
     <message>
         <source>The encoder cannot make this file with the preset&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador no puede crear este archivo con los ajustes del perfil</translation>
     </message>
     <message>
         <source>The file holds no audio or video stream</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene ningún flujo de audio ni de vídeo</translation>
     </message>
     <message>
         <source>The file&apos;s video codec (%1) cannot be converted</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede convertir el códec de vídeo del archivo (%1)</translation>
     </message>
     <message>
         <source>The file&apos;s streams cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer los flujos del archivo</translation>
     </message>
     <message>
         <source>The file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo regular</translation>
     </message>
     <message>
         <source>The file cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo (%1)</translation>
     </message>
     <message>
         <source>Not a media file, or damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo multimedia o está dañado</translation>
     </message>
     <message>
         <source>The name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre no es UTF-8 válido</translation>
     </message>
 </context>
 <context>
     <name>Session</name>
     <message>
         <source>Kelvora did not close properly. Restore the 1 file of the last list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora no se cerró correctamente. ¿Restaurar 1 archivo de la última lista?</translation>
     </message>
     <message numerus="yes">
         <source>Kelvora did not close properly. Restore the %n files of the last list?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kelvora no se cerró correctamente. ¿Restaurar %n archivo de la última lista?</numerusform>
+            <numerusform>Kelvora no se cerró correctamente. ¿Restaurar los %n archivos de la última lista?</numerusform>
         </translation>
     </message>
     <message>
         <source>These files no longer exist and were left out of the list:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos archivos ya no existen y se dejaron fuera de la lista:</translation>
     </message>
 </context>
 <context>
@@ -1285,57 +1378,61 @@ with the given filename extension.</source>
     <message>
         <source>kelvora: %1: no such file or folder
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: %1: no existe el archivo o la carpeta
+</translation>
     </message>
     <message>
         <source>kelvora: cannot catch the stop signals
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: no se pueden capturar las señales de parada
+</translation>
     </message>
     <message>
         <source>kelvora: no private runtime folder (XDG_RUNTIME_DIR, or %1/kelvora-%2 of this user&apos;s, mode 700): running without the single-instance hand-over
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: no hay carpeta privada de ejecución (XDG_RUNTIME_DIR, o %1/kelvora-%2 de este usuario, modo 700): se ejecuta sin el traspaso a la instancia única
+</translation>
     </message>
     <message>
         <source>kelvora: cannot listen on %1: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: no se puede escuchar en %1: %2
+</translation>
     </message>
 </context>
 <context>
     <name>Status</name>
     <message>
         <source>Waiting Convertion...</source>
-        <translation type="unfinished"></translation>
+        <translation>En espera...</translation>
     </message>
     <message>
         <source>Unknown Format!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Formato desconocido!</translation>
     </message>
     <message>
         <source>Convertion Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Conversión completa!</translation>
     </message>
     <message>
         <source>User Canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Cancelado!</translation>
     </message>
     <message>
         <source>Convertion Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Conversión fallida!</translation>
     </message>
     <message>
         <source>Converter Not Found!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Falta el conversor!</translation>
     </message>
     <message>
         <source>Output Equals Input!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Salida igual a entrada!</translation>
     </message>
     <message>
         <source>Invalid Saving Folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Destino no válido!</translation>
     </message>
 </context>
 <context>
@@ -1343,114 +1440,127 @@ with the given filename extension.</source>
     <message>
         <source>Browse
 Select a folder for target files</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar
+Elegir una carpeta para los archivos de destino</translation>
     </message>
     <message>
         <source>Browse
 Select a folder to target files</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar
+Elegir una carpeta para los archivos de destino</translation>
     </message>
     <message>
         <source>Open Folder
 Open the saving folder of target files</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta
+Abrir la carpeta de destino de los archivos</translation>
     </message>
     <message>
         <source>Open Folder
 Open the target files saving folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta
+Abrir la carpeta donde se guardan los archivos de destino</translation>
     </message>
     <message>
         <source>Add files to the list
 Add a file to convertion list</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir archivos a la lista
+Añadir un archivo a la lista de conversión</translation>
     </message>
     <message>
         <source>Add the media files of a folder
 Add all media files from a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir los archivos multimedia de una carpeta
+Añadir todos los archivos multimedia de una carpeta</translation>
     </message>
     <message>
         <source>Remove every file from the list
 Remove all listed files</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar todos los archivos de la lista
+Quitar todos los archivos</translation>
     </message>
     <message>
         <source>Convert the ticked files
 Convert listed files</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir los archivos marcados
+Convertir los archivos de la lista</translation>
     </message>
     <message>
         <source>Convert the ticked files
 Start converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir los archivos marcados
+Iniciar la conversión</translation>
     </message>
     <message>
         <source>Skip the file being converted
 Skip Current Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltar el archivo que se está convirtiendo
+Saltar el archivo actual</translation>
     </message>
     <message>
         <source>Stop converting
 Stop all convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la conversión
+Detener todas las conversiones</translation>
     </message>
     <message>
         <source>Program information and version
 About Kelvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Información y versión del programa
+Acerca de Kelvora</translation>
     </message>
     <message>
         <source>Program information and version
 About Kelvora 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Información y versión del programa
+Acerca de Kelvora 1.0</translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Kelvora Already Running!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Kelvora ya se está ejecutando!</translation>
     </message>
     <message>
         <source>Browse a folder for target media files</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una carpeta para los archivos de destino</translation>
     </message>
     <message>
         <source>Open the target files saving folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta de destino de los archivos</translation>
     </message>
     <message>
         <source>Saving Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en:</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta</translation>
     </message>
     <message>
         <source>Solution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil:</translation>
     </message>
     <message>
         <source>The help could not be opened: no viewer for %1 and no browser for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la ayuda: no hay visor para %1 ni navegador para %2.</translation>
     </message>
     <message>
         <source>Browse for Target File Saving Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la carpeta de destino</translation>
     </message>
     <message>
         <source>The Folder not exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La carpeta no existe!</translation>
     </message>
     <message>
         <source>No File Selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Ningún archivo seleccionado!</translation>
     </message>
 </context>
 </TS>

@@ -5,274 +5,286 @@
     <name>About</name>
     <message>
         <source>About Kelvora</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Kelvora</translation>
     </message>
     <message>
         <source>Kelvora, Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora, version 1.0</translation>
     </message>
     <message>
         <source>Contact us if any questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour toute question, contactez-nous&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Adding</name>
     <message>
         <source>1 file was not added because its name is not valid UTF-8:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier n&apos;a pas été ajouté, car son nom n&apos;est pas en UTF-8 valide&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>%n files were not added because their names are not valid UTF-8:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier n&apos;a pas été ajouté, car son nom n&apos;est pas en UTF-8 valide&#xa0;:</numerusform>
+            <numerusform>%n fichiers n&apos;ont pas été ajoutés, car leurs noms ne sont pas en UTF-8 valide&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>… et %n autre</numerusform>
+            <numerusform>… et %n autres</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %2 et %n autre</numerusform>
+            <numerusform>%1&#xa0;: %2 et %n autres</numerusform>
         </translation>
     </message>
     <message>
         <source>1 file with another extension</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier avec une autre extension</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files with other extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n fichier avec une autre extension</numerusform>
+            <numerusform>%n fichiers avec d&apos;autres extensions</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 file already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier déjà dans la liste</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n fichier déjà dans la liste</numerusform>
+            <numerusform>%n fichiers déjà dans la liste</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 name that is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>1 nom qui n&apos;est pas en UTF-8 valide</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n names that are not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n nom qui n&apos;est pas en UTF-8 valide</numerusform>
+            <numerusform>%n noms qui ne sont pas en UTF-8 valide</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 file or folder that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier ou dossier illisible</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files or folders that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n fichier ou dossier illisible</numerusform>
+            <numerusform>%n fichiers ou dossiers illisibles</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n media files added!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier multimédia ajouté&#xa0;!</numerusform>
+            <numerusform>%n fichiers multimédias ajoutés&#xa0;!</numerusform>
         </translation>
     </message>
     <message>
         <source>1 item was not added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 élément n&apos;a pas été ajouté&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n items were not added: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément n&apos;a pas été ajouté&#xa0;: %1</numerusform>
+            <numerusform>%n éléments n&apos;ont pas été ajoutés&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>a web address (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>une adresse web (%1)</translation>
     </message>
     <message>
         <source>a remote file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier distant (%1)</translation>
     </message>
     <message>
         <source>a file that no longer exists (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier qui n&apos;existe plus (%1)</translation>
     </message>
     <message>
         <source>All files(*.*) (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*) (*)</translation>
     </message>
     <message>
         <source>All media files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers multimédias (%1)</translation>
     </message>
     <message>
         <source>Mpeg-4 Video(*.mp4) (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo MPEG-4 (*.mp4) (*.mp4)</translation>
     </message>
     <message>
         <source>DVD Video(*.vob) (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo DVD (*.vob) (*.vob)</translation>
     </message>
     <message>
         <source>Windows Media Audio(*.wma) (*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Audio (*.wma) (*.wma)</translation>
     </message>
     <message>
         <source>Windows Media Video(*.wmv) (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Video (*.wmv) (*.wmv)</translation>
     </message>
     <message>
         <source>Flash Video(*.flv) (*.flv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo Flash (*.flv) (*.flv)</translation>
     </message>
     <message>
         <source>Mp3 Files(*.mp3) (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MP3 (*.mp3) (*.mp3)</translation>
     </message>
     <message>
         <source>Audio Video Interleave Files(*.avi) (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Audio Video Interleave (*.avi) (*.avi)</translation>
     </message>
     <message>
         <source>Advanced Audio Coding Files(*.aac) (*.aac)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Advanced Audio Coding (*.aac) (*.aac)</translation>
     </message>
     <message>
         <source>Advanced System Format Files(*.asf) (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Advanced Systems Format (*.asf) (*.asf)</translation>
     </message>
     <message>
         <source>AC3 Audio Files(*.ac3) (*.ac3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers audio AC3 (*.ac3) (*.ac3)</translation>
     </message>
     <message>
         <source>VCD Files(*.dat) (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers VCD (*.dat) (*.dat)</translation>
     </message>
     <message>
         <source>Video Transport Stream(*.ts) (*.ts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux de transport vidéo (*.ts) (*.ts)</translation>
     </message>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un dossier</translation>
     </message>
     <message>
         <source>Adding media files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout des fichiers multimédias…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Adding media files... %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout des fichiers multimédias… %1 sur %2</translation>
     </message>
     <message>
         <source>Include sub folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure les sous-dossiers</translation>
     </message>
 </context>
 <context>
     <name>Batch</name>
     <message>
         <source>Converting 1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion de 1 fichier</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Conversion de %n fichier</numerusform>
+            <numerusform>Conversion de %n fichiers</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n échec</numerusform>
+            <numerusform>%n échecs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n files done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %n fichier terminé</numerusform>
+            <numerusform>%1 sur %n fichiers terminés</numerusform>
         </translation>
     </message>
     <message>
         <source>Paused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n converted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n converti</numerusform>
+            <numerusform>%n convertis</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n canceled</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n annulé</numerusform>
+            <numerusform>%n annulés</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>reste %1</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause</translation>
     </message>
 </context>
 <context>
     <name>Convert</name>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option %1 requiert une valeur</translation>
     </message>
     <message>
         <source>option --output needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option --output requiert un dossier</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 64, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs prend un nombre de 1 à 64, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--size takes 1080p, 720p, 480p or keep, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--size prend 1080p, 720p, 480p ou keep, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>option --from needs a list file, or - for standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option --from requiert un fichier de liste, ou - pour l&apos;entrée standard</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
@@ -331,69 +343,141 @@ Examples:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: kelvora-convert --preset ID|NOM [OPTION]... FICHIER|DOSSIER...
+              kelvora-convert --preset ID|NOM [OPTION]... --from LISTE
+Convertit des fichiers multimédias avec les profils de Kelvora, sans fenêtre.
+
+Chaque fichier est converti avec la même ligne de commande du convertisseur, le
+même nommage des sorties et les mêmes états que dans la fenêtre de Kelvora. Un
+DOSSIER ajoute les fichiers multimédias qu&apos;il contient, comme «&#xa0;Ajouter un
+dossier&#xa0;» (sans tenir compte de la casse&#xa0;; les fichiers et dossiers cachés sont
+ignorés)&#xa0;; ce qui est laissé de côté est indiqué sur la sortie d&apos;erreur
+standard.
+
+Options&#xa0;:
+  -p, --preset ID|NOM   le format cible&#xa0;: le numéro d&apos;un profil, son texte de
+                        menu ou son texte sous «&#xa0;Profil&#xa0;» (en anglais, comme
+                        --list-presets les affiche&#xa0;; sans tenir compte de la
+                        casse), ou une partie de l&apos;un d&apos;eux propre à un seul
+                        profil (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DOSSIER  le dossier de destination (par défaut&#xa0;: le dossier
+                        courant)&#xa0;; il est créé s&apos;il n&apos;existe pas
+  -j, --jobs N          convertir N fichiers à la fois, de 1 à 64 (par défaut&#xa0;:
+                        un par cœur de processeur, 8 au plus)
+      --size TAILLE     la hauteur d&apos;image maximale des profils qui en ont une&#xa0;:
+                        1080p, 720p, 480p ou keep (par défaut&#xa0;: keep)
+      --from LISTE      convertir aussi les chemins du fichier LISTE, un par
+                        ligne («&#xa0;-&#xa0;» lit l&apos;entrée standard)&#xa0;; les chemins
+                        relatifs partent du dossier courant
+  -r, --recursive       un DOSSIER donne aussi les fichiers multimédias de ses
+                        sous-dossiers
+  -0, --null            les listes de --from sont séparées par des caractères
+                        NUL (comme les écrit find -print0), pour les noms
+                        contenant des sauts de ligne
+      --json            afficher un objet JSON par ligne pour chaque fichier
+                        terminé&#xa0;: input, output, status, reason, seconds et, si
+                        le convertisseur l&apos;a indiquée, speed (secondes de média
+                        par seconde)
+      --no-inhibit      laisser l&apos;ordinateur se mettre en veille en cas
+                        d&apos;inactivité pendant la conversion (par défaut, la mise
+                        en veille est empêchée tant qu&apos;elle dure)
+      --list-presets    afficher le numéro, le groupe et le nom de chaque profil
+                        et si le convertisseur peut le produire, puis quitter
+  -h, --help            afficher cette aide, puis quitter
+      --version         afficher la version, puis quitter
+      --                tout argument qui suit est un fichier ou un dossier,
+                        même s&apos;il commence par -
+
+Dans un terminal, une ligne en direct montre chaque fichier en cours et une
+barre les fichiers terminés, le temps écoulé et le temps restant&#xa0;; sinon, une
+ligne est affichée pour chaque fichier terminé. Le résumé va sur la sortie
+d&apos;erreur standard. Ctrl+C, SIGTERM ou SIGHUP (un terminal fermé) arrête tout
+immédiatement&#xa0;: les conversions en cours se terminent sans laisser de fichier
+partiel. Ctrl+Z suspend les conversions en cours avec le programme, fg les
+reprend.
+
+Code de sortie&#xa0;:
+  0    tous les fichiers ont été convertis
+  1    au moins un fichier n&apos;a pas été converti (échec, format inconnu ou non
+       démarré), ou la sortie standard n&apos;a pas pu être écrite
+  2    erreur d&apos;utilisation&#xa0;: option ou profil inconnu, aucun fichier, dossier
+       de sortie non inscriptible
+  129  arrêté par SIGHUP
+  130  arrêté par SIGINT (Ctrl+C)
+  143  arrêté par SIGTERM
+
+Exemples&#xa0;:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
     </message>
     <message>
         <source>%1: cannot write standard output: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: impossible d&apos;écrire sur la sortie standard&#xa0;: %2
+</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2
+Saisissez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
+</translation>
     </message>
     <message>
         <source>cannot read the list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire la liste %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Not started: the batch was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Non démarré&#xa0;: la conversion a été arrêtée</translation>
     </message>
     <message>
         <source>%1 files: %2 converted, %3 not converted, in %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers&#xa0;: %2 convertis, %3 non convertis, en %4</translation>
     </message>
     <message>
         <source>; stopped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;; interrompu par %1</translation>
     </message>
     <message>
         <source>No such file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier inexistant</translation>
     </message>
     <message>
         <source>%1 %2%  %3/%4 files done  elapsed %5  left %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2%  %3/%4 fichiers terminés  écoulé %5  reste %6</translation>
     </message>
     <message>
         <source>%1: cannot install the signal handlers
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: impossible d&apos;installer les gestionnaires de signaux
+</translation>
     </message>
     <message>
         <source>no preset given (--preset ID|NAME; see --list-presets)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun profil indiqué (--preset ID|NOM&#xa0;; voir --list-presets)</translation>
     </message>
     <message>
         <source>unknown preset &apos;%1&apos;; the presets are:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>profil inconnu «&#xa0;%1&#xa0;»&#xa0;; les profils sont&#xa0;:
+%2</translation>
     </message>
     <message>
         <source>ambiguous preset &apos;%1&apos;; the presets it matches are:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>profil ambigu «&#xa0;%1&#xa0;»&#xa0;; les profils correspondants sont&#xa0;:
+%2</translation>
     </message>
     <message>
         <source>the output folder %1 cannot be made or written to</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier de sortie %1 ou d&apos;y écrire</translation>
     </message>
     <message>
         <source>no files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier à convertir</translation>
     </message>
 </context>
 <context>
@@ -401,883 +485,893 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;exploitation manque
+de mémoire ou de ressources.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier spécifié est introuvable.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;accès spécifié est introuvable.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;exploitation a refusé
+l&apos;accès au fichier spécifié.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire est insuffisante pour terminer l&apos;opération.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier .EXE n&apos;est pas valide
+(.EXE non Win32 ou erreur dans l&apos;image .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Une violation de partage s&apos;est produite. </translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;association du nom de fichier est
+incomplète ou non valide.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE n&apos;a pas pu
+être terminée, car le délai de la demande a expiré.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE a échoué.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE n&apos;a pas pu
+être terminée, car d&apos;autres transactions DDE
+étaient en cours de traitement.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune application n&apos;est associée
+à l&apos;extension de nom de fichier indiquée.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque de liens dynamiques (DLL) spécifiée est introuvable.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inconnue (%1) s&apos;est produite.</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le lien&#xa0;:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>List</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Target Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format cible</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion…</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;File </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des fichiers</translation>
     </message>
     <message>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un dossier</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout retirer</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>E&amp;xit                  </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conversion</translation>
     </message>
     <message>
         <source>Convert All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout convertir</translation>
     </message>
     <message>
         <source>Convert Selected Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir la sélection</translation>
     </message>
     <message>
         <source>Retry Failed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancer les échecs</translation>
     </message>
     <message>
         <source>Pause Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en pause</translation>
     </message>
     <message>
         <source>Stop Current Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la conversion en cours</translation>
     </message>
     <message>
         <source>Stop All Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout arrêter</translation>
     </message>
     <message>
         <source>Select Failed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner les échecs</translation>
     </message>
     <message>
         <source>Simultaneous Conversions</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversions simultanées</translation>
     </message>
     <message>
         <source>One at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Une à la fois</translation>
     </message>
     <message>
         <source>2 at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>2 à la fois</translation>
     </message>
     <message>
         <source>4 at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>4 à la fois</translation>
     </message>
     <message>
         <source>As Many as Processor Cores</source>
-        <translation type="unfinished"></translation>
+        <translation>Une par cœur de processeur</translation>
     </message>
     <message>
         <source>Modern Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille vidéo moderne</translation>
     </message>
     <message>
         <source>Keep Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Originale</translation>
     </message>
     <message>
         <source>1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p</translation>
     </message>
     <message>
         <source>720p</source>
-        <translation type="unfinished"></translation>
+        <translation>720p</translation>
     </message>
     <message>
         <source>480p</source>
-        <translation type="unfinished"></translation>
+        <translation>480p</translation>
     </message>
     <message>
         <source>Keep the Computer Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Empêcher la mise en veille</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Help(F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide (F1)</translation>
     </message>
     <message>
         <source>&amp;About Kelvora     </source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Kelvora</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Add Files          </source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des fichiers</translation>
     </message>
     <message>
         <source>Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout cocher</translation>
     </message>
     <message>
         <source>Remove All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout retirer</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir</translation>
     </message>
     <message>
         <source>Convert All Listed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir toute la liste</translation>
     </message>
     <message>
         <source>Skip Current Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer la conversion en cours</translation>
     </message>
     <message>
         <source>Cancel This File</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler ce fichier</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés</translation>
     </message>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
 </context>
 <context>
     <name>Notifier</name>
     <message>
         <source>1 file converted</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier converti</translation>
     </message>
     <message numerus="yes">
         <source>%n files converted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier converti</numerusform>
+            <numerusform>%n fichiers convertis</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 failed, %3 canceled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, échecs&#xa0;: %2, annulations&#xa0;: %3</translation>
     </message>
     <message>
         <source>Kelvora: the batch has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora&#xa0;: conversions terminées</translation>
     </message>
 </context>
 <context>
     <name>Presets</name>
     <message>
         <source>General Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo générale</translation>
     </message>
     <message>
         <source>WMV - Windows Media Video (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV - Windows Media Video (*.wmv)</translation>
     </message>
     <message>
         <source>wmv file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier WMV</translation>
     </message>
     <message>
         <source>Divx Video (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo DivX (*.avi)</translation>
     </message>
     <message>
         <source>AVI - Audio-Video Interleave (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI - Audio-Video Interleave (*.avi)</translation>
     </message>
     <message>
         <source>avi file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier AVI</translation>
     </message>
     <message>
         <source>ASF - Advanced Streaming Format (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF - Advanced Streaming Format (*.asf)</translation>
     </message>
     <message>
         <source>asf file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier ASF</translation>
     </message>
     <message>
         <source>MPEG1 Movie (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Film MPEG1 (*.mpg)</translation>
     </message>
     <message>
         <source>mpg file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier MPG</translation>
     </message>
     <message>
         <source>MPEG2 Movie (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>Film MPEG2 (*.vob)</translation>
     </message>
     <message>
         <source>vob file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier VOB</translation>
     </message>
     <message>
         <source>MPEG4 Movie (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Film MPEG4 (*.mp4)</translation>
     </message>
     <message>
         <source>mp4 file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier MP4</translation>
     </message>
     <message>
         <source>General Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio général</translation>
     </message>
     <message>
         <source>WMA - Windows Media Audio (*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA - Windows Media Audio (*.wma)</translation>
     </message>
     <message>
         <source>wma file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier WMA</translation>
     </message>
     <message>
         <source>Mp3 - Mpeg Audio Layer3 (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 - MPEG Audio Layer 3 (*.mp3)</translation>
     </message>
     <message>
         <source>Mp3 Audio (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio MP3 (*.mp3)</translation>
     </message>
     <message>
         <source>mp3 file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier MP3</translation>
     </message>
     <message>
         <source>Mobile Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone mobile</translation>
     </message>
     <message>
         <source>3GPP  (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GPP (*.3gp)</translation>
     </message>
     <message>
         <source>3GP  (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP (*.3gp)</translation>
     </message>
     <message>
         <source>3gp file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier 3GP</translation>
     </message>
     <message>
         <source>3GP (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP (*.3gp)</translation>
     </message>
     <message>
         <source>3GPP2 (*.3g2)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GPP2 (*.3g2)</translation>
     </message>
     <message>
         <source>3g2 file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier 3G2</translation>
     </message>
     <message>
         <source>BlackBerry 3GP (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry 3GP (*.3gp)</translation>
     </message>
     <message>
         <source>BlackBerry 3GP file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier 3GP BlackBerry</translation>
     </message>
     <message>
         <source>Apple iPod</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple iPod</translation>
     </message>
     <message>
         <source>iPod - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Haute qualité (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - Haute qualité (*.mp4)</translation>
     </message>
     <message>
         <source>iPod - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Qualité normale (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - Qualité normale (*.mp4)</translation>
     </message>
     <message>
         <source>iPod - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Basse qualité (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - Basse qualité (*.mp4)</translation>
     </message>
     <message>
         <source>Apple iPhone</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple iPhone</translation>
     </message>
     <message>
         <source>iPhone - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Haute qualité (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - Haute qualité (*.mp4)</translation>
     </message>
     <message>
         <source>iPhone - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Qualité normale (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - Qualité normale (*.mp4)</translation>
     </message>
     <message>
         <source>iPhone - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Basse qualité (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - Basse qualité (*.mp4)</translation>
     </message>
     <message>
         <source>Sony PSP/PS3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sony PSP/PS3</translation>
     </message>
     <message>
         <source>PSP - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Haute qualité (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - Haute qualité (*.mp4)</translation>
     </message>
     <message>
         <source>PSP - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Qualité normale (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - Qualité normale (*.mp4)</translation>
     </message>
     <message>
         <source>PSP - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Basse qualité (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - Basse qualité (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Haute qualité (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - Haute qualité (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Qualité normale (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - Qualité normale (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Basse qualité (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - Basse qualité (*.mp4)</translation>
     </message>
     <message>
         <source>DV - Digital Video (*.dv)</source>
-        <translation type="unfinished"></translation>
+        <translation>DV - Digital Video (*.dv)</translation>
     </message>
     <message>
         <source>dv file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier DV</translation>
     </message>
     <message>
         <source>Modern Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo moderne</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - High Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - Haute qualité (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - Normal Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - Qualité normale (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - Low Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - Basse qualité (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - High Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - Haute qualité (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - Normal Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - Qualité normale (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - Low Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - Basse qualité (*.mp4)</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - High Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - Haute qualité (*.webm)</translation>
     </message>
     <message>
         <source>webm file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier WebM</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - Normal Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - Qualité normale (*.webm)</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - Low Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - Basse qualité (*.webm)</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - High Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - Haute qualité (*.mkv)</translation>
     </message>
     <message>
         <source>mkv file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier MKV</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - Normal Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - Qualité normale (*.mkv)</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - Low Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - Basse qualité (*.mkv)</translation>
     </message>
     <message>
         <source>Same Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Même qualité</translation>
     </message>
     <message>
         <source>MKV - Keep Streams, No Re-encoding (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Flux conservés, sans réencodage (*.mkv)</translation>
     </message>
     <message>
         <source>MP4 - Keep Streams, No Re-encoding (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Flux conservés, sans réencodage (*.mp4)</translation>
     </message>
     <message>
         <source>Modern Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio moderne</translation>
     </message>
     <message>
         <source>M4A - AAC (*.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A - AAC (*.m4a)</translation>
     </message>
     <message>
         <source>m4a file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier M4A</translation>
     </message>
     <message>
         <source>Opus (*.opus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus (*.opus)</translation>
     </message>
     <message>
         <source>opus file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier Opus</translation>
     </message>
     <message>
         <source>FLAC - Lossless (*.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC - Sans perte (*.flac)</translation>
     </message>
     <message>
         <source>flac file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier FLAC</translation>
     </message>
     <message>
         <source>MP3 - High Quality VBR (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 - Haute qualité VBR (*.mp3)</translation>
     </message>
     <message>
         <source>WAV - Uncompressed (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV - Non compressé (*.wav)</translation>
     </message>
     <message>
         <source>wav file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier WAV</translation>
     </message>
 </context>
 <context>
     <name>Properties</name>
     <message>
         <source>Media Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations générales</translation>
     </message>
     <message>
         <source>Video Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations vidéo</translation>
     </message>
     <message>
         <source>Audio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations audio</translation>
     </message>
     <message>
         <source>Media Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Media Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit total</translation>
     </message>
     <message>
         <source>Video Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format vidéo</translation>
     </message>
     <message>
         <source>Video Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution</translation>
     </message>
     <message>
         <source>Frame Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Images/seconde</translation>
     </message>
     <message>
         <source>Audio Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format audio</translation>
     </message>
     <message>
         <source>Bit Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Échantillonnage</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>Reasons</name>
     <message>
         <source>No saving folder is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier de destination choisi</translation>
     </message>
     <message>
         <source>%1: the saving folder is not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le dossier de destination n&apos;est pas un chemin absolu</translation>
     </message>
     <message>
         <source>%1: no free temporary name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: aucun nom temporaire libre</translation>
     </message>
     <message>
         <source>%1: the saving folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: impossible de créer le dossier de destination</translation>
     </message>
     <message>
         <source>The converter wrote no output file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le convertisseur n&apos;a écrit aucun fichier de sortie</translation>
     </message>
     <message>
         <source>The converter wrote an empty output file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le convertisseur a écrit un fichier de sortie vide</translation>
     </message>
     <message>
         <source>The converter&apos;s output cannot be read as media</source>
-        <translation type="unfinished"></translation>
+        <translation>La sortie du convertisseur n&apos;est pas lisible comme média</translation>
     </message>
     <message>
         <source>The converter&apos;s output holds no audio or video</source>
-        <translation type="unfinished"></translation>
+        <translation>La sortie du convertisseur ne contient ni audio ni vidéo</translation>
     </message>
     <message>
         <source>The converter has no %1 encoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le convertisseur n&apos;a pas d&apos;encodeur %1.</translation>
     </message>
     <message>
         <source>The converter has neither the %1 nor the %2 encoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le convertisseur n&apos;a ni l&apos;encodeur %1 ni l&apos;encodeur %2.</translation>
     </message>
     <message>
         <source>The converter did not list its encoders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le convertisseur n&apos;a pas listé ses encodeurs.</translation>
     </message>
     <message>
         <source>The file holds a stream that cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient un flux impossible à décoder</translation>
     </message>
     <message>
         <source>The file&apos;s audio codec (%1) cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Le codec audio du fichier (%1) ne peut pas être décodé</translation>
     </message>
     <message>
         <source>The file&apos;s video codec (%1) cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Le codec vidéo du fichier (%1) ne peut pas être décodé</translation>
     </message>
     <message>
         <source>The file&apos;s codec %1 cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Le codec %1 du fichier ne peut pas être décodé</translation>
     </message>
     <message>
         <source>The disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein</translation>
     </message>
     <message>
         <source>The disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>Le quota de disque est épuisé</translation>
     </message>
     <message>
         <source>The output is too large for the saving folder&apos;s file system</source>
-        <translation type="unfinished"></translation>
+        <translation>La sortie est trop volumineuse pour le système de fichiers du dossier de destination</translation>
     </message>
     <message>
         <source>The saving folder is on a read-only disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de destination est sur un disque en lecture seule</translation>
     </message>
     <message>
         <source>The disk cannot be read or written (input/output error)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque ne peut être ni lu ni écrit (erreur d&apos;entrée/sortie)</translation>
     </message>
     <message>
         <source>The converter ran out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Le convertisseur manque de mémoire</translation>
     </message>
     <message>
         <source>The file is damaged at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est endommagé à %1</translation>
     </message>
     <message>
         <source>The file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est endommagé</translation>
     </message>
     <message>
         <source>The converter crashed (segmentation fault)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le convertisseur a planté (erreur de segmentation)</translation>
     </message>
     <message>
         <source>The converter crashed (bus error)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le convertisseur a planté (erreur de bus)</translation>
     </message>
     <message>
         <source>The converter crashed (illegal instruction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le convertisseur a planté (instruction illégale)</translation>
     </message>
     <message>
         <source>The converter crashed (arithmetic fault)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le convertisseur a planté (erreur arithmétique)</translation>
     </message>
     <message>
         <source>The converter crashed (aborted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le convertisseur a planté (abandon)</translation>
     </message>
     <message>
         <source>The converter was killed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le convertisseur a été arrêté de force (%1)</translation>
     </message>
     <message>
         <source>signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>signal %1</translation>
     </message>
     <message>
         <source>The encoder for %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur pour %1 n&apos;est pas installé</translation>
     </message>
     <message>
         <source>The encoder cannot make this file with the preset&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur ne peut pas produire ce fichier avec les réglages du profil</translation>
     </message>
     <message>
         <source>The file holds no audio or video stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucun flux audio ou vidéo</translation>
     </message>
     <message>
         <source>The file&apos;s video codec (%1) cannot be converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Le codec vidéo du fichier (%1) ne peut pas être converti</translation>
     </message>
     <message>
         <source>The file&apos;s streams cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flux du fichier ne peuvent pas être lus</translation>
     </message>
     <message>
         <source>The file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;existe pas</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>The file cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne peut pas être lu (%1)</translation>
     </message>
     <message>
         <source>Not a media file, or damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un fichier multimédia, ou endommagé</translation>
     </message>
     <message>
         <source>The name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom n&apos;est pas en UTF-8 valide</translation>
     </message>
 </context>
 <context>
     <name>Session</name>
     <message>
         <source>Kelvora did not close properly. Restore the 1 file of the last list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora ne s&apos;est pas fermé correctement. Restaurer 1 fichier de la dernière liste&#xa0;?</translation>
     </message>
     <message numerus="yes">
         <source>Kelvora did not close properly. Restore the %n files of the last list?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kelvora ne s&apos;est pas fermé correctement. Restaurer %n fichier de la dernière liste&#xa0;?</numerusform>
+            <numerusform>Kelvora ne s&apos;est pas fermé correctement. Restaurer les %n fichiers de la dernière liste&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <source>These files no longer exist and were left out of the list:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers n&apos;existent plus et ont été retirés de la liste&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1285,57 +1379,61 @@ with the given filename extension.</source>
     <message>
         <source>kelvora: %1: no such file or folder
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora&#xa0;: %1&#xa0;: fichier ou dossier inexistant
+</translation>
     </message>
     <message>
         <source>kelvora: cannot catch the stop signals
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora&#xa0;: impossible d&apos;intercepter les signaux d&apos;arrêt
+</translation>
     </message>
     <message>
         <source>kelvora: no private runtime folder (XDG_RUNTIME_DIR, or %1/kelvora-%2 of this user&apos;s, mode 700): running without the single-instance hand-over
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora&#xa0;: aucun dossier d&apos;exécution privé (XDG_RUNTIME_DIR, ou %1/kelvora-%2 de cet utilisateur, mode 700)&#xa0;: lancement sans transmission à une instance déjà ouverte
+</translation>
     </message>
     <message>
         <source>kelvora: cannot listen on %1: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora&#xa0;: impossible d&apos;écouter sur %1&#xa0;: %2
+</translation>
     </message>
 </context>
 <context>
     <name>Status</name>
     <message>
         <source>Waiting Convertion...</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente…</translation>
     </message>
     <message>
         <source>Unknown Format!</source>
-        <translation type="unfinished"></translation>
+        <translation>Format inconnu&#xa0;!</translation>
     </message>
     <message>
         <source>Convertion Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion terminée&#xa0;!</translation>
     </message>
     <message>
         <source>User Canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé&#xa0;!</translation>
     </message>
     <message>
         <source>Convertion Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion échouée&#xa0;!</translation>
     </message>
     <message>
         <source>Converter Not Found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertisseur absent&#xa0;!</translation>
     </message>
     <message>
         <source>Output Equals Input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie = entrée&#xa0;!</translation>
     </message>
     <message>
         <source>Invalid Saving Folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination invalide&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1343,114 +1441,127 @@ with the given filename extension.</source>
     <message>
         <source>Browse
 Select a folder for target files</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir
+Choisir un dossier pour les fichiers convertis</translation>
     </message>
     <message>
         <source>Browse
 Select a folder to target files</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir
+Choisir un dossier pour les fichiers convertis</translation>
     </message>
     <message>
         <source>Open Folder
 Open the saving folder of target files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier
+Ouvrir le dossier de destination</translation>
     </message>
     <message>
         <source>Open Folder
 Open the target files saving folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier
+Ouvrir le dossier de destination</translation>
     </message>
     <message>
         <source>Add files to the list
 Add a file to convertion list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la liste
+Ajouter des fichiers à la liste de conversion</translation>
     </message>
     <message>
         <source>Add the media files of a folder
 Add all media files from a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les médias d&apos;un dossier
+Ajouter tous les fichiers multimédias d&apos;un dossier</translation>
     </message>
     <message>
         <source>Remove every file from the list
 Remove all listed files</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer tous les fichiers de la liste
+Retirer tous les fichiers listés</translation>
     </message>
     <message>
         <source>Convert the ticked files
 Convert listed files</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir les fichiers cochés
+Convertir les fichiers de la liste</translation>
     </message>
     <message>
         <source>Convert the ticked files
 Start converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir les fichiers cochés
+Lancer la conversion</translation>
     </message>
     <message>
         <source>Skip the file being converted
 Skip Current Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer le fichier en cours de conversion
+Passer le fichier multimédia en cours</translation>
     </message>
     <message>
         <source>Stop converting
 Stop all convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la conversion
+Arrêter toutes les conversions</translation>
     </message>
     <message>
         <source>Program information and version
 About Kelvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations et version du programme
+À propos de Kelvora</translation>
     </message>
     <message>
         <source>Program information and version
 About Kelvora 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations et version du programme
+À propos de Kelvora 1.0</translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Kelvora Already Running!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora est déjà lancé&#xa0;!</translation>
     </message>
     <message>
         <source>Browse a folder for target media files</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier pour les fichiers convertis</translation>
     </message>
     <message>
         <source>Open the target files saving folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier de destination</translation>
     </message>
     <message>
         <source>Saving Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination&#xa0;:</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <source>Solution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil&#xa0;:</translation>
     </message>
     <message>
         <source>The help could not be opened: no viewer for %1 and no browser for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir l&apos;aide&#xa0;: aucune visionneuse pour %1 et aucun navigateur pour %2.</translation>
     </message>
     <message>
         <source>Browse for Target File Saving Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier de destination</translation>
     </message>
     <message>
         <source>The Folder not exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier n&apos;existe pas&#xa0;!</translation>
     </message>
     <message>
         <source>No File Selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier sélectionné&#xa0;!</translation>
     </message>
 </context>
 </TS>

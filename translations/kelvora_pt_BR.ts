@@ -5,274 +5,286 @@
     <name>About</name>
     <message>
         <source>About Kelvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Kelvora</translation>
     </message>
     <message>
         <source>Kelvora, Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora, versão 1.0</translation>
     </message>
     <message>
         <source>Contact us if any questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dúvidas? Fale conosco:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Adding</name>
     <message>
         <source>1 file was not added because its name is not valid UTF-8:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 arquivo não foi adicionado porque seu nome não é UTF-8 válido:</translation>
     </message>
     <message numerus="yes">
         <source>%n files were not added because their names are not valid UTF-8:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo não foi adicionado porque seu nome não é UTF-8 válido:</numerusform>
+            <numerusform>%n arquivos não foram adicionados porque seus nomes não são UTF-8 válido:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... e mais %n</numerusform>
+            <numerusform>... e mais %n</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 e mais %n</numerusform>
+            <numerusform>%1: %2 e mais %n</numerusform>
         </translation>
     </message>
     <message>
         <source>1 file with another extension</source>
-        <translation type="unfinished"></translation>
+        <translation>1 arquivo com outra extensão</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files with other extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n arquivo com outra extensão</numerusform>
+            <numerusform>%n arquivos com outras extensões</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 file already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 arquivo já na lista</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n arquivo já na lista</numerusform>
+            <numerusform>%n arquivos já na lista</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 name that is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>1 nome que não é UTF-8 válido</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n names that are not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n nome que não é UTF-8 válido</numerusform>
+            <numerusform>%n nomes que não são UTF-8 válido</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 file or folder that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>1 arquivo ou pasta que não pode ser lido</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files or folders that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n arquivo ou pasta que não pode ser lido</numerusform>
+            <numerusform>%n arquivos ou pastas que não podem ser lidos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n media files added!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo de mídia adicionado!</numerusform>
+            <numerusform>%n arquivos de mídia adicionados!</numerusform>
         </translation>
     </message>
     <message>
         <source>1 item was not added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 item não foi adicionado: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n items were not added: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n item não foi adicionado: %1</numerusform>
+            <numerusform>%n itens não foram adicionados: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>a web address (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>um endereço web (%1)</translation>
     </message>
     <message>
         <source>a remote file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>um arquivo remoto (%1)</translation>
     </message>
     <message>
         <source>a file that no longer exists (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>um arquivo que não existe mais (%1)</translation>
     </message>
     <message>
         <source>All files(*.*) (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos (*.*) (*)</translation>
     </message>
     <message>
         <source>All media files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos de mídia (%1)</translation>
     </message>
     <message>
         <source>Mpeg-4 Video(*.mp4) (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo MPEG-4 (*.mp4) (*.mp4)</translation>
     </message>
     <message>
         <source>DVD Video(*.vob) (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo DVD (*.vob) (*.vob)</translation>
     </message>
     <message>
         <source>Windows Media Audio(*.wma) (*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Audio (*.wma) (*.wma)</translation>
     </message>
     <message>
         <source>Windows Media Video(*.wmv) (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Video (*.wmv) (*.wmv)</translation>
     </message>
     <message>
         <source>Flash Video(*.flv) (*.flv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo Flash (*.flv) (*.flv)</translation>
     </message>
     <message>
         <source>Mp3 Files(*.mp3) (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos MP3 (*.mp3) (*.mp3)</translation>
     </message>
     <message>
         <source>Audio Video Interleave Files(*.avi) (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos Audio Video Interleave (*.avi) (*.avi)</translation>
     </message>
     <message>
         <source>Advanced Audio Coding Files(*.aac) (*.aac)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos Advanced Audio Coding (*.aac) (*.aac)</translation>
     </message>
     <message>
         <source>Advanced System Format Files(*.asf) (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos Advanced Systems Format (*.asf) (*.asf)</translation>
     </message>
     <message>
         <source>AC3 Audio Files(*.ac3) (*.ac3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de áudio AC3 (*.ac3) (*.ac3)</translation>
     </message>
     <message>
         <source>VCD Files(*.dat) (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos VCD (*.dat) (*.dat)</translation>
     </message>
     <message>
         <source>Video Transport Stream(*.ts) (*.ts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluxo de transporte de vídeo (*.ts) (*.ts)</translation>
     </message>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar uma pasta</translation>
     </message>
     <message>
         <source>Adding media files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionando arquivos de mídia...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Adding media files... %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionando arquivos de mídia... %1 de %2</translation>
     </message>
     <message>
         <source>Include sub folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir subpastas</translation>
     </message>
 </context>
 <context>
     <name>Batch</name>
     <message>
         <source>Converting 1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertendo 1 arquivo</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Convertendo %n arquivo</numerusform>
+            <numerusform>Convertendo %n arquivos</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n falha</numerusform>
+            <numerusform>%n falhas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n files done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n pronto</numerusform>
+            <numerusform>%1 de %n prontos</numerusform>
         </translation>
     </message>
     <message>
         <source>Paused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausado: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n converted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n convertido</numerusform>
+            <numerusform>%n convertidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n canceled</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cancelado</numerusform>
+            <numerusform>%n cancelados</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>faltam %1</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausado</translation>
     </message>
 </context>
 <context>
     <name>Convert</name>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção %1 precisa de um valor</translation>
     </message>
     <message>
         <source>option --output needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção --output precisa de uma pasta</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 64, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs aceita um número de 1 a 64, não &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--size takes 1080p, 720p, 480p or keep, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--size aceita 1080p, 720p, 480p ou keep, não &apos;%1&apos;</translation>
     </message>
     <message>
         <source>option --from needs a list file, or - for standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção --from precisa de um arquivo de lista, ou - para a entrada padrão</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opção desconhecida &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
@@ -331,69 +343,139 @@ Examples:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: kelvora-convert --preset ID|NOME [OPÇÃO]... ARQUIVO|PASTA...
+     kelvora-convert --preset ID|NOME [OPÇÃO]... --from LISTA
+Converte arquivos de mídia com os perfis do Kelvora, sem janela.
+
+Cada arquivo é convertido com a mesma linha de comando do conversor, a mesma
+nomeação de saída e os mesmos status da janela do Kelvora. Uma PASTA adiciona
+os arquivos de mídia que contém, como faz Adicionar pasta (sem diferenciar
+maiúsculas e minúsculas; arquivos e pastas ocultos são ignorados); o que fica
+de fora é informado na saída de erro padrão.
+
+Opções:
+  -p, --preset ID|NOME  o formato de destino: o id de um perfil, seu texto em
+                        inglês no menu ou na caixa Perfil (sem diferenciar
+                        maiúsculas), ou uma parte de um deles que só um perfil
+                        tenha (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output PASTA    a pasta de destino (padrão: a pasta atual); ela é
+                        criada se não existir
+  -j, --jobs N          converte N arquivos por vez, de 1 a 64 (padrão: um por
+                        núcleo do processador, no máximo 8)
+      --size TAMANHO    a maior altura de imagem dos perfis que a aceitam:
+                        1080p, 720p, 480p ou keep (padrão: keep)
+      --from LISTA      também converte os caminhos do arquivo LISTA, um por
+                        linha (&quot;-&quot; lê a entrada padrão); caminhos relativos
+                        partem da pasta atual
+  -r, --recursive       uma PASTA também fornece os arquivos de mídia de suas
+                        subpastas
+  -0, --null            as listas de --from são separadas por caracteres NUL
+                        (como find -print0 as escreve), para nomes com quebras
+                        de linha
+      --json            imprime um objeto JSON por linha para cada arquivo
+                        concluído: input, output, status, reason, seconds e,
+                        quando o conversor informou, speed (segundos de mídia
+                        por segundo)
+      --no-inhibit      deixa o computador suspender quando ocioso durante o
+                        lote (por padrão, a suspensão é inibida enquanto ele
+                        é executado)
+      --list-presets    imprime o id, o grupo e o nome de cada perfil e se o
+                        conversor consegue criá-lo, depois sai
+  -h, --help            mostra esta ajuda e sai
+      --version         mostra a versão e sai
+      --                todo argumento depois dele é um arquivo ou pasta, mesmo
+                        que comece com -
+
+Em um terminal, uma linha ao vivo mostra cada arquivo em andamento e uma barra
+mostra os arquivos concluídos, o tempo decorrido e o restante; caso contrário,
+é impressa uma linha para cada arquivo concluído. O resumo vai para a saída de
+erro padrão. Ctrl-C, SIGTERM ou SIGHUP (um terminal fechado) interrompem
+imediatamente: as conversões em andamento terminam sem deixar arquivos
+parciais. Ctrl-Z pausa as conversões em andamento junto com o programa; fg as
+retoma.
+
+Status de saída:
+  0    todos os arquivos foram convertidos
+  1    algum arquivo não foi convertido (falhou, tem formato desconhecido ou
+       não foi iniciado), ou não foi possível escrever na saída padrão
+  2    erro de uso: opção ou perfil desconhecido, nenhum arquivo, pasta de
+       destino sem permissão de escrita
+  129  interrompido por SIGHUP
+  130  interrompido por SIGINT (Ctrl-C)
+  143  interrompido por SIGTERM
+
+Exemplos:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
     </message>
     <message>
         <source>%1: cannot write standard output: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não foi possível escrever na saída padrão: %2
+</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Tente &apos;%1 --help&apos; para mais informações.
+</translation>
     </message>
     <message>
         <source>cannot read the list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler a lista %1: %2</translation>
     </message>
     <message>
         <source>Not started: the batch was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Não iniciado: o lote foi interrompido</translation>
     </message>
     <message>
         <source>%1 files: %2 converted, %3 not converted, in %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos: %1; convertidos: %2; não convertidos: %3; tempo: %4</translation>
     </message>
     <message>
         <source>; stopped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; interrompido por %1</translation>
     </message>
     <message>
         <source>No such file</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo inexistente</translation>
     </message>
     <message>
         <source>%1 %2%  %3/%4 files done  elapsed %5  left %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2%  %3/%4 arquivos prontos  decorrido %5  faltam %6</translation>
     </message>
     <message>
         <source>%1: cannot install the signal handlers
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não foi possível instalar os manipuladores de sinais
+</translation>
     </message>
     <message>
         <source>no preset given (--preset ID|NAME; see --list-presets)</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum perfil informado (--preset ID|NOME; veja --list-presets)</translation>
     </message>
     <message>
         <source>unknown preset &apos;%1&apos;; the presets are:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>perfil desconhecido &apos;%1&apos;; os perfis são:
+%2</translation>
     </message>
     <message>
         <source>ambiguous preset &apos;%1&apos;; the presets it matches are:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>perfil ambíguo &apos;%1&apos;; os perfis correspondentes são:
+%2</translation>
     </message>
     <message>
         <source>the output folder %1 cannot be made or written to</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar a pasta de destino %1 nem escrever nela</translation>
     </message>
     <message>
         <source>no files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum arquivo para converter</translation>
     </message>
 </context>
 <context>
@@ -401,883 +483,893 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema operacional está sem
+memória ou recursos.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo especificado não foi encontrado.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>O caminho especificado não foi encontrado.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema operacional negou
+o acesso ao arquivo especificado.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não havia memória suficiente para concluir a operação.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo .EXE é inválido
+(.EXE não Win32 ou erro na imagem .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu uma violação de compartilhamento. </translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>A associação do nome de arquivo
+está incompleta ou é inválida.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível concluir a transação DDE
+porque o tempo da solicitação se esgotou.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A transação DDE falhou.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível concluir a transação DDE
+porque outras transações DDE
+estavam sendo processadas.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há nenhum aplicativo associado
+à extensão de arquivo informada.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>A biblioteca de vínculo dinâmico especificada não foi encontrada.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu um erro desconhecido (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o hiperlink:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>List</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconhecida</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Local</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>Target Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de destino</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertendo...</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;File </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar arquivos</translation>
     </message>
     <message>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar pasta</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover</translation>
     </message>
     <message>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover todos</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar tudo</translation>
     </message>
     <message>
         <source>E&amp;xit                  </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conversão</translation>
     </message>
     <message>
         <source>Convert All</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter todos</translation>
     </message>
     <message>
         <source>Convert Selected Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter selecionados</translation>
     </message>
     <message>
         <source>Retry Failed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir arquivos com falha</translation>
     </message>
     <message>
         <source>Pause Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar conversão</translation>
     </message>
     <message>
         <source>Stop Current Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar conversão atual</translation>
     </message>
     <message>
         <source>Stop All Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar todas as conversões</translation>
     </message>
     <message>
         <source>Select Failed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar arquivos com falha</translation>
     </message>
     <message>
         <source>Simultaneous Conversions</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversões simultâneas</translation>
     </message>
     <message>
         <source>One at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma por vez</translation>
     </message>
     <message>
         <source>2 at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>2 por vez</translation>
     </message>
     <message>
         <source>4 at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>4 por vez</translation>
     </message>
     <message>
         <source>As Many as Processor Cores</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma por núcleo do processador</translation>
     </message>
     <message>
         <source>Modern Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho de Vídeo moderno</translation>
     </message>
     <message>
         <source>Keep Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter tamanho</translation>
     </message>
     <message>
         <source>1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p</translation>
     </message>
     <message>
         <source>720p</source>
-        <translation type="unfinished"></translation>
+        <translation>720p</translation>
     </message>
     <message>
         <source>480p</source>
-        <translation type="unfinished"></translation>
+        <translation>480p</translation>
     </message>
     <message>
         <source>Keep the Computer Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedir a suspensão</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juda</translation>
     </message>
     <message>
         <source>Help(F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda (F1)</translation>
     </message>
     <message>
         <source>&amp;About Kelvora     </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Kelvora</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Add Files          </source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar arquivos</translation>
     </message>
     <message>
         <source>Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar todos</translation>
     </message>
     <message>
         <source>Remove All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover todos os arquivos</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover para cima</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover para baixo</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter</translation>
     </message>
     <message>
         <source>Convert All Listed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter toda a lista</translation>
     </message>
     <message>
         <source>Skip Current Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Pular conversão atual</translation>
     </message>
     <message>
         <source>Cancel This File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar este arquivo</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriedades</translation>
     </message>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
 </context>
 <context>
     <name>Notifier</name>
     <message>
         <source>1 file converted</source>
-        <translation type="unfinished"></translation>
+        <translation>1 arquivo convertido</translation>
     </message>
     <message numerus="yes">
         <source>%n files converted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo convertido</numerusform>
+            <numerusform>%n arquivos convertidos</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 failed, %3 canceled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; com falha: %2; cancelados: %3</translation>
     </message>
     <message>
         <source>Kelvora: the batch has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora: o lote terminou</translation>
     </message>
 </context>
 <context>
     <name>Presets</name>
     <message>
         <source>General Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo geral</translation>
     </message>
     <message>
         <source>WMV - Windows Media Video (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV - Windows Media Video (*.wmv)</translation>
     </message>
     <message>
         <source>wmv file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo WMV</translation>
     </message>
     <message>
         <source>Divx Video (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo DivX (*.avi)</translation>
     </message>
     <message>
         <source>AVI - Audio-Video Interleave (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI - Audio-Video Interleave (*.avi)</translation>
     </message>
     <message>
         <source>avi file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo AVI</translation>
     </message>
     <message>
         <source>ASF - Advanced Streaming Format (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF - Advanced Streaming Format (*.asf)</translation>
     </message>
     <message>
         <source>asf file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo ASF</translation>
     </message>
     <message>
         <source>MPEG1 Movie (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Filme MPEG1 (*.mpg)</translation>
     </message>
     <message>
         <source>mpg file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo MPG</translation>
     </message>
     <message>
         <source>MPEG2 Movie (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>Filme MPEG2 (*.vob)</translation>
     </message>
     <message>
         <source>vob file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo VOB</translation>
     </message>
     <message>
         <source>MPEG4 Movie (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Filme MPEG4 (*.mp4)</translation>
     </message>
     <message>
         <source>mp4 file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo MP4</translation>
     </message>
     <message>
         <source>General Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Áudio geral</translation>
     </message>
     <message>
         <source>WMA - Windows Media Audio (*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA - Windows Media Audio (*.wma)</translation>
     </message>
     <message>
         <source>wma file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo WMA</translation>
     </message>
     <message>
         <source>Mp3 - Mpeg Audio Layer3 (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 - MPEG Audio Layer 3 (*.mp3)</translation>
     </message>
     <message>
         <source>Mp3 Audio (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Áudio MP3 (*.mp3)</translation>
     </message>
     <message>
         <source>mp3 file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo MP3</translation>
     </message>
     <message>
         <source>Mobile Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Celular</translation>
     </message>
     <message>
         <source>3GPP  (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GPP  (*.3gp)</translation>
     </message>
     <message>
         <source>3GP  (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP  (*.3gp)</translation>
     </message>
     <message>
         <source>3gp file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo 3GP</translation>
     </message>
     <message>
         <source>3GP (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP (*.3gp)</translation>
     </message>
     <message>
         <source>3GPP2 (*.3g2)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GPP2 (*.3g2)</translation>
     </message>
     <message>
         <source>3g2 file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo 3G2</translation>
     </message>
     <message>
         <source>BlackBerry 3GP (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry 3GP (*.3gp)</translation>
     </message>
     <message>
         <source>BlackBerry 3GP file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo 3GP do BlackBerry</translation>
     </message>
     <message>
         <source>Apple iPod</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple iPod</translation>
     </message>
     <message>
         <source>iPod - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Alta qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - Alta qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>iPod - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Qualidade normal (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - Qualidade normal (*.mp4)</translation>
     </message>
     <message>
         <source>iPod - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - Baixa qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - Baixa qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>Apple iPhone</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple iPhone</translation>
     </message>
     <message>
         <source>iPhone - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Alta qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - Alta qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>iPhone - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Qualidade normal (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - Qualidade normal (*.mp4)</translation>
     </message>
     <message>
         <source>iPhone - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - Baixa qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - Baixa qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>Sony PSP/PS3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sony PSP/PS3</translation>
     </message>
     <message>
         <source>PSP - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Alta qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - Alta qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>PSP - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Qualidade normal (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - Qualidade normal (*.mp4)</translation>
     </message>
     <message>
         <source>PSP - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - Baixa qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - Baixa qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Alta qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - Alta qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Qualidade normal (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - Qualidade normal (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - Baixa qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - Baixa qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>DV - Digital Video (*.dv)</source>
-        <translation type="unfinished"></translation>
+        <translation>DV - Vídeo digital (*.dv)</translation>
     </message>
     <message>
         <source>dv file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo DV</translation>
     </message>
     <message>
         <source>Modern Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo moderno</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - High Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - Alta qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - Normal Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - Qualidade normal (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - Low Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - Baixa qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - High Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - Alta qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - Normal Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - Qualidade normal (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - Low Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - Baixa qualidade (*.mp4)</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - High Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - Alta qualidade (*.webm)</translation>
     </message>
     <message>
         <source>webm file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo WebM</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - Normal Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - Qualidade normal (*.webm)</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - Low Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - Baixa qualidade (*.webm)</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - High Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - Alta qualidade (*.mkv)</translation>
     </message>
     <message>
         <source>mkv file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo MKV</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - Normal Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - Qualidade normal (*.mkv)</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - Low Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - Baixa qualidade (*.mkv)</translation>
     </message>
     <message>
         <source>Same Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesma qualidade</translation>
     </message>
     <message>
         <source>MKV - Keep Streams, No Re-encoding (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - Manter fluxos, sem recodificar (*.mkv)</translation>
     </message>
     <message>
         <source>MP4 - Keep Streams, No Re-encoding (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - Manter fluxos, sem recodificar (*.mp4)</translation>
     </message>
     <message>
         <source>Modern Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Áudio moderno</translation>
     </message>
     <message>
         <source>M4A - AAC (*.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A - AAC (*.m4a)</translation>
     </message>
     <message>
         <source>m4a file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo M4A</translation>
     </message>
     <message>
         <source>Opus (*.opus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus (*.opus)</translation>
     </message>
     <message>
         <source>opus file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo Opus</translation>
     </message>
     <message>
         <source>FLAC - Lossless (*.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC - Sem perdas (*.flac)</translation>
     </message>
     <message>
         <source>flac file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo FLAC</translation>
     </message>
     <message>
         <source>MP3 - High Quality VBR (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 - VBR de alta qualidade (*.mp3)</translation>
     </message>
     <message>
         <source>WAV - Uncompressed (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV - Sem compressão (*.wav)</translation>
     </message>
     <message>
         <source>wav file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo WAV</translation>
     </message>
 </context>
 <context>
     <name>Properties</name>
     <message>
         <source>Media Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações de mídia</translation>
     </message>
     <message>
         <source>Video Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações de vídeo</translation>
     </message>
     <message>
         <source>Audio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações de áudio</translation>
     </message>
     <message>
         <source>Media Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>Media Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de bits</translation>
     </message>
     <message>
         <source>Video Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de vídeo</translation>
     </message>
     <message>
         <source>Video Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolução</translation>
     </message>
     <message>
         <source>Frame Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de quadros</translation>
     </message>
     <message>
         <source>Audio Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de áudio</translation>
     </message>
     <message>
         <source>Bit Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de bits</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de amostragem</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canais</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriedades</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
     <name>Reasons</name>
     <message>
         <source>No saving folder is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma pasta de destino foi escolhida</translation>
     </message>
     <message>
         <source>%1: the saving folder is not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a pasta de destino não é um caminho absoluto</translation>
     </message>
     <message>
         <source>%1: no free temporary name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nenhum nome temporário livre</translation>
     </message>
     <message>
         <source>%1: the saving folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é possível criar a pasta de destino</translation>
     </message>
     <message>
         <source>The converter wrote no output file</source>
-        <translation type="unfinished"></translation>
+        <translation>O conversor não gravou nenhum arquivo de saída</translation>
     </message>
     <message>
         <source>The converter wrote an empty output file</source>
-        <translation type="unfinished"></translation>
+        <translation>O conversor gravou um arquivo de saída vazio</translation>
     </message>
     <message>
         <source>The converter&apos;s output cannot be read as media</source>
-        <translation type="unfinished"></translation>
+        <translation>A saída do conversor não pode ser lida como mídia</translation>
     </message>
     <message>
         <source>The converter&apos;s output holds no audio or video</source>
-        <translation type="unfinished"></translation>
+        <translation>A saída do conversor não contém áudio nem vídeo</translation>
     </message>
     <message>
         <source>The converter has no %1 encoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>O conversor não tem o codificador %1.</translation>
     </message>
     <message>
         <source>The converter has neither the %1 nor the %2 encoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>O conversor não tem nem o codificador %1 nem o %2.</translation>
     </message>
     <message>
         <source>The converter did not list its encoders.</source>
-        <translation type="unfinished"></translation>
+        <translation>O conversor não listou seus codificadores.</translation>
     </message>
     <message>
         <source>The file holds a stream that cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo contém um fluxo que não pode ser decodificado</translation>
     </message>
     <message>
         <source>The file&apos;s audio codec (%1) cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>O codec de áudio do arquivo (%1) não pode ser decodificado</translation>
     </message>
     <message>
         <source>The file&apos;s video codec (%1) cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>O codec de vídeo do arquivo (%1) não pode ser decodificado</translation>
     </message>
     <message>
         <source>The file&apos;s codec %1 cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>O codec %1 do arquivo não pode ser decodificado</translation>
     </message>
     <message>
         <source>The disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>O disco está cheio</translation>
     </message>
     <message>
         <source>The disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>A cota de disco se esgotou</translation>
     </message>
     <message>
         <source>The output is too large for the saving folder&apos;s file system</source>
-        <translation type="unfinished"></translation>
+        <translation>A saída é grande demais para o sistema de arquivos da pasta de destino</translation>
     </message>
     <message>
         <source>The saving folder is on a read-only disk</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta de destino está em um disco somente leitura</translation>
     </message>
     <message>
         <source>The disk cannot be read or written (input/output error)</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler nem gravar no disco (erro de entrada/saída)</translation>
     </message>
     <message>
         <source>The converter ran out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>O conversor ficou sem memória</translation>
     </message>
     <message>
         <source>The file is damaged at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo está danificado em %1</translation>
     </message>
     <message>
         <source>The file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo está danificado</translation>
     </message>
     <message>
         <source>The converter crashed (segmentation fault)</source>
-        <translation type="unfinished"></translation>
+        <translation>O conversor parou inesperadamente (falha de segmentação)</translation>
     </message>
     <message>
         <source>The converter crashed (bus error)</source>
-        <translation type="unfinished"></translation>
+        <translation>O conversor parou inesperadamente (erro de barramento)</translation>
     </message>
     <message>
         <source>The converter crashed (illegal instruction)</source>
-        <translation type="unfinished"></translation>
+        <translation>O conversor parou inesperadamente (instrução ilegal)</translation>
     </message>
     <message>
         <source>The converter crashed (arithmetic fault)</source>
-        <translation type="unfinished"></translation>
+        <translation>O conversor parou inesperadamente (erro aritmético)</translation>
     </message>
     <message>
         <source>The converter crashed (aborted)</source>
-        <translation type="unfinished"></translation>
+        <translation>O conversor parou inesperadamente (abortado)</translation>
     </message>
     <message>
         <source>The converter was killed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>O conversor foi encerrado à força (%1)</translation>
     </message>
     <message>
         <source>signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sinal %1</translation>
     </message>
     <message>
         <source>The encoder for %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador de %1 não está instalado</translation>
     </message>
     <message>
         <source>The encoder cannot make this file with the preset&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador não consegue criar este arquivo com as configurações do perfil</translation>
     </message>
     <message>
         <source>The file holds no audio or video stream</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não contém nenhum fluxo de áudio ou vídeo</translation>
     </message>
     <message>
         <source>The file&apos;s video codec (%1) cannot be converted</source>
-        <translation type="unfinished"></translation>
+        <translation>O codec de vídeo do arquivo (%1) não pode ser convertido</translation>
     </message>
     <message>
         <source>The file&apos;s streams cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Os fluxos do arquivo não podem ser lidos</translation>
     </message>
     <message>
         <source>The file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não existe</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo comum</translation>
     </message>
     <message>
         <source>The file cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não pode ser lido (%1)</translation>
     </message>
     <message>
         <source>Not a media file, or damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo de mídia, ou está danificado</translation>
     </message>
     <message>
         <source>The name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome não é UTF-8 válido</translation>
     </message>
 </context>
 <context>
     <name>Session</name>
     <message>
         <source>Kelvora did not close properly. Restore the 1 file of the last list?</source>
-        <translation type="unfinished"></translation>
+        <translation>O Kelvora não foi fechado corretamente. Restaurar 1 arquivo da última lista?</translation>
     </message>
     <message numerus="yes">
         <source>Kelvora did not close properly. Restore the %n files of the last list?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O Kelvora não foi fechado corretamente. Restaurar %n arquivo da última lista?</numerusform>
+            <numerusform>O Kelvora não foi fechado corretamente. Restaurar os %n arquivos da última lista?</numerusform>
         </translation>
     </message>
     <message>
         <source>These files no longer exist and were left out of the list:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estes arquivos não existem mais e foram deixados fora da lista:</translation>
     </message>
 </context>
 <context>
@@ -1285,57 +1377,61 @@ with the given filename extension.</source>
     <message>
         <source>kelvora: %1: no such file or folder
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: %1: arquivo ou pasta inexistente
+</translation>
     </message>
     <message>
         <source>kelvora: cannot catch the stop signals
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: não foi possível capturar os sinais de parada
+</translation>
     </message>
     <message>
         <source>kelvora: no private runtime folder (XDG_RUNTIME_DIR, or %1/kelvora-%2 of this user&apos;s, mode 700): running without the single-instance hand-over
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: nenhuma pasta de execução privada (XDG_RUNTIME_DIR, ou %1/kelvora-%2 deste usuário, modo 700): executando sem a passagem para a instância única
+</translation>
     </message>
     <message>
         <source>kelvora: cannot listen on %1: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: não foi possível escutar em %1: %2
+</translation>
     </message>
 </context>
 <context>
     <name>Status</name>
     <message>
         <source>Waiting Convertion...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando...</translation>
     </message>
     <message>
         <source>Unknown Format!</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato desconhecido!</translation>
     </message>
     <message>
         <source>Convertion Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversão concluída!</translation>
     </message>
     <message>
         <source>User Canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado!</translation>
     </message>
     <message>
         <source>Convertion Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na conversão!</translation>
     </message>
     <message>
         <source>Converter Not Found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversor ausente!</translation>
     </message>
     <message>
         <source>Output Equals Input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Saída igual à entrada!</translation>
     </message>
     <message>
         <source>Invalid Saving Folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino inválido!</translation>
     </message>
 </context>
 <context>
@@ -1343,114 +1439,127 @@ with the given filename extension.</source>
     <message>
         <source>Browse
 Select a folder for target files</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar
+Escolher uma pasta para os arquivos de destino</translation>
     </message>
     <message>
         <source>Browse
 Select a folder to target files</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar
+Escolher uma pasta para os arquivos de destino</translation>
     </message>
     <message>
         <source>Open Folder
 Open the saving folder of target files</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir pasta
+Abrir a pasta de destino dos arquivos</translation>
     </message>
     <message>
         <source>Open Folder
 Open the target files saving folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir pasta
+Abrir a pasta onde os arquivos de destino são salvos</translation>
     </message>
     <message>
         <source>Add files to the list
 Add a file to convertion list</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar arquivos à lista
+Adicionar um arquivo à lista de conversão</translation>
     </message>
     <message>
         <source>Add the media files of a folder
 Add all media files from a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar os arquivos de mídia de uma pasta
+Adicionar todos os arquivos de mídia de uma pasta</translation>
     </message>
     <message>
         <source>Remove every file from the list
 Remove all listed files</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover todos os arquivos da lista
+Remover todos os arquivos</translation>
     </message>
     <message>
         <source>Convert the ticked files
 Convert listed files</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter os arquivos marcados
+Converter os arquivos da lista</translation>
     </message>
     <message>
         <source>Convert the ticked files
 Start converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter os arquivos marcados
+Iniciar a conversão</translation>
     </message>
     <message>
         <source>Skip the file being converted
 Skip Current Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>Pular o arquivo em conversão
+Pular o arquivo atual</translation>
     </message>
     <message>
         <source>Stop converting
 Stop all convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar a conversão
+Parar todas as conversões</translation>
     </message>
     <message>
         <source>Program information and version
 About Kelvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações e versão do programa
+Sobre o Kelvora</translation>
     </message>
     <message>
         <source>Program information and version
 About Kelvora 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações e versão do programa
+Sobre o Kelvora 1.0</translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Kelvora Already Running!</source>
-        <translation type="unfinished"></translation>
+        <translation>O Kelvora já está em execução!</translation>
     </message>
     <message>
         <source>Browse a folder for target media files</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher uma pasta para os arquivos de destino</translation>
     </message>
     <message>
         <source>Open the target files saving folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir a pasta de destino dos arquivos</translation>
     </message>
     <message>
         <source>Saving Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar em:</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir pasta</translation>
     </message>
     <message>
         <source>Solution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil:</translation>
     </message>
     <message>
         <source>The help could not be opened: no viewer for %1 and no browser for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir a ajuda: nenhum visualizador para %1 e nenhum navegador para %2.</translation>
     </message>
     <message>
         <source>Browse for Target File Saving Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher a pasta de destino</translation>
     </message>
     <message>
         <source>The Folder not exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta não existe!</translation>
     </message>
     <message>
         <source>No File Selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum arquivo selecionado!</translation>
     </message>
 </context>
 </TS>

@@ -5,284 +5,300 @@
     <name>About</name>
     <message>
         <source>About Kelvora</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Kelvora</translation>
     </message>
     <message>
         <source>Kelvora, Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora, версия 1.0</translation>
     </message>
     <message>
         <source>Contact us if any questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>По любым вопросам пишите нам:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Adding</name>
     <message>
         <source>1 file was not added because its name is not valid UTF-8:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 файл не добавлен, так как его имя не в кодировке UTF-8:</translation>
     </message>
     <message numerus="yes">
         <source>%n files were not added because their names are not valid UTF-8:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n файл не добавлен, так как его имя не в кодировке UTF-8:</numerusform>
+            <numerusform>%n файла не добавлены, так как их имена не в кодировке UTF-8:</numerusform>
+            <numerusform>%n файлов не добавлено, так как их имена не в кодировке UTF-8:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... и ещё %n</numerusform>
+            <numerusform>... и ещё %n</numerusform>
+            <numerusform>... и ещё %n</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 и ещё %n</numerusform>
+            <numerusform>%1: %2 и ещё %n</numerusform>
+            <numerusform>%1: %2 и ещё %n</numerusform>
         </translation>
     </message>
     <message>
         <source>1 file with another extension</source>
-        <translation type="unfinished"></translation>
+        <translation>1 файл с другим расширением</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files with other extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n файл с другим расширением</numerusform>
+            <numerusform>%n файла с другими расширениями</numerusform>
+            <numerusform>%n файлов с другими расширениями</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 file already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 файл уже в списке</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n файл уже в списке</numerusform>
+            <numerusform>%n файла уже в списке</numerusform>
+            <numerusform>%n файлов уже в списке</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 name that is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>1 имя не в кодировке UTF-8</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n names that are not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n имя не в кодировке UTF-8</numerusform>
+            <numerusform>%n имени не в кодировке UTF-8</numerusform>
+            <numerusform>%n имён не в кодировке UTF-8</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 file or folder that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать 1 файл или папку</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files or folders that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n файл или папка недоступны для чтения</numerusform>
+            <numerusform>%n файла или папки недоступны для чтения</numerusform>
+            <numerusform>%n файлов или папок недоступны для чтения</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n media files added!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Добавлен %n медиафайл!</numerusform>
+            <numerusform>Добавлено %n медиафайла!</numerusform>
+            <numerusform>Добавлено %n медиафайлов!</numerusform>
         </translation>
     </message>
     <message>
         <source>1 item was not added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 элемент не добавлен: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n items were not added: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n элемент не добавлен: %1</numerusform>
+            <numerusform>%n элемента не добавлены: %1</numerusform>
+            <numerusform>%n элементов не добавлено: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>a web address (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>веб-адрес (%1)</translation>
     </message>
     <message>
         <source>a remote file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>удалённый файл (%1)</translation>
     </message>
     <message>
         <source>a file that no longer exists (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>файл, которого больше нет (%1)</translation>
     </message>
     <message>
         <source>All files(*.*) (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы (*.*) (*)</translation>
     </message>
     <message>
         <source>All media files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Все медиафайлы (%1)</translation>
     </message>
     <message>
         <source>Mpeg-4 Video(*.mp4) (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Видео MPEG-4 (*.mp4) (*.mp4)</translation>
     </message>
     <message>
         <source>DVD Video(*.vob) (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>Видео DVD (*.vob) (*.vob)</translation>
     </message>
     <message>
         <source>Windows Media Audio(*.wma) (*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Audio (*.wma) (*.wma)</translation>
     </message>
     <message>
         <source>Windows Media Video(*.wmv) (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Video (*.wmv) (*.wmv)</translation>
     </message>
     <message>
         <source>Flash Video(*.flv) (*.flv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Видео Flash (*.flv) (*.flv)</translation>
     </message>
     <message>
         <source>Mp3 Files(*.mp3) (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы MP3 (*.mp3) (*.mp3)</translation>
     </message>
     <message>
         <source>Audio Video Interleave Files(*.avi) (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы Audio Video Interleave (*.avi) (*.avi)</translation>
     </message>
     <message>
         <source>Advanced Audio Coding Files(*.aac) (*.aac)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы Advanced Audio Coding (*.aac) (*.aac)</translation>
     </message>
     <message>
         <source>Advanced System Format Files(*.asf) (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы Advanced System Format (*.asf) (*.asf)</translation>
     </message>
     <message>
         <source>AC3 Audio Files(*.ac3) (*.ac3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Аудиофайлы AC3 (*.ac3) (*.ac3)</translation>
     </message>
     <message>
         <source>VCD Files(*.dat) (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы VCD (*.dat) (*.dat)</translation>
     </message>
     <message>
         <source>Video Transport Stream(*.ts) (*.ts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Транспортный поток видео (*.ts) (*.ts)</translation>
     </message>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите папку</translation>
     </message>
     <message>
         <source>Adding media files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавление медиафайлов...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Adding media files... %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавление медиафайлов... %1 из %2</translation>
     </message>
     <message>
         <source>Include sub folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить подпапки</translation>
     </message>
 </context>
 <context>
     <name>Batch</name>
     <message>
         <source>Converting 1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразование 1 файла</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Преобразование %n файла</numerusform>
+            <numerusform>Преобразование %n файлов</numerusform>
+            <numerusform>Преобразование %n файлов</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ошибок: %n</numerusform>
+            <numerusform>ошибок: %n</numerusform>
+            <numerusform>ошибок: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n files done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 из %n файла готово</numerusform>
+            <numerusform>%1 из %n файлов готово</numerusform>
+            <numerusform>%1 из %n файлов готово</numerusform>
         </translation>
     </message>
     <message>
         <source>Paused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n converted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Преобразовано: %n</numerusform>
+            <numerusform>Преобразовано: %n</numerusform>
+            <numerusform>Преобразовано: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n canceled</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>отменено: %n</numerusform>
+            <numerusform>отменено: %n</numerusform>
+            <numerusform>отменено: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>осталось %1</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
 </context>
 <context>
     <name>Convert</name>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>параметру %1 требуется значение</translation>
     </message>
     <message>
         <source>option --output needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>параметру --output требуется папка</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 64, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs принимает число от 1 до 64, а не «%1»</translation>
     </message>
     <message>
         <source>--size takes 1080p, 720p, 480p or keep, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--size принимает 1080p, 720p, 480p или keep, а не «%1»</translation>
     </message>
     <message>
         <source>option --from needs a list file, or - for standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>параметру --from требуется файл списка или - для стандартного ввода</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный параметр «%1»</translation>
     </message>
     <message>
         <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
@@ -341,69 +357,137 @@ Examples:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... ФАЙЛ|ПАПКА...
+               kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... --from СПИСОК
+Преобразование медиафайлов по профилям Kelvora, без окна.
+
+Каждый файл преобразуется с той же командной строкой конвертера, теми же именами
+выходных файлов и статусами, что и в окне Kelvora. ПАПКА добавляет содержащиеся
+в ней медиафайлы, как «Добавить папку» (расширения в любом регистре; скрытые
+файлы и папки пропускаются); о том, что не добавлено, сообщается в стандартный
+поток ошибок.
+
+Параметры:
+  -p, --preset ID|ИМЯ   целевой формат: номер профиля, его название в меню или в
+                        поле «Профиль» (по-английски, регистр не важен) либо
+                        часть одного из них, которая есть только у одного
+                        профиля (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output ПАПКА    папка сохранения (по умолчанию текущая папка); если её
+                        нет, она создаётся
+  -j, --jobs N          преобразовывать по N файлов одновременно, от 1 до 64
+                        (по умолчанию по одному на ядро процессора, не более 8)
+      --size РАЗМЕР     наибольшая высота кадра для профилей, которые её
+                        учитывают: 1080p, 720p, 480p или keep (по умолчанию
+                        keep)
+      --from СПИСОК     также преобразовать пути из файла СПИСОК, по одному в
+                        строке (&quot;-&quot; читает стандартный ввод); относительные
+                        пути отсчитываются от текущей папки
+  -r, --recursive       ПАПКА даёт также медиафайлы своих подпапок
+  -0, --null            списки из --from разделены символами NUL (как их
+                        выводит find -print0), для имён с переводами строк
+      --json            выводить по одному объекту JSON в строке на каждый
+                        завершённый файл: input, output, status, reason, seconds
+                        и speed (секунд медиа в секунду), если конвертер её
+                        сообщил
+      --no-inhibit      разрешить компьютеру засыпать при бездействии во время
+                        пакета (по умолчанию, пока пакет выполняется, переход в
+                        сон запрещён)
+      --list-presets    вывести номер, группу и название каждого профиля и то,
+                        может ли конвертер его создать, затем выйти
+  -h, --help            показать эту справку и выйти
+      --version         показать версию и выйти
+      --                все аргументы после него — файлы или папки, даже если
+                        начинаются с -
+
+В терминале живая строка показывает выполняемые файлы, а полоса — готовые файлы,
+прошедшее и оставшееся время; иначе для каждого завершённого файла выводится
+одна строка. Итог выводится в стандартный поток ошибок. Ctrl-C, SIGTERM или
+SIGHUP (закрытый терминал) сразу останавливают работу: текущие преобразования
+завершаются и не оставляют недописанных файлов. Ctrl-Z приостанавливает текущие
+преобразования вместе с программой, fg возобновляет их.
+
+Код завершения:
+  0    все файлы преобразованы
+  1    какой-то файл не преобразован (ошибка, неизвестный формат или не начат)
+       либо не удалось записать в стандартный вывод
+  2    ошибка использования: неизвестный параметр или профиль, нет файлов,
+       папка вывода недоступна для записи
+  129  остановлено сигналом SIGHUP
+  130  остановлено сигналом SIGINT (Ctrl-C)
+  143  остановлено сигналом SIGTERM
+
+Примеры:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
     </message>
     <message>
         <source>%1: cannot write standard output: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не удаётся записать в стандартный вывод: %2
+</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+По команде «%1 --help» можно получить дополнительную информацию.
+</translation>
     </message>
     <message>
         <source>cannot read the list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать список %1: %2</translation>
     </message>
     <message>
         <source>Not started: the batch was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Не начато: пакет остановлен</translation>
     </message>
     <message>
         <source>%1 files: %2 converted, %3 not converted, in %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлов: %1, преобразовано: %2, не преобразовано: %3, за %4</translation>
     </message>
     <message>
         <source>; stopped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; остановлено сигналом %1</translation>
     </message>
     <message>
         <source>No such file</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет такого файла</translation>
     </message>
     <message>
         <source>%1 %2%  %3/%4 files done  elapsed %5  left %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2%  готово %3/%4  прошло %5  осталось %6</translation>
     </message>
     <message>
         <source>%1: cannot install the signal handlers
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не удаётся установить обработчики сигналов
+</translation>
     </message>
     <message>
         <source>no preset given (--preset ID|NAME; see --list-presets)</source>
-        <translation type="unfinished"></translation>
+        <translation>профиль не указан (--preset ID|ИМЯ; см. --list-presets)</translation>
     </message>
     <message>
         <source>unknown preset &apos;%1&apos;; the presets are:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный профиль «%1»; доступные профили:
+%2</translation>
     </message>
     <message>
         <source>ambiguous preset &apos;%1&apos;; the presets it matches are:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>неоднозначный профиль «%1»; подходящие профили:
+%2</translation>
     </message>
     <message>
         <source>the output folder %1 cannot be made or written to</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать папку вывода %1 или записать в неё</translation>
     </message>
     <message>
         <source>no files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>нет файлов для преобразования</translation>
     </message>
 </context>
 <context>
@@ -411,885 +495,895 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Операционной системе не хватает
+памяти или ресурсов.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Указанный файл не найден.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Указанный путь не найден.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Операционная система запретила
+доступ к указанному файлу.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недостаточно памяти для завершения операции.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимый файл .EXE
+(не Win32 .EXE или ошибка в образе .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Произошло нарушение совместного доступа. </translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сопоставление имени файла
+неполное или недопустимое.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось завершить транзакцию DDE,
+так как истекло время ожидания запроса.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка транзакции DDE.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось завершить транзакцию DDE,
+так как обрабатывались другие
+транзакции DDE.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет приложения, связанного
+с данным расширением имени файла.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Указанная динамическая библиотека не найдена.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла неизвестная ошибка (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть ссылку:
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>List</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестно</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя файла</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Target Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Целевой формат</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразование...</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;File </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить файлы</translation>
     </message>
     <message>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить папку</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрать</translation>
     </message>
     <message>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрать все</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Выделить все</translation>
     </message>
     <message>
         <source>E&amp;xit                  </source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;ыход</translation>
     </message>
     <message>
         <source>&amp;Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Преобразование</translation>
     </message>
     <message>
         <source>Convert All</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразовать все</translation>
     </message>
     <message>
         <source>Convert Selected Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразовать выбранные</translation>
     </message>
     <message>
         <source>Retry Failed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить неудачные</translation>
     </message>
     <message>
         <source>Pause Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Приостановить</translation>
     </message>
     <message>
         <source>Stop Current Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановить текущий файл</translation>
     </message>
     <message>
         <source>Stop All Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановить все</translation>
     </message>
     <message>
         <source>Select Failed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Выделить неудачные</translation>
     </message>
     <message>
         <source>Simultaneous Conversions</source>
-        <translation type="unfinished"></translation>
+        <translation>Одновременные преобразования</translation>
     </message>
     <message>
         <source>One at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>По одному</translation>
     </message>
     <message>
         <source>2 at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>По 2</translation>
     </message>
     <message>
         <source>4 at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>По 4</translation>
     </message>
     <message>
         <source>As Many as Processor Cores</source>
-        <translation type="unfinished"></translation>
+        <translation>По числу ядер процессора</translation>
     </message>
     <message>
         <source>Modern Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер современного видео</translation>
     </message>
     <message>
         <source>Keep Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Исходный размер</translation>
     </message>
     <message>
         <source>1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p</translation>
     </message>
     <message>
         <source>720p</source>
-        <translation type="unfinished"></translation>
+        <translation>720p</translation>
     </message>
     <message>
         <source>480p</source>
-        <translation type="unfinished"></translation>
+        <translation>480p</translation>
     </message>
     <message>
         <source>Keep the Computer Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Не давать компьютеру засыпать</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>Help(F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка (F1)</translation>
     </message>
     <message>
         <source>&amp;About Kelvora     </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе Kelvora</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Список</translation>
     </message>
     <message>
         <source>Add Files          </source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить файлы</translation>
     </message>
     <message>
         <source>Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметить все</translation>
     </message>
     <message>
         <source>Remove All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрать все файлы</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверх</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Вниз</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразовать</translation>
     </message>
     <message>
         <source>Convert All Listed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразовать все файлы списка</translation>
     </message>
     <message>
         <source>Skip Current Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропустить текущий файл</translation>
     </message>
     <message>
         <source>Cancel This File</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить этот файл</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства</translation>
     </message>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Профиль</translation>
     </message>
 </context>
 <context>
     <name>Notifier</name>
     <message>
         <source>1 file converted</source>
-        <translation type="unfinished"></translation>
+        <translation>1 файл преобразован</translation>
     </message>
     <message numerus="yes">
         <source>%n files converted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n файл преобразован</numerusform>
+            <numerusform>%n файла преобразованы</numerusform>
+            <numerusform>%n файлов преобразовано</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 failed, %3 canceled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ошибок: %2, отменено: %3</translation>
     </message>
     <message>
         <source>Kelvora: the batch has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora: пакет завершён</translation>
     </message>
 </context>
 <context>
     <name>Presets</name>
     <message>
         <source>General Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Обычное видео</translation>
     </message>
     <message>
         <source>WMV - Windows Media Video (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV - Windows Media Video (*.wmv)</translation>
     </message>
     <message>
         <source>wmv file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл WMV</translation>
     </message>
     <message>
         <source>Divx Video (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Видео DivX (*.avi)</translation>
     </message>
     <message>
         <source>AVI - Audio-Video Interleave (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI - Audio-Video Interleave (*.avi)</translation>
     </message>
     <message>
         <source>avi file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл AVI</translation>
     </message>
     <message>
         <source>ASF - Advanced Streaming Format (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF - Advanced Streaming Format (*.asf)</translation>
     </message>
     <message>
         <source>asf file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл ASF</translation>
     </message>
     <message>
         <source>MPEG1 Movie (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильм MPEG1 (*.mpg)</translation>
     </message>
     <message>
         <source>mpg file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл MPG</translation>
     </message>
     <message>
         <source>MPEG2 Movie (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильм MPEG2 (*.vob)</translation>
     </message>
     <message>
         <source>vob file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл VOB</translation>
     </message>
     <message>
         <source>MPEG4 Movie (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильм MPEG4 (*.mp4)</translation>
     </message>
     <message>
         <source>mp4 file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл MP4</translation>
     </message>
     <message>
         <source>General Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Обычное аудио</translation>
     </message>
     <message>
         <source>WMA - Windows Media Audio (*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA - Windows Media Audio (*.wma)</translation>
     </message>
     <message>
         <source>wma file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл WMA</translation>
     </message>
     <message>
         <source>Mp3 - Mpeg Audio Layer3 (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 - MPEG Audio Layer 3 (*.mp3)</translation>
     </message>
     <message>
         <source>Mp3 Audio (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Аудио MP3 (*.mp3)</translation>
     </message>
     <message>
         <source>mp3 file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл MP3</translation>
     </message>
     <message>
         <source>Mobile Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Мобильный телефон</translation>
     </message>
     <message>
         <source>3GPP  (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GPP (*.3gp)</translation>
     </message>
     <message>
         <source>3GP  (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP (*.3gp)</translation>
     </message>
     <message>
         <source>3gp file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл 3GP</translation>
     </message>
     <message>
         <source>3GP (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP (*.3gp)</translation>
     </message>
     <message>
         <source>3GPP2 (*.3g2)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GPP2 (*.3g2)</translation>
     </message>
     <message>
         <source>3g2 file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл 3G2</translation>
     </message>
     <message>
         <source>BlackBerry 3GP (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry 3GP (*.3gp)</translation>
     </message>
     <message>
         <source>BlackBerry 3GP file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл BlackBerry 3GP</translation>
     </message>
     <message>
         <source>Apple iPod</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple iPod</translation>
     </message>
     <message>
         <source>iPod - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - высокое качество (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - высокое качество (*.mp4)</translation>
     </message>
     <message>
         <source>iPod - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - обычное качество (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - обычное качество (*.mp4)</translation>
     </message>
     <message>
         <source>iPod - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - низкое качество (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - низкое качество (*.mp4)</translation>
     </message>
     <message>
         <source>Apple iPhone</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple iPhone</translation>
     </message>
     <message>
         <source>iPhone - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - высокое качество (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - высокое качество (*.mp4)</translation>
     </message>
     <message>
         <source>iPhone - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - обычное качество (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - обычное качество (*.mp4)</translation>
     </message>
     <message>
         <source>iPhone - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - низкое качество (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - низкое качество (*.mp4)</translation>
     </message>
     <message>
         <source>Sony PSP/PS3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sony PSP/PS3</translation>
     </message>
     <message>
         <source>PSP - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - высокое качество (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - высокое качество (*.mp4)</translation>
     </message>
     <message>
         <source>PSP - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - обычное качество (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - обычное качество (*.mp4)</translation>
     </message>
     <message>
         <source>PSP - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - низкое качество (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - низкое качество (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - высокое качество (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - высокое качество (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - обычное качество (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - обычное качество (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - низкое качество (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - низкое качество (*.mp4)</translation>
     </message>
     <message>
         <source>DV - Digital Video (*.dv)</source>
-        <translation type="unfinished"></translation>
+        <translation>DV - Digital Video (*.dv)</translation>
     </message>
     <message>
         <source>dv file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл DV</translation>
     </message>
     <message>
         <source>Modern Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Современное видео</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - High Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - высокое качество (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - Normal Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - обычное качество (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - Low Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - низкое качество (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - High Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - высокое качество (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - Normal Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - обычное качество (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - Low Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - низкое качество (*.mp4)</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - High Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - высокое качество (*.webm)</translation>
     </message>
     <message>
         <source>webm file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл WebM</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - Normal Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - обычное качество (*.webm)</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - Low Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - низкое качество (*.webm)</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - High Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - высокое качество (*.mkv)</translation>
     </message>
     <message>
         <source>mkv file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл MKV</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - Normal Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - обычное качество (*.mkv)</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - Low Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - низкое качество (*.mkv)</translation>
     </message>
     <message>
         <source>Same Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Исходное качество</translation>
     </message>
     <message>
         <source>MKV - Keep Streams, No Re-encoding (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - исходные потоки, без перекодирования (*.mkv)</translation>
     </message>
     <message>
         <source>MP4 - Keep Streams, No Re-encoding (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - исходные потоки, без перекодирования (*.mp4)</translation>
     </message>
     <message>
         <source>Modern Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Современное аудио</translation>
     </message>
     <message>
         <source>M4A - AAC (*.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A - AAC (*.m4a)</translation>
     </message>
     <message>
         <source>m4a file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл M4A</translation>
     </message>
     <message>
         <source>Opus (*.opus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus (*.opus)</translation>
     </message>
     <message>
         <source>opus file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл Opus</translation>
     </message>
     <message>
         <source>FLAC - Lossless (*.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC - без потерь (*.flac)</translation>
     </message>
     <message>
         <source>flac file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл FLAC</translation>
     </message>
     <message>
         <source>MP3 - High Quality VBR (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 - высокое качество, VBR (*.mp3)</translation>
     </message>
     <message>
         <source>WAV - Uncompressed (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV - без сжатия (*.wav)</translation>
     </message>
     <message>
         <source>wav file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл WAV</translation>
     </message>
 </context>
 <context>
     <name>Properties</name>
     <message>
         <source>Media Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения о файле</translation>
     </message>
     <message>
         <source>Video Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Видео</translation>
     </message>
     <message>
         <source>Audio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Аудио</translation>
     </message>
     <message>
         <source>Media Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Media Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Общий битрейт</translation>
     </message>
     <message>
         <source>Video Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Формат видео</translation>
     </message>
     <message>
         <source>Video Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешение</translation>
     </message>
     <message>
         <source>Frame Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота кадров</translation>
     </message>
     <message>
         <source>Audio Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Формат аудио</translation>
     </message>
     <message>
         <source>Bit Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Битрейт</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Дискретизация</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Каналы</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
     <name>Reasons</name>
     <message>
         <source>No saving folder is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка сохранения не выбрана</translation>
     </message>
     <message>
         <source>%1: the saving folder is not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: путь к папке сохранения не абсолютный</translation>
     </message>
     <message>
         <source>%1: no free temporary name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: нет свободного временного имени</translation>
     </message>
     <message>
         <source>%1: the saving folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не удаётся создать папку сохранения</translation>
     </message>
     <message>
         <source>The converter wrote no output file</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертер не создал выходной файл</translation>
     </message>
     <message>
         <source>The converter wrote an empty output file</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертер создал пустой выходной файл</translation>
     </message>
     <message>
         <source>The converter&apos;s output cannot be read as media</source>
-        <translation type="unfinished"></translation>
+        <translation>Выходной файл конвертера не читается как медиафайл</translation>
     </message>
     <message>
         <source>The converter&apos;s output holds no audio or video</source>
-        <translation type="unfinished"></translation>
+        <translation>Выходной файл конвертера не содержит ни аудио, ни видео</translation>
     </message>
     <message>
         <source>The converter has no %1 encoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>В конвертере нет кодировщика %1.</translation>
     </message>
     <message>
         <source>The converter has neither the %1 nor the %2 encoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>В конвертере нет ни кодировщика %1, ни кодировщика %2.</translation>
     </message>
     <message>
         <source>The converter did not list its encoders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертер не выдал список своих кодировщиков.</translation>
     </message>
     <message>
         <source>The file holds a stream that cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл содержит поток, который не удаётся декодировать</translation>
     </message>
     <message>
         <source>The file&apos;s audio codec (%1) cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Аудиокодек файла (%1) не удаётся декодировать</translation>
     </message>
     <message>
         <source>The file&apos;s video codec (%1) cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Видеокодек файла (%1) не удаётся декодировать</translation>
     </message>
     <message>
         <source>The file&apos;s codec %1 cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодек %1 в этом файле не удаётся декодировать</translation>
     </message>
     <message>
         <source>The disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск заполнен</translation>
     </message>
     <message>
         <source>The disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>Дисковая квота исчерпана</translation>
     </message>
     <message>
         <source>The output is too large for the saving folder&apos;s file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Выходной файл слишком велик для файловой системы папки сохранения</translation>
     </message>
     <message>
         <source>The saving folder is on a read-only disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка сохранения находится на диске только для чтения</translation>
     </message>
     <message>
         <source>The disk cannot be read or written (input/output error)</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать или записать диск (ошибка ввода-вывода)</translation>
     </message>
     <message>
         <source>The converter ran out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертеру не хватило памяти</translation>
     </message>
     <message>
         <source>The file is damaged at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл повреждён на отметке %1</translation>
     </message>
     <message>
         <source>The file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл повреждён</translation>
     </message>
     <message>
         <source>The converter crashed (segmentation fault)</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертер аварийно завершился (ошибка сегментации)</translation>
     </message>
     <message>
         <source>The converter crashed (bus error)</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертер аварийно завершился (ошибка шины)</translation>
     </message>
     <message>
         <source>The converter crashed (illegal instruction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертер аварийно завершился (недопустимая инструкция)</translation>
     </message>
     <message>
         <source>The converter crashed (arithmetic fault)</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертер аварийно завершился (арифметическая ошибка)</translation>
     </message>
     <message>
         <source>The converter crashed (aborted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертер аварийно завершился (прерван)</translation>
     </message>
     <message>
         <source>The converter was killed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертер принудительно завершён (%1)</translation>
     </message>
     <message>
         <source>signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>сигнал %1</translation>
     </message>
     <message>
         <source>The encoder for %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодировщик для %1 не установлен</translation>
     </message>
     <message>
         <source>The encoder cannot make this file with the preset&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодировщик не может создать этот файл с параметрами профиля</translation>
     </message>
     <message>
         <source>The file holds no audio or video stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не содержит ни аудио-, ни видеопотока</translation>
     </message>
     <message>
         <source>The file&apos;s video codec (%1) cannot be converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Видеокодек файла (%1) не удаётся преобразовать</translation>
     </message>
     <message>
         <source>The file&apos;s streams cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать потоки файла</translation>
     </message>
     <message>
         <source>The file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не существует</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Не обычный файл</translation>
     </message>
     <message>
         <source>The file cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать файл (%1)</translation>
     </message>
     <message>
         <source>Not a media file, or damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Не медиафайл или файл повреждён</translation>
     </message>
     <message>
         <source>The name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя не в кодировке UTF-8</translation>
     </message>
 </context>
 <context>
     <name>Session</name>
     <message>
         <source>Kelvora did not close properly. Restore the 1 file of the last list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Работа Kelvora была завершена некорректно. Восстановить 1 файл из последнего списка?</translation>
     </message>
     <message numerus="yes">
         <source>Kelvora did not close properly. Restore the %n files of the last list?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Работа Kelvora была завершена некорректно. Восстановить %n файл из последнего списка?</numerusform>
+            <numerusform>Работа Kelvora была завершена некорректно. Восстановить %n файла из последнего списка?</numerusform>
+            <numerusform>Работа Kelvora была завершена некорректно. Восстановить %n файлов из последнего списка?</numerusform>
         </translation>
     </message>
     <message>
         <source>These files no longer exist and were left out of the list:</source>
-        <translation type="unfinished"></translation>
+        <translation>Этих файлов больше нет, они не включены в список:</translation>
     </message>
 </context>
 <context>
@@ -1297,57 +1391,61 @@ with the given filename extension.</source>
     <message>
         <source>kelvora: %1: no such file or folder
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: %1: нет такого файла или папки
+</translation>
     </message>
     <message>
         <source>kelvora: cannot catch the stop signals
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: не удаётся перехватить сигналы остановки
+</translation>
     </message>
     <message>
         <source>kelvora: no private runtime folder (XDG_RUNTIME_DIR, or %1/kelvora-%2 of this user&apos;s, mode 700): running without the single-instance hand-over
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: нет личной папки времени выполнения (XDG_RUNTIME_DIR или %1/kelvora-%2 этого пользователя с правами 700): работа без передачи файлов единственному экземпляру
+</translation>
     </message>
     <message>
         <source>kelvora: cannot listen on %1: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: не удаётся прослушивать %1: %2
+</translation>
     </message>
 </context>
 <context>
     <name>Status</name>
     <message>
         <source>Waiting Convertion...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ожидание...</translation>
     </message>
     <message>
         <source>Unknown Format!</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестный формат!</translation>
     </message>
     <message>
         <source>Convertion Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразовано!</translation>
     </message>
     <message>
         <source>User Canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменено!</translation>
     </message>
     <message>
         <source>Convertion Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой преобразования!</translation>
     </message>
     <message>
         <source>Converter Not Found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Конвертер не найден!</translation>
     </message>
     <message>
         <source>Output Equals Input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Совпадает с входным!</translation>
     </message>
     <message>
         <source>Invalid Saving Folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверная папка!</translation>
     </message>
 </context>
 <context>
@@ -1355,114 +1453,127 @@ with the given filename extension.</source>
     <message>
         <source>Browse
 Select a folder for target files</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзор
+Выбрать папку для преобразованных файлов</translation>
     </message>
     <message>
         <source>Browse
 Select a folder to target files</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзор
+Выбрать папку для преобразованных файлов</translation>
     </message>
     <message>
         <source>Open Folder
 Open the saving folder of target files</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть папку
+Открыть папку сохранения преобразованных файлов</translation>
     </message>
     <message>
         <source>Open Folder
 Open the target files saving folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть папку
+Открыть папку с преобразованными файлами</translation>
     </message>
     <message>
         <source>Add files to the list
 Add a file to convertion list</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить файлы в список
+Добавить файл в список для преобразования</translation>
     </message>
     <message>
         <source>Add the media files of a folder
 Add all media files from a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить медиафайлы из папки
+Добавить все медиафайлы из папки</translation>
     </message>
     <message>
         <source>Remove every file from the list
 Remove all listed files</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрать все файлы из списка
+Очистить список</translation>
     </message>
     <message>
         <source>Convert the ticked files
 Convert listed files</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразовать отмеченные файлы
+Преобразовать файлы из списка</translation>
     </message>
     <message>
         <source>Convert the ticked files
 Start converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразовать отмеченные файлы
+Начать преобразование</translation>
     </message>
     <message>
         <source>Skip the file being converted
 Skip Current Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропустить преобразуемый файл
+Пропустить текущий файл</translation>
     </message>
     <message>
         <source>Stop converting
 Stop all convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановить преобразование
+Остановить все преобразования</translation>
     </message>
     <message>
         <source>Program information and version
 About Kelvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения о программе и версия
+О программе Kelvora</translation>
     </message>
     <message>
         <source>Program information and version
 About Kelvora 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения о программе и версия
+О программе Kelvora 1.0</translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Kelvora Already Running!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora уже работает!</translation>
     </message>
     <message>
         <source>Browse a folder for target media files</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать папку для преобразованных файлов</translation>
     </message>
     <message>
         <source>Open the target files saving folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть папку с преобразованными файлами</translation>
     </message>
     <message>
         <source>Saving Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранять в:</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзор</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть папку</translation>
     </message>
     <message>
         <source>Solution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Профиль:</translation>
     </message>
     <message>
         <source>The help could not be opened: no viewer for %1 and no browser for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть справку: нет программы просмотра для %1 и браузера для %2.</translation>
     </message>
     <message>
         <source>Browse for Target File Saving Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор папки для сохранения файлов</translation>
     </message>
     <message>
         <source>The Folder not exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка не существует!</translation>
     </message>
     <message>
         <source>No File Selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы не выбраны!</translation>
     </message>
 </context>
 </TS>

@@ -5,264 +5,272 @@
     <name>About</name>
     <message>
         <source>About Kelvora</source>
-        <translation type="unfinished"></translation>
+        <translation>关于 Kelvora</translation>
     </message>
     <message>
         <source>Kelvora, Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora，版本 1.0</translation>
     </message>
     <message>
         <source>Contact us if any questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>如有任何问题，请联系我们：</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>Adding</name>
     <message>
         <source>1 file was not added because its name is not valid UTF-8:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 个文件未添加，因为其名称不是有效的 UTF-8：</translation>
     </message>
     <message numerus="yes">
         <source>%n files were not added because their names are not valid UTF-8:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个文件未添加，因为其名称不是有效的 UTF-8：</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... 以及其他 %n 个</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1：%2 以及其他 %n 个</numerusform>
         </translation>
     </message>
     <message>
         <source>1 file with another extension</source>
-        <translation type="unfinished"></translation>
+        <translation>1 个其他扩展名的文件</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files with other extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n 个其他扩展名的文件</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 file already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 个文件已在列表中</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files already listed</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n 个文件已在列表中</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 name that is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>1 个不是有效 UTF-8 的名称</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n names that are not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n 个不是有效 UTF-8 的名称</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 file or folder that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>1 个无法读取的文件或文件夹</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n files or folders that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n 个无法读取的文件或文件夹</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n media files added!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已添加 %n 个媒体文件！</numerusform>
         </translation>
     </message>
     <message>
         <source>1 item was not added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 个项目未添加：%1</translation>
     </message>
     <message numerus="yes">
         <source>%n items were not added: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个项目未添加：%1</numerusform>
         </translation>
     </message>
     <message>
         <source>a web address (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>网址（%1）</translation>
     </message>
     <message>
         <source>a remote file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>远程文件（%1）</translation>
     </message>
     <message>
         <source>a file that no longer exists (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>已不存在的文件（%1）</translation>
     </message>
     <message>
         <source>All files(*.*) (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>所有文件(*.*) (*)</translation>
     </message>
     <message>
         <source>All media files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>所有媒体文件 (%1)</translation>
     </message>
     <message>
         <source>Mpeg-4 Video(*.mp4) (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPEG-4 视频(*.mp4) (*.mp4)</translation>
     </message>
     <message>
         <source>DVD Video(*.vob) (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD 视频(*.vob) (*.vob)</translation>
     </message>
     <message>
         <source>Windows Media Audio(*.wma) (*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media 音频(*.wma) (*.wma)</translation>
     </message>
     <message>
         <source>Windows Media Video(*.wmv) (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media 视频(*.wmv) (*.wmv)</translation>
     </message>
     <message>
         <source>Flash Video(*.flv) (*.flv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash 视频(*.flv) (*.flv)</translation>
     </message>
     <message>
         <source>Mp3 Files(*.mp3) (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 文件(*.mp3) (*.mp3)</translation>
     </message>
     <message>
         <source>Audio Video Interleave Files(*.avi) (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI 音视频交错文件(*.avi) (*.avi)</translation>
     </message>
     <message>
         <source>Advanced Audio Coding Files(*.aac) (*.aac)</source>
-        <translation type="unfinished"></translation>
+        <translation>AAC 高级音频编码文件(*.aac) (*.aac)</translation>
     </message>
     <message>
         <source>Advanced System Format Files(*.asf) (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF 高级系统格式文件(*.asf) (*.asf)</translation>
     </message>
     <message>
         <source>AC3 Audio Files(*.ac3) (*.ac3)</source>
-        <translation type="unfinished"></translation>
+        <translation>AC3 音频文件(*.ac3) (*.ac3)</translation>
     </message>
     <message>
         <source>VCD Files(*.dat) (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>VCD 文件(*.dat) (*.dat)</translation>
     </message>
     <message>
         <source>Video Transport Stream(*.ts) (*.ts)</source>
-        <translation type="unfinished"></translation>
+        <translation>视频传输流(*.ts) (*.ts)</translation>
     </message>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>选择文件夹</translation>
     </message>
     <message>
         <source>Adding media files...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在添加媒体文件...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Adding media files... %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>正在添加媒体文件... %1/%2</translation>
     </message>
     <message>
         <source>Include sub folders</source>
-        <translation type="unfinished"></translation>
+        <translation>包括子文件夹</translation>
     </message>
 </context>
 <context>
     <name>Batch</name>
     <message>
         <source>Converting 1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>正在转换 1 个文件</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>正在转换 %n 个文件</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，%2</translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个失败</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n files done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已完成 %1/%n 个文件</numerusform>
         </translation>
     </message>
     <message>
         <source>Paused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已暂停：%1</translation>
     </message>
     <message numerus="yes">
         <source>%n converted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已转换 %n 个</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n canceled</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已取消 %n 个</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>剩余 %1</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>已暂停</translation>
     </message>
 </context>
 <context>
     <name>Convert</name>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 %1 需要一个值</translation>
     </message>
     <message>
         <source>option --output needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --output 需要一个文件夹</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 64, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs 的值应为 1 到 64 之间的数字，而不是“%1”</translation>
     </message>
     <message>
         <source>--size takes 1080p, 720p, 480p or keep, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--size 的值应为 1080p、720p、480p 或 keep，而不是“%1”</translation>
     </message>
     <message>
         <source>option --from needs a list file, or - for standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --from 需要一个列表文件，或用 - 表示标准输入</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>未知选项“%1”</translation>
     </message>
     <message>
         <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
@@ -321,69 +329,124 @@ Examples:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：kelvora-convert --preset ID|名称 [选项]... 文件|文件夹...
+  或：kelvora-convert --preset ID|名称 [选项]... --from 列表
+不打开窗口，使用 Kelvora 的预设转换媒体文件。
+
+每个文件的转换器命令行、输出文件命名和状态都与 Kelvora 窗口中的相同。
+文件夹参数会像“添加文件夹”那样加入其中的媒体文件（扩展名不区分大小写；隐藏的
+文件和文件夹会被跳过）；未加入的内容会在标准错误输出中列出。
+
+选项：
+  -p, --preset ID|名称  目标格式：预设编号、预设在菜单中或“预设”框中的名称
+                        （英文，不区分大小写），或只有一个预设含有的名称片段
+                        （&quot;wmv&quot;、&quot;ipod - high&quot;）
+  -o, --output 目录     保存文件夹（默认为当前文件夹）；不存在时会自动创建
+  -j, --jobs N          同时转换 N 个文件，1 到 64
+                        （默认为每个处理器核心一个，最多 8 个）
+      --size 尺寸       对支持尺寸限制的预设，画面的最大高度：1080p、720p、
+                        480p 或 keep（默认为 keep）
+      --from 列表       同时转换列表文件中的路径，每行一个（&quot;-&quot; 表示读取标准
+                        输入）；相对路径以当前文件夹为基准
+  -r, --recursive       文件夹参数同时加入其子文件夹中的媒体文件
+  -0, --null            --from 的列表以 NUL 字符分隔（与 find -print0 的输出
+                        相同），用于包含换行符的名称
+      --json            每完成一个文件就输出一行 JSON 对象：input、output、
+                        status、reason、seconds，以及转换器提供时的 speed
+                        （每秒处理的媒体秒数）
+      --no-inhibit      批处理期间允许计算机在空闲时休眠
+                        （默认在运行期间阻止休眠）
+      --list-presets    列出每个预设的编号、分组、名称以及转换器能否生成，
+                        然后退出
+  -h, --help            显示此帮助信息并退出
+      --version         显示版本信息并退出
+      --                其后的每个参数都是文件或文件夹，即使以 - 开头
+
+在终端中，一行动态显示每个正在转换的文件，并以进度条显示已完成的文件、已用时间
+和剩余时间；否则每完成一个文件就输出一行。汇总信息输出到标准错误。Ctrl-C、
+SIGTERM 或 SIGHUP（终端被关闭）会立即停止：正在进行的转换会结束，且不会留下
+不完整的文件。Ctrl-Z 会将正在进行的转换连同程序一起暂停，fg 可使其继续。
+
+退出状态：
+  0    所有文件均已转换
+  1    有文件未转换（失败、格式未知或未开始），或无法写入标准输出
+  2    用法错误：未知选项或预设、没有文件、输出文件夹不可写
+  129  被 SIGHUP 停止
+  130  被 SIGINT (Ctrl-C) 停止
+  143  被 SIGTERM 停止
+
+示例：
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
     </message>
     <message>
         <source>%1: cannot write standard output: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 无法写入标准输出: %2
+</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+请尝试执行“%1 --help”来获取更多信息。
+</translation>
     </message>
     <message>
         <source>cannot read the list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取列表 %1: %2</translation>
     </message>
     <message>
         <source>Not started: the batch was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>未开始：批处理已停止</translation>
     </message>
     <message>
         <source>%1 files: %2 converted, %3 not converted, in %4</source>
-        <translation type="unfinished"></translation>
+        <translation>共 %1 个文件：已转换 %2 个，未转换 %3 个，用时 %4</translation>
     </message>
     <message>
         <source>; stopped by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>；被 %1 停止</translation>
     </message>
     <message>
         <source>No such file</source>
-        <translation type="unfinished"></translation>
+        <translation>没有该文件</translation>
     </message>
     <message>
         <source>%1 %2%  %3/%4 files done  elapsed %5  left %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2%  已完成 %3/%4 个文件  已用 %5  剩余 %6</translation>
     </message>
     <message>
         <source>%1: cannot install the signal handlers
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 无法安装信号处理程序
+</translation>
     </message>
     <message>
         <source>no preset given (--preset ID|NAME; see --list-presets)</source>
-        <translation type="unfinished"></translation>
+        <translation>未指定预设（--preset ID|名称；参见 --list-presets）</translation>
     </message>
     <message>
         <source>unknown preset &apos;%1&apos;; the presets are:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>未知预设“%1”；可用的预设有：
+%2</translation>
     </message>
     <message>
         <source>ambiguous preset &apos;%1&apos;; the presets it matches are:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>预设“%1”有歧义；与之匹配的预设有：
+%2</translation>
     </message>
     <message>
         <source>the output folder %1 cannot be made or written to</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建或写入输出文件夹 %1</translation>
     </message>
     <message>
         <source>no files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>没有要转换的文件</translation>
     </message>
 </context>
 <context>
@@ -391,881 +454,891 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作系统的内存
+或资源不足。</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到指定的文件。</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到指定的路径。</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作系统拒绝了
+对指定文件的访问。</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>内存不足，无法完成此操作。</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>.EXE 文件无效
+（不是 Win32 .EXE，或 .EXE 映像有错误）。</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>发生共享冲突。</translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名关联
+不完整或无效。</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>DDE 事务无法完成，
+因为请求超时。</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>DDE 事务失败。</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>DDE 事务无法完成，
+因为正在处理其他
+DDE 事务。</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有与该文件扩展名
+关联的应用程序。</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到指定的动态链接库。</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>发生未知错误（%1）。</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开超链接：
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>List</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>未知</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>选择</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>位置</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>时长</translation>
     </message>
     <message>
         <source>Target Format</source>
-        <translation type="unfinished"></translation>
+        <translation>目标格式</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在转换...</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;File </source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件</translation>
     </message>
     <message>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件夹</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部移除</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>全选</translation>
     </message>
     <message>
         <source>E&amp;xit                  </source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>转换(&amp;C)</translation>
     </message>
     <message>
         <source>Convert All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部转换</translation>
     </message>
     <message>
         <source>Convert Selected Files</source>
-        <translation type="unfinished"></translation>
+        <translation>转换选中的文件</translation>
     </message>
     <message>
         <source>Retry Failed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>重试失败的文件</translation>
     </message>
     <message>
         <source>Pause Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停转换</translation>
     </message>
     <message>
         <source>Stop Current Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>停止当前转换</translation>
     </message>
     <message>
         <source>Stop All Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>停止全部转换</translation>
     </message>
     <message>
         <source>Select Failed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>选中失败的文件</translation>
     </message>
     <message>
         <source>Simultaneous Conversions</source>
-        <translation type="unfinished"></translation>
+        <translation>同时转换数</translation>
     </message>
     <message>
         <source>One at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>一次一个</translation>
     </message>
     <message>
         <source>2 at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>一次 2 个</translation>
     </message>
     <message>
         <source>4 at a Time</source>
-        <translation type="unfinished"></translation>
+        <translation>一次 4 个</translation>
     </message>
     <message>
         <source>As Many as Processor Cores</source>
-        <translation type="unfinished"></translation>
+        <translation>与处理器核心数相同</translation>
     </message>
     <message>
         <source>Modern Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>现代视频尺寸</translation>
     </message>
     <message>
         <source>Keep Size</source>
-        <translation type="unfinished"></translation>
+        <translation>保持原尺寸</translation>
     </message>
     <message>
         <source>1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p</translation>
     </message>
     <message>
         <source>720p</source>
-        <translation type="unfinished"></translation>
+        <translation>720p</translation>
     </message>
     <message>
         <source>480p</source>
-        <translation type="unfinished"></translation>
+        <translation>480p</translation>
     </message>
     <message>
         <source>Keep the Computer Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>防止计算机休眠</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>Help(F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(F1)</translation>
     </message>
     <message>
         <source>&amp;About Kelvora     </source>
-        <translation type="unfinished"></translation>
+        <translation>关于 Kelvora(&amp;A)</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>列表</translation>
     </message>
     <message>
         <source>Add Files          </source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件</translation>
     </message>
     <message>
         <source>Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部勾选</translation>
     </message>
     <message>
         <source>Remove All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>移除所有文件</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上移</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下移</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>转换</translation>
     </message>
     <message>
         <source>Convert All Listed Files</source>
-        <translation type="unfinished"></translation>
+        <translation>转换列表中的所有文件</translation>
     </message>
     <message>
         <source>Skip Current Convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>跳过当前转换</translation>
     </message>
     <message>
         <source>Cancel This File</source>
-        <translation type="unfinished"></translation>
+        <translation>取消此文件</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>属性</translation>
     </message>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>预设</translation>
     </message>
 </context>
 <context>
     <name>Notifier</name>
     <message>
         <source>1 file converted</source>
-        <translation type="unfinished"></translation>
+        <translation>已转换 1 个文件</translation>
     </message>
     <message numerus="yes">
         <source>%n files converted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已转换 %n 个文件</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 failed, %3 canceled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，%2 个失败，%3 个已取消</translation>
     </message>
     <message>
         <source>Kelvora: the batch has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora：批处理已结束</translation>
     </message>
 </context>
 <context>
     <name>Presets</name>
     <message>
         <source>General Video</source>
-        <translation type="unfinished"></translation>
+        <translation>常用视频</translation>
     </message>
     <message>
         <source>WMV - Windows Media Video (*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV - Windows Media 视频 (*.wmv)</translation>
     </message>
     <message>
         <source>wmv file</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV 文件</translation>
     </message>
     <message>
         <source>Divx Video (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>DivX 视频 (*.avi)</translation>
     </message>
     <message>
         <source>AVI - Audio-Video Interleave (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI - 音视频交错格式 (*.avi)</translation>
     </message>
     <message>
         <source>avi file</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI 文件</translation>
     </message>
     <message>
         <source>ASF - Advanced Streaming Format (*.asf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF - 高级流格式 (*.asf)</translation>
     </message>
     <message>
         <source>asf file</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF 文件</translation>
     </message>
     <message>
         <source>MPEG1 Movie (*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPEG1 影片 (*.mpg)</translation>
     </message>
     <message>
         <source>mpg file</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG 文件</translation>
     </message>
     <message>
         <source>MPEG2 Movie (*.vob)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPEG2 影片 (*.vob)</translation>
     </message>
     <message>
         <source>vob file</source>
-        <translation type="unfinished"></translation>
+        <translation>VOB 文件</translation>
     </message>
     <message>
         <source>MPEG4 Movie (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPEG4 影片 (*.mp4)</translation>
     </message>
     <message>
         <source>mp4 file</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 文件</translation>
     </message>
     <message>
         <source>General Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>常用音频</translation>
     </message>
     <message>
         <source>WMA - Windows Media Audio (*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA - Windows Media 音频 (*.wma)</translation>
     </message>
     <message>
         <source>wma file</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA 文件</translation>
     </message>
     <message>
         <source>Mp3 - Mpeg Audio Layer3 (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 - MPEG Audio Layer 3 (*.mp3)</translation>
     </message>
     <message>
         <source>Mp3 Audio (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 音频 (*.mp3)</translation>
     </message>
     <message>
         <source>mp3 file</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 文件</translation>
     </message>
     <message>
         <source>Mobile Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>手机</translation>
     </message>
     <message>
         <source>3GPP  (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GPP (*.3gp)</translation>
     </message>
     <message>
         <source>3GP  (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP (*.3gp)</translation>
     </message>
     <message>
         <source>3gp file</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP 文件</translation>
     </message>
     <message>
         <source>3GP (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP (*.3gp)</translation>
     </message>
     <message>
         <source>3GPP2 (*.3g2)</source>
-        <translation type="unfinished"></translation>
+        <translation>3GPP2 (*.3g2)</translation>
     </message>
     <message>
         <source>3g2 file</source>
-        <translation type="unfinished"></translation>
+        <translation>3G2 文件</translation>
     </message>
     <message>
         <source>BlackBerry 3GP (*.3gp)</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry 3GP (*.3gp)</translation>
     </message>
     <message>
         <source>BlackBerry 3GP file</source>
-        <translation type="unfinished"></translation>
+        <translation>BlackBerry 3GP 文件</translation>
     </message>
     <message>
         <source>Apple iPod</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple iPod</translation>
     </message>
     <message>
         <source>iPod - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - 高质量 (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - 高质量 (*.mp4)</translation>
     </message>
     <message>
         <source>iPod - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - 普通质量 (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - 普通质量 (*.mp4)</translation>
     </message>
     <message>
         <source>iPod - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPod - 低质量 (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPod - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPod - 低质量 (*.mp4)</translation>
     </message>
     <message>
         <source>Apple iPhone</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple iPhone</translation>
     </message>
     <message>
         <source>iPhone - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - 高质量 (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - 高质量 (*.mp4)</translation>
     </message>
     <message>
         <source>iPhone - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - 普通质量 (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - 普通质量 (*.mp4)</translation>
     </message>
     <message>
         <source>iPhone - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone - 低质量 (*.mp4)</translation>
     </message>
     <message>
         <source>APPLE iPhone - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLE iPhone - 低质量 (*.mp4)</translation>
     </message>
     <message>
         <source>Sony PSP/PS3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sony PSP/PS3</translation>
     </message>
     <message>
         <source>PSP - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - 高质量 (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - 高质量 (*.mp4)</translation>
     </message>
     <message>
         <source>PSP - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - 普通质量 (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - 普通质量 (*.mp4)</translation>
     </message>
     <message>
         <source>PSP - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PSP - 低质量 (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PSP - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PSP - 低质量 (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - 高质量 (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - High Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - 高质量 (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - 普通质量 (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - Normal Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - 普通质量 (*.mp4)</translation>
     </message>
     <message>
         <source>PS3 - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>PS3 - 低质量 (*.mp4)</translation>
     </message>
     <message>
         <source>SONY PS3 - Low Quarlity (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>SONY PS3 - 低质量 (*.mp4)</translation>
     </message>
     <message>
         <source>DV - Digital Video (*.dv)</source>
-        <translation type="unfinished"></translation>
+        <translation>DV - 数字视频 (*.dv)</translation>
     </message>
     <message>
         <source>dv file</source>
-        <translation type="unfinished"></translation>
+        <translation>DV 文件</translation>
     </message>
     <message>
         <source>Modern Video</source>
-        <translation type="unfinished"></translation>
+        <translation>现代视频</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - High Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - 高质量 (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - Normal Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - 普通质量 (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.264/AAC - Low Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.264/AAC - 低质量 (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - High Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - 高质量 (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - Normal Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - 普通质量 (*.mp4)</translation>
     </message>
     <message>
         <source>MP4 - H.265/AAC - Low Quality (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - H.265/AAC - 低质量 (*.mp4)</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - High Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - 高质量 (*.webm)</translation>
     </message>
     <message>
         <source>webm file</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM 文件</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - Normal Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - 普通质量 (*.webm)</translation>
     </message>
     <message>
         <source>WebM - VP9/Opus - Low Quality (*.webm)</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM - VP9/Opus - 低质量 (*.webm)</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - High Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - 高质量 (*.mkv)</translation>
     </message>
     <message>
         <source>mkv file</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV 文件</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - Normal Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - 普通质量 (*.mkv)</translation>
     </message>
     <message>
         <source>MKV - AV1/Opus - Low Quality (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - AV1/Opus - 低质量 (*.mkv)</translation>
     </message>
     <message>
         <source>Same Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>原始质量</translation>
     </message>
     <message>
         <source>MKV - Keep Streams, No Re-encoding (*.mkv)</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV - 保留原始流，不重新编码 (*.mkv)</translation>
     </message>
     <message>
         <source>MP4 - Keep Streams, No Re-encoding (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 - 保留原始流，不重新编码 (*.mp4)</translation>
     </message>
     <message>
         <source>Modern Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>现代音频</translation>
     </message>
     <message>
         <source>M4A - AAC (*.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A - AAC (*.m4a)</translation>
     </message>
     <message>
         <source>m4a file</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A 文件</translation>
     </message>
     <message>
         <source>Opus (*.opus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus (*.opus)</translation>
     </message>
     <message>
         <source>opus file</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus 文件</translation>
     </message>
     <message>
         <source>FLAC - Lossless (*.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC - 无损 (*.flac)</translation>
     </message>
     <message>
         <source>flac file</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC 文件</translation>
     </message>
     <message>
         <source>MP3 - High Quality VBR (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 - 高质量 VBR (*.mp3)</translation>
     </message>
     <message>
         <source>WAV - Uncompressed (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV - 无压缩 (*.wav)</translation>
     </message>
     <message>
         <source>wav file</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV 文件</translation>
     </message>
 </context>
 <context>
     <name>Properties</name>
     <message>
         <source>Media Information</source>
-        <translation type="unfinished"></translation>
+        <translation>媒体信息</translation>
     </message>
     <message>
         <source>Video Information</source>
-        <translation type="unfinished"></translation>
+        <translation>视频信息</translation>
     </message>
     <message>
         <source>Audio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>音频信息</translation>
     </message>
     <message>
         <source>Media Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>媒体时长</translation>
     </message>
     <message>
         <source>Media Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>媒体比特率</translation>
     </message>
     <message>
         <source>Video Format</source>
-        <translation type="unfinished"></translation>
+        <translation>视频格式</translation>
     </message>
     <message>
         <source>Video Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>视频分辨率</translation>
     </message>
     <message>
         <source>Frame Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>帧率</translation>
     </message>
     <message>
         <source>Audio Format</source>
-        <translation type="unfinished"></translation>
+        <translation>音频格式</translation>
     </message>
     <message>
         <source>Bit Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>比特率</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>采样率</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>声道</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>属性</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
     <name>Reasons</name>
     <message>
         <source>No saving folder is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>未选择保存文件夹</translation>
     </message>
     <message>
         <source>%1: the saving folder is not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：保存文件夹不是绝对路径</translation>
     </message>
     <message>
         <source>%1: no free temporary name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：没有可用的临时文件名</translation>
     </message>
     <message>
         <source>%1: the saving folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：无法创建保存文件夹</translation>
     </message>
     <message>
         <source>The converter wrote no output file</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器没有写出输出文件</translation>
     </message>
     <message>
         <source>The converter wrote an empty output file</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器写出了空的输出文件</translation>
     </message>
     <message>
         <source>The converter&apos;s output cannot be read as media</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器的输出无法作为媒体读取</translation>
     </message>
     <message>
         <source>The converter&apos;s output holds no audio or video</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器的输出不含音频或视频</translation>
     </message>
     <message>
         <source>The converter has no %1 encoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器没有 %1 编码器。</translation>
     </message>
     <message>
         <source>The converter has neither the %1 nor the %2 encoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器既没有 %1 编码器，也没有 %2 编码器。</translation>
     </message>
     <message>
         <source>The converter did not list its encoders.</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器没有列出其编码器。</translation>
     </message>
     <message>
         <source>The file holds a stream that cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>文件包含无法解码的流</translation>
     </message>
     <message>
         <source>The file&apos;s audio codec (%1) cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>文件的音频编解码器（%1）无法解码</translation>
     </message>
     <message>
         <source>The file&apos;s video codec (%1) cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>文件的视频编解码器（%1）无法解码</translation>
     </message>
     <message>
         <source>The file&apos;s codec %1 cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>文件的编解码器 %1 无法解码</translation>
     </message>
     <message>
         <source>The disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘已满</translation>
     </message>
     <message>
         <source>The disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>磁盘配额已用完</translation>
     </message>
     <message>
         <source>The output is too large for the saving folder&apos;s file system</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件过大，保存文件夹所在的文件系统无法容纳</translation>
     </message>
     <message>
         <source>The saving folder is on a read-only disk</source>
-        <translation type="unfinished"></translation>
+        <translation>保存文件夹位于只读磁盘上</translation>
     </message>
     <message>
         <source>The disk cannot be read or written (input/output error)</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读写磁盘（输入/输出错误）</translation>
     </message>
     <message>
         <source>The converter ran out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器内存不足</translation>
     </message>
     <message>
         <source>The file is damaged at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>文件在 %1 处损坏</translation>
     </message>
     <message>
         <source>The file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>文件已损坏</translation>
     </message>
     <message>
         <source>The converter crashed (segmentation fault)</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器崩溃（段错误）</translation>
     </message>
     <message>
         <source>The converter crashed (bus error)</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器崩溃（总线错误）</translation>
     </message>
     <message>
         <source>The converter crashed (illegal instruction)</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器崩溃（非法指令）</translation>
     </message>
     <message>
         <source>The converter crashed (arithmetic fault)</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器崩溃（算术错误）</translation>
     </message>
     <message>
         <source>The converter crashed (aborted)</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器崩溃（已中止）</translation>
     </message>
     <message>
         <source>The converter was killed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>转换器被强制终止（%1）</translation>
     </message>
     <message>
         <source>signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>信号 %1</translation>
     </message>
     <message>
         <source>The encoder for %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>未安装 %1 的编码器</translation>
     </message>
     <message>
         <source>The encoder cannot make this file with the preset&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>编码器无法按该预设的设置生成此文件</translation>
     </message>
     <message>
         <source>The file holds no audio or video stream</source>
-        <translation type="unfinished"></translation>
+        <translation>文件不含音频流或视频流</translation>
     </message>
     <message>
         <source>The file&apos;s video codec (%1) cannot be converted</source>
-        <translation type="unfinished"></translation>
+        <translation>文件的视频编解码器（%1）无法转换</translation>
     </message>
     <message>
         <source>The file&apos;s streams cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取文件中的流</translation>
     </message>
     <message>
         <source>The file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>文件不存在</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>不是普通文件</translation>
     </message>
     <message>
         <source>The file cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取文件（%1）</translation>
     </message>
     <message>
         <source>Not a media file, or damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>不是媒体文件，或文件已损坏</translation>
     </message>
     <message>
         <source>The name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>名称不是有效的 UTF-8</translation>
     </message>
 </context>
 <context>
     <name>Session</name>
     <message>
         <source>Kelvora did not close properly. Restore the 1 file of the last list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora 上次未正常关闭。是否恢复上次列表中的 1 个文件？</translation>
     </message>
     <message numerus="yes">
         <source>Kelvora did not close properly. Restore the %n files of the last list?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kelvora 上次未正常关闭。是否恢复上次列表中的 %n 个文件？</numerusform>
         </translation>
     </message>
     <message>
         <source>These files no longer exist and were left out of the list:</source>
-        <translation type="unfinished"></translation>
+        <translation>以下文件已不存在，未加入列表：</translation>
     </message>
 </context>
 <context>
@@ -1273,57 +1346,61 @@ with the given filename extension.</source>
     <message>
         <source>kelvora: %1: no such file or folder
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: %1: 没有该文件或文件夹
+</translation>
     </message>
     <message>
         <source>kelvora: cannot catch the stop signals
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: 无法捕获停止信号
+</translation>
     </message>
     <message>
         <source>kelvora: no private runtime folder (XDG_RUNTIME_DIR, or %1/kelvora-%2 of this user&apos;s, mode 700): running without the single-instance hand-over
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: 没有私有的运行时文件夹（XDG_RUNTIME_DIR，或此用户的 %1/kelvora-%2，权限 700）：将不使用单实例移交功能运行
+</translation>
     </message>
     <message>
         <source>kelvora: cannot listen on %1: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kelvora: 无法在 %1 上监听: %2
+</translation>
     </message>
 </context>
 <context>
     <name>Status</name>
     <message>
         <source>Waiting Convertion...</source>
-        <translation type="unfinished"></translation>
+        <translation>等待转换...</translation>
     </message>
     <message>
         <source>Unknown Format!</source>
-        <translation type="unfinished"></translation>
+        <translation>未知格式！</translation>
     </message>
     <message>
         <source>Convertion Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>转换完成！</translation>
     </message>
     <message>
         <source>User Canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>用户已取消！</translation>
     </message>
     <message>
         <source>Convertion Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>转换失败！</translation>
     </message>
     <message>
         <source>Converter Not Found!</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到转换器！</translation>
     </message>
     <message>
         <source>Output Equals Input!</source>
-        <translation type="unfinished"></translation>
+        <translation>输出与输入相同！</translation>
     </message>
     <message>
         <source>Invalid Saving Folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>保存文件夹无效！</translation>
     </message>
 </context>
 <context>
@@ -1331,114 +1408,127 @@ with the given filename extension.</source>
     <message>
         <source>Browse
 Select a folder for target files</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览
+选择目标文件的保存文件夹</translation>
     </message>
     <message>
         <source>Browse
 Select a folder to target files</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览
+选择目标文件的保存文件夹</translation>
     </message>
     <message>
         <source>Open Folder
 Open the saving folder of target files</source>
-        <translation type="unfinished"></translation>
+        <translation>打开文件夹
+打开目标文件的保存文件夹</translation>
     </message>
     <message>
         <source>Open Folder
 Open the target files saving folder</source>
-        <translation type="unfinished"></translation>
+        <translation>打开文件夹
+打开目标文件保存文件夹</translation>
     </message>
     <message>
         <source>Add files to the list
 Add a file to convertion list</source>
-        <translation type="unfinished"></translation>
+        <translation>将文件添加到列表
+将文件添加到转换列表</translation>
     </message>
     <message>
         <source>Add the media files of a folder
 Add all media files from a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件夹中的媒体文件
+添加文件夹中的所有媒体文件</translation>
     </message>
     <message>
         <source>Remove every file from the list
 Remove all listed files</source>
-        <translation type="unfinished"></translation>
+        <translation>从列表中移除所有文件
+移除所有列出的文件</translation>
     </message>
     <message>
         <source>Convert the ticked files
 Convert listed files</source>
-        <translation type="unfinished"></translation>
+        <translation>转换勾选的文件
+转换列出的文件</translation>
     </message>
     <message>
         <source>Convert the ticked files
 Start converting</source>
-        <translation type="unfinished"></translation>
+        <translation>转换勾选的文件
+开始转换</translation>
     </message>
     <message>
         <source>Skip the file being converted
 Skip Current Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>跳过正在转换的文件
+跳过当前媒体文件</translation>
     </message>
     <message>
         <source>Stop converting
 Stop all convertion</source>
-        <translation type="unfinished"></translation>
+        <translation>停止转换
+停止全部转换</translation>
     </message>
     <message>
         <source>Program information and version
 About Kelvora</source>
-        <translation type="unfinished"></translation>
+        <translation>程序信息和版本
+关于 Kelvora</translation>
     </message>
     <message>
         <source>Program information and version
 About Kelvora 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>程序信息和版本
+关于 Kelvora 1.0</translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Kelvora Already Running!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora 已在运行！</translation>
     </message>
     <message>
         <source>Browse a folder for target media files</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览目标媒体文件的保存文件夹</translation>
     </message>
     <message>
         <source>Open the target files saving folder</source>
-        <translation type="unfinished"></translation>
+        <translation>打开目标文件的保存文件夹</translation>
     </message>
     <message>
         <source>Saving Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>保存文件夹：</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>打开文件夹</translation>
     </message>
     <message>
         <source>Solution:</source>
-        <translation type="unfinished"></translation>
+        <translation>预设：</translation>
     </message>
     <message>
         <source>The help could not be opened: no viewer for %1 and no browser for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开帮助：没有用于 %1 的查看器，也没有用于 %2 的浏览器。</translation>
     </message>
     <message>
         <source>Browse for Target File Saving Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>选择目标文件的保存文件夹</translation>
     </message>
     <message>
         <source>The Folder not exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>文件夹不存在！</translation>
     </message>
     <message>
         <source>No File Selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>未选择文件！</translation>
     </message>
 </context>
 </TS>

@@ -153,18 +153,18 @@ QStringList LeftOutLines(const LeftOut &leftOut)
     if (!leftOut.otherExtensions.isEmpty())
         lines << ReasonLine(leftOut.otherExtensions,
                             QT_TRANSLATE_NOOP("Adding", "1 file with another extension"),
-                            QT_TRANSLATE_NOOP("Adding", "%n files with other extensions"));
+                            QT_TRANSLATE_N_NOOP("Adding", "%n files with other extensions"));
     if (!leftOut.listed.isEmpty())
         lines << ReasonLine(leftOut.listed, QT_TRANSLATE_NOOP("Adding", "1 file already listed"),
-                            QT_TRANSLATE_NOOP("Adding", "%n files already listed"));
+                            QT_TRANSLATE_N_NOOP("Adding", "%n files already listed"));
     if (!leftOut.undecodable.isEmpty())
         lines << ReasonLine(leftOut.undecodable,
                             QT_TRANSLATE_NOOP("Adding", "1 name that is not valid UTF-8"),
-                            QT_TRANSLATE_NOOP("Adding", "%n names that are not valid UTF-8"));
+                            QT_TRANSLATE_N_NOOP("Adding", "%n names that are not valid UTF-8"));
     if (!leftOut.unreadable.isEmpty())
         lines << ReasonLine(leftOut.unreadable,
                             QT_TRANSLATE_NOOP("Adding", "1 file or folder that cannot be read"),
-                            QT_TRANSLATE_NOOP("Adding", "%n files or folders that cannot be read"));
+                            QT_TRANSLATE_N_NOOP("Adding", "%n files or folders that cannot be read"));
     return lines;
 }
 
