@@ -158,6 +158,23 @@ private Q_SLOTS:
         QDir(State()).removeRecursively();
     }
 
+    // A display that cannot be opened (a display server going away as the program starts) is
+    // said, with status 1, not an abort.
+    void noDisplayIsSaidNotAborted()
+    {
+        QProcess program;
+        QProcessEnvironment environment = m_env;
+        environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4242"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        program.setProcessEnvironment(environment);
+        program.start(Program(), {});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(program.readAllStandardError().contains("kelvora: "));
+    }
+
     void converterEndsWithTheProgram()
     {
         // A slow preset and a long clip, so that the converter is still at work when the
@@ -210,12 +227,15 @@ private Q_SLOTS:
     void stopSignalsCloseAsExit_data()
     {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::addColumn<bool>("menuOpen");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << false;
+        QTest::newRow("SIGTERM with a menu open") << int(SIGTERM) << true;
     }
     void stopSignalsCloseAsExit()
     {
         QFETCH(int, signal);
+        QFETCH(bool, menuOpen);
         WriteSettings();
         QProcess *program = Start(
             {Media() + QStringLiteral("long clip.mkv"), Media() + QStringLiteral("long 2.mkv")});
@@ -225,6 +245,15 @@ private Q_SLOTS:
                                  20000);
         QTRY_COMPARE_WITH_TIMEOUT(Leftovers().size(), 2, 20000);
         QVERIFY(QFileInfo::exists(State() + QStringLiteral("/kelvora/session")));
+        if (menuOpen) {
+            const int windows = Windows(QStringLiteral(".*")).size();
+            // The list's own menu, which runs a loop of its own until it closes.
+            Run(QStringLiteral("xdotool"),
+                {QStringLiteral("mousemove"), QStringLiteral("--window"),
+                 Windows(QStringLiteral("Kelvora 1.0")).first(), QStringLiteral("200"),
+                 QStringLiteral("150"), QStringLiteral("click"), QStringLiteral("3")});
+            QTRY_VERIFY_WITH_TIMEOUT(Windows(QStringLiteral(".*")).size() > windows, 10000);
+        }
         ::kill(pid_t(program->processId()), signal);
         QVERIFY(program->waitForFinished(20000));
         QVERIFY(program->exitStatus() == QProcess::NormalExit && program->exitCode() == 0);

@@ -144,7 +144,9 @@ void CKelvoraApp::KeepSession(CKelvoraDlg &window)
     // A stop signal, or the desktop session's end, closes the window as Exit does: conversions
     // end, their temporary files go, the settings are saved and the session file removed.
     auto closeAsExit = [&window] {
-        // A box or dialog open over the window would hold the close up until answered.
+        // A box, dialog or menu open over the window would hold the close up until answered.
+        for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
+            QApplication::activePopupWidget()->close();
         for (QWidget *top : QApplication::topLevelWidgets()) {
             if (auto *progress = qobject_cast<QProgressDialog *>(top))
                 progress->cancel();
