@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRect>
+#include <QtMath>
 
 #include <iterator>
 
@@ -78,6 +79,7 @@ CProDlg::CProDlg(QWidget *parent)
         box->setGeometry(MapDialogRect(group.units, font));
     }
 
+    QLabel *captions[kFieldCount] = {};
     for (int i = 0; i < kFieldCount; ++i) {
         const FieldLayout &layout = kFields[i];
         auto *caption = new QLabel(QCoreApplication::translate("Properties", layout.caption), this);
@@ -95,12 +97,30 @@ CProDlg::CProDlg(QWidget *parent)
             MapDialogRect(QRect(QPoint(kFieldLeft, layout.fieldTop), kFieldSize), font));
         caption->setBuddy(field);
         m_fields[i] = field;
+        captions[i] = caption;
+    }
+
+    // A caption longer than its place (a translation) widens the captions' column: the fields
+    // move right, and the groups and the page grow by as much.
+    int extra = 0;
+    for (const QLabel *caption : captions)
+        extra = qMax(extra,
+                     qCeil(QFontMetricsF(font).horizontalAdvance(caption->text()))
+                         - caption->width());
+    if (extra > 0) {
+        for (int i = 0; i < kFieldCount; ++i) {
+            captions[i]->resize(captions[i]->width() + extra, captions[i]->height());
+            m_fields[i]->move(m_fields[i]->x() + extra, m_fields[i]->y());
+        }
+        for (QGroupBox *box : findChildren<QGroupBox *>())
+            box->resize(box->width() + extra, box->height());
+        setFixedSize(width() + extra, height());
     }
 }
 
 QSize CProDlg::sizeHint() const
 {
-    return MapDialogSize(SizeUnits(), font());
+    return size();
 }
 
 QLineEdit *CProDlg::Field(int id) const

@@ -9,7 +9,8 @@ class QLineEdit;
 // The information page of the properties window: what a probe learned about one file, in nine
 // read-only fields grouped under "Media Information", "Video Information" and "Audio
 // Information". Laid out in dialog units (290 x 266) with absolute geometry, so it keeps its
-// place and size whatever its window does.
+// place and size whatever its window does; captions longer than their place (a translation)
+// widen it.
 //
 // Each field is named "field<id>" after its control id (1013 to 1021), its caption
 // "label<id>"; the group boxes are "mediaGroup", "videoGroup" and "audioGroup".

@@ -41,6 +41,13 @@ void CPropertiesDlg::OnInitDialog(const QString &location, const QString &fileNa
     QString caption = fileName;
     m_sheet->addTab(m_page, caption.replace(QLatin1Char('&'), QLatin1String("&&")));
     m_sheet->setGeometry(QRect(SheetPosition(), m_sheet->sizeHint()));
+    // A page widened for its captions widens the window, the Close button keeping its place at
+    // the right.
+    const int grown = m_page->width() - MapDialogSize(CProDlg::SizeUnits(), font()).width();
+    if (grown > 0) {
+        resize(width() + grown, height());
+        m_close->move(m_close->x() + grown, m_close->y());
+    }
     // Created after the button, the sheet would cover it where the two overlap.
     m_close->raise();
 
