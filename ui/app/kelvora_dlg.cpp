@@ -266,7 +266,11 @@ void CKelvoraDlg::BuildBatchBand()
 {
     m_batchText = new QLabel(m_client);
     m_batchText->setObjectName(QStringLiteral("batchStatus"));
-    m_batchText->setGeometry(MapDialogRect(QRect(276, 246, 140, 9), font()));
+    // Two lines high, wrapped from the top: a summary longer than the line (in a language that
+    // says more) goes on to the next one instead of being cut.
+    m_batchText->setGeometry(MapDialogRect(QRect(276, 246, 140, 18), font()));
+    m_batchText->setWordWrap(true);
+    m_batchText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_batchBar = new CTextProgressCtrl(m_client);
     m_batchBar->setObjectName(QStringLiteral("batchProgress"));
     m_batchBar->setGeometry(MapDialogRect(QRect(418, 245, 100, 11), font()));
