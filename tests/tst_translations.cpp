@@ -1,12 +1,13 @@
-// Every translation is complete and keeps what the code relies on: the placeholders, one "&"
-// where the English has one, the tooltip after the line break; and in each language no two
-// entries of one menu answer to the same letter.
+// Every translation is complete and keeps what the code relies on (placeholders, the "&" of an
+// accelerator, the tooltip's line break, a count's forms); in each language no two entries of one
+// menu answer to one letter, and the command line's help is translated with its options intact.
 
 #include "engine/platform/language.h"
 #include "res/resource.h"
 #include "ui/res/menus.h"
 
 #include <QDir>
+#include <QKeySequence>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -15,30 +16,19 @@
 
 namespace {
 
-// The placeholders of a text, sorted: "%1", "%n" ...
-QStringList Placeholders(const QString &text)
+// What a translation must keep of its source, sorted: "%1", "%n", "&" (an accelerator) and, in
+// the string table, "\n" (before the tooltip).
+QStringList Marks(const QString &text, const QString &context)
 {
-    static const QRegularExpression kPlaceholder(QStringLiteral("%(?:[1-9]|n)"));
-    QStringList found;
-    for (auto it = kPlaceholder.globalMatch(text); it.hasNext();)
-        found << it.next().captured();
-    found.sort();
-    return found;
-}
-
-// The letter a menu text answers to, or a null character.
-QChar Accelerator(const QString &text)
-{
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&'))
-            return text[i + 1] == QLatin1Char('&') ? QChar() : text[i + 1].toLower();
-    }
-    return QChar();
-}
-
-int Ampersands(const QString &text)
-{
-    return int(text.count(QLatin1Char('&')) - 2 * text.count(QStringLiteral("&&")));
+    static const QRegularExpression kMark(QStringLiteral("%[1-9n]|&&|&|\n"));
+    QStringList marks;
+    for (auto it = kMark.globalMatch(text); it.hasNext();)
+        marks << it.next().captured();
+    marks.removeAll(QStringLiteral("&&"));
+    if (context != QLatin1String("Strings"))
+        marks.removeAll(QStringLiteral("\n"));
+    marks.sort();
+    return marks;
 }
 
 // What is wrong with one message, or an empty string.
@@ -46,22 +36,17 @@ QString Fault(const QString &context, const QString &source, const QStringList &
               const QString &type, bool numerus)
 {
     if (!type.isEmpty())
-        return QStringLiteral("is %1").arg(type);
-    // A count's text without its forms is never found for the count (QT_TRANSLATE_N_NOOP).
+        return type;
+    // A count's text that is not a numerus message is never found for the count.
     if (source.contains(QLatin1String("%n")) != numerus)
-        return QStringLiteral("is counted with %n but not a numerus message, or the reverse");
+        return QStringLiteral("counted, but no numerus message (QT_TRANSLATE_N_NOOP)");
     for (const QString &form : forms) {
-        if (form.isEmpty())
-            return QStringLiteral("has an empty form");
-        if (Placeholders(form) != Placeholders(source))
-            return QStringLiteral("\"%1\" changes the placeholders").arg(form);
-        if (Ampersands(form) != Ampersands(source))
-            return QStringLiteral("\"%1\" changes the accelerator").arg(form);
-        const int lineBreak = int(form.indexOf(QLatin1Char('\n')));
+        if (form.isEmpty() || Marks(form, context) != Marks(source, context))
+            return QStringLiteral("\"%1\" is empty or changes the placeholders, the accelerator "
+                                  "or the line break")
+                .arg(form);
         if (context == QLatin1String("Strings")
-            && (lineBreak < 0) != !source.contains(QLatin1Char('\n')))
-            return QStringLiteral("\"%1\" loses the tooltip's line break").arg(form);
-        if (context == QLatin1String("Strings") && form.size() - lineBreak - 1 >= 80)
+            && form.size() - form.indexOf(QLatin1Char('\n')) - 1 >= 80)
             return QStringLiteral("\"%1\": the tooltip is longer than 79 characters").arg(form);
     }
     return QString();
@@ -69,16 +54,25 @@ QString Fault(const QString &context, const QString &source, const QStringList &
 
 void CheckMenus(const std::vector<MenuTemplateItem> &items, const QString &where)
 {
-    QHash<QChar, QString> taken;
+    QHash<int, QString> taken;
     for (const MenuTemplateItem &item : items) {
-        const QChar letter = Accelerator(item.text);
-        QVERIFY2(letter.isNull() || !taken.contains(letter),
-                 qPrintable(QStringLiteral("%1: \"%2\" and \"%3\"")
-                                .arg(where, taken.value(letter), item.text)));
-        if (!letter.isNull())
-            taken.insert(letter, item.text);
+        const int letter = QKeySequence::mnemonic(item.text)[0].key();
+        QVERIFY2(!letter || !taken.contains(letter),
+                 qPrintable(where + QStringLiteral(": ") + taken.value(letter) + " " + item.text));
+        taken.insert(letter, item.text);
         CheckMenus(item.children, where + QStringLiteral(" > ") + item.text);
     }
+}
+
+QByteArray ConvertHelp(const QString &languages)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("KELVORA_LANGUAGE"));
+    environment.insert(QStringLiteral("LANGUAGE"), languages);
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(KELVORA_CONVERT_PROGRAM), {QStringLiteral("--help")});
+    return program.waitForFinished(20000) ? program.readAllStandardOutput() : QByteArray();
 }
 
 } // namespace
@@ -110,25 +104,24 @@ private Q_SLOTS:
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
-            if (xml.name() == QLatin1String("message")) {
-                numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
-            } else if (xml.name() == QLatin1String("name")) {
+            const QXmlStreamAttributes attributes = xml.attributes();
+            if (xml.name() == QLatin1String("message"))
+                numerus = attributes.value(QLatin1String("numerus")) == QLatin1String("yes");
+            else if (xml.name() == QLatin1String("name"))
                 context = xml.readElementText();
-            } else if (xml.name() == QLatin1String("source")) {
+            else if (xml.name() == QLatin1String("source"))
                 source = xml.readElementText();
-            } else if (xml.name() == QLatin1String("translation")) {
-                const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            else if (xml.name() == QLatin1String("translation")) {
                 QStringList forms;
-                if (numerus) {
-                    while (xml.readNextStartElement())
-                        forms << xml.readElementText();
-                } else {
+                while (numerus && xml.readNextStartElement())
                     forms << xml.readElementText();
-                }
+                if (!numerus)
+                    forms << xml.readElementText();
+                const QString fault
+                    = Fault(context, source, forms,
+                            attributes.value(QLatin1String("type")).toString(), numerus);
+                QVERIFY2(fault.isEmpty(), qPrintable(context + " \"" + source + "\": " + fault));
                 ++messages;
-                const QString fault = Fault(context, source, forms, type, numerus);
-                QVERIFY2(fault.isEmpty(),
-                         qPrintable(QStringLiteral("%1 \"%2\" %3").arg(context, source, fault)));
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
@@ -152,20 +145,9 @@ private Q_SLOTS:
         for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>())
             QCoreApplication::removeTranslator(translator);
 
-        // The command line's help in the desktop's language, its options as they are.
-        const auto help = [](const QString &languages) {
-            QProcess program;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.remove(QStringLiteral("KELVORA_LANGUAGE"));
-            environment.insert(QStringLiteral("LANGUAGE"), languages);
-            program.setProcessEnvironment(environment);
-            program.start(QStringLiteral(KELVORA_CONVERT_PROGRAM), {QStringLiteral("--help")});
-            return program.waitForFinished(20000) ? program.readAllStandardOutput() : QByteArray();
-        };
-        const QByteArray english = help(QStringLiteral("en"));
-        const QByteArray translated = help(language + QStringLiteral(":en"));
-        QVERIFY(english.startsWith("Usage: kelvora-convert --preset"));
-        QVERIFY(translated != english);
+        const QByteArray english = ConvertHelp(QStringLiteral("en"));
+        const QByteArray translated = ConvertHelp(language + QStringLiteral(":en"));
+        QVERIFY(english.startsWith("Usage: kelvora-convert --preset") && translated != english);
         static const QRegularExpression kOption(QStringLiteral("--[a-z-]+"));
         for (auto it = kOption.globalMatch(QString::fromUtf8(english)); it.hasNext();) {
             const QString option = it.next().captured();
