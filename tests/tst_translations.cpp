@@ -142,6 +142,8 @@ private Q_SLOTS:
         QCOMPARE(InstallTranslations(), language);
         for (int menu : {IDR_MAIN_MENU, IDR_LIST_MENU, IDR_PRESET_MENU})
             CheckMenus(*MenuTemplate(menu), language);
+        // Qt's own dialogs speak it too.
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
         for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>())
             QCoreApplication::removeTranslator(translator);
 
