@@ -163,6 +163,9 @@ if [ -f "$desktop" ]; then
     grep -qx "$line" "$desktop" || fail "the desktop entry lacks the line $line"
   done
   grep -q '^Comment=.' "$desktop" || fail "the desktop entry has no Comment"
+  for language in de fr es pt_BR ru zh_CN; do
+    grep -q "^Comment\[$language\]=." "$desktop" || fail "the desktop entry has no Comment in $language"
+  done
   # "Open With Kelvora" in file managers: the video and audio types it reads, no folders (that
   # would offer Kelvora as the opener of every folder, its own Open Folder included).
   mimetypes=$(sed -n 's/^MimeType=//p' "$desktop" | tr ';' '\n')

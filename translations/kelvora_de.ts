@@ -481,6 +481,17 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Media Converter</source>
+        <translation>Medienkonverter</translation>
+    </message>
+    <message>
+        <source>Convert audio and video files to another format in one batch</source>
+        <translation>Audio- und Videodateien stapelweise in ein anderes Format konvertieren</translation>
+    </message>
+</context>
+<context>
     <name>Link</name>
     <message>
         <source>The operating system is out

@@ -480,6 +480,17 @@ Pruebe «%1 --help» para más información.
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Media Converter</source>
+        <translation>Conversor multimedia</translation>
+    </message>
+    <message>
+        <source>Convert audio and video files to another format in one batch</source>
+        <translation>Convierta archivos de audio y vídeo a otro formato por lotes</translation>
+    </message>
+</context>
+<context>
     <name>Link</name>
     <message>
         <source>The operating system is out

@@ -481,6 +481,17 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Media Converter</source>
+        <translation>Convertisseur multimédia</translation>
+    </message>
+    <message>
+        <source>Convert audio and video files to another format in one batch</source>
+        <translation>Convertir des fichiers audio et vidéo vers un autre format, par lots</translation>
+    </message>
+</context>
+<context>
     <name>Link</name>
     <message>
         <source>The operating system is out

@@ -479,6 +479,17 @@ Tente &apos;%1 --help&apos; para mais informações.
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Media Converter</source>
+        <translation>Conversor de mídia</translation>
+    </message>
+    <message>
+        <source>Convert audio and video files to another format in one batch</source>
+        <translation>Converta arquivos de áudio e vídeo para outro formato em lote</translation>
+    </message>
+</context>
+<context>
     <name>Link</name>
     <message>
         <source>The operating system is out

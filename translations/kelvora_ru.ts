@@ -491,6 +491,17 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Media Converter</source>
+        <translation>Конвертер мультимедиа</translation>
+    </message>
+    <message>
+        <source>Convert audio and video files to another format in one batch</source>
+        <translation>Пакетное преобразование аудио- и видеофайлов в другой формат</translation>
+    </message>
+</context>
+<context>
     <name>Link</name>
     <message>
         <source>The operating system is out
