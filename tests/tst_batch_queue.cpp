@@ -2,6 +2,7 @@
 #include "engine/media/media_store.h"
 #include "support/files.h"
 #include "support/media_factory.h"
+#include "support/processes.h"
 #include "support/store_watch.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,8 @@
 #include <unistd.h>
 
 namespace {
+
+using testprocesses::Alive;
 
 // Set in the environment of the child program that the program-killed test runs: the folder of
 // the slow clips, and the saving folder.
@@ -61,13 +64,6 @@ ProcessView ViewProcess(qint64 pid)
     view.parent = fields[1].toLongLong();
     view.group = fields[2].toLongLong();
     return view;
-}
-
-// Alive: it exists and has not exited (a zombie has).
-bool Alive(qint64 pid)
-{
-    const char state = ViewProcess(pid).state;
-    return state != 0 && state != 'Z' && state != 'X';
 }
 
 // Every process whose group is one of `groups`, zombies included.

@@ -2,6 +2,7 @@
 #include "engine/convert/conversion_run.h"
 #include "engine/convert/converter.h"
 #include "support/media_factory.h"
+#include "support/processes.h"
 
 #include "support/files.h"
 
@@ -11,6 +12,9 @@
 #include <csignal>
 
 namespace {
+
+using testprocesses::Alive;
+using testprocesses::Children;
 
 using testfiles::Checksum;
 
@@ -36,27 +40,6 @@ QString Script(const QString &path, const QByteArray &body)
     QFile::setPermissions(path,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return path;
-}
-
-// The processes `pid` started (its children), read from /proc.
-QList<qint64> Children(qint64 pid)
-{
-    QList<qint64> children;
-    const QByteArray text
-        = testfiles::ReadBytes(QStringLiteral("/proc/%1/task/%1/children").arg(pid));
-    for (const QByteArray &word : text.simplified().split(' ')) {
-        if (!word.isEmpty())
-            children << word.toLongLong();
-    }
-    return children;
-}
-
-bool Alive(qint64 pid)
-{
-    // A zombie counts as gone: it no longer runs.
-    const QByteArray stat = testfiles::ReadBytes(QStringLiteral("/proc/%1/stat").arg(pid));
-    const int close = stat.lastIndexOf(')');
-    return close > 0 && stat.size() > close + 2 && stat[close + 2] != 'Z';
 }
 
 } // namespace

@@ -2,12 +2,16 @@
 
 #include "support/files.h"
 #include "support/media_factory.h"
+#include "support/processes.h"
 #include "support/virtual_display.h"
 
 #include <QProcess>
 #include <QtTest>
 
 #include <csignal>
+
+using testprocesses::Alive;
+using testprocesses::ChildNamed;
 
 // The program as a separate process on a virtual X display: one copy at a time, a lock left by a
 // crashed copy, and a converter that dies with the program.
@@ -87,35 +91,6 @@ class TestKelvoraApp : public QObject
         p->start(Program(), args);
         m_programs << p;
         return p;
-    }
-
-    // True while process `pid` exists and is not a zombie.
-    static bool Alive(qint64 pid)
-    {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            return false;
-        const QByteArray text = stat.readAll();
-        const int close = text.lastIndexOf(')');
-        return close > 0 && close + 2 < text.size() && text[close + 2] != 'Z';
-    }
-
-    // The first child process of `pid` named `name`, or 0.
-    static qint64 ChildNamed(qint64 pid, const QByteArray &name)
-    {
-        const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
-        for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            QFile children(tasks.filePath(task) + QStringLiteral("/children"));
-            if (!children.open(QIODevice::ReadOnly))
-                continue;
-            for (const QByteArray &child : children.readAll().split(' ')) {
-                QFile comm(QStringLiteral("/proc/%1/comm").arg(QString::fromLatin1(child)));
-                if (!child.isEmpty() && comm.open(QIODevice::ReadOnly)
-                    && comm.readAll().trimmed() == name)
-                    return child.toLongLong();
-            }
-        }
-        return 0;
     }
 
 private Q_SLOTS:

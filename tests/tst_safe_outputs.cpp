@@ -3,6 +3,7 @@
 #include "engine/media/media_store.h"
 #include "support/files.h"
 #include "support/media_factory.h"
+#include "support/processes.h"
 #include "support/queue_fixture.h"
 #include "support/store_watch.h"
 
@@ -15,6 +16,10 @@
 #include <sys/stat.h>
 
 namespace {
+
+using testprocesses::Alive;
+using testprocesses::ChildNamed;
+using testprocesses::Children;
 
 using testfiles::Checksum;
 
@@ -66,38 +71,6 @@ QString Script(const QString &path, const QByteArray &body)
     QFile::setPermissions(path,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return path;
-}
-
-// The processes `pid` started, read from /proc.
-QList<qint64> Children(qint64 pid)
-{
-    QList<qint64> children;
-    const QByteArray text
-        = testfiles::ReadBytes(QStringLiteral("/proc/%1/task/%1/children").arg(pid));
-    for (const QByteArray &word : text.simplified().split(' ')) {
-        if (!word.isEmpty())
-            children << word.toLongLong();
-    }
-    return children;
-}
-
-// The converter that `wrapper` started: its child named ffmpeg, or 0. (The program's watcher of
-// the run is a child of it too.)
-qint64 ConverterOf(qint64 wrapper)
-{
-    for (qint64 child : Children(wrapper)) {
-        if (testfiles::ReadBytes(QStringLiteral("/proc/%1/comm").arg(child)).trimmed() == "ffmpeg")
-            return child;
-    }
-    return 0;
-}
-
-// True while `pid` runs; a zombie no longer does.
-bool Alive(qint64 pid)
-{
-    const QByteArray stat = testfiles::ReadBytes(QStringLiteral("/proc/%1/stat").arg(pid));
-    const int close = stat.lastIndexOf(')');
-    return close > 0 && stat.size() > close + 2 && stat[close + 2] != 'Z';
 }
 
 // A copy of this program that converts one file through `converter` with a queue of its own,
@@ -434,8 +407,8 @@ private Q_SLOTS:
             } else if (ending == QLatin1String("stop")) {
                 f.queue.StopAll();
             } else {
-                QTRY_VERIFY_WITH_TIMEOUT(ConverterOf(wrapper) > 0, 10000);
-                QCOMPARE(::kill(pid_t(ConverterOf(wrapper)), SIGKILL), 0);
+                QTRY_VERIFY_WITH_TIMEOUT(ChildNamed(wrapper, "ffmpeg") > 0, 10000);
+                QCOMPARE(::kill(pid_t(ChildNamed(wrapper, "ffmpeg")), SIGKILL), 0);
             }
             QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
             const QString first = ending == QLatin1String("kill")
@@ -543,8 +516,8 @@ private Q_SLOTS:
         f.queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(f.queue.batch().ConverterPids().value(0) > 0, 30000);
         const qint64 wrapper = f.queue.batch().ConverterPids().value(0);
-        QTRY_VERIFY_WITH_TIMEOUT(ConverterOf(wrapper) > 0, 10000);
-        const qint64 converter = ConverterOf(wrapper);
+        QTRY_VERIFY_WITH_TIMEOUT(ChildNamed(wrapper, "ffmpeg") > 0, 10000);
+        const qint64 converter = ChildNamed(wrapper, "ffmpeg");
         const QList<qint64> family = QList<qint64> {wrapper} + Children(wrapper);
         QTRY_VERIFY_WITH_TIMEOUT(HiddenBytes(out) > 0, 60000);
 
@@ -589,8 +562,8 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(program.canReadLine(), 30000);
         const qint64 wrapper = program.readLine().trimmed().toLongLong();
         QVERIFY(wrapper > 0);
-        QTRY_VERIFY_WITH_TIMEOUT(ConverterOf(wrapper) > 0, 10000);
-        const qint64 converter = ConverterOf(wrapper);
+        QTRY_VERIFY_WITH_TIMEOUT(ChildNamed(wrapper, "ffmpeg") > 0, 10000);
+        const qint64 converter = ChildNamed(wrapper, "ffmpeg");
         const QList<qint64> family = QList<qint64> {wrapper} + Children(wrapper);
         QTRY_VERIFY_WITH_TIMEOUT(HiddenBytes(out) > 0, 60000);
 
