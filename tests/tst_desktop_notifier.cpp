@@ -326,7 +326,8 @@ private Q_SLOTS:
             QCOMPARE(program.readAllStandardError().count('\n'), stop ? 0 : 1);
             QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.Held(), 0, 10000);
         }
-        QCOMPARE(m_inhibitors.calls, calls);
+        // A cookie is given back by a call that arrives in the event loop, maybe after the end.
+        QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.calls, calls, 10000);
     }
 };
 
