@@ -3,6 +3,7 @@
 // from the keyboard. The program runs at ratio 1 and runs itself again at 1.5 and 2
 // (QT_SCALE_FACTOR is read once, when the application starts).
 
+#include "engine/media/media_store.h"
 #include "engine/platform/language.h"
 #include "res/resource.h"
 #include "support/scripted_dialogs.h"
@@ -257,6 +258,13 @@ private Q_SLOTS:
             const QString text
                 = window.list()->model()->headerData(column, Qt::Horizontal).toString();
             QVERIFY2(TextWidth(header->font(), text) + 2 * margin <= header->sectionSize(column),
+                     qPrintable(text));
+        }
+        // Every status inside the Status column.
+        for (int state = 0; state <= int(ItemState::InvalidSavingFolder); ++state) {
+            const QString text = StateText(ItemState(state));
+            QVERIFY2(TextWidth(window.list()->font(), text) + 2 * margin
+                         <= header->sectionSize(MediaColumn::Status),
                      qPrintable(text));
         }
 
