@@ -162,9 +162,9 @@ QStringList LeftOutLines(const LeftOut &leftOut)
                             QT_TRANSLATE_NOOP("Adding", "1 name that is not valid UTF-8"),
                             QT_TRANSLATE_N_NOOP("Adding", "%n names that are not valid UTF-8"));
     if (!leftOut.unreadable.isEmpty())
-        lines << ReasonLine(leftOut.unreadable,
-                            QT_TRANSLATE_NOOP("Adding", "1 file or folder that cannot be read"),
-                            QT_TRANSLATE_N_NOOP("Adding", "%n files or folders that cannot be read"));
+        lines << ReasonLine(
+            leftOut.unreadable, QT_TRANSLATE_NOOP("Adding", "1 file or folder that cannot be read"),
+            QT_TRANSLATE_N_NOOP("Adding", "%n files or folders that cannot be read"));
     return lines;
 }
 
