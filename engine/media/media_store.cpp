@@ -291,7 +291,8 @@ FileStamp FileStamp::Of(const QString &path)
 
 void MediaStore::SetTargetFormat(const QString &label)
 {
-    m_targetFormat = label;
+    // Translated once here, not at every paint of the column.
+    m_targetFormat = QCoreApplication::translate("Presets", label.toUtf8());
     if (count() > 0)
         Q_EMIT dataChanged(index(0, MediaColumn::TargetFormat),
                            index(count() - 1, MediaColumn::TargetFormat), {Qt::DisplayRole});
@@ -351,7 +352,7 @@ QVariant MediaStore::data(const QModelIndex &index, int role) const
         break;
     case MediaColumn::TargetFormat:
         if (role == Qt::DisplayRole)
-            return QCoreApplication::translate("Presets", m_targetFormat.toUtf8());
+            return m_targetFormat;
         break;
     case MediaColumn::Status:
         if (role == Qt::DisplayRole)

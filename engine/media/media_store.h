@@ -183,6 +183,6 @@ private:
     QSet<QPair<QString, QString>> m_listed;
     QHash<ItemId, int> m_rows;
     ItemId m_nextId = 1;
-    QString m_targetFormat;
+    QString m_targetFormat; // as the list shows it, in the user's language
     QVariant m_images[2];
 };

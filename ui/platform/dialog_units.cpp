@@ -3,9 +3,6 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QStyle>
 #include <QtMath>
 
 #include <cstdint>
@@ -52,41 +49,33 @@ QSize MapDialogSize(const QSize &dialogUnits, const QFont &font)
     return MapDialogRect(QRect(QPoint(0, 0), dialogUnits), font).size();
 }
 
-int GrowToFitTexts(QWidget *parent)
+void GrowToFitTexts(QWidget *parent)
 {
-    const QList<QWidget *> children
-        = parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-    const auto rightmost = [&children] {
+    const QList<QLabel *> labels
+        = parent->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+    const auto rightmost = [parent] {
         int right = 0;
-        for (const QWidget *child : children)
+        for (const QWidget *child :
+             parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
             right = qMax(right, child->geometry().right() + 1);
         return right;
     };
     const int margin = parent->width() - rightmost();
-    for (QWidget *child : children) {
-        int need = 0;
-        if (const auto *label = qobject_cast<QLabel *>(child); label && !label->text().isEmpty()) {
-            // A wrapped text that fits in its lines keeps them.
-            const QFontMetricsF metrics(label->font());
-            const QRectF room = label->contentsRect();
-            const bool fits = label->wordWrap()
+    for (QLabel *label : labels) {
+        const QFontMetricsF metrics(label->font());
+        const QRectF room = label->contentsRect();
+        // A wrapped text that fits in its lines keeps them.
+        if (label->text().isEmpty()
+            || (label->wordWrap()
                 && metrics.boundingRect(room, Qt::TextWordWrap, label->text()).height()
-                    <= room.height();
-            if (!fits)
-                need = qCeil(metrics.horizontalAdvance(label->text())) + label->width()
-                    - label->contentsRect().width();
-        } else if (const auto *button = qobject_cast<QPushButton *>(child)) {
-            const QStyle *style = button->style();
-            QString shown = button->text();
-            shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-            need = qCeil(QFontMetricsF(button->font()).horizontalAdvance(shown))
-                + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) + 1;
-        }
-        if (need > child->width())
-            child->resize(need, child->height());
+                    <= room.height()))
+            continue;
+        const int need = qCeil(metrics.horizontalAdvance(label->text())) + label->width()
+            - label->contentsRect().width();
+        if (need > label->width())
+            label->resize(need, label->height());
     }
-    const int grown = qMax(0, rightmost() + margin - parent->width());
+    const int grown = rightmost() + margin - parent->width();
     if (grown > 0 && parent->minimumWidth() == parent->maximumWidth())
         parent->setFixedWidth(parent->width() + grown);
-    return grown;
 }

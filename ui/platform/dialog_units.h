@@ -34,8 +34,8 @@ QSize MapDialogSize(const QSize &dialogUnits, const QFont &font);
 
 class QWidget;
 
-// Widens each label and push button among `parent`'s direct children whose text needs more
-// room than its place gives, to the width of its text on one line, and `parent` with them when
-// it has a fixed size, keeping its right margin: a translation longer than the English grows its
-// control instead of being cut. Returns by how many pixels `parent` grew.
-int GrowToFitTexts(QWidget *parent);
+// Widens each label among `parent`'s direct children whose text needs more room than its place
+// gives, to the width of its text on one line, and `parent` with them when it has a fixed size,
+// keeping its right margin: a translation longer than the English grows its label instead of
+// being cut.
+void GrowToFitTexts(QWidget *parent);
