@@ -1,3 +1,4 @@
+#include "engine/media/folder_scan.h"
 #include "support/files.h"
 #include "support/media_factory.h"
 #include "support/queue_fixture.h"
@@ -178,6 +179,15 @@ private Q_SLOTS:
         QVERIFY(filters[1].contains(QLatin1String(" *.mkv ")));
         QCOMPARE(filters[2], QStringLiteral("Mpeg-4 Video(*.mp4) (*.mp4)"));
         QCOMPARE(filters.last(), QStringLiteral("Video Transport Stream(*.ts) (*.ts)"));
+    }
+
+    // A left-out line names three files, and counts only the ones beyond them.
+    void leftOutLinesCountTheRest()
+    {
+        QCOMPARE(LeftOutLines(
+                     {{"a.txt", "b.txt", "c.txt"}, {"d.mp4", "e.mp4", "f.mp4", "g.mp4"}, {}, {}}),
+                 (QStringList {"3 files with other extensions: a.txt, b.txt, c.txt",
+                               "4 files already listed: d.mp4, e.mp4, f.mp4 and 1 more"}));
     }
 
     void addFolder_data()

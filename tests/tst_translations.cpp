@@ -147,8 +147,9 @@ private Q_SLOTS:
         for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>())
             QCoreApplication::removeTranslator(translator);
 
-        const QByteArray english = ConvertHelp(QStringLiteral("en"));
-        const QByteArray translated = ConvertHelp(language + QStringLiteral(":en"));
+        // English wanted first stops there; a language without a translation passes to the next.
+        const QByteArray english = ConvertHelp(QStringLiteral("en:") + language);
+        const QByteArray translated = ConvertHelp(QStringLiteral("it:") + language);
         QVERIFY(english.startsWith("Usage: kelvora-convert --preset") && translated != english);
         static const QRegularExpression kOption(QStringLiteral("--[a-z-]+"));
         for (auto it = kOption.globalMatch(QString::fromUtf8(english)); it.hasNext();) {

@@ -11,6 +11,7 @@
 #include "ui/controls/chrome/about_dlg.h"
 #include "ui/controls/chrome/menu_ex.h"
 #include "ui/controls/listview/drag_drop_list_ctrl.h"
+#include "ui/media/pro_dlg.h"
 #include "ui/media/properties_dlg.h"
 #include "ui/platform/dialog_units.h"
 #include "ui/res/bitmaps.h"
@@ -406,10 +407,23 @@ private Q_SLOTS:
                 QVERIFY2(page->rect().contains(child->geometry()), qPrintable(Name(child)));
         }
         QCOMPARE(captionsAndFields.size(), 18);
+        // Each field inside its group, however wide the captions made the page.
+        const QList<QGroupBox *> groups = page->findChildren<QGroupBox *>();
+        for (const QLineEdit *field : page->findChildren<QLineEdit *>())
+            QVERIFY2(std::any_of(groups.begin(), groups.end(),
+                                 [field](const QGroupBox *group) {
+                                     return group->geometry().contains(field->geometry());
+                                 }),
+                     qPrintable(Name(field)));
         const QString onPage = FirstOverlap(captionsAndFields);
         QVERIFY2(onPage.isEmpty(), qPrintable(onPage));
-        // The whole page shows inside the sheet.
+        // The whole page shows inside the sheet, and the window keeps its margin beside the sheet
+        // however wide the captions made it.
         auto *sheet = dialog.findChild<QTabWidget *>(QStringLiteral("propertySheet"));
+        const QFont font = DialogFont();
+        QCOMPARE(dialog.width() - page->width(),
+                 MapDialogSize(CPropertiesDlg::SizeUnits(), font).width()
+                     - MapDialogSize(CProDlg::SizeUnits(), font).width());
         QVERIFY(sheet->rect().contains(QRect(page->mapTo(sheet, QPoint(0, 0)), page->size())));
     }
 
