@@ -114,27 +114,27 @@ QueueRun RunQueue(MediaStore &store, BatchQueue &queue, int slots, const QString
     // Every run writes fresh files under their first names into an empty `out`, as xargs does.
     QDir(out).removeRecursively();
     for (int row = 0; row < store.count(); ++row)
-        store.SetOutput(row, QString());
+        store.SetOutput(store.at(row).id, QString());
     QElapsedTimer timer;
     std::vector<qint64> ends;
     QEventLoop loop;
     // A pidfd turns readable when its process exits, before anyone reaps it.
-    std::map<int, std::unique_ptr<QSocketNotifier>> exitWatch; // by row
-    std::map<int, qint64> exited; // by row
+    std::map<ItemId, std::unique_ptr<QSocketNotifier>> exitWatch; // by item
+    std::map<ItemId, qint64> exited; // by item
     const auto finished
-        = QObject::connect(&queue, &BatchQueue::RowFinished, &loop, [&](int row, ItemState) {
+        = QObject::connect(&queue, &BatchQueue::ItemFinished, &loop, [&](ItemId row, ItemState) {
               const qint64 now = timer.nsecsElapsed();
               ends.push_back(now);
               if (exited.count(row))
                   result.tails.push_back((now - exited[row]) / 1e6);
               exitWatch.erase(row);
           });
-    const auto started = QObject::connect(&queue, &BatchQueue::RowStarted, &loop, [&](int row) {
+    const auto started = QObject::connect(&queue, &BatchQueue::ItemStarted, &loop, [&](ItemId row) {
         // The converter starts right after the signal.
         QMetaObject::invokeMethod(
             &loop,
             [&, row] {
-                const QList<int> running = queue.RunningRows();
+                const QList<ItemId> running = queue.RunningItems();
                 const QList<qint64> pids = queue.ConverterPids();
                 const int at = running.indexOf(row);
                 if (at < 0 || pids.size() != running.size() || exitWatch.count(row))
@@ -160,9 +160,9 @@ QueueRun RunQueue(MediaStore &store, BatchQueue &queue, int slots, const QString
         }
     });
     const auto ended = QObject::connect(&queue, &BatchQueue::BatchEnded, &loop, &QEventLoop::quit);
-    QList<int> rows;
+    QList<ItemId> rows;
     for (int row = 0; row < store.count(); ++row)
-        rows << row;
+        rows << store.at(row).id;
     const double cpuBefore = ProcessCpuSeconds();
     const double childBefore = ChildrenCpuSeconds();
     timer.start();

@@ -3,7 +3,7 @@
 // read it and put the rows back into the store (each file checked on disk).
 // Usage: session_bench [rows, default 10000]
 
-#include "engine/convert/batch_queue.h"
+#include "engine/media/conversion_list.h"
 #include "engine/settings/session_file.h"
 #include "support/scripted_dialogs.h"
 #include "ui/app/session_keeper.h"
@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -29,7 +30,8 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const QString files = dir.filePath(QStringLiteral("media/"));
     QDir().mkpath(files);
-    MediaStore store;
+    ConversionList list;
+    MediaStore &store = list.store();
     for (int i = 0; i < rows; ++i) {
         const QString name = QStringLiteral("clip number %1 from the camera.mp4").arg(i);
         QFile file(files + name);
@@ -47,10 +49,9 @@ int main(int argc, char **argv)
         item.inode = st.st_ino;
         store.Append(item);
     }
-    BatchQueue batch(&store);
     const QString folder = dir.filePath(QStringLiteral("state/"));
     {
-        SessionKeeper keeper(&store, &batch, nullptr, folder);
+        SessionKeeper keeper(&list, nullptr, folder);
         keeper.OfferLeftList();
         const int repeats = 20;
         QElapsedTimer clock;
@@ -64,12 +65,15 @@ int main(int argc, char **argv)
 
     ScriptedDialogs dialogs;
     dialogs.NextAnswer(true);
-    MediaStore restored;
-    BatchQueue restoredBatch(&restored);
+    ConversionList restoredList;
+    const MediaStore &restored = restoredList.store();
     QElapsedTimer clock;
     clock.start();
-    SessionKeeper next(&restored, &restoredBatch, nullptr, folder);
+    SessionKeeper next(&restoredList, nullptr, folder);
+    QEventLoop wait;
+    QObject::connect(&next, &SessionKeeper::LeftListRestored, &wait, &QEventLoop::quit);
     next.OfferLeftList();
+    wait.exec();
     std::printf("session restore: %d rows back in %.1f ms\n", restored.count(),
                 clock.nsecsElapsed() / 1e6);
     next.EndSession();

@@ -28,7 +28,7 @@ int main(int argc, char **argv)
     const QString out = dir.filePath(QStringLiteral("out/"));
     QDir().mkpath(in);
     MediaStore store;
-    QList<int> rows;
+    QList<ItemId> rows;
     double media = 0;
     for (int i = 0; i < files; ++i) {
         testmedia::Clip clip;

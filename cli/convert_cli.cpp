@@ -1,12 +1,10 @@
 #include "cli/convert_cli.h"
 
-#include "engine/convert/batch_queue.h"
 #include "engine/convert/converter.h"
 #include "engine/convert/presets.h"
 #include "engine/convert/time_left.h"
+#include "engine/media/conversion_list.h"
 #include "engine/media/file_names.h"
-#include "engine/media/folder_scan.h"
-#include "engine/media/media_store.h"
 #include "engine/platform/language.h"
 #include "engine/platform/sleep_inhibitor.h"
 
@@ -488,26 +486,44 @@ struct Refused
     QString reason;
 };
 
-// The batch run: the store, the queue, the report.
+// The batch run from the terminal: the list it drives, and the report.
 class Session
 {
 public:
     Session(const CliOptions &options, int presetId, const QString &outputFolder)
         : m_options(options)
-        , m_queue(&m_store)
         , m_tty(!options.json && ::isatty(STDOUT_FILENO))
+        , m_notifier(g_signalPipe[0], QSocketNotifier::Read)
     {
-        m_queue.SetSlots(options.jobs);
-        m_queue.SetSettingsSource([presetId, outputFolder, size = options.sizeLimit] {
+        BatchQueue &queue = m_list.batch();
+        queue.SetSlots(options.jobs);
+        queue.SetSettingsSource([presetId, outputFolder, size = options.sizeLimit] {
             BatchSettings settings;
             settings.presetId = presetId;
             settings.outputFolder = outputFolder;
             settings.sizeLimit = size;
             return settings;
         });
+        // Probed as the window probes, several at a time; a file that is not there, or is no
+        // regular file, says so.
+        m_list.SetProbe([](const QString &folder, const QString &name) {
+            MediaItem item = ProbeItem(folder, name);
+            const QFileInfo info(folder + name);
+            if (!info.exists()) {
+                item.state = ItemState::Failed;
+                item.reason = QCoreApplication::translate("Convert", "No such file");
+            } else if (!info.isFile()) {
+                item.state = ItemState::UnknownFormat;
+                item.reason = QCoreApplication::translate("Reasons", "Not a regular file");
+            }
+            return item;
+        });
+        QObject::connect(&m_notifier, &QSocketNotifier::activated, &m_list,
+                         [this] { OnSignalArrived(); });
     }
 
-    // Adds `path` (bytes as given): a file, or the media files directly in a folder.
+    // Adds `path` (bytes as given): a file, or the media files in a folder. The adds run in
+    // turn once Added waits for them.
     void Add(const QByteArray &path)
     {
         if (!IsValidUtf8(path)) {
@@ -519,79 +535,84 @@ public:
             return;
         }
         const QFileInfo info(QFile::decodeName(path));
-        if (info.isDir()) {
-            const QString folder = info.absoluteFilePath() + QLatin1Char('/');
-            const FolderScan scan
-                = ScanFolder(folder, m_options.recursive,
-                             [this](auto &in, auto &name) { return m_store.IsListed(in, name); });
+        if (!info.isDir()) {
+            m_list.AddPaths({info.absolutePath() + QLatin1Char('/') + info.fileName()});
+            return;
+        }
+        const QString folder = info.absoluteFilePath() + QLatin1Char('/');
+        m_list.AddFolder(folder, m_options.recursive, [this, folder](const AddReport &report) {
             const QString prefix
                 = QStringLiteral("%1: in %2: ").arg(QLatin1String(kProgram), OneLine(folder));
-            for (const QString &line : LeftOutLines(scan.leftOut))
+            for (const QString &line : LeftOutLines(report.leftOut))
                 Print(stderr, prefix + OneLine(line) + QLatin1Char('\n'));
-            for (const QString &path : scan.paths) {
-                if (g_firstSignal != 0)
-                    return;
-                AddFile(QFileInfo(path));
-            }
-            for (const QString &name : scan.leftOut.undecodable) {
+            for (const QString &name : report.leftOut.undecodable) {
                 if (!name.endsWith(QLatin1Char('/')))
                     m_refused << Refused {
                         folder + name, ItemState::UnknownFormat,
                         QCoreApplication::translate("Reasons", "The name is not valid UTF-8")};
             }
-            return;
-        }
-        AddFile(info);
+        });
     }
 
-    int fileCount() const { return m_store.count() + static_cast<int>(m_refused.size()); }
+    // Waits until every add has ended, or a stop signal ended them.
+    void Added()
+    {
+        if (!m_list.adding())
+            return;
+        QObject::connect(&m_list, &ConversionList::AddFinished, &m_list, [this] {
+            if (!m_list.adding())
+                QCoreApplication::quit();
+        });
+        QCoreApplication::exec();
+    }
+
+    int fileCount() const { return m_list.store().count() + static_cast<int>(m_refused.size()); }
 
     // Converts everything added; returns the exit status.
     int Run()
     {
+        const MediaStore &store = m_list.store();
+        BatchQueue &queue = m_list.batch();
         m_clock.start();
         for (const Refused &refused : std::as_const(m_refused))
             Report(refused.input, QString(), refused.state, refused.reason, 0);
-        QList<int> rows;
-        for (int row = 0; row < m_store.count(); ++row) {
-            const MediaItem &item = m_store.at(row);
+        QList<ItemId> ids;
+        for (int row = 0; row < store.count(); ++row) {
+            const MediaItem &item = store.at(row);
             if (item.state != ItemState::Waiting) {
                 ++m_notConverted;
                 Report(item.path(), QString(), item.state, item.reason, 0);
             } else {
-                rows << row;
+                ids << item.id;
             }
         }
         m_notConverted += static_cast<int>(m_refused.size());
         m_total = fileCount();
 
-        QObject::connect(&m_queue, &BatchQueue::RowStarted, &m_queue,
-                         [this](int row) { m_started.insert(row, m_clock.elapsed()); });
-        QObject::connect(&m_queue, &BatchQueue::RowFinished, &m_queue,
-                         [this](int row, ItemState state) { OnRowFinished(row, state); });
-        QObject::connect(&m_queue, &BatchQueue::Progress, &m_queue,
+        QObject::connect(&queue, &BatchQueue::ItemStarted, &queue,
+                         [this](ItemId id) { m_started.insert(id, m_clock.elapsed()); });
+        QObject::connect(&queue, &BatchQueue::ItemFinished, &queue,
+                         [this](ItemId id, ItemState state) { OnItemFinished(id, state); });
+        QObject::connect(&queue, &BatchQueue::Progress, &queue,
                          [this](double fraction) { m_fraction = fraction; });
-        QObject::connect(&m_queue, &BatchQueue::BatchEnded, &m_queue,
-                         [] { QCoreApplication::quit(); });
+        QObject::connect(&queue, &BatchQueue::BatchEnded, &queue, [] { QCoreApplication::quit(); });
         // An hour of converting on a machine nobody touches must not end in a suspend.
         m_inhibitor.SetEnabled(m_options.inhibit);
-        QObject::connect(&m_queue, &BatchQueue::BatchStarted, &m_inhibitor, [this] {
-            m_inhibitor.Hold(SleepInhibitor::BatchReason(m_queue.total()));
+        QObject::connect(&queue, &BatchQueue::BatchStarted, &m_inhibitor, [this] {
+            m_inhibitor.Hold(SleepInhibitor::BatchReason(m_list.batch().total()));
         });
-        QObject::connect(&m_queue, &BatchQueue::BatchEnded, &m_inhibitor, &SleepInhibitor::Release);
+        QObject::connect(&queue, &BatchQueue::BatchEnded, &m_inhibitor, &SleepInhibitor::Release);
         CatchStop(true);
 
-        QSocketNotifier notifier(g_signalPipe[0], QSocketNotifier::Read);
-        QObject::connect(&notifier, &QSocketNotifier::activated, &m_queue,
-                         [this] { OnSignalArrived(); });
         QTimer redraw;
         if (m_tty) {
-            QObject::connect(&redraw, &QTimer::timeout, &m_queue, [this] { Draw(); });
+            QObject::connect(&redraw, &QTimer::timeout, &queue, [this] { Draw(); });
             redraw.start(250);
         }
         // A stop while the files were being probed: nothing starts.
-        m_signal = g_firstSignal;
-        if (m_signal == 0 && m_queue.Start(rows)) {
+        if (m_signal == 0)
+            m_signal = g_firstSignal;
+        if (m_signal == 0 && queue.Start(ids)) {
             Draw();
             QCoreApplication::exec();
         }
@@ -600,10 +621,10 @@ public:
         Erase();
 
         // Files a stop left unstarted are reported too: every input has its line.
-        for (int row : std::as_const(rows)) {
-            if (!m_reported.contains(row)) {
+        for (ItemId id : std::as_const(ids)) {
+            if (!m_reported.contains(id)) {
                 ++m_notConverted;
-                Report(m_store.at(row).path(), QString(), ItemState::Canceled,
+                Report(store.Find(id)->path(), QString(), ItemState::Canceled,
                        QCoreApplication::translate("Convert", "Not started: the batch was stopped"),
                        0);
             }
@@ -625,37 +646,19 @@ public:
     }
 
 private:
-    void AddFile(const QFileInfo &info)
+    void OnItemFinished(ItemId id, ItemState state)
     {
-        const QString folder = info.absolutePath() + QLatin1Char('/');
-        const QString name = info.fileName();
-        if (m_store.IsListed(folder, name))
-            return;
-        MediaItem item = ProbeItem(folder, name);
-        if (!info.exists()) {
-            // Not a format the program does not know: a file that is not there.
-            item.state = ItemState::Failed;
-            item.reason = QCoreApplication::translate("Convert", "No such file");
-        } else if (!info.isFile()) {
-            item.state = ItemState::UnknownFormat;
-            item.reason = QCoreApplication::translate("Reasons", "Not a regular file");
-        }
-        m_store.Append(std::move(item));
-    }
-
-    void OnRowFinished(int row, ItemState state)
-    {
-        m_reported.insert(row);
-        const MediaItem &item = m_store.at(row);
+        m_reported.insert(id);
+        const MediaItem &item = *m_list.store().Find(id);
         const double seconds
-            = (m_clock.elapsed() - m_started.value(row, m_clock.elapsed())) / 1000.0;
+            = (m_clock.elapsed() - m_started.value(id, m_clock.elapsed())) / 1000.0;
         if (state == ItemState::Completed)
             ++m_converted;
         else
             ++m_notConverted;
         Report(item.path(), state == ItemState::Completed ? item.output : QString(), state,
                state == ItemState::Completed ? QString() : item.reason, seconds,
-               m_queue.Speed(row));
+               m_list.batch().Speed(id));
     }
 
     void OnSignalArrived()
@@ -670,8 +673,10 @@ private:
         if (m_signal == 0 || m_stopping)
             return;
         m_stopping = true;
-        // Ends every converter, waits for it and removes its partial output; BatchEnded follows.
-        m_queue.Shutdown();
+        // Nothing more is added; every converter ends, is waited for and leaves no partial
+        // output; BatchEnded follows.
+        m_list.CancelAllAdds();
+        m_list.batch().Shutdown();
         QCoreApplication::quit();
     }
 
@@ -679,7 +684,7 @@ private:
     // stop; they are stopped with the program and continued when it is.
     void Suspend()
     {
-        const QList<qint64> groups = m_queue.ConverterPids();
+        const QList<qint64> groups = m_list.batch().ConverterPids();
         for (qint64 group : groups)
             ::kill(-static_cast<pid_t>(group), SIGSTOP);
         Erase();
@@ -721,13 +726,13 @@ private:
     // The live lines: one per running file, then the overall bar.
     void Draw()
     {
-        if (!m_tty || !m_queue.IsConverting())
+        if (!m_tty || !m_list.batch().IsConverting())
             return;
         Erase();
         const int columns = Columns();
         QStringList lines;
-        for (int row : m_queue.RunningRows()) {
-            const MediaItem &item = m_store.at(row);
+        for (ItemId id : m_list.batch().RunningItems()) {
+            const MediaItem &item = *m_list.store().Find(id);
             const QString percent = item.progress >= 0 ? QStringLiteral("%1%").arg(item.progress, 3)
                                                        : QStringLiteral(" --%");
             lines << QStringLiteral("  %1 %2  %3")
@@ -735,7 +740,7 @@ private:
                               OneLine(item.name));
         }
         const double elapsed = m_clock.elapsed() / 1000.0;
-        const double batchLeft = m_queue.BatchTimeLeft();
+        const double batchLeft = m_list.batch().BatchTimeLeft();
         const QString left = batchLeft >= 0 ? ClockText(batchLeft) : QStringLiteral("--:--");
         lines << QCoreApplication::translate("Convert",
                                              "%1 %2%  %3/%4 files done  elapsed %5  left %6")
@@ -763,14 +768,14 @@ private:
     }
 
     const CliOptions &m_options;
-    MediaStore m_store;
-    BatchQueue m_queue;
+    ConversionList m_list;
     SleepInhibitor m_inhibitor;
     bool m_tty;
+    QSocketNotifier m_notifier;
     QList<Refused> m_refused;
     QElapsedTimer m_clock;
-    QHash<int, qint64> m_started;
-    QSet<int> m_reported;
+    QHash<ItemId, qint64> m_started;
+    QSet<ItemId> m_reported;
     double m_fraction = 0;
     int m_total = 0;
     int m_converted = 0;
@@ -859,6 +864,7 @@ int RunConvertCli(int argc, char **argv)
             session.Add(path);
         }
     }
+    session.Added();
     if (g_firstSignal != 0)
         return session.Run(); // reports what was added as not started, and the signal
     if (session.fileCount() == 0)

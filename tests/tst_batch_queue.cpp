@@ -129,14 +129,15 @@ struct BatchRecorder
         : batch(queue)
     {
         QObject::connect(batch, &BatchQueue::BatchStarted, batch, [this] { ++batchStarts; });
-        QObject::connect(batch, &BatchQueue::RowStarted, batch, [this](int row) {
-            started << row;
+        QObject::connect(batch, &BatchQueue::ItemStarted, batch, [this, store](ItemId id) {
+            started << store->RowOf(id);
             Sample();
         });
-        QObject::connect(batch, &BatchQueue::RowFinished, batch, [this](int row, ItemState) {
-            finished << row;
-            Sample();
-        });
+        QObject::connect(batch, &BatchQueue::ItemFinished, batch,
+                         [this, store](ItemId id, ItemState) {
+                             finished << store->RowOf(id);
+                             Sample();
+                         });
         QObject::connect(batch, &BatchQueue::Progress, batch, [this](double p) { progress << p; });
         QObject::connect(batch, &BatchQueue::BatchEnded, batch, [this](int c, int f, int x) {
             ended << QList<int> {c, f, x};
@@ -177,7 +178,7 @@ int RunBatchChild(int argc, char **argv)
     const QString out = qEnvironmentVariable(kChildOutput);
     MediaStore store;
     for (const char *name : {"slow.mkv", "slow2.mkv"}) {
-        if (store.Append(ProbeItem(in, QString::fromLatin1(name))) < 0)
+        if (store.Append(ProbeItem(in, QString::fromLatin1(name))) == 0)
             return 2;
     }
     BatchQueue batch(&store);
@@ -188,7 +189,7 @@ int RunBatchChild(int argc, char **argv)
         settings.outputFolder = out;
         return settings;
     });
-    if (!batch.Start({0, 1}))
+    if (!batch.Start(Ids(store, {0, 1})))
         return 3;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &app, [&] {
@@ -227,7 +228,7 @@ class TestBatchQueue : public QObject
     static bool Append(MediaStore &store, const QString &folder, const QStringList &names)
     {
         for (const QString &name : names) {
-            if (store.Append(ProbeItem(folder, name)) < 0)
+            if (store.Append(ProbeItem(folder, name)) == 0)
                 return false;
         }
         return store.count() == names.size();
@@ -278,9 +279,9 @@ private Q_SLOTS:
         Configure(batch, 13, out);
         BatchRecorder record(&batch, &store);
 
-        QVERIFY(batch.Start({0, 1, 2, 3, 4}));
+        QVERIFY(batch.Start(Ids(store, {0, 1, 2, 3, 4})));
         QVERIFY(batch.IsConverting());
-        QVERIFY(!batch.Start({0})); // nothing starts twice
+        QVERIFY(!batch.Start(Ids(store, {0}))); // nothing starts twice
         QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);
 
         QCOMPARE(record.batchStarts, 1);
@@ -335,9 +336,9 @@ private Q_SLOTS:
         Configure(batch, 8, out);
         BatchRecorder record(&batch, &store);
 
-        QVERIFY(batch.Start({0, 1, 2, 3, 4}));
+        QVERIFY(batch.Start(Ids(store, {0, 1, 2, 3, 4})));
         // Both slow clips convert, and both converters have told some progress.
-        QTRY_VERIFY_WITH_TIMEOUT(batch.RunningRows() == (QList<int> {1, 2})
+        QTRY_VERIFY_WITH_TIMEOUT(Rows(store, batch.RunningItems()) == (QList<int> {1, 2})
                                      && store.at(1).progress > 0 && store.at(2).progress > 0,
                                  60000);
         // The first clip is done and the two running ones count with their shares.
@@ -401,14 +402,14 @@ private Q_SLOTS:
         // (stopped) from its start until then, so that a loaded machine cannot end it first.
         bool otherRan = false;
         qint64 held = 0;
-        connect(&batch, &BatchQueue::RowFinished, this, [&](int row, ItemState) {
-            if (row == 1) {
-                otherRan = batch.RunningRows() == QList<int> {0} && Alive(held);
+        connect(&batch, &BatchQueue::ItemFinished, this, [&](ItemId id, ItemState) {
+            if (store.RowOf(id) == 1) {
+                otherRan = Rows(store, batch.RunningItems()) == QList<int> {0} && Alive(held);
                 ::kill(-pid_t(held), SIGCONT);
             }
         });
 
-        QVERIFY(batch.Start({0, 1, 2, 3, 4}));
+        QVERIFY(batch.Start(Ids(store, {0, 1, 2, 3, 4})));
         held = batch.ConverterPids().value(0);
         // The group exists once the child has made it, just after the start.
         QTRY_VERIFY_WITH_TIMEOUT(held > 0 && ::kill(-pid_t(held), SIGSTOP) == 0, 5000);
@@ -446,10 +447,11 @@ private Q_SLOTS:
         BatchRecorder record(&batch, &store);
         QSignalSpy paused(&batch, &BatchQueue::PauseChanged);
 
-        QVERIFY(batch.Start({0, 1, 2}));
-        QTRY_VERIFY_WITH_TIMEOUT(batch.RunningRows() == (QList<int> {0, 1})
+        QVERIFY(batch.Start(Ids(store, {0, 1, 2})));
+        QTRY_VERIFY_WITH_TIMEOUT(Rows(store, batch.RunningItems()) == (QList<int> {0, 1})
                                      && batch.ConverterPids().size() == 2
-                                     && batch.BatchTimeLeft() > 0 && batch.TimeLeft(0) > 0,
+                                     && batch.BatchTimeLeft() > 0
+                                     && batch.TimeLeft(store.at(0).id) > 0,
                                  60000);
         const QList<qint64> pids = batch.ConverterPids();
         batch.Pause();
@@ -466,8 +468,8 @@ private Q_SLOTS:
         }
         QCOMPARE(batch.BatchTimeLeft(), left);
         // A canceled file frees its slot, and still nothing starts.
-        QVERIFY(batch.Cancel(1));
-        QTRY_VERIFY_WITH_TIMEOUT(batch.RunningRows() == QList<int> {0}, 20000);
+        QVERIFY(batch.Cancel(store.at(1).id));
+        QTRY_VERIFY_WITH_TIMEOUT(Rows(store, batch.RunningItems()) == QList<int> {0}, 20000);
         QCoreApplication::processEvents();
         QCOMPARE(record.started, (QList<int> {0, 1}));
 
@@ -475,12 +477,13 @@ private Q_SLOTS:
         const int progress = store.at(0).progress;
         batch.Resume();
         QTRY_VERIFY_WITH_TIMEOUT(!batch.IsPaused() && store.at(0).progress > progress, 60000);
-        QVERIFY(batch.Cancel(0));
+        QVERIFY(batch.Cancel(store.at(0).id));
         QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);
         QCOMPARE(paused, (QList<QList<QVariant>> {{true}, {false}}));
         QCOMPARE(Statuses(store), (QStringList {kCanceled, kCanceled, kDone}));
         QCOMPARE(record.started, (QList<int> {0, 1, 2}));
-        QVERIFY(qAbs(testmedia::Duration(store.at(2).output) - 2) < 0.5 && batch.Speed(2) > 0);
+        QVERIFY(qAbs(testmedia::Duration(store.at(2).output) - 2) < 0.5
+                && batch.Speed(store.at(2).id) > 0);
         QCOMPARE(Leftovers(out), QStringList());
     }
 

@@ -27,8 +27,8 @@ struct Watcher
     QList<int> progressRows;
     void Attach(BatchQueue &batch, MediaStore &store)
     {
-        QObject::connect(&batch, &BatchQueue::RowFinished, &batch,
-                         [this](int row, ItemState) { finished << row; });
+        QObject::connect(&batch, &BatchQueue::ItemFinished, &batch,
+                         [this, &store](ItemId id, ItemState) { finished << store.RowOf(id); });
         OnProgress(store, &store, [this](int row, int p) {
             if (p > 0)
                 progressRows << row;
@@ -508,7 +508,8 @@ private Q_SLOTS:
             f.media.store().Append(ProbeItem(m_in, QString::fromLatin1(name)));
         // At the moment each file ends: whether its bar is gone, and the other's still there.
         QMap<QString, QPair<bool, bool>> atEnd;
-        connect(&f.queue.batch(), &BatchQueue::RowFinished, this, [&](int row, ItemState) {
+        connect(&f.queue.batch(), &BatchQueue::ItemFinished, this, [&](ItemId id, ItemState) {
+            const int row = f.media.store().RowOf(id);
             atEnd[f.media.FileName(row)] = qMakePair(!f.HasBar(row), f.HasBar(1 - row));
         });
         // What the list paints over the Status cell of `row`: the bar's green, or not.
@@ -553,8 +554,8 @@ private Q_SLOTS:
             f.media.store().Append(ProbeItem(m_in, QString::fromLatin1(name)));
         QVERIFY(QFile::remove(m_in + QStringLiteral("lost.mkv")));
         QStringList finished;
-        connect(&f.queue.batch(), &BatchQueue::RowFinished, this,
-                [&](int row, ItemState) { finished << f.media.FileName(row); });
+        connect(&f.queue.batch(), &BatchQueue::ItemFinished, this,
+                [&](ItemId id, ItemState) { finished << f.media.store().Find(id)->name; });
         const auto names = [&f] {
             QStringList names;
             for (int row = 0; row < f.media.rowCount(); ++row)
@@ -580,7 +581,7 @@ private Q_SLOTS:
         f.Select({3});
         f.queue.MoveSelected(-1);
         f.queue.MoveSelected(-1);
-        QCOMPARE(f.list.SelectedRows(), QList<int> {1});
+        QVERIFY(f.list.SelectedRows() == QList<int> {1} && f.media.store().IsConsistent());
         f.Select({3});
         f.queue.DeleteSelected();
         QCOMPARE(names(), (QStringList {"slow.mkv", "c2.mkv", "c0.mkv", "lost.mkv"}));
@@ -600,7 +601,7 @@ private Q_SLOTS:
         f.queue.RetryFailed();
         QVERIFY(f.queue.IsConverting() && !f.ui.Menu(ID_RETRY_FAILED));
         for (int row = 0; row < 4; ++row)
-            QCOMPARE(f.queue.batch().IsQueued(row), row == 0 || row == 3);
+            QCOMPARE(f.queue.batch().IsQueued(f.media.store().at(row).id), row == 0 || row == 3);
         f.queue.StopAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
     }

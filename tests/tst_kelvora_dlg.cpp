@@ -307,7 +307,7 @@ private Q_SLOTS:
         QFETCH(QString, label);
         CKelvoraDlg window;
         window.media()->store().Append(ProbeItem(m_in, QStringLiteral("a.mp4")));
-        window.media()->store().SetState(0, ItemState::Completed);
+        window.media()->store().SetState(window.media()->store().at(0).id, ItemState::Completed);
         window.OnCommand(command);
         QCOMPARE(window.settings().preset.id, id);
         QCOMPARE(window.solutionBox()->text(), box);

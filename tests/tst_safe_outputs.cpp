@@ -93,7 +93,7 @@ int RunQueueChild(int argc, char **argv)
         settings.outputFolder = args[3];
         return settings;
     });
-    if (!queue.Start({0}))
+    if (!queue.Start({store.at(0).id}))
         return 3;
     QTextStream(stdout) << queue.ConverterPids().value(0) << Qt::endl;
     return app.exec();

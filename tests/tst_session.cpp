@@ -1,10 +1,11 @@
-#include "engine/convert/batch_queue.h"
+#include "engine/media/conversion_list.h"
 #include "engine/settings/session_file.h"
 #include "ui/app/session_keeper.h"
 
 #include "support/files.h"
 #include "support/kill_during.h"
 #include "support/scripted_dialogs.h"
+#include "support/store_watch.h"
 
 #include <QtTest>
 
@@ -69,16 +70,19 @@ private Q_SLOTS:
 
         ScriptedDialogs dialogs;
         dialogs.NextAnswer(true);
-        MediaStore store;
-        BatchQueue batch(&store);
-        SessionKeeper keeper(&store, &batch, nullptr, Folder());
-        const QList<int> resumed = keeper.OfferLeftList();
+        ConversionList list;
+        const MediaStore &store = list.store();
+        SessionKeeper keeper(&list, nullptr, Folder());
+        QSignalSpy back(&keeper, &SessionKeeper::LeftListRestored);
+        keeper.OfferLeftList();
+        QVERIFY(back.wait(60000));
         QCOMPARE(dialogs.messages.size(), 2); // the question, and the one missing file
         QCOMPARE(dialogs.messages[0].text,
                  QStringLiteral("Kelvora did not close properly. Restore the 10000 files of the "
                                 "last list?"));
         QVERIFY(dialogs.messages[1].text.endsWith(QStringLiteral("\n") + content.items[5].path()));
-        QCOMPARE(resumed, QList<int>({9998, 3, 4}));
+        QCOMPARE(Rows(store, back[0][0].value<QList<ItemId>>()), QList<int>({9998, 3, 4}));
+        QVERIFY(store.IsConsistent());
         SessionContent restored;
         for (int i = 0; i < store.count(); ++i)
             restored.items.push_back(store.at(i));
@@ -116,8 +120,8 @@ private Q_SLOTS:
     void answersAndOwners()
     {
         Leave({{Item(File(QStringLiteral("a.txt")), ItemState::Failed)}, {}});
-        MediaStore store;
-        BatchQueue batch(&store);
+        ConversionList list;
+        MediaStore &store = list.store();
         {
             // While the copy that owns the session runs, a second one neither reads nor writes it.
             SessionFile owner(Folder());
@@ -129,11 +133,11 @@ private Q_SLOTS:
         store.Append(Item(File(QStringLiteral("b.txt")), ItemState::Waiting));
         // No: the left list goes; the new list is kept from then on, and a clean close ends it.
         ScriptedDialogs dialogs;
-        SessionKeeper keeper(&store, &batch, nullptr, Folder());
-        QVERIFY(keeper.OfferLeftList().isEmpty());
+        SessionKeeper keeper(&list, nullptr, Folder());
+        keeper.OfferLeftList();
         QCOMPARE(dialogs.messages.size(), 1);
         SessionContent kept;
-        store.SetChecked(0, false);
+        store.SetChecked(store.at(0).id, false);
         QTRY_VERIFY_WITH_TIMEOUT(
             SessionFile::Decode(testfiles::ReadBytes(keeper.sessionFile().path()), &kept)
                 && kept.items[0].name == QStringLiteral("b.txt") && !kept.items[0].checked,
@@ -144,14 +148,16 @@ private Q_SLOTS:
 
     void convertingRowIsKeptAsWaiting()
     {
-        MediaStore store;
-        store.Append(Item(File(QStringLiteral("a.txt")), ItemState::Completed, 1));
-        BatchQueue batch(&store);
-        batch.SetSettingsSource([this] { return BatchSettings {0, File(QStringLiteral("o")), 0}; });
-        SessionKeeper keeper(&store, &batch, nullptr, Folder());
+        ConversionList list;
+        const ItemId id
+            = list.store().Append(Item(File(QStringLiteral("a.txt")), ItemState::Completed, 1));
+        list.batch().SetSettingsSource([this] {
+            return BatchSettings {0, File(QStringLiteral("o")), 0};
+        });
+        SessionKeeper keeper(&list, nullptr, Folder());
         keeper.OfferLeftList();
         SessionContent kept;
-        QVERIFY(batch.Start({0}) && keeper.sessionFile().WriteNow());
+        QVERIFY(list.Convert({id}) && keeper.sessionFile().WriteNow());
         QVERIFY(SessionFile::Decode(testfiles::ReadBytes(keeper.sessionFile().path()), &kept));
         QCOMPARE(kept.items[0].state, ItemState::Waiting); // converting again, after Completed
     }

@@ -61,15 +61,15 @@ int BatchQueue::DefaultSlots()
     return qBound(1, QThread::idealThreadCount(), 8);
 }
 
-bool BatchQueue::Start(const QList<int> &rows)
+bool BatchQueue::Start(const QList<ItemId> &ids)
 {
     if (m_converting)
         return false;
     m_pending.clear();
-    for (int row : rows) {
-        if (row >= 0 && row < m_store->count() && Convertible(m_store->at(row))
-            && !m_pending.contains(m_store->at(row).id))
-            m_pending << m_store->at(row).id;
+    for (ItemId id : ids) {
+        const MediaItem *item = m_store->Find(id);
+        if (item && Convertible(*item) && !m_pending.contains(id))
+            m_pending << id;
     }
     if (m_pending.isEmpty())
         return false;
@@ -94,20 +94,13 @@ void BatchQueue::StartMore()
     while (m_converting && static_cast<int>(m_running.size()) < slots() && !m_paused) {
         // The waiting item that stands first in the list now: rows may have been moved since
         // the batch started. One that is no longer listed has left the batch.
-        int best = -1;
-        int bestRow = 0;
-        for (int i = 0; i < m_pending.size(); ++i) {
-            const int row = m_store->RowOf(m_pending[i]);
-            if (row >= 0 && (best < 0 || row < bestRow)) {
-                best = i;
-                bestRow = row;
-            }
-        }
-        if (best < 0) {
+        const QList<ItemId> waiting = m_store->InListOrder(m_pending);
+        if (waiting.isEmpty()) {
             m_pending.clear();
             break;
         }
-        StartItem(m_pending.takeAt(best));
+        m_pending.removeOne(waiting.first());
+        StartItem(waiting.first());
     }
     if (m_converting && m_running.empty() && m_pending.isEmpty())
         QMetaObject::invokeMethod(
@@ -121,12 +114,11 @@ void BatchQueue::StartMore()
 
 void BatchQueue::StartItem(ItemId id)
 {
-    const int row = m_store->RowOf(id);
-    const MediaItem &item = m_store->at(row);
+    const MediaItem &item = *m_store->Find(id);
     m_estimate.SetWaiting(WaitingLengths(), Now());
     // A row converted again starts without the last run's words.
-    m_store->SetState(row, item.state);
-    Q_EMIT RowStarted(row);
+    m_store->SetState(id, item.state);
+    Q_EMIT ItemStarted(id);
 
     const BatchSettings settings = m_settings ? m_settings() : BatchSettings();
     QString folder = settings.outputFolder;
@@ -177,7 +169,7 @@ void BatchQueue::StartItem(ItemId id)
     ConversionRun *raw = run.get();
     connect(raw, &ConversionRun::Advanced, this, [this, id, raw](int percent) {
         m_estimate.Report(id, raw->Done(), raw->speed(), Now());
-        m_store->SetProgress(m_store->RowOf(id), percent);
+        m_store->SetProgress(id, percent);
         EmitProgress();
     });
     connect(
@@ -185,7 +177,7 @@ void BatchQueue::StartItem(ItemId id)
         Qt::QueuedConnection);
     m_running[id] = std::move(run);
     m_estimate.StartFile(id, job.durationSeconds, Now());
-    m_store->SetProgress(row, 0);
+    m_store->SetProgress(id, 0);
     raw->Launch();
 }
 
@@ -203,20 +195,19 @@ void BatchQueue::OnRunFinished(ItemId id)
 void BatchQueue::EndItem(ItemId id, ItemState state, const QString &reason, const QString &output,
                          const FileStamp &stamp)
 {
-    const int row = m_store->RowOf(id);
-    m_store->SetProgress(row, MediaItem::kNoProgress);
+    m_store->SetProgress(id, MediaItem::kNoProgress);
     m_estimate.EndFile(id, state == ItemState::Completed, Now());
     if (state == ItemState::Completed)
-        m_store->SetOutput(row, output, stamp);
-    m_store->SetState(row, state, state == ItemState::Canceled ? QString() : reason);
+        m_store->SetOutput(id, output, stamp);
+    m_store->SetState(id, state, state == ItemState::Canceled ? QString() : reason);
     if (state == ItemState::Completed)
         ++m_completed;
     else if (state == ItemState::Canceled)
         ++m_canceled;
     else
         ++m_failed;
-    if (row >= 0)
-        Q_EMIT RowFinished(row, state);
+    if (m_store->Find(id))
+        Q_EMIT ItemFinished(id, state);
     EmitProgress();
     // Started from the event loop, so that a row that ends at once does not recurse.
     QMetaObject::invokeMethod(this, &BatchQueue::StartMore, Qt::QueuedConnection);
@@ -228,9 +219,8 @@ void BatchQueue::EmitProgress()
         return;
     double done = m_completed + m_failed + m_canceled;
     for (const auto &entry : m_running) {
-        const int row = m_store->RowOf(entry.first);
-        if (row >= 0)
-            done += qMax(0, m_store->at(row).progress) / 100.0;
+        if (const MediaItem *item = m_store->Find(entry.first))
+            done += qMax(0, item->progress) / 100.0;
     }
     Q_EMIT Progress(qMin(1.0, done / m_total));
 }
@@ -252,11 +242,10 @@ void BatchQueue::SkipCurrent()
         entry.second->Abort();
 }
 
-bool BatchQueue::Cancel(int row)
+bool BatchQueue::Cancel(ItemId id)
 {
-    if (row < 0 || row >= m_store->count())
+    if (!m_store->Find(id))
         return false;
-    const ItemId id = m_store->at(row).id;
     if (m_pending.removeOne(id)) {
         // It never started: the batch is one file shorter.
         --m_total;
@@ -332,25 +321,22 @@ QList<double> BatchQueue::WaitingLengths() const
     QList<double> lengths;
     lengths.reserve(m_pending.size());
     for (ItemId id : m_pending) {
-        const int row = m_store->RowOf(id);
-        if (row < 0)
+        const MediaItem *item = m_store->Find(id);
+        if (!item)
             continue; // no longer listed: it has left the batch
-        const MediaInfo &info = m_store->at(row).info;
-        lengths << (info.durationKnown ? info.durationSeconds : 0);
+        lengths << (item->info.durationKnown ? item->info.durationSeconds : 0);
     }
     return lengths;
 }
 
-double BatchQueue::TimeLeft(int row) const
+double BatchQueue::TimeLeft(ItemId id) const
 {
-    if (row < 0 || row >= m_store->count() || !m_running.count(m_store->at(row).id))
-        return -1;
-    return m_estimate.FileTimeLeft(m_store->at(row).id, Now());
+    return m_running.count(id) ? m_estimate.FileTimeLeft(id, Now()) : -1;
 }
 
-double BatchQueue::Speed(int row) const
+double BatchQueue::Speed(ItemId id) const
 {
-    return row < 0 || row >= m_store->count() ? 0 : m_estimate.Speed(m_store->at(row).id);
+    return m_estimate.Speed(id);
 }
 
 double BatchQueue::BatchTimeLeft() const
@@ -358,35 +344,21 @@ double BatchQueue::BatchTimeLeft() const
     return m_converting ? m_estimate.BatchTimeLeft(Now()) : -1;
 }
 
-QList<int> BatchQueue::RunningRows() const
+QList<ItemId> BatchQueue::RunningItems() const
 {
-    QList<int> rows;
-    for (const auto &entry : m_running) {
-        const int row = m_store->RowOf(entry.first);
-        if (row >= 0)
-            rows << row;
-    }
-    std::sort(rows.begin(), rows.end());
-    return rows;
+    QList<ItemId> ids;
+    for (const auto &entry : m_running)
+        ids << entry.first;
+    return m_store->InListOrder(ids);
 }
 
-QList<int> BatchQueue::PendingRows() const
+QList<ItemId> BatchQueue::PendingItems() const
 {
-    QList<int> rows;
-    for (ItemId id : m_pending) {
-        const int row = m_store->RowOf(id);
-        if (row >= 0)
-            rows << row;
-    }
-    std::sort(rows.begin(), rows.end());
-    return rows;
+    return m_store->InListOrder(m_pending);
 }
 
-bool BatchQueue::IsQueued(int row) const
+bool BatchQueue::IsQueued(ItemId id) const
 {
-    if (row < 0 || row >= m_store->count())
-        return false;
-    const ItemId id = m_store->at(row).id;
     return m_running.count(id) != 0 || m_pending.contains(id);
 }
 
@@ -403,15 +375,8 @@ QList<qint64> BatchQueue::ConverterPids() const
 bool BatchQueue::IsListedFile(const QString &path) const
 {
     struct stat out;
-    if (::stat(QFile::encodeName(path).constData(), &out) != 0)
-        return false;
-    for (int row = 0; row < m_store->count(); ++row) {
-        const MediaItem &item = m_store->at(row);
-        if (item.inode != 0 && item.device == static_cast<quint64>(out.st_dev)
-            && item.inode == static_cast<quint64>(out.st_ino))
-            return true;
-    }
-    return false;
+    return ::stat(QFile::encodeName(path).constData(), &out) == 0
+        && m_store->ListsFile(static_cast<quint64>(out.st_dev), static_cast<quint64>(out.st_ino));
 }
 
 bool BatchQueue::IsTaken(const QString &path) const
@@ -425,8 +390,7 @@ QString BatchQueue::ChooseOutput(ItemId id, const QString &folder, const QString
     *mayReplace = false;
     *equalsListed = false;
     // The item's earlier output is its own only while it is still the file the item wrote.
-    const int row = m_store->RowOf(id);
-    const MediaItem *item = row >= 0 ? &m_store->at(row) : nullptr;
+    const MediaItem *item = m_store->Find(id);
     const QString own
         = item && FileStamp::Of(item->output) == item->outputStamp ? item->output : QString();
     for (int n = 1;; ++n) {

@@ -49,15 +49,15 @@ public:
     // The number of processor cores, at most 8.
     static int DefaultSlots();
 
-    // Converts the items at `rows`, passing over the ones that are not ticked or cannot be
-    // converted. False, and nothing starts, while a batch runs.
-    bool Start(const QList<int> &rows);
+    // Converts the items `ids`, passing over the ones that are not listed, not ticked or cannot
+    // be converted. False, and nothing starts, while a batch runs or when none can convert.
+    bool Start(const QList<ItemId> &ids);
     // Ends every conversion running now ("User Canceled!"); the batch goes on with the rows
     // after them.
     void SkipCurrent();
-    // Ends the conversion of the item at `row` ("User Canceled!"), or takes it out of the batch
-    // when it waits; the others go on. False when the row is not part of the running batch.
-    bool Cancel(int row);
+    // Ends the conversion of item `id` ("User Canceled!"), or takes it out of the batch when it
+    // waits; the others go on. False when the item is not part of the running batch.
+    bool Cancel(ItemId id);
     // Ends every running conversion and starts nothing more.
     void StopAll();
     // StopAll, then waits (a bounded time) until every converter is gone and the batch has ended.
@@ -75,27 +75,28 @@ public:
     int completed() const { return m_completed; }
     int failed() const { return m_failed; }
     int canceled() const { return m_canceled; }
-    // The rows being converted now, in list order.
-    QList<int> RunningRows() const;
-    // True when the item at `row` waits in the running batch or is being converted.
-    bool IsQueued(int row) const;
-    // The rows of the running batch that have not started yet, in list order.
-    QList<int> PendingRows() const;
+    // The items being converted now, in list order.
+    QList<ItemId> RunningItems() const;
+    bool IsRunning(ItemId id) const { return m_running.count(id) != 0; }
+    // True when item `id` waits in the running batch or is being converted.
+    bool IsQueued(ItemId id) const;
+    // The items of the running batch that have not started yet, in list order.
+    QList<ItemId> PendingItems() const;
     // The process ids of the converters running now.
     QList<qint64> ConverterPids() const;
-    // Seconds left of the conversion of `row`, -1 when there is no telling (yet) or it does not
-    // convert; the converter's last told speed for it (seconds of media per second, 0 unknown),
-    // kept until the next batch; and seconds left of the batch, the slots side by side, -1
-    // while there is no telling.
-    double TimeLeft(int row) const;
-    double Speed(int row) const;
+    // Seconds left of the conversion of item `id`, -1 when there is no telling (yet) or it does
+    // not convert; the converter's last told speed for it (seconds of media per second, 0
+    // unknown), kept until the next batch; and seconds left of the batch, the slots side by side,
+    // -1 while there is no telling.
+    double TimeLeft(ItemId id) const;
+    double Speed(ItemId id) const;
     double BatchTimeLeft() const;
 
 Q_SIGNALS:
     void BatchStarted();
-    // `row` is the item's row at the moment of the signal.
-    void RowStarted(int row);
-    void RowFinished(int row, ItemState state);
+    void ItemStarted(ItemId id);
+    // Only for an item that is still listed when it ends.
+    void ItemFinished(ItemId id, ItemState state);
     // The share of the batch done so far, 0 to 1.
     void Progress(double fraction);
     void BatchEnded(int completed, int failed, int canceled);

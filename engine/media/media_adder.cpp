@@ -105,12 +105,12 @@ QThreadPool *MediaAdder::Pool()
     return pool;
 }
 
-bool MediaAdder::Start(const QList<QPair<QString, QString>> &files)
+bool MediaAdder::Start(const QList<QPair<QString, QString>> &files, ProbeFunction probe)
 {
     if (m_running)
         return false;
     auto batch = std::make_shared<Batch>();
-    batch->probe = m_probe ? m_probe : ProbeFunction(&ProbeItem);
+    batch->probe = probe ? std::move(probe) : m_probe ? m_probe : ProbeFunction(&ProbeItem);
     m_positions.clear();
     m_total = static_cast<int>(files.size());
     m_head = 0;
@@ -193,22 +193,25 @@ void MediaAdder::AppendReady()
     bool more = false;
     while (m_head < count) {
         std::vector<MediaItem> ready;
+        int taken = 0;
         {
             QMutexLocker lock(&batch->mutex);
             // A result stored after this look sends a new notice.
             batch->notified = false;
             for (size_t i = static_cast<size_t>(m_head); i < static_cast<size_t>(count); ++i) {
                 std::optional<MediaItem> &result = batch->results[i];
-                if (!result || ready.size() == kChunk)
+                if (!result || taken == int(kChunk))
                     break;
-                ready.push_back(std::move(*result));
+                if (result->id != kLeaveOut)
+                    ready.push_back(std::move(*result));
                 result.reset();
+                ++taken;
             }
         }
-        if (ready.empty())
+        if (taken == 0)
             break;
         // One insert of rows per round: the list lays itself out once for all of them.
-        m_head += static_cast<int>(ready.size());
+        m_head += taken;
         m_added += m_store->AppendMany(std::move(ready));
         // A slot of the store's signals may have cancelled the add.
         if (!m_running || m_batch != batch)

@@ -26,6 +26,9 @@ class MediaAdder : public QObject
 public:
     // What probes one file into its item. It runs on the pool's threads, several at a time.
     using ProbeFunction = std::function<MediaItem(const QString &folder, const QString &name)>;
+    // The id of an item a probe gives back to leave its file out: it counts as done, and is not
+    // appended.
+    static constexpr ItemId kLeaveOut = ~ItemId(0);
 
     // `store` must outlive this object.
     explicit MediaAdder(MediaStore *store, QObject *parent = nullptr);
@@ -39,11 +42,11 @@ public:
     // that stalls, as a file on a hung mount does). It must be safe on any thread.
     void SetProbe(ProbeFunction probe);
 
-    // Starts adding `files`, (folder, name) pairs, in order. A pair without a name, one the store
-    // lists already and one given earlier in `files` are refused here, without being probed.
-    // Returns false, doing nothing, while an add runs. When nothing is left to probe the add ends
-    // here: Finished is emitted before Start returns.
-    bool Start(const QList<QPair<QString, QString>> &files);
+    // Starts adding `files`, (folder, name) pairs, in order, probed with `probe` when one is
+    // given. A pair without a name, one the store lists already and one given earlier in `files`
+    // are refused here, without being probed. Returns false, doing nothing, while an add runs.
+    // When nothing is left to probe the add ends here: Finished is emitted before Start returns.
+    bool Start(const QList<QPair<QString, QString>> &files, ProbeFunction probe = {});
     // Ends the running add now: no item is appended after this, the rows appended so far stay.
     // Emits Finished. Nothing happens when no add runs.
     void Cancel();

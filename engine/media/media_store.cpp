@@ -74,16 +74,47 @@ int MediaStore::RowOf(ItemId id) const
     return m_rows.value(id, -1);
 }
 
-bool MediaStore::IsListed(const QString &folder, const QString &name) const
+const MediaItem *MediaStore::Find(ItemId id) const
 {
-    return m_listed.contains(qMakePair(folder, name));
+    const int row = RowOf(id);
+    return row < 0 ? nullptr : &at(row);
 }
 
-int MediaStore::Append(MediaItem item)
+ItemId MediaStore::IdOf(const QString &folder, const QString &name) const
+{
+    return m_listed.value(qMakePair(folder, name), 0);
+}
+
+QList<ItemId> MediaStore::InListOrder(const QList<ItemId> &ids) const
+{
+    QList<int> rows;
+    rows.reserve(ids.size());
+    for (ItemId id : ids) {
+        const int row = RowOf(id);
+        if (row >= 0)
+            rows << row;
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QList<ItemId> ordered;
+    ordered.reserve(rows.size());
+    for (int row : rows)
+        ordered << at(row).id;
+    return ordered;
+}
+
+bool MediaStore::ListsFile(quint64 device, quint64 inode) const
+{
+    return std::any_of(m_items.begin(), m_items.end(), [&](const MediaItem &item) {
+        return item.inode != 0 && item.device == device && item.inode == inode;
+    });
+}
+
+ItemId MediaStore::Append(MediaItem item)
 {
     std::vector<MediaItem> one;
     one.push_back(std::move(item));
-    return AppendMany(std::move(one)) == 1 ? count() - 1 : -1;
+    return AppendMany(std::move(one)) == 1 ? m_items.back().id : 0;
 }
 
 int MediaStore::AppendMany(std::vector<MediaItem> items)
@@ -94,7 +125,8 @@ int MediaStore::AppendMany(std::vector<MediaItem> items)
         const auto key = qMakePair(item.folder, item.name);
         if (m_listed.contains(key))
             continue;
-        m_listed.insert(key);
+        item.id = m_nextId++;
+        m_listed.insert(key, item.id);
         taken.push_back(std::move(item));
     }
     if (taken.empty())
@@ -102,7 +134,6 @@ int MediaStore::AppendMany(std::vector<MediaItem> items)
     const int first = count();
     beginInsertRows(QModelIndex(), first, first + static_cast<int>(taken.size()) - 1);
     for (MediaItem &item : taken) {
-        item.id = m_nextId++;
         m_rows.insert(item.id, count());
         m_items.push_back(std::move(item));
     }
@@ -171,7 +202,7 @@ void MediaStore::Restore(const Removed &items)
             continue;
         const int row = qBound(0, wanted, count());
         beginInsertRows(QModelIndex(), row, row);
-        m_listed.insert(key);
+        m_listed.insert(key, item.id);
         m_items.insert(m_items.begin() + row, item);
         Reindex(row);
         endInsertRows();
@@ -232,48 +263,74 @@ void MediaStore::ChangedCells(int row, int firstColumn, int lastColumn, const QL
     Q_EMIT dataChanged(index(row, firstColumn), index(row, lastColumn), roles);
 }
 
-void MediaStore::SetChecked(int row, bool checked)
+MediaItem *MediaStore::Edit(ItemId id, int *row)
 {
-    if (row < 0 || row >= count() || at(row).checked == checked)
+    *row = RowOf(id);
+    return *row < 0 ? nullptr : &m_items[static_cast<size_t>(*row)];
+}
+
+void MediaStore::SetChecked(ItemId id, bool checked)
+{
+    int row = 0;
+    MediaItem *item = Edit(id, &row);
+    if (!item || item->checked == checked)
         return;
-    m_items[static_cast<size_t>(row)].checked = checked;
+    item->checked = checked;
     ChangedCells(row, MediaColumn::Select, MediaColumn::Select, {Qt::CheckStateRole});
 }
 
-void MediaStore::SetState(int row, ItemState state, const QString &reason)
+void MediaStore::SetState(ItemId id, ItemState state, const QString &reason)
 {
-    if (row < 0 || row >= count())
-        return;
-    MediaItem &item = m_items[static_cast<size_t>(row)];
-    item.state = state;
-    item.reason = reason;
-    ChangedCells(row, MediaColumn::Status, MediaColumn::Status);
+    int row = 0;
+    if (MediaItem *item = Edit(id, &row)) {
+        item->state = state;
+        item->reason = reason;
+        ChangedCells(row, MediaColumn::Status, MediaColumn::Status);
+    }
 }
 
-void MediaStore::SetProgress(int row, int progress)
+void MediaStore::SetProgress(ItemId id, int progress)
 {
-    if (row < 0 || row >= count() || at(row).progress == progress)
+    int row = 0;
+    MediaItem *item = Edit(id, &row);
+    if (!item || item->progress == progress)
         return;
-    m_items[static_cast<size_t>(row)].progress = progress;
+    item->progress = progress;
     if (progress == MediaItem::kNoProgress)
-        m_items[static_cast<size_t>(row)].note.clear();
+        item->note.clear();
     ChangedCells(row, MediaColumn::Status, MediaColumn::Status, {ProgressRole});
 }
 
-void MediaStore::SetNote(int row, const QString &note)
+void MediaStore::SetNote(ItemId id, const QString &note)
 {
-    if (row < 0 || row >= count() || at(row).note == note)
+    int row = 0;
+    MediaItem *item = Edit(id, &row);
+    if (!item || item->note == note)
         return;
-    m_items[static_cast<size_t>(row)].note = note;
+    item->note = note;
     ChangedCells(row, MediaColumn::Status, MediaColumn::Status, {NoteRole});
 }
 
-void MediaStore::SetOutput(int row, const QString &output, const FileStamp &stamp)
+void MediaStore::SetOutput(ItemId id, const QString &output, const FileStamp &stamp)
 {
-    if (row >= 0 && row < count()) {
-        m_items[static_cast<size_t>(row)].output = output;
-        m_items[static_cast<size_t>(row)].outputStamp = stamp;
+    int row = 0;
+    if (MediaItem *item = Edit(id, &row)) {
+        item->output = output;
+        item->outputStamp = stamp;
     }
+}
+
+bool MediaStore::IsConsistent() const
+{
+    if (m_rows.size() != count() || m_listed.size() != count())
+        return false;
+    for (int row = 0; row < count(); ++row) {
+        const MediaItem &item = at(row);
+        if (item.id == 0 || item.id >= m_nextId || m_rows.value(item.id, -1) != row
+            || m_listed.value(qMakePair(item.folder, item.name)) != item.id)
+            return false;
+    }
+    return true;
 }
 
 FileStamp FileStamp::Of(const QString &path)
@@ -319,6 +376,7 @@ int MediaStore::columnCount(const QModelIndex &parent) const
 
 QVariant MediaStore::data(const QModelIndex &index, int role) const
 {
+    Q_ASSERT(checkIndex(index, CheckIndexOption::ParentIsInvalid));
     if (!index.isValid() || index.row() >= count())
         return QVariant();
     const MediaItem &item = at(index.row());
@@ -395,6 +453,7 @@ QVariant MediaStore::headerData(int section, Qt::Orientation orientation, int ro
 
 Qt::ItemFlags MediaStore::flags(const QModelIndex &index) const
 {
+    Q_ASSERT(checkIndex(index, CheckIndexOption::ParentIsInvalid));
     if (!index.isValid())
         return Qt::ItemIsDropEnabled;
     Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDropEnabled;
@@ -408,33 +467,35 @@ Qt::ItemFlags MediaStore::flags(const QModelIndex &index) const
 
 bool MediaStore::setData(const QModelIndex &index, const QVariant &value, int role)
 {
+    Q_ASSERT(checkIndex(index, CheckIndexOption::ParentIsInvalid));
     if (!index.isValid() || index.column() != MediaColumn::Select || role != Qt::CheckStateRole
         || at(index.row()).converting())
         return false;
-    SetChecked(index.row(), value.toInt() == Qt::Checked);
+    SetChecked(at(index.row()).id, value.toInt() == Qt::Checked);
     return true;
 }
 
 namespace {
 
-const QString kRowsMimeType = QStringLiteral("application/x-kelvora-rows");
+const QString kItemsMimeType = QStringLiteral("application/x-kelvora-items");
 
 } // namespace
 
 QStringList MediaStore::mimeTypes() const
 {
-    return {kRowsMimeType};
+    return {kItemsMimeType};
 }
 
 QMimeData *MediaStore::mimeData(const QModelIndexList &indexes) const
 {
-    QStringList rows;
+    QStringList ids;
     for (const QModelIndex &index : indexes) {
-        if (index.isValid() && !rows.contains(QString::number(index.row())))
-            rows << QString::number(index.row());
+        const QString id = index.isValid() ? QString::number(at(index.row()).id) : QString();
+        if (!id.isEmpty() && !ids.contains(id))
+            ids << id;
     }
     auto *data = new QMimeData;
-    data->setData(kRowsMimeType, rows.join(QLatin1Char(',')).toLatin1());
+    data->setData(kItemsMimeType, ids.join(QLatin1Char(',')).toLatin1());
     return data;
 }
 
@@ -442,11 +503,12 @@ bool MediaStore::dropMimeData(const QMimeData *data, Qt::DropAction action, int 
                               const QModelIndex &parent)
 {
     Q_UNUSED(column);
-    if (!data || !data->hasFormat(kRowsMimeType) || action != Qt::MoveAction)
+    if (!data || !data->hasFormat(kItemsMimeType) || action != Qt::MoveAction)
         return false;
     QList<int> rows;
-    for (const QByteArray &text : data->data(kRowsMimeType).split(','))
-        rows << text.toInt();
+    for (const QByteArray &text : data->data(kItemsMimeType).split(','))
+        rows << RowOf(text.toULongLong()); // one that went meanwhile is -1 and stays
+
     // A drop on a row puts the dragged rows before it; between rows, at that place; on no row, at
     // the end.
     const int before = parent.isValid() ? parent.row() : (row < 0 ? count() : row);

@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QList>
 #include <QPair>
-#include <QSet>
 #include <QString>
 #include <QVariant>
 
@@ -121,12 +120,19 @@ public:
     const MediaItem &at(int row) const { return m_items[static_cast<size_t>(row)]; }
     // The row of the item with `id` now, or -1 when it is no longer listed.
     int RowOf(ItemId id) const;
+    // The item with `id`, or nullptr when it is no longer listed. Valid until the next change of
+    // rows.
+    const MediaItem *Find(ItemId id) const;
+    // The id of the item that holds exactly this folder and name (case-sensitive), or 0.
+    ItemId IdOf(const QString &folder, const QString &name) const;
+    bool IsListed(const QString &folder, const QString &name) const { return IdOf(folder, name); }
+    // The items of `ids` that are listed, each once, in the list's order as it stands now.
+    QList<ItemId> InListOrder(const QList<ItemId> &ids) const;
+    // True when an item was read from the file with this device and inode.
+    bool ListsFile(quint64 device, quint64 inode) const;
 
-    // True when an item holds exactly this folder and name (case-sensitive).
-    bool IsListed(const QString &folder, const QString &name) const;
-
-    // Appends `item` unless its folder and name are listed already; returns its row or -1.
-    int Append(MediaItem item);
+    // Appends `item` unless its folder and name are listed already; returns its id or 0.
+    ItemId Append(MediaItem item);
     // Appends every item not listed yet, in order, as one insert of rows. Returns how many.
     int AppendMany(std::vector<MediaItem> items);
     // Items taken out of the list, each with the row it stood at, first to last.
@@ -142,13 +148,19 @@ public:
     // the item that is at row `before` now (count(): at the end). Returns false when nothing moved.
     bool Move(QList<int> rows, int before);
 
-    void SetChecked(int row, bool checked);
+    // An item's fields, by id; nothing happens for an id that is no longer listed.
+    void SetChecked(ItemId id, bool checked);
     // Sets the state and the Status tooltip.
-    void SetState(int row, ItemState state, const QString &reason = QString());
+    void SetState(ItemId id, ItemState state, const QString &reason = QString());
     // A progress of kNoProgress also clears the note.
-    void SetProgress(int row, int progress);
-    void SetNote(int row, const QString &note);
-    void SetOutput(int row, const QString &output, const FileStamp &stamp = FileStamp());
+    void SetProgress(ItemId id, int progress);
+    void SetNote(ItemId id, const QString &note);
+    void SetOutput(ItemId id, const QString &output, const FileStamp &stamp = FileStamp());
+
+    // True when the rows, the ids and the listed names all agree: every item has its own id
+    // below the next one given, stands at the row its id maps to, and is listed under its own
+    // folder and name, once. For tests, after every change.
+    bool IsConsistent() const;
 
     // What every row's "Target Format" cell says.
     void SetTargetFormat(const QString &label);
@@ -166,8 +178,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     // Ticks or unticks an item through its Select cell's check state.
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
-    // Rows are dragged within the list to reorder them: the dragged rows travel as their row
-    // numbers, and a drop moves them before the row dropped on (Move).
+    // Rows are dragged within the list to reorder them: the dragged items travel as their ids,
+    // and a drop moves them before the row dropped on (Move).
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QModelIndexList &indexes) const override;
     bool dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
@@ -175,12 +187,14 @@ public:
     Qt::DropActions supportedDropActions() const override;
 
 private:
+    // The item with `id` to change, or nullptr; `row` gets its row.
+    MediaItem *Edit(ItemId id, int *row);
     void ChangedCells(int row, int firstColumn, int lastColumn, const QList<int> &roles = {});
     void Reindex(int fromRow);
 
     std::vector<MediaItem> m_items;
-    // How many items hold each (folder, name): adding n files to m items costs n look-ups.
-    QSet<QPair<QString, QString>> m_listed;
+    // The item that holds each (folder, name): adding n files to m items costs n look-ups.
+    QHash<QPair<QString, QString>, ItemId> m_listed;
     QHash<ItemId, int> m_rows;
     ItemId m_nextId = 1;
     QString m_targetFormat; // as the list shows it, in the user's language

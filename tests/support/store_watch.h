@@ -18,3 +18,21 @@ QMetaObject::Connection OnProgress(const MediaStore &store, QObject *context, F 
                                     onProgress(row, store.at(row).progress);
                             });
 }
+
+// The ids of the items at `rows` now.
+inline QList<ItemId> Ids(const MediaStore &store, const QList<int> &rows)
+{
+    QList<ItemId> ids;
+    for (int row : rows)
+        ids << store.at(row).id;
+    return ids;
+}
+
+// The rows of `ids` now, -1 for one no longer listed.
+inline QList<int> Rows(const MediaStore &store, const QList<ItemId> &ids)
+{
+    QList<int> rows;
+    for (ItemId id : ids)
+        rows << store.RowOf(id);
+    return rows;
+}

@@ -9,6 +9,7 @@
 #include "ui/app/kelvora_dlg.h"
 #include "ui/app/session_keeper.h"
 #include "ui/controls/chrome/kelvora_palette.h"
+#include "ui/convert/conversion_queue.h"
 #include "ui/media/media_list.h"
 #include "ui/platform/dialogs.h"
 
@@ -127,12 +128,13 @@ void CKelvoraApp::BringForward(const QString &activationToken)
 
 void CKelvoraApp::KeepSession(CKelvoraDlg &window)
 {
-    m_session = std::make_unique<SessionKeeper>(&window.media()->store(), &window.queue()->batch(),
-                                                &window);
+    m_session = std::make_unique<SessionKeeper>(&window.media()->items(), &window);
     QObject::connect(&window, &QDialog::finished, m_session.get(), &SessionKeeper::EndSession);
+    QObject::connect(m_session.get(), &SessionKeeper::LeftListRestored, window.queue(),
+                     &ConversionQueue::Resume);
     // First of all once the window runs: the rows of the last list come before any others.
     QTimer::singleShot(0, &window, [this, &window] {
-        window.queue()->Resume(m_session->OfferLeftList());
+        m_session->OfferLeftList();
         const QStringList folders(std::begin(window.settings().folders),
                                   std::end(window.settings().folders));
         QThreadPool::globalInstance()->start([folders] {

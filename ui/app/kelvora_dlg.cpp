@@ -286,7 +286,7 @@ void CKelvoraDlg::BuildBatchBand()
         ShowBatchState();
     });
     connect(&batch, &BatchQueue::BatchStarted, this, &CKelvoraDlg::ShowBatchState);
-    connect(&batch, &BatchQueue::RowFinished, this, &CKelvoraDlg::ShowBatchState);
+    connect(&batch, &BatchQueue::ItemFinished, this, &CKelvoraDlg::ShowBatchState);
     connect(&batch, &BatchQueue::BatchEnded, this, &CKelvoraDlg::ShowBatchState);
     connect(&batch, &BatchQueue::PauseChanged, this, &CKelvoraDlg::ShowBatchState);
     // The toolbar's own menu pauses and resumes, as the Convertion menu does.

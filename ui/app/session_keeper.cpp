@@ -1,15 +1,13 @@
+// The session file's side in the window: the list kept as it changes, and offered back.
 #include "ui/app/session_keeper.h"
 
-#include "engine/convert/batch_queue.h"
-#include "engine/media/media_store.h"
+#include "engine/media/conversion_list.h"
 #include "res/strings.h"
 #include "ui/platform/dialogs.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QPointer>
 #include <QScopedValueRollback>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -18,21 +16,18 @@ constexpr int kNamedMissing = 20;
 
 } // namespace
 
-SessionKeeper::SessionKeeper(MediaStore *store, BatchQueue *batch, QWidget *dialogParent,
-                             const QString &folder)
-    : m_store(store)
-    , m_batch(batch)
+SessionKeeper::SessionKeeper(ConversionList *list, QWidget *dialogParent, const QString &folder)
+    : m_list(list)
     , m_dialogParent(dialogParent)
     , m_file(folder)
 {
     m_file.SetSource([this] { return Content(); });
 }
 
-QList<int> SessionKeeper::OfferLeftList()
+void SessionKeeper::OfferLeftList()
 {
     if (m_closed || !m_file.Claim())
-        return {};
-    QList<int> resumed;
+        return;
     SessionContent left;
     if (m_file.ReadLeft(&left) && !left.items.empty()) {
         const int count = static_cast<int>(left.items.size());
@@ -49,67 +44,60 @@ QList<int> SessionKeeper::OfferLeftList()
         }
         // Closed while the question was open: neither answered, the list waits for the next start.
         if (m_closed)
-            return {};
-        if (yes)
-            resumed = AppendLeft(left);
+            return;
+        if (yes) {
+            const QList<int> batchRows = left.batchRows;
+            QPointer<SessionKeeper> self(this);
+            m_list->Restore(std::move(left.items), [self, batchRows](const AddReport &report) {
+                if (!self || self->m_closed)
+                    return;
+                if (!report.missing.isEmpty()) {
+                    QString text = QCoreApplication::translate(
+                        "Session", "These files no longer exist and were left out of the list:");
+                    for (const QString &path : report.missing.mid(0, kNamedMissing))
+                        text += QLatin1Char('\n') + path;
+                    if (report.missing.size() > kNamedMissing)
+                        text += QLatin1Char('\n')
+                            + QCoreApplication::translate(
+                                    "Adding", "... and %n more", nullptr,
+                                    int(report.missing.size() - kNamedMissing));
+                    CurrentDialogs().Message(self->m_dialogParent, text, ApplicationName(),
+                                             MessageIcon::Warning);
+                }
+                QList<ItemId> resume;
+                for (int row : batchRows) {
+                    if (row < report.restored.size() && report.restored[row] != 0)
+                        resume << report.restored[row];
+                }
+                self->KeepChanges();
+                Q_EMIT self->LeftListRestored(resume);
+            });
+            return;
+        }
     }
+    KeepChanges();
+}
+
+void SessionKeeper::KeepChanges()
+{
     m_file.Discard();
+    MediaStore *store = &m_list->store();
     // Every change of the list: rows in, out or moved, a tick or a status (not a bar's move or
     // note).
     for (auto signal : {&MediaStore::rowsInserted, &MediaStore::rowsRemoved})
-        connect(m_store, signal, &m_file, &SessionFile::ScheduleWrite);
-    connect(m_store, &MediaStore::modelReset, &m_file, [this] { m_file.ScheduleWrite(); });
-    connect(m_store, &MediaStore::layoutChanged, &m_file, [this] { m_file.ScheduleWrite(); });
-    connect(m_store, &MediaStore::dataChanged, &m_file,
+        connect(store, signal, &m_file, &SessionFile::ScheduleWrite);
+    connect(store, &MediaStore::modelReset, &m_file, [this] { m_file.ScheduleWrite(); });
+    connect(store, &MediaStore::layoutChanged, &m_file, [this] { m_file.ScheduleWrite(); });
+    connect(store, &MediaStore::dataChanged, &m_file,
             [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
                 if (!roles.contains(MediaStore::ProgressRole)
                     && !roles.contains(MediaStore::NoteRole))
                     m_file.ScheduleWrite();
             });
-    connect(m_batch, &BatchQueue::BatchStarted, &m_file, &SessionFile::ScheduleWrite);
-    connect(m_batch, &BatchQueue::BatchEnded, &m_file, &SessionFile::ScheduleWrite);
-    if (m_store->count() > 0)
+    connect(&m_list->batch(), &BatchQueue::BatchStarted, &m_file, &SessionFile::ScheduleWrite);
+    connect(&m_list->batch(), &BatchQueue::BatchEnded, &m_file, &SessionFile::ScheduleWrite);
+    if (store->count() > 0)
         m_file.WriteNow();
-    return resumed;
-}
-
-QList<int> SessionKeeper::AppendLeft(const SessionContent &left)
-{
-    QStringList missing;
-    std::vector<int> rows(left.items.size(), -1);
-    for (size_t i = 0; i < left.items.size(); ++i) {
-        MediaItem item = left.items[i];
-        struct stat st;
-        if (::stat(QFile::encodeName(item.path()).constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
-            missing << item.path();
-            continue;
-        }
-        // Another file under the same name: what was learnt of the old one does not hold.
-        if (quint64(st.st_dev) != item.device || quint64(st.st_ino) != item.inode) {
-            const bool checked = item.checked;
-            item = ProbeItem(item.folder, item.name);
-            item.checked = checked;
-        }
-        item.progress = MediaItem::kNoProgress;
-        rows[i] = m_store->Append(std::move(item));
-    }
-    if (!missing.isEmpty()) {
-        QString text = QCoreApplication::translate(
-            "Session", "These files no longer exist and were left out of the list:");
-        for (const QString &path : missing.mid(0, kNamedMissing))
-            text += QLatin1Char('\n') + path;
-        if (missing.size() > kNamedMissing)
-            text += QLatin1Char('\n')
-                + QCoreApplication::translate("Adding", "... and %n more", nullptr,
-                                              int(missing.size() - kNamedMissing));
-        CurrentDialogs().Message(m_dialogParent, text, ApplicationName(), MessageIcon::Warning);
-    }
-    QList<int> resumed;
-    for (int row : left.batchRows) {
-        if (rows[size_t(row)] >= 0)
-            resumed << rows[size_t(row)];
-    }
-    return resumed;
 }
 
 void SessionKeeper::EndSession()
@@ -121,16 +109,19 @@ void SessionKeeper::EndSession()
 
 SessionContent SessionKeeper::Content() const
 {
+    const MediaStore &store = m_list->store();
     SessionContent content;
-    content.items.reserve(size_t(m_store->count()));
-    for (int row = 0; row < m_store->count(); ++row)
-        content.items.push_back(m_store->at(row));
-    const QList<int> running = m_batch->RunningRows();
+    content.items.reserve(size_t(store.count()));
+    for (int row = 0; row < store.count(); ++row)
+        content.items.push_back(store.at(row));
     // A conversion cut short is to be done again: its row waits.
-    for (int row : running) {
+    for (ItemId id : m_list->batch().RunningItems()) {
+        const int row = store.RowOf(id);
         content.items[size_t(row)].state = ItemState::Waiting;
         content.items[size_t(row)].reason.clear();
+        content.batchRows << row;
     }
-    content.batchRows = running + m_batch->PendingRows();
+    for (ItemId id : m_list->batch().PendingItems())
+        content.batchRows << store.RowOf(id);
     return content;
 }

@@ -1,3 +1,4 @@
+// The window's side of converting: which rows a command means, and the commands' state.
 #include "ui/convert/conversion_queue.h"
 
 #include "engine/convert/time_left.h"
@@ -11,30 +12,29 @@
 #include <QCoreApplication>
 #include <QItemSelection>
 
-#include <algorithm>
-
 ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
                                  const SettingsValues *settings, QWidget *dialogParent)
     : m_media(media)
+    , m_items(&media->items())
     , m_preset(preset)
     , m_settings(settings)
     , m_dialogParent(dialogParent)
-    , m_batch(&media->store())
 {
-    m_batch.SetSettingsSource([this] {
+    BatchQueue *batch = &m_items->batch();
+    batch->SetSettingsSource([this] {
         BatchSettings settings;
         settings.presetId = m_preset->id;
         settings.outputFolder = m_settings->currentFolder;
         settings.sizeLimit = m_settings->sizeLimit;
         return settings;
     });
-    connect(&m_batch, &BatchQueue::RowStarted, this, [this](int row) {
+    connect(batch, &BatchQueue::ItemStarted, this, [this](ItemId id) {
         // The row after the one starting comes into view, as the list follows the work.
         const MediaStore &store = m_media->store();
+        const int row = store.RowOf(id);
         if (row + 1 < store.count())
             m_media->list()->scrollTo(store.index(row + 1, 0));
     });
-    m_media->SetLockedRows([this](int row) { return IsRunning(row); });
     // Commands follow what decides them, and nothing else.
     const MediaStore *store = &m_media->store();
     for (auto signal : {&MediaStore::rowsInserted, &MediaStore::rowsRemoved})
@@ -42,19 +42,12 @@ ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
     connect(store, &MediaStore::modelReset, this, &ConversionQueue::UpdateCommands);
     connect(m_media->list()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ConversionQueue::UpdateCommands);
-    connect(&m_batch, &BatchQueue::BatchStarted, this, [this] {
-        m_failed.clear();
-        UpdateCommands();
-    });
-    connect(&m_batch, &BatchQueue::RowFinished, this, [this](int row, ItemState state) {
-        if (state != ItemState::Completed)
-            m_failed.insert(m_media->store().at(row).id);
-        UpdateCommands();
-    });
-    connect(&m_batch, &BatchQueue::RowStarted, this, &ConversionQueue::UpdateCommands);
-    connect(&m_batch, &BatchQueue::BatchEnded, this, &ConversionQueue::UpdateCommands);
-    connect(&m_batch, &BatchQueue::Progress, this, &ConversionQueue::ShowRowNotes);
-    connect(&m_batch, &BatchQueue::PauseChanged, this, [this] {
+    connect(batch, &BatchQueue::BatchStarted, this, &ConversionQueue::UpdateCommands);
+    connect(batch, &BatchQueue::ItemFinished, this, &ConversionQueue::UpdateCommands);
+    connect(batch, &BatchQueue::ItemStarted, this, &ConversionQueue::UpdateCommands);
+    connect(batch, &BatchQueue::BatchEnded, this, &ConversionQueue::UpdateCommands);
+    connect(batch, &BatchQueue::Progress, this, &ConversionQueue::ShowRowNotes);
+    connect(batch, &BatchQueue::PauseChanged, this, [this] {
         ShowRowNotes();
         UpdateCommands();
     });
@@ -66,9 +59,14 @@ ConversionQueue::~ConversionQueue()
     Shutdown();
 }
 
-bool ConversionQueue::IsRunning(int row) const
+BatchQueue &ConversionQueue::batch()
 {
-    return m_batch.RunningRows().contains(row);
+    return m_items->batch();
+}
+
+const BatchQueue &ConversionQueue::batch() const
+{
+    return m_items->batch();
 }
 
 int ConversionQueue::CountChecked(bool selectedOnly) const
@@ -97,7 +95,7 @@ void ConversionQueue::ConvertSelected()
 
 void ConversionQueue::Convert(bool selectedOnly)
 {
-    if (m_batch.IsConverting())
+    if (batch().IsConverting())
         return;
     if (CountChecked(selectedOnly) == 0) {
         CurrentDialogs().Message(m_dialogParent,
@@ -106,47 +104,35 @@ void ConversionQueue::Convert(bool selectedOnly)
         return;
     }
     m_selectedOnly = selectedOnly;
-    QList<int> rows;
+    QList<ItemId> ids;
     if (selectedOnly) {
-        rows = m_media->list()->SelectedRows();
+        ids = m_media->SelectedItems();
     } else {
         for (int row = 0; row < m_media->rowCount(); ++row)
-            rows << row;
+            ids << m_media->store().at(row).id;
     }
-    Resume(rows);
+    Resume(ids);
 }
 
-void ConversionQueue::Resume(const QList<int> &rows)
+void ConversionQueue::Resume(const QList<ItemId> &ids)
 {
     // Every ticked row may be of unknown format: then nothing starts.
-    m_batch.Start(rows);
-}
-
-QList<int> ConversionQueue::FailedRows() const
-{
-    QList<int> rows;
-    for (ItemId id : m_failed) {
-        const int row = m_media->store().RowOf(id);
-        if (row >= 0)
-            rows << row;
-    }
-    std::sort(rows.begin(), rows.end());
-    return rows;
+    m_items->Convert(ids);
 }
 
 void ConversionQueue::RetryFailed()
 {
-    if (!m_batch.IsConverting())
-        m_batch.Start(FailedRows());
+    m_items->RetryFailed();
 }
 
 void ConversionQueue::SelectFailed()
 {
     CDragDropListCtrl *list = m_media->list();
+    const MediaStore &store = m_media->store();
     QItemSelection selection;
-    for (int row : FailedRows())
-        selection.select(m_media->store().index(row, 0),
-                         m_media->store().index(row, MediaColumn::Count - 1));
+    for (ItemId id : m_items->FailedItems())
+        selection.select(store.index(store.RowOf(id), 0),
+                         store.index(store.RowOf(id), MediaColumn::Count - 1));
     list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (!selection.isEmpty()) {
         list->selectionModel()->setCurrentIndex(selection.first().topLeft(),
@@ -157,9 +143,9 @@ void ConversionQueue::SelectFailed()
 
 void ConversionQueue::CancelSelected()
 {
-    for (int row : m_media->list()->SelectedRows()) {
-        if (IsRunning(row))
-            m_batch.Cancel(row);
+    for (ItemId id : m_media->SelectedItems()) {
+        if (batch().IsRunning(id))
+            batch().Cancel(id);
     }
 }
 
@@ -184,10 +170,10 @@ void ConversionQueue::MoveSelected(int delta)
 
 void ConversionQueue::TogglePause()
 {
-    if (m_batch.IsPaused())
-        m_batch.Resume();
+    if (batch().IsPaused())
+        batch().Resume();
     else
-        m_batch.Pause();
+        batch().Pause();
 }
 
 QString ConversionQueue::TimeLeftText(double seconds)
@@ -199,20 +185,20 @@ QString ConversionQueue::TimeLeftText(double seconds)
 void ConversionQueue::ShowRowNotes()
 {
     MediaStore &store = m_media->store();
-    for (int row : m_batch.RunningRows())
-        store.SetNote(row,
-                      m_batch.IsPaused() ? QCoreApplication::translate("Batch", "Paused")
-                                         : TimeLeftText(m_batch.TimeLeft(row)));
+    for (ItemId id : batch().RunningItems())
+        store.SetNote(id,
+                      batch().IsPaused() ? QCoreApplication::translate("Batch", "Paused")
+                                         : TimeLeftText(batch().TimeLeft(id)));
 }
 
 void ConversionQueue::SkipCurrent()
 {
-    m_batch.SkipCurrent();
+    batch().SkipCurrent();
 }
 
 void ConversionQueue::StopAll()
 {
-    m_batch.StopAll();
+    batch().StopAll();
 }
 
 CommandContext ConversionQueue::Context() const
@@ -221,12 +207,11 @@ CommandContext ConversionQueue::Context() const
     context.rows = m_media->rowCount();
     const QList<int> selected = m_media->list()->SelectedRows();
     context.selectedRows = static_cast<int>(selected.size());
-    context.converting = m_batch.IsConverting();
-    context.paused = m_batch.IsPaused();
-    const QList<int> running = m_batch.RunningRows();
+    context.converting = batch().IsConverting();
+    context.paused = batch().IsPaused();
     for (int row : selected)
-        context.selectedRunning += running.contains(row) ? 1 : 0;
-    context.failedRows = static_cast<int>(FailedRows().size());
+        context.selectedRunning += batch().IsRunning(m_media->store().at(row).id) ? 1 : 0;
+    context.failedRows = static_cast<int>(m_items->FailedItems().size());
     const bool movable = !selected.isEmpty() && context.selectedRunning == 0;
     context.canMoveUp = movable && selected.first() > 0;
     context.canMoveDown = movable && selected.last() < context.rows - 1;
@@ -240,5 +225,5 @@ void ConversionQueue::UpdateCommands()
 
 void ConversionQueue::Shutdown()
 {
-    m_batch.Shutdown();
+    batch().Shutdown();
 }

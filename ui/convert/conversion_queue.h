@@ -1,10 +1,9 @@
 #pragma once
 
-#include "engine/convert/batch_queue.h"
 #include "engine/convert/command_rules.h"
+#include "engine/media/conversion_list.h"
 
 #include <QObject>
-#include <QSet>
 
 class MediaList;
 struct SettingsValues;
@@ -15,9 +14,10 @@ class QWidget;
 // ticked) rows, says "No File Selected!" when there are none, locks the controls while files
 // are converted, and keeps the commands in step with the list: whenever its rows, its selection
 // or the batch change, it tells the window what decides the commands now (CommandsChanged).
-class ConversionQueue : public QObject
+class ConversionQueue final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ConversionQueue)
 
 public:
     // Every pointer must outlive the queue. The current preset and saving folder are read when
@@ -28,9 +28,9 @@ public:
 
     void ConvertAll();
     void ConvertSelected();
-    // Starts a batch over `rows` as Convert All would, without a word when none can convert (an
+    // Starts a batch over `ids` as Convert All would, without a word when none can convert (an
     // interrupted batch taken up again).
-    void Resume(const QList<int> &rows);
+    void Resume(const QList<ItemId> &ids);
     void SkipCurrent();
     void StopAll();
     // Converts again the rows that failed or were canceled in the last batch.
@@ -51,19 +51,18 @@ public:
     // Stops any conversion at once: every converter is killed, the queue idle.
     void Shutdown();
 
-    bool IsConverting() const { return m_batch.IsConverting(); }
-    // True when the item at `row` is being converted now.
-    bool IsRunning(int row) const;
+    bool IsConverting() const { return batch().IsConverting(); }
     int CountChecked(bool selectedOnly) const;
     // Tells what decides the commands as the list and the batch stand now.
     void UpdateCommands();
 
     // How many conversions run side by side (0: as many as processor cores).
-    void SetSlots(int slots) { m_batch.SetSlots(slots); }
+    void SetSlots(int slots) { batch().SetSlots(slots); }
 
     // The queue's state, for the window and for tests.
     bool selectedOnly() const { return m_selectedOnly; }
-    BatchQueue &batch() { return m_batch; }
+    BatchQueue &batch();
+    const BatchQueue &batch() const;
     // What decides the commands now: the list's rows and selection, and whether files convert.
     CommandContext Context() const;
 
@@ -76,14 +75,12 @@ private:
     void Convert(bool selectedOnly);
     // Each running row's bar note: its time left, or "Paused".
     void ShowRowNotes();
-    QList<int> FailedRows() const;
 
     MediaList *m_media;
+    ConversionList *m_items;
     const CurrentPreset *m_preset;
     const SettingsValues *m_settings;
     QWidget *m_dialogParent;
-    BatchQueue m_batch;
 
     bool m_selectedOnly = false;
-    QSet<ItemId> m_failed; // items that failed or were canceled in the last batch
 };

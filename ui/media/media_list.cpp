@@ -1,7 +1,7 @@
+// The media list's side in the window: its columns, its dialogs and the add's progress window.
 #include "ui/media/media_list.h"
 
 #include "engine/media/file_names.h"
-#include "engine/media/folder_scan.h"
 #include "engine/media/media_extensions.h"
 #include "res/strings.h"
 #include "ui/controls/listview/drag_drop_list_ctrl.h"
@@ -25,18 +25,18 @@ constexpr int kProgressThreshold = 20;
 MediaList::MediaList(CDragDropListCtrl *list, const CurrentPreset &preset, QWidget *dialogParent)
     : m_list(list)
     , m_dialogParent(dialogParent)
-    , m_adder(&m_store)
 {
-    m_store.SetTargetFormat(preset.formatLabel);
-    m_list->setModel(&m_store);
-    connect(&m_adder, &MediaAdder::Progress, this, &MediaList::OnAdderProgress);
-    connect(&m_adder, &MediaAdder::Finished, this, &MediaList::OnAdderFinished);
+    store().SetTargetFormat(preset.formatLabel);
+    m_list->setModel(&store());
+    connect(&m_items, &ConversionList::AddStarted, this, &MediaList::OnAddStarted);
+    connect(&m_items, &ConversionList::AddProgress, this, &MediaList::OnAddProgress);
+    connect(&m_items, &ConversionList::AddFinished, this, &MediaList::OnAddFinished);
 }
 
 MediaList::~MediaList()
 {
     // The view goes on without a model rather than with a dangling one.
-    if (m_list->model() == &m_store)
+    if (m_list->model() == &store())
         m_list->setModel(nullptr);
 }
 
@@ -54,7 +54,7 @@ void MediaList::SetupColumns()
 
 void MediaList::SetRowImages(const QIcon &film, const QIcon &sound)
 {
-    m_store.SetRowImages(film.isNull() ? QVariant() : QVariant(film),
+    store().SetRowImages(film.isNull() ? QVariant() : QVariant(film),
                          sound.isNull() ? QVariant() : QVariant(sound));
 }
 
@@ -138,68 +138,44 @@ void MediaList::AddFolder()
 
 void MediaList::AddFolderPath(const QString &folder, AddDone done)
 {
-    QString searched = folder;
-    if (!searched.endsWith(QLatin1Char('/')))
-        searched += QLatin1Char('/');
-    m_requests.push_back({QStringList(), searched, std::move(done)});
-    StartNextAdd();
+    m_items.AddFolder(folder, *m_subFolders, [done](const AddReport &report) {
+        if (done)
+            done(report.added);
+    });
 }
 
 void MediaList::AddPaths(const QStringList &paths, AddDone done)
 {
-    m_requests.push_back({paths, QString(), std::move(done)});
-    StartNextAdd();
+    m_items.AddPaths(paths, [done](const AddReport &report) {
+        if (done)
+            done(report.added);
+    });
 }
 
-void MediaList::StartNextAdd()
+void MediaList::OnAddStarted(int total)
 {
-    if (m_adder.running() || m_requests.empty())
+    if (total < kProgressThreshold)
         return;
-    m_current = std::move(m_requests.front());
-    m_requests.pop_front();
-    QStringList paths = m_current.paths;
-    m_leftOut = LeftOut();
-    if (!m_current.folder.isEmpty()) {
-        // Looked up now, when its turn has come: what the adds before it listed counts as listed.
-        FolderScan scan = ScanFolder(m_current.folder, *m_subFolders, [this](auto &in, auto &name) {
-            return m_store.IsListed(in, name);
-        });
-        paths = scan.paths;
-        m_leftOut = scan.leftOut;
-    }
-    m_undecodable = TakeUndecodablePaths(paths);
-
-    if (paths.size() >= kProgressThreshold) {
-        // Shown after half a second, window-modal but never a nested event loop: its bar is
-        // moved directly, as QProgressDialog::setValue would run events itself.
-        m_progress = std::make_unique<QProgressDialog>(
-            QCoreApplication::translate("Adding", "Adding media files..."),
-            QCoreApplication::translate("Adding", "Cancel"), 0, paths.size(), m_dialogParent);
-        m_progressBar = new QProgressBar(m_progress.get());
-        m_progressBar->setRange(0, static_cast<int>(paths.size()));
-        m_progressBar->setValue(0);
-        m_progress->setBar(m_progressBar);
-        m_progress->setWindowTitle(ApplicationName());
-        m_progress->setWindowModality(Qt::WindowModal);
-        m_progress->setAutoClose(false);
-        m_progress->setAutoReset(false);
-        m_progress->setMinimumDuration(500);
-        m_progress->setLabelText(
-            QCoreApplication::translate("Adding", "Adding media files... %1 of %2")
-                .arg(1)
-                .arg(paths.size()));
-        connect(m_progress.get(), &QProgressDialog::canceled, &m_adder, &MediaAdder::Cancel);
-    }
-    QList<QPair<QString, QString>> files;
-    files.reserve(paths.size());
-    for (const QString &path : paths) {
-        const auto [name, folder] = SplitPath(path);
-        files.append(qMakePair(folder, name));
-    }
-    m_adder.Start(files);
+    // Shown after half a second, window-modal but never a nested event loop: its bar is moved
+    // directly, as QProgressDialog::setValue would run events itself.
+    m_progress = std::make_unique<QProgressDialog>(
+        QCoreApplication::translate("Adding", "Adding media files..."),
+        QCoreApplication::translate("Adding", "Cancel"), 0, total, m_dialogParent);
+    m_progressBar = new QProgressBar(m_progress.get());
+    m_progressBar->setRange(0, total);
+    m_progressBar->setValue(0);
+    m_progress->setBar(m_progressBar);
+    m_progress->setWindowTitle(ApplicationName());
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setAutoClose(false);
+    m_progress->setAutoReset(false);
+    m_progress->setMinimumDuration(500);
+    m_progress->setLabelText(
+        QCoreApplication::translate("Adding", "Adding media files... %1 of %2").arg(1).arg(total));
+    connect(m_progress.get(), &QProgressDialog::canceled, &m_items, &ConversionList::CancelAdd);
 }
 
-void MediaList::OnAdderProgress(int done, int total)
+void MediaList::OnAddProgress(int done, int total)
 {
     if (!m_progress)
         return;
@@ -209,7 +185,7 @@ void MediaList::OnAdderProgress(int done, int total)
     m_progressBar->setValue(done);
 }
 
-void MediaList::OnAdderFinished(int added)
+void MediaList::OnAddFinished(const AddReport &report)
 {
     if (m_progress) {
         // Hidden now, deleted from the event loop: Cancel's own signal may be what ended the add,
@@ -218,72 +194,31 @@ void MediaList::OnAdderFinished(int added)
         m_progress.release()->deleteLater();
         m_progressBar = nullptr;
     }
-    const Request finished = std::move(m_current);
-    m_current = Request();
-    if (!finished.folder.isEmpty())
-        CurrentDialogs().Message(m_dialogParent, FolderAddedMessage(added, m_leftOut),
+    if (report.folder)
+        CurrentDialogs().Message(m_dialogParent, FolderAddedMessage(report.added, report.leftOut),
                                  ApplicationName(), MessageIcon::None);
-    if (!m_undecodable.isEmpty())
-        CurrentDialogs().Message(m_dialogParent, UndecodableNamesMessage(m_undecodable),
+    if (!report.undecodable.isEmpty())
+        CurrentDialogs().Message(m_dialogParent, UndecodableNamesMessage(report.undecodable),
                                  ApplicationName(), MessageIcon::Warning);
-    m_undecodable.clear();
-    if (finished.whenAdded)
-        finished.whenAdded(added);
-    Q_EMIT AddFinished(added);
-    // The next add waits for the event loop: this one's signals have all been delivered first.
-    QMetaObject::invokeMethod(this, &MediaList::StartNextAdd, Qt::QueuedConnection);
+    Q_EMIT AddFinished(report.added);
 }
 
 QString MediaList::Text(int row, int column) const
 {
-    return m_store.data(m_store.index(row, column)).toString();
+    return store().data(store().index(row, column)).toString();
+}
+
+QList<ItemId> MediaList::SelectedItems() const
+{
+    QList<ItemId> ids;
+    for (int row : m_list->SelectedRows())
+        ids << store().at(row).id;
+    return ids;
 }
 
 void MediaList::RemoveSelected()
 {
     // The selection mark: the row at which the user's last selection started.
-    if (!m_list->selectionModel() || !m_list->selectionModel()->currentIndex().isValid())
-        return;
-    QList<int> rows = m_list->SelectedRows();
-    if (m_locked)
-        rows.erase(std::remove_if(rows.begin(), rows.end(), m_locked), rows.end());
-    if (!rows.isEmpty())
-        m_removed = m_store.Remove(rows);
-}
-
-void MediaList::RemoveAll()
-{
-    QList<int> locked;
-    for (int row = 0; m_locked && row < m_store.count(); ++row) {
-        if (m_locked(row))
-            locked << row;
-    }
-    if (locked.isEmpty()) {
-        if (m_store.count() > 0)
-            m_removed = m_store.Clear();
-        return;
-    }
-    QList<int> rows;
-    for (int row = 0; row < m_store.count(); ++row) {
-        if (!locked.contains(row))
-            rows << row;
-    }
-    if (!rows.isEmpty())
-        m_removed = m_store.Remove(rows);
-}
-
-void MediaList::UndoRemove()
-{
-    MediaStore::Removed removed;
-    removed.swap(m_removed);
-    // A row that was converting when it went is waiting again when it comes back.
-    for (auto &entry : removed)
-        entry.second.progress = MediaItem::kNoProgress;
-    m_store.Restore(removed);
-}
-
-void MediaList::CheckAll()
-{
-    for (int row = 0; row < m_store.count(); ++row)
-        m_store.SetChecked(row, true);
+    if (m_list->selectionModel() && m_list->selectionModel()->currentIndex().isValid())
+        m_items.Remove(SelectedItems());
 }

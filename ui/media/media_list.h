@@ -1,9 +1,7 @@
 #pragma once
 
 #include "engine/convert/presets.h"
-#include "engine/media/folder_scan.h"
-#include "engine/media/media_adder.h"
-#include "engine/media/media_store.h"
+#include "engine/media/conversion_list.h"
 
 #include <QIcon>
 #include <QObject>
@@ -11,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <deque>
 #include <functional>
 #include <memory>
 
@@ -20,16 +17,18 @@ class QProgressBar;
 class QProgressDialog;
 class QWidget;
 
-// The media list as the window shows it: the list widget made a view of the MediaStore, and the
-// commands that add and remove items (Add Files, Add Folder, Remove, Remove All, Check All).
+// The media list as the window shows it: the list widget made a view of the ConversionList's
+// store, and the dialogs and messages of the commands that add and remove items (Add Files, Add
+// Folder, Remove, Remove All, Check All).
 //
-// Adding never waits: files are probed on a pool of threads (a MediaAdder) while the event loop
-// runs, and their rows appear in the order given. Adds asked for while one runs (a drop, a
-// second launch's files) wait their turn and run in the order asked. A long add shows a
-// progress window with Cancel, which holds the window; Cancel keeps the rows added so far.
-class MediaList : public QObject
+// Adding never waits: the ConversionList probes on a pool of threads while the event loop runs,
+// and rows appear in the order given; adds asked for while one runs (a drop, a second launch's
+// files) wait their turn. A long add shows a progress window with Cancel, which holds the window;
+// Cancel keeps the rows added so far.
+class MediaList final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MediaList)
 
 public:
     // What runs when an add has ended, with how many rows it added.
@@ -49,9 +48,13 @@ public:
     void LoadRowImages();
 
     CDragDropListCtrl *list() const { return m_list; }
-    MediaStore &store() { return m_store; }
-    const MediaStore &store() const { return m_store; }
-    int rowCount() const { return m_store.count(); }
+    ConversionList &items() { return m_items; }
+    const ConversionList &items() const { return m_items; }
+    MediaStore &store() { return m_items.store(); }
+    const MediaStore &store() const { return m_items.store(); }
+    int rowCount() const { return store().count(); }
+    // The items of the selected rows, in list order.
+    QList<ItemId> SelectedItems() const;
 
     // Asks for files and adds the ones not listed yet.
     void AddFiles();
@@ -69,38 +72,32 @@ public:
     // UTF-8 are left out and named in one warning.
     void AddPaths(const QStringList &paths, AddDone done = {});
     // True while an add runs or waits.
-    bool adding() const { return m_adder.running() || !m_requests.empty(); }
+    bool adding() const { return m_items.adding(); }
     // How many files an add probes at a time: 0 (the default) for one per core.
-    void SetProbeThreads(int threads) { m_adder.SetThreads(threads); }
+    void SetProbeThreads(int threads) { m_items.SetProbeThreads(threads); }
     // Makes adds probe with `probe` instead of ProbeItem (see MediaAdder::SetProbe).
-    void SetProbe(MediaAdder::ProbeFunction probe) { m_adder.SetProbe(std::move(probe)); }
+    void SetProbe(MediaAdder::ProbeFunction probe) { m_items.SetProbe(std::move(probe)); }
 
     // The item of each row, as the store holds it.
-    QString FileName(int row) const { return m_store.at(row).name; }
-    QString Location(int row) const { return m_store.at(row).folder; }
-    QString Status(int row) const { return StateText(m_store.at(row).state); }
-    bool IsChecked(int row) const { return m_store.at(row).checked; }
-    void SetChecked(int row, bool checked) { m_store.SetChecked(row, checked); }
+    QString FileName(int row) const { return store().at(row).name; }
+    QString Location(int row) const { return store().at(row).folder; }
+    QString Status(int row) const { return StateText(store().at(row).state); }
+    bool IsChecked(int row) const { return store().at(row).checked; }
+    void SetChecked(int row, bool checked) { store().SetChecked(store().at(row).id, checked); }
     // What a cell shows.
     QString Text(int row, int column) const;
     // Writes `label` into every row's "Target Format" cell.
-    void SetTargetFormat(const QString &label) { m_store.SetTargetFormat(label); }
+    void SetTargetFormat(const QString &label) { store().SetTargetFormat(label); }
 
     // Removes the selected rows, but never one being converted; nothing without a selection
     // mark.
     void RemoveSelected();
     // Removes every row but those being converted.
-    void RemoveAll();
+    void RemoveAll() { m_items.RemoveAll(); }
     // Brings back the rows the last Remove or Remove All took, in their places; once.
-    void UndoRemove();
-    bool CanUndoRemove() const { return !m_removed.empty(); }
+    void UndoRemove() { m_items.UndoRemove(); }
     // Ticks every row.
-    void CheckAll();
-    // Says whether the row at `row` is being converted now, and so must stay; by default none.
-    void SetLockedRows(std::function<bool(int row)> locked) { m_locked = std::move(locked); }
-
-    // The search pattern of the last Add Folder (empty until a folder was chosen).
-    QString keptPattern() const { return m_keptPattern; }
+    void CheckAll() { m_items.CheckAll(); }
 
     // The file-name part and the folder part of a path as the file dialog returns it; a folder
     // that ends with two separators loses one.
@@ -116,29 +113,16 @@ Q_SIGNALS:
     void AddFinished(int added);
 
 private:
-    struct Request
-    {
-        QStringList paths;
-        QString folder; // a folder add: its media files are looked up when its turn comes
-        AddDone whenAdded;
-    };
-    void StartNextAdd();
-    void OnAdderProgress(int done, int total);
-    void OnAdderFinished(int added);
+    void OnAddStarted(int total);
+    void OnAddProgress(int done, int total);
+    void OnAddFinished(const AddReport &report);
 
     CDragDropListCtrl *m_list;
     QWidget *m_dialogParent;
-    MediaStore m_store;
-    MediaAdder m_adder;
-    std::deque<Request> m_requests;
-    Request m_current;
-    QStringList m_undecodable; // of the running add
-    LeftOut m_leftOut; // what the running folder add leaves out
+    ConversionList m_items;
     std::unique_ptr<QProgressDialog> m_progress;
     QProgressBar *m_progressBar = nullptr;
-    std::function<bool(int row)> m_locked;
-    MediaStore::Removed m_removed; // what the last Remove or Remove All took
-    QString m_keptPattern;
+    QString m_keptPattern; // the search pattern of the last Add Folder
     bool m_ownSubFolders = false;
     bool *m_subFolders = &m_ownSubFolders;
 };

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "engine/convert/batch_queue.h"
+#include "engine/media/folder_scan.h"
+#include "engine/media/media_adder.h"
+#include "engine/media/media_store.h"
+
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// What one add did, for whoever asked for it.
+struct AddReport
+{
+    int added = 0; // rows appended
+    bool folder = false; // the add was of a folder's media files
+    LeftOut leftOut; // what the folder add left out
+    QStringList undecodable; // given paths decoded from names that are not valid UTF-8
+    QStringList missing; // restored files that no longer exist
+    QList<ItemId> restored; // the id of each restored item, 0 for one left out
+};
+
+// The list of media files and its batch: the one owner of the store, the adds into it (probes
+// and folder scans on a pool of threads, requests served in the order asked), the undo of a
+// removal, the set of items that failed in the last batch, and the batch queue. The window and
+// the command-line converter drive it; neither assembles its parts.
+class ConversionList final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ConversionList)
+
+public:
+    using AddDone = std::function<void(const AddReport &report)>;
+
+    explicit ConversionList(QObject *parent = nullptr);
+    // Cancels every add (never waiting for a probe or scan) and stops the batch.
+    ~ConversionList() override;
+
+    MediaStore &store() { return m_store; }
+    const MediaStore &store() const { return m_store; }
+    BatchQueue &batch() { return m_batch; }
+    const BatchQueue &batch() const { return m_batch; }
+
+    // Adds each of `paths` not listed yet, in order; paths decoded from names that are not valid
+    // UTF-8 are left out (AddReport::undecodable).
+    void AddPaths(const QStringList &paths, AddDone done = {});
+    // Adds the media files of `folder` (ScanFolder, with the folders below it when `subFolders`)
+    // that are not listed yet. The folder is scanned when the add's turn comes, off this thread.
+    void AddFolder(const QString &folder, bool subFolders, AddDone done = {});
+    // Appends `items`, a list kept by an earlier run, with their ticks, states and outputs: a file
+    // that no longer exists (or is no regular file) is left out, one replaced under the same name
+    // is probed again with its tick kept, and none is converting.
+    void Restore(std::vector<MediaItem> items, AddDone done = {});
+    // True while an add runs or waits.
+    bool adding() const { return m_current.has_value() || !m_requests.empty(); }
+    // Ends the running add, keeping the rows added so far; the adds waiting go on.
+    void CancelAdd();
+    // Ends the running add and drops every waiting one.
+    void CancelAllAdds();
+    // How many files an add probes at a time (0: one per core), and what probes them (see
+    // MediaAdder::SetProbe).
+    void SetProbeThreads(int threads) { m_adder.SetThreads(threads); }
+    void SetProbe(MediaAdder::ProbeFunction probe) { m_probe = std::move(probe); }
+
+    // Removes the items `ids` but never one being converted; Undo brings them back once.
+    void Remove(const QList<ItemId> &ids);
+    // Removes every item but those being converted.
+    void RemoveAll();
+    // Brings back what the last Remove or RemoveAll took, in its places, waiting.
+    void UndoRemove();
+    // Ticks every item.
+    void CheckAll();
+
+    // Starts a batch over `ids` (see BatchQueue::Start).
+    bool Convert(const QList<ItemId> &ids) { return m_batch.Start(ids); }
+    // The items that failed or were canceled in the last batch and are still listed, in list
+    // order; RetryFailed converts them again.
+    QList<ItemId> FailedItems() const { return m_store.InListOrder(m_failed.values()); }
+    bool RetryFailed() { return !m_batch.IsConverting() && m_batch.Start(FailedItems()); }
+
+Q_SIGNALS:
+    // An add starts probing `total` files.
+    void AddStarted(int total);
+    // `done` of the `total` files have been appended or refused, in order.
+    void AddProgress(int done, int total);
+    // An add has ended, completed or cancelled; its AddDone runs right after.
+    void AddFinished(const AddReport &report);
+
+private:
+    struct Request
+    {
+        enum Kind { Paths, Folder, Restore } kind = Paths;
+        QStringList paths; // Paths
+        QString folder; // Folder: ends with "/"
+        bool subFolders = false;
+        std::vector<MediaItem> items; // Restore
+        AddDone whenAdded;
+        AddReport report;
+    };
+    struct Scan;
+
+    void Ask(Request request);
+    void StartNextAdd();
+    void Probe(const QStringList &paths, MediaAdder::ProbeFunction probe);
+    void OnScanned(FolderScan scan);
+    void OnAdderFinished(int added);
+
+    MediaStore m_store;
+    MediaAdder m_adder {&m_store};
+    BatchQueue m_batch {&m_store};
+    MediaAdder::ProbeFunction m_probe;
+    std::deque<Request> m_requests;
+    std::optional<Request> m_current;
+    std::shared_ptr<Scan> m_scan; // the folder scan running now, if any
+    MediaStore::Removed m_removed; // what the last Remove or RemoveAll took
+    QSet<ItemId> m_failed; // items that failed or were canceled in the last batch
+};
