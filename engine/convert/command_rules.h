@@ -1,9 +1,8 @@
 #pragma once
 
-// Where a command is offered: the menu bar, the toolbar or the list's context menu.
-enum class CommandPlace { MenuBar, Toolbar, ListMenu };
-
-// What decides whether a command can be used.
+// What decides whether the window's commands can be used, as the list and the batch stand. The
+// window's command registry (ui/app/commands.h) turns it into each action's enabled state; the
+// engine names no command.
 struct CommandContext
 {
     int rows = 0;
@@ -19,10 +18,12 @@ struct CommandContext
     bool canMoveDown = false;
 };
 
-// Whether command `id` is enabled in `place`. The one place that decides it: the window, the
-// queue and the list's context menu all ask here. Commands it does not name are enabled.
-bool IsCommandEnabled(int id, CommandPlace place, const CommandContext &context);
+// Where a menu item or toolbar button offers a command: the menu bar, the toolbar or the list's
+// context menu. Only for those that still ask by command id (the queue tests' stand-in for the
+// window): the window asks its named actions. Defined in kelvora_ui (ui/app/commands.cpp).
+enum class CommandPlace { MenuBar, Toolbar, ListMenu };
 
-// The commands whose state IsCommandEnabled decides in `place`, for those that apply it to a
-// whole menu or toolbar.
+// Whether the item `id` of `place` is enabled for `context`, as the action it triggers is.
+bool IsCommandEnabled(int id, CommandPlace place, const CommandContext &context);
+// The command ids of `place`'s items and buttons.
 const int *RuledCommands(CommandPlace place, int *count);
