@@ -12,7 +12,6 @@
 #include "ui/media/media_list.h"
 #include "ui/media/properties_dlg.h"
 
-#include <QAction>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>

@@ -13,7 +13,6 @@
 #include "ui/controls/listview/drag_drop_list_ctrl.h"
 #include "ui/media/media_list.h"
 #include "ui/platform/dialog_units.h"
-#include "ui/res/menus.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -24,8 +23,7 @@
 
 #include <csignal>
 
-// The main window as a user drives it: its commands by name, the real converter, the settings
-// file.
+// The main window as a user drives it: named commands, the real converter, the settings file.
 class TestKelvoraDlg : public QObject
 {
     Q_OBJECT
@@ -121,12 +119,11 @@ private Q_SLOTS:
         // Every item of the menus, every button and every preset triggers an action with a handler.
         CMenuEx list, presets;
         QVERIFY(list.LoadFromResource(IDR_LIST_MENU) && presets.LoadFromResource(IDR_PRESET_MENU));
-        for (const CMenuEx *menu : {&window.mainMenu(), &list, &presets}) {
+        for (const CMenuEx *menu : {&window.mainMenu(), &list, &presets})
             for (const QAction *item : menu->CommandItems())
                 QVERIFY2(window.commands().IsHandled(
                              item->property(CMenuEx::kCommandProperty).toString()),
                          qPrintable(item->text()));
-        }
         for (const char *name : {"browse", "openFolder", "choosePreset"})
             QVERIFY2(window.commands().IsHandled(QLatin1String(name)), name);
         for (const Preset &p : AllPresets())
@@ -286,30 +283,26 @@ private Q_SLOTS:
 
     void selectPreset_data()
     {
-        QTest::addColumn<QByteArray>("command");
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("solution");
         QTest::addColumn<QString>("label");
-        QTest::newRow("Divx") << QByteArray("preset22") << 22
-                              << "AVI - Audio-Video Interleave (*.avi)"
+        QTest::newRow("Divx") << 22 << "AVI - Audio-Video Interleave (*.avi)"
                               << "AVI - Audio-Video Interleave (*.avi)"
                               << "avi file";
-        QTest::newRow("3GPP") << QByteArray("preset26") << 26 << "3GP (*.3gp)"
+        QTest::newRow("3GPP") << 26 << "3GP (*.3gp)"
                               << "3GP  (*.3gp)"
                               << "3gp file";
-        QTest::newRow("DV") << QByteArray("preset20") << 20 << "DV - Digital Video (*.dv)"
+        QTest::newRow("DV") << 20 << "DV - Digital Video (*.dv)"
                             << "DV - Digital Video (*.dv)"
                             << "dv file";
-        QTest::newRow("iPod high")
-            << QByteArray("preset2") << 2 << "APPLE iPod - High Quarlity (*.mp4)"
-            << "APPLE iPod - High Quarlity (*.mp4)"
-            << "mp4 file";
+        QTest::newRow("iPod high") << 2 << "APPLE iPod - High Quarlity (*.mp4)"
+                                   << "APPLE iPod - High Quarlity (*.mp4)"
+                                   << "mp4 file";
     }
 
     void selectPreset()
     {
-        QFETCH(QByteArray, command);
         QFETCH(int, id);
         QFETCH(QString, box);
         QFETCH(QString, solution);
@@ -317,7 +310,7 @@ private Q_SLOTS:
         CKelvoraDlg window;
         window.media()->store().Append(ProbeItem(m_in, QStringLiteral("a.mp4")));
         window.media()->store().SetState(0, ItemState::Completed);
-        Run(window, command.constData());
+        window.commands().Find(PresetCommand(id))->trigger();
         QCOMPARE(window.settings().preset.id, id);
         QCOMPARE(window.solutionBox()->text(), box);
         QCOMPARE(window.settings().preset.solutionText, solution);

@@ -6,7 +6,6 @@
 #include "ui/app/kelvora_dlg.h"
 #include "ui/controls/chrome/menu_ex.h"
 #include "ui/media/media_list.h"
-#include "ui/res/menus.h"
 
 #include <QAction>
 #include <QLineEdit>
