@@ -111,7 +111,8 @@ public:
     void SetCommandHandler(std::function<void(int)> handler);
     // The first command action with `id` at any depth, or nullptr.
     QAction *FindAction(int id) const;
-    // Every command action at any depth (no separators, no submenu entries), in menu order.
+    // Every command action at any depth (no separators, no submenu entries): this level's first,
+    // then each submenu's.
     QList<QAction *> CommandItems() const;
     // Enables or grays every command action with `id` at any depth.
     void EnableItem(int id, bool enabled);
