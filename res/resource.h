@@ -80,7 +80,33 @@ constexpr int ID_HELP_INDEX = 57670;
 // The framework's standard toolbar bar id
 constexpr int AFX_IDW_TOOLBAR = 59392;
 
-// Preset commands: see the preset table (convert/presets.h) for which preset each selects.
+// Preset commands: the Solution menu (ui/res/menus.cpp) maps each preset to its own.
+
+// Commands of the described presets (ids 0 to 27), one each; the preset menu does not offer 20.
+constexpr int ID_PRESET_0 = 32854;
+constexpr int ID_PRESET_1 = 32855;
+constexpr int ID_PRESET_2 = 32856;
+constexpr int ID_PRESET_3 = 32853;
+constexpr int ID_PRESET_4 = 32852;
+constexpr int ID_PRESET_5 = 32851;
+constexpr int ID_PRESET_6 = 32833;
+constexpr int ID_PRESET_7 = 32832;
+constexpr int ID_PRESET_8 = 32831;
+constexpr int ID_PRESET_9 = 32836;
+constexpr int ID_PRESET_10 = 32835;
+constexpr int ID_PRESET_11 = 32834;
+constexpr int ID_PRESET_13 = 32859;
+constexpr int ID_PRESET_16 = 32848;
+constexpr int ID_PRESET_18 = 32857;
+constexpr int ID_PRESET_19 = 32858;
+constexpr int ID_PRESET_20 = 32846;
+constexpr int ID_PRESET_21 = 32847;
+constexpr int ID_PRESET_22 = 32845;
+constexpr int ID_PRESET_23 = 32844;
+constexpr int ID_PRESET_24 = 32863;
+constexpr int ID_PRESET_25 = 32865;
+constexpr int ID_PRESET_26 = 32866;
+constexpr int ID_PRESET_27 = 32867;
 
 // Commands of the modern presets (ids 28 and up), one each, in the order of the table.
 constexpr int ID_PRESET_28 = 33001;

@@ -1,7 +1,6 @@
 #include "engine/convert/command_line.h"
 #include "engine/convert/converter.h"
 #include "engine/settings/settings.h"
-#include "res/resource.h"
 #include "support/media_factory.h"
 #include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"
@@ -86,7 +85,7 @@ private Q_SLOTS:
         f.queue.ConvertAll();
         QVERIFY(f.queue.IsConverting());
         QVERIFY(!f.ui.controls);
-        QVERIFY(f.ui.Menu(ID_STOP_ALL) && f.ui.Toolbar(ID_STOP_CURRENT));
+        QVERIFY(f.ui.On("stopAll") && f.ui.On("stopCurrent"));
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
         QCOMPARE(f.watcher.finished, (QList<int> {0, 2, 4}));
         const QString done = QStringLiteral("Convertion Completed!");
@@ -97,8 +96,7 @@ private Q_SLOTS:
                 QFileInfo::exists(Out(QStringLiteral("all")) + QStringLiteral("c%1.wmv").arg(i)),
                 i % 2 == 0);
         QVERIFY(f.ui.controls);
-        QVERIFY(!f.ui.Menu(ID_STOP_ALL) && !f.ui.Menu(ID_STOP_CURRENT));
-        QVERIFY(!f.ui.Toolbar(ID_STOP_ALL) && !f.ui.Toolbar(ID_STOP_CURRENT));
+        QVERIFY(!f.ui.On("stopAll") && !f.ui.On("stopCurrent"));
         QVERIFY(!f.HasBar(0) && !f.HasBar(4));
 
         // A second run converts every ticked row again.
@@ -182,7 +180,7 @@ private Q_SLOTS:
                                              : QStringList {done, done, canceled, done, done};
         QCOMPARE(f.Statuses(), expected);
         QVERIFY(f.ui.controls);
-        QVERIFY(!f.ui.Toolbar(ID_STOP_ALL));
+        QVERIFY(!f.ui.On("stopAll"));
         QVERIFY(!f.HasBar(2));
     }
 
@@ -190,31 +188,25 @@ private Q_SLOTS:
     {
         Fixture f(Out(QStringLiteral("states")));
         // The first tick with an empty list grays everything that needs rows.
-        for (int id : {ID_FILE_REMOVE, ID_FILE_REMOVE_ALL, ID_FILE_SELECT_ALL, ID_CONVERT_ALL,
-                       ID_CONVERT_SELECTED})
-            QVERIFY(!f.ui.Menu(id));
-        for (int id : {ID_CONVERT_ALL, ID_LIST_REMOVE_ALL, ID_STOP_ALL, ID_STOP_CURRENT})
-            QVERIFY(!f.ui.Toolbar(id));
+        for (const char *name : {"removeSelected", "removeAll", "checkAll", "convertAll",
+                                 "convertSelected", "stopAll", "stopCurrent"})
+            QVERIFY2(!f.ui.On(name), name);
 
         f.media.store().Append(ProbeItem(m_in, QStringLiteral("slow.mkv")));
-        for (int id : {ID_FILE_REMOVE, ID_FILE_REMOVE_ALL, ID_FILE_SELECT_ALL, ID_CONVERT_ALL})
-            QVERIFY(f.ui.Menu(id));
-        QVERIFY(!f.ui.Menu(ID_CONVERT_SELECTED));
-        QVERIFY(f.ui.Toolbar(ID_CONVERT_ALL) && f.ui.Toolbar(ID_LIST_REMOVE_ALL));
+        for (const char *name : {"removeSelected", "removeAll", "checkAll", "convertAll"})
+            QVERIFY2(f.ui.On(name), name);
+        QVERIFY(!f.ui.On("convertSelected"));
 
         f.Select({0});
-        QVERIFY(f.ui.Menu(ID_CONVERT_SELECTED));
+        QVERIFY(f.ui.On("convertSelected"));
 
         // While converting nothing starts twice; rows may still go (the running one stays).
         f.queue.ConvertAll();
-        QVERIFY(f.ui.Menu(ID_FILE_REMOVE) && f.ui.Menu(ID_FILE_REMOVE_ALL));
-        QVERIFY(f.ui.Toolbar(ID_LIST_REMOVE_ALL) && f.ui.Menu(ID_PAUSE));
-        QVERIFY(!f.ui.Menu(ID_CONVERT_ALL) && !f.ui.Toolbar(ID_CONVERT_ALL));
-        QVERIFY(f.ui.Menu(ID_FILE_SELECT_ALL));
-        QVERIFY(f.ui.Toolbar(ID_STOP_ALL));
+        QVERIFY(f.ui.On("removeSelected") && f.ui.On("removeAll") && f.ui.On("pause"));
+        QVERIFY(!f.ui.On("convertAll") && f.ui.On("checkAll") && f.ui.On("stopAll"));
         f.queue.StopAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
-        QVERIFY(f.ui.Menu(ID_FILE_REMOVE) && f.ui.Toolbar(ID_LIST_REMOVE_ALL));
+        QVERIFY(f.ui.On("removeSelected") && f.ui.On("removeAll"));
     }
 
     void roadOfThreeFiles()
@@ -310,7 +302,7 @@ private Q_SLOTS:
         f.queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 10000);
         QCOMPARE(f.media.Status(3), QStringLiteral("Output Equals Input!"));
-        QVERIFY(f.ui.controls && f.ui.Menu(ID_CONVERT_ALL));
+        QVERIFY(f.ui.controls && f.ui.On("convertAll"));
     }
 
     void filesWithoutALengthConvert()
@@ -568,7 +560,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(f.media.store().at(0).note.endsWith(QLatin1String(" left")),
                                  30000);
         f.queue.TogglePause();
-        QVERIFY(f.ui.Menu(ID_PAUSE) && f.media.store().at(0).note == QLatin1String("Paused"));
+        QVERIFY(f.ui.On("pause") && f.media.store().at(0).note == QLatin1String("Paused"));
         f.queue.TogglePause();
 
         // The converting row stays put: it cannot be removed, unticked or moved.
@@ -595,11 +587,11 @@ private Q_SLOTS:
 
         // What failed or was canceled is selected with one command, and retried alone.
         f.Select({});
-        QVERIFY(f.ui.Menu(ID_SELECT_FAILED) && f.ui.Menu(ID_RETRY_FAILED));
+        QVERIFY(f.ui.On("selectFailed") && f.ui.On("retryFailed"));
         f.queue.SelectFailed();
         QCOMPARE(f.list.SelectedRows(), (QList<int> {0, 3}));
         f.queue.RetryFailed();
-        QVERIFY(f.queue.IsConverting() && !f.ui.Menu(ID_RETRY_FAILED));
+        QVERIFY(f.queue.IsConverting() && !f.ui.On("retryFailed"));
         for (int row = 0; row < 4; ++row)
             QCOMPARE(f.queue.batch().IsQueued(f.media.store().at(row).id), row == 0 || row == 3);
         f.queue.StopAll();

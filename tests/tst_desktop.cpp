@@ -112,7 +112,7 @@ private Q_SLOTS:
         // The keys. Qt's Wayland plugin matches them against the keyboard's map, and a headless
         // Weston has no keyboard.
         dialogs.NextFiles({dir.filePath("a.mp4"), dir.filePath("b.mp4")});
-        window->OnCommand(ID_ADD_FILES);
+        window->findChild<QAction *>("addFiles")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(!window->media()->adding(), 60000);
         QTRY_VERIFY_WITH_TIMEOUT(window->mainMenu().FindAction(ID_FILE_REMOVE)->isEnabled(), 20000);
         // Keys go to the active window: the others are out of the way.

@@ -1,10 +1,10 @@
-#include "res/resource.h"
 #include "support/media_factory.h"
 #include "support/scripted_dialogs.h"
 #include "ui/app/desktop_notifier.h"
 #include "ui/app/kelvora_dlg.h"
 #include "ui/media/media_list.h"
 
+#include <QAction>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -298,16 +298,16 @@ private Q_SLOTS:
             {
                 CKelvoraDlg window;
                 dialogs.NextFolder(m_out);
-                window.OnCommand(IDC_BROWSE);
+                window.findChild<QAction *>("browse")->trigger();
                 dialogs.NextFiles(files);
-                window.OnCommand(ID_ADD_FILES);
+                window.findChild<QAction *>("addFiles")->trigger();
                 QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
                 if (off)
-                    window.OnCommand(ID_KEEP_AWAKE);
-                window.OnCommand(ID_CONVERT_ALL);
+                    window.findChild<QAction *>("keepAwake")->trigger();
+                window.findChild<QAction *>("convertAll")->trigger();
                 QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.Held(), int(stop), 20000);
                 if (stop)
-                    window.OnCommand(ID_STOP_ALL);
+                    window.findChild<QAction *>("stopAll")->trigger();
                 QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
                 QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.Held(), 0, 10000); // the window stays
             }

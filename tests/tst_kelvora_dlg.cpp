@@ -5,6 +5,7 @@
 #include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"
 #include "ui/app/bitmap_button.h"
+#include "ui/app/commands.h"
 #include "ui/app/kelvora_dlg.h"
 #include "ui/controls/chrome/flat_combo_box.h"
 #include "ui/controls/chrome/my_button.h"
@@ -22,7 +23,7 @@
 
 #include <csignal>
 
-// The main window as a user drives it: commands by id, the real converter, the settings file.
+// The main window as a user drives it: named commands, the real converter, the settings file.
 class TestKelvoraDlg : public QObject
 {
     Q_OBJECT
@@ -48,6 +49,12 @@ class TestKelvoraDlg : public QObject
     static QAction *MenuAction(CKelvoraDlg &window, int id)
     {
         return window.mainMenu().FindAction(id);
+    }
+
+    // Triggers the window's action `name`, as its menu item, button or key does.
+    static void Run(CKelvoraDlg &window, const char *name)
+    {
+        window.findChild<QAction *>(QLatin1String(name))->trigger();
     }
 
 private Q_SLOTS:
@@ -109,21 +116,18 @@ private Q_SLOTS:
                 QCOMPARE(actions[i]->data().toInt(), items[m][i].second);
             }
         }
-        // Every command of the menus and the toolbar has a handler.
-        for (int id : {ID_ADD_FILES,          ID_ADD_FOLDER,       ID_FILE_REMOVE,
-                       ID_FILE_REMOVE_ALL,    ID_FILE_SELECT_ALL,  ID_FILE_EXIT,
-                       ID_CONVERT_ALL,        ID_CONVERT_SELECTED, ID_STOP_CURRENT,
-                       ID_STOP_ALL,           ID_HELP_INDEX,       ID_APP_ABOUT,
-                       ID_LIST_ADD_FILES,     ID_LIST_ADD_FOLDER,  ID_LIST_REMOVE,
-                       ID_LIST_REMOVE_ALL,    ID_LIST_CONVERT_ALL, ID_LIST_CONVERT_SELECTED,
-                       ID_LIST_SKIP_CURRENT,  ID_LIST_STOP_ALL,    ID_PROPERTIES,
-                       IDC_SOLUTION_BUTTON,   IDC_BROWSE,          IDC_OPEN_FOLDER,
-                       ID_SIMULTANEOUS_ONE,   ID_SIMULTANEOUS_TWO, ID_SIMULTANEOUS_FOUR,
-                       ID_SIMULTANEOUS_CORES, ID_SIZE_KEEP,        ID_SIZE_1080,
-                       ID_SIZE_720,           ID_SIZE_480,         ID_KEEP_AWAKE})
-            QVERIFY2(window.HasCommand(id), qPrintable(QString::number(id)));
+        // Every item of the menus, every button and every preset triggers an action with a handler.
+        CMenuEx list, presets;
+        QVERIFY(list.LoadFromResource(IDR_LIST_MENU) && presets.LoadFromResource(IDR_PRESET_MENU));
+        for (const CMenuEx *menu : {&window.mainMenu(), &list, &presets})
+            for (const QAction *item : menu->CommandItems())
+                QVERIFY2(window.commands().IsHandled(
+                             item->property(CMenuEx::kCommandProperty).toString()),
+                         qPrintable(item->text()));
+        for (const char *name : {"browse", "openFolder", "choosePreset"})
+            QVERIFY2(window.commands().IsHandled(QLatin1String(name)), name);
         for (const Preset &p : AllPresets())
-            QVERIFY(window.HasCommand(p.command));
+            QVERIFY(window.commands().IsHandled(PresetCommand(p.id)));
     }
 
     void toolBarOrder()
@@ -271,7 +275,7 @@ private Q_SLOTS:
         CKelvoraDlg window;
         const QString before = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
-        window.OnCommand(ID_HELP_INDEX);
+        Run(window, "help");
         QDir::setCurrent(before);
         QString seen = dialogs.opened.join(' ') + (dialogs.messages.isEmpty() ? "" : " message");
         QCOMPARE(seen.replace(program.path() + '/', QString()), opened);
@@ -279,28 +283,26 @@ private Q_SLOTS:
 
     void selectPreset_data()
     {
-        QTest::addColumn<int>("command");
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("solution");
         QTest::addColumn<QString>("label");
-        QTest::newRow("Divx") << 32845 << 22 << "AVI - Audio-Video Interleave (*.avi)"
+        QTest::newRow("Divx") << 22 << "AVI - Audio-Video Interleave (*.avi)"
                               << "AVI - Audio-Video Interleave (*.avi)"
                               << "avi file";
-        QTest::newRow("3GPP") << 32866 << 26 << "3GP (*.3gp)"
+        QTest::newRow("3GPP") << 26 << "3GP (*.3gp)"
                               << "3GP  (*.3gp)"
                               << "3gp file";
-        QTest::newRow("DV") << 32846 << 20 << "DV - Digital Video (*.dv)"
+        QTest::newRow("DV") << 20 << "DV - Digital Video (*.dv)"
                             << "DV - Digital Video (*.dv)"
                             << "dv file";
-        QTest::newRow("iPod high") << 32856 << 2 << "APPLE iPod - High Quarlity (*.mp4)"
+        QTest::newRow("iPod high") << 2 << "APPLE iPod - High Quarlity (*.mp4)"
                                    << "APPLE iPod - High Quarlity (*.mp4)"
                                    << "mp4 file";
     }
 
     void selectPreset()
     {
-        QFETCH(int, command);
         QFETCH(int, id);
         QFETCH(QString, box);
         QFETCH(QString, solution);
@@ -308,7 +310,7 @@ private Q_SLOTS:
         CKelvoraDlg window;
         window.media()->store().Append(ProbeItem(m_in, QStringLiteral("a.mp4")));
         window.media()->store().SetState(window.media()->store().at(0).id, ItemState::Completed);
-        window.OnCommand(command);
+        window.commands().Find(PresetCommand(id))->trigger();
         QCOMPARE(window.settings().preset.id, id);
         QCOMPARE(window.solutionBox()->text(), box);
         QCOMPARE(window.settings().preset.solutionText, solution);
@@ -346,13 +348,15 @@ private Q_SLOTS:
         QFETCH(QList<int>, disabled);
         CMenuEx menu;
         QVERIFY(menu.LoadFromResource(IDR_LIST_MENU));
+        Commands commands;
+        commands.Bind(menu);
         CommandContext context;
         context.rows = 3;
         context.selectedRows = selected;
         context.converting = selectedRunning >= 0;
         context.selectedRunning = qMax(0, selectedRunning);
         context.canMoveUp = context.canMoveDown = selectedRunning == 0;
-        CKelvoraDlg::ApplyListMenuRules(menu, context);
+        commands.ApplyRules(context);
         for (int id : {ID_LIST_ADD_FILES, ID_LIST_ADD_FOLDER, ID_FILE_SELECT_ALL, ID_LIST_REMOVE,
                        ID_LIST_REMOVE_ALL, ID_LIST_CONVERT_SELECTED, ID_LIST_CONVERT_ALL,
                        ID_LIST_SKIP_CURRENT, ID_LIST_STOP_ALL, ID_PROPERTIES, ID_MOVE_UP,
@@ -366,7 +370,7 @@ private Q_SLOTS:
         window.show();
         window.media()->store().Append(ProbeItem(m_in, QStringLiteral("a.mp4")));
         window.media()->store().Append(ProbeItem(m_in, QStringLiteral("slow.mkv")));
-        window.OnCommand(ID_PROPERTIES); // nothing selected: nothing opens
+        Run(window, "properties"); // nothing selected: nothing opens
         window.list()->selectRow(1);
         QString caption;
         bool ownerDisabled = false;
@@ -379,7 +383,7 @@ private Q_SLOTS:
             ownerDisabled = !window.isEnabled();
             dialog->reject();
         });
-        window.OnCommand(ID_PROPERTIES);
+        Run(window, "properties");
         QCOMPARE(caption, QStringLiteral("slow.mkv"));
         QVERIFY(ownerDisabled);
         QVERIFY(window.isEnabled());
@@ -451,20 +455,20 @@ private Q_SLOTS:
             CKelvoraDlg window;
             window.show();
             dialogs.NextFiles({m_in + QStringLiteral("a.mp4"), m_in + QStringLiteral("b.avi")});
-            window.OnCommand(ID_ADD_FILES);
+            Run(window, "addFiles");
             QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
             dialogs.NextFolder(folder);
-            window.OnCommand(ID_ADD_FOLDER);
+            Run(window, "addFolder");
             QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
             QCOMPARE(window.media()->rowCount(), 4);
             QCOMPARE(dialogs.messages.last().text, QStringLiteral("2 media files added!"));
             dialogs.NextFolder(out.chopped(1));
-            window.OnCommand(IDC_BROWSE);
+            Run(window, "browse");
             QCOMPARE(window.settings().currentFolder, out);
             QCOMPARE(window.folderBox()->currentText(), out);
 
-            window.OnCommand(32859); // WMV
-            window.OnCommand(ID_CONVERT_ALL);
+            Run(window, "preset13"); // WMV
+            Run(window, "convertAll");
             // The list stays usable; what the batch reads as each file starts is locked.
             QVERIFY(window.list()->isEnabled() && !window.browseButton()->isEnabled()
                     && !window.solutionButton()->isEnabled() && !window.folderBox()->isEnabled());
@@ -476,38 +480,38 @@ private Q_SLOTS:
             QVERIFY(window.list()->isEnabled() && window.browseButton()->isEnabled());
 
             // iPod, only the selected row.
-            window.OnCommand(32854);
+            Run(window, "preset0");
             window.list()->selectRow(2);
-            window.OnCommand(ID_CONVERT_SELECTED);
+            Run(window, "convertSelected");
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
             QVERIFY(QFileInfo::exists(out + QStringLiteral("d.mp4")));
             QVERIFY(!QFileInfo::exists(out + QStringLiteral("a.mp4")));
 
             // Skip, then stop, on a slow file among quick ones, one at a time: side by side, a
             // skip would end the quick file too whenever it is still running.
-            window.OnCommand(ID_SIMULTANEOUS_ONE);
+            Run(window, "oneAtATime");
             dialogs.NextFiles({m_in + QStringLiteral("slow.mkv"), m_in + QStringLiteral("c.ts")});
-            window.OnCommand(ID_LIST_ADD_FILES);
+            Run(window, "addFiles");
             QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
-            window.OnCommand(ID_CONVERT_ALL);
+            Run(window, "convertAll");
             QTRY_VERIFY_WITH_TIMEOUT(
                 QueueFixture::BarOf(window.media()->store(), 4) != MediaItem::kNoProgress, 120000);
             // Nothing may remove a row while it converts.
             window.list()->selectRow(4);
-            window.OnCommand(ID_FILE_REMOVE);
+            Run(window, "removeSelected");
             QCOMPARE(window.media()->rowCount(), 6);
-            window.OnCommand(ID_STOP_CURRENT);
+            Run(window, "stopCurrent");
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
             QCOMPARE(window.media()->Status(4), QStringLiteral("User Canceled!"));
             QCOMPARE(window.media()->Status(5), QStringLiteral("Convertion Completed!"));
 
-            window.OnCommand(ID_CONVERT_ALL);
+            Run(window, "convertAll");
             QTRY_VERIFY_WITH_TIMEOUT(
                 QueueFixture::BarOf(window.media()->store(), 4) != MediaItem::kNoProgress, 120000);
-            window.OnCommand(ID_STOP_ALL);
+            Run(window, "stopAll");
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
             QCOMPARE(window.media()->Status(4), QStringLiteral("User Canceled!"));
-            window.OnCommand(ID_FILE_EXIT);
+            Run(window, "exit");
             QCOMPARE(window.result(), int(QDialog::Accepted));
         }
         // The settings file holds the preset and the recent folders, and a restart shows them.
@@ -529,12 +533,12 @@ private Q_SLOTS:
             CKelvoraDlg window;
             window.show();
             dialogs.NextFolder(out);
-            window.OnCommand(IDC_BROWSE);
-            window.OnCommand(32831); // PSP high: slow enough to still run
+            Run(window, "browse");
+            Run(window, "preset8"); // PSP high: slow enough to still run
             dialogs.NextFiles({m_in + QStringLiteral("slow.mkv")});
-            window.OnCommand(ID_ADD_FILES);
+            Run(window, "addFiles");
             QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
-            window.OnCommand(ID_CONVERT_ALL);
+            Run(window, "convertAll");
             QTRY_VERIFY_WITH_TIMEOUT(window.queue()->batch().ConverterPids().value(0) > 0, 60000);
             converter = pid_t(window.queue()->batch().ConverterPids().value(0));
             window.reject(); // the window's close button
@@ -551,16 +555,16 @@ private Q_SLOTS:
             CKelvoraDlg window;
             window.show();
             // A new saving folder writes the settings with the preset of that moment.
-            window.OnCommand(32858); // MPEG4
+            Run(window, "preset19"); // MPEG4
             dialogs.NextFolder(out);
-            window.OnCommand(IDC_BROWSE);
+            Run(window, "browse");
             ProfileFile written(SettingsPath());
             QCOMPARE(written.ReadString("Parameters", "Current Solution", "x"),
                      QStringLiteral("19"));
             // The last pick differs from everything written so far and from the default.
-            window.OnCommand(32847); // ASF
-            window.OnCommand(32867); // 3GPP2
-            window.OnCommand(ID_FILE_EXIT);
+            Run(window, "preset21"); // ASF
+            Run(window, "preset27"); // 3GPP2
+            Run(window, "exit");
         }
         ProfileFile file(SettingsPath());
         QCOMPARE(file.ReadString("Parameters", "Current Solution", "x"), QStringLiteral("27"));

@@ -2,6 +2,7 @@
 #include "engine/settings/settings.h"
 #include "res/resource.h"
 #include "support/files.h"
+#include "ui/app/commands.h"
 #include "ui/app/kelvora_dlg.h"
 #include "ui/controls/chrome/menu_ex.h"
 #include "ui/media/media_list.h"
@@ -71,7 +72,7 @@ private Q_SLOTS:
         for (const PresetMenuGroup &group : PresetMenuGroups()) {
             for (int id : group.ids) {
                 const Preset &p = *PresetById(id);
-                QAction *action = menu.FindAction(p.command);
+                QAction *action = menu.FindAction(PresetMenuId(p.id));
                 QVERIFY(action);
                 const bool missing = MissingHere(p);
                 QVERIFY2(action->isEnabled() == !missing, p.menuText);
@@ -125,26 +126,28 @@ private Q_SLOTS:
 
     void sizeLimitChoice_data()
     {
-        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("item");
         QTest::addColumn<int>("limit");
-        QTest::newRow("1080p") << ID_SIZE_1080 << 1080;
-        QTest::newRow("720p") << ID_SIZE_720 << 720;
-        QTest::newRow("480p") << ID_SIZE_480 << 480;
-        QTest::newRow("keep size") << ID_SIZE_KEEP << 0;
+        QTest::newRow("1080p") << "size1080" << ID_SIZE_1080 << 1080;
+        QTest::newRow("720p") << "size720" << ID_SIZE_720 << 720;
+        QTest::newRow("480p") << "size480" << ID_SIZE_480 << 480;
+        QTest::newRow("keep size") << "keepSize" << ID_SIZE_KEEP << 0;
     }
 
     void sizeLimitChoice()
     {
-        QFETCH(int, command);
+        QFETCH(QString, command);
+        QFETCH(int, item);
         QFETCH(int, limit);
         CKelvoraDlg window;
         QCOMPARE(window.settings().sizeLimit, 0);
         QVERIFY(window.mainMenu().FindAction(ID_SIZE_KEEP)->isChecked());
-        window.OnCommand(ID_SIZE_720);
-        window.OnCommand(command);
+        window.commands().Find(QStringLiteral("size720"))->trigger();
+        window.commands().Find(command)->trigger();
         QCOMPARE(window.settings().sizeLimit, limit);
         for (int id : {ID_SIZE_KEEP, ID_SIZE_1080, ID_SIZE_720, ID_SIZE_480})
-            QCOMPARE(window.mainMenu().FindAction(id)->isChecked(), id == command);
+            QCOMPARE(window.mainMenu().FindAction(id)->isChecked(), id == item);
         // A value that is none of the choices keeps the size.
         window.SelectSizeLimit(333);
         QCOMPARE(window.settings().sizeLimit, 0);

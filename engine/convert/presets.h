@@ -53,12 +53,12 @@ enum PresetOption {
     kFastStart = 0x4, // an MP4 whose index comes first, so that players can start before the end
 };
 
-// One target format: one row of the table holds everything about it, its place in the preset
-// menu included. The id is what the settings file stores: never renumber.
+// One target format: one row of the table holds everything about it, its group and text in the
+// preset menu included (the window gives each its command). The id is what the settings file
+// stores: never renumber.
 struct Preset
 {
     int id;
-    int command; // the menu command that selects it
     const char *menuGroup; // submenu of the preset menu; empty for a preset the menu does not offer
     const char *menuText; // empty for a preset the menu does not offer
     const char *solutionText; // stored in the settings file

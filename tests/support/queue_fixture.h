@@ -1,58 +1,33 @@
 #pragma once
 
 #include "engine/settings/settings.h"
+#include "ui/app/commands.h"
 #include "ui/controls/listview/drag_drop_list_ctrl.h"
 #include "ui/convert/conversion_queue.h"
 #include "ui/media/media_list.h"
 
-#include <QMap>
+#include <QAction>
 #include <QPair>
 #include <QTest>
 #include <QWidget>
 
-// A media list and a conversion queue in a shown window, with a window stand-in that records
-// which commands the queue's word enables.
+// A media list and a conversion queue in a shown window, with a window stand-in whose command
+// actions the queue's word enables.
 class RecordingQueueWindow
 {
 public:
-    enum class Place { Menu, Toolbar };
-    QMap<QPair<int, int>, bool> enabled;
+    Commands commands;
     bool controls = true;
     void Attach(ConversionQueue &queue)
     {
-        QObject::connect(
-            &queue, &ConversionQueue::CommandsChanged, &queue,
-            [this](const CommandContext &context) {
-                controls = !context.converting;
-                for (CommandPlace place : {CommandPlace::MenuBar, CommandPlace::Toolbar}) {
-                    int count = 0;
-                    const int *ids = RuledCommands(place, &count);
-                    const Place where
-                        = place == CommandPlace::MenuBar ? Place::Menu : Place::Toolbar;
-                    for (int i = 0; i < count; ++i)
-                        enabled[qMakePair(ids[i], int(where))]
-                            = IsCommandEnabled(ids[i], place, context);
-                }
-            });
+        QObject::connect(&queue, &ConversionQueue::CommandsChanged, &queue,
+                         [this](const CommandContext &context) {
+                             controls = !context.converting;
+                             commands.ApplyRules(context);
+                         });
     }
-    // Whether the queue last enabled command `id` in the menu or on the toolbar. A command the
-    // queue never set fails the running test: a state nobody wrote is no answer either way.
-    bool Menu(int id) const { return State(id, Place::Menu); }
-    bool Toolbar(int id) const { return State(id, Place::Toolbar); }
-
-private:
-    bool State(int id, Place place) const
-    {
-        const auto it = enabled.constFind(qMakePair(id, int(place)));
-        if (it != enabled.cend())
-            return it.value();
-        const QByteArray where = place == Place::Menu ? "menu" : "toolbar";
-        QTest::qFail(
-            QByteArray("the queue never set command " + QByteArray::number(id) + " in the " + where)
-                .constData(),
-            __FILE__, __LINE__);
-        return false;
-    }
+    // Whether the queue last enabled the command `name`.
+    bool On(const char *name) const { return commands.Find(QLatin1String(name))->isEnabled(); }
 };
 
 struct QueueFixture

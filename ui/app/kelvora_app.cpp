@@ -2,8 +2,8 @@
 
 #include "engine/convert/temporary_outputs.h"
 #include "engine/platform/stop_signals.h"
-#include "res/resource.h"
 #include "res/strings.h"
+#include "ui/app/commands.h"
 #include "ui/app/drop_target.h"
 #include "ui/app/instance_channel.h"
 #include "ui/app/kelvora_dlg.h"
@@ -13,6 +13,7 @@
 #include "ui/media/media_list.h"
 #include "ui/platform/dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -156,7 +157,7 @@ void CKelvoraApp::KeepSession(CKelvoraDlg &window)
                      dialog && dialog != &window && dialog->isVisible())
                 dialog->reject();
         }
-        window.OnCommand(ID_FILE_EXIT);
+        window.commands().Find(QStringLiteral("exit"))->trigger();
     };
     m_stops = std::make_unique<StopSignals>();
     if (!m_stops->Install())

@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "res/strings.h"
 #include "ui/app/bitmap_button.h"
+#include "ui/app/commands.h"
 #include "ui/app/desktop_notifier.h"
 #include "ui/app/saving_folders.h"
 #include "ui/controls/chrome/about_dlg.h"
@@ -30,7 +31,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -44,10 +44,10 @@ constexpr int kBottomMarginUnits = 7;
 
 // The Convertion menu's size-limit commands, one for each of kSizeLimits in its order, and the
 // Simultaneous Conversions commands, one for each of kSimultaneousChoices.
-constexpr int kSizeCommands[] = {ID_SIZE_KEEP, ID_SIZE_1080, ID_SIZE_720, ID_SIZE_480};
+constexpr const char *kSizeCommands[] = {"keepSize", "size1080", "size720", "size480"};
 static_assert(std::size(kSizeCommands) == std::size(kSizeLimits));
-constexpr int kSimultaneousCommands[]
-    = {ID_SIMULTANEOUS_ONE, ID_SIMULTANEOUS_TWO, ID_SIMULTANEOUS_FOUR, ID_SIMULTANEOUS_CORES};
+constexpr const char *kSimultaneousCommands[]
+    = {"oneAtATime", "twoAtATime", "fourAtATime", "asManyAsCores"};
 static_assert(std::size(kSimultaneousCommands) == std::size(kSimultaneousChoices));
 
 QRect Units(int id)
@@ -84,6 +84,7 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     // Before any control exists: every one of them, and every menu, takes Kelvora's colours.
     ApplyKelvoraLook();
     setFont(DialogFont());
+    m_commands = new Commands(this);
     BuildControls();
 
     // The settings come first (read as the window is made): the controls below show them.
@@ -147,16 +148,16 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     m_solutionButton->setGeometry(MapDialogRect(Units(IDC_SOLUTION_BUTTON), font()));
 
     m_menu.LoadFromResource(IDR_MAIN_MENU);
-    m_menu.SetCommandHandler([this](int id) { OnCommand(id); });
+    m_commands->Bind(m_menu);
     layout()->setMenuBar(m_menu.menuBar());
     SelectSizeLimit(settings().sizeLimit);
     SetKeepAwake(settings().keepAwake);
 
     m_queue->UpdateCommands();
-    BuildCommandTable();
+    HandleCommands();
     ShowSimultaneous();
     ApplyColours();
-    BuildShortcuts();
+    m_commands->BindKeys(this, m_list);
     BuildBatchBand();
     // The described size, or the size the window had when it last closed; never smaller than
     // the described one.
@@ -207,7 +208,7 @@ void CKelvoraDlg::BuildControls()
 
     m_toolBar = new CTrueColorToolBar(m_client);
     m_toolBar->setGeometry(0, 0, m_client->width(), m_toolBar->sizeHint().height());
-    m_toolBar->SetCommandHandler([this](int id) { OnCommand(id); });
+    m_commands->Bind(*m_toolBar);
 
     m_list = new CDragDropListCtrl(m_client);
     m_list->setObjectName(QStringLiteral("mediaList"));
@@ -231,12 +232,12 @@ void CKelvoraDlg::BuildControls()
     m_browse = new CMyButton(QCoreApplication::translate("Window", "Browse"), m_client);
     m_browse->setObjectName(QStringLiteral("browseButton"));
     place(m_browse, Units(IDC_BROWSE));
-    connect(m_browse, &QPushButton::clicked, this, [this] { OnCommand(IDC_BROWSE); });
+    connect(m_browse, &QPushButton::clicked, Command("browse"), &QAction::trigger);
 
     m_openFolder = new CMyButton(QCoreApplication::translate("Window", "Open Folder"), m_client);
     m_openFolder->setObjectName(QStringLiteral("openFolderButton"));
     place(m_openFolder, Units(IDC_OPEN_FOLDER));
-    connect(m_openFolder, &QPushButton::clicked, this, [this] { OnCommand(IDC_OPEN_FOLDER); });
+    connect(m_openFolder, &QPushButton::clicked, Command("openFolder"), &QAction::trigger);
 
     auto *solutionLabel = new QLabel(QCoreApplication::translate("Window", "Solution:"), m_client);
     solutionLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -250,8 +251,7 @@ void CKelvoraDlg::BuildControls()
     m_solutionButton = new CBitmapButton(m_client);
     m_solutionButton->setObjectName(QStringLiteral("solutionButton"));
     place(m_solutionButton, Units(IDC_SOLUTION_BUTTON));
-    connect(m_solutionButton, &QPushButton::clicked, this,
-            [this] { OnCommand(IDC_SOLUTION_BUTTON); });
+    connect(m_solutionButton, &QPushButton::clicked, Command("choosePreset"), &QAction::trigger);
 
     m_anchoredBelow = {savingLabel,   m_folderBox,    m_browse,        m_openFolder,
                        solutionLabel, m_solutionText, m_solutionButton};
@@ -292,11 +292,9 @@ void CKelvoraDlg::BuildBatchBand()
     // The toolbar's own menu pauses and resumes, as the Convertion menu does.
     m_toolBar->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_toolBar, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        if (QAction *pause = m_menu.FindAction(ID_PAUSE)) {
-            QMenu menu;
-            menu.addAction(pause);
-            menu.exec(m_toolBar->mapToGlobal(at));
-        }
+        QMenu menu;
+        menu.addAction(Command("pause"));
+        menu.exec(m_toolBar->mapToGlobal(at));
     });
 }
 
@@ -367,45 +365,6 @@ void CKelvoraDlg::LayOutClient()
         m_anchoredBelow[i]->move(m_anchoredBelow[i]->x(), m_describedTops[i] + taken);
 }
 
-void CKelvoraDlg::BuildShortcuts()
-{
-    // A key runs its command only while the command's menu item is enabled.
-    auto bind = [this](const QKeySequence &keys, std::function<void()> run) {
-        auto *shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, run);
-    };
-    auto command = [this](int id) {
-        return [this, id] {
-            const QAction *action = m_menu.FindAction(id);
-            if (!action || action->isEnabled())
-                OnCommand(id);
-        };
-    };
-    bind(QKeySequence(Qt::Key_F1), command(ID_HELP_INDEX));
-    // Delete cancels the selected rows being converted, or else removes the selection.
-    bind(QKeySequence(Qt::Key_Delete), [this] { m_queue->DeleteSelected(); });
-    // Ctrl+Z brings back what the last Remove or Remove All took.
-    bind(QKeySequence::Undo, command(ID_UNDO_REMOVE));
-    bind(QKeySequence(Qt::CTRL | Qt::Key_O), command(ID_ADD_FILES));
-    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), command(ID_ADD_FOLDER));
-    bind(QKeySequence(Qt::Key_F5), command(ID_CONVERT_ALL));
-    // Select All ticks every row; the key also selects them, so that Delete then takes them all.
-    const auto selectAll = command(ID_FILE_SELECT_ALL);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_A), [this, selectAll] {
-        selectAll();
-        m_list->selectAll();
-    });
-    // Ctrl+Up and Ctrl+Down move the selection within the list, while the list has the focus.
-    for (const auto &[keys, id] :
-         {std::pair<QKeySequence, int> {Qt::CTRL | Qt::Key_Up, ID_MOVE_UP},
-          std::pair<QKeySequence, int> {Qt::CTRL | Qt::Key_Down, ID_MOVE_DOWN}}) {
-        auto *shortcut = new QShortcut(keys, m_list);
-        shortcut->setContext(Qt::WidgetShortcut);
-        const int commandId = id;
-        connect(shortcut, &QShortcut::activated, this, [this, commandId] { OnCommand(commandId); });
-    }
-}
-
 void CKelvoraDlg::ApplyColours()
 {
     // The window, its buttons, statics and edit boxes share one pale blue with black text; the
@@ -438,64 +397,65 @@ void CKelvoraDlg::ApplyColours()
     m_toolBar->setPalette(palette);
 }
 
-void CKelvoraDlg::BuildCommandTable()
+QAction *CKelvoraDlg::Command(const char *name) const
 {
-    auto add = [this](std::initializer_list<int> ids, std::function<void()> handler) {
-        for (int id : ids)
-            m_commands[id] = handler;
-    };
-    add({ID_ADD_FILES, ID_LIST_ADD_FILES}, [this] { m_media->AddFiles(); });
-    add({ID_ADD_FOLDER, ID_LIST_ADD_FOLDER}, [this] {
+    return m_commands->Find(QLatin1String(name));
+}
+
+void CKelvoraDlg::HandleCommands()
+{
+    Commands &commands = *m_commands;
+    commands.Handle({"addFiles"}, [this] { m_media->AddFiles(); });
+    commands.Handle({"addFolder"}, [this] {
         m_media->AddFolder();
         m_settings.SetSubFolders(m_subFolders);
     });
-    add({ID_FILE_REMOVE, ID_LIST_REMOVE}, [this] {
-        if (IsCommandEnabled(ID_FILE_REMOVE, CommandPlace::MenuBar, m_queue->Context()))
-            m_media->RemoveSelected();
-    });
-    add({ID_FILE_REMOVE_ALL, ID_LIST_REMOVE_ALL}, [this] {
-        if (IsCommandEnabled(ID_FILE_REMOVE_ALL, CommandPlace::MenuBar, m_queue->Context()))
+    commands.Handle({"removeSelected", "listRemoveSelected"},
+                    [this] { m_media->RemoveSelected(); });
+    // The list's menu offers Remove All over an empty list too, where it must not take what Undo
+    // would bring back.
+    commands.Handle({"removeAll", "listRemoveAll"}, [this] {
+        if (m_media->rowCount() > 0)
             m_media->RemoveAll();
     });
-    add({ID_FILE_SELECT_ALL}, [this] { m_media->CheckAll(); });
-    add({ID_PROPERTIES}, [this] { ShowProperties(); });
-    add({ID_FILE_EXIT}, [this] { accept(); });
-    add({ID_CONVERT_ALL, ID_LIST_CONVERT_ALL}, [this] { m_queue->ConvertAll(); });
-    add({ID_CONVERT_SELECTED, ID_LIST_CONVERT_SELECTED}, [this] { m_queue->ConvertSelected(); });
-    add({ID_STOP_CURRENT, ID_LIST_SKIP_CURRENT}, [this] { m_queue->SkipCurrent(); });
-    add({ID_STOP_ALL, ID_LIST_STOP_ALL}, [this] { m_queue->StopAll(); });
-    add({ID_RETRY_FAILED}, [this] { m_queue->RetryFailed(); });
-    add({ID_PAUSE}, [this] { m_queue->TogglePause(); });
-    add({ID_SELECT_FAILED}, [this] { m_queue->SelectFailed(); });
-    add({ID_LIST_CANCEL}, [this] { m_queue->CancelSelected(); });
-    add({ID_MOVE_UP}, [this] { m_queue->MoveSelected(-1); });
-    add({ID_MOVE_DOWN}, [this] { m_queue->MoveSelected(+1); });
-    add({ID_UNDO_REMOVE}, [this] { m_media->UndoRemove(); });
+    commands.Handle({"checkAll", "listCheckAll"}, [this] { m_media->CheckAll(); });
+    commands.Handle({"selectAllRows"}, [this] {
+        Command("checkAll")->trigger();
+        m_list->selectAll();
+    });
+    commands.Handle({"properties"}, [this] { ShowProperties(); });
+    commands.Handle({"exit"}, [this] { accept(); });
+    commands.Handle({"convertAll", "listConvertAll"}, [this] { m_queue->ConvertAll(); });
+    commands.Handle({"convertSelected", "listConvertSelected"},
+                    [this] { m_queue->ConvertSelected(); });
+    commands.Handle({"stopCurrent", "listSkipCurrent"}, [this] { m_queue->SkipCurrent(); });
+    commands.Handle({"stopAll", "listStopAll"}, [this] { m_queue->StopAll(); });
+    commands.Handle({"retryFailed"}, [this] { m_queue->RetryFailed(); });
+    commands.Handle({"pause"}, [this] { m_queue->TogglePause(); });
+    commands.Handle({"selectFailed"}, [this] { m_queue->SelectFailed(); });
+    commands.Handle({"cancelSelected"}, [this] { m_queue->CancelSelected(); });
+    commands.Handle({"deleteSelected"}, [this] { m_queue->DeleteSelected(); });
+    commands.Handle({"moveUp"}, [this] { m_queue->MoveSelected(-1); });
+    commands.Handle({"moveDown"}, [this] { m_queue->MoveSelected(+1); });
+    commands.Handle({"undoRemove"}, [this] { m_media->UndoRemove(); });
     for (size_t i = 0; i < std::size(kSimultaneousCommands); ++i) {
         const int count = kSimultaneousChoices[i];
-        add({kSimultaneousCommands[i]}, [this, count] { SetSimultaneous(count); });
+        commands.Handle({kSimultaneousCommands[i]}, [this, count] { SetSimultaneous(count); });
     }
     for (const Preset &preset : AllPresets()) {
         const int id = preset.id;
-        add({preset.command}, [this, id] { SelectPreset(id); });
+        commands.Handle(PresetCommand(id), [this, id] { SelectPreset(id); });
     }
     for (size_t i = 0; i < std::size(kSizeCommands); ++i) {
         const int chosen = kSizeLimits[i];
-        add({kSizeCommands[i]}, [this, chosen] { SelectSizeLimit(chosen); });
+        commands.Handle({kSizeCommands[i]}, [this, chosen] { SelectSizeLimit(chosen); });
     }
-    add({ID_KEEP_AWAKE}, [this] { SetKeepAwake(!settings().keepAwake); });
-    add({IDC_SOLUTION_BUTTON}, [this] { ShowPresetMenu(); });
-    add({IDC_BROWSE}, [this] { m_folders->Browse(); });
-    add({IDC_OPEN_FOLDER}, [this] { m_folders->OpenFolder(); });
-    add({ID_HELP_INDEX}, [this] { OpenHelp(); });
-    add({ID_APP_ABOUT}, [this] { ShowAbout(); });
-}
-
-void CKelvoraDlg::OnCommand(int id)
-{
-    const auto it = m_commands.find(id);
-    if (it != m_commands.end())
-        it->second();
+    commands.Handle({"keepAwake"}, [this] { SetKeepAwake(!settings().keepAwake); });
+    commands.Handle({"choosePreset"}, [this] { ShowPresetMenu(); });
+    commands.Handle({"browse"}, [this] { m_folders->Browse(); });
+    commands.Handle({"openFolder"}, [this] { m_folders->OpenFolder(); });
+    commands.Handle({"help"}, [this] { OpenHelp(); });
+    commands.Handle({"about"}, [this] { ShowAbout(); });
 }
 
 void CKelvoraDlg::SelectPreset(int id)
@@ -517,20 +477,17 @@ void CKelvoraDlg::SetSimultaneous(int slots)
 
 void CKelvoraDlg::ShowSimultaneous()
 {
-    for (size_t i = 0; i < std::size(kSimultaneousCommands); ++i) {
-        if (QAction *action = m_menu.FindAction(kSimultaneousCommands[i])) {
-            action->setCheckable(true);
-            action->setChecked(kSimultaneousChoices[i] == settings().simultaneous);
-        }
-    }
+    for (size_t i = 0; i < std::size(kSimultaneousCommands); ++i)
+        Command(kSimultaneousCommands[i])
+            ->setChecked(kSimultaneousChoices[i] == settings().simultaneous);
 }
 
 void CKelvoraDlg::ShowPresetMenu()
 {
     CMenuEx menu;
     menu.LoadFromResource(IDR_PRESET_MENU);
+    m_commands->Bind(menu);
     ApplyPresetMenuRules(menu, Converter());
-    menu.SetCommandHandler([this](int id) { OnCommand(id); });
     menu.TrackPopup(QCursor::pos(), CMenuEx::PopupAlignment::BottomAtPoint);
 }
 
@@ -538,10 +495,10 @@ void CKelvoraDlg::ApplyPresetMenuRules(CMenuEx &menu, const ConverterInfo &conve
 {
     for (const Preset &preset : AllPresets()) {
         const QString reason = PresetUnavailableReason(preset, converter);
-        QAction *action = menu.FindAction(preset.command);
+        QAction *action = menu.FindAction(PresetMenuId(preset.id));
         if (reason.isEmpty() || !action)
             continue;
-        menu.EnableItem(preset.command, false);
+        action->setEnabled(false);
         action->setStatusTip(reason);
         action->setToolTip(reason);
         for (QObject *shownIn : action->associatedObjects()) {
@@ -555,38 +512,23 @@ void CKelvoraDlg::SelectSizeLimit(int limit)
 {
     // A value that is none of the choices keeps the size.
     m_settings.SetSizeLimit(limit);
-    for (size_t i = 0; i < std::size(kSizeCommands); ++i) {
-        if (QAction *action = m_menu.FindAction(kSizeCommands[i])) {
-            action->setCheckable(true);
-            action->setChecked(kSizeLimits[i] == settings().sizeLimit);
-        }
-    }
+    for (size_t i = 0; i < std::size(kSizeCommands); ++i)
+        Command(kSizeCommands[i])->setChecked(kSizeLimits[i] == settings().sizeLimit);
 }
 
 void CKelvoraDlg::SetKeepAwake(bool on)
 {
     m_settings.SetKeepAwake(on);
     m_inhibitor->SetEnabled(on);
-    if (QAction *action = m_menu.FindAction(ID_KEEP_AWAKE)) {
-        action->setCheckable(true);
-        action->setChecked(on);
-    }
-}
-
-void CKelvoraDlg::ApplyListMenuRules(CMenuEx &menu, const CommandContext &context)
-{
-    int count = 0;
-    const int *ids = RuledCommands(CommandPlace::ListMenu, &count);
-    for (int i = 0; i < count; ++i)
-        menu.EnableItem(ids[i], IsCommandEnabled(ids[i], CommandPlace::ListMenu, context));
+    Command("keepAwake")->setChecked(on);
 }
 
 void CKelvoraDlg::ShowListMenu(const QPoint &globalPos)
 {
     CMenuEx menu;
     menu.LoadFromResource(IDR_LIST_MENU);
-    ApplyListMenuRules(menu, m_queue->Context());
-    menu.SetCommandHandler([this](int id) { OnCommand(id); });
+    m_commands->ApplyRules(m_queue->Context());
+    m_commands->Bind(menu);
     menu.TrackPopup(globalPos);
 }
 
@@ -628,21 +570,7 @@ void CKelvoraDlg::ShowAbout()
 void CKelvoraDlg::ApplyCommands(const CommandContext &context)
 {
     EnableControls(!context.converting);
-    if (QAction *pause = m_menu.FindAction(ID_PAUSE)) {
-        pause->setCheckable(true);
-        pause->setChecked(context.paused);
-    }
-    for (CommandPlace place : {CommandPlace::MenuBar, CommandPlace::Toolbar}) {
-        int count = 0;
-        const int *ids = RuledCommands(place, &count);
-        for (int i = 0; i < count; ++i) {
-            const bool enabled = IsCommandEnabled(ids[i], place, context);
-            if (place == CommandPlace::MenuBar)
-                m_menu.EnableItem(ids[i], enabled);
-            else if (QAction *action = m_toolBar->ActionById(ids[i]))
-                action->setEnabled(enabled);
-        }
-    }
+    m_commands->ApplyRules(context);
 }
 
 void CKelvoraDlg::EnableControls(bool enabled)

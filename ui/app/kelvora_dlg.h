@@ -7,14 +7,12 @@
 #include <QDialog>
 #include <QPoint>
 
-#include <functional>
-#include <map>
 #include <memory>
-#include <utility>
 #include <vector>
 
 class CBitmapButton;
 class CDragDropListCtrl;
+class Commands;
 class CFlatComboBox;
 class CMyButton;
 class CTextProgressCtrl;
@@ -27,8 +25,8 @@ class SavingFolders;
 class SleepInhibitor;
 
 // The program's main window: the toolbar, the media list, the saving-folder controls, the
-// Solution controls and the menu bar. Every menu item and toolbar button reaches OnCommand by
-// its command id.
+// Solution controls and the menu bar. Every menu item, toolbar button, button and key triggers
+// one of the window's named actions (commands()), which holds the command's handler.
 class CKelvoraDlg : public QDialog
 {
     Q_OBJECT
@@ -36,10 +34,6 @@ class CKelvoraDlg : public QDialog
 public:
     explicit CKelvoraDlg(QWidget *parent = nullptr);
     ~CKelvoraDlg() override;
-
-    // Runs the handler of command `id`; unknown ids do nothing.
-    void OnCommand(int id);
-    bool HasCommand(int id) const { return m_commands.count(id) != 0; }
 
     // Makes preset `id` current: the Solution box and every row's target format follow.
     void SelectPreset(int id);
@@ -55,11 +49,9 @@ public:
     void SetKeepAwake(bool on);
     // The list's context menu at `globalPos`, its items enabled by the selection.
     void ShowListMenu(const QPoint &globalPos);
-    // Which items the list's context menu offers, as the list and the batch stand.
-    static void ApplyListMenuRules(CMenuEx &menu, const CommandContext &context);
 
-    // Enables the menu bar's and the toolbar's commands, and the controls that are locked while
-    // files convert, as `context` decides them.
+    // Enables the window's commands, and the controls that are locked while files convert, as
+    // `context` decides them.
     void ApplyCommands(const CommandContext &context);
     // The folder box, Browse and the Solution button: what each file takes as it starts.
     void EnableControls(bool enabled);
@@ -69,6 +61,7 @@ public:
     QString settingsPath() const { return m_settings.path(); }
     MediaList *media() const { return m_media.get(); }
     ConversionQueue *queue() const { return m_queue.get(); }
+    Commands &commands() const { return *m_commands; }
     CMenuEx &mainMenu() { return m_menu; }
     CTrueColorToolBar *toolBar() const { return m_toolBar; }
     CDragDropListCtrl *list() const { return m_list; }
@@ -99,10 +92,11 @@ private:
     // failures, an overall bar and the time left; when it ends, what it did.
     void BuildBatchBand();
     void ShowBatchState();
-    void BuildCommandTable();
+    void HandleCommands();
+    // The window's action named `name`.
+    QAction *Command(const char *name) const;
     void ApplyColours();
     void LayOutClient();
-    void BuildShortcuts();
     void OpenHelp();
     void ShowAbout();
     void ShowProperties();
@@ -129,7 +123,7 @@ private:
     std::unique_ptr<SavingFolders> m_folders;
     std::unique_ptr<ConversionQueue> m_queue;
     SleepInhibitor *m_inhibitor = nullptr;
-    std::map<int, std::function<void()>> m_commands;
+    Commands *m_commands = nullptr;
     bool m_pressed = false; // the left button went down on the background
     bool m_dragging = false;
     QPoint m_dragOffset;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/convert/command_rules.h"
+#include "ui/convert/command_context.h"
 #include "engine/media/conversion_list.h"
 
 #include <QObject>
@@ -68,7 +68,8 @@ public:
 
 Q_SIGNALS:
     // The rows, the selection or the batch changed: every command and the controls that must not
-    // change while files convert are to be enabled as IsCommandEnabled says for `context`.
+    // change while files convert are to be enabled as Commands::ApplyRules makes them for
+    // `context`.
     void CommandsChanged(const CommandContext &context);
 
 private:

@@ -13,6 +13,8 @@ struct MenuTemplateItem
     std::vector<MenuTemplateItem> children; // the entries of a submenu
     bool grayed = false;
     bool checked = false;
+    // The name of the window's action the item triggers (Commands); empty for none.
+    QString command = QString();
 
     static constexpr int kSeparatorId = 0;
     static constexpr int kSubmenuId = -1;
@@ -21,3 +23,8 @@ struct MenuTemplateItem
 // The entries of menu resource `resourceId` (IDR_MAIN_MENU, IDR_LIST_MENU, IDR_PRESET_MENU) in
 // the language installed now, or nothing when the program has no menu with that id.
 std::optional<std::vector<MenuTemplateItem>> MenuTemplate(int resourceId);
+
+// The command id of preset `presetId`'s item in the preset menu, 0 for an id that names no preset.
+int PresetMenuId(int presetId);
+// The name of the window's action that selects preset `presetId` ("preset13").
+QString PresetCommand(int presetId);

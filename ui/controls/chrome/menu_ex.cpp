@@ -53,6 +53,7 @@ std::vector<MenuTemplateItem> EntriesOf(const QMenu *source)
             entry.text = action->text();
             entry.grayed = !action->isEnabled();
             entry.checked = action->isCheckable() && action->isChecked();
+            entry.command = action->property(CMenuEx::kCommandProperty).toString();
         }
         if (entry.id == MenuTemplateItem::kSubmenuId)
             entry.children = EntriesOf(action->menu());
@@ -340,6 +341,8 @@ bool CMenuEx::AddItem(int position, const MenuTemplateItem &entry)
             action->setSeparator(true);
         else
             action->setText(entry.text);
+        if (!entry.command.isEmpty())
+            action->setProperty(kCommandProperty, entry.command);
     }
     action->setData(entry.id);
     if (entry.id != MenuTemplateItem::kSeparatorId) {
@@ -527,6 +530,22 @@ QAction *CMenuEx::FindAction(int id) const
     QList<QAction *> found;
     CollectActions(id, &found);
     return found.value(0);
+}
+
+QList<QAction *> CMenuEx::CommandItems() const
+{
+    QList<QAction *> found;
+    if (const QWidget *host = Host()) {
+        for (QAction *action : host->actions()) {
+            if (!action->isSeparator() && !action->menu())
+                found.append(action);
+        }
+    }
+    for (const std::unique_ptr<tagMENUITEM> &record : items) {
+        if (record->submenu)
+            found += record->submenu->CommandItems();
+    }
+    return found;
 }
 
 void CMenuEx::EnableItem(int id, bool enabled)

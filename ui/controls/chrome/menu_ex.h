@@ -33,8 +33,9 @@ using MenuImageList = QList<QPixmap>;
 //
 // Each level is one CMenuEx: a menu bar (a QMenuBar) or a popup (a QMenu), and every submenu
 // entry owns the CMenuEx of its submenu. Every QAction carries its command id as data() (-1 for a
-// submenu entry, 0 for a separator); a command chosen anywhere below reaches the handler of the
-// topmost CMenuEx by id.
+// submenu entry, 0 for a separator), and a command item the name of the action its template binds
+// it to as the property kCommandProperty; a command chosen anywhere below reaches the handler of
+// the topmost CMenuEx by id.
 class CMenuEx : public QObject
 {
     Q_OBJECT
@@ -65,6 +66,8 @@ public:
     Q_DECLARE_FLAGS(ItemState, ItemStateFlag)
 
     enum class PopupAlignment { TopAtPoint, BottomAtPoint };
+
+    static constexpr const char *kCommandProperty = "command";
 
     explicit CMenuEx(QObject *parent = nullptr);
     ~CMenuEx() override;
@@ -108,6 +111,9 @@ public:
     void SetCommandHandler(std::function<void(int)> handler);
     // The first command action with `id` at any depth, or nullptr.
     QAction *FindAction(int id) const;
+    // Every command action at any depth (no separators, no submenu entries): this level's first,
+    // then each submenu's.
+    QList<QAction *> CommandItems() const;
     // Enables or grays every command action with `id` at any depth.
     void EnableItem(int id, bool enabled);
     // Shows the popup of record 0 at `globalPos` until it closes and returns the chosen command
