@@ -31,7 +31,6 @@ public:
     // Off, nothing is asked for and a lock held is given back; on again, a lock still wanted
     // (Hold without Release) is asked for. On from the start.
     void SetEnabled(bool enabled);
-    bool IsEnabled() const { return m_enabled; }
 
     // The reason for a batch of `files` files: "Converting 2 files".
     static QString BatchReason(int files);

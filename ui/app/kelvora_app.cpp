@@ -218,12 +218,6 @@ int CKelvoraApp::Run(const QStringList &arguments)
     window.exec();
     m_channel.reset();
 
-    if (qEnvironmentVariable("KELVORA_DUMP_ROWS_ON_EXIT") == QLatin1String("1")) {
-        const MediaList *media = window.media();
-        for (int row = 0; row < media->rowCount(); ++row)
-            std::printf("%s\n", qPrintable(media->Location(row) + media->FileName(row)));
-        std::fflush(stdout);
-    }
     m_session.reset();
     m_window = nullptr;
     return 0;

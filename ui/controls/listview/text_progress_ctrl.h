@@ -41,7 +41,6 @@ public:
     // A one-pixel frame around the bar, inside its geometry: the client area the bar fills and
     // measures shrinks by one pixel on every side.
     void SetThinBorder(bool on);
-    bool HasThinBorder() const { return thinBorder; }
 
     // The client area: the part of the bar inside its frame.
     QRect ClientRect() const { return contentsRect(); }
