@@ -37,7 +37,6 @@ public:
 
     bool IsVisited() const { return m_visited; }
     bool IsOverControl() const { return m_overControl; }
-    bool IsWatchingHover() const { return m_hoverTimer != 0; }
     // The colour the text is drawn in now: hover, else visited, else link.
     QColor TextColour() const;
     const QFont &UnderlinedFont() const { return m_underlinedFont; }
@@ -60,7 +59,8 @@ public:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void timerEvent(QTimerEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -68,6 +68,7 @@ private:
     int RunFallback(const QString &target) const;
     void LoadLinkCursor();
     void RefreshLook();
+    void Hover();
 
     QColor m_linkColour {0, 0, 238};
     QColor m_visitedColour {85, 26, 139};
@@ -80,7 +81,6 @@ private:
     QFont m_underlinedFont;
     QFont m_standardFont;
     bool m_hasLinkCursor = false;
-    int m_hoverTimer = 0;
     bool m_attached = false;
     QString m_fallbackProgram = QStringLiteral("xdg-open");
 };
