@@ -9,6 +9,7 @@
 #include "engine/media/media_store.h"
 #include "engine/platform/language.h"
 #include "engine/platform/sleep_inhibitor.h"
+#include "engine/platform/stop_signals.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +19,6 @@
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cerrno>
@@ -28,7 +28,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
@@ -306,47 +305,8 @@ QString VersionText()
 
 namespace {
 
-int g_signalPipe[2] = {-1, -1};
-// The first stop signal, also for the loops that run before the event loop does.
-volatile sig_atomic_t g_firstSignal = 0;
 // The first error in writing standard output (a closed pipe, a full disk), else 0.
 int g_outputError = 0;
-
-// Only async-signal-safe work: the signal number goes through the pipe to the event loop.
-void OnSignal(int signal)
-{
-    const int saved = errno;
-    if (g_firstSignal == 0 && signal != SIGTSTP)
-        g_firstSignal = signal;
-    const unsigned char number = static_cast<unsigned char>(signal);
-    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &number, 1);
-    errno = saved;
-}
-
-bool InstallSignalHandlers()
-{
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalPipe) != 0)
-        return false;
-    struct sigaction action = {};
-    action.sa_handler = OnSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    // A reader that went away (`| head -1`) must not end the batch midway: the write fails
-    // and is reported instead.
-    ::signal(SIGPIPE, SIG_IGN);
-    return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0
-        && ::sigaction(SIGHUP, &action, nullptr) == 0;
-}
-
-// Ctrl-Z is caught only while conversions run, so that they can be paused with the program.
-void CatchStop(bool on)
-{
-    struct sigaction action = {};
-    action.sa_handler = on ? OnSignal : SIG_DFL;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTSTP, &action, nullptr);
-}
 
 QString SignalName(int signal)
 {
@@ -457,15 +417,15 @@ bool ReadList(const QByteArray &name, QByteArray *data, QString *error)
     if (fd < 0)
         return fail(errno);
     char buffer[65536];
-    while (g_firstSignal == 0) {
-        pollfd watched[2] = {{fd, POLLIN, 0}, {g_signalPipe[0], POLLIN, 0}};
+    while (StopSignals::first() == 0) {
+        pollfd watched[2] = {{fd, POLLIN, 0}, {StopSignals::descriptor(), POLLIN, 0}};
         if (::poll(watched, 2, -1) < 0) {
             if (errno == EINTR)
                 continue;
             return fail(errno);
         }
         if (watched[1].revents != 0 || watched[0].revents == 0)
-            continue; // the stop is seen through g_firstSignal
+            continue; // the stop is seen through StopSignals::first()
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
@@ -529,7 +489,7 @@ public:
             for (const QString &line : LeftOutLines(scan.leftOut))
                 Print(stderr, prefix + OneLine(line) + QLatin1Char('\n'));
             for (const QString &path : scan.paths) {
-                if (g_firstSignal != 0)
+                if (StopSignals::first() != 0)
                     return;
                 AddFile(QFileInfo(path));
             }
@@ -546,8 +506,8 @@ public:
 
     int fileCount() const { return m_store.count() + static_cast<int>(m_refused.size()); }
 
-    // Converts everything added; returns the exit status.
-    int Run()
+    // Converts everything added, announcing `stops` to the batch; returns the exit status.
+    int Run(StopSignals &stops)
     {
         m_clock.start();
         for (const Refused &refused : std::as_const(m_refused))
@@ -579,24 +539,22 @@ public:
             m_inhibitor.Hold(SleepInhibitor::BatchReason(m_queue.total()));
         });
         QObject::connect(&m_queue, &BatchQueue::BatchEnded, &m_inhibitor, &SleepInhibitor::Release);
-        CatchStop(true);
-
-        QSocketNotifier notifier(g_signalPipe[0], QSocketNotifier::Read);
-        QObject::connect(&notifier, &QSocketNotifier::activated, &m_queue,
-                         [this] { OnSignalArrived(); });
+        stops.CatchTerminalStop(true);
+        QObject::connect(&stops, &StopSignals::Arrived, &m_queue,
+                         [this](int signal) { OnSignalArrived(signal); });
         QTimer redraw;
         if (m_tty) {
             QObject::connect(&redraw, &QTimer::timeout, &m_queue, [this] { Draw(); });
             redraw.start(250);
         }
         // A stop while the files were being probed: nothing starts.
-        m_signal = g_firstSignal;
+        m_signal = StopSignals::first();
         if (m_signal == 0 && m_queue.Start(rows)) {
             Draw();
             QCoreApplication::exec();
         }
         redraw.stop();
-        CatchStop(false);
+        stops.CatchTerminalStop(false);
         Erase();
 
         // Files a stop left unstarted are reported too: every input has its line.
@@ -658,16 +616,15 @@ private:
                m_queue.Speed(row));
     }
 
-    void OnSignalArrived()
+    void OnSignalArrived(int signal)
     {
-        unsigned char number = 0;
-        while (::read(g_signalPipe[0], &number, 1) == 1) {
-            if (number == SIGTSTP)
-                Suspend();
-            else if (m_signal == 0)
-                m_signal = number;
+        if (signal == SIGTSTP) {
+            Suspend();
+            return;
         }
-        if (m_signal == 0 || m_stopping)
+        if (m_signal == 0)
+            m_signal = signal;
+        if (m_stopping)
             return;
         m_stopping = true;
         // Ends every converter, waits for it and removes its partial output; BatchEnded follows.
@@ -804,12 +761,16 @@ int RunConvertCli(int argc, char **argv)
     }
 
     // Signals are caught from here on; before the batch starts they end the program.
-    if (!InstallSignalHandlers()) {
+    StopSignals stops;
+    if (!stops.Install()) {
         Print(stderr,
               QCoreApplication::translate("Convert", "%1: cannot install the signal handlers\n")
                   .arg(QLatin1String(kProgram)));
         return 1;
     }
+    // A reader that went away (`| head -1`) must not end the batch midway: the write fails and
+    // is reported instead.
+    ::signal(SIGPIPE, SIG_IGN);
     if (options.listPresets)
         return ListPresets();
 
@@ -844,7 +805,7 @@ int RunConvertCli(int argc, char **argv)
 
     Session session(options, preset->id, folder);
     for (const CliInput &input : std::as_const(options.inputs)) {
-        if (g_firstSignal != 0)
+        if (StopSignals::first() != 0)
             break;
         if (input.kind == CliInput::Path) {
             session.Add(input.value);
@@ -854,14 +815,14 @@ int RunConvertCli(int argc, char **argv)
         if (!ReadList(input.value, &data, &error))
             return UsageError(error);
         for (const QByteArray &path : SplitPathList(data, options.nullSeparated)) {
-            if (g_firstSignal != 0)
+            if (StopSignals::first() != 0)
                 break;
             session.Add(path);
         }
     }
-    if (g_firstSignal != 0)
-        return session.Run(); // reports what was added as not started, and the signal
+    if (StopSignals::first() != 0)
+        return session.Run(stops); // reports what was added as not started, and the signal
     if (session.fileCount() == 0)
         return UsageError(QCoreApplication::translate("Convert", "no files to convert"));
-    return session.Run();
+    return session.Run(stops);
 }
