@@ -68,9 +68,6 @@ QList<QByteArray> NameLines(const QString &path)
     return lines;
 }
 
-// Longer lines are cut: the words that count come first.
-constexpr int kMaxScannedLine = 8192;
-
 } // namespace
 
 QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
@@ -445,16 +442,13 @@ bool ConversionRun::EchoesName(const QByteArray &line) const
 
 void ConversionRun::ScanForWriteFailure(const char *data, int size)
 {
-    for (int i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (c == '\r' || c == '\n') {
-            if (IsWriteFailureLine(m_scanLine) && !EchoesName(m_scanLine))
-                m_writeFailure = QString::fromUtf8(m_scanLine.trimmed());
-            m_scanLine.clear();
-        } else if (m_scanLine.size() < kMaxScannedLine) {
-            m_scanLine.append(c);
-        }
-    }
+    m_scanLines.Feed(data, size, [this](const QByteArray &line) { NoteWriteFailure(line); });
+}
+
+void ConversionRun::NoteWriteFailure(const QByteArray &line)
+{
+    if (IsWriteFailureLine(line) && !EchoesName(line))
+        m_writeFailure = QString::fromUtf8(line.trimmed());
 }
 
 void ConversionRun::CloseOutput()
@@ -497,8 +491,7 @@ void ConversionRun::OnProcessFinished(int exitCode, bool crashed)
         Finish(ItemState::Canceled, QString());
         return;
     }
-    if (IsWriteFailureLine(m_scanLine) && !EchoesName(m_scanLine))
-        m_writeFailure = QString::fromUtf8(m_scanLine.trimmed()); // a last line without an end
+    NoteWriteFailure(m_scanLines.pending()); // a last line without an end
     if (m_lingered || crashed || exitCode != 0 || !m_writeFailure.isEmpty()) {
         RemoveTemporary();
         // A crash exit's code is the signal; the run's own kill of a lingering one is no crash.

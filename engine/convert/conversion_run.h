@@ -80,6 +80,7 @@ private:
     void OnProgressOutput();
     bool EchoesName(const QByteArray &line) const;
     void ScanForWriteFailure(const char *data, int size);
+    void NoteWriteFailure(const QByteArray &line);
     void SampleRead();
     void CloseOutput();
     void OnProcessFinished(int exitCode, bool crashed);
@@ -109,9 +110,9 @@ private:
     ProgressReader m_progress;
     LastLineTracker m_lastLine;
     FailureCause m_cause;
-    // The line being read, and the converter's last line saying that it could not finish
-    // writing the output (it may exit with 0 all the same).
-    QByteArray m_scanLine;
+    // The converter's output read for its last line saying that it could not finish writing the
+    // output (it may exit with 0 all the same), and that line.
+    OutputLines m_scanLines;
     QString m_writeFailure;
     // The lines of the input's and the output's names after their first: the converter echoes
     // names, and such a line is not the converter speaking.
