@@ -276,19 +276,6 @@ void MediaStore::SetOutput(int row, const QString &output, const FileStamp &stam
     }
 }
 
-FileStamp FileStamp::Of(const QString &path)
-{
-    FileStamp stamp;
-    struct stat st;
-    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &st) != 0)
-        return stamp;
-    stamp.device = static_cast<quint64>(st.st_dev);
-    stamp.inode = static_cast<quint64>(st.st_ino);
-    stamp.size = static_cast<qint64>(st.st_size);
-    stamp.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    return stamp;
-}
-
 void MediaStore::SetTargetFormat(const QString &label)
 {
     // Translated once here, not at every paint of the column.
