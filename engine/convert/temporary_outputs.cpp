@@ -1,5 +1,8 @@
 #include "engine/convert/temporary_outputs.h"
 
+#include "engine/platform/file_stamp.h"
+#include "engine/platform/proc_reader.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -7,69 +10,36 @@
 
 #include <cerrno>
 #include <csignal>
-#include <dirent.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 const QString kPart = QStringLiteral(".part-");
 
-// When process `pid` started, in seconds since the epoch; -1 when it cannot be told.
-double ProcessStart(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    QFile system(QStringLiteral("/proc/stat"));
-    if (!stat.open(QIODevice::ReadOnly) || !system.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray text = stat.readAll();
-    // The fields after the name, which may hold blanks and parentheses itself.
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    const QByteArray systemText = system.readAll();
-    const qsizetype bootLine = systemText.indexOf("\nbtime ");
-    if (fields.size() < 20 || bootLine < 0)
-        return -1;
-    const qsizetype end = systemText.indexOf('\n', bootLine + 1);
-    const double boot = systemText.mid(bootLine + 7, end - bootLine - 7).trimmed().toDouble();
-    // The start time is the 22nd field of the whole line, in clock ticks after the boot.
-    return boot + fields[19].toDouble() / double(::sysconf(_SC_CLK_TCK));
-}
-
-// True while the process that wrote the file modified at `modified` may still run: a process of
-// that id exists and started before the file was last written (a later one only took the id).
-bool OwnerRuns(qint64 pid, const struct stat &file)
+// True while the process that wrote the file `file` may still run: a process of that id exists
+// and started before the file was last written (a later one only took the id).
+bool OwnerRuns(qint64 pid, const FileStamp &file)
 {
     if (pid == ::getpid())
         return true;
     if (::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
         return false;
-    const double start = ProcessStart(pid);
+    const double start = ProcessStartTime(pid);
     // A second of slack: the boot time is told in whole seconds.
-    return start < 0 || start <= double(file.st_mtim.tv_sec) + 1;
+    return start < 0 || start <= double(file.modifiedNs / 1000000000) + 1;
 }
 
-// The device and inode of every file some process has open, as far as /proc lets us see.
+// The device and inode of every plain file some process has open, as far as /proc lets us see.
 QSet<QPair<quint64, quint64>> OpenFiles()
 {
     QSet<QPair<quint64, quint64>> open;
-    DIR *processes = ::opendir("/proc");
-    if (!processes)
-        return open;
-    while (const dirent *process = ::readdir(processes)) {
-        if (process->d_name[0] < '1' || process->d_name[0] > '9')
-            continue;
-        const QByteArray fds = QByteArray("/proc/") + process->d_name + "/fd/";
-        DIR *list = ::opendir(fds.constData());
-        if (!list)
-            continue; // another user's process, or one that just ended
-        while (const dirent *fd = ::readdir(list)) {
-            struct stat st;
-            if (fd->d_name[0] != '.' && ::stat((fds + fd->d_name).constData(), &st) == 0)
-                open.insert({quint64(st.st_dev), quint64(st.st_ino)});
+    for (const qint64 process : RunningProcesses()) {
+        for (const int fd : OpenDescriptors(process)) {
+            const FileStamp file = DescriptorFile(process, fd);
+            if (!file.isEmpty())
+                open.insert({file.device, file.inode});
         }
-        ::closedir(list);
     }
-    ::closedir(processes);
     return open;
 }
 
@@ -114,17 +84,19 @@ QStringList RemoveDeadLeftovers(const QString &folder)
     struct Candidate
     {
         QString path;
-        struct stat st;
+        FileStamp file;
     };
     QList<Candidate> candidates;
     const QStringList names = QDir(folder).entryList({QStringLiteral(".*.part-*")},
                                                      QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
         const qint64 owner = TemporaryOutputOwner(name);
-        Candidate candidate {QDir(folder).filePath(name), {}};
+        if (owner == 0)
+            continue;
+        const QString path = QDir(folder).filePath(name);
         // Only plain files: a link by this name may point at anybody's file.
-        if (owner == 0 || ::lstat(QFile::encodeName(candidate.path).constData(), &candidate.st) != 0
-            || !S_ISREG(candidate.st.st_mode) || OwnerRuns(owner, candidate.st))
+        const Candidate candidate {path, FileStamp::OfPlainFile(path, false)};
+        if (candidate.file.isEmpty() || OwnerRuns(owner, candidate.file))
             continue;
         candidates << candidate;
     }
@@ -132,7 +104,7 @@ QStringList RemoveDeadLeftovers(const QString &folder)
         return removed;
     const QSet<QPair<quint64, quint64>> open = OpenFiles();
     for (const Candidate &candidate : std::as_const(candidates)) {
-        if (open.contains({quint64(candidate.st.st_dev), quint64(candidate.st.st_ino)}))
+        if (open.contains({candidate.file.device, candidate.file.inode}))
             continue;
         if (QFile::remove(candidate.path))
             removed << candidate.path;
