@@ -3,6 +3,7 @@
 #include "engine/convert/command_line.h"
 #include "engine/convert/temporary_outputs.h"
 #include "engine/media/probe.h"
+#include "engine/platform/file_system_pool.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -509,7 +510,7 @@ void ConversionRun::Verify()
     // The task posts its answer only while the run exists; the run forgets it when destroyed.
     const QString temporary = m_temporary;
     std::shared_ptr<VerifyLink> link = m_verifyLink;
-    QThreadPool::globalInstance()->start([link, temporary] {
+    FileSystemPool()->start([link, temporary] {
         QString problem;
         const QFileInfo info(temporary);
         if (!info.exists()) {

@@ -1,6 +1,7 @@
 #include "ui/app/kelvora_app.h"
 
 #include "engine/convert/temporary_outputs.h"
+#include "engine/platform/file_system_pool.h"
 #include "engine/platform/stop_signals.h"
 #include "res/resource.h"
 #include "res/strings.h"
@@ -135,7 +136,7 @@ void CKelvoraApp::KeepSession(CKelvoraDlg &window)
         window.queue()->Resume(m_session->OfferLeftList());
         const QStringList folders(std::begin(window.settings().folders),
                                   std::end(window.settings().folders));
-        QThreadPool::globalInstance()->start([folders] {
+        FileSystemPool()->start([folders] {
             for (const QString &folder : folders)
                 RemoveDeadLeftovers(folder);
         });
