@@ -76,6 +76,19 @@ Q_SIGNALS:
     void Finished();
 
 private:
+    // The ends of the pipes that the converter writes, open in the program until it started.
+    struct Channels
+    {
+        int outWrite = -1;
+        int progressWrite = -1;
+    };
+
+    // The steps of Launch; each but the last finishes the run when it fails.
+    bool CreateTemporary();
+    bool OpenChannels(Channels *channels);
+    void StartConverter(const QStringList &arguments, const Channels &channels);
+    void SampleReading();
+
     void OnOutput();
     void OnProgressOutput();
     bool EchoesName(const QByteArray &line) const;
@@ -140,20 +153,3 @@ private:
     QString m_output;
     std::shared_ptr<VerifyLink> m_verifyLink;
 };
-
-// Creates an empty file with a new hidden name in `folder` that ends with `extension` and carries
-// the program's process id (TemporaryOutputName), readable as the user's umask allows. Returns
-// its path, or an empty string with the reason in `error` (naming the output's name when that is
-// too long for the folder).
-QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
-                              const QString &extension, QString *error);
-
-// Renames `from` to `to` only when nothing exists under `to` (never replacing a file that
-// appeared meanwhile). False with errno set otherwise (EEXIST when `to` exists). Works also
-// where the file system offers neither an exclusive rename nor hard links.
-bool RenameNoReplace(const QString &from, const QString &to);
-
-// The way of RenameNoReplace for file systems without an exclusive rename and links: `to` is
-// taken by creating it exclusively, then `from` is renamed over that placeholder. False with
-// errno set (EEXIST when `to` exists), and then `from` is left as it was.
-bool RenameOverPlaceholder(const QString &from, const QString &to);

@@ -3,18 +3,28 @@
 #include "engine/platform/file_stamp.h"
 #include "engine/platform/proc_reader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
 const QString kPart = QStringLiteral(".part-");
+
+QString ErrnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 // True while the process that wrote the file `file` may still run: a process of that id exists
 // and started before the file was last written (a later one only took the id).
@@ -110,4 +120,72 @@ QStringList RemoveDeadLeftovers(const QString &folder)
             removed << candidate.path;
     }
     return removed;
+}
+
+QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
+                              const QString &extension, QString *error)
+{
+    // The output's own name must fit; the temporary one is made to fit by shortening its base.
+    const int maxBytes = MaxNameBytes(folder);
+    if (QFile::encodeName(baseName + extension).size() > maxBytes) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(folder + baseName + extension,
+                                                  ErrnoText(ENAMETOOLONG));
+        return QString();
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString suffix
+            = QString::number(QRandomGenerator::global()->generate() & 0xffffff, 16);
+        const QString path
+            = folder + TemporaryOutputName(baseName, extension, ::getpid(), suffix, maxBytes);
+        const int fd = ::open(QFile::encodeName(path).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return path;
+        }
+        if (errno != EEXIST) {
+            if (error)
+                *error = QStringLiteral("%1: %2").arg(folder, ErrnoText(errno));
+            return QString();
+        }
+    }
+    if (error)
+        *error = QCoreApplication::translate("Reasons", "%1: no free temporary name").arg(folder);
+    return QString();
+}
+
+bool RenameNoReplace(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE)
+        == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without the flag: a hard link fails as well when the target exists.
+    if (::link(source.constData(), target.constData()) == 0) {
+        ::unlink(source.constData());
+        return true;
+    }
+    if (errno == EEXIST)
+        return false;
+    return RenameOverPlaceholder(from, to);
+}
+
+bool RenameOverPlaceholder(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    if (::rename(source.constData(), target.constData()) == 0)
+        return true;
+    const int error = errno;
+    ::unlink(target.constData());
+    errno = error;
+    return false;
 }
