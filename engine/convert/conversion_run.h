@@ -26,9 +26,10 @@ class QSocketNotifier;
 //
 // The converter's progress is read from a pipe of its own, which carries no file names; its
 // standard output and error only say why it failed.
-class ConversionRun : public QObject
+class ConversionRun final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ConversionRun)
 
 public:
     // `finalPath`: the name the output takes. `mayReplace`: a file under that name may be

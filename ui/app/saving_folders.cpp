@@ -27,8 +27,10 @@ bool IsShownFolder(const QString &folder)
 
 // Gives the list's items a fixed height and leaves their look to the box's own delegate, which
 // the style picks (a menu-like one for most styles) and which ignores item size hints.
-class FixedHeightDelegate : public QAbstractItemDelegate
+class FixedHeightDelegate final : public QAbstractItemDelegate
 {
+    Q_DISABLE_COPY_MOVE(FixedHeightDelegate)
+
 public:
     FixedHeightDelegate(QAbstractItemDelegate *look, int height, QObject *parent)
         : QAbstractItemDelegate(parent)

@@ -8,9 +8,10 @@ class QPainter;
 // The flat drop-down list of the saving folder: Qt paints the combo box, then thin frames are
 // drawn over its border and its drop button. While the mouse is over the control the drop button
 // looks raised, while the left button is down it looks pressed.
-class CFlatComboBox : public QComboBox
+class CFlatComboBox final : public QComboBox
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CFlatComboBox)
 
 public:
     enum class FrameState { Normal, Raised, Pressed };

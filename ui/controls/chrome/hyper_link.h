@@ -12,9 +12,10 @@
 // takes the target from the text (or the text from the target), makes the fonts and fits the
 // control to its text. Alignment counts as the classic static styles: Qt::AlignHCenter centres,
 // Qt::AlignRight right-aligns, Qt::AlignVCenter centres vertically; the default is top-left.
-class CHyperLink : public QLabel
+class CHyperLink final : public QLabel
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CHyperLink)
 
 public:
     // OpenLink results above this mean success.
