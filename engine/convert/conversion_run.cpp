@@ -1,3 +1,4 @@
+// Runs the converter for one file, watches it and puts its output in place.
 #include "engine/convert/conversion_run.h"
 
 #include "engine/convert/command_line.h"

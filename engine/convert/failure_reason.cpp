@@ -1,3 +1,4 @@
+// Tells in plain words why a conversion failed, from the converter's output and end.
 #include "engine/convert/failure_reason.h"
 
 #include "engine/media/codec_names.h"

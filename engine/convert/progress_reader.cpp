@@ -1,3 +1,4 @@
+// Reads the converter's progress and its last words from what it prints.
 #include "engine/convert/progress_reader.h"
 
 #include <algorithm>

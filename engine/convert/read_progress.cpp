@@ -1,3 +1,4 @@
+// Measures how far a converter has read an input of unknown length.
 #include "engine/convert/read_progress.h"
 
 #include "engine/platform/proc_reader.h"

@@ -1,3 +1,4 @@
+// Makes, places and cleans up the hidden files that conversions write into.
 #include "engine/convert/temporary_outputs.h"
 
 #include "engine/platform/file_stamp.h"

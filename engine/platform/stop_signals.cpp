@@ -1,3 +1,4 @@
+// Catches the signals that stop the program and hands them to its event loop.
 #include "engine/platform/stop_signals.h"
 
 #include <QSocketNotifier>

@@ -1,3 +1,4 @@
+// Runs the window program: one copy at a time, its window, its session and its stop signals.
 #include "ui/app/kelvora_app.h"
 
 #include "engine/convert/temporary_outputs.h"

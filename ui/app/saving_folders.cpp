@@ -1,3 +1,4 @@
+// The saving-folder controls of the main window: the recent folders, Browse and Open Folder.
 #include "ui/app/saving_folders.h"
 
 #include "ui/platform/dialogs.h"

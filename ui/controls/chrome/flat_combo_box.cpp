@@ -1,3 +1,4 @@
+// The flat drop-down list of the saving folder, raised while hovered.
 #include "ui/controls/chrome/flat_combo_box.h"
 
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// A text that behaves as a link and opens its target when clicked.
 #include "ui/controls/chrome/hyper_link.h"
 
 #include "ui/platform/dialogs.h"
