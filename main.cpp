@@ -1,3 +1,4 @@
+// The entry point of the window program.
 #include "engine/platform/language.h"
 #include "ui/app/kelvora_app.h"
 

@@ -1,3 +1,4 @@
+// kelvora-convert: its arguments, its presets by name, and the batch it runs with its report.
 #include "cli/convert_cli.h"
 
 #include "engine/convert/converter.h"
@@ -7,6 +8,7 @@
 #include "engine/media/file_names.h"
 #include "engine/platform/language.h"
 #include "engine/platform/sleep_inhibitor.h"
+#include "engine/platform/stop_signals.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,7 +18,6 @@
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cerrno>
@@ -26,7 +27,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
@@ -304,47 +304,8 @@ QString VersionText()
 
 namespace {
 
-int g_signalPipe[2] = {-1, -1};
-// The first stop signal, also for the loops that run before the event loop does.
-volatile sig_atomic_t g_firstSignal = 0;
 // The first error in writing standard output (a closed pipe, a full disk), else 0.
 int g_outputError = 0;
-
-// Only async-signal-safe work: the signal number goes through the pipe to the event loop.
-void OnSignal(int signal)
-{
-    const int saved = errno;
-    if (g_firstSignal == 0 && signal != SIGTSTP)
-        g_firstSignal = signal;
-    const unsigned char number = static_cast<unsigned char>(signal);
-    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &number, 1);
-    errno = saved;
-}
-
-bool InstallSignalHandlers()
-{
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalPipe) != 0)
-        return false;
-    struct sigaction action = {};
-    action.sa_handler = OnSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    // A reader that went away (`| head -1`) must not end the batch midway: the write fails
-    // and is reported instead.
-    ::signal(SIGPIPE, SIG_IGN);
-    return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0
-        && ::sigaction(SIGHUP, &action, nullptr) == 0;
-}
-
-// Ctrl-Z is caught only while conversions run, so that they can be paused with the program.
-void CatchStop(bool on)
-{
-    struct sigaction action = {};
-    action.sa_handler = on ? OnSignal : SIG_DFL;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTSTP, &action, nullptr);
-}
 
 QString SignalName(int signal)
 {
@@ -455,15 +416,15 @@ bool ReadList(const QByteArray &name, QByteArray *data, QString *error)
     if (fd < 0)
         return fail(errno);
     char buffer[65536];
-    while (g_firstSignal == 0) {
-        pollfd watched[2] = {{fd, POLLIN, 0}, {g_signalPipe[0], POLLIN, 0}};
+    while (StopSignals::first() == 0) {
+        pollfd watched[2] = {{fd, POLLIN, 0}, {StopSignals::descriptor(), POLLIN, 0}};
         if (::poll(watched, 2, -1) < 0) {
             if (errno == EINTR)
                 continue;
             return fail(errno);
         }
         if (watched[1].revents != 0 || watched[0].revents == 0)
-            continue; // the stop is seen through g_firstSignal
+            continue; // the stop is seen through StopSignals::first()
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
@@ -490,10 +451,12 @@ struct Refused
 class Session
 {
 public:
-    Session(const CliOptions &options, int presetId, const QString &outputFolder)
+    // Stop signals end the adds and the batch from the moment the session exists.
+    Session(const CliOptions &options, int presetId, const QString &outputFolder,
+            StopSignals &stops)
         : m_options(options)
+        , m_stops(stops)
         , m_tty(!options.json && ::isatty(STDOUT_FILENO))
-        , m_notifier(g_signalPipe[0], QSocketNotifier::Read)
     {
         BatchQueue &queue = m_list.batch();
         queue.SetSlots(options.jobs);
@@ -518,8 +481,8 @@ public:
             }
             return item;
         });
-        QObject::connect(&m_notifier, &QSocketNotifier::activated, &m_list,
-                         [this] { OnSignalArrived(); });
+        QObject::connect(&stops, &StopSignals::Arrived, &m_list,
+                         [this](int signal) { OnSignalArrived(signal); });
     }
 
     // Adds `path` (bytes as given): a file, or the media files in a folder. The adds run in
@@ -602,8 +565,7 @@ public:
             m_inhibitor.Hold(SleepInhibitor::BatchReason(m_list.batch().total()));
         });
         QObject::connect(&queue, &BatchQueue::BatchEnded, &m_inhibitor, &SleepInhibitor::Release);
-        CatchStop(true);
-
+        m_stops.CatchTerminalStop(true);
         QTimer redraw;
         if (m_tty) {
             QObject::connect(&redraw, &QTimer::timeout, &queue, [this] { Draw(); });
@@ -611,13 +573,13 @@ public:
         }
         // A stop while the files were being probed: nothing starts.
         if (m_signal == 0)
-            m_signal = g_firstSignal;
+            m_signal = StopSignals::first();
         if (m_signal == 0 && queue.Start(ids)) {
             Draw();
             QCoreApplication::exec();
         }
         redraw.stop();
-        CatchStop(false);
+        m_stops.CatchTerminalStop(false);
         Erase();
 
         // Files a stop left unstarted are reported too: every input has its line.
@@ -661,16 +623,15 @@ private:
                m_list.batch().Speed(id));
     }
 
-    void OnSignalArrived()
+    void OnSignalArrived(int signal)
     {
-        unsigned char number = 0;
-        while (::read(g_signalPipe[0], &number, 1) == 1) {
-            if (number == SIGTSTP)
-                Suspend();
-            else if (m_signal == 0)
-                m_signal = number;
+        if (signal == SIGTSTP) {
+            Suspend();
+            return;
         }
-        if (m_signal == 0 || m_stopping)
+        if (m_signal == 0)
+            m_signal = signal;
+        if (m_stopping)
             return;
         m_stopping = true;
         // Nothing more is added; every converter ends, is waited for and leaves no partial
@@ -768,10 +729,10 @@ private:
     }
 
     const CliOptions &m_options;
+    StopSignals &m_stops;
     ConversionList m_list;
     SleepInhibitor m_inhibitor;
     bool m_tty;
-    QSocketNotifier m_notifier;
     QList<Refused> m_refused;
     QElapsedTimer m_clock;
     QHash<ItemId, qint64> m_started;
@@ -809,12 +770,16 @@ int RunConvertCli(int argc, char **argv)
     }
 
     // Signals are caught from here on; before the batch starts they end the program.
-    if (!InstallSignalHandlers()) {
+    StopSignals stops;
+    if (!stops.Install()) {
         Print(stderr,
               QCoreApplication::translate("Convert", "%1: cannot install the signal handlers\n")
                   .arg(QLatin1String(kProgram)));
         return 1;
     }
+    // A reader that went away (`| head -1`) must not end the batch midway: the write fails and
+    // is reported instead.
+    ::signal(SIGPIPE, SIG_IGN);
     if (options.listPresets)
         return ListPresets();
 
@@ -847,9 +812,9 @@ int RunConvertCli(int argc, char **argv)
                               "Convert", "the output folder %1 cannot be made or written to")
                               .arg(folder));
 
-    Session session(options, preset->id, folder);
+    Session session(options, preset->id, folder, stops);
     for (const CliInput &input : std::as_const(options.inputs)) {
-        if (g_firstSignal != 0)
+        if (StopSignals::first() != 0)
             break;
         if (input.kind == CliInput::Path) {
             session.Add(input.value);
@@ -859,13 +824,13 @@ int RunConvertCli(int argc, char **argv)
         if (!ReadList(input.value, &data, &error))
             return UsageError(error);
         for (const QByteArray &path : SplitPathList(data, options.nullSeparated)) {
-            if (g_firstSignal != 0)
+            if (StopSignals::first() != 0)
                 break;
             session.Add(path);
         }
     }
     session.Added();
-    if (g_firstSignal != 0)
+    if (StopSignals::first() != 0)
         return session.Run(); // reports what was added as not started, and the signal
     if (session.fileCount() == 0)
         return UsageError(QCoreApplication::translate("Convert", "no files to convert"));

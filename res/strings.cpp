@@ -1,3 +1,4 @@
+// The string table of the program's texts, in English and Chinese.
 #include "res/strings.h"
 
 #include "res/resource.h"

@@ -1,6 +1,7 @@
 #include "engine/convert/command_line.h"
 #include "engine/convert/conversion_run.h"
 #include "engine/convert/converter.h"
+#include "engine/convert/temporary_outputs.h"
 #include "support/media_factory.h"
 #include "support/processes.h"
 

@@ -1,3 +1,4 @@
+#include "engine/settings/session_file.h"
 #include "support/files.h"
 #include "support/media_factory.h"
 #include "support/virtual_display.h"
@@ -52,36 +53,44 @@ class TestInstance : public QObject
         return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
-    // The program started in the media folder with `args`; it lists its rows when it closes.
+    // The program started in the media folder with `args`.
     QProcess *Start(const QStringList &args = {}, const QString &folder = QString())
     {
         auto *p = new QProcess(this);
-        QProcessEnvironment env = m_env;
-        env.insert(QStringLiteral("KELVORA_DUMP_ROWS_ON_EXIT"), QStringLiteral("1"));
-        p->setProcessEnvironment(env);
+        p->setProcessEnvironment(m_env);
         p->setWorkingDirectory(folder.isEmpty() ? m_media : folder);
         p->start(Program(), args);
         m_programs << p;
         return p;
     }
 
-    // Closes the main window with File > Exit, as a user does, and returns the rows it listed.
-    QStringList Close(QProcess *program)
+    // The full path of every file the running copy lists, as its session file keeps them (written
+    // soon after each change).
+    QStringList Listed() const
     {
+        SessionContent content;
+        SessionFile::Decode(testfiles::ReadBytes(m_dir.filePath(".local/state/kelvora/session")),
+                            &content);
+        QStringList paths;
+        for (const MediaItem &item : content.items)
+            paths << item.path();
+        return paths;
+    }
+
+    // Closes the main window with File > Exit, as a user does, once it lists exactly `rows`.
+    void Close(QProcess *program, const QStringList &rows)
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(Listed(), rows, 20000);
         const QStringList windows = Windows(QStringLiteral("Kelvora 1.0"));
-        if (windows.size() != 1)
-            return {QStringLiteral("no single main window")};
+        QCOMPARE(windows.size(), 1);
         Run(QStringLiteral("xdotool"),
             {QStringLiteral("windowfocus"), QStringLiteral("--sync"), windows.first()});
         Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+f")});
         // The menu opens as a window of its own; its Exit item has the mnemonic x.
-        if (!QTest::qWaitFor([this] { return Windows(QStringLiteral(".*")).size() >= 2; }, 10000))
-            return {QStringLiteral("no File menu")};
+        QTRY_VERIFY_WITH_TIMEOUT(Windows(QStringLiteral(".*")).size() >= 2, 10000);
         Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("x")});
-        if (!program->waitForFinished(10000) || program->exitCode() != 0)
-            return {QStringLiteral("the program did not end well")};
-        return QString::fromUtf8(program->readAllStandardOutput())
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(program->waitForFinished(10000));
+        QCOMPARE(program->exitCode(), 0);
     }
 
     void Xdotool(const QStringList &args) { Run(QStringLiteral("xdotool"), args); }
@@ -179,8 +188,8 @@ private Q_SLOTS:
         QVERIFY(third->waitForFinished(20000));
         QCOMPARE(third->exitCode(), 0);
 
-        QCOMPARE(
-            Close(first),
+        Close(
+            first,
             QStringList({m_media + QStringLiteral("clip.mp4"), m_media + QStringLiteral("song.mp3"),
                          m_media + QStringLiteral("other.mp4")}));
     }
@@ -204,7 +213,7 @@ private Q_SLOTS:
         DismissBox();
         QVERIFY(second->waitForFinished(10000));
         QCOMPARE(second->exitCode(), 0);
-        QCOMPARE(Close(first), QStringList());
+        Close(first, QStringList());
     }
 
     void folderOnTheCommandLine_data()
@@ -226,7 +235,7 @@ private Q_SLOTS:
         QProcess *first = Start(args);
         DismissBox();
         rows.replaceInStrings(QRegularExpression(QStringLiteral("^")), m_media);
-        QCOMPARE(Close(first), rows);
+        Close(first, rows);
     }
 
     void handOverDuringTheUsersAdd()
@@ -272,9 +281,9 @@ private Q_SLOTS:
         // The count follows the progress window once every file is in.
         QTRY_VERIFY_WITH_TIMEOUT(Windows(QStringLiteral("Kelvora")) != progress, 120000);
         DismissBox();
-        const QStringList rows = Close(first);
-        QCOMPARE(rows.size(), 4001);
-        QCOMPARE(rows.last(), m_media + QStringLiteral("song.mp3"));
+        QTRY_COMPARE_WITH_TIMEOUT(Listed().size(), 4001, 20000);
+        QCOMPARE(Listed().last(), m_media + QStringLiteral("song.mp3"));
+        Close(first, Listed());
     }
 
     // The lock and the socket only where no one else can reach them; a lock another user left
@@ -338,9 +347,9 @@ private Q_SLOTS:
         QProcess *after = Start({QStringLiteral("clip.mp4")});
         QVERIFY(after->waitForFinished(20000));
         QCOMPARE(after->exitCode(), 0);
-        QCOMPARE(Close(next),
-                 QStringList(
-                     {m_media + QStringLiteral("song.mp3"), m_media + QStringLiteral("clip.mp4")}));
+        Close(next,
+              QStringList(
+                  {m_media + QStringLiteral("song.mp3"), m_media + QStringLiteral("clip.mp4")}));
     }
 };
 

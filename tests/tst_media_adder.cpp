@@ -1,4 +1,5 @@
 #include "engine/media/media_adder.h"
+#include "engine/platform/file_system_pool.h"
 #include "support/files.h"
 #include "support/media_factory.h"
 #include "support/queue_fixture.h"
@@ -76,7 +77,7 @@ class TestMediaAdder : public QObject
     // Lets every probe still running end, then delivers what they sent.
     static void SettleProbes()
     {
-        QVERIFY(MediaAdder::Pool()->waitForDone(60000));
+        QVERIFY(FileSystemPool()->waitForDone(60000));
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }

@@ -1,3 +1,4 @@
+// Converts listed items side by side, each by its own converter, in the list's order.
 #include "engine/convert/batch_queue.h"
 
 #include "engine/convert/command_line.h"
@@ -12,7 +13,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace {
 
@@ -23,8 +23,7 @@ bool Convertible(const MediaItem &item)
 
 bool Exists(const QString &path)
 {
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+    return !FileStamp::Of(path).isEmpty();
 }
 
 } // namespace
@@ -374,9 +373,8 @@ QList<qint64> BatchQueue::ConverterPids() const
 
 bool BatchQueue::IsListedFile(const QString &path) const
 {
-    struct stat out;
-    return ::stat(QFile::encodeName(path).constData(), &out) == 0
-        && m_store->ListsFile(static_cast<quint64>(out.st_dev), static_cast<quint64>(out.st_ino));
+    const FileStamp stamp = FileStamp::OfTarget(path);
+    return !stamp.isEmpty() && m_store->ListsFile(stamp.device, stamp.inode);
 }
 
 bool BatchQueue::IsTaken(const QString &path) const

@@ -31,9 +31,10 @@ struct BatchSettings
 // Items are held by id while a batch runs: rows may be removed, moved or appended meanwhile. A
 // waiting item that is removed is passed over; an item being converted must not be removed (its
 // conversion is canceled first).
-class BatchQueue : public QObject
+class BatchQueue final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(BatchQueue)
 
 public:
     explicit BatchQueue(MediaStore *store, QObject *parent = nullptr);

@@ -1,3 +1,4 @@
+// Turns a preset and one input file into the converter's arguments.
 #include "engine/convert/command_line.h"
 
 #include "engine/convert/converter.h"

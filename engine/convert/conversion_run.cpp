@@ -1,15 +1,16 @@
+// Runs the converter for one file, watches it and puts its output in place.
 #include "engine/convert/conversion_run.h"
 
 #include "engine/convert/command_line.h"
 #include "engine/convert/temporary_outputs.h"
 #include "engine/media/probe.h"
+#include "engine/platform/file_system_pool.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QSocketNotifier>
 #include <QThreadPool>
 
@@ -68,78 +69,44 @@ QList<QByteArray> NameLines(const QString &path)
     return lines;
 }
 
-// Longer lines are cut: the words that count come first.
-constexpr int kMaxScannedLine = 8192;
+// Runs in the converter's process between fork and exec, so only async-signal-safe calls: the
+// output pipe as its standard output and error, the progress pipe kept open under its number, a
+// process group of its own, death with the program, and the watcher beside it.
+void PrepareConverter(pid_t program, int guardRead, int outWrite, int progressWrite,
+                      const QByteArray &temporary)
+{
+    ::dup2(outWrite, STDOUT_FILENO);
+    ::dup2(outWrite, STDERR_FILENO);
+    ::fcntl(progressWrite, F_SETFD, 0); // kept open across exec, under its own number
+    ::setpgid(0, 0);
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != program)
+        ::_exit(127); // the program died before the death signal was armed
+    if (guardRead < 0)
+        return;
+    // A watcher beside the converter kills its whole group when the program dies without saying
+    // that the run is over: the death signal alone reaches only the converter, not the processes
+    // a wrapper script started; and it removes the partial file.
+    const pid_t group = ::getpid();
+    // A bare clone, like fork but past any library that hooks fork: locks that another thread of
+    // the program held at the first fork stay held in this child.
+    if (::syscall(SYS_clone, SIGCHLD, nullptr, nullptr, nullptr, nullptr) == 0) {
+        CloseAllBut(guardRead);
+        // A group of its own: pausing stops the converter's group, and a stopped watcher
+        // could not act when the program dies meanwhile.
+        ::setpgid(0, 0);
+        char byte;
+        ssize_t n;
+        while ((n = ::read(guardRead, &byte, 1)) < 0 && errno == EINTR) { }
+        if (n == 0) {
+            ::kill(-group, SIGKILL);
+            ::unlink(temporary.constData()); // nobody is left to put it in place
+        }
+        ::_exit(0);
+    }
+}
 
 } // namespace
-
-QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
-                              const QString &extension, QString *error)
-{
-    // The output's own name must fit; the temporary one is made to fit by shortening its base.
-    const int maxBytes = MaxNameBytes(folder);
-    if (QFile::encodeName(baseName + extension).size() > maxBytes) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(folder + baseName + extension,
-                                                  ErrnoText(ENAMETOOLONG));
-        return QString();
-    }
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString suffix
-            = QString::number(QRandomGenerator::global()->generate() & 0xffffff, 16);
-        const QString path
-            = folder + TemporaryOutputName(baseName, extension, ::getpid(), suffix, maxBytes);
-        const int fd = ::open(QFile::encodeName(path).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            return path;
-        }
-        if (errno != EEXIST) {
-            if (error)
-                *error = QStringLiteral("%1: %2").arg(folder, ErrnoText(errno));
-            return QString();
-        }
-    }
-    if (error)
-        *error = QCoreApplication::translate("Reasons", "%1: no free temporary name").arg(folder);
-    return QString();
-}
-
-bool RenameNoReplace(const QString &from, const QString &to)
-{
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE)
-        == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // A file system without the flag: a hard link fails as well when the target exists.
-    if (::link(source.constData(), target.constData()) == 0) {
-        ::unlink(source.constData());
-        return true;
-    }
-    if (errno == EEXIST)
-        return false;
-    return RenameOverPlaceholder(from, to);
-}
-
-bool RenameOverPlaceholder(const QString &from, const QString &to)
-{
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
-    const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    if (::rename(source.constData(), target.constData()) == 0)
-        return true;
-    const int error = errno;
-    ::unlink(target.constData());
-    errno = error;
-    return false;
-}
 
 ConversionRun::ConversionRun(const ConversionJob &job, const QString &finalPath, bool mayReplace,
                              std::function<QString()> nextFreeName, QObject *parent)
@@ -188,24 +155,45 @@ qint64 ConversionRun::pid() const
 
 void ConversionRun::Launch()
 {
+    if (!CreateTemporary())
+        return;
+    QStringList arguments
+        = BuildCommandLine(*m_job.preset, m_job.converter, m_job.input, m_temporary);
+    m_nameLines += NameLines(m_temporary);
+    Channels channels;
+    if (!OpenChannels(&channels))
+        return;
+    // Global options, before the output: the wrapper scripts some users put in place of the
+    // converter find the input where it always was.
+    const QStringList global {QStringLiteral("-nostats"), QStringLiteral("-progress"),
+                              QStringLiteral("pipe:%1").arg(channels.progressWrite)};
+    for (const QString &argument : global)
+        arguments.insert(arguments.size() - 1, argument);
+    StartConverter(arguments, channels);
+    if (m_job.durationSeconds <= 0 && m_process->processId() > 0)
+        SampleReading();
+}
+
+bool ConversionRun::CreateTemporary()
+{
     if (!QDir().mkpath(m_job.outputFolder)) {
         Finish(ItemState::Failed,
                QCoreApplication::translate("Reasons", "%1: the saving folder cannot be created")
                    .arg(m_job.outputFolder));
-        return;
+        return false;
     }
     QString error;
     m_temporary = CreateTemporaryOutput(m_job.outputFolder, QFileInfo(m_final).completeBaseName(),
                                         QString::fromLatin1(m_job.preset->extension), &error);
     if (m_temporary.isEmpty()) {
         Finish(ItemState::Failed, error);
-        return;
+        return false;
     }
+    return true;
+}
 
-    QStringList arguments
-        = BuildCommandLine(*m_job.preset, m_job.converter, m_job.input, m_temporary);
-    m_nameLines += NameLines(m_temporary);
-
+bool ConversionRun::OpenChannels(Channels *channels)
+{
     // A socket pair rather than a pipe: telling a watcher that is already gone must not raise
     // SIGPIPE in the program.
     int guard[2];
@@ -223,7 +211,7 @@ void ConversionRun::Launch()
         RemoveTemporary();
         ReleaseGuard(true);
         Finish(ItemState::Failed, ErrnoText(errno));
-        return;
+        return false;
     }
     if (::pipe2(progress, O_CLOEXEC) != 0) {
         const int error = errno;
@@ -232,61 +220,30 @@ void ConversionRun::Launch()
         RemoveTemporary();
         ReleaseGuard(true);
         Finish(ItemState::Failed, ErrnoText(error));
-        return;
+        return false;
     }
     ::fcntl(output[0], F_SETFL, O_NONBLOCK);
     ::fcntl(progress[0], F_SETFL, O_NONBLOCK);
     m_outRead = output[0];
     m_progressRead = progress[0];
-    const int outWrite = output[1];
-    const int progressWrite = progress[1];
-    // Global options, before the output: the wrapper scripts some users put in place of the
-    // converter find the input where it always was.
-    const QStringList global {QStringLiteral("-nostats"), QStringLiteral("-progress"),
-                              QStringLiteral("pipe:%1").arg(progressWrite)};
-    for (const QString &argument : global)
-        arguments.insert(arguments.size() - 1, argument);
+    channels->outWrite = output[1];
+    channels->progressWrite = progress[1];
+    return true;
+}
+
+void ConversionRun::StartConverter(const QStringList &arguments, const Channels &channels)
+{
     const pid_t program = ::getpid();
     const int guardRead = m_guardRead;
     const QByteArray temporary = QFile::encodeName(m_temporary);
-
     m_process = std::make_unique<QProcess>();
     m_process->setProgram(m_job.converter.program);
     m_process->setArguments(arguments);
     m_process->setStandardInputFile(QProcess::nullDevice());
     m_process->setStandardOutputFile(QProcess::nullDevice());
     m_process->setStandardErrorFile(QProcess::nullDevice());
-    m_process->setChildProcessModifier([program, guardRead, outWrite, progressWrite, temporary] {
-        // Runs in the child between fork and exec: only async-signal-safe calls.
-        ::dup2(outWrite, STDOUT_FILENO);
-        ::dup2(outWrite, STDERR_FILENO);
-        ::fcntl(progressWrite, F_SETFD, 0); // kept open across exec, under its own number
-        ::setpgid(0, 0);
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != program)
-            ::_exit(127); // the program died before the death signal was armed
-        if (guardRead < 0)
-            return;
-        // A watcher beside the converter kills its whole group when the program dies
-        // without saying that the run is over: the death signal alone reaches only the
-        // converter, not the processes a wrapper script started; and it removes the partial file.
-        const pid_t group = ::getpid();
-        // A bare clone, like fork but past any library that hooks fork: locks that another
-        // thread of the program held at the first fork stay held in this child.
-        if (::syscall(SYS_clone, SIGCHLD, nullptr, nullptr, nullptr, nullptr) == 0) {
-            CloseAllBut(guardRead);
-            // A group of its own: pausing stops the converter's group, and a stopped watcher
-            // could not act when the program dies meanwhile.
-            ::setpgid(0, 0);
-            char byte;
-            ssize_t n;
-            while ((n = ::read(guardRead, &byte, 1)) < 0 && errno == EINTR) { }
-            if (n == 0) {
-                ::kill(-group, SIGKILL);
-                ::unlink(temporary.constData()); // nobody is left to put it in place
-            }
-            ::_exit(0);
-        }
+    m_process->setChildProcessModifier([program, guardRead, channels, temporary] {
+        PrepareConverter(program, guardRead, channels.outWrite, channels.progressWrite, temporary);
     });
     m_outNotifier = std::make_unique<QSocketNotifier>(m_outRead, QSocketNotifier::Read);
     connect(m_outNotifier.get(), &QSocketNotifier::activated, this, &ConversionRun::OnOutput);
@@ -302,8 +259,8 @@ void ConversionRun::Launch()
     connect(m_progressNotifier.get(), &QSocketNotifier::activated, this,
             &ConversionRun::OnProgressOutput);
     m_process->start();
-    ::close(outWrite);
-    ::close(progressWrite);
+    ::close(channels.outWrite);
+    ::close(channels.progressWrite);
     if (const qint64 pid = m_process->processId(); pid > 0) {
         // Set from both sides, so that the group exists before either goes on.
         ::setpgid(static_cast<pid_t>(pid), static_cast<pid_t>(pid));
@@ -314,13 +271,15 @@ void ConversionRun::Launch()
         ::close(m_guardRead);
         m_guardRead = -1;
     }
-    if (m_job.durationSeconds <= 0 && m_process->processId() > 0) {
-        m_readProgress = std::make_unique<ReadProgress>(
-            ReadProgress::GroupLeader {m_process->processId()}, m_job.input.path);
-        m_readSampler.setInterval(kReadSampleMs);
-        connect(&m_readSampler, &QTimer::timeout, this, &ConversionRun::SampleRead);
-        m_readSampler.start();
-    }
+}
+
+void ConversionRun::SampleReading()
+{
+    m_readProgress = std::make_unique<ReadProgress>(
+        ReadProgress::GroupLeader {m_process->processId()}, m_job.input.path);
+    m_readSampler.setInterval(kReadSampleMs);
+    connect(&m_readSampler, &QTimer::timeout, this, &ConversionRun::SampleRead);
+    m_readSampler.start();
 }
 
 void ConversionRun::SampleRead()
@@ -445,16 +404,13 @@ bool ConversionRun::EchoesName(const QByteArray &line) const
 
 void ConversionRun::ScanForWriteFailure(const char *data, int size)
 {
-    for (int i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (c == '\r' || c == '\n') {
-            if (IsWriteFailureLine(m_scanLine) && !EchoesName(m_scanLine))
-                m_writeFailure = QString::fromUtf8(m_scanLine.trimmed());
-            m_scanLine.clear();
-        } else if (m_scanLine.size() < kMaxScannedLine) {
-            m_scanLine.append(c);
-        }
-    }
+    m_scanLines.Feed(data, size, [this](const QByteArray &line) { NoteWriteFailure(line); });
+}
+
+void ConversionRun::NoteWriteFailure(const QByteArray &line)
+{
+    if (IsWriteFailureLine(line) && !EchoesName(line))
+        m_writeFailure = QString::fromUtf8(line.trimmed());
 }
 
 void ConversionRun::CloseOutput()
@@ -497,8 +453,7 @@ void ConversionRun::OnProcessFinished(int exitCode, bool crashed)
         Finish(ItemState::Canceled, QString());
         return;
     }
-    if (IsWriteFailureLine(m_scanLine) && !EchoesName(m_scanLine))
-        m_writeFailure = QString::fromUtf8(m_scanLine.trimmed()); // a last line without an end
+    NoteWriteFailure(m_scanLines.pending()); // a last line without an end
     if (m_lingered || crashed || exitCode != 0 || !m_writeFailure.isEmpty()) {
         RemoveTemporary();
         // A crash exit's code is the signal; the run's own kill of a lingering one is no crash.
@@ -516,7 +471,7 @@ void ConversionRun::Verify()
     // The task posts its answer only while the run exists; the run forgets it when destroyed.
     const QString temporary = m_temporary;
     std::shared_ptr<VerifyLink> link = m_verifyLink;
-    QThreadPool::globalInstance()->start([link, temporary] {
+    FileSystemPool()->start([link, temporary] {
         QString problem;
         const QFileInfo info(temporary);
         if (!info.exists()) {

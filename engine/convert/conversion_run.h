@@ -26,9 +26,10 @@ class QSocketNotifier;
 //
 // The converter's progress is read from a pipe of its own, which carries no file names; its
 // standard output and error only say why it failed.
-class ConversionRun : public QObject
+class ConversionRun final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ConversionRun)
 
 public:
     // `finalPath`: the name the output takes. `mayReplace`: a file under that name may be
@@ -76,10 +77,24 @@ Q_SIGNALS:
     void Finished();
 
 private:
+    // The ends of the pipes that the converter writes, open in the program until it started.
+    struct Channels
+    {
+        int outWrite = -1;
+        int progressWrite = -1;
+    };
+
+    // The steps of Launch; each but the last finishes the run when it fails.
+    bool CreateTemporary();
+    bool OpenChannels(Channels *channels);
+    void StartConverter(const QStringList &arguments, const Channels &channels);
+    void SampleReading();
+
     void OnOutput();
     void OnProgressOutput();
     bool EchoesName(const QByteArray &line) const;
     void ScanForWriteFailure(const char *data, int size);
+    void NoteWriteFailure(const QByteArray &line);
     void SampleRead();
     void CloseOutput();
     void OnProcessFinished(int exitCode, bool crashed);
@@ -109,9 +124,9 @@ private:
     ProgressReader m_progress;
     LastLineTracker m_lastLine;
     FailureCause m_cause;
-    // The line being read, and the converter's last line saying that it could not finish
-    // writing the output (it may exit with 0 all the same).
-    QByteArray m_scanLine;
+    // The converter's output read for its last line saying that it could not finish writing the
+    // output (it may exit with 0 all the same), and that line.
+    OutputLines m_scanLines;
     QString m_writeFailure;
     // The lines of the input's and the output's names after their first: the converter echoes
     // names, and such a line is not the converter speaking.
@@ -139,20 +154,3 @@ private:
     QString m_output;
     std::shared_ptr<VerifyLink> m_verifyLink;
 };
-
-// Creates an empty file with a new hidden name in `folder` that ends with `extension` and carries
-// the program's process id (TemporaryOutputName), readable as the user's umask allows. Returns
-// its path, or an empty string with the reason in `error` (naming the output's name when that is
-// too long for the folder).
-QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
-                              const QString &extension, QString *error);
-
-// Renames `from` to `to` only when nothing exists under `to` (never replacing a file that
-// appeared meanwhile). False with errno set otherwise (EEXIST when `to` exists). Works also
-// where the file system offers neither an exclusive rename nor hard links.
-bool RenameNoReplace(const QString &from, const QString &to);
-
-// The way of RenameNoReplace for file systems without an exclusive rename and links: `to` is
-// taken by creating it exclusively, then `from` is renamed over that placeholder. False with
-// errno set (EEXIST when `to` exists), and then `from` is left as it was.
-bool RenameOverPlaceholder(const QString &from, const QString &to);

@@ -1,3 +1,4 @@
+// Finds the converter program and learns which encoders it has, for the presets it can make.
 #include "engine/convert/converter.h"
 
 #include <QCoreApplication>

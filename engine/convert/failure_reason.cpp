@@ -1,3 +1,4 @@
+// Tells in plain words why a conversion failed, from the converter's output and end.
 #include "engine/convert/failure_reason.h"
 
 #include "engine/media/codec_names.h"
@@ -156,19 +157,12 @@ QString PlainReason(const QByteArray &line, double position)
 
 void FailureCause::Feed(const char *data, int size, double position)
 {
-    for (int i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (c == '\n' || c == '\r')
-            EndLine(position);
-        else if (m_pending.size() < 4096)
-            m_pending.append(c);
-    }
+    m_lines.Feed(data, size,
+                 [this, position](const QByteArray &line) { EndLine(line.trimmed(), position); });
 }
 
-void FailureCause::EndLine(double position)
+void FailureCause::EndLine(const QByteArray &line, double position)
 {
-    const QByteArray line = m_pending.trimmed();
-    m_pending.clear();
     const QString plain = PlainReason(line, position);
     if (plain.isEmpty())
         return;

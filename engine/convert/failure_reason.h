@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/convert/output_lines.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -27,9 +29,9 @@ public:
     QString reason() const;
 
 private:
-    void EndLine(double position);
+    void EndLine(const QByteArray &line, double position);
 
-    QByteArray m_pending;
+    OutputLines m_lines;
     QString m_cause;
     QString m_damage;
 };

@@ -1,3 +1,4 @@
+// The presets: each target format with its container, codecs and converter arguments.
 #include "engine/convert/presets.h"
 
 #include <QCoreApplication>

@@ -1,19 +1,10 @@
+// Reads the converter's progress and its last words from what it prints.
 #include "engine/convert/progress_reader.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-// A status line is about 150 bytes; what lies beyond this is neither its start nor its time.
-constexpr int kMaxLineLength = 1024;
-// The converter's failure lines are short; a longer one is kept cut.
-constexpr int kMaxReasonLength = 4096;
-
-bool IsLineEnd(char c)
-{
-    return c == '\n' || c == '\r';
-}
 
 bool IsClosingLine(const QByteArray &line)
 {
@@ -101,13 +92,7 @@ bool IsStatusLine(const QByteArray &line)
 int ProgressReader::Feed(const char *data, int size)
 {
     const int before = m_lastPosted;
-    for (int i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (IsLineEnd(c))
-            EndLine();
-        else if (m_line.size() < kMaxLineLength)
-            m_line.append(c);
-    }
+    m_lines.Feed(data, size, [this](const QByteArray &line) { EndLine(line); });
     return m_lastPosted > before ? m_lastPosted : -1;
 }
 
@@ -131,10 +116,8 @@ QByteArray StatusValue(const QByteArray &line, const QByteArray &marker)
 
 } // namespace
 
-void ProgressReader::EndLine()
+void ProgressReader::EndLine(const QByteArray &line)
 {
-    const QByteArray line = m_line;
-    m_line.clear();
     // The console's status line holds the speed; the -progress output gives it a line of its own.
     if (IsStatusLine(line) || line.startsWith("speed=")) {
         // "speed=1.5x", or "speed=N/A" before the converter can tell.
@@ -162,20 +145,11 @@ void ProgressReader::EndLine()
 
 void LastLineTracker::Feed(const char *data, int size)
 {
-    for (int i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (IsLineEnd(c)) {
-            EndLine();
-        } else if (m_pending.size() < kMaxReasonLength) {
-            m_pending.append(c);
-        }
-    }
+    m_lines.Feed(data, size, [this](const QByteArray &line) { EndLine(line.trimmed()); });
 }
 
-void LastLineTracker::EndLine()
+void LastLineTracker::EndLine(const QByteArray &line)
 {
-    const QByteArray line = m_pending.trimmed();
-    m_pending.clear();
     // The converter closes every failure with its closing line; the line before it says why.
     if (line.isEmpty() || IsStatusLine(line) || IsClosingLine(line))
         return;
@@ -184,7 +158,7 @@ void LastLineTracker::EndLine()
 
 QString LastLineTracker::lastLine() const
 {
-    const QByteArray pending = m_pending.trimmed();
+    const QByteArray pending = m_lines.pending().trimmed();
     if (!pending.isEmpty() && !IsStatusLine(pending) && !IsClosingLine(pending))
         return QString::fromUtf8(pending);
     return QString::fromUtf8(m_last);

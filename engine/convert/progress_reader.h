@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/convert/output_lines.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -32,14 +34,13 @@ public:
     double speed() const { return m_speed; }
 
 private:
-    void EndLine();
+    void EndLine(const QByteArray &line);
 
     int m_duration;
     int m_lastPosted = 0;
     double m_seconds = -1;
     double m_speed = 0;
-    // The beginning of the line being read; a status line is far shorter than its bound.
-    QByteArray m_line;
+    OutputLines m_lines;
 };
 
 // True for a line of the converter's that reports progress: it begins with "frame=" or "size="
@@ -61,7 +62,7 @@ public:
     QString lastLine() const;
 
 private:
-    void EndLine();
-    QByteArray m_pending;
+    void EndLine(const QByteArray &line);
+    OutputLines m_lines;
     QByteArray m_last;
 };

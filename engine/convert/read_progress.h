@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "engine/platform/file_stamp.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -48,10 +49,8 @@ private:
 
     qint64 m_pid = 0;
     int m_childLevels = 0;
-    QByteArray m_inputPath;
-    bool m_identified = false;
-    quint64 m_device = 0;
-    quint64 m_inode = 0;
+    QString m_inputPath;
+    FileStamp m_input; // empty until identified
     qint64 m_holder = 0; // the process found holding the input; 0 until one is
     int m_last = -1;
 };

@@ -1,75 +1,56 @@
+// Makes, places and cleans up the hidden files that conversions write into.
 #include "engine/convert/temporary_outputs.h"
 
+#include "engine/platform/file_stamp.h"
+#include "engine/platform/proc_reader.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <cerrno>
 #include <csignal>
-#include <dirent.h>
-#include <sys/stat.h>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
 const QString kPart = QStringLiteral(".part-");
 
-// When process `pid` started, in seconds since the epoch; -1 when it cannot be told.
-double ProcessStart(qint64 pid)
+QString ErrnoText(int error)
 {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    QFile system(QStringLiteral("/proc/stat"));
-    if (!stat.open(QIODevice::ReadOnly) || !system.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray text = stat.readAll();
-    // The fields after the name, which may hold blanks and parentheses itself.
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    const QByteArray systemText = system.readAll();
-    const qsizetype bootLine = systemText.indexOf("\nbtime ");
-    if (fields.size() < 20 || bootLine < 0)
-        return -1;
-    const qsizetype end = systemText.indexOf('\n', bootLine + 1);
-    const double boot = systemText.mid(bootLine + 7, end - bootLine - 7).trimmed().toDouble();
-    // The start time is the 22nd field of the whole line, in clock ticks after the boot.
-    return boot + fields[19].toDouble() / double(::sysconf(_SC_CLK_TCK));
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// True while the process that wrote the file modified at `modified` may still run: a process of
-// that id exists and started before the file was last written (a later one only took the id).
-bool OwnerRuns(qint64 pid, const struct stat &file)
+// True while the process that wrote the file `file` may still run: a process of that id exists
+// and started before the file was last written (a later one only took the id).
+bool OwnerRuns(qint64 pid, const FileStamp &file)
 {
     if (pid == ::getpid())
         return true;
     if (::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
         return false;
-    const double start = ProcessStart(pid);
+    const double start = ProcessStartTime(pid);
     // A second of slack: the boot time is told in whole seconds.
-    return start < 0 || start <= double(file.st_mtim.tv_sec) + 1;
+    return start < 0 || start <= double(file.modifiedNs / 1000000000) + 1;
 }
 
-// The device and inode of every file some process has open, as far as /proc lets us see.
+// The device and inode of every plain file some process has open, as far as /proc lets us see.
 QSet<QPair<quint64, quint64>> OpenFiles()
 {
     QSet<QPair<quint64, quint64>> open;
-    DIR *processes = ::opendir("/proc");
-    if (!processes)
-        return open;
-    while (const dirent *process = ::readdir(processes)) {
-        if (process->d_name[0] < '1' || process->d_name[0] > '9')
-            continue;
-        const QByteArray fds = QByteArray("/proc/") + process->d_name + "/fd/";
-        DIR *list = ::opendir(fds.constData());
-        if (!list)
-            continue; // another user's process, or one that just ended
-        while (const dirent *fd = ::readdir(list)) {
-            struct stat st;
-            if (fd->d_name[0] != '.' && ::stat((fds + fd->d_name).constData(), &st) == 0)
-                open.insert({quint64(st.st_dev), quint64(st.st_ino)});
+    for (const qint64 process : RunningProcesses()) {
+        for (const int fd : OpenDescriptors(process)) {
+            const FileStamp file = DescriptorFile(process, fd);
+            if (!file.isEmpty())
+                open.insert({file.device, file.inode});
         }
-        ::closedir(list);
     }
-    ::closedir(processes);
     return open;
 }
 
@@ -114,17 +95,19 @@ QStringList RemoveDeadLeftovers(const QString &folder)
     struct Candidate
     {
         QString path;
-        struct stat st;
+        FileStamp file;
     };
     QList<Candidate> candidates;
     const QStringList names = QDir(folder).entryList({QStringLiteral(".*.part-*")},
                                                      QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
         const qint64 owner = TemporaryOutputOwner(name);
-        Candidate candidate {QDir(folder).filePath(name), {}};
+        if (owner == 0)
+            continue;
+        const QString path = QDir(folder).filePath(name);
         // Only plain files: a link by this name may point at anybody's file.
-        if (owner == 0 || ::lstat(QFile::encodeName(candidate.path).constData(), &candidate.st) != 0
-            || !S_ISREG(candidate.st.st_mode) || OwnerRuns(owner, candidate.st))
+        const Candidate candidate {path, FileStamp::OfPlainFile(path, false)};
+        if (candidate.file.isEmpty() || OwnerRuns(owner, candidate.file))
             continue;
         candidates << candidate;
     }
@@ -132,10 +115,78 @@ QStringList RemoveDeadLeftovers(const QString &folder)
         return removed;
     const QSet<QPair<quint64, quint64>> open = OpenFiles();
     for (const Candidate &candidate : std::as_const(candidates)) {
-        if (open.contains({quint64(candidate.st.st_dev), quint64(candidate.st.st_ino)}))
+        if (open.contains({candidate.file.device, candidate.file.inode}))
             continue;
         if (QFile::remove(candidate.path))
             removed << candidate.path;
     }
     return removed;
+}
+
+QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
+                              const QString &extension, QString *error)
+{
+    // The output's own name must fit; the temporary one is made to fit by shortening its base.
+    const int maxBytes = MaxNameBytes(folder);
+    if (QFile::encodeName(baseName + extension).size() > maxBytes) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(folder + baseName + extension,
+                                                  ErrnoText(ENAMETOOLONG));
+        return QString();
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString suffix
+            = QString::number(QRandomGenerator::global()->generate() & 0xffffff, 16);
+        const QString path
+            = folder + TemporaryOutputName(baseName, extension, ::getpid(), suffix, maxBytes);
+        const int fd = ::open(QFile::encodeName(path).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return path;
+        }
+        if (errno != EEXIST) {
+            if (error)
+                *error = QStringLiteral("%1: %2").arg(folder, ErrnoText(errno));
+            return QString();
+        }
+    }
+    if (error)
+        *error = QCoreApplication::translate("Reasons", "%1: no free temporary name").arg(folder);
+    return QString();
+}
+
+bool RenameNoReplace(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE)
+        == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without the flag: a hard link fails as well when the target exists.
+    if (::link(source.constData(), target.constData()) == 0) {
+        ::unlink(source.constData());
+        return true;
+    }
+    if (errno == EEXIST)
+        return false;
+    return RenameOverPlaceholder(from, to);
+}
+
+bool RenameOverPlaceholder(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    if (::rename(source.constData(), target.constData()) == 0)
+        return true;
+    const int error = errno;
+    ::unlink(target.constData());
+    errno = error;
+    return false;
 }

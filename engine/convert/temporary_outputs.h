@@ -3,8 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-// The hidden names under which conversions write their outputs until they are complete, and the
-// clean-up of those that a program killed outright left behind.
+// The hidden files under which conversions write their outputs until they are complete: their
+// names, their creation, their placing under the final name without replacing anybody's file,
+// and the clean-up of those that a program killed outright left behind.
 
 // ".<base>.part-<owner>-<tag><extension>": the temporary name of an output of process `owner`.
 // `base` is shortened, by whole characters, so that the name takes at most `maxBytes` bytes; empty
@@ -21,3 +22,20 @@ int MaxNameBytes(const QString &folder);
 // Removes from `folder` (ending with "/") every temporary output whose owning process is no
 // longer running and that no process has open. Returns the paths removed.
 QStringList RemoveDeadLeftovers(const QString &folder);
+
+// Creates an empty file with a new hidden name in `folder` that ends with `extension` and carries
+// the program's process id (TemporaryOutputName), readable as the user's umask allows. Returns
+// its path, or an empty string with the reason in `error` (naming the output's name when that is
+// too long for the folder).
+QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
+                              const QString &extension, QString *error);
+
+// Renames `from` to `to` only when nothing exists under `to` (never replacing a file that
+// appeared meanwhile). False with errno set otherwise (EEXIST when `to` exists). Works also
+// where the file system offers neither an exclusive rename nor hard links.
+bool RenameNoReplace(const QString &from, const QString &to);
+
+// The way of RenameNoReplace for file systems without an exclusive rename and links: `to` is
+// taken by creating it exclusively, then `from` is renamed over that placeholder. False with
+// errno set (EEXIST when `to` exists), and then `from` is left as it was.
+bool RenameOverPlaceholder(const QString &from, const QString &to);

@@ -1,3 +1,4 @@
+// Estimates the time a file and a batch still take, and writes lengths of time as clocks.
 #include "engine/convert/time_left.h"
 
 #include <QtGlobal>

@@ -1,3 +1,4 @@
+// Names codecs as users know them, for the properties window.
 #include "engine/media/codec_names.h"
 
 #include <QHash>

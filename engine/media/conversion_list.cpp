@@ -2,13 +2,11 @@
 #include "engine/media/conversion_list.h"
 
 #include "engine/media/file_names.h"
+#include "engine/platform/file_system_pool.h"
 
-#include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QThreadPool>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -27,12 +25,12 @@ QPair<QString, QString> FolderAndName(const QString &path)
 // again when another file took its name, left out when there is none. Safe on any thread.
 MediaItem Revived(MediaItem item)
 {
-    struct stat st;
-    if (::stat(QFile::encodeName(item.path()).constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    const FileStamp stamp = FileStamp::OfPlainFile(item.path(), true);
+    if (stamp.isEmpty()) {
         item.id = MediaAdder::kLeaveOut;
         return item;
     }
-    if (quint64(st.st_dev) != item.device || quint64(st.st_ino) != item.inode) {
+    if (stamp.device != item.device || stamp.inode != item.inode) {
         const bool checked = item.checked;
         item = ProbeItem(item.folder, item.name);
         item.checked = checked;
@@ -133,7 +131,7 @@ void ConversionList::StartNextAdd()
         // list holds is left out when the scan is back, with the list as it stands then.
         m_scan = std::make_shared<Scan>();
         m_scan->receiver = this;
-        MediaAdder::Pool()->start(
+        FileSystemPool()->start(
             [scan = m_scan, folder = request.folder, subFolders = request.subFolders] {
                 FolderScan found = ScanFolder(folder, subFolders);
                 QMutexLocker lock(&scan->mutex);

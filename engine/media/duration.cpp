@@ -1,3 +1,4 @@
+// Writes and reads the list's duration texts.
 #include "engine/media/duration.h"
 
 #include <QCoreApplication>

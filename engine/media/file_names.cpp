@@ -1,3 +1,4 @@
+// Tells which file names the program can carry, and names the others for messages.
 #include "engine/media/file_names.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// Finds the media files of a folder, and says what it left out and why.
 #include "engine/media/folder_scan.h"
 
 #include "engine/media/file_names.h"

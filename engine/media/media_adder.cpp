@@ -1,4 +1,7 @@
+// Adds files to the store: probes on the file-system pool, rows appended in the order given.
 #include "engine/media/media_adder.h"
+
+#include "engine/platform/file_system_pool.h"
 
 #include <QMutex>
 #include <QMutexLocker>
@@ -97,14 +100,6 @@ void MediaAdder::SetProbe(ProbeFunction probe)
     m_probe = std::move(probe);
 }
 
-QThreadPool *MediaAdder::Pool()
-{
-    // Never deleted: the application's global pool is waited for when the program ends, and a
-    // probe stuck on a hung mount would keep the program from ending.
-    static QThreadPool *const pool = new QThreadPool;
-    return pool;
-}
-
 bool MediaAdder::Start(const QList<QPair<QString, QString>> &files, ProbeFunction probe)
 {
     if (m_running)
@@ -139,8 +134,10 @@ bool MediaAdder::Start(const QList<QPair<QString, QString>> &files, ProbeFunctio
 
     const int cores = m_threads > 0 ? m_threads : qMax(1, QThread::idealThreadCount());
     const int threads = qMin(cores, static_cast<int>(batch->files.size()));
-    QThreadPool *pool = Pool();
-    pool->setMaxThreadCount(threads + g_probing.load());
+    // Shared with other work on files: never fewer threads than this add and the stalled
+    // probes need.
+    QThreadPool *pool = FileSystemPool();
+    pool->setMaxThreadCount(qMax(pool->maxThreadCount(), threads + g_probing.load()));
     for (int t = 0; t < threads; ++t)
         pool->start([batch] { ProbeFiles(batch); });
     return true;

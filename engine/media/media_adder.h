@@ -19,9 +19,10 @@ class QThreadPool;
 // the adder (the GUI thread, whose event loop keeps running) appends their items in the order the
 // files were given. A file whose probe takes long, on a slow or hung mount, holds back only the
 // rows after it; the other probes and the event loop go on, and Cancel still answers at once.
-class MediaAdder : public QObject
+class MediaAdder final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MediaAdder)
 
 public:
     // What probes one file into its item. It runs on the pool's threads, several at a time.
@@ -54,10 +55,6 @@ public:
     bool running() const { return m_running; }
     // Rows appended by the current or last add.
     int added() const { return m_added; }
-
-    // The threads every adder probes on. Never waited for, so that a probe stalled on a hung mount
-    // cannot hold up the program's end; a test may wait for it to be idle.
-    static QThreadPool *Pool();
 
 Q_SIGNALS:
     // `done` of the `total` given files have been appended or refused, in order.

@@ -1,3 +1,4 @@
+// The one table of media extensions, and the lists and filters made from it.
 #include "engine/media/media_extensions.h"
 
 #include <QSet>

@@ -1,3 +1,4 @@
+// The listed media files as an item model: by row for views, by id for everything else.
 #include "engine/media/media_store.h"
 
 #include "engine/media/duration.h"
@@ -7,7 +8,6 @@
 #include <QMimeData>
 
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace {
 
@@ -57,11 +57,9 @@ MediaItem ProbeItem(const QString &folder, const QString &name)
     item.state = unusable ? ItemState::UnknownFormat : ItemState::Waiting;
     if (unusable)
         item.reason = UnknownFormatReason(item.path(), item.info);
-    struct stat st;
-    if (::stat(QFile::encodeName(item.path()).constData(), &st) == 0) {
-        item.device = static_cast<quint64>(st.st_dev);
-        item.inode = static_cast<quint64>(st.st_ino);
-    }
+    const FileStamp stamp = FileStamp::OfTarget(item.path());
+    item.device = stamp.device;
+    item.inode = stamp.inode;
     return item;
 }
 
@@ -331,19 +329,6 @@ bool MediaStore::IsConsistent() const
             return false;
     }
     return true;
-}
-
-FileStamp FileStamp::Of(const QString &path)
-{
-    FileStamp stamp;
-    struct stat st;
-    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &st) != 0)
-        return stamp;
-    stamp.device = static_cast<quint64>(st.st_dev);
-    stamp.inode = static_cast<quint64>(st.st_ino);
-    stamp.size = static_cast<qint64>(st.st_size);
-    stamp.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    return stamp;
 }
 
 void MediaStore::SetTargetFormat(const QString &label)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/media/probe.h"
+#include "engine/platform/file_stamp.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -33,27 +34,6 @@ QString StateKey(ItemState state);
 // An item's identity: given when the store takes the item, never reused while the program runs.
 // Rows move when items are removed or moved; an id stays with its file.
 using ItemId = quint64;
-
-// What tells one file from another under the same name: a file written earlier is still that
-// file only while its device, inode, size and modification time are all unchanged.
-struct FileStamp
-{
-    quint64 device = 0;
-    quint64 inode = 0;
-    qint64 size = -1;
-    qint64 modifiedNs = 0;
-
-    // The stamp of the file at `path` now (not following a final symbolic link); an empty stamp
-    // when there is none.
-    static FileStamp Of(const QString &path);
-    bool isEmpty() const { return inode == 0 && size < 0; }
-    bool operator==(const FileStamp &other) const
-    {
-        return device == other.device && inode == other.inode && size == other.size
-            && modifiedNs == other.modifiedNs;
-    }
-    bool operator!=(const FileStamp &other) const { return !(*this == other); }
-};
 
 // One listed media file and everything the program knows of it.
 struct MediaItem
@@ -102,9 +82,10 @@ struct MediaColumn
 // model, and the conversion queue and the command-line converter work on it. Rows are the list's
 // order now; ids are the items' identities. Every change goes through the model's signals
 // (ranged inserts and removals, a reset for Clear, dataChanged for an item's cells).
-class MediaStore : public QAbstractTableModel
+class MediaStore final : public QAbstractTableModel
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MediaStore)
 
 public:
     // Beyond Qt's roles: on the Status column, the item's progress (MediaItem::progress); on the

@@ -1,3 +1,4 @@
+// Learns what a media file holds by opening it with FFmpeg's libraries.
 #include "engine/media/probe.h"
 
 #include "engine/media/codec_names.h"

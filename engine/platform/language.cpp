@@ -1,3 +1,4 @@
+// Picks the user's language and installs the translations for it.
 #include "engine/platform/language.h"
 
 #include <QCoreApplication>

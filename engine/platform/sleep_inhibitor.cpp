@@ -1,3 +1,4 @@
+// Keeps the computer awake while a batch converts, through logind or the session's services.
 #include "engine/platform/sleep_inhibitor.h"
 
 #include <QCoreApplication>

@@ -14,9 +14,10 @@ class QDBusMessage;
 // service runs, nothing is held and nothing is printed. The lock never outlives the program:
 // logind's lock is a descriptor that closes with it, and the session services drop the locks of
 // a program that leaves the bus.
-class SleepInhibitor : public QObject
+class SleepInhibitor final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SleepInhibitor)
 
 public:
     explicit SleepInhibitor(QObject *parent = nullptr);
@@ -31,7 +32,6 @@ public:
     // Off, nothing is asked for and a lock held is given back; on again, a lock still wanted
     // (Hold without Release) is asked for. On from the start.
     void SetEnabled(bool enabled);
-    bool IsEnabled() const { return m_enabled; }
 
     // The reason for a batch of `files` files: "Converting 2 files".
     static QString BatchReason(int files);

@@ -1,3 +1,4 @@
+// Reads and writes the INI files the settings are kept in.
 #include "engine/settings/profile.h"
 
 #include <QFile>

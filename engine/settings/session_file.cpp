@@ -1,3 +1,4 @@
+// Keeps the running program's list in a file, to offer it back after a crash.
 #include "engine/settings/session_file.h"
 
 #include <QDataStream>

@@ -28,9 +28,10 @@ struct SessionContent
 // back at the next start. One running copy owns the session at a time; a copy that does not own
 // it never reads or writes it. Writes replace the whole file at once (a crash leaves the old file
 // or the new one) and come at most once every kWriteEveryMs, however many changes are announced.
-class SessionFile : public QObject
+class SessionFile final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SessionFile)
 
 public:
     // $XDG_STATE_HOME/kelvora/ (by default ~/.local/state/kelvora/), ending with "/"; empty when

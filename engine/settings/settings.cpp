@@ -1,3 +1,4 @@
+// Loads, checks and saves what the program keeps between runs.
 #include "engine/settings/settings.h"
 
 #include "engine/settings/profile.h"

@@ -71,9 +71,10 @@ bool SaveSettings(const SettingsValues &settings, const QString &settingsPath);
 // through it and is announced by Changed, and each burst of changes is saved once, a moment
 // later (kSaveDelayMs), with SaveSettings. Values that are not among the allowed choices become
 // 0, as when they are read.
-class Settings : public QObject
+class Settings final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Settings)
 
 public:
     // Reads the settings file at `path` (LoadSettings); an empty path keeps the defaults and

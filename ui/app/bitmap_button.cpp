@@ -1,3 +1,4 @@
+// A button drawn by two pictures, stretched only at its edges.
 #include "ui/app/bitmap_button.h"
 
 #include <QPainter>

@@ -6,9 +6,10 @@
 // A button drawn entirely by two pictures: one for its normal face, one while it is pressed.
 // A button larger than its pictures keeps their corners and middle at their own size and
 // stretches only the edges between them, so the face stays crisp at any size and pixel ratio.
-class CBitmapButton : public QPushButton
+class CBitmapButton final : public QPushButton
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CBitmapButton)
 
 public:
     explicit CBitmapButton(QWidget *parent = nullptr);

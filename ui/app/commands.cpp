@@ -1,3 +1,4 @@
+// The window's commands as named actions, and the one function that enables them.
 #include "ui/app/commands.h"
 
 #include "engine/convert/presets.h"

@@ -24,9 +24,10 @@ class QWidget;
 // that are not being converted, its Convert and Stop items as soon as rows are selected): those
 // are actions of their own ("listRemoveSelected", "listConvertAll" ...) that run the same handler
 // as their menu-bar twin.
-class Commands : public QObject
+class Commands final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Commands)
 
 public:
     // Every command, enabled, none handled yet.

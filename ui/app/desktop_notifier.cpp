@@ -1,3 +1,4 @@
+// Tells the desktop about a batch: its end as a notification, its progress on the task bar.
 #include "ui/app/desktop_notifier.h"
 
 #include <QCoreApplication>

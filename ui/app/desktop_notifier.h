@@ -7,9 +7,10 @@
 // background, and its overall progress on the task bar entry. Both go over the session bus and
 // are fire-and-forget: no call waits for an answer, and where no bus or no notification service
 // runs nothing happens and nothing is printed.
-class DesktopNotifier : public QObject
+class DesktopNotifier final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DesktopNotifier)
 
 public:
     explicit DesktopNotifier(QObject *parent = nullptr);

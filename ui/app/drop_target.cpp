@@ -1,3 +1,4 @@
+// Takes the files and folders dropped on the main window into the list.
 #include "ui/app/drop_target.h"
 
 #include "engine/media/folder_scan.h"

@@ -15,9 +15,10 @@ class QWidget;
 // message), in the order of the drop, after any add asked for before. Whatever else a drop holds
 // (a web address, a file that no longer exists) is named in one message. The cursor tells before
 // the drop whether it is taken: only when it holds a local file or folder.
-class DropTarget : public QObject
+class DropTarget final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DropTarget)
 
 public:
     // Installs itself on `media`'s list viewport and makes it accept drops. `media` must outlive

@@ -1,3 +1,4 @@
+// The socket over which a second copy of the program hands its files to the running one.
 #include "ui/app/instance_channel.h"
 
 #include <QDataStream>

@@ -11,9 +11,10 @@
 // The message is a QDataStream: a magic number, a version, a QStringList of absolute paths and
 // (version 2) the second copy's activation token, empty when it was given none. The listener
 // answers one byte, 'K', once it has taken the paths.
-class InstanceChannel : public QObject
+class InstanceChannel final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(InstanceChannel)
 
 public:
     explicit InstanceChannel(QObject *parent = nullptr);

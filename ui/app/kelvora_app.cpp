@@ -1,6 +1,8 @@
+// Runs the window program: one copy at a time, its window, its session and its stop signals.
 #include "ui/app/kelvora_app.h"
 
 #include "engine/convert/temporary_outputs.h"
+#include "engine/platform/file_system_pool.h"
 #include "engine/platform/stop_signals.h"
 #include "res/strings.h"
 #include "ui/app/commands.h"
@@ -138,7 +140,7 @@ void CKelvoraApp::KeepSession(CKelvoraDlg &window)
         m_session->OfferLeftList();
         const QStringList folders(std::begin(window.settings().folders),
                                   std::end(window.settings().folders));
-        QThreadPool::globalInstance()->start([folders] {
+        FileSystemPool()->start([folders] {
             for (const QString &folder : folders)
                 RemoveDeadLeftovers(folder);
         });
@@ -221,12 +223,6 @@ int CKelvoraApp::Run(const QStringList &arguments)
     window.exec();
     m_channel.reset();
 
-    if (qEnvironmentVariable("KELVORA_DUMP_ROWS_ON_EXIT") == QLatin1String("1")) {
-        const MediaList *media = window.media();
-        for (int row = 0; row < media->rowCount(); ++row)
-            std::printf("%s\n", qPrintable(media->Location(row) + media->FileName(row)));
-        std::fflush(stdout);
-    }
     m_session.reset();
     m_window = nullptr;
     return 0;

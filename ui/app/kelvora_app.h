@@ -37,10 +37,6 @@ public:
     // added once it is open), or for a second copy the hand-over of `arguments` and of its
     // activation token to the running one, which comes forward; "Kelvora Already Running!" when
     // there is nothing to hand over or the running copy does not answer. Returns the exit code.
-    //
-    // Test seam: with the environment variable KELVORA_DUMP_ROWS_ON_EXIT set to 1, the program
-    // prints the full path of every listed file, one a line, on standard output when the window
-    // closes.
     int Run(const QStringList &arguments = QStringList());
 
 private:

@@ -1,3 +1,4 @@
+// The main window: its controls, its menus and what each command does.
 #include "ui/app/kelvora_dlg.h"
 
 #include "engine/convert/converter.h"

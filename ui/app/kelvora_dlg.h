@@ -71,8 +71,6 @@ public:
     CMyButton *browseButton() const { return m_browse; }
     CMyButton *openFolderButton() const { return m_openFolder; }
     QWidget *client() const { return m_client; }
-    QLabel *batchText() const { return m_batchText; }
-    CTextProgressCtrl *batchBar() const { return m_batchBar; }
 
     // The layout of the window in dialog units: the client area and each control.
     static QSize ClientUnits() { return QSize(527, 314); }

@@ -1,3 +1,4 @@
+// The saving-folder controls of the main window: the recent folders, Browse and Open Folder.
 #include "ui/app/saving_folders.h"
 
 #include "ui/platform/dialogs.h"
@@ -27,8 +28,10 @@ bool IsShownFolder(const QString &folder)
 
 // Gives the list's items a fixed height and leaves their look to the box's own delegate, which
 // the style picks (a menu-like one for most styles) and which ignores item size hints.
-class FixedHeightDelegate : public QAbstractItemDelegate
+class FixedHeightDelegate final : public QAbstractItemDelegate
 {
+    Q_DISABLE_COPY_MOVE(FixedHeightDelegate)
+
 public:
     FixedHeightDelegate(QAbstractItemDelegate *look, int height, QObject *parent)
         : QAbstractItemDelegate(parent)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/convert/command_context.h"
 #include "engine/media/conversion_list.h"
+#include "ui/convert/command_context.h"
 
 #include <QObject>
 

@@ -1,3 +1,4 @@
+// The information page of the properties window.
 #include "ui/media/pro_dlg.h"
 
 #include "engine/media/codec_names.h"

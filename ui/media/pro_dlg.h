@@ -14,9 +14,10 @@ class QLineEdit;
 //
 // Each field is named "field<id>" after its control id (1013 to 1021), its caption
 // "label<id>"; the group boxes are "mediaGroup", "videoGroup" and "audioGroup".
-class CProDlg : public QWidget
+class CProDlg final : public QWidget
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CProDlg)
 
 public:
     explicit CProDlg(QWidget *parent = nullptr);

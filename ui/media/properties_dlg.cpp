@@ -1,3 +1,4 @@
+// The properties window of one listed file.
 #include "ui/media/properties_dlg.h"
 
 #include "engine/media/probe.h"

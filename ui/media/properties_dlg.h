@@ -15,9 +15,10 @@ class QTabWidget;
 // window can be resized, and nothing inside it moves or grows.
 //
 // Its controls are named "propertySheet", "propertiesPage" and "closeButton".
-class CPropertiesDlg : public QDialog
+class CPropertiesDlg final : public QDialog
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CPropertiesDlg)
 
 public:
     // `location` is the file's folder as a row holds it (ending with "/"), `fileName` its name.

@@ -1,3 +1,4 @@
+// Turns the layouts' dialog units into pixels.
 #include "ui/platform/dialog_units.h"
 
 #include <QFontDatabase>

@@ -1,3 +1,4 @@
+// The program's modal dialogs through one object, which a test can replace.
 #include "ui/platform/dialogs.h"
 
 #include <QCheckBox>

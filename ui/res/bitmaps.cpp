@@ -1,3 +1,4 @@
+// The program's pictures, by their resource ids.
 #include "ui/res/bitmaps.h"
 
 #include "res/resource.h"

@@ -1,3 +1,4 @@
+// The menus' templates: items, ids and the commands they trigger.
 #include "ui/res/menus.h"
 
 #include "engine/convert/presets.h"

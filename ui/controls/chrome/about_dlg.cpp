@@ -1,3 +1,4 @@
+// The About box.
 #include "ui/controls/chrome/about_dlg.h"
 
 #include "res/resource.h"

@@ -12,9 +12,10 @@ class QPushButton;
 // address. Laid out in dialog units (261 x 145) with the dialog font; a fixed size with a close
 // button only. Its controls are named
 // "pictureLabel", "versionLabel", "contactLabel", "contactLink" and "okButton".
-class CAboutDlg : public QDialog
+class CAboutDlg final : public QDialog
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CAboutDlg)
 
 public:
     static const QString kSupportAddress;

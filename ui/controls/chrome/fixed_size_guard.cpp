@@ -1,3 +1,4 @@
+// Keeps windows of a fixed size from being maximised.
 #include "ui/controls/chrome/fixed_size_guard.h"
 
 #include <QApplication>

@@ -7,9 +7,10 @@
 // program). Under Wayland the compositor answers a maximise request with the screen's size, and a
 // window that then keeps its own size is a protocol error that ends the program: such a window
 // is let grow for the moment, then given its state and size back.
-class FixedSizeGuard : public QObject
+class FixedSizeGuard final : public QObject
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FixedSizeGuard)
 
 public:
     explicit FixedSizeGuard(QObject *parent = nullptr);

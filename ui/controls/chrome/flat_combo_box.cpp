@@ -1,6 +1,6 @@
+// The flat drop-down list of the saving folder, raised while hovered.
 #include "ui/controls/chrome/flat_combo_box.h"
 
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -99,16 +99,43 @@ void CFlatComboBox::DrawFrame(QPainter &p, FrameState state, const QColor &topLe
 
 void CFlatComboBox::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_timerId)
-        killTimer(m_timerId);
-    m_timerId = startTimer(10);
+    // A move also hovers again once the list closed with the cursor still over the control.
+    Hover();
     QComboBox::mouseMoveEvent(event);
+}
+
+void CFlatComboBox::enterEvent(QEnterEvent *event)
+{
+    Hover();
+    QComboBox::enterEvent(event);
+}
+
+void CFlatComboBox::leaveEvent(QEvent *event)
+{
+    if (m_hoverPainted) {
+        m_hoverPainted = false;
+        ShowFrame(FrameState::Normal);
+    }
+    QComboBox::leaveEvent(event);
+}
+
+void CFlatComboBox::Hover()
+{
+    if (m_buttonDown || m_hoverPainted)
+        return;
+    m_hoverPainted = true;
+    ShowFrame(FrameState::Raised);
 }
 
 void CFlatComboBox::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
         m_buttonDown = true;
+        if (m_hoverPainted) {
+            m_hoverPainted = false;
+            ShowFrame(FrameState::Pressed);
+        }
+    }
     QComboBox::mousePressEvent(event);
 }
 
@@ -133,35 +160,6 @@ void CFlatComboBox::ButtonUp()
     m_buttonDown = false;
     m_shownFrame = FrameState::Normal;
     update();
-}
-
-void CFlatComboBox::timerEvent(QTimerEvent *event)
-{
-    if (event->timerId() != m_timerId) {
-        QComboBox::timerEvent(event);
-        return;
-    }
-    ++m_watchTicks;
-    const QRect window(mapToGlobal(QPoint(0, 0)), size());
-    const bool inside = window.contains(QCursor::pos());
-    if (m_buttonDown) {
-        killTimer(m_timerId);
-        m_timerId = 0;
-        if (m_hoverPainted) {
-            ShowFrame(FrameState::Pressed);
-            m_hoverPainted = false;
-        }
-    } else if (!inside) {
-        killTimer(m_timerId);
-        m_timerId = 0;
-        if (m_hoverPainted) {
-            ShowFrame(FrameState::Normal);
-            m_hoverPainted = false;
-        }
-    } else if (!m_hoverPainted) {
-        m_hoverPainted = true;
-        ShowFrame(FrameState::Raised);
-    }
 }
 
 void CFlatComboBox::ShowFrame(FrameState state)

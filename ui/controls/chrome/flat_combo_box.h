@@ -7,11 +7,11 @@ class QPainter;
 
 // The flat drop-down list of the saving folder: Qt paints the combo box, then thin frames are
 // drawn over its border and its drop button. While the mouse is over the control the drop button
-// looks raised, while the left button is down it looks pressed. A 10 ms timer watches the cursor
-// after every mouse move until the cursor leaves or the button goes down.
-class CFlatComboBox : public QComboBox
+// looks raised, while the left button is down it looks pressed.
+class CFlatComboBox final : public QComboBox
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CFlatComboBox)
 
 public:
     enum class FrameState { Normal, Raised, Pressed };
@@ -26,15 +26,11 @@ public:
 
     bool buttonDown() const { return m_buttonDown; }
     bool hoverPainted() const { return m_hoverPainted; }
-    bool watching() const { return m_timerId != 0; }
     // The frame last drawn over the normal one: Raised while hovered, Pressed while the button is
     // down after a hover, Normal otherwise.
     FrameState shownFrame() const { return m_shownFrame; }
     // How many times a frame other than the paint's normal one was drawn.
     int frameChanges() const { return m_frameChanges; }
-
-    // Timer ticks seen while watching the cursor, since construction.
-    int watchTicks() const { return m_watchTicks; }
 
     // The width of the drop-button area inside the borders.
     int DropButtonWidth() const;
@@ -45,17 +41,17 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void timerEvent(QTimerEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void ShowFrame(FrameState state);
+    void Hover();
     void ButtonUp();
 
     bool m_buttonDown = false;
     bool m_hoverPainted = false;
-    int m_timerId = 0;
     FrameState m_shownFrame = FrameState::Normal;
     int m_frameChanges = 0;
-    int m_watchTicks = 0;
 };

@@ -1,3 +1,4 @@
+// A text that behaves as a link and opens its target when clicked.
 #include "ui/controls/chrome/hyper_link.h"
 
 #include "ui/platform/dialogs.h"
@@ -134,32 +135,35 @@ void CHyperLink::RefreshLook()
 
 void CHyperLink::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!m_overControl) {
-        m_overControl = true;
-        if (m_underlineMode == -1)
-            setFont(m_underlinedFont);
-        RefreshLook();
-        // A click ends the hover but leaves its timer running; one timer watches at a time.
-        if (m_hoverTimer == 0)
-            m_hoverTimer = startTimer(100);
-    }
+    // A click ends the hover while the cursor stays: the next move hovers again.
+    Hover();
     QLabel::mouseMoveEvent(event);
 }
 
-void CHyperLink::timerEvent(QTimerEvent *event)
+void CHyperLink::enterEvent(QEnterEvent *event)
 {
-    if (event->timerId() != m_hoverTimer) {
-        QLabel::timerEvent(event);
+    Hover();
+    QLabel::enterEvent(event);
+}
+
+void CHyperLink::leaveEvent(QEvent *event)
+{
+    // Also after a click ended the hover: the underline it left goes with the cursor.
+    m_overControl = false;
+    if (m_underlineMode != 1)
+        setFont(m_standardFont);
+    RefreshLook();
+    QLabel::leaveEvent(event);
+}
+
+void CHyperLink::Hover()
+{
+    if (m_overControl)
         return;
-    }
-    if (!rect().contains(mapFromGlobal(QCursor::pos()))) {
-        m_overControl = false;
-        killTimer(m_hoverTimer);
-        m_hoverTimer = 0;
-        if (m_underlineMode != 1)
-            setFont(m_standardFont);
-        RefreshLook();
-    }
+    m_overControl = true;
+    if (m_underlineMode == -1)
+        setFont(m_underlinedFont);
+    RefreshLook();
 }
 
 void CHyperLink::mousePressEvent(QMouseEvent *event)

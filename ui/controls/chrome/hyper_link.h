@@ -12,9 +12,10 @@
 // takes the target from the text (or the text from the target), makes the fonts and fits the
 // control to its text. Alignment counts as the classic static styles: Qt::AlignHCenter centres,
 // Qt::AlignRight right-aligns, Qt::AlignVCenter centres vertically; the default is top-left.
-class CHyperLink : public QLabel
+class CHyperLink final : public QLabel
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CHyperLink)
 
 public:
     // OpenLink results above this mean success.
@@ -37,7 +38,6 @@ public:
 
     bool IsVisited() const { return m_visited; }
     bool IsOverControl() const { return m_overControl; }
-    bool IsWatchingHover() const { return m_hoverTimer != 0; }
     // The colour the text is drawn in now: hover, else visited, else link.
     QColor TextColour() const;
     const QFont &UnderlinedFont() const { return m_underlinedFont; }
@@ -60,7 +60,8 @@ public:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void timerEvent(QTimerEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -68,6 +69,7 @@ private:
     int RunFallback(const QString &target) const;
     void LoadLinkCursor();
     void RefreshLook();
+    void Hover();
 
     QColor m_linkColour {0, 0, 238};
     QColor m_visitedColour {85, 26, 139};
@@ -80,7 +82,6 @@ private:
     QFont m_underlinedFont;
     QFont m_standardFont;
     bool m_hasLinkCursor = false;
-    int m_hoverTimer = 0;
     bool m_attached = false;
     QString m_fallbackProgram = QStringLiteral("xdg-open");
 };

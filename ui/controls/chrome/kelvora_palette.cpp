@@ -1,3 +1,4 @@
+// The program's own colours, whatever the desktop's theme.
 #include "ui/controls/chrome/kelvora_palette.h"
 
 #include "ui/controls/chrome/fixed_size_guard.h"

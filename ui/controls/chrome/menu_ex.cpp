@@ -1,3 +1,4 @@
+// The owner-drawn menu with its images, as the window and the list show it.
 #include "ui/controls/chrome/menu_ex.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// A push button with a tooltip of its own.
 #include "ui/controls/chrome/my_button.h"
 
 CMyButton::CMyButton(QWidget *parent)

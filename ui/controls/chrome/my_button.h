@@ -3,9 +3,10 @@
 #include <QPushButton>
 
 // A push button that carries a tooltip of its own ("Browse", "Open Folder").
-class CMyButton : public QPushButton
+class CMyButton final : public QPushButton
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CMyButton)
 
 public:
     explicit CMyButton(QWidget *parent = nullptr);

@@ -1,3 +1,4 @@
+// The toolbar with true-colour button images and their grayed twins.
 #include "ui/controls/chrome/true_color_tool_bar.h"
 
 #include "res/resource.h"

@@ -1,3 +1,4 @@
+// The media list's table view, which paints the progress bars of the running rows.
 #include "ui/controls/listview/drag_drop_list_ctrl.h"
 
 #include <QCoreApplication>

@@ -10,9 +10,10 @@
 // progress, "Converting..."), followed by the cell's caption role when it has one (the time left).
 // Cells whose item is not converted are painted as usual, their text green or red as the tone
 // role says (1 good, 2 bad).
-class CProgressDelegate : public QStyledItemDelegate
+class CProgressDelegate final : public QStyledItemDelegate
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CProgressDelegate)
 
 public:
     // `progressRole` is the model role that holds the cell's progress: 0..100, a negative value
@@ -39,9 +40,10 @@ private:
 // The report-style media list: a table view of the media store, whose Status column paints each
 // running row's progress bar (no bar widgets exist, so bars follow scrolling, column resizes and
 // moves by themselves). Selecting rows leaves the header texts as they are.
-class CDragDropListCtrl : public QTableView
+class CDragDropListCtrl final : public QTableView
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CDragDropListCtrl)
 
 public:
     explicit CDragDropListCtrl(QWidget *parent = nullptr);

@@ -1,3 +1,4 @@
+// Paints off-screen and shows the result at once, so that nothing half-drawn is seen.
 #include "ui/controls/listview/mem_dc.h"
 
 #include <QPaintDevice>

@@ -25,7 +25,6 @@ public:
     QPainter *operator->() { return Painter(); }
 
     bool BufferInUse() const { return bufferInUse; }
-    const QRect &Rect() const { return rect; }
 
 private:
     QPainter bufferPainter;

@@ -1,3 +1,4 @@
+// A progress bar that paints itself, with its caption over it.
 #include "ui/controls/listview/text_progress_ctrl.h"
 
 #include "ui/controls/listview/mem_dc.h"

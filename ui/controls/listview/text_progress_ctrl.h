@@ -17,9 +17,10 @@ class QPainter;
 //
 // The bar "has a window" once Qt has created it, which happens when it is shown inside a shown
 // top-level window (or when its window id is asked for). Until then SetPos stores nothing.
-class CTextProgressCtrl : public QProgressBar
+class CTextProgressCtrl final : public QProgressBar
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CTextProgressCtrl)
 
 public:
     explicit CTextProgressCtrl(QWidget *parent = nullptr);
@@ -41,7 +42,6 @@ public:
     // A one-pixel frame around the bar, inside its geometry: the client area the bar fills and
     // measures shrinks by one pixel on every side.
     void SetThinBorder(bool on);
-    bool HasThinBorder() const { return thinBorder; }
 
     // The client area: the part of the bar inside its frame.
     QRect ClientRect() const { return contentsRect(); }
