@@ -157,7 +157,7 @@ private Q_SLOTS:
         for (const Input &input : m_inputs)
             f.media.store().Append(ProbeItem(m_in, input.name));
         for (int row = 0; row < m_inputs.size(); ++row)
-            QCOMPARE(f.media.Status(row), QStringLiteral("Waiting Convertion..."));
+            QCOMPARE(f.media.Status(row), StateText(ItemState::Waiting));
         f.queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 300000);
 
@@ -172,13 +172,11 @@ private Q_SLOTS:
             const bool impossible
                 = (audioOnlyPreset && !input.audio) || (needsBoth && !(input.video && input.audio));
             if (impossible) {
-                QVERIFY2(f.media.Status(row) == QLatin1String("Convertion Failed!"),
-                         qPrintable(what));
+                QVERIFY2(f.media.Status(row) == StateText(ItemState::Failed), qPrintable(what));
                 QVERIFY2(!f.StatusTip(row).isEmpty(), qPrintable(what));
                 continue;
             }
-            QVERIFY2(f.media.Status(row) == QLatin1String("Convertion Completed!"),
-                     qPrintable(what));
+            QVERIFY2(f.media.Status(row) == StateText(ItemState::Completed), qPrintable(what));
             QStringList expected;
             if (input.video && !audioOnlyPreset)
                 expected << VideoCodecName(preset->videoCodec) + QStringLiteral(":video");

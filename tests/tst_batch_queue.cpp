@@ -31,10 +31,10 @@ constexpr char kChildInput[] = "KELVORA_BATCH_CHILD_INPUT";
 constexpr char kChildOutput[] = "KELVORA_BATCH_CHILD_OUTPUT";
 constexpr char kChildPause[] = "KELVORA_BATCH_CHILD_PAUSE"; // set: pause before telling
 
-const QString kDone = QStringLiteral("Convertion Completed!");
-const QString kCanceled = QStringLiteral("User Canceled!");
-const QString kFailed = QStringLiteral("Convertion Failed!");
-const QString kWaiting = QStringLiteral("Waiting Convertion...");
+const QString kDone = StateText(ItemState::Completed);
+const QString kCanceled = StateText(ItemState::Canceled);
+const QString kFailed = StateText(ItemState::Failed);
+const QString kWaiting = StateText(ItemState::Waiting);
 
 // What /proc says of one process.
 struct ProcessView
@@ -96,14 +96,6 @@ bool AllStopped(const QList<qint64> &pids)
     return !members.isEmpty()
         && std::all_of(members.cbegin(), members.cend(),
                        [](const ProcessView &member) { return member.state == 'T'; });
-}
-
-QStringList Statuses(const MediaStore &store)
-{
-    QStringList statuses;
-    for (int row = 0; row < store.count(); ++row)
-        statuses << StateText(store.at(row).state);
-    return statuses;
 }
 
 // The temporary outputs a conversion left behind in `folder`.
@@ -217,12 +209,7 @@ class TestBatchQueue : public QObject
     QTemporaryDir m_dir;
     QString m_in;
 
-    QString Folder(const QString &name) const
-    {
-        const QString path = m_dir.filePath(name) + QLatin1Char('/');
-        QDir().mkpath(path);
-        return path;
-    }
+    QString Folder(const QString &name) const { return testfiles::MakeFolder(m_dir.path(), name); }
 
     // Lists `names` of `folder`; false when one of them is not listed.
     static bool Append(MediaStore &store, const QString &folder, const QStringList &names)

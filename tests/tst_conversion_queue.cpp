@@ -88,8 +88,8 @@ private Q_SLOTS:
         QVERIFY(f.ui.On("stopAll") && f.ui.On("stopCurrent"));
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
         QCOMPARE(f.watcher.finished, (QList<int> {0, 2, 4}));
-        const QString done = QStringLiteral("Convertion Completed!");
-        const QString waiting = QStringLiteral("Waiting Convertion...");
+        const QString done = StateText(ItemState::Completed);
+        const QString waiting = StateText(ItemState::Waiting);
         QCOMPARE(f.Statuses(), (QStringList {done, waiting, done, waiting, done}));
         for (int i = 0; i < 5; ++i)
             QCOMPARE(
@@ -116,8 +116,8 @@ private Q_SLOTS:
         f.queue.ConvertSelected();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
         QCOMPARE(f.watcher.finished, (QList<int> {1, 4}));
-        QCOMPARE(f.media.Status(0), QStringLiteral("Waiting Convertion..."));
-        QCOMPARE(f.media.Status(2), QStringLiteral("Waiting Convertion..."));
+        QCOMPARE(f.media.Status(0), StateText(ItemState::Waiting));
+        QCOMPARE(f.media.Status(2), StateText(ItemState::Waiting));
     }
 
     void nothingTicked_data()
@@ -173,9 +173,9 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
         QCOMPARE(::kill(converter, 0), -1);
 
-        const QString done = QStringLiteral("Convertion Completed!");
-        const QString waiting = QStringLiteral("Waiting Convertion...");
-        const QString canceled = QStringLiteral("User Canceled!");
+        const QString done = StateText(ItemState::Completed);
+        const QString waiting = StateText(ItemState::Waiting);
+        const QString canceled = StateText(ItemState::Canceled);
         const QStringList expected = stopAll ? QStringList {done, done, canceled, waiting, waiting}
                                              : QStringList {done, done, canceled, done, done};
         QCOMPARE(f.Statuses(), expected);
@@ -225,7 +225,7 @@ private Q_SLOTS:
             f.watcher.progressRows.clear();
             f.queue.ConvertAll();
             QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
-            QCOMPARE(f.Statuses(), QStringList(3, QStringLiteral("Convertion Completed!")));
+            QCOMPARE(f.Statuses(), QStringList(3, StateText(ItemState::Completed)));
             QCOMPARE(QSet<int>(f.watcher.progressRows.cbegin(), f.watcher.progressRows.cend()),
                      (QSet<int> {0, 1, 2}));
             for (int i = 0; i < 3; ++i) {
@@ -268,15 +268,15 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(bad + QStringLiteral("deleted.mkv")));
         f.queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
-        QCOMPARE(f.media.Status(1), QStringLiteral("Convertion Failed!"));
+        QCOMPARE(f.media.Status(1), StateText(ItemState::Failed));
         QVERIFY2(f.StatusTip(1).contains(QStringLiteral("No such file")),
                  qPrintable(f.StatusTip(1)));
-        QCOMPARE(f.media.Status(2), QStringLiteral("Unknown Format!"));
-        QCOMPARE(f.media.Status(3), QStringLiteral("Output Equals Input!"));
+        QCOMPARE(f.media.Status(2), StateText(ItemState::UnknownFormat));
+        QCOMPARE(f.media.Status(3), StateText(ItemState::OutputEqualsInput));
         QCOMPARE(Checksum(bad + QStringLiteral("good.wmv")), listedOutput);
         int known = 0;
         for (int row = 0; row < 5; ++row)
-            known += f.media.Status(row) == QStringLiteral("Unknown Format!") ? 0 : 1;
+            known += f.media.Status(row) == StateText(ItemState::UnknownFormat) ? 0 : 1;
         QCOMPARE(f.watcher.finished.size(), known); // every row but the unknown ones ended
 
         // A converter that cannot be found: every row says so and the queue still ends.
@@ -284,15 +284,15 @@ private Q_SLOTS:
         f.queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
         SetConverterForTesting({});
-        QCOMPARE(f.media.Status(0), QStringLiteral("Converter Not Found!"));
-        QCOMPARE(f.media.Status(3), QStringLiteral("Output Equals Input!"));
+        QCOMPARE(f.media.Status(0), StateText(ItemState::ConverterNotFound));
+        QCOMPARE(f.media.Status(3), StateText(ItemState::OutputEqualsInput));
 
         // A saving folder that cannot be made.
         f.settings.currentFolder = bad + QStringLiteral("text.mp4/sub/");
         f.media.SetChecked(0, false);
         f.queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
-        QCOMPARE(f.media.Status(4), QStringLiteral("Convertion Failed!"));
+        QCOMPARE(f.media.Status(4), StateText(ItemState::Failed));
         QVERIFY(!f.StatusTip(4).isEmpty());
 
         // A batch whose only file ends as it starts gives the window its controls back.
@@ -301,7 +301,7 @@ private Q_SLOTS:
             f.media.SetChecked(row, row == 3);
         f.queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 10000);
-        QCOMPARE(f.media.Status(3), QStringLiteral("Output Equals Input!"));
+        QCOMPARE(f.media.Status(3), StateText(ItemState::OutputEqualsInput));
         QVERIFY(f.ui.controls && f.ui.On("convertAll"));
     }
 
@@ -326,10 +326,10 @@ private Q_SLOTS:
         for (const QString &name : names)
             f.media.store().Append(ProbeItem(in, name));
         for (int row = 0; row < 4; ++row) {
-            QCOMPARE(f.media.Status(row), QStringLiteral("Waiting Convertion..."));
+            QCOMPARE(f.media.Status(row), StateText(ItemState::Waiting));
             QCOMPARE(f.media.Text(row, MediaColumn::Duration), QStringLiteral("Unknown"));
         }
-        QCOMPARE(f.media.Status(4), QStringLiteral("Unknown Format!"));
+        QCOMPARE(f.media.Status(4), StateText(ItemState::UnknownFormat));
 
         QList<int> longProgress;
         OnProgress(f.media.store(), this, [&](int row, int p) {
@@ -338,9 +338,10 @@ private Q_SLOTS:
         });
         f.queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
-        const QString done = QStringLiteral("Convertion Completed!");
+        const QString done = StateText(ItemState::Completed);
         QCOMPARE(f.Statuses(),
-                 (QStringList {done, done, done, "Convertion Failed!", "Unknown Format!"}));
+                 (QStringList {done, done, done, StateText(ItemState::Failed),
+                               StateText(ItemState::UnknownFormat)}));
         QVERIFY(!f.StatusTip(3).isEmpty());
         QCOMPARE(f.watcher.finished, (QList<int> {0, 1, 2, 3}));
         const QString out = Out(QStringLiteral("unknown-out"));
@@ -388,7 +389,7 @@ private Q_SLOTS:
         f.queue.SkipCurrent(); // in the same turn: the converter may not exist yet
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
         QCOMPARE(f.Statuses(),
-                 (QStringList {"User Canceled!", QStringLiteral("Convertion Completed!")}));
+                 (QStringList {StateText(ItemState::Canceled), StateText(ItemState::Completed)}));
         // The skipped file was not converted to its end.
         QVERIFY(testmedia::Duration(out + QStringLiteral("slow.mp4")) < 30);
         QVERIFY(QFileInfo::exists(out + QStringLiteral("c0.mp4")));
@@ -411,7 +412,7 @@ private Q_SLOTS:
         f.queue.ConvertAll();
         // Row 0 is done and row 1 converts.
         QTRY_VERIFY_WITH_TIMEOUT(f.HasBar(1) && f.Bar(1) > 0, 120000);
-        QCOMPARE(f.media.Status(0), QStringLiteral("Convertion Completed!"));
+        QCOMPARE(f.media.Status(0), StateText(ItemState::Completed));
         f.Select({0});
         selected ? f.queue.ConvertSelected() : f.queue.ConvertAll();
         // Nothing starts over: row 0 is not taken up again, row 1 goes on.
@@ -422,7 +423,7 @@ private Q_SLOTS:
         f.queue.StopAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
         QCOMPARE(f.Statuses(),
-                 (QStringList {"Convertion Completed!", QStringLiteral("User Canceled!")}));
+                 (QStringList {StateText(ItemState::Completed), StateText(ItemState::Canceled)}));
         QVERIFY(!f.HasBar(0) && !f.HasBar(1));
     }
 
@@ -438,8 +439,8 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
         QVERIFY(dialogs.messages.isEmpty());
         QCOMPARE(f.Statuses(),
-                 (QStringList {"Convertion Completed!", QStringLiteral("Waiting Convertion..."),
-                               QStringLiteral("Waiting Convertion...")}));
+                 (QStringList {StateText(ItemState::Completed), StateText(ItemState::Waiting),
+                               StateText(ItemState::Waiting)}));
         QCOMPARE(testmedia::Streams(out + QStringLiteral("c0.wmv")),
                  (QStringList {"wmv2:video", "wmav2:audio"}));
         QVERIFY(!QFileInfo::exists(out + QStringLiteral("c1.wmv")));
@@ -456,9 +457,9 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(f.HasBar(1) && f.Bar(1) > 0, 120000);
         f.queue.StopAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
-        const QString waiting = QStringLiteral("Waiting Convertion...");
+        const QString waiting = StateText(ItemState::Waiting);
         QCOMPARE(f.Statuses(),
-                 (QStringList {waiting, QStringLiteral("User Canceled!"), waiting, waiting}));
+                 (QStringList {waiting, StateText(ItemState::Canceled), waiting, waiting}));
         for (const char *name : {"c0.mp4", "c2.mp4", "c3.mp4"})
             QVERIFY2(!QFileInfo::exists(out + QLatin1String(name)), name);
         QVERIFY(f.ui.controls);
@@ -479,7 +480,7 @@ private Q_SLOTS:
         f.queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
         SetConverterForTesting({});
-        QCOMPARE(f.media.Status(0), QStringLiteral("Convertion Failed!"));
+        QCOMPARE(f.media.Status(0), StateText(ItemState::Failed));
         QVERIFY2(
             f.StatusTip(0).contains(QStringLiteral("Error while opening encoder: the last words")),
             qPrintable(f.StatusTip(0)));
@@ -528,12 +529,13 @@ private Q_SLOTS:
 
         QTRY_VERIFY_WITH_TIMEOUT(atEnd.contains(QStringLiteral("mid.mkv")), 60000);
         QCOMPARE(atEnd[QStringLiteral("mid.mkv")], qMakePair(true, true));
-        QCOMPARE(f.media.Status(0), QStringLiteral("Convertion Completed!"));
+        QCOMPARE(f.media.Status(0), StateText(ItemState::Completed));
         QVERIFY(!paintsBar(0) && paintsBar(1));
         f.queue.SkipCurrent();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
         QCOMPARE(atEnd[QStringLiteral("slow.mkv")], qMakePair(true, false));
-        QCOMPARE(f.Statuses(), (QStringList {"Convertion Completed!", "User Canceled!"}));
+        QCOMPARE(f.Statuses(),
+                 (QStringList {StateText(ItemState::Completed), StateText(ItemState::Canceled)}));
         QVERIFY(!f.HasBar(0) && !f.HasBar(1));
     }
 
@@ -582,8 +584,10 @@ private Q_SLOTS:
         f.queue.DeleteSelected();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
         QCOMPARE(finished, (QStringList {"slow.mkv", "c2.mkv", "c0.mkv", "lost.mkv"}));
-        const QString done = QStringLiteral("Convertion Completed!");
-        QCOMPARE(f.Statuses(), (QStringList {"User Canceled!", done, done, "Convertion Failed!"}));
+        const QString done = StateText(ItemState::Completed);
+        QCOMPARE(f.Statuses(),
+                 (QStringList {StateText(ItemState::Canceled), done, done,
+                               StateText(ItemState::Failed)}));
 
         // What failed or was canceled is selected with one command, and retried alone.
         f.Select({});

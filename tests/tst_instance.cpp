@@ -36,22 +36,10 @@ class TestInstance : public QObject
 
     QString Run(const QString &program, const QStringList &args)
     {
-        QProcess p;
-        p.setProcessEnvironment(m_env);
-        p.start(program, args);
-        p.waitForFinished(10000);
-        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+        return RunTool(m_env, program, args);
     }
 
-    // Ids of the windows whose title is exactly `title`.
-    QStringList Windows(const QString &title)
-    {
-        const QString out
-            = Run(QStringLiteral("xdotool"),
-                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                   QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')});
-        return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
+    QStringList Windows(const QString &title) { return WindowsTitled(m_env, title); }
 
     // The program started in the media folder with `args`.
     QProcess *Start(const QStringList &args = {}, const QString &folder = QString())

@@ -1,9 +1,11 @@
 #include "engine/settings/profile.h"
 #include "engine/settings/settings.h"
 #include "res/resource.h"
+#include "support/files.h"
 #include "support/media_factory.h"
 #include "support/queue_fixture.h"
 #include "support/scripted_dialogs.h"
+#include "support/store_watch.h"
 #include "ui/app/bitmap_button.h"
 #include "ui/app/commands.h"
 #include "ui/app/kelvora_dlg.h"
@@ -31,19 +33,11 @@ class TestKelvoraDlg : public QObject
     QTemporaryDir m_dir;
     QString m_in;
 
-    QString Folder(const QString &name) const
-    {
-        const QString path = m_dir.filePath(name) + QLatin1Char('/');
-        QDir().mkpath(path);
-        return path;
-    }
+    QString Folder(const QString &name) const { return testfiles::MakeFolder(m_dir.path(), name); }
 
     static QStringList Statuses(const CKelvoraDlg &window)
     {
-        QStringList s;
-        for (int row = 0; row < window.media()->rowCount(); ++row)
-            s << window.media()->Status(row);
-        return s;
+        return ::Statuses(window.media()->store());
     }
 
     static QAction *MenuAction(CKelvoraDlg &window, int id)
@@ -473,7 +467,7 @@ private Q_SLOTS:
             QVERIFY(window.list()->isEnabled() && !window.browseButton()->isEnabled()
                     && !window.solutionButton()->isEnabled() && !window.folderBox()->isEnabled());
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
-            QCOMPARE(Statuses(window), QStringList(4, QStringLiteral("Convertion Completed!")));
+            QCOMPARE(Statuses(window), QStringList(4, StateText(ItemState::Completed)));
             for (const char *name : {"a.wmv", "b.wmv", "d.wmv", "e.wmv"})
                 QCOMPARE(testmedia::Streams(out + QLatin1String(name)),
                          (QStringList {"wmv2:video", "wmav2:audio"}));
@@ -502,15 +496,15 @@ private Q_SLOTS:
             QCOMPARE(window.media()->rowCount(), 6);
             Run(window, "stopCurrent");
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
-            QCOMPARE(window.media()->Status(4), QStringLiteral("User Canceled!"));
-            QCOMPARE(window.media()->Status(5), QStringLiteral("Convertion Completed!"));
+            QCOMPARE(window.media()->Status(4), StateText(ItemState::Canceled));
+            QCOMPARE(window.media()->Status(5), StateText(ItemState::Completed));
 
             Run(window, "convertAll");
             QTRY_VERIFY_WITH_TIMEOUT(
                 QueueFixture::BarOf(window.media()->store(), 4) != MediaItem::kNoProgress, 120000);
             Run(window, "stopAll");
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
-            QCOMPARE(window.media()->Status(4), QStringLiteral("User Canceled!"));
+            QCOMPARE(window.media()->Status(4), StateText(ItemState::Canceled));
             Run(window, "exit");
             QCOMPARE(window.result(), int(QDialog::Accepted));
         }

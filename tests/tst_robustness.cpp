@@ -37,12 +37,7 @@ class TestRobustness : public QObject
     QString m_in;
     testmedia::Clip m_quick;
 
-    QString Folder(const QString &name) const
-    {
-        const QString path = m_dir.filePath(name) + QLatin1Char('/');
-        QDir().mkpath(path);
-        return path;
-    }
+    QString Folder(const QString &name) const { return testfiles::MakeFolder(m_dir.path(), name); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -61,13 +56,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QStringList>("statuses"); // of the faulty row; any of them
-        const QString failed = QStringLiteral("Convertion Failed!");
+        const QString failed = StateText(ItemState::Failed);
         QTest::newRow("saving folder cannot be written") << "unwritable" << QStringList {failed};
         QTest::newRow("disk fills up") << "file size limit" << QStringList {failed};
         QTest::newRow("converter killed from outside") << "killed" << QStringList {failed};
         // The converter keeps the file it opened; either ending is a clear one.
         QTest::newRow("input deleted while converting")
-            << "deleted" << QStringList {failed, QStringLiteral("Convertion Completed!")};
+            << "deleted" << QStringList {failed, StateText(ItemState::Completed)};
     }
 
     void faults()
@@ -103,13 +98,12 @@ private Q_SLOTS:
         }
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 180000);
         QVERIFY2(statuses.contains(f.media.Status(0)), qPrintable(f.media.Status(0)));
-        if (f.media.Status(0) == QLatin1String("Convertion Failed!")
-            && fault != QLatin1String("killed") && fault != QLatin1String("file size limit"))
+        if (f.media.Status(0) == StateText(ItemState::Failed) && fault != QLatin1String("killed")
+            && fault != QLatin1String("file size limit"))
             QVERIFY(!f.StatusTip(0).isEmpty());
         // The queue went on with the next file.
-        const QString next = fault == QLatin1String("unwritable")
-            ? QStringLiteral("Convertion Failed!")
-            : QStringLiteral("Convertion Completed!");
+        const QString next = fault == QLatin1String("unwritable") ? StateText(ItemState::Failed)
+                                                                  : StateText(ItemState::Completed);
         QCOMPARE(f.media.Status(1), next);
         QCOMPARE(Checksums(in), before);
     }
@@ -157,14 +151,14 @@ private Q_SLOTS:
         QCOMPARE(f.media.rowCount(), 1);
         QCOMPARE(f.media.FileName(0), name);
         QCOMPARE(f.media.Location(0), in);
-        QCOMPARE(f.media.Status(0), QStringLiteral("Waiting Convertion..."));
+        QCOMPARE(f.media.Status(0), StateText(ItemState::Waiting));
 
         for (const auto &[presetId, extension] :
              {qMakePair(13, QStringLiteral(".wmv")), qMakePair(24, QStringLiteral(".mp3"))}) {
             f.preset.id = presetId;
             f.queue.ConvertAll();
             QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
-            QCOMPARE(f.media.Status(0), QStringLiteral("Convertion Completed!"));
+            QCOMPARE(f.media.Status(0), StateText(ItemState::Completed));
             const QString output = out + OutputBaseName(name) + extension;
             QVERIFY2(QFileInfo::exists(output), qPrintable(output));
             QVERIFY(!testmedia::Streams(output).isEmpty());

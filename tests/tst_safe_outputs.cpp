@@ -130,12 +130,7 @@ class TestSafeOutputs : public QObject
     };
 
     // A new folder for one test, ending with "/".
-    QString Folder(const QString &name) const
-    {
-        const QString path = m_dir.filePath(name) + QLatin1Char('/');
-        QDir().mkpath(path);
-        return path;
-    }
+    QString Folder(const QString &name) const { return testfiles::MakeFolder(m_dir.path(), name); }
     // Copies generated clip `clip` to `folder` + `name`.
     bool Place(const QString &clip, const QString &folder, const QString &name) const
     {
@@ -238,7 +233,7 @@ private Q_SLOTS:
         f.media.store().Append(ProbeItem(in, QStringLiteral("clip.avi")));
         f.media.store().Append(ProbeItem(in, QStringLiteral("clip.mp4")));
         f.ConvertAllAndWait();
-        QCOMPARE(f.Statuses(), QStringList(2, QStringLiteral("Output Equals Input!")));
+        QCOMPARE(f.Statuses(), QStringList(2, StateText(ItemState::OutputEqualsInput)));
         QCOMPARE(Checksums(in), before);
         QCOMPARE(Entries(in), (QStringList {"clip.avi", "clip.mp4"}));
     }
@@ -270,7 +265,7 @@ private Q_SLOTS:
         f.media.store().Append(ProbeItem(b, QStringLiteral("clip.mkv")));
         f.media.store().Append(ProbeItem(a, QStringLiteral("clip.mkv")));
         f.ConvertAllAndWait();
-        QCOMPARE(f.Statuses(), QStringList(3, QStringLiteral("Convertion Completed!")));
+        QCOMPARE(f.Statuses(), QStringList(3, StateText(ItemState::Completed)));
         const QStringList names {"clip.wmv", "clip (2).wmv", "clip (3).wmv"};
         QCOMPARE(Entries(out), (QStringList {"clip (2).wmv", "clip (3).wmv", "clip.wmv"}));
         for (int row = 0; row < 3; ++row) {
@@ -301,7 +296,7 @@ private Q_SLOTS:
         Fixture f(folder, 0);
         f.media.store().Append(ProbeItem(folder, QStringLiteral("clip.mkv")));
         f.ConvertAllAndWait();
-        QCOMPARE(f.media.Status(0), QStringLiteral("Convertion Completed!"));
+        QCOMPARE(f.media.Status(0), StateText(ItemState::Completed));
         const QString output = folder + QStringLiteral("clip (2).mp4");
         QCOMPARE(f.StatusTip(0), output);
         QVERIFY(qAbs(testmedia::Duration(output) - 1.0) < 0.5);
@@ -354,7 +349,7 @@ private Q_SLOTS:
         Fixture f(out, 13);
         f.media.store().Append(ProbeItem(in, QStringLiteral("clip.mkv")));
         f.ConvertAllAndWait();
-        QCOMPARE(f.media.Status(0), QStringLiteral("Convertion Failed!"));
+        QCOMPARE(f.media.Status(0), StateText(ItemState::Failed));
         QVERIFY2(f.StatusTip(0).contains(reasonHas), qPrintable(f.StatusTip(0)));
         QCOMPARE(Entries(out), QStringList());
         QCOMPARE(Checksum(in + QStringLiteral("clip.mkv")), before);
@@ -383,7 +378,7 @@ private Q_SLOTS:
         Fixture f(out, 13);
         f.media.store().Append(ProbeItem(in, QStringLiteral("endless.mkv")));
         f.ConvertAllAndWait();
-        QCOMPARE(f.media.Status(0), QStringLiteral("Convertion Completed!"));
+        QCOMPARE(f.media.Status(0), StateText(ItemState::Completed));
         const QString earlier = out + QStringLiteral("endless.wmv");
         const QByteArray good = Checksum(earlier);
         QVERIFY(!testmedia::Streams(earlier).isEmpty());
@@ -394,7 +389,7 @@ private Q_SLOTS:
                                            "'" + testmedia::Ffmpeg().toUtf8()
                                                + "' \"$@\"\necho 'it went wrong'\nexit 1")});
             f.ConvertAllAndWait();
-            QCOMPARE(f.Statuses(), QStringList(2, QStringLiteral("Convertion Failed!")));
+            QCOMPARE(f.Statuses(), QStringList(2, StateText(ItemState::Failed)));
             QCOMPARE(f.StatusTip(0), QStringLiteral("it went wrong"));
         } else {
             SetConverterForTesting({m_wrapper});
@@ -411,17 +406,16 @@ private Q_SLOTS:
                 QCOMPARE(::kill(pid_t(ChildNamed(wrapper, "ffmpeg")), SIGKILL), 0);
             }
             QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
-            const QString first = ending == QLatin1String("kill")
-                ? QStringLiteral("Convertion Failed!")
-                : QStringLiteral("User Canceled!");
+            const QString first = ending == QLatin1String("kill") ? StateText(ItemState::Failed)
+                                                                  : StateText(ItemState::Canceled);
             const QString second = ending == QLatin1String("stop")
-                ? QStringLiteral("Waiting Convertion...")
-                : QStringLiteral("Convertion Completed!");
+                ? StateText(ItemState::Waiting)
+                : StateText(ItemState::Completed);
             QCOMPARE(f.Statuses(), (QStringList {first, second}));
         }
         QCOMPARE(Checksum(earlier), good);
         QStringList expected {"endless.wmv"};
-        if (f.media.Status(1) == QLatin1String("Convertion Completed!"))
+        if (f.media.Status(1) == StateText(ItemState::Completed))
             expected << QStringLiteral("next.wmv");
         QCOMPARE(Entries(out), expected);
         QCOMPARE(Checksums(in), inputs);
@@ -453,7 +447,7 @@ private Q_SLOTS:
             f.media.store().Append(ProbeItem(in, name));
         QCOMPARE(f.media.rowCount(), 5);
         f.ConvertAllAndWait();
-        QCOMPARE(f.Statuses(), QStringList(5, QStringLiteral("Convertion Completed!")));
+        QCOMPARE(f.Statuses(), QStringList(5, StateText(ItemState::Completed)));
         for (int row = 0; row < 5; ++row) {
             const QList<int> progress = f.progress.value(row);
             const QByteArray what = f.media.FileName(row).toUtf8() + ": "
@@ -485,7 +479,7 @@ private Q_SLOTS:
         QVERIFY(QFile::rename(in + QStringLiteral("time=1.mkv"), aside + QStringLiteral("t.mkv")));
         f.ConvertAllAndWait();
         QVERIFY(QFile::rename(aside + QStringLiteral("t.mkv"), in + QStringLiteral("time=1.mkv")));
-        QCOMPARE(f.media.Status(0), QStringLiteral("Convertion Failed!"));
+        QCOMPARE(f.media.Status(0), StateText(ItemState::Failed));
         QCOMPARE(f.StatusTip(0), in + QStringLiteral("time=1.mkv: No such file or directory"));
         QCOMPARE(Checksum(in + QStringLiteral("time=1.mkv")), before);
     }
@@ -521,10 +515,10 @@ private Q_SLOTS:
         const QList<qint64> family = QList<qint64> {wrapper} + Children(wrapper);
         QTRY_VERIFY_WITH_TIMEOUT(HiddenBytes(out) > 0, 60000);
 
-        QString second = QStringLiteral("Waiting Convertion...");
+        QString second = StateText(ItemState::Waiting);
         if (action == QLatin1String("skip")) {
             f.queue.SkipCurrent();
-            second = QStringLiteral("Convertion Completed!");
+            second = StateText(ItemState::Completed);
         } else if (action == QLatin1String("stop")) {
             f.queue.StopAll();
         } else {
@@ -536,7 +530,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!Alive(converter), 5000);
         for (qint64 member : family)
             QTRY_VERIFY_WITH_TIMEOUT(!Alive(member), 5000);
-        QCOMPARE(f.Statuses(), (QStringList {QStringLiteral("User Canceled!"), second}));
+        QCOMPARE(f.Statuses(), (QStringList {StateText(ItemState::Canceled), second}));
         QCOMPARE(Entries(out),
                  action == QLatin1String("skip") ? QStringList {"one.wmv"} : QStringList());
         QCOMPARE(Checksums(in), inputs);
@@ -599,7 +593,7 @@ private Q_SLOTS:
         f.queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
         QVERIFY(QDir::setCurrent(previous));
-        QCOMPARE(f.media.Status(0), QStringLiteral("Invalid Saving Folder!"));
+        QCOMPARE(f.media.Status(0), StateText(ItemState::InvalidSavingFolder));
         QVERIFY(!f.StatusTip(0).isEmpty());
         QCOMPARE(Entries(cwd), QStringList());
         QCOMPARE(Entries(in), QStringList {"one.mkv"});
@@ -631,9 +625,9 @@ private Q_SLOTS:
         f.media.store().Append(ProbeItem(in, QStringLiteral("tone8.mka")));
         f.media.store().Append(ProbeItem(in, QStringLiteral("tone.mka"))); // fits
         f.ConvertAllAndWait();
-        QCOMPARE(
-            f.Statuses(),
-            (QStringList {"Convertion Failed!", "Convertion Failed!", "Convertion Completed!"}));
+        QCOMPARE(f.Statuses(),
+                 (QStringList {StateText(ItemState::Failed), StateText(ItemState::Failed),
+                               StateText(ItemState::Completed)}));
         // The write failure, not a later line of the converter's, is the cause.
         for (int row : {0, 1}) {
             QVERIFY2(f.StatusTip(row).startsWith(QStringLiteral("The disk is full\n"))
@@ -672,7 +666,7 @@ private Q_SLOTS:
         QVERIFY(testfiles::WriteBytes(taken, "not yours\n"));
         QVERIFY(testfiles::WriteBytes(gate, QByteArray()));
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 60000);
-        QCOMPARE(f.media.Status(0), QStringLiteral("Convertion Completed!"));
+        QCOMPARE(f.media.Status(0), StateText(ItemState::Completed));
         const QString output = out + QStringLiteral("clip (2).wmv");
         QCOMPARE(f.StatusTip(0), output);
         QCOMPARE(testfiles::ReadBytes(taken), QByteArray("not yours\n"));
@@ -681,7 +675,7 @@ private Q_SLOTS:
         // Converted again: its own "clip (2).wmv" is replaced, the other file still stays.
         const quint64 first = Inode(output);
         f.ConvertAllAndWait();
-        QCOMPARE(f.media.Status(0), QStringLiteral("Convertion Completed!"));
+        QCOMPARE(f.media.Status(0), StateText(ItemState::Completed));
         QCOMPARE(f.StatusTip(0), output);
         QVERIFY(Inode(output) != first);
         QCOMPARE(Entries(out), (QStringList {"clip (2).wmv", "clip.wmv"}));
@@ -703,14 +697,14 @@ private Q_SLOTS:
         f.media.store().Append(ProbeItem(in, QStringLiteral("one.mkv")));
         f.media.store().Append(ProbeItem(in, QStringLiteral("two.mkv")));
         f.ConvertAllAndWait();
-        QCOMPARE(f.Statuses(), QStringList(2, QStringLiteral("Convertion Completed!")));
+        QCOMPARE(f.Statuses(), QStringList(2, StateText(ItemState::Completed)));
         const QStringList names {"one.wmv", "two.wmv"};
         QCOMPARE(Entries(out), names);
         const quint64 oneInode = Inode(out + names[0]);
         const quint64 twoInode = Inode(out + names[1]);
 
         f.ConvertAllAndWait();
-        QCOMPARE(f.Statuses(), QStringList(2, QStringLiteral("Convertion Completed!")));
+        QCOMPARE(f.Statuses(), QStringList(2, StateText(ItemState::Completed)));
         QCOMPARE(Entries(out), names);
         QVERIFY(Inode(out + names[0]) != oneInode);
         QVERIFY(Inode(out + names[1]) != twoInode);
@@ -724,7 +718,8 @@ private Q_SLOTS:
         QVERIFY(testfiles::WriteBytes(out + names[0], "mine\n"));
         QVERIFY(QFile::rename(in + QStringLiteral("two.mkv"), out + QStringLiteral("two.mkv")));
         f.ConvertAllAndWait();
-        QCOMPARE(f.Statuses(), (QStringList {"Convertion Completed!", "Convertion Failed!"}));
+        QCOMPARE(f.Statuses(),
+                 (QStringList {StateText(ItemState::Completed), StateText(ItemState::Failed)}));
         QCOMPARE(testfiles::ReadBytes(out + names[0]), QByteArray("mine\n"));
         QCOMPARE(f.StatusTip(0), out + QStringLiteral("one (2).wmv"));
         QVERIFY(QFile::rename(out + QStringLiteral("two.mkv"), in + QStringLiteral("two.mkv")));

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QString>
 
@@ -20,6 +21,14 @@ inline QByteArray ReadBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The folder `name` in `dir`, made when missing, with a trailing "/".
+inline QString MakeFolder(const QDir &dir, const QString &name)
+{
+    const QString path = dir.filePath(name) + QLatin1Char('/');
+    QDir().mkpath(path);
+    return path;
 }
 
 // A fingerprint of the content of `path`, to tell that a file was left exactly as it was.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/settings/settings.h"
+#include "support/store_watch.h"
 #include "ui/app/commands.h"
 #include "ui/controls/listview/drag_drop_list_ctrl.h"
 #include "ui/convert/conversion_queue.h"
@@ -59,13 +60,7 @@ struct QueueFixture
         queue.ConvertAll();
         QTRY_VERIFY_WITH_TIMEOUT(!queue.IsConverting(), 120000);
     }
-    QStringList Statuses() const
-    {
-        QStringList s;
-        for (int row = 0; row < media.rowCount(); ++row)
-            s << media.Status(row);
-        return s;
-    }
+    QStringList Statuses() const { return ::Statuses(media.store()); }
     // Selects `rows` as a click and Ctrl-clicks would, the first one becoming the current row.
     void Select(const QList<int> &rows)
     {

@@ -3,6 +3,7 @@
 #include "engine/media/media_store.h"
 
 #include <QObject>
+#include <QStringList>
 
 // Calls `onProgress(row, progress)` each time the item at `row` of `store` is given a new
 // progress, as the list's bar is told of it.
@@ -35,4 +36,13 @@ inline QList<int> Rows(const MediaStore &store, const QList<ItemId> &ids)
     for (ItemId id : ids)
         rows << store.RowOf(id);
     return rows;
+}
+
+// Every row's Status text, in list order.
+inline QStringList Statuses(const MediaStore &store)
+{
+    QStringList statuses;
+    for (int row = 0; row < store.count(); ++row)
+        statuses << StateText(store.at(row).state);
+    return statuses;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
 
 // Starts an X server of the test's own in `server`, kept up between programs (a reset refuses
 // connections), and returns its DISPLAY value (":N") once it takes connections, or an empty
@@ -15,4 +17,24 @@ inline QString StartVirtualDisplay(QProcess &server)
     while (!number.contains('\n') && server.waitForReadyRead(30000))
         number += server.readAllStandardOutput();
     return number.trimmed().isEmpty() ? QString() : ':' + QString::fromLatin1(number.trimmed());
+}
+
+// Runs `program` with `args` in `env`, waits (10 s at most) and gives its trimmed output.
+inline QString RunTool(const QProcessEnvironment &env, const QString &program,
+                       const QStringList &args)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+// Ids of the windows on `env`'s display whose title is exactly `title` (a regular expression).
+inline QStringList WindowsTitled(const QProcessEnvironment &env, const QString &title)
+{
+    return RunTool(env, QStringLiteral("xdotool"),
+                   {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                    QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')})
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
