@@ -136,19 +136,19 @@ void MediaList::AddFolder()
     AddFolderPath(m_keptPattern.chopped(1));
 }
 
-void MediaList::AddFolderPath(const QString &folder, AddDone done)
+void MediaList::AddFolderPath(const QString &folder, AddDone whenAdded)
 {
-    m_items.AddFolder(folder, *m_subFolders, [done](const AddReport &report) {
-        if (done)
-            done(report.added);
+    m_items.AddFolder(folder, *m_subFolders, [whenAdded](const AddReport &report) {
+        if (whenAdded)
+            whenAdded(report.added);
     });
 }
 
-void MediaList::AddPaths(const QStringList &paths, AddDone done)
+void MediaList::AddPaths(const QStringList &paths, AddDone whenAdded)
 {
-    m_items.AddPaths(paths, [done](const AddReport &report) {
-        if (done)
-            done(report.added);
+    m_items.AddPaths(paths, [whenAdded](const AddReport &report) {
+        if (whenAdded)
+            whenAdded(report.added);
     });
 }
 

@@ -64,13 +64,13 @@ public:
     // Adds the media files of `folder` (ScanFolder; with the folders below it when the "Include
     // sub folders" choice is on) that are not listed yet, and reports how many it added and what
     // it left out (FolderAddedMessage), once it has.
-    void AddFolderPath(const QString &folder, AddDone done = {});
+    void AddFolderPath(const QString &folder, AddDone whenAdded = {});
     // Where the "Include sub folders" choice is kept (the window's settings); it must outlive this
     // object. Until it is set the list keeps one of its own, off.
     void SetSubFoldersChoice(bool *choice) { m_subFolders = choice; }
     // Adds each of `paths` not listed yet, in order. Paths decoded from names that are not valid
     // UTF-8 are left out and named in one warning.
-    void AddPaths(const QStringList &paths, AddDone done = {});
+    void AddPaths(const QStringList &paths, AddDone whenAdded = {});
     // True while an add runs or waits.
     bool adding() const { return m_items.adding(); }
     // How many files an add probes at a time: 0 (the default) for one per core.
