@@ -123,8 +123,14 @@ void ConversionList::StartNextAdd()
             paths << item.path();
             kept->insert(item.path(), item);
         }
-        Probe(paths, [kept](const QString &folder, const QString &name) {
-            return Revived(kept->value(folder + name));
+        auto gone = request.gone;
+        Probe(paths, [kept, gone](const QString &folder, const QString &name) {
+            MediaItem item = Revived(kept->value(folder + name));
+            if (item.id == MediaAdder::kLeaveOut) {
+                QMutexLocker lock(&gone->mutex);
+                gone->paths.insert(folder + name);
+            }
+            return item;
         });
     } else {
         // Scanned off this thread, as a folder on a slow or hung mount may take long; what the
@@ -184,9 +190,9 @@ void ConversionList::OnAdderFinished(int added)
     m_current.reset();
     finished.report.added = added;
     for (const MediaItem &item : finished.items) {
-        const ItemId id = m_store.IdOf(item.folder, item.name);
-        finished.report.restored << id;
-        if (!id)
+        finished.report.restored << m_store.IdOf(item.folder, item.name);
+        QMutexLocker lock(&finished.gone->mutex);
+        if (finished.gone->paths.contains(item.path()))
             finished.report.missing << item.path();
     }
     // The list's own word first (the window's messages), then the one who asked.

@@ -6,6 +6,7 @@
 #include "engine/media/media_store.h"
 
 #include <QList>
+#include <QMutex>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -102,6 +103,13 @@ private:
         QString folder; // Folder: ends with "/"
         bool subFolders = false;
         std::vector<MediaItem> items; // Restore
+        // Restore: the files found gone, told by the probes as they run.
+        struct Gone
+        {
+            QMutex mutex;
+            QSet<QString> paths;
+        };
+        std::shared_ptr<Gone> gone = std::make_shared<Gone>();
         AddDone whenAdded;
         AddReport report;
     };
