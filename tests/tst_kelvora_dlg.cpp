@@ -15,6 +15,7 @@
 #include "ui/platform/dialog_units.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -247,6 +248,13 @@ private Q_SLOTS:
         for (QWidget *w : std::initializer_list<QWidget *> {
                  &window, window.list()->viewport(), window.solutionBox(), window.browseButton()})
             QCOMPARE(w->cursor().shape(), Qt::BitmapCursor);
+        // Grayed while files convert, a button looks it.
+        for (QWidget *button :
+             std::initializer_list<QWidget *> {window.browseButton(), window.solutionButton()}) {
+            const QImage enabled = button->grab().toImage();
+            button->setEnabled(false);
+            QVERIFY2(button->grab().toImage() != enabled, qPrintable(button->objectName()));
+        }
     }
 
     void helpOpensTheFileBesideTheProgram_data()
@@ -479,6 +487,11 @@ private Q_SLOTS:
                          (QStringList {"wmv2:video", "wmav2:audio"}));
             QVERIFY(window.list()->isEnabled() && window.browseButton()->isEnabled());
 
+            // The batch line counts each batch's own files, canceled ones too.
+            QStringList said;
+            connect(&window.queue()->batch(), &BatchQueue::ItemFinished, this, [&] {
+                said << window.findChild<QLabel *>("batchStatus")->text().section(',', 0, 0);
+            });
             // iPod, only the selected row.
             Run(window, "preset0");
             window.list()->selectRow(2);
@@ -504,6 +517,10 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
             QCOMPARE(window.media()->Status(4), QStringLiteral("User Canceled!"));
             QCOMPARE(window.media()->Status(5), QStringLiteral("Convertion Completed!"));
+            QStringList counted {"1 of 1 files done"};
+            for (int done = 1; done <= 6; ++done)
+                counted << QStringLiteral("%1 of 6 files done").arg(done);
+            QCOMPARE(said, counted);
 
             Run(window, "convertAll");
             QTRY_VERIFY_WITH_TIMEOUT(
