@@ -460,9 +460,10 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(record.started, (QList<int> {0, 1}));
 
-        // Resumed, the converter goes on; canceled, it lets the last file start and complete.
+        // Resumed, the freed slot takes the last file at once and the converter goes on.
         const int progress = store.at(0).progress;
         batch.Resume();
+        QCOMPARE(record.started, (QList<int> {0, 1, 2}));
         QTRY_VERIFY_WITH_TIMEOUT(!batch.IsPaused() && store.at(0).progress > progress, 60000);
         QVERIFY(batch.Cancel(store.at(0).id));
         QTRY_VERIFY_WITH_TIMEOUT(!batch.IsConverting(), 60000);

@@ -561,6 +561,7 @@ private Q_SLOTS:
         // Its bar tells its time left, and "Paused" while the batch is.
         QTRY_VERIFY_WITH_TIMEOUT(f.media.store().at(0).note.endsWith(QLatin1String(" left")),
                                  30000);
+        QCOMPARE(ConversionQueue::TimeLeftText(3900), QStringLiteral("1:05:00 left"));
         f.queue.TogglePause();
         QVERIFY(f.ui.On("pause") && f.media.store().at(0).note == QLatin1String("Paused"));
         f.queue.TogglePause();
@@ -571,26 +572,34 @@ private Q_SLOTS:
         QVERIFY(!f.media.store().setData(f.media.store().index(0, 0), Qt::Unchecked,
                                          Qt::CheckStateRole));
         QVERIFY(f.media.IsChecked(0) && !f.queue.Context().canMoveDown);
-        // Waiting rows move and go; the queue takes them as the list stands.
+        // Waiting rows move and go; the queue takes them as the list stands. A row removed and
+        // brought back converts in its turn.
+        f.Select({4});
+        QVERIFY(!f.ui.On("moveDown"));
         f.Select({3});
         f.queue.MoveSelected(-1);
         f.queue.MoveSelected(-1);
         QVERIFY(f.list.SelectedRows() == QList<int> {1} && f.media.store().IsConsistent());
+        f.queue.MoveSelected(+1);
         f.Select({3});
         f.queue.DeleteSelected();
-        QCOMPARE(names(), (QStringList {"slow.mkv", "c2.mkv", "c0.mkv", "lost.mkv"}));
-        // Delete on the converting row cancels it alone.
-        f.Select({0});
+        f.Select({3});
+        f.queue.DeleteSelected();
+        f.media.UndoRemove();
+        QCOMPARE(names(), (QStringList {"slow.mkv", "c0.mkv", "c2.mkv", "lost.mkv"}));
+        // Delete on the converting row and a waiting one cancels the converting one alone.
+        f.Select({0, 2});
         f.queue.DeleteSelected();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
-        QCOMPARE(finished, (QStringList {"slow.mkv", "c2.mkv", "c0.mkv", "lost.mkv"}));
+        QCOMPARE(finished, (QStringList {"slow.mkv", "c0.mkv", "c2.mkv", "lost.mkv"}));
         const QString done = StateText(ItemState::Completed);
         QCOMPARE(f.Statuses(),
                  (QStringList {StateText(ItemState::Canceled), done, done,
                                StateText(ItemState::Failed)}));
 
-        // What failed or was canceled is selected with one command, and retried alone.
-        f.Select({});
+        // What failed or was canceled in the last batch is selected with one command, in place of
+        // the selection, and retried alone.
+        f.Select({1});
         QVERIFY(f.ui.On("selectFailed") && f.ui.On("retryFailed"));
         f.queue.SelectFailed();
         QCOMPARE(f.list.SelectedRows(), (QList<int> {0, 3}));
@@ -598,8 +607,11 @@ private Q_SLOTS:
         QVERIFY(f.queue.IsConverting() && !f.ui.On("retryFailed"));
         for (int row = 0; row < 4; ++row)
             QCOMPARE(f.queue.batch().IsQueued(f.media.store().at(row).id), row == 0 || row == 3);
-        f.queue.StopAll();
+        QVERIFY(QFile::copy(m_in + QStringLiteral("c4.mkv"), m_in + QStringLiteral("lost.mkv")));
+        f.queue.DeleteSelected();
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
+        f.queue.SelectFailed();
+        QCOMPARE(f.list.SelectedRows(), QList<int> {0}); // the lost file has converted since
     }
 };
 

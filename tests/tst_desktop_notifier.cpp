@@ -270,7 +270,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("calls");
         const QStringList logind {"sleep:idle|Kelvora|Converting 2 files|block"};
         const QStringList cookie {"Kelvora|Converting 2 files", "41"};
-        QTest::newRow("logind, Stop All") << true << "login1" << true << false << logind;
+        QTest::newRow("logind, Pause, Resume, Stop All")
+            << true << "login1" << true << false << logind + logind;
         QTest::newRow("power management") << true << "PowerManagement" << false << false << cookie;
         QTest::newRow("screen saver") << true << "ScreenSaver" << false << false << cookie;
         QTest::newRow("unticked") << true << "login1" << false << true << QStringList();
@@ -306,8 +307,14 @@ private Q_SLOTS:
                     window.findChild<QAction *>("keepAwake")->trigger();
                 window.findChild<QAction *>("convertAll")->trigger();
                 QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.Held(), int(stop), 20000);
-                if (stop)
+                if (stop) {
+                    // Let go while paused, and taken again on going on.
+                    for (int held : {0, 1}) {
+                        window.findChild<QAction *>("pause")->trigger();
+                        QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.Held(), held, 10000);
+                    }
                     window.findChild<QAction *>("stopAll")->trigger();
+                }
                 QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
                 QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.Held(), 0, 10000); // the window stays
             }

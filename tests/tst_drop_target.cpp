@@ -211,6 +211,27 @@ private Q_SLOTS:
         QVERIFY(DragOver(f, mime));
     }
 
+    // Rows dragged within the list pass the file drop by and land above the row dropped on.
+    void rowsDraggedWithinTheListMove()
+    {
+        Fixture f;
+        const QStringList names {m_media + "clip.mp4", m_media + "song.mp3", m_media + "fake.mp4"};
+        AddAndWait(f.media, names);
+        f.list.resize(600, 200);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        QAbstractItemModel &model = *f.list.model();
+        const std::unique_ptr<QMimeData> rows(model.mimeData({model.index(2, 1)}));
+        const QPoint at = f.list.visualRect(model.index(1, 1)).center();
+        QDragEnterEvent enter(at, Qt::MoveAction, rows.get(), Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(at, Qt::MoveAction, rows.get(), Qt::LeftButton, Qt::NoModifier);
+        for (QDropEvent *event : {static_cast<QDropEvent *>(&enter), &drop}) {
+            event->setAccepted(false);
+            QCoreApplication::sendEvent(f.list.viewport(), event);
+        }
+        QCOMPARE(f.Names(), (QStringList {names[0], names[2], names[1]}));
+    }
+
     void takenWhileAddingInTheirTurn()
     {
         ScriptedDialogs dialogs;

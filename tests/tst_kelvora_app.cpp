@@ -193,6 +193,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("menuOpen");
         QTest::newRow("SIGTERM") << int(SIGTERM) << false;
         QTest::newRow("SIGHUP") << int(SIGHUP) << false;
+        QTest::newRow("SIGINT, Ctrl-C in the terminal") << int(SIGINT) << false;
         QTest::newRow("SIGTERM with a menu open") << int(SIGTERM) << true;
     }
     void stopSignalsCloseAsExit()
@@ -239,6 +240,12 @@ private Q_SLOTS:
         holder.setStandardInputFile(Out() + QStringLiteral(".held") + tag);
         holder.start(QStringLiteral("sleep"), {QStringLiteral("600")});
         QVERIFY(holder.waitForStarted());
+        // One whose owner's id a later process has taken: that process did not write it.
+        QFile reused(Out() + QStringLiteral(".reused.part-%1-abc.mp4").arg(holder.processId()));
+        QVERIFY(reused.open(QIODevice::WriteOnly)
+                && reused.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                      QFileDevice::FileModificationTime));
+        reused.close();
 
         QProcess *first = Start(
             {Media() + QStringLiteral("short.mkv"), Media() + QStringLiteral("long clip.mkv")});
@@ -266,6 +273,7 @@ private Q_SLOTS:
         QCOMPARE(kept.items[1].state, ItemState::Waiting);
         QTRY_COMPARE_WITH_TIMEOUT(Leftovers().filter(tag),
                                   QStringList({QStringLiteral(".held") + tag}), 10000);
+        QVERIFY(!reused.exists());
         holder.kill();
         holder.waitForFinished();
     }

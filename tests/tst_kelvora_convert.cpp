@@ -222,6 +222,8 @@ void TestKelvoraConvert::usageErrors_data()
     QTest::newRow("folder of no media")
         << QStringList {QStringLiteral("-p"), QStringLiteral("13"), QStringLiteral("EMPTY")}
         << "no files";
+    QTest::newRow("folders of no media, -r")
+        << QStringList {"-p", "13", "-r", "EMPTY"} << "no files";
     // A regular file stands where the folder would be made: no one, not even root, writes there.
     QTest::newRow("output under a file")
         << QStringList {QStringLiteral("-p"), QStringLiteral("13"), QStringLiteral("--output"),

@@ -17,6 +17,7 @@
 #include "ui/platform/dialog_units.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -241,6 +242,23 @@ private Q_SLOTS:
         for (QWidget *w : std::initializer_list<QWidget *> {
                  &window, window.list()->viewport(), window.solutionBox(), window.browseButton()})
             QCOMPARE(w->cursor().shape(), Qt::BitmapCursor);
+        // Grayed while files convert, a button looks it: even its darkest ink is lighter.
+        const auto darkest = [](QWidget *button) {
+            const QImage image
+                = button->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+            int least = 255;
+            for (int y = 0; y < image.height(); ++y)
+                least = qMin<int>(least,
+                                  *std::min_element(image.constScanLine(y),
+                                                    image.constScanLine(y) + image.width()));
+            return least;
+        };
+        for (QWidget *button :
+             std::initializer_list<QWidget *> {window.browseButton(), window.solutionButton()}) {
+            const int enabled = darkest(button);
+            button->setEnabled(false);
+            QVERIFY2(darkest(button) > enabled, qPrintable(button->objectName()));
+        }
     }
 
     void helpOpensTheFileBesideTheProgram_data()
@@ -473,6 +491,11 @@ private Q_SLOTS:
                          (QStringList {"wmv2:video", "wmav2:audio"}));
             QVERIFY(window.list()->isEnabled() && window.browseButton()->isEnabled());
 
+            // The batch line counts each batch's own files, canceled ones too.
+            QStringList said;
+            connect(&window.queue()->batch(), &BatchQueue::ItemFinished, this, [&] {
+                said << window.findChild<QLabel *>("batchStatus")->text().section(',', 0, 0);
+            });
             // iPod, only the selected row.
             Run(window, "preset0");
             window.list()->selectRow(2);
@@ -498,6 +521,10 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
             QCOMPARE(window.media()->Status(4), StateText(ItemState::Canceled));
             QCOMPARE(window.media()->Status(5), StateText(ItemState::Completed));
+            QStringList counted {"1 of 1 files done"};
+            for (int done = 1; done <= 6; ++done)
+                counted << QStringLiteral("%1 of 6 files done").arg(done);
+            QCOMPARE(said, counted);
 
             Run(window, "convertAll");
             QTRY_VERIFY_WITH_TIMEOUT(

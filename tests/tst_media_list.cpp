@@ -206,7 +206,9 @@ private Q_SLOTS:
         QTest::newRow("with sub folders")
             << QStringList {"%c/"} << 1
             << top + QStringList {"DCIM/100CANON/MVI_0001.MOV", "sub.mp4/inner.mp4"}
-            << QStringList {"6 media files added!" + other + fifo};
+            << QStringList {"6 media files added!\n\n2 files with other extensions: notes.txt, "
+                            "DCIM/100CANON/MVI_0001.THM"
+                            + fifo};
         // A cancelled picker searches the last folder again: everything is listed by then.
         QTest::newRow("again") << QStringList {"%c", ""} << 0 << top
                                << QStringList {"4 media files added!" + other + fifo,
@@ -226,8 +228,9 @@ private Q_SLOTS:
         const QString camera = Path(QStringLiteral("camera/"));
         for (const char *folder : {"DCIM/100CANON", "sub.mp4", ".hidden"})
             QVERIFY(QDir().mkpath(camera + QLatin1String(folder)));
-        for (const char *name : {"DCIM/100CANON/MVI_0001.MOV", "VID_0002.MP4", "c.mkv", "a.b.mp4",
-                                 "sub.mp4/inner.mp4", ".hidden/h.mkv", ".x.mp4"})
+        for (const char *name :
+             {"DCIM/100CANON/MVI_0001.MOV", "DCIM/100CANON/MVI_0001.THM", "VID_0002.MP4", "c.mkv",
+              "a.b.mp4", "sub.mp4/inner.mp4", ".hidden/h.mkv", ".x.mp4"})
             QFile::copy(m_media + QStringLiteral("clip.mp4"), camera + QLatin1String(name));
         QFile::copy(m_media + QStringLiteral("song.mp3"), camera + QStringLiteral("song.mp3"));
         QVERIFY(testfiles::WriteBytes(camera + QStringLiteral("notes.txt"), "notes\n"));

@@ -1,3 +1,4 @@
+#include "engine/convert/failure_reason.h"
 #include "engine/convert/progress_reader.h"
 #include "support/media_factory.h"
 
@@ -295,6 +296,30 @@ private Q_SLOTS:
         for (const QByteArray &chunk : chunks)
             tracker.Feed(chunk.constData(), chunk.size());
         QCOMPARE(tracker.lastLine(), line);
+    }
+
+    // The reason a failure is told by: line i read when the converter had reached i seconds.
+    void failureCause_data()
+    {
+        QTest::addColumn<QByteArrayList>("lines");
+        QTest::addColumn<QString>("reason");
+        const QByteArray damage = "[h264 @ 0x5] error while decoding MB 3 4\n";
+        QTest::newRow("damage where it began")
+            << QByteArrayList {"x\n", damage, damage} << "The file is damaged at 00:00:01";
+        QTest::newRow("a full disk over damage")
+            << QByteArrayList {damage, "av_interleaved_write_frame(): No space left on device\n",
+                               damage}
+            << "The disk is full";
+    }
+
+    void failureCause()
+    {
+        QFETCH(QByteArrayList, lines);
+        QFETCH(QString, reason);
+        FailureCause cause;
+        for (int i = 0; i < lines.size(); ++i)
+            cause.Feed(lines[i].constData(), int(lines[i].size()), i);
+        QCOMPARE(cause.reason().section(QLatin1Char('\n'), 0, 0), reason);
     }
 };
 

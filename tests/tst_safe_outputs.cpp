@@ -726,6 +726,14 @@ private Q_SLOTS:
         f.ConvertAllAndWait();
         QCOMPARE(f.StatusTip(1), out + names[1]);
         QCOMPARE(Entries(out), (QStringList {"one (2).wmv", "one.wmv", "two.wmv"}));
+        // Earlier outputs listed themselves since are the rows' inputs now, never replaced.
+        for (const QString &name : {QStringLiteral("one (2).wmv"), names[1]})
+            f.media.store().Append(ProbeItem(out, name));
+        const QMap<QString, QByteArray> outputs = Checksums(out);
+        f.ConvertAllAndWait();
+        QCOMPARE(f.StatusTip(0), out + QStringLiteral("one (3).wmv"));
+        QCOMPARE(f.media.Status(1), QStringLiteral("Output Equals Input!"));
+        QVERIFY(QFile::remove(out + QStringLiteral("one (3).wmv")) && Checksums(out) == outputs);
         QCOMPARE(Checksums(in), inputs);
     }
 };

@@ -65,6 +65,7 @@ private Q_SLOTS:
             content.items.push_back(Item(path, ItemState(i % 8), i));
         }
         content.items[5].name = QStringLiteral("über\nnew line.mp4");
+        content.items[7].inode ^= 1; // another file has taken its name since
         content.batchRows = {9999, 3, 4};
         Leave(content);
 
@@ -86,6 +87,7 @@ private Q_SLOTS:
         SessionContent restored;
         for (int i = 0; i < store.count(); ++i)
             restored.items.push_back(store.at(i));
+        content.items[7] = ProbeItem(File(QStringLiteral("many/")), QStringLiteral("7.mp4"));
         content.items.erase(content.items.begin() + 5);
         content.batchRows.clear();
         QCOMPARE(SessionFile::Encode(restored), SessionFile::Encode(content));

@@ -360,15 +360,16 @@ void TestSettings::changesAreSavedOnceTheyStop()
     settings->SetPreset(24);
     settings->SetSimultaneous(4);
     settings->SetSizeLimit(480);
+    settings->SetSubFolders(true);
     settings->PushRecentFolder(QStringLiteral("/new/"));
-    QCOMPARE(changed.size(), 4);
+    QCOMPARE(changed.size(), 5);
     QVERIFY(settings->IsSaveDue());
     QVERIFY(!QFileInfo::exists(Path())); // a burst is written once, when it stops
     QTRY_VERIFY_WITH_TIMEOUT(!settings->IsSaveDue(), 5000);
     SettingsValues saved;
     LoadSettings(saved, Path());
-    QCOMPARE(QList<int>({saved.preset.id, saved.simultaneous, saved.sizeLimit}),
-             QList<int>({24, 4, 480}));
+    QCOMPARE(QList<int>({saved.preset.id, saved.simultaneous, saved.sizeLimit, saved.subFolders}),
+             QList<int>({24, 4, 480, 1}));
     QCOMPARE(saved.folders[0], QStringLiteral("/new/"));
 
     // A change that its save has not reached yet is written when the program closes.

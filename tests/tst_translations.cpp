@@ -1,6 +1,7 @@
 // Every translation is complete and keeps what the code relies on (placeholders, the "&" of an
 // accelerator, the tooltip's line break, a count's forms); in each language no two entries of one
-// menu answer to one letter, and the command line's help is translated with its options intact.
+// menu answer to one letter, and the command line's help is translated with its options intact
+// and its --json statuses left in English.
 
 #include "engine/platform/language.h"
 #include "res/resource.h"
@@ -64,14 +65,15 @@ void CheckMenus(const std::vector<MenuTemplateItem> &items, const QString &where
     }
 }
 
-QByteArray ConvertHelp(const QString &languages)
+// What kelvora-convert writes on standard output with `arguments` in the languages wanted.
+QByteArray Convert(const QString &languages, const QStringList &arguments = {"--help"})
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("KELVORA_LANGUAGE"));
     environment.insert(QStringLiteral("LANGUAGE"), languages);
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(KELVORA_CONVERT_PROGRAM), {QStringLiteral("--help")});
+    program.start(QStringLiteral(KELVORA_CONVERT_PROGRAM), arguments);
     return program.waitForFinished(20000) ? program.readAllStandardOutput() : QByteArray();
 }
 
@@ -148,14 +150,18 @@ private Q_SLOTS:
             QCoreApplication::removeTranslator(translator);
 
         // English wanted first stops there; a language without a translation passes to the next.
-        const QByteArray english = ConvertHelp(QStringLiteral("en:") + language);
-        const QByteArray translated = ConvertHelp(QStringLiteral("it:") + language);
+        const QByteArray english = Convert(QStringLiteral("en:") + language);
+        const QByteArray translated = Convert(QStringLiteral("it:") + language);
         QVERIFY(english.startsWith("Usage: kelvora-convert --preset") && translated != english);
         static const QRegularExpression kOption(QStringLiteral("--[a-z-]+"));
         for (auto it = kOption.globalMatch(QString::fromUtf8(english)); it.hasNext();) {
             const QString option = it.next().captured();
             QVERIFY2(translated.contains(option.toLatin1()), qPrintable(option));
         }
+        // What programs read stays English.
+        const QTemporaryDir out;
+        QVERIFY(Convert(language, {"--json", "-p", "13", "-o", out.path(), "/nonexistent/a.mp4"})
+                    .contains("\"status\":\"Convertion Failed!\""));
     }
 };
 

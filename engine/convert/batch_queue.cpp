@@ -399,7 +399,8 @@ QString BatchQueue::ChooseOutput(ItemId id, const QString &folder, const QString
             *equalsListed = true;
             return path;
         }
-        if (!own.isEmpty() && path == own && !m_reserved.contains(path)) {
+        // Listed since, the earlier output is another row's file now.
+        if (!own.isEmpty() && path == own && !m_reserved.contains(path) && !IsListedFile(path)) {
             *mayReplace = true;
             return path;
         }

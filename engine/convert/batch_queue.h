@@ -113,7 +113,7 @@ private:
     void EmitProgress();
     void EndBatch();
     // The final output path of item `id`: the first free one of "base.ext", "base (2).ext" ...,
-    // or the item's own earlier output, which it may replace.
+    // or the item's own earlier output, which it may replace unless a row lists that file.
     QString ChooseOutput(ItemId id, const QString &folder, const QString &base, const QString &ext,
                          bool *mayReplace, bool *equalsListed);
     bool IsListedFile(const QString &path) const;
