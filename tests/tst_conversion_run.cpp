@@ -303,6 +303,12 @@ private Q_SLOTS:
             << "" << failed
             << "The encoder refused these settings: H.263 does not support resolutions above "
                "2048x1152\nError initializing output stream 0:0 -- Error while opening encoder";
+        QTest::newRow("encoder refuses, saying nothing")
+            << "clip.mkv"
+            << QByteArray("echo '  Stream #0:0 -> #0:0 (h264 -> h263)'; echo 'Error initializing "
+                          "output stream 0:0 -- Error while opening encoder'; exit 1")
+            << "" << failed
+            << "The encoder cannot make this file with the preset's settings\nError";
         // A name the folder cannot take is named in the reason.
         QTest::newRow("output name too long")
             << QString(252, QLatin1Char('n')) + QStringLiteral(".ts") << QByteArray() << ""

@@ -591,9 +591,10 @@ private Q_SLOTS:
     // another machine's outputs in a shared folder stay.
     void onlyOwnDeadLeftoversGo_data()
     {
-        QTest::addColumn<QString>("name"); // %m: this machine's tag, %o: another's
+        QTest::addColumn<QString>("name"); // %m: this machine's tag, %o: another's, %t: as made
         QTest::addColumn<int>("age"); // seconds since the file was written
         QTest::addColumn<bool>("removed");
+        QTest::newRow("as named for a conversion") << "%t" << 120 << true;
         QTest::newRow("this machine's, owner gone")
             << ".clip.part-999999999-%m-abc.mp4" << 120 << true;
         QTest::newRow("written a moment ago") << ".clip.part-999999999-%m-abc.mp4" << 0 << false;
@@ -612,6 +613,8 @@ private Q_SLOTS:
         QFETCH(bool, removed);
         const QString other = MachineTag() == "ffffffff" ? "00000000" : "ffffffff";
         name.replace(QStringLiteral("%m"), MachineTag()).replace(QStringLiteral("%o"), other);
+        name.replace(QStringLiteral("%t"),
+                     TemporaryOutputName("clip", ".mp4", 999999999, "1", 255));
         const QString folder = Folder(QStringLiteral("leftovers/") + QTest::currentDataTag());
         QFile file(folder + name);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1 && file.flush());
