@@ -211,7 +211,7 @@ bool SessionFile::Decode(const QByteArray &data, SessionContent *content)
         return false;
     content->batchRows.clear();
     content->batchRows.reserve(rows);
-    for (quint32 i = 0; i < rows; ++i) {
+    for (quint32 i = 0; i < rows && in.status() == QDataStream::Ok; ++i) {
         qint32 row = 0;
         in >> row;
         content->batchRows << row;
