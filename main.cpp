@@ -1,5 +1,6 @@
 // The entry point of the window program.
 #include "engine/platform/language.h"
+#include "engine/platform/standard_streams.h"
 #include "ui/app/kelvora_app.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ void StartupMessage(QtMsgType type, const QMessageLogContext &context, const QSt
 
 int main(int argc, char *argv[])
 {
+    OpenClosedStandardStreams();
     g_qtHandler = qInstallMessageHandler(StartupMessage);
     QApplication application(argc, argv);
     qInstallMessageHandler(g_qtHandler);

@@ -306,6 +306,8 @@ namespace {
 
 // The first error in writing standard output (a closed pipe, a full disk), else 0.
 int g_outputError = 0;
+// Standard output was closed when the program started.
+bool g_outputClosed = false;
 
 QString SignalName(int signal)
 {
@@ -321,6 +323,9 @@ QString SignalName(int signal)
 
 void Print(FILE *stream, const QString &text)
 {
+    // Standard output closed at the start reads /dev/null: what goes there is lost all the same.
+    if (stream == stdout && g_outputClosed && g_outputError == 0)
+        g_outputError = EBADF;
     const QByteArray bytes = text.toUtf8();
     const size_t written
         = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
@@ -748,8 +753,9 @@ private:
 
 } // namespace
 
-int RunConvertCli(int argc, char **argv)
+int RunConvertCli(int argc, char **argv, bool outputClosed)
 {
+    g_outputClosed = outputClosed;
     QList<QByteArray> arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QByteArray(argv[i]);

@@ -65,5 +65,6 @@ QString BarText(double fraction, int width);
 QString HelpText();
 QString VersionText();
 
-// Runs the program: parses, converts, reports. Returns the exit status.
-int RunConvertCli(int argc, char **argv);
+// Runs the program: parses, converts, reports. Returns the exit status, 1 when anything written
+// to standard output was lost, as it is when `outputClosed` (it was closed at the start).
+int RunConvertCli(int argc, char **argv, bool outputClosed = false);

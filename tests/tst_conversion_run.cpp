@@ -291,7 +291,24 @@ private Q_SLOTS:
             << "clip.mkv" << QByteArray("printf 'first line\\nwhy it failed'; exit 1") << ""
             << failed << "why it failed";
         QTest::newRow("closes its output and lingers")
-            << "clip.mkv" << QByteArray("exec >/dev/null 2>&1; sleep 60") << "" << failed << "";
+            << "clip.mkv" << QByteArray("exec >/dev/null 2>&1; sleep 60") << "" << failed
+            << "The converter went on running after closing its output";
+        QTest::newRow("fails without a word") << "clip.mkv" << QByteArray("exit 3") << "" << failed
+                                              << "The converter stopped with exit status 3";
+        QTest::newRow("encoder refuses the settings")
+            << "clip.mkv"
+            << QByteArray("echo '[h263 @ 0x5] H.263 does not support resolutions above 2048x1152'; "
+                          "echo 'Error initializing output stream 0:0 -- Error while opening "
+                          "encoder for output stream #0:0'; echo 'Conversion failed!'; exit 1")
+            << "" << failed
+            << "The encoder refused these settings: H.263 does not support resolutions above "
+               "2048x1152\nError initializing output stream 0:0 -- Error while opening encoder";
+        QTest::newRow("encoder refuses, saying nothing")
+            << "clip.mkv"
+            << QByteArray("echo '  Stream #0:0 -> #0:0 (h264 -> h263)'; echo 'Error initializing "
+                          "output stream 0:0 -- Error while opening encoder'; exit 1")
+            << "" << failed
+            << "The encoder cannot make this file with the preset's settings\nError";
         // A name the folder cannot take is named in the reason.
         QTest::newRow("output name too long")
             << QString(252, QLatin1Char('n')) + QStringLiteral(".ts") << QByteArray() << ""

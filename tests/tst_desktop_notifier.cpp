@@ -1,4 +1,5 @@
 #include "support/media_factory.h"
+#include "support/processes.h"
 #include "support/scripted_dialogs.h"
 #include "ui/app/desktop_notifier.h"
 #include "ui/app/kelvora_dlg.h"
@@ -7,8 +8,10 @@
 #include <QAction>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
+#include <QLocalServer>
 #include <QtTest>
 
 #include <csignal>
@@ -65,12 +68,15 @@ public Q_SLOTS:
 
 // logind's manager, the session's power management and its screen saver in one: what they were
 // asked, and how many of logind's locks are held.
-class StandInInhibitors : public QObject
+class StandInInhibitors
+    : public QObject
+    , protected QDBusContext
 {
     Q_OBJECT
 
 public:
     QStringList calls;
+    bool silent = false; // logind takes its calls and never answers
     QList<int> pipes; // the read ends of logind's locks: held while a write end is open
     int Held() const
     {
@@ -85,6 +91,10 @@ public Q_SLOTS:
                                     const QString &mode)
     {
         calls << QStringList {what, who, why, mode}.join(QLatin1Char('|'));
+        if (silent) {
+            setDelayedReply(true);
+            return {};
+        }
         int ends[2] = {-1, -1};
         QDBusUnixFileDescriptor lock;
         pipes << (::pipe2(ends, O_CLOEXEC) == 0 ? ends[0] : -1);
@@ -335,6 +345,48 @@ private Q_SLOTS:
         }
         // A cookie is given back by a call that arrives in the event loop, maybe after the end.
         QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.calls, calls, 10000);
+    }
+
+    // Silence holds nothing up: a logind that takes the call and never answers is given up for
+    // the next service, and a bus that takes the connection and never answers is given up as
+    // absent. kelvora-convert converts meanwhile and ends at once on SIGTERM.
+    void silenceHoldsNothingUp_data()
+    {
+        QTest::addColumn<bool>("silentBus");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("service never answers")
+            << false
+            << QStringList {"sleep:idle|Kelvora|Converting 2 files|block",
+                            "Kelvora|Converting 2 files"};
+        QTest::newRow("bus never answers") << true << QStringList();
+    }
+    void silenceHoldsNothingUp()
+    {
+        QFETCH(bool, silentBus);
+        QFETCH(QStringList, calls);
+        for (const char *name : {"login1", "PowerManagement"})
+            QVERIFY(m_desktop.registerService(QStringLiteral("org.freedesktop.") + name));
+        m_inhibitors.calls.clear();
+        m_inhibitors.silent = true;
+        auto talking = qScopeGuard([this] { m_inhibitors.silent = false; });
+        QLocalServer bus; // takes connections and says nothing
+        QVERIFY(bus.listen(m_dir.filePath(QStringLiteral("silent-bus"))));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (silentBus) {
+            for (const char *name : {"DBUS_SESSION_BUS_ADDRESS", "DBUS_SYSTEM_BUS_ADDRESS"})
+                environment.insert(QLatin1String(name), "unix:path=" + bus.fullServerName());
+        }
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        // Two slow files one after the other: the batch outlasts a call's timeout.
+        const QString second = m_dir.filePath(QStringLiteral("slow 2.mkv"));
+        QVERIFY(QFile::exists(second) || QFile::copy(m_slow, second));
+        program.start(KELVORA_CONVERT_PROGRAM, {"-p", "8", "-j", "1", "-o", m_out, m_slow, second});
+        QTRY_VERIFY_WITH_TIMEOUT(testprocesses::ChildNamed(program.processId(), "ffmpeg"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.calls, calls, 10000);
+        ::kill(pid_t(program.processId()), SIGTERM);
+        QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 10000);
+        QCOMPARE(program.exitCode(), 128 + SIGTERM);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "engine/convert/temporary_outputs.h"
 #include "engine/settings/session_file.h"
 
 #include "support/files.h"
@@ -231,11 +232,15 @@ private Q_SLOTS:
     void killedProgramComesBack()
     {
         WriteSettings("Simultaneous Conversions=1\n");
-        // Temporary outputs of a program that is gone (no process ever has so high an id): one
-        // nobody holds, one a process holds.
-        const QString tag = QStringLiteral(".part-999999999-abc.mp4");
-        QVERIFY(testfiles::WriteBytes(Out() + QStringLiteral(".stale") + tag, "x"));
-        QVERIFY(testfiles::WriteBytes(Out() + QStringLiteral(".held") + tag, "x"));
+        // Temporary outputs of a program on this machine that is gone (no process ever has so
+        // high an id), untouched for two minutes: one nobody holds, one a process holds.
+        const QString tag = QStringLiteral(".part-999999999-%1-abc.mp4").arg(MachineTag());
+        for (const QString &name : {QStringLiteral(".stale"), QStringLiteral(".held")}) {
+            QFile file(Out() + name + tag);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1 && file.flush());
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                     QFileDevice::FileModificationTime));
+        }
         QProcess holder;
         holder.setStandardInputFile(Out() + QStringLiteral(".held") + tag);
         holder.start(QStringLiteral("sleep"), {QStringLiteral("600")});

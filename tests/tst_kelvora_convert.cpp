@@ -471,7 +471,8 @@ void TestKelvoraConvert::fromList()
 void TestKelvoraConvert::exitsAndReports_data()
 {
     QTest::addColumn<QString>("arguments"); // after "-p 13", split at blanks
-    QTest::addColumn<int>("out"); // standard output: 0 a pipe, 1 /dev/full, 2 a reader gone
+    // standard output: 0 a pipe, 1 /dev/full, 2 a reader gone, 3 closed with input and error
+    QTest::addColumn<int>("out");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("says"); // on standard output or error
     QTest::newRow("every file ends at once") << "same.wmv" << 0 << 1 << "Output Equals Input!";
@@ -483,6 +484,9 @@ void TestKelvoraConvert::exitsAndReports_data()
     QTest::newRow("output to a full disk")
         << "--json A.mp4" << 1 << 1 << "cannot write standard output: No space left on device";
     QTest::newRow("output to a reader that is gone") << "A.mp4" << 2 << 1 << "1 converted";
+    // Converted, not stopped by its own words, not waiting for input: the report is lost.
+    QTest::newRow("standard input, output and error closed")
+        << "--json --from - A.mp4" << 3 << 1 << "";
     QTest::newRow("jobs joined to -j, output through a link and ..")
         << "-j4 -o lnk/.. A.mp4" << 0 << 0 << "/real/A.wmv (";
 }
@@ -505,14 +509,19 @@ void TestKelvoraConvert::exitsAndReports()
     ::close(ends[0]); // a pipe whose reader has gone, as after "| head -1"
     const QStringList outputs {QString(), QStringLiteral("/dev/full"),
                                QStringLiteral("/proc/self/fd/%1").arg(ends[1])};
+    const QStringList closed {QStringLiteral("-c"),
+                              QStringLiteral("exec \"$0\" \"$@\" <&- >&- 2>&-"), kProgram};
     const Result result
-        = RunProgram(kProgram, QStringLiteral("-p 13 ").append(arguments).split(QLatin1Char(' ')),
-                     work.path(), QByteArray("bad\xff.mp4\0A.mp4", 14), outputs[out]);
+        = RunProgram(out == 3 ? QStringLiteral("sh") : kProgram,
+                     (out == 3 ? closed : QStringList())
+                         + QStringLiteral("-p 13 ").append(arguments).split(QLatin1Char(' ')),
+                     work.path(), QByteArray("bad\xff.mp4\0A.mp4", 14), outputs.value(out));
     ::close(ends[1]);
     QCOMPARE(result.exitStatus, QProcess::NormalExit);
     QVERIFY2(result.exitCode == exitCode, result.err.constData());
     QVERIFY2((result.out + result.err).contains(says.toUtf8()), result.out + result.err);
     QCOMPARE(Entries(work.path()).filter(QStringLiteral(".part")), QStringList());
+    QVERIFY(out != 3 || QFileInfo(work.filePath(QStringLiteral("A.wmv"))).size() > 0);
 }
 
 void TestKelvoraConvert::interruptEndsEveryConverter_data()

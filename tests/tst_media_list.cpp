@@ -188,6 +188,8 @@ private Q_SLOTS:
                      {{"a.txt", "b.txt", "c.txt"}, {"d.mp4", "e.mp4", "f.mp4", "g.mp4"}, {}, {}}),
                  (QStringList {"3 files with other extensions: a.txt, b.txt, c.txt",
                                "4 files already listed: d.mp4, e.mp4, f.mp4 and 1 more"}));
+        QCOMPARE(LeftOutLines({{}, {}, {}, {}, {"up/"}}),
+                 QStringList {"1 link to a folder not followed: up/"});
     }
 
     void addFolder_data()
@@ -208,7 +210,7 @@ private Q_SLOTS:
             << top + QStringList {"DCIM/100CANON/MVI_0001.MOV", "sub.mp4/inner.mp4"}
             << QStringList {"6 media files added!\n\n2 files with other extensions: notes.txt, "
                             "DCIM/100CANON/MVI_0001.THM"
-                            + fifo};
+                            + fifo + "\n2 links to folders not followed: root/, DCIM/loop/"};
         // A cancelled picker searches the last folder again: everything is listed by then.
         QTest::newRow("again") << QStringList {"%c", ""} << 0 << top
                                << QStringList {"4 media files added!" + other + fifo,
@@ -224,7 +226,8 @@ private Q_SLOTS:
         QFETCH(int, subFolders);
         QFETCH(QStringList, rows);
         QFETCH(QStringList, messages);
-        // A camera's card: names in any case, sub folders, a loop, a FIFO, hidden entries.
+        // A camera's card: names in any case, sub folders, links to folders (one of them a loop), a
+        // FIFO, hidden entries.
         const QString camera = Path(QStringLiteral("camera/"));
         for (const char *folder : {"DCIM/100CANON", "sub.mp4", ".hidden"})
             QVERIFY(QDir().mkpath(camera + QLatin1String(folder)));
@@ -235,6 +238,7 @@ private Q_SLOTS:
         QFile::copy(m_media + QStringLiteral("song.mp3"), camera + QStringLiteral("song.mp3"));
         QVERIFY(testfiles::WriteBytes(camera + QStringLiteral("notes.txt"), "notes\n"));
         QFile::link(QStringLiteral(".."), camera + QStringLiteral("DCIM/loop"));
+        QFile::link(QStringLiteral("/"), camera + QStringLiteral("root"));
         ::mkfifo(QFile::encodeName(camera + QStringLiteral("pipe.mp4")).constData(), 0644);
 
         Fixture f;

@@ -1,5 +1,6 @@
 #include "engine/convert/batch_queue.h"
 #include "engine/convert/converter.h"
+#include "engine/convert/temporary_outputs.h"
 #include "engine/media/media_store.h"
 #include "support/files.h"
 #include "support/media_factory.h"
@@ -243,31 +244,40 @@ private Q_SLOTS:
     void distinctOutputs_data()
     {
         QTest::addColumn<int>("slots");
-        QTest::newRow("one at a time") << 1;
-        QTest::newRow("side by side") << 3;
+        QTest::addColumn<QString>("base"); // of every input's name
+        QTest::addColumn<QString>("numbered"); // of the outputs numbered 2 and 3
+        QTest::newRow("one at a time") << 1 << "clip"
+                                       << "clip";
+        QTest::newRow("side by side") << 3 << "clip"
+                                      << "clip";
+        // The longest name a folder takes: the numbered ones give way, keeping number and type.
+        QTest::newRow("a name of 255 bytes")
+            << 1 << QString(251, QLatin1Char('n')) << QString(247, QLatin1Char('n'));
     }
 
     void distinctOutputs()
     {
         QFETCH(int, slots);
-        const QString root = QStringLiteral("distinct/%1").arg(slots);
+        QFETCH(QString, base);
+        QFETCH(QString, numbered);
+        const QString root = QStringLiteral("distinct/%1").arg(QTest::currentDataTag());
         const QString a = Folder(root + QStringLiteral("/a"));
         const QString b = Folder(root + QStringLiteral("/b"));
         const QString out = Folder(root + QStringLiteral("/out"));
-        QVERIFY(Place(QStringLiteral("long.avi"), a, QStringLiteral("clip.avi")));
-        QVERIFY(Place(QStringLiteral("two.mkv"), b, QStringLiteral("clip.mkv")));
-        QVERIFY(Place(QStringLiteral("one.mkv"), a, QStringLiteral("clip.mkv")));
+        QVERIFY(Place(QStringLiteral("long.avi"), a, base + QStringLiteral(".avi")));
+        QVERIFY(Place(QStringLiteral("two.mkv"), b, base + QStringLiteral(".mkv")));
+        QVERIFY(Place(QStringLiteral("one.mkv"), a, base + QStringLiteral(".mkv")));
         const QMap<QString, QByteArray> before = Checksums(m_dir.filePath(root));
 
         Fixture f(out, 13);
         f.queue.SetSlots(slots);
-        f.media.store().Append(ProbeItem(a, QStringLiteral("clip.avi")));
-        f.media.store().Append(ProbeItem(b, QStringLiteral("clip.mkv")));
-        f.media.store().Append(ProbeItem(a, QStringLiteral("clip.mkv")));
+        f.media.store().Append(ProbeItem(a, base + QStringLiteral(".avi")));
+        f.media.store().Append(ProbeItem(b, base + QStringLiteral(".mkv")));
+        f.media.store().Append(ProbeItem(a, base + QStringLiteral(".mkv")));
         f.ConvertAllAndWait();
         QCOMPARE(f.Statuses(), QStringList(3, StateText(ItemState::Completed)));
-        const QStringList names {"clip.wmv", "clip (2).wmv", "clip (3).wmv"};
-        QCOMPARE(Entries(out), (QStringList {"clip (2).wmv", "clip (3).wmv", "clip.wmv"}));
+        const QStringList names {base + ".wmv", numbered + " (2).wmv", numbered + " (3).wmv"};
+        QCOMPARE(Entries(out), (QStringList {names[1], names[2], names[0]}));
         for (int row = 0; row < 3; ++row) {
             const QString output = out + names[row];
             // The tooltip names the file written; its length tells which input it holds.
@@ -568,6 +578,46 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(!Alive(member), 5000);
         QVERIFY(!QFileInfo::exists(out + QStringLiteral("endless.wmv")));
         QCOMPARE(Checksum(in + QStringLiteral("endless.mkv")), before);
+    }
+
+    // What a program killed outright left goes, and only that: this machine's temporary outputs
+    // of a converter that is gone, untouched for a minute. A user's files of a like name and
+    // another machine's outputs in a shared folder stay.
+    void onlyOwnDeadLeftoversGo_data()
+    {
+        QTest::addColumn<QString>("name"); // %m: this machine's tag, %o: another's, %t: as made
+        QTest::addColumn<int>("age"); // seconds since the file was written
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("as named for a conversion") << "%t" << 120 << true;
+        QTest::newRow("this machine's, owner gone")
+            << ".clip.part-999999999-%m-abc.mp4" << 120 << true;
+        QTest::newRow("written a moment ago") << ".clip.part-999999999-%m-abc.mp4" << 0 << false;
+        QTest::newRow("another machine's") << ".clip.part-999999999-%o-abc.mp4" << 120 << false;
+        QTest::newRow("an extension no preset writes")
+            << ".clip.part-999999999-%m-abc.txt" << 120 << false;
+        QTest::newRow("a user's notes") << ".notes.part-99999-1.txt" << 120 << false;
+        QTest::newRow("no extension") << ".thesis.part-99999-beef" << 120 << false;
+        QTest::newRow("no machine") << ".holiday.part-4000000-ab.mkv" << 120 << false;
+    }
+
+    void onlyOwnDeadLeftoversGo()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, age);
+        QFETCH(bool, removed);
+        const QString other = MachineTag() == "ffffffff" ? "00000000" : "ffffffff";
+        name.replace(QStringLiteral("%m"), MachineTag()).replace(QStringLiteral("%o"), other);
+        name.replace(QStringLiteral("%t"),
+                     TemporaryOutputName("clip", ".mp4", 999999999, "1", 255));
+        const QString folder = Folder(QStringLiteral("leftovers/") + QTest::currentDataTag());
+        QFile file(folder + name);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1 && file.flush());
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        QCOMPARE(RemoveDeadLeftovers(folder),
+                 removed ? QStringList {folder + name} : QStringList());
+        QCOMPARE(Entries(folder), removed ? QStringList() : QStringList {name});
     }
 
     // Never into the program's working folder.

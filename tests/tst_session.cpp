@@ -7,6 +7,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/store_watch.h"
 
+#include <QtEndian>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -103,6 +104,8 @@ private Q_SLOTS:
         QTest::newRow("last byte") << 1 << -1;
         QTest::newRow("trailing") << -1 << -1;
         QTest::newRow("batch row") << 0 << -2;
+        QTest::newRow("a header claiming 2^31 items") << 0 << -3;
+        QTest::newRow("2^31 batch rows claimed") << 0 << -4;
     }
     void damagedFileIsNotOffered()
     {
@@ -115,8 +118,53 @@ private Q_SLOTS:
             data[at] = char(data[at] ^ 0x40);
         if (at == -2)
             data[data.size() - 1] = 2;
+        if (at <= -3) // the count of items, or of the batch's rows
+            qToBigEndian(quint32(1) << 31, data.data() + (at == -3 ? 8 : data.size() - 8));
         SessionContent read;
-        QCOMPARE(SessionFile::Decode(data, &read), cut == 0 && at == -1);
+        const bool whole = cut == 0 && at == -1;
+        QCOMPARE(SessionFile::Decode(data, &read), whole);
+        // Left by a program that died, it is offered, or moved aside and not read again.
+        QDir(Folder()).removeRecursively();
+        QVERIFY(QDir().mkpath(Folder()) && testfiles::WriteBytes(Folder() + "session", data));
+        SessionFile file(Folder());
+        QVERIFY(file.Claim());
+        QCOMPARE(file.ReadLeft(&read), whole);
+        QCOMPARE(testfiles::ReadBytes(Folder() + (whole ? "session" : "session.bad")), data);
+        QCOMPARE(QFileInfo::exists(Folder() + "session"), whole);
+    }
+
+    // A list past 5000 rows is written when its rows or statuses change, not for a column's look;
+    // a shorter one for that too. Never for a bar's move.
+    void changesThatAreWritten_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("change"); // 0 progress, 1 status, 2 the format column
+        for (const int rows : {10, 5001}) {
+            const QByteArray size = QByteArray::number(rows) + " rows, ";
+            QTest::newRow(size + "progress") << rows << 0;
+            QTest::newRow(size + "status") << rows << 1;
+            QTest::newRow(size + "format column") << rows << 2;
+        }
+    }
+    void changesThatAreWritten()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, change);
+        QDir(Folder()).removeRecursively(); // nothing left to offer
+        ConversionList list;
+        MediaStore &store = list.store();
+        for (int i = 0; i < rows; ++i)
+            store.Append(Item(File(QStringLiteral("%1.mp4").arg(i)), ItemState::Waiting));
+        SessionKeeper keeper(&list, nullptr, Folder());
+        keeper.OfferLeftList();
+        if (change == 0)
+            store.SetProgress(store.at(0).id, 40);
+        else if (change == 1)
+            store.SetState(store.at(0).id, ItemState::Failed, QStringLiteral("why"));
+        else
+            store.SetTargetFormat(QStringLiteral("WMV"));
+        QCOMPARE(keeper.sessionFile().writeDue(), change == 1 || (change == 2 && rows < 5000));
+        keeper.EndSession();
     }
 
     void answersAndOwners()

@@ -201,6 +201,17 @@
         <source>Include sub folders</source>
         <translation>Unterordner einbeziehen</translation>
     </message>
+    <message>
+        <source>1 link to a folder not followed</source>
+        <translation>Einer Verknüpfung auf einen Ordner nicht gefolgt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n links to folders not followed</source>
+        <translation>
+            <numerusform>%n Verknüpfung auf einen Ordner nicht gefolgt</numerusform>
+            <numerusform>%n Verknüpfungen auf Ordner nicht gefolgt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -1366,6 +1377,18 @@ keine Anwendung zugeordnet.</translation>
         <source>The name is not valid UTF-8</source>
         <translation>Der Name ist kein gültiges UTF-8</translation>
     </message>
+    <message>
+        <source>The encoder refused these settings: %1</source>
+        <translation>Der Encoder hat diese Einstellungen abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>The converter went on running after closing its output</source>
+        <translation>Der Konverter lief nach dem Schließen seiner Ausgabe weiter</translation>
+    </message>
+    <message>
+        <source>The converter stopped with exit status %1</source>
+        <translation>Der Konverter endete mit dem Exit-Status %1</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1383,6 +1406,10 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>These files no longer exist and were left out of the list:</source>
         <translation>Diese Dateien existieren nicht mehr und wurden nicht in die Liste übernommen:</translation>
+    </message>
+    <message>
+        <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
+        <translation>kelvora: Die Sitzungsdatei %1 kann nicht gelesen werden; sie wurde nach %2 verschoben</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,17 @@
         <source>Include sub folders</source>
         <translation>Incluir subcarpetas</translation>
     </message>
+    <message>
+        <source>1 link to a folder not followed</source>
+        <translation>1 enlace a una carpeta no seguido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n links to folders not followed</source>
+        <translation>
+            <numerusform>%n enlace a una carpeta no seguido</numerusform>
+            <numerusform>%n enlaces a carpetas no seguidos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -1365,6 +1376,18 @@ con la extensión de archivo indicada.</translation>
         <source>The name is not valid UTF-8</source>
         <translation>El nombre no es UTF-8 válido</translation>
     </message>
+    <message>
+        <source>The encoder refused these settings: %1</source>
+        <translation>El codificador rechazó estos ajustes: %1</translation>
+    </message>
+    <message>
+        <source>The converter went on running after closing its output</source>
+        <translation>El convertidor siguió en marcha tras cerrar su salida</translation>
+    </message>
+    <message>
+        <source>The converter stopped with exit status %1</source>
+        <translation>El convertidor terminó con el estado de salida %1</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1382,6 +1405,10 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>These files no longer exist and were left out of the list:</source>
         <translation>Estos archivos ya no existen y se dejaron fuera de la lista:</translation>
+    </message>
+    <message>
+        <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
+        <translation>kelvora: no se puede leer el archivo de sesión %1; se ha movido a %2</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,17 @@
         <source>Include sub folders</source>
         <translation>Inclure les sous-dossiers</translation>
     </message>
+    <message>
+        <source>1 link to a folder not followed</source>
+        <translation>1 lien vers un dossier non suivi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n links to folders not followed</source>
+        <translation>
+            <numerusform>%n lien vers un dossier non suivi</numerusform>
+            <numerusform>%n liens vers des dossiers non suivis</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -1366,6 +1377,18 @@ with the given filename extension.</source>
         <source>The name is not valid UTF-8</source>
         <translation>Le nom n&apos;est pas en UTF-8 valide</translation>
     </message>
+    <message>
+        <source>The encoder refused these settings: %1</source>
+        <translation>L&apos;encodeur a refusé ces réglages : %1</translation>
+    </message>
+    <message>
+        <source>The converter went on running after closing its output</source>
+        <translation>Le convertisseur a continué de tourner après avoir fermé sa sortie</translation>
+    </message>
+    <message>
+        <source>The converter stopped with exit status %1</source>
+        <translation>Le convertisseur s&apos;est arrêté avec le code de sortie %1</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1383,6 +1406,10 @@ with the given filename extension.</source>
     <message>
         <source>These files no longer exist and were left out of the list:</source>
         <translation>Ces fichiers n&apos;existent plus et ont été retirés de la liste&#xa0;:</translation>
+    </message>
+    <message>
+        <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
+        <translation>kelvora : le fichier de session %1 est illisible ; il a été déplacé vers %2</translation>
     </message>
 </context>
 <context>

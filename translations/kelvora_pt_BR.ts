@@ -201,6 +201,17 @@
         <source>Include sub folders</source>
         <translation>Incluir subpastas</translation>
     </message>
+    <message>
+        <source>1 link to a folder not followed</source>
+        <translation>1 link para uma pasta não seguido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n links to folders not followed</source>
+        <translation>
+            <numerusform>%n link para uma pasta não seguido</numerusform>
+            <numerusform>%n links para pastas não seguidos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -1364,6 +1375,18 @@ with the given filename extension.</source>
         <source>The name is not valid UTF-8</source>
         <translation>O nome não é UTF-8 válido</translation>
     </message>
+    <message>
+        <source>The encoder refused these settings: %1</source>
+        <translation>O codificador recusou estas configurações: %1</translation>
+    </message>
+    <message>
+        <source>The converter went on running after closing its output</source>
+        <translation>O conversor continuou em execução depois de fechar sua saída</translation>
+    </message>
+    <message>
+        <source>The converter stopped with exit status %1</source>
+        <translation>O conversor terminou com o status de saída %1</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1381,6 +1404,10 @@ with the given filename extension.</source>
     <message>
         <source>These files no longer exist and were left out of the list:</source>
         <translation>Estes arquivos não existem mais e foram deixados fora da lista:</translation>
+    </message>
+    <message>
+        <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
+        <translation>kelvora: o arquivo de sessão %1 não pode ser lido; ele foi movido para %2</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,18 @@
         <source>Include sub folders</source>
         <translation>Включить подпапки</translation>
     </message>
+    <message>
+        <source>1 link to a folder not followed</source>
+        <translation>Не пройдено по 1 ссылке на папку</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n links to folders not followed</source>
+        <translation>
+            <numerusform>Не пройдено по %n ссылке на папки</numerusform>
+            <numerusform>Не пройдено по %n ссылкам на папки</numerusform>
+            <numerusform>Не пройдено по %n ссылкам на папки</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -1377,6 +1389,18 @@ with the given filename extension.</source>
         <source>The name is not valid UTF-8</source>
         <translation>Имя не в кодировке UTF-8</translation>
     </message>
+    <message>
+        <source>The encoder refused these settings: %1</source>
+        <translation>Кодировщик отклонил эти настройки: %1</translation>
+    </message>
+    <message>
+        <source>The converter went on running after closing its output</source>
+        <translation>Конвертер продолжал работать после закрытия своего вывода</translation>
+    </message>
+    <message>
+        <source>The converter stopped with exit status %1</source>
+        <translation>Конвертер завершился с кодом выхода %1</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1395,6 +1419,10 @@ with the given filename extension.</source>
     <message>
         <source>These files no longer exist and were left out of the list:</source>
         <translation>Этих файлов больше нет, они не включены в список:</translation>
+    </message>
+    <message>
+        <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
+        <translation>kelvora: файл сеанса %1 не читается; он перемещён в %2</translation>
     </message>
 </context>
 <context>

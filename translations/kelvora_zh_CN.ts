@@ -192,6 +192,16 @@
         <source>Include sub folders</source>
         <translation>包括子文件夹</translation>
     </message>
+    <message>
+        <source>1 link to a folder not followed</source>
+        <translation>未跟随 1 个指向文件夹的链接</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n links to folders not followed</source>
+        <translation>
+            <numerusform>未跟随 %n 个指向文件夹的链接</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -1334,6 +1344,18 @@ with the given filename extension.</source>
         <source>The name is not valid UTF-8</source>
         <translation>名称不是有效的 UTF-8</translation>
     </message>
+    <message>
+        <source>The encoder refused these settings: %1</source>
+        <translation>编码器拒绝了这些设置：%1</translation>
+    </message>
+    <message>
+        <source>The converter went on running after closing its output</source>
+        <translation>转换器关闭输出后仍在运行</translation>
+    </message>
+    <message>
+        <source>The converter stopped with exit status %1</source>
+        <translation>转换器以退出状态 %1 停止</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1350,6 +1372,10 @@ with the given filename extension.</source>
     <message>
         <source>These files no longer exist and were left out of the list:</source>
         <translation>以下文件已不存在，未加入列表：</translation>
+    </message>
+    <message>
+        <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
+        <translation>kelvora：无法读取会话文件 %1；已将其移至 %2</translation>
     </message>
 </context>
 <context>

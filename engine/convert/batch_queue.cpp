@@ -6,6 +6,7 @@
 #include "engine/convert/converter.h"
 #include "engine/convert/presets.h"
 #include "engine/convert/temporary_outputs.h"
+#include "engine/media/file_names.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -391,10 +392,11 @@ QString BatchQueue::ChooseOutput(ItemId id, const QString &folder, const QString
     const MediaItem *item = m_store->Find(id);
     const QString own
         = item && FileStamp::Of(item->output) == item->outputStamp ? item->output : QString();
+    // A name that takes the folder's longest leaves no room for " (2)": its base gives way.
+    const int maxBytes = MaxNameBytes(folder);
     for (int n = 1;; ++n) {
-        const QString path = n == 1
-            ? folder + base + ext
-            : QStringLiteral("%1%2 (%3)%4").arg(folder, base).arg(n).arg(ext);
+        const QString path
+            = n == 1 ? folder + base + ext : folder + NumberedName(base, n, ext, maxBytes);
         if (n == 1 && IsListedFile(path)) {
             *equalsListed = true;
             return path;

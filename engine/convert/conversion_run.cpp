@@ -459,7 +459,8 @@ void ConversionRun::OnProcessFinished(int exitCode, bool crashed)
         // A crash exit's code is the signal; the run's own kill of a lingering one is no crash.
         const int signal = crashed && !m_lingered ? exitCode : 0;
         Finish(ItemState::Failed,
-               ExplainFailure({m_cause.reason(), m_writeFailure, m_lastLine.lastLine(), signal}));
+               ExplainFailure({m_cause.reason(), m_writeFailure, m_lastLine.lastLine(), signal,
+                               m_lingered ? -1 : exitCode}));
         return;
     }
     Verify();

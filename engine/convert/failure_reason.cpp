@@ -143,7 +143,7 @@ QString PlainReason(const QByteArray &line, double position)
         return QCoreApplication::translate("Reasons", "The encoder for %1 is not installed")
             .arg(CodecDisplayName(match.captured(1) + match.captured(2) + match.captured(3)));
     }
-    if (words.startsWith(QLatin1String("Error while opening encoder")))
+    if (words.contains(QLatin1String("Error while opening encoder")))
         return QCoreApplication::translate(
             "Reasons", "The encoder cannot make this file with the preset's settings");
     for (const ErrorEnding &error : kErrorEndings) {
@@ -163,7 +163,15 @@ void FailureCause::Feed(const char *data, int size, double position)
 
 void FailureCause::EndLine(const QByteArray &line, double position)
 {
-    const QString plain = PlainReason(line, position);
+    QString plain = PlainReason(line, position);
+    const QString words = Words(line);
+    // The converter's own line on a refused encoder names only the stream; the encoder said why
+    // on the line before.
+    if (words.startsWith(QLatin1String("Error initializing output stream")) && !m_said.isEmpty())
+        plain = QCoreApplication::translate("Reasons", "The encoder refused these settings: %1")
+                    .arg(m_said);
+    // Only a line a library or encoder signed ("[h263 @ 0x5] ...") says what it refused.
+    m_said = line.startsWith('[') ? words : QString();
     if (plain.isEmpty())
         return;
     const QString reason = plain + QLatin1Char('\n') + QString::fromUtf8(line);
@@ -186,5 +194,13 @@ QString ExplainFailure(const ConverterEnd &end)
     }
     if (end.signal != 0)
         return SignalWords(end.signal);
-    return end.cause.isEmpty() ? end.lastLine : end.cause;
+    if (!end.cause.isEmpty())
+        return end.cause;
+    if (!end.lastLine.isEmpty())
+        return end.lastLine;
+    if (end.exitStatus < 0)
+        return QCoreApplication::translate(
+            "Reasons", "The converter went on running after closing its output");
+    return QCoreApplication::translate("Reasons", "The converter stopped with exit status %1")
+        .arg(end.exitStatus);
 }

@@ -34,6 +34,7 @@ private:
     OutputLines m_lines;
     QString m_cause;
     QString m_damage;
+    QString m_said; // the words of the line before, which may say what an encoder refused
 };
 
 // How a failed converter ended, as the run saw it.
@@ -43,6 +44,7 @@ struct ConverterEnd
     QString writeFailure; // its line saying the output could not be written, may be empty
     QString lastLine; // its last line that is not a status line, may be empty
     int signal = 0; // the signal that ended it, 0 when it exited
+    int exitStatus = 0; // its exit status when it exited; -1: ended by the run after lingering
 };
 
 // The reason a failed conversion shows: a failure to write the output before anything else,

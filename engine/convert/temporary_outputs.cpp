@@ -1,10 +1,13 @@
 // Makes, places and cleans up the hidden files that conversions write into.
 #include "engine/convert/temporary_outputs.h"
 
+#include "engine/convert/presets.h"
+#include "engine/media/file_names.h"
 #include "engine/platform/file_stamp.h"
 #include "engine/platform/proc_reader.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -56,29 +59,49 @@ QSet<QPair<quint64, quint64>> OpenFiles()
 
 } // namespace
 
+QString MachineTag()
+{
+    static const QString tag = [] {
+        for (const char *path : {"/proc/sys/kernel/random/boot_id", "/etc/machine-id"}) {
+            QFile file {QLatin1String(path)};
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            const QByteArray id = file.read(64).trimmed().replace('-', QByteArray()).toLower();
+            if (id.size() >= 8)
+                return QString::fromLatin1(id.left(8));
+        }
+        // Neither: a tag no other system is likely to share, for as long as this copy runs.
+        return QString::number(QRandomGenerator::system()->generate() | 0x10000000u, 16);
+    }();
+    return tag;
+}
+
 QString TemporaryOutputName(const QString &base, const QString &extension, qint64 owner,
                             const QString &tag, int maxBytes)
 {
-    const QString rest = kPart + QString::number(owner) + QLatin1Char('-') + tag + extension;
+    const QString rest = kPart + QString::number(owner) + QLatin1Char('-') + MachineTag()
+        + QLatin1Char('-') + tag + extension;
     const qsizetype room = maxBytes - 1 - QFile::encodeName(rest).size();
     if (room < 0)
         return {};
-    QString kept = base;
-    while (QFile::encodeName(kept).size() > room) {
-        kept.chop(1);
-        // Never half of a surrogate pair.
-        if (!kept.isEmpty() && kept.back().isHighSurrogate())
-            kept.chop(1);
-    }
-    return QLatin1Char('.') + kept + rest;
+    return QLatin1Char('.') + ShortenToBytes(base, room) + rest;
 }
 
 qint64 TemporaryOutputOwner(const QString &fileName)
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^\\..*\\.part-([1-9][0-9]{0,9})-[0-9a-f]{1,8}(\\.[^./]*)?$"));
+        QStringLiteral("^\\..*\\.part-([1-9][0-9]{0,9})-([0-9a-f]{8})-[0-9a-f]{1,6}(\\.[^./]+)$"));
+    static const QSet<QString> extensions = [] {
+        QSet<QString> written;
+        for (const Preset &preset : AllPresets())
+            written.insert(QLatin1String(preset.extension));
+        return written;
+    }();
     const QRegularExpressionMatch match = pattern.match(fileName);
-    return match.hasMatch() ? match.captured(1).toLongLong() : 0;
+    if (!match.hasMatch() || match.captured(2) != MachineTag()
+        || !extensions.contains(match.captured(3)))
+        return 0;
+    return match.captured(1).toLongLong();
 }
 
 int MaxNameBytes(const QString &folder)
@@ -98,6 +121,7 @@ QStringList RemoveDeadLeftovers(const QString &folder)
         FileStamp file;
     };
     QList<Candidate> candidates;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch() * 1000000;
     const QStringList names = QDir(folder).entryList({QStringLiteral(".*.part-*")},
                                                      QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
@@ -107,7 +131,10 @@ QStringList RemoveDeadLeftovers(const QString &folder)
         const QString path = QDir(folder).filePath(name);
         // Only plain files: a link by this name may point at anybody's file.
         const Candidate candidate {path, FileStamp::OfPlainFile(path, false)};
-        if (candidate.file.isEmpty() || OwnerRuns(owner, candidate.file))
+        // A writer that is not seen to run (on a file system shared in ways /proc cannot see)
+        // still touches its file: a file written lately is somebody's work in progress.
+        if (candidate.file.isEmpty() || OwnerRuns(owner, candidate.file)
+            || now - candidate.file.modifiedNs < qint64(kLeftoverQuietSeconds) * 1000000000)
             continue;
         candidates << candidate;
     }

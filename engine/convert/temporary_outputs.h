@@ -7,21 +7,31 @@
 // names, their creation, their placing under the final name without replacing anybody's file,
 // and the clean-up of those that a program killed outright left behind.
 
-// ".<base>.part-<owner>-<tag><extension>": the temporary name of an output of process `owner`.
-// `base` is shortened, by whole characters, so that the name takes at most `maxBytes` bytes; empty
-// when even a name without `base` would not fit.
+// Eight hex digits that name this running system in temporary names: from the kernel's boot id
+// (the machine id where there is none), so that two machines writing into one shared folder,
+// and one machine before and after a restart, never take each other's files for their own.
+QString MachineTag();
+
+// ".<base>.part-<owner>-<machine>-<tag><extension>": the temporary name of an output of process
+// `owner` on this machine (MachineTag). `base` is shortened, by whole characters, so that the
+// name takes at most `maxBytes` bytes; empty when even a name without `base` would not fit.
 QString TemporaryOutputName(const QString &base, const QString &extension, qint64 owner,
                             const QString &tag, int maxBytes);
 
-// The process id that the temporary name `fileName` carries; 0 for any other name.
+// The process id that `fileName` carries when it is a temporary name this machine's copies of
+// the program make (TemporaryOutputName, with an extension a preset writes); 0 for any other
+// name, also for the temporary names of other machines.
 qint64 TemporaryOutputOwner(const QString &fileName);
 
 // The longest file name, in bytes, that `folder` takes (255 when it cannot be told).
 int MaxNameBytes(const QString &folder);
 
-// Removes from `folder` (ending with "/") every temporary output whose owning process is no
-// longer running and that no process has open. Returns the paths removed.
+// Removes from `folder` (ending with "/") every temporary output of this machine
+// (TemporaryOutputOwner) whose owning process is no longer running, that no process has open and
+// that nothing has written for kLeftoverQuietSeconds. Everything else stays: a user's file of a
+// like name, another machine's output. Returns the paths removed.
 QStringList RemoveDeadLeftovers(const QString &folder);
+constexpr int kLeftoverQuietSeconds = 60;
 
 // Creates an empty file with a new hidden name in `folder` that ends with `extension` and carries
 // the program's process id (TemporaryOutputName), readable as the user's umask allows. Returns

@@ -2,6 +2,7 @@
 #include "engine/media/file_names.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -113,4 +114,21 @@ QString UndecodableNamesMessage(const QStringList &names)
             + QCoreApplication::translate("Adding", "... and %n more", nullptr,
                                           int(names.size() - kMostNamesShown));
     return text;
+}
+
+QString ShortenToBytes(QString text, qsizetype maxBytes)
+{
+    while (!text.isEmpty() && QFile::encodeName(text).size() > maxBytes) {
+        text.chop(1);
+        // Never half of a surrogate pair.
+        if (!text.isEmpty() && text.back().isHighSurrogate())
+            text.chop(1);
+    }
+    return text;
+}
+
+QString NumberedName(const QString &base, int number, const QString &extension, int maxBytes)
+{
+    const QString rest = QStringLiteral(" (%1)%2").arg(number).arg(extension);
+    return ShortenToBytes(base, maxBytes - QFile::encodeName(rest).size()) + rest;
 }

@@ -23,3 +23,10 @@ QStringList TakeUndecodablePaths(QStringList &paths);
 // The message that names refused files, one per line: "N files were not added because their
 // names are not valid UTF-8:" (or its singular), at most 20 names, then how many more.
 QString UndecodableNamesMessage(const QStringList &names);
+
+// `text` cut, by whole characters, to at most `maxBytes` bytes in the file system's encoding.
+QString ShortenToBytes(QString text, qsizetype maxBytes);
+
+// "<base> (<number>)<extension>", with `base` shortened (ShortenToBytes) so that the name takes at
+// most `maxBytes` bytes: the number and the extension are always kept whole.
+QString NumberedName(const QString &base, int number, const QString &extension, int maxBytes);

@@ -22,7 +22,7 @@ constexpr int kNamesShown = 3;
 
 struct Entry
 {
-    enum Kind { Media, Other, Unreadable, Undecodable, Folder };
+    enum Kind { Media, Other, Unreadable, Undecodable, Folder, LinkedFolder };
     QString name;
     Kind kind;
 };
@@ -50,7 +50,8 @@ public:
             result.leftOut.unreadable << (relative.isEmpty() ? path : relative);
             return;
         }
-        // A link back to a folder scanned already would go round forever.
+        // A folder reached twice (the scanned one below itself through a bind mount) would go
+        // round forever.
         if (m_entered.contains(qMakePair(quint64(self.st_dev), quint64(self.st_ino)))) {
             ::close(fd);
             return;
@@ -75,6 +76,17 @@ public:
             if (known && S_ISDIR(info.st_mode)) {
                 if (!m_subFolders)
                     continue;
+                struct stat link
+                { };
+                // As find does: the tree is what lies below the folder, not what links point at.
+                if (::fstatat(::dirfd(dir), entry->d_name, &link, AT_SYMLINK_NOFOLLOW) != 0
+                    || S_ISLNK(link.st_mode)) {
+                    files.push_back(
+                        {(IsValidUtf8(name) ? QFile::decodeName(name) : EscapedFileName(name))
+                             + QLatin1Char('/'),
+                         Entry::LinkedFolder});
+                    continue;
+                }
                 if (!IsValidUtf8(name))
                     files.push_back({EscapedFileName(name) + QLatin1Char('/'), Entry::Undecodable});
                 else
@@ -108,6 +120,8 @@ public:
                 result.leftOut.unreadable << relative + file.name;
             } else if (file.kind == Entry::Undecodable) {
                 result.leftOut.undecodable << relative + file.name;
+            } else if (file.kind == Entry::LinkedFolder) {
+                result.leftOut.linkedFolders << relative + file.name;
             } else if (file.kind == Entry::Other) {
                 result.leftOut.otherExtensions << relative + file.name;
             } else if (m_listed && m_listed(path, file.name)) {
@@ -166,6 +180,10 @@ QStringList LeftOutLines(const LeftOut &leftOut)
         lines << ReasonLine(
             leftOut.unreadable, QT_TRANSLATE_NOOP("Adding", "1 file or folder that cannot be read"),
             QT_TRANSLATE_N_NOOP("Adding", "%n files or folders that cannot be read"));
+    if (!leftOut.linkedFolders.isEmpty())
+        lines << ReasonLine(leftOut.linkedFolders,
+                            QT_TRANSLATE_NOOP("Adding", "1 link to a folder not followed"),
+                            QT_TRANSLATE_N_NOOP("Adding", "%n links to folders not followed"));
     return lines;
 }
 

@@ -13,11 +13,12 @@ struct LeftOut
     QStringList listed; // media files the list holds already
     QStringList undecodable; // names that are not valid UTF-8, escaped (EscapedFileName)
     QStringList unreadable; // media files and folders that cannot be read, FIFOs and devices
+    QStringList linkedFolders; // symbolic links to folders, which a scan of sub folders passes by
 
     bool isEmpty() const
     {
         return otherExtensions.isEmpty() && listed.isEmpty() && undecodable.isEmpty()
-            && unreadable.isEmpty();
+            && unreadable.isEmpty() && linkedFolders.isEmpty();
     }
 };
 
@@ -34,10 +35,11 @@ using ListedCheck = std::function<bool(const QString &folder, const QString &nam
 
 // The media files (HasMediaExtension) in `folder`, and with `subFolders` in every folder below
 // it. Hidden files and folders (names that start with ".") are passed over and not reported.
-// Nothing is opened but folders: a FIFO or a device with a media extension counts as unreadable,
-// a symbolic link to a folder is followed only to a folder this scan has not entered yet (no
-// loop). Files that `listed` accepts are reported, not returned. Never waits on anything but the
-// file system. Widget-free, safe on any thread.
+// Nothing is opened but folders: a FIFO or a device with a media extension counts as unreadable.
+// A symbolic link to a folder is never followed (a link to "/" would take in the whole machine):
+// with `subFolders` it is reported in LeftOut::linkedFolders. `folder` itself may be a link. A
+// link to a file is that file. Files that `listed` accepts are reported, not returned. Never
+// waits on anything but the file system. Widget-free, safe on any thread.
 FolderScan ScanFolder(const QString &folder, bool subFolders, const ListedCheck &listed = {});
 
 // The lines that say what `leftOut` holds, one per reason with its count and the first names;

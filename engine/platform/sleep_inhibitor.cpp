@@ -1,6 +1,8 @@
 // Keeps the computer awake while a batch converts, through logind or the session's services.
 #include "engine/platform/sleep_inhibitor.h"
 
+#include "engine/platform/bus_access.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -103,26 +105,34 @@ void SleepInhibitor::Update()
 
 void SleepInhibitor::Ask(int service)
 {
-    for (; service < kServiceCount; ++service) {
-        QDBusConnection bus = Bus(kServices[service]);
-        if (!bus.isConnected())
-            continue;
-        QDBusMessage call = Call(kServices[service], "Inhibit");
-        if (service == kLogind)
-            call << QStringLiteral("sleep:idle") << QStringLiteral("Kelvora") << m_why
-                 << QStringLiteral("block");
-        else
-            call << QStringLiteral("Kelvora") << m_why;
-        // A missing service is answered with an error by the bus itself, in the event loop.
-        auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
-        connect(watcher, &QDBusPendingCallWatcher::finished, this,
-                [this, service, generation = m_generation](QDBusPendingCallWatcher *finished) {
-                    finished->deleteLater();
-                    OnAnswer(service, generation, finished->reply());
-                });
+    if (service >= kServiceCount) {
+        m_asking = false;
         return;
     }
-    m_asking = false;
+    BusAccess::WithBus(kServices[service].systemBus, this,
+                       [this, service, generation = m_generation](QDBusConnection bus) {
+                           if (generation != m_generation)
+                               return;
+                           if (!bus.isConnected()) {
+                               Ask(service + 1);
+                               return;
+                           }
+                           QDBusMessage call = Call(kServices[service], "Inhibit");
+                           if (service == kLogind)
+                               call << QStringLiteral("sleep:idle") << QStringLiteral("Kelvora")
+                                    << m_why << QStringLiteral("block");
+                           else
+                               call << QStringLiteral("Kelvora") << m_why;
+                           // A missing service is answered with an error by the bus itself, and one
+                           // that never answers by the timeout: the next service is asked then.
+                           auto *watcher = new QDBusPendingCallWatcher(
+                               bus.asyncCall(call, BusAccess::kCallMs), this);
+                           connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                                   [this, service, generation](QDBusPendingCallWatcher *finished) {
+                                       finished->deleteLater();
+                                       OnAnswer(service, generation, finished->reply());
+                                   });
+                       });
 }
 
 void SleepInhibitor::OnAnswer(int service, int generation, const QDBusMessage &reply)
@@ -156,6 +166,7 @@ void SleepInhibitor::GiveBack(const Lock &lock)
     } else if (lock.service > kLogind) {
         QDBusMessage call = Call(kServices[lock.service], "UnInhibit");
         call << lock.cookie;
-        Bus(kServices[lock.service]).asyncCall(call);
+        // The bus answered when the lock was granted through it: it is connected already.
+        Bus(kServices[lock.service]).asyncCall(call, BusAccess::kCallMs);
     }
 }

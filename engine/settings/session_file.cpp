@@ -1,11 +1,14 @@
 // Keeps the running program's list in a file, to offer it back after a crash.
 #include "engine/settings/session_file.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QSaveFile>
+
+#include <cstdio>
 
 namespace {
 
@@ -13,6 +16,18 @@ constexpr quint32 kMagic = 0x4b4c5653; // "KLVS"
 constexpr quint32 kVersion = 1;
 // Larger than any list a person keeps: a file beyond it is not a session.
 constexpr qint64 kMaxFileBytes = 512 * 1024 * 1024;
+// The fewest bytes an item takes: its four texts take four bytes each even when empty.
+constexpr qint64 kMinItemBytes = 16;
+
+bool Save(const QString &path, const QByteArray &data)
+{
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size()) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
 
 QDataStream &operator<<(QDataStream &out, const MediaItem &item)
 {
@@ -63,13 +78,15 @@ SessionFile::SessionFile(QString folder, QObject *parent)
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(kWriteEveryMs);
-    connect(&m_timer, &QTimer::timeout, this, &SessionFile::WriteNow);
+    connect(&m_timer, &QTimer::timeout, this, &SessionFile::WriteInBackground);
+    m_writer.setMaxThreadCount(1);
 }
 
 SessionFile::~SessionFile()
 {
     if (m_timer.isActive())
         WriteNow();
+    m_writer.waitForDone();
 }
 
 bool SessionFile::Claim()
@@ -92,9 +109,23 @@ bool SessionFile::ReadLeft(SessionContent *content) const
     if (!m_owned)
         return false;
     QFile file(path());
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    return Decode(file.readAll(), content);
+    if (file.size() <= kMaxFileBytes && Decode(file.readAll(), content))
+        return true;
+    // Read again at every start it would fail again: out of the way, kept for a look.
+    const QString aside = m_folder + QStringLiteral("session.bad");
+    QFile::remove(aside);
+    file.close();
+    if (!QFile::rename(path(), aside))
+        QFile::remove(path());
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate(
+                                "Session",
+                                "kelvora: the session file %1 cannot be read; it was "
+                                "moved to %2")
+                                .arg(path(), aside)));
+    return false;
 }
 
 void SessionFile::ScheduleWrite()
@@ -107,15 +138,18 @@ void SessionFile::ScheduleWrite()
 bool SessionFile::WriteNow()
 {
     m_timer.stop();
+    m_writer.waitForDone();
     if (!m_owned || m_closed || !m_source)
         return false;
-    const QByteArray data = Encode(m_source());
-    QSaveFile out(path());
-    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return Save(path(), Encode(m_source()));
+}
+
+void SessionFile::WriteInBackground()
+{
+    if (!m_owned || m_closed || !m_source)
+        return;
+    // The list is read here, on the thread that changes it; the copy is the worker's alone.
+    m_writer.start([content = m_source(), path = path()] { Save(path, Encode(content)); });
 }
 
 void SessionFile::Close()
@@ -124,6 +158,7 @@ void SessionFile::Close()
         return;
     m_closed = true;
     m_timer.stop();
+    m_writer.waitForDone();
     QFile::remove(path());
     m_lock->unlock();
     m_owned = false;
@@ -131,8 +166,10 @@ void SessionFile::Close()
 
 void SessionFile::Discard()
 {
-    if (m_owned)
-        QFile::remove(path());
+    if (!m_owned)
+        return;
+    m_writer.waitForDone();
+    QFile::remove(path());
 }
 
 QByteArray SessionFile::Encode(const SessionContent &content)
@@ -155,9 +192,10 @@ bool SessionFile::Decode(const QByteArray &data, SessionContent *content)
     quint32 version = 0;
     quint32 count = 0;
     in >> magic >> version >> count;
-    // Every item takes more than one byte: a count beyond the data's size is not one.
+    // Nothing is reserved for more than the data can hold: a damaged count must not take all the
+    // memory there is.
     if (in.status() != QDataStream::Ok || magic != kMagic || version != kVersion
-        || count > quint32(data.size()))
+        || count > quint64(data.size()) / kMinItemBytes)
         return false;
     content->items.clear();
     content->items.reserve(count);
@@ -166,7 +204,18 @@ bool SessionFile::Decode(const QByteArray &data, SessionContent *content)
         in >> item;
         content->items.push_back(std::move(item));
     }
-    in >> content->batchRows;
+    quint32 rows = 0;
+    in >> rows;
+    if (in.status() != QDataStream::Ok
+        || rows > quint64(data.size() - in.device()->pos()) / sizeof(qint32))
+        return false;
+    content->batchRows.clear();
+    content->batchRows.reserve(rows);
+    for (quint32 i = 0; i < rows && in.status() == QDataStream::Ok; ++i) {
+        qint32 row = 0;
+        in >> row;
+        content->batchRows << row;
+    }
     if (in.status() != QDataStream::Ok || !in.atEnd())
         return false;
     for (int row : std::as_const(content->batchRows)) {

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <functional>
@@ -27,7 +28,9 @@ struct SessionContent
 // The session file of the running program, so that a program that ends badly can offer its list
 // back at the next start. One running copy owns the session at a time; a copy that does not own
 // it never reads or writes it. Writes replace the whole file at once (a crash leaves the old file
-// or the new one) and come at most once every kWriteEveryMs, however many changes are announced.
+// or the new one) and come at most once every kWriteEveryMs, however many changes are announced;
+// the content is taken on the thread that owns the file, and encoded and written on a thread of
+// its own, so that a long list never holds up the window.
 class SessionFile final : public QObject
 {
     Q_OBJECT
@@ -50,14 +53,19 @@ public:
     QString path() const { return m_folder + QStringLiteral("session"); }
 
     // What a program that is no longer running left in the file; false when there is nothing
-    // (no file, one that cannot be read, or a session that is not owned).
+    // (no file, or a session that is not owned). A file that cannot be read as a session (damaged,
+    // or claiming more than it holds) is moved aside to "session.bad" in the same folder, with one
+    // line on standard error, and false is returned.
     bool ReadLeft(SessionContent *content) const;
 
     // Asked for the content whenever a write is due.
     void SetSource(std::function<SessionContent()> source) { m_source = std::move(source); }
-    // The content changed: it is written within kWriteEveryMs.
+    // The content changed: it is written within kWriteEveryMs, in the background.
     void ScheduleWrite();
-    // Writes the content now; false when it cannot be written or the session is not owned.
+    // True while a write announced by ScheduleWrite is still to come.
+    bool writeDue() const { return m_timer.isActive(); }
+    // Writes the content now, after any write still in the background; false when it cannot be
+    // written or the session is not owned.
     bool WriteNow();
     // The program closes cleanly: the file is removed and nothing is written any more.
     void Close();
@@ -68,13 +76,19 @@ public:
     // False, with `content` unspecified, for data that Encode did not make.
     static bool Decode(const QByteArray &data, SessionContent *content);
 
-    static constexpr int kWriteEveryMs = 250;
+    static constexpr int kWriteEveryMs = 1000;
 
 private:
+    // Takes the content and has it written in the background.
+    void WriteInBackground();
+
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
     std::function<SessionContent()> m_source;
     QTimer m_timer;
     bool m_owned = false;
     bool m_closed = false;
+    // One thread: the writes land in the order they were taken. Last, so that it is gone, with its
+    // writes done, before anything they use.
+    QThreadPool m_writer;
 };

@@ -1,6 +1,8 @@
 // Tells the desktop about a batch: its end as a notification, its progress on the task bar.
 #include "ui/app/desktop_notifier.h"
 
+#include "engine/platform/bus_access.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -41,9 +43,6 @@ void DesktopNotifier::BatchEnded(int completed, int failed, int canceled, bool w
 {
     if (windowActive)
         return;
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return;
     QDBusMessage call = QDBusMessage::createMethodCall(kNotifyService, kNotifyPath, kNotifyService,
                                                        QStringLiteral("Notify"));
     QVariantMap hints;
@@ -54,18 +53,23 @@ void DesktopNotifier::BatchEnded(int completed, int failed, int canceled, bool w
     call << QStringLiteral("Kelvora") << m_lastId << QStringLiteral("kelvora")
          << QCoreApplication::translate("Notifier", "Kelvora: the batch has ended")
          << Summary(completed, failed, canceled) << QStringList() << hints << kDefaultExpiry;
-    // An unknown service is answered with an error by the bus itself: the reply is awaited in
-    // the event loop, never here, and an error is dropped without a word.
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher *finished) {
-                const QDBusPendingReply<uint> reply = *finished;
-                const bool shown = !reply.isError();
-                if (shown)
-                    m_lastId = reply.value();
-                finished->deleteLater();
-                Q_EMIT NotifyAnswered(shown);
-            });
+    BusAccess::WithBus(false, this, [this, call](QDBusConnection bus) {
+        if (!bus.isConnected())
+            return;
+        // An unknown service is answered with an error by the bus itself, and one that never
+        // answers by the timeout: the reply is awaited in the event loop, never here, and an
+        // error is dropped without a word.
+        auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, BusAccess::kCallMs), this);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                [this](QDBusPendingCallWatcher *finished) {
+                    const QDBusPendingReply<uint> reply = *finished;
+                    const bool shown = !reply.isError();
+                    if (shown)
+                        m_lastId = reply.value();
+                    finished->deleteLater();
+                    Q_EMIT NotifyAnswered(shown);
+                });
+    });
 }
 
 void DesktopNotifier::BatchProgress(double fraction)
@@ -76,14 +80,14 @@ void DesktopNotifier::BatchProgress(double fraction)
         return;
     m_progressVisible = visible;
     m_lastPercent = percent;
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return;
     QDBusMessage signal
         = QDBusMessage::createSignal(kLauncherPath, kLauncherInterface, QStringLiteral("Update"));
     QVariantMap properties;
     properties.insert(QStringLiteral("progress"), visible ? percent / 100.0 : 0.0);
     properties.insert(QStringLiteral("progress-visible"), visible);
     signal << kAppUri << properties;
-    bus.send(signal);
+    BusAccess::WithBus(false, this, [signal](QDBusConnection bus) {
+        if (bus.isConnected())
+            bus.send(signal);
+    });
 }

@@ -13,6 +13,8 @@ namespace {
 
 // How many missing files the message names one by one.
 constexpr int kNamedMissing = 20;
+// Past this many rows, the list is written only when its rows, statuses or ticks change.
+constexpr int kLongList = 5000;
 
 } // namespace
 
@@ -89,10 +91,16 @@ void SessionKeeper::KeepChanges()
     connect(store, &MediaStore::modelReset, &m_file, [this] { m_file.ScheduleWrite(); });
     connect(store, &MediaStore::layoutChanged, &m_file, [this] { m_file.ScheduleWrite(); });
     connect(store, &MediaStore::dataChanged, &m_file,
-            [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
-                if (!roles.contains(MediaStore::ProgressRole)
-                    && !roles.contains(MediaStore::NoteRole))
-                    m_file.ScheduleWrite();
+            [this, store](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+                if (roles.contains(MediaStore::ProgressRole)
+                    || roles.contains(MediaStore::NoteRole))
+                    return;
+                // Writing a long list takes a while: only what a restore would miss (a status, a
+                // tick) is worth it, not a column's look.
+                if (store->count() > kLongList && !roles.isEmpty()
+                    && !roles.contains(Qt::CheckStateRole))
+                    return;
+                m_file.ScheduleWrite();
             });
     connect(&m_list->batch(), &BatchQueue::BatchStarted, &m_file, &SessionFile::ScheduleWrite);
     connect(&m_list->batch(), &BatchQueue::BatchEnded, &m_file, &SessionFile::ScheduleWrite);
