@@ -184,10 +184,11 @@ private Q_SLOTS:
     // A left-out line names three files, and counts only the ones beyond them.
     void leftOutLinesCountTheRest()
     {
-        QCOMPARE(LeftOutLines(
-                     {{"a.txt", "b.txt", "c.txt"}, {"d.mp4", "e.mp4", "f.mp4", "g.mp4"}, {}, {}}),
-                 (QStringList {"3 files with other extensions: a.txt, b.txt, c.txt",
-                               "4 files already listed: d.mp4, e.mp4, f.mp4 and 1 more"}));
+        QCOMPARE(
+            LeftOutLines(
+                {{"a.txt", "b.txt", "c.txt"}, {"d.mp4", "e.mp4", "f.mp4", "g.mp4"}, {}, {}, {}}),
+            (QStringList {"3 files with other extensions: a.txt, b.txt, c.txt",
+                          "4 files already listed: d.mp4, e.mp4, f.mp4 and 1 more"}));
         QCOMPARE(LeftOutLines({{}, {}, {}, {}, {"up/"}}),
                  QStringList {"1 link to a folder not followed: up/"});
     }
