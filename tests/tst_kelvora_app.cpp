@@ -246,7 +246,10 @@ private Q_SLOTS:
         holder.start(QStringLiteral("sleep"), {QStringLiteral("600")});
         QVERIFY(holder.waitForStarted());
         // One whose owner's id a later process has taken: that process did not write it.
-        QFile reused(Out() + QStringLiteral(".reused.part-%1-abc.mp4").arg(holder.processId()));
+        QFile reused(Out()
+                     + QStringLiteral(".reused.part-%1-%2-abc.mp4")
+                           .arg(holder.processId())
+                           .arg(MachineTag()));
         QVERIFY(reused.open(QIODevice::WriteOnly)
                 && reused.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                                       QFileDevice::FileModificationTime));
