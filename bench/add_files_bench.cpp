@@ -14,6 +14,7 @@
 // machine shared with other work the CPU time is the steadier of the two.
 // Usage: add_files_bench [N ...]   (default: 1000 10000)
 
+#include "engine/media/file_names.h"
 #include "engine/media/probe.h"
 #include "support/media_factory.h"
 #include "ui/controls/listview/drag_drop_list_ctrl.h"
@@ -183,7 +184,7 @@ bool Measure(const QString &clip, const QString &root, int count, Figures *figur
         QApplication::processEvents();
         const Stopwatch adding;
         for (const QString &path : paths) {
-            const auto [name, location] = MediaList::SplitPath(path);
+            const auto [name, location] = SplitPath(path);
             media.store().Append(ProbeItem(location, name));
         }
         figures->inlined = adding.Elapsed();
@@ -191,7 +192,7 @@ bool Measure(const QString &clip, const QString &root, int count, Figures *figur
 
     const Stopwatch probing;
     for (const QString &path : paths) {
-        const auto [name, location] = MediaList::SplitPath(path);
+        const auto [name, location] = SplitPath(path);
         MediaInfo info;
         if (ProbeMedia(location, name, info) != ProbeOutcome::Ready) {
             std::fprintf(stderr, "%s did not probe as ready\n", qPrintable(path));

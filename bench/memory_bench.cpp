@@ -2,6 +2,7 @@
 // real media rows (each probed, as Add Files does) to a list in a shown window.
 // Usage: memory_bench [rows, default 10000]
 
+#include "engine/media/file_names.h"
 #include "support/media_factory.h"
 #include "ui/controls/listview/drag_drop_list_ctrl.h"
 #include "ui/media/media_list.h"
@@ -108,7 +109,7 @@ int main(int argc, char **argv)
         paths << folder + name;
     const Memory before = ReadMemory();
     for (const QString &path : paths) {
-        const auto [name, location] = MediaList::SplitPath(path);
+        const auto [name, location] = SplitPath(path);
         media.store().Append(ProbeItem(location, name));
     }
     QApplication::processEvents();

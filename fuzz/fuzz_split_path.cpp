@@ -1,5 +1,6 @@
 // Paths as the file dialog hands them to Add Files, and the extension test of Add Folder.
 
+#include "engine/media/file_names.h"
 #include "fuzz_support.h"
 #include "ui/media/media_list.h"
 
@@ -7,7 +8,7 @@ namespace {
 
 void CheckSplit(const QString &path)
 {
-    const auto [name, folder] = MediaList::SplitPath(path);
+    const auto [name, folder] = SplitPath(path);
     FUZZ_CHECK(!name.contains(QLatin1Char('/')));
     FUZZ_CHECK(name.size() <= path.size() && path.endsWith(name));
     if (!path.contains(QLatin1Char('/'))) {

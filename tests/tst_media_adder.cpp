@@ -1,3 +1,4 @@
+#include "engine/media/file_names.h"
 #include "engine/media/media_adder.h"
 #include "engine/platform/file_system_pool.h"
 #include "support/files.h"
@@ -150,7 +151,7 @@ private Q_SLOTS:
         Fixture one;
         QStringList expectedProbes;
         for (const QString &path : paths) {
-            const auto [name, location] = MediaList::SplitPath(path);
+            const auto [name, location] = SplitPath(path);
             if (!name.isEmpty() && !one.media.store().IsListed(location, name)) {
                 one.media.store().Append(ProbeItem(location, name));
                 expectedProbes << path;

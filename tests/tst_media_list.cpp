@@ -1,3 +1,4 @@
+#include "engine/media/file_names.h"
 #include "engine/media/folder_scan.h"
 #include "support/files.h"
 #include "support/media_factory.h"
@@ -315,7 +316,7 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QFETCH(QString, name);
         QFETCH(QString, folder);
-        const auto split = MediaList::SplitPath(path);
+        const auto split = SplitPath(path);
         QCOMPARE(split.first, name);
         QCOMPARE(split.second, folder);
     }

@@ -10,15 +10,11 @@
 
 namespace {
 
-// The folder part (ending with "/") and the name of `path`; a folder that ends with two
-// separators loses one, as the file dialog gives such paths.
+// The folder part and the name of `path`, in the order the store keys them.
 QPair<QString, QString> FolderAndName(const QString &path)
 {
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    QString folder = slash < 0 ? QString() : path.left(slash + 1);
-    if (folder.endsWith(QLatin1String("//")))
-        folder.chop(1);
-    return qMakePair(folder, slash < 0 ? path : path.mid(slash + 1));
+    const auto [name, folder] = SplitPath(path);
+    return qMakePair(folder, name);
 }
 
 // A kept item as it is to come back: itself while its file is the one it was read from, probed
@@ -177,8 +173,6 @@ void ConversionList::Probe(const QStringList &paths, MediaAdder::ProbeFunction p
     for (const QString &path : paths)
         files << FolderAndName(path);
     Q_EMIT AddStarted(static_cast<int>(files.size()));
-    if (!probe && m_probe)
-        probe = m_probe;
     m_adder.Start(files, std::move(probe));
 }
 

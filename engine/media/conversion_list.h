@@ -69,7 +69,7 @@ public:
     // How many files an add probes at a time (0: one per core), and what probes them (see
     // MediaAdder::SetProbe).
     void SetProbeThreads(int threads) { m_adder.SetThreads(threads); }
-    void SetProbe(MediaAdder::ProbeFunction probe) { m_probe = std::move(probe); }
+    void SetProbe(MediaAdder::ProbeFunction probe) { m_adder.SetProbe(std::move(probe)); }
 
     // Removes the items `ids` but never one being converted; Undo brings them back once.
     void Remove(const QList<ItemId> &ids);
@@ -124,7 +124,6 @@ private:
     MediaStore m_store;
     MediaAdder m_adder {&m_store};
     BatchQueue m_batch {&m_store};
-    MediaAdder::ProbeFunction m_probe;
     std::deque<Request> m_requests;
     std::optional<Request> m_current;
     std::shared_ptr<Scan> m_scan; // the folder scan running now, if any

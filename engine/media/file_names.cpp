@@ -132,3 +132,13 @@ QString NumberedName(const QString &base, int number, const QString &extension, 
     const QString rest = QStringLiteral(" (%1)%2").arg(number).arg(extension);
     return ShortenToBytes(base, maxBytes - QFile::encodeName(rest).size()) + rest;
 }
+
+QPair<QString, QString> SplitPath(const QString &path)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString name = slash < 0 ? path : path.mid(slash + 1);
+    QString folder = slash < 0 ? QString() : path.left(slash + 1);
+    if (folder.endsWith(QLatin1String("//")))
+        folder.chop(1);
+    return qMakePair(name, folder);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,10 @@ QStringList TakeUndecodablePaths(QStringList &paths);
 // The message that names refused files, one per line: "N files were not added because their
 // names are not valid UTF-8:" (or its singular), at most 20 names, then how many more.
 QString UndecodableNamesMessage(const QStringList &names);
+
+// The file-name part and the folder part (ending with "/") of a path as a file dialog returns
+// it; a folder that ends with two separators loses one.
+QPair<QString, QString> SplitPath(const QString &path);
 
 // `text` cut, by whole characters, to at most `maxBytes` bytes in the file system's encoding.
 QString ShortenToBytes(QString text, qsizetype maxBytes);

@@ -73,16 +73,6 @@ void MediaList::LoadRowImages()
     SetRowImages(load("res/film.bmp"), load("res/page_sound.bmp"));
 }
 
-QPair<QString, QString> MediaList::SplitPath(const QString &path)
-{
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    const QString name = slash < 0 ? path : path.mid(slash + 1);
-    QString folder = slash < 0 ? QString() : path.left(slash + 1);
-    if (folder.endsWith(QLatin1String("//")))
-        folder.chop(1);
-    return qMakePair(name, folder);
-}
-
 bool MediaList::IsMediaExtension(const QString &fullPath)
 {
     return HasMediaExtension(fullPath);

@@ -99,9 +99,6 @@ public:
     // Ticks every row.
     void CheckAll() { m_items.CheckAll(); }
 
-    // The file-name part and the folder part of a path as the file dialog returns it; a folder
-    // that ends with two separators loses one.
-    static QPair<QString, QString> SplitPath(const QString &path);
     // True when Add Folder takes a file with this full path (its extension is one of the media
     // extensions, in any letter case).
     static bool IsMediaExtension(const QString &fullPath);
