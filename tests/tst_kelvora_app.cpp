@@ -235,25 +235,15 @@ private Q_SLOTS:
         // Temporary outputs of a program on this machine that is gone (no process ever has so
         // high an id), untouched for two minutes: one nobody holds, one a process holds.
         const QString tag = QStringLiteral(".part-999999999-%1-abc.mp4").arg(MachineTag());
-        for (const QString &name : {QStringLiteral(".stale"), QStringLiteral(".held")}) {
-            QFile file(Out() + name + tag);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1 && file.flush());
-            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-120),
-                                     QFileDevice::FileModificationTime));
-        }
+        for (const QString &name : {QStringLiteral(".stale"), QStringLiteral(".held")})
+            QVERIFY(testfiles::WriteBytes(Out() + name + tag, "x", 120));
         QProcess holder;
         holder.setStandardInputFile(Out() + QStringLiteral(".held") + tag);
         holder.start(QStringLiteral("sleep"), {QStringLiteral("600")});
         QVERIFY(holder.waitForStarted());
         // One whose owner's id a later process has taken: that process did not write it.
-        QFile reused(Out()
-                     + QStringLiteral(".reused.part-%1-%2-abc.mp4")
-                           .arg(holder.processId())
-                           .arg(MachineTag()));
-        QVERIFY(reused.open(QIODevice::WriteOnly)
-                && reused.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                                      QFileDevice::FileModificationTime));
-        reused.close();
+        const QString reused = Out() + QStringLiteral(".reused.part-%1-%2-abc.mp4");
+        QVERIFY(testfiles::WriteBytes(reused.arg(holder.processId()).arg(MachineTag()), "", 3600));
 
         QProcess *first = Start(
             {Media() + QStringLiteral("short.mkv"), Media() + QStringLiteral("long clip.mkv")});
@@ -281,7 +271,7 @@ private Q_SLOTS:
         QCOMPARE(kept.items[1].state, ItemState::Waiting);
         QTRY_COMPARE_WITH_TIMEOUT(Leftovers().filter(tag),
                                   QStringList({QStringLiteral(".held") + tag}), 10000);
-        QVERIFY(!reused.exists());
+        QVERIFY(!QFileInfo::exists(reused.arg(holder.processId()).arg(MachineTag())));
         holder.kill();
         holder.waitForFinished();
     }

@@ -246,10 +246,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("slots");
         QTest::addColumn<QString>("base"); // of every input's name
         QTest::addColumn<QString>("numbered"); // of the outputs numbered 2 and 3
-        QTest::newRow("one at a time") << 1 << "clip"
-                                       << "clip";
-        QTest::newRow("side by side") << 3 << "clip"
-                                      << "clip";
+        QTest::newRow("one at a time") << 1 << QStringLiteral("clip") << QStringLiteral("clip");
+        QTest::newRow("side by side") << 3 << QStringLiteral("clip") << QStringLiteral("clip");
         // The longest name a folder takes: the numbered ones give way, keeping number and type.
         QTest::newRow("a name of 255 bytes")
             << 1 << QString(251, QLatin1Char('n')) << QString(247, QLatin1Char('n'));
@@ -610,11 +608,7 @@ private Q_SLOTS:
         name.replace(QStringLiteral("%t"),
                      TemporaryOutputName("clip", ".mp4", 999999999, "1", 255));
         const QString folder = Folder(QStringLiteral("leftovers/") + QTest::currentDataTag());
-        QFile file(folder + name);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1 && file.flush());
-        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-age),
-                                 QFileDevice::FileModificationTime));
-        file.close();
+        QVERIFY(testfiles::WriteBytes(folder + name, "x", age));
         QCOMPARE(RemoveDeadLeftovers(folder),
                  removed ? QStringList {folder + name} : QStringList());
         QCOMPARE(Entries(folder), removed ? QStringList() : QStringList {name});

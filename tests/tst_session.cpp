@@ -120,13 +120,12 @@ private Q_SLOTS:
             data[data.size() - 1] = 2;
         if (at <= -3) // the count of items, or of the batch's rows
             qToBigEndian(quint32(1) << 31, data.data() + (at == -3 ? 8 : data.size() - 8));
-        SessionContent read;
-        const bool whole = cut == 0 && at == -1;
-        QCOMPARE(SessionFile::Decode(data, &read), whole);
         // Left by a program that died, it is offered, or moved aside and not read again.
+        const bool whole = cut == 0 && at == -1;
         QDir(Folder()).removeRecursively();
         QVERIFY(QDir().mkpath(Folder()) && testfiles::WriteBytes(Folder() + "session", data));
         SessionFile file(Folder());
+        SessionContent read;
         QVERIFY(file.Claim());
         QCOMPARE(file.ReadLeft(&read), whole);
         QCOMPARE(testfiles::ReadBytes(Folder() + (whole ? "session" : "session.bad")), data);
@@ -139,12 +138,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("change"); // 0 progress, 1 status, 2 the format column
-        for (const int rows : {10, 5001}) {
-            const QByteArray size = QByteArray::number(rows) + " rows, ";
-            QTest::newRow(size + "progress") << rows << 0;
-            QTest::newRow(size + "status") << rows << 1;
-            QTest::newRow(size + "format column") << rows << 2;
-        }
+        for (const int rows : {10, 5001})
+            for (const int change : {0, 1, 2})
+                QTest::addRow("%d rows, change %d", rows, change) << rows << change;
     }
     void changesThatAreWritten()
     {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -16,11 +17,15 @@ inline QByteArray ReadBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Replaces `path` with `bytes`; false when it cannot be written whole.
-[[nodiscard]] inline bool WriteBytes(const QString &path, const QByteArray &bytes)
+// Replaces `path` with `bytes`, dated `secondsAgo` back; false when it cannot be written whole.
+[[nodiscard]] inline bool WriteBytes(const QString &path, const QByteArray &bytes,
+                                     int secondsAgo = 0)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
+        && (secondsAgo == 0
+            || file.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo),
+                                QFileDevice::FileModificationTime));
 }
 
 // The folder `name` in `dir`, made when missing, with a trailing "/".
