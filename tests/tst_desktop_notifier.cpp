@@ -161,6 +161,8 @@ private Q_SLOTS:
     {
         QVERIFY(ServiceUp());
         m_service.calls.clear();
+        m_inhibitors.calls.clear();
+        m_inhibitors.silent = false;
     }
 
     void countsInTheNotice_data()
@@ -347,17 +349,13 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.calls, calls, 10000);
     }
 
-    // Silence holds nothing up: a logind that takes the call and never answers is given up for
-    // the next service, and a bus that takes the connection and never answers is given up as
-    // absent. kelvora-convert converts meanwhile and ends at once on SIGTERM.
+    // Silence holds nothing up: a logind that never answers is given up for the next service, a
+    // bus that never answers as absent. kelvora-convert converts and ends at once on SIGTERM.
     void silenceHoldsNothingUp_data()
     {
         QTest::addColumn<bool>("silentBus");
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("service never answers")
-            << false
-            << QStringList {"sleep:idle|Kelvora|Converting 2 files|block",
-                            "Kelvora|Converting 2 files"};
+        QTest::newRow("service never answers") << false << QStringList {"sleep:idle", "Kelvora"};
         QTest::newRow("bus never answers") << true << QStringList();
     }
     void silenceHoldsNothingUp()
@@ -366,16 +364,13 @@ private Q_SLOTS:
         QFETCH(QStringList, calls);
         for (const char *name : {"login1", "PowerManagement"})
             QVERIFY(m_desktop.registerService(QStringLiteral("org.freedesktop.") + name));
-        m_inhibitors.calls.clear();
         m_inhibitors.silent = true;
-        auto talking = qScopeGuard([this] { m_inhibitors.silent = false; });
         QLocalServer bus; // takes connections and says nothing
         QVERIFY(bus.listen(m_dir.filePath(QStringLiteral("silent-bus"))));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        if (silentBus) {
-            for (const char *name : {"DBUS_SESSION_BUS_ADDRESS", "DBUS_SYSTEM_BUS_ADDRESS"})
+        for (const char *name : {"DBUS_SESSION_BUS_ADDRESS", "DBUS_SYSTEM_BUS_ADDRESS"})
+            if (silentBus)
                 environment.insert(QLatin1String(name), "unix:path=" + bus.fullServerName());
-        }
         QProcess program;
         program.setProcessEnvironment(environment);
         // Two slow files one after the other: the batch outlasts a call's timeout.
@@ -383,7 +378,9 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(second) || QFile::copy(m_slow, second));
         program.start(KELVORA_CONVERT_PROGRAM, {"-p", "8", "-j", "1", "-o", m_out, m_slow, second});
         QTRY_VERIFY_WITH_TIMEOUT(testprocesses::ChildNamed(program.processId(), "ffmpeg"), 20000);
-        QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.calls, calls, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.calls.size(), calls.size(), 10000);
+        for (int i = 0; i < calls.size(); ++i) // who was asked, in this order
+            QVERIFY(m_inhibitors.calls[i].startsWith(calls[i]));
         ::kill(pid_t(program.processId()), SIGTERM);
         QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 10000);
         QCOMPARE(program.exitCode(), 128 + SIGTERM);
