@@ -99,11 +99,11 @@ struct LeftOut
         };
         tell(pictureSubtitles,
              QT_TRANSLATE_NOOP("Reasons", "A picture subtitle track cannot go into %1"),
-             QT_TRANSLATE_NOOP("Reasons", "%n picture subtitle tracks cannot go into %1"));
+             QT_TRANSLATE_N_NOOP("Reasons", "%n picture subtitle tracks cannot go into %1"));
         tell(subtitles, QT_TRANSLATE_NOOP("Reasons", "A subtitle track cannot go into %1"),
-             QT_TRANSLATE_NOOP("Reasons", "%n subtitle tracks cannot go into %1"));
+             QT_TRANSLATE_N_NOOP("Reasons", "%n subtitle tracks cannot go into %1"));
         tell(attachments, QT_TRANSLATE_NOOP("Reasons", "An attached file cannot go into %1"),
-             QT_TRANSLATE_NOOP("Reasons", "%n attached files cannot go into %1"));
+             QT_TRANSLATE_N_NOOP("Reasons", "%n attached files cannot go into %1"));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "ui/platform/dialog_units.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
@@ -27,13 +28,28 @@ QString KindText(StreamFacts::Kind kind)
     return QCoreApplication::translate("Properties", kTexts[static_cast<int>(kind)]);
 }
 
-// The language's name in the user's language, with the file's code: "German (ger)".
+// The language's name with the file's code: "German (ger)".
 QString LanguageText(const QString &code)
 {
     const QLocale::Language language = QLocale::codeToLanguage(code, QLocale::AnyLanguageCode);
     if (code.isEmpty() || language == QLocale::AnyLanguage)
         return code;
-    return QStringLiteral("%1 (%2)").arg(QLocale(language).nativeLanguageName(), code);
+    return QStringLiteral("%1 (%2)").arg(QLocale::languageToString(language), code);
+}
+
+// Subtitle formats by the names users know them by; the library's are long descriptions.
+QString CodecText(const QString &codec)
+{
+    static const QHash<QString, QString> kSubtitles {
+        {QStringLiteral("hdmv_pgs_subtitle"), QStringLiteral("PGS")},
+        {QStringLiteral("dvd_subtitle"), QStringLiteral("VobSub")},
+        {QStringLiteral("dvb_subtitle"), QStringLiteral("DVB")},
+        {QStringLiteral("subrip"), QStringLiteral("SubRip")},
+        {QStringLiteral("ass"), QStringLiteral("ASS")},
+        {QStringLiteral("webvtt"), QStringLiteral("WebVTT")},
+        {QStringLiteral("mov_text"), QStringLiteral("MP4 text")},
+    };
+    return kSubtitles.value(codec, CodecDisplayName(codec));
 }
 
 QString DetailText(const StreamFacts &stream)
@@ -41,7 +57,9 @@ QString DetailText(const StreamFacts &stream)
     QStringList details;
     if (stream.width > 0 && stream.kind != StreamFacts::Kind::Subtitle)
         details << QStringLiteral("%1x%2").arg(stream.width).arg(stream.height);
-    if (stream.channels > 0)
+    if (stream.channels == 1)
+        details << QCoreApplication::translate("Properties", "1 channel");
+    else if (stream.channels > 1)
         details << QCoreApplication::translate("Properties", "%n channels", nullptr,
                                                stream.channels);
     if (stream.pictureSubtitle)
@@ -67,7 +85,7 @@ QTreeWidget *StreamList(const InputStreams &streams)
                            QCoreApplication::translate("Properties", "Details")});
     for (const StreamFacts &stream : streams.streams)
         list->addTopLevelItem(new QTreeWidgetItem(
-            {QString::number(stream.index), KindText(stream.kind), CodecDisplayName(stream.codec),
+            {QString::number(stream.index), KindText(stream.kind), CodecText(stream.codec),
              LanguageText(stream.language), stream.title, DetailText(stream)}));
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return list;
