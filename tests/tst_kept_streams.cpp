@@ -12,7 +12,7 @@ const QString kProgram = QStringLiteral(KELVORA_CONVERT_PROGRAM);
 
 // What ffprobe sees of a file, in short words: "streams v1 a2 s1 c0" (video, audio, subtitles,
 // covers), one word a stream ("audio:aac:ger:default", "video:h264:yuv420p:bt709",
-// "cover:mjpeg"), the picture's "size=WxH" as shown, "chapters=N" and every tag "key=value".
+// "cover:mjpeg"), the picture's "size=WxH", "chapters=N" and every tag "key=value".
 QStringList Summary(const QString &path)
 {
     QProcess probe;
@@ -41,12 +41,9 @@ QStringList Summary(const QString &path)
         QStringList word {type, stream.value("codec_name").toString()};
         if (type == QLatin1String("video")) {
             word << stream.value("pix_fmt").toString() << stream.value("color_transfer").toString();
-            const bool turned = qAbs(stream.value("side_data_list")[0]["rotation"].toInt()) == 90;
-            const int width = stream.value("width").toInt();
-            const int height = stream.value("height").toInt();
             words << QStringLiteral("size=%1x%2")
-                         .arg(turned ? height : width)
-                         .arg(turned ? width : height);
+                         .arg(stream.value("width").toInt())
+                         .arg(stream.value("height").toInt());
         }
         const QString language = stream.value("tags")["language"].toString();
         if (!language.isEmpty() && language != QLatin1String("und"))
@@ -58,11 +55,10 @@ QStringList Summary(const QString &path)
         words << word.join(':');
         tags(stream);
     }
-    words << QStringLiteral("streams v%1 a%2 s%3 c%4")
-                 .arg(counts['v'])
-                 .arg(counts['a'])
-                 .arg(counts['s'])
-                 .arg(counts['c']);
+    QString streams = QStringLiteral("streams");
+    for (const QChar type : QStringLiteral("vasc"))
+        streams += QStringLiteral(" %1%2").arg(type).arg(counts[type]);
+    words << streams;
     words << QStringLiteral("chapters=%1").arg(root.value("chapters").toArray().size());
     return words;
 }
