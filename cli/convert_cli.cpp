@@ -1,6 +1,7 @@
 // kelvora-convert: its arguments, its presets by name, and the batch it runs with its report.
 #include "cli/convert_cli.h"
 
+#include "engine/convert/conversion_run.h"
 #include "engine/convert/converter.h"
 #include "engine/convert/presets.h"
 #include "engine/convert/time_left.h"
@@ -102,6 +103,8 @@ bool ParseArguments(const QList<QByteArray> &arguments, CliOptions *options, QSt
             options->nullSeparated = true;
         } else if (argument == "--no-inhibit") {
             options->inhibit = false;
+        } else if (argument == "--no-keep-dates") {
+            options->keepDates = false;
         } else if (argument == "--recursive" || argument == "-r") {
             options->recursive = true;
         } else if (name == "--preset" || name == "-p") {
@@ -267,7 +270,12 @@ QString HelpText()
         "                        (as find -print0 writes them), for names with newlines\n"
         "      --json            print one JSON object a line for each finished file:\n"
         "                        input, output, status, reason, seconds and, where the\n"
-        "                        converter told it, speed (seconds of media a second)\n"
+        "                        converter told it, speed (seconds of media a second);\n"
+        "                        a converted file's reason names the streams its output\n"
+        "                        could not take (\"2 picture subtitle tracks cannot go\n"
+        "                        into MP4\")\n"
+        "      --no-keep-dates   date each output now instead of with its input's\n"
+        "                        modification time\n"
         "      --no-inhibit      let the computer suspend when idle during the batch\n"
         "                        (by default a sleep inhibitor is held while it runs)\n"
         "      --list-presets    print each preset's id, group, name and whether the\n"
@@ -465,13 +473,15 @@ public:
     {
         BatchQueue &queue = m_list.batch();
         queue.SetSlots(options.jobs);
-        queue.SetSettingsSource([presetId, outputFolder, size = options.sizeLimit] {
-            BatchSettings settings;
-            settings.presetId = presetId;
-            settings.outputFolder = outputFolder;
-            settings.sizeLimit = size;
-            return settings;
-        });
+        queue.SetSettingsSource(
+            [presetId, outputFolder, size = options.sizeLimit, dates = options.keepDates] {
+                BatchSettings settings;
+                settings.presetId = presetId;
+                settings.outputFolder = outputFolder;
+                settings.sizeLimit = size;
+                settings.keepDates = dates;
+                return settings;
+            });
         // Probed as the window probes, several at a time; a file that is not there, or is no
         // regular file, says so.
         m_list.SetProbe([](const QString &folder, const QString &name) {
@@ -623,9 +633,10 @@ private:
             ++m_converted;
         else
             ++m_notConverted;
+        // A converted file's reason is what of it the output could not take.
         Report(item.path(), state == ItemState::Completed ? item.output : QString(), state,
-               state == ItemState::Completed ? QString() : item.reason, seconds,
-               m_list.batch().Speed(id));
+               state == ItemState::Completed ? LeftOutOf(item.reason, item.output) : item.reason,
+               seconds, m_list.batch().Speed(id));
     }
 
     void OnSignalArrived(int signal)
@@ -673,7 +684,7 @@ private:
         QString line = StateText(state) + QLatin1Char(' ') + OneLine(input);
         if (!output.isEmpty())
             line += QStringLiteral(" -> %1 (%2 s)").arg(OneLine(output)).arg(seconds, 0, 'f', 1);
-        else if (!reason.isEmpty())
+        if (!reason.isEmpty())
             line += QStringLiteral(": ")
                 + reason.split(QLatin1Char('\n')).join(QStringLiteral(": ")).simplified();
         Erase();

@@ -28,6 +28,7 @@ struct CliOptions
     bool nullSeparated = false; // lists are NUL-separated instead of one path a line
     bool inhibit = true; // the computer does not suspend when idle while the batch runs
     bool recursive = false; // folders also give the media files of their sub folders
+    bool keepDates = true; // each output takes its input's modification time
     QString preset; // as given; empty when none was
     QString outputFolder; // as given; empty: the current folder
     int jobs = 0; // 0: one per core, at most 8

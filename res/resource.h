@@ -145,3 +145,5 @@ constexpr int ID_MOVE_DOWN = 33055;
 constexpr int ID_UNDO_REMOVE = 33056;
 // Convertion > Keep the Computer Awake: a sleep inhibitor while a batch runs.
 constexpr int ID_KEEP_AWAKE = 33060;
+// Convertion > Keep Original File Dates: each output takes its input's modification time.
+constexpr int ID_KEEP_DATES = 33061;

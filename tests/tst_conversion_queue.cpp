@@ -106,6 +106,29 @@ private Q_SLOTS:
         QCOMPARE(f.watcher.finished, (QList<int> {0, 2, 4}));
     }
 
+    void fileDates_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("Keep Original File Dates") << true;
+        QTest::newRow("dated now") << false;
+    }
+
+    // The window's choice reaches each conversion: the output takes the input's date, or now.
+    void fileDates()
+    {
+        QFETCH(bool, keep);
+        const QString out = Out(QStringLiteral("dates-%1").arg(keep));
+        Fixture f(out);
+        f.settings.keepDates = keep;
+        QFile input(m_in + QStringLiteral("c0.mkv"));
+        const QDateTime old(QDate(2016, 7, 4), QTime(12, 0));
+        QVERIFY(input.open(QIODevice::ReadWrite)
+                && input.setFileTime(old, QFileDevice::FileModificationTime));
+        f.media.store().Append(ProbeItem(m_in, QStringLiteral("c0.mkv")));
+        f.ConvertAllAndWait();
+        QCOMPARE(QFileInfo(out + QStringLiteral("c0.wmv")).lastModified() == old, keep);
+    }
+
     void convertSelectedInListOrder()
     {
         Fixture f(Out(QStringLiteral("selected")));

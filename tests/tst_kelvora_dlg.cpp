@@ -100,7 +100,8 @@ private Q_SLOTS:
                 {"Simultaneous Conversions", -1},
                 {"Modern Video Size", -1},
                 {"", 0},
-                {"Keep the Computer Awake", ID_KEEP_AWAKE}},
+                {"Keep the Computer Awake", ID_KEEP_AWAKE},
+                {"Keep Original File Dates", ID_KEEP_DATES}},
                {{"Help(F1)", ID_HELP_INDEX}, {"", 0}, {"&About Kelvora     ", ID_APP_ABOUT}}};
         for (int m = 0; m < 3; ++m) {
             const QList<QAction *> actions = top[m]->menu()->actions();

@@ -70,7 +70,8 @@ void TestMenus::entries_data()
                                                      "Simultaneous Conversions|-1",
                                                      "Modern Video Size|-1",
                                                      "|0",
-                                                     "Keep the Computer Awake|33060"};
+                                                     "Keep the Computer Awake|33060",
+                                                     "Keep Original File Dates|33061"};
     QTest::newRow("main Simultaneous Conversions")
         << IDR_MAIN_MENU << QList<int> {1, 10}
         << QStringList {"One at a Time|32880", "2 at a Time|32881", "4 at a Time|32882",

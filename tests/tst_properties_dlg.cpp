@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 extern "C" {
 #include <libavcodec/codec_id.h>
@@ -111,6 +112,8 @@ private Q_SLOTS:
     void resizingMovesNothing_data();
     void resizingMovesNothing();
     void showPropertiesProbesAfreshOverADisabledOwner();
+    void streamsPage_data();
+    void streamsPage();
 
 private:
     QTemporaryDir m_dir;
@@ -540,3 +543,42 @@ void TestPropertiesDlg::showPropertiesProbesAfreshOverADisabledOwner()
 
 QTEST_MAIN(TestPropertiesDlg)
 #include "tst_properties_dlg.moc"
+
+void TestPropertiesDlg::streamsPage_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("rows"); // each stream's cells, joined by "|"
+    QTest::newRow("a film") << "film.mkv"
+                            << QStringList {"0|Video|H.264|||160x120",
+                                            "1|Audio|AAC|English (eng)||1 channel",
+                                            "2|Audio|AAC|German (ger)|Deutsch|1 channel, default",
+                                            "3|Subtitles|SubRip|English (eng)||",
+                                            "4|Subtitles|PGS|||pictures",
+                                            "5|Subtitles|PGS|||pictures"};
+    QTest::newRow("a song") << "song.mp3"
+                            << QStringList {"0|Audio|MP3|||1 channel",
+                                            "1|Cover|Motion JPEG|||64x64"};
+}
+
+// Every stream is listed, so that a user sees before converting what the file holds.
+void TestPropertiesDlg::streamsPage()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, rows);
+    const QString folder = m_dir.filePath(QStringLiteral("rich/"));
+    QString log;
+    QVERIFY2(QFileInfo::exists(folder + file)
+                 || (QDir().mkpath(folder) && testmedia::MakeRichMedia(folder, &log)),
+             qPrintable(log));
+    CPropertiesDlg dialog(folder, file);
+    auto *list = dialog.findChild<QTreeWidget *>(QStringLiteral("streamList"));
+    QVERIFY(list);
+    QStringList shown;
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < list->columnCount(); ++column)
+            cells << list->topLevelItem(row)->text(column);
+        shown << cells.join(QLatin1Char('|'));
+    }
+    QCOMPARE(shown, rows);
+}

@@ -185,6 +185,7 @@ void TestSettings::textWrittenFromDefaults()
              "Simultaneous Conversions=0\n"
              "Size Limit=0\n"
              "Keep the Computer Awake=1\n"
+             "Keep Original File Dates=1\n"
              "Include Sub Folders=0\n"
              "\n\n"
              "[Recent Saving Folder]\n"
@@ -386,16 +387,19 @@ void TestSettings::conversionChoicesAreSaved()
     settings.simultaneous = 4;
     settings.sizeLimit = 480;
     settings.subFolders = true;
+    settings.keepDates = false;
     QVERIFY(SaveSettings(settings, Path()));
     const QByteArray text = ReadBytes(Path());
     QVERIFY(text.contains("\nDeleteAfter=TRUE\nSimultaneous Conversions=4\nSize Limit=480\n"
-                          "Keep the Computer Awake=1\nInclude Sub Folders=1\n"));
+                          "Keep the Computer Awake=1\nKeep Original File Dates=0\n"
+                          "Include Sub Folders=1\n"));
 
     SettingsValues reread;
     LoadSettings(reread, Path());
     QCOMPARE(reread.simultaneous, 4);
     QCOMPARE(reread.sizeLimit, 480);
     QVERIFY(reread.subFolders);
+    QVERIFY(!reread.keepDates);
 }
 
 void TestSettings::valuesRoundTripUncut_data()

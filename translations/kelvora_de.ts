@@ -298,131 +298,6 @@
         <translation>Unbekannte Option „%1“</translation>
     </message>
     <message>
-        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
-       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
-Convert media files with Kelvora&apos;s presets, without a window.
-
-Each file is converted with the same converter command line, output naming and
-statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
-Folder does (any letter case; hidden files and folders are passed over); what it
-leaves out is named on standard error.
-
-Options:
-  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
-                        Solution text (case does not matter), or a part of one of
-                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output DIR      the saving folder (default: the current folder); it is
-                        made when missing
-  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
-                        processor core, at most 8)
-      --size SIZE       the largest picture height of the presets that take one:
-                        1080p, 720p, 480p or keep (default: keep)
-      --from LIST       also convert the paths in the file LIST, one a line
-                        (&quot;-&quot; reads standard input); relative paths are taken
-                        from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
-  -0, --null            the lists of --from are separated by NUL characters
-                        (as find -print0 writes them), for names with newlines
-      --json            print one JSON object a line for each finished file:
-                        input, output, status, reason, seconds and, where the
-                        converter told it, speed (seconds of media a second)
-      --no-inhibit      let the computer suspend when idle during the batch
-                        (by default a sleep inhibitor is held while it runs)
-      --list-presets    print each preset&apos;s id, group, name and whether the
-                        converter can make it, then exit
-  -h, --help            print this help, then exit
-      --version         print the version, then exit
-      --                every argument after it is a file or folder, even one
-                        that starts with -
-
-On a terminal a live line shows each running file and a bar the files done, the
-time elapsed and the time left; otherwise one line is printed for each finished
-file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
-terminal) stops at once: the running conversions end and leave no partial file.
-Ctrl-Z pauses the running conversions with the program, fg resumes them.
-
-Exit status:
-  0    every file was converted
-  1    some file was not converted (failed, of unknown format or not started),
-       or standard output could not be written
-  2    usage error: unknown option or preset, no files, unwritable output folder
-  129  stopped by SIGHUP
-  130  stopped by SIGINT (Ctrl-C)
-  143  stopped by SIGTERM
-
-Examples:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</source>
-        <translation>Aufruf: kelvora-convert --preset ID|NAME [OPTION]... DATEI|ORDNER...
-        kelvora-convert --preset ID|NAME [OPTION]... --from LISTE
-Konvertiert Mediendateien mit den Profilen von Kelvora, ohne Fenster.
-
-Jede Datei wird mit derselben Befehlszeile für den Konverter, derselben
-Benennung der Ausgabe und denselben Status wie im Kelvora-Fenster konvertiert.
-Ein ORDNER fügt die Mediendateien darin hinzu wie „Ordner hinzufügen“
-(Groß-/Kleinschreibung egal; versteckte Dateien und Ordner werden übergangen);
-was dabei ausgelassen wird, steht in der Standardfehlerausgabe.
-
-Optionen:
-  -p, --preset ID|NAME  das Zielformat: die Nummer eines Profils, sein Menütext
-                        oder sein Text unter „Profil“ (englisch, wie
-                        --list-presets sie ausgibt; Groß-/Kleinschreibung egal)
-                        oder ein Teil davon, der nur zu einem Profil passt
-                        (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output ORDNER   der Zielordner (Vorgabe: der aktuelle Ordner); er wird
-                        angelegt, falls er fehlt
-  -j, --jobs N          N Dateien gleichzeitig konvertieren, 1 bis 64 (Vorgabe:
-                        eine je Prozessorkern, höchstens 8)
-      --size GRÖSSE     die größte Bildhöhe für die Profile, die eine haben:
-                        1080p, 720p, 480p oder keep (Vorgabe: keep)
-      --from LISTE      auch die Pfade in der Datei LISTE konvertieren, einer je
-                        Zeile („-“ liest die Standardeingabe); relative Pfade
-                        gelten ab dem aktuellen Ordner
-  -r, --recursive       ein ORDNER liefert auch die Mediendateien seiner
-                        Unterordner
-  -0, --null            die Listen von --from sind durch NUL-Zeichen getrennt
-                        (wie find -print0 sie schreibt), für Namen mit
-                        Zeilenumbrüchen
-      --json            für jede fertige Datei ein JSON-Objekt je Zeile
-                        ausgeben: input, output, status, reason, seconds und,
-                        wo der Konverter sie meldet, speed (Sekunden Medien je
-                        Sekunde)
-      --no-inhibit      dem Rechner den Ruhezustand bei Leerlauf während der
-                        Konvertierung erlauben (standardmäßig wird er
-                        verhindert, solange sie läuft)
-      --list-presets    Nummer, Gruppe und Namen jedes Profils ausgeben und ob
-                        der Konverter es erzeugen kann, dann beenden
-  -h, --help            diese Hilfe ausgeben, dann beenden
-      --version         die Version ausgeben, dann beenden
-      --                jedes folgende Argument ist eine Datei oder ein Ordner,
-                        auch wenn es mit - beginnt
-
-Im Terminal zeigt je eine Zeile jede laufende Datei und ein Balken die fertigen
-Dateien, die vergangene und die verbleibende Zeit; sonst wird für jede fertige
-Datei eine Zeile ausgegeben. Die Zusammenfassung geht an die
-Standardfehlerausgabe. Strg+C, SIGTERM oder SIGHUP (ein geschlossenes Terminal)
-stoppt sofort: Die laufenden Konvertierungen enden und hinterlassen keine
-unvollständige Datei. Strg+Z hält die laufenden Konvertierungen mit dem
-Programm an, fg setzt sie fort.
-
-Exit-Status:
-  0    jede Datei wurde konvertiert
-  1    mindestens eine Datei wurde nicht konvertiert (fehlgeschlagen,
-       unbekanntes Format oder nicht gestartet), oder die Standardausgabe war
-       nicht schreibbar
-  2    Aufruffehler: unbekannte Option oder unbekanntes Profil, keine Dateien,
-       Ausgabeordner nicht beschreibbar
-  129  gestoppt durch SIGHUP
-  130  gestoppt durch SIGINT (Strg+C)
-  143  gestoppt durch SIGTERM
-
-Beispiele:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</translation>
-    </message>
-    <message>
         <source>%1: cannot write standard output: %2
 </source>
         <translation>%1: Die Standardausgabe kann nicht geschrieben werden: %2
@@ -489,6 +364,140 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>no files to convert</source>
         <translation>Keine Dateien zu konvertieren</translation>
+    </message>
+    <message>
+        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
+       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+Convert media files with Kelvora&apos;s presets, without a window.
+
+Each file is converted with the same converter command line, output naming and
+statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
+Folder does (any letter case; hidden files and folders are passed over); what it
+leaves out is named on standard error.
+
+Options:
+  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
+                        Solution text (case does not matter), or a part of one of
+                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DIR      the saving folder (default: the current folder); it is
+                        made when missing
+  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
+                        processor core, at most 8)
+      --size SIZE       the largest picture height of the presets that take one:
+                        1080p, 720p, 480p or keep (default: keep)
+      --from LIST       also convert the paths in the file LIST, one a line
+                        (&quot;-&quot; reads standard input); relative paths are taken
+                        from the current folder
+  -r, --recursive       a FOLDER also gives the media files of its sub folders
+  -0, --null            the lists of --from are separated by NUL characters
+                        (as find -print0 writes them), for names with newlines
+      --json            print one JSON object a line for each finished file:
+                        input, output, status, reason, seconds and, where the
+                        converter told it, speed (seconds of media a second);
+                        a converted file&apos;s reason names the streams its output
+                        could not take (&quot;2 picture subtitle tracks cannot go
+                        into MP4&quot;)
+      --no-keep-dates   date each output now instead of with its input&apos;s
+                        modification time
+      --no-inhibit      let the computer suspend when idle during the batch
+                        (by default a sleep inhibitor is held while it runs)
+      --list-presets    print each preset&apos;s id, group, name and whether the
+                        converter can make it, then exit
+  -h, --help            print this help, then exit
+      --version         print the version, then exit
+      --                every argument after it is a file or folder, even one
+                        that starts with -
+
+On a terminal a live line shows each running file and a bar the files done, the
+time elapsed and the time left; otherwise one line is printed for each finished
+file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
+terminal) stops at once: the running conversions end and leave no partial file.
+Ctrl-Z pauses the running conversions with the program, fg resumes them.
+
+Exit status:
+  0    every file was converted
+  1    some file was not converted (failed, of unknown format or not started),
+       or standard output could not be written
+  2    usage error: unknown option or preset, no files, unwritable output folder
+  129  stopped by SIGHUP
+  130  stopped by SIGINT (Ctrl-C)
+  143  stopped by SIGTERM
+
+Examples:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</source>
+        <translation>Aufruf: kelvora-convert --preset ID|NAME [OPTION]... DATEI|ORDNER...
+        kelvora-convert --preset ID|NAME [OPTION]... --from LISTE
+Konvertiert Mediendateien mit den Profilen von Kelvora, ohne Fenster.
+
+Jede Datei wird mit derselben Befehlszeile für den Konverter, derselben
+Benennung der Ausgabe und denselben Status wie im Kelvora-Fenster konvertiert.
+Ein ORDNER fügt die Mediendateien darin hinzu wie „Ordner hinzufügen“
+(Groß-/Kleinschreibung egal; versteckte Dateien und Ordner werden übergangen);
+was dabei ausgelassen wird, steht in der Standardfehlerausgabe.
+
+Optionen:
+  -p, --preset ID|NAME  das Zielformat: die Nummer eines Profils, sein Menütext
+                        oder sein Text unter „Profil“ (englisch, wie
+                        --list-presets sie ausgibt; Groß-/Kleinschreibung egal)
+                        oder ein Teil davon, der nur zu einem Profil passt
+                        (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output ORDNER   der Zielordner (Vorgabe: der aktuelle Ordner); er wird
+                        angelegt, falls er fehlt
+  -j, --jobs N          N Dateien gleichzeitig konvertieren, 1 bis 64 (Vorgabe:
+                        eine je Prozessorkern, höchstens 8)
+      --size GRÖSSE     die größte Bildhöhe für die Profile, die eine haben:
+                        1080p, 720p, 480p oder keep (Vorgabe: keep)
+      --from LISTE      auch die Pfade in der Datei LISTE konvertieren, einer je
+                        Zeile („-“ liest die Standardeingabe); relative Pfade
+                        gelten ab dem aktuellen Ordner
+  -r, --recursive       ein ORDNER liefert auch die Mediendateien seiner
+                        Unterordner
+  -0, --null            die Listen von --from sind durch NUL-Zeichen getrennt
+                        (wie find -print0 sie schreibt), für Namen mit
+                        Zeilenumbrüchen
+      --json            für jede fertige Datei ein JSON-Objekt je Zeile
+                        ausgeben: input, output, status, reason, seconds und,
+                        wo der Konverter sie meldet, speed (Sekunden Medien je
+                        Sekunde)
+                        bei einer umgewandelten Datei nennt reason die Spuren,
+                        die ihre Ausgabe nicht aufnehmen konnte
+      --no-keep-dates   jede Ausgabe mit dem jetzigen Datum versehen statt mit
+                        der Änderungszeit ihrer Eingabe
+      --no-inhibit      dem Rechner den Ruhezustand bei Leerlauf während der
+                        Konvertierung erlauben (standardmäßig wird er
+                        verhindert, solange sie läuft)
+      --list-presets    Nummer, Gruppe und Namen jedes Profils ausgeben und ob
+                        der Konverter es erzeugen kann, dann beenden
+  -h, --help            diese Hilfe ausgeben, dann beenden
+      --version         die Version ausgeben, dann beenden
+      --                jedes folgende Argument ist eine Datei oder ein Ordner,
+                        auch wenn es mit - beginnt
+
+Im Terminal zeigt je eine Zeile jede laufende Datei und ein Balken die fertigen
+Dateien, die vergangene und die verbleibende Zeit; sonst wird für jede fertige
+Datei eine Zeile ausgegeben. Die Zusammenfassung geht an die
+Standardfehlerausgabe. Strg+C, SIGTERM oder SIGHUP (ein geschlossenes Terminal)
+stoppt sofort: Die laufenden Konvertierungen enden und hinterlassen keine
+unvollständige Datei. Strg+Z hält die laufenden Konvertierungen mit dem
+Programm an, fg setzt sie fort.
+
+Exit-Status:
+  0    jede Datei wurde konvertiert
+  1    mindestens eine Datei wurde nicht konvertiert (fehlgeschlagen,
+       unbekanntes Format oder nicht gestartet), oder die Standardausgabe war
+       nicht schreibbar
+  2    Aufruffehler: unbekannte Option oder unbekanntes Profil, keine Dateien,
+       Ausgabeordner nicht beschreibbar
+  129  gestoppt durch SIGHUP
+  130  gestoppt durch SIGINT (Strg+C)
+  143  gestoppt durch SIGTERM
+
+Beispiele:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
     </message>
 </context>
 <context>
@@ -785,6 +794,10 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>Solution</source>
         <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Keep Original File Dates</source>
+        <translation>Ursprüngliche Dateidaten beibehalten</translation>
     </message>
 </context>
 <context>
@@ -1214,6 +1227,81 @@ keine Anwendung zugeordnet.</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>Attached file</source>
+        <translation>Angehängte Datei</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n Kanal</numerusform>
+            <numerusform>%n Kanäle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>erzwungen</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Streams</translation>
+    </message>
 </context>
 <context>
     <name>Reasons</name>
@@ -1388,6 +1476,43 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>The converter stopped with exit status %1</source>
         <translation>Der Konverter endete mit dem Exit-Status %1</translation>
+    </message>
+    <message>
+        <source>A picture subtitle track cannot go into %1</source>
+        <translation>Eine Bild-Untertitelspur passt nicht in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture subtitle tracks cannot go into %1</source>
+        <translation>
+            <numerusform>%n Bild-Untertitelspur passt nicht in %1</numerusform>
+            <numerusform>%n Bild-Untertitelspuren passen nicht in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A subtitle track cannot go into %1</source>
+        <translation>Eine Untertitelspur passt nicht in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n subtitle tracks cannot go into %1</source>
+        <translation>
+            <numerusform>%n Untertitelspur passt nicht in %1</numerusform>
+            <numerusform>%n Untertitelspuren passen nicht in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An attached file cannot go into %1</source>
+        <translation>Eine angehängte Datei passt nicht in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n attached files cannot go into %1</source>
+        <translation>
+            <numerusform>%n angehängte Datei passt nicht in %1</numerusform>
+            <numerusform>%n angehängte Dateien passen nicht in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>HDR is written without tone mapping: the converter has no zscale filter</source>
+        <translation>HDR wird ohne Tone-Mapping geschrieben: dem Konverter fehlt der Filter zscale</translation>
     </message>
 </context>
 <context>

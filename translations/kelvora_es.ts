@@ -298,130 +298,6 @@
         <translation>opción desconocida «%1»</translation>
     </message>
     <message>
-        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
-       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
-Convert media files with Kelvora&apos;s presets, without a window.
-
-Each file is converted with the same converter command line, output naming and
-statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
-Folder does (any letter case; hidden files and folders are passed over); what it
-leaves out is named on standard error.
-
-Options:
-  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
-                        Solution text (case does not matter), or a part of one of
-                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output DIR      the saving folder (default: the current folder); it is
-                        made when missing
-  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
-                        processor core, at most 8)
-      --size SIZE       the largest picture height of the presets that take one:
-                        1080p, 720p, 480p or keep (default: keep)
-      --from LIST       also convert the paths in the file LIST, one a line
-                        (&quot;-&quot; reads standard input); relative paths are taken
-                        from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
-  -0, --null            the lists of --from are separated by NUL characters
-                        (as find -print0 writes them), for names with newlines
-      --json            print one JSON object a line for each finished file:
-                        input, output, status, reason, seconds and, where the
-                        converter told it, speed (seconds of media a second)
-      --no-inhibit      let the computer suspend when idle during the batch
-                        (by default a sleep inhibitor is held while it runs)
-      --list-presets    print each preset&apos;s id, group, name and whether the
-                        converter can make it, then exit
-  -h, --help            print this help, then exit
-      --version         print the version, then exit
-      --                every argument after it is a file or folder, even one
-                        that starts with -
-
-On a terminal a live line shows each running file and a bar the files done, the
-time elapsed and the time left; otherwise one line is printed for each finished
-file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
-terminal) stops at once: the running conversions end and leave no partial file.
-Ctrl-Z pauses the running conversions with the program, fg resumes them.
-
-Exit status:
-  0    every file was converted
-  1    some file was not converted (failed, of unknown format or not started),
-       or standard output could not be written
-  2    usage error: unknown option or preset, no files, unwritable output folder
-  129  stopped by SIGHUP
-  130  stopped by SIGINT (Ctrl-C)
-  143  stopped by SIGTERM
-
-Examples:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</source>
-        <translation>Uso: kelvora-convert --preset ID|NOMBRE [OPCIÓN]... ARCHIVO|CARPETA...
-     kelvora-convert --preset ID|NOMBRE [OPCIÓN]... --from LISTA
-Convierte archivos multimedia con los perfiles de Kelvora, sin ventana.
-
-Cada archivo se convierte con la misma línea de órdenes del conversor, los
-mismos nombres de salida y los mismos estados que en la ventana de Kelvora. Una
-CARPETA añade los archivos multimedia que contiene, como hace Añadir carpeta
-(sin distinguir mayúsculas y minúsculas; se omiten los archivos y carpetas
-ocultos); lo que queda fuera se indica en la salida de error estándar.
-
-Opciones:
-  -p, --preset ID|NOMBRE
-                        el formato de destino: el id de un perfil, su texto en
-                        inglés del menú o del cuadro Perfil (sin distinguir
-                        mayúsculas), o una parte de uno de ellos que solo tenga
-                        un perfil (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output CARPETA  la carpeta de destino (predeterminada: la carpeta
-                        actual); se crea si no existe
-  -j, --jobs N          convierte N archivos a la vez, de 1 a 64
-                        (predeterminado: uno por núcleo del procesador, 8 como
-                        máximo)
-      --size TAMAÑO     la altura de imagen máxima de los perfiles que la
-                        admiten: 1080p, 720p, 480p o keep (predeterminado: keep)
-      --from LISTA      convierte también las rutas del archivo LISTA, una por
-                        línea (&quot;-&quot; lee la entrada estándar); las rutas relativas
-                        parten de la carpeta actual
-  -r, --recursive       una CARPETA aporta también los archivos multimedia de
-                        sus subcarpetas
-  -0, --null            las listas de --from están separadas por caracteres NUL
-                        (como las escribe find -print0), para nombres con saltos
-                        de línea
-      --json            imprime un objeto JSON por línea por cada archivo
-                        terminado: input, output, status, reason, seconds y,
-                        si el conversor lo indicó, speed (segundos de contenido
-                        por segundo)
-      --no-inhibit      permite que el equipo se suspenda por inactividad
-                        durante el lote (de forma predeterminada se impide la
-                        suspensión mientras se ejecuta)
-      --list-presets    muestra el id, el grupo y el nombre de cada perfil, y si
-                        el conversor puede crearlo; después sale
-  -h, --help            muestra esta ayuda y sale
-      --version         muestra la versión y sale
-      --                todo argumento posterior es un archivo o una carpeta,
-                        aunque empiece por -
-
-En un terminal, una línea en vivo muestra cada archivo en curso y una barra
-muestra los archivos terminados, el tiempo transcurrido y el restante; si no,
-se imprime una línea por cada archivo terminado. El resumen va a la salida de
-error estándar. Ctrl-C, SIGTERM o SIGHUP (un terminal cerrado) lo detienen al
-instante: las conversiones en curso terminan sin dejar archivos a medias.
-Ctrl-Z pausa las conversiones en curso junto con el programa; fg las reanuda.
-
-Estado de salida:
-  0    se convirtieron todos los archivos
-  1    algún archivo no se convirtió (falló, tenía un formato desconocido o no
-       se inició), o no se pudo escribir en la salida estándar
-  2    error de uso: opción o perfil desconocidos, ningún archivo, carpeta de
-       destino sin permiso de escritura
-  129  detenido por SIGHUP
-  130  detenido por SIGINT (Ctrl-C)
-  143  detenido por SIGTERM
-
-Ejemplos:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</translation>
-    </message>
-    <message>
         <source>%1: cannot write standard output: %2
 </source>
         <translation>%1: no se puede escribir en la salida estándar: %2
@@ -488,6 +364,139 @@ Pruebe «%1 --help» para más información.
     <message>
         <source>no files to convert</source>
         <translation>no hay archivos que convertir</translation>
+    </message>
+    <message>
+        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
+       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+Convert media files with Kelvora&apos;s presets, without a window.
+
+Each file is converted with the same converter command line, output naming and
+statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
+Folder does (any letter case; hidden files and folders are passed over); what it
+leaves out is named on standard error.
+
+Options:
+  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
+                        Solution text (case does not matter), or a part of one of
+                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DIR      the saving folder (default: the current folder); it is
+                        made when missing
+  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
+                        processor core, at most 8)
+      --size SIZE       the largest picture height of the presets that take one:
+                        1080p, 720p, 480p or keep (default: keep)
+      --from LIST       also convert the paths in the file LIST, one a line
+                        (&quot;-&quot; reads standard input); relative paths are taken
+                        from the current folder
+  -r, --recursive       a FOLDER also gives the media files of its sub folders
+  -0, --null            the lists of --from are separated by NUL characters
+                        (as find -print0 writes them), for names with newlines
+      --json            print one JSON object a line for each finished file:
+                        input, output, status, reason, seconds and, where the
+                        converter told it, speed (seconds of media a second);
+                        a converted file&apos;s reason names the streams its output
+                        could not take (&quot;2 picture subtitle tracks cannot go
+                        into MP4&quot;)
+      --no-keep-dates   date each output now instead of with its input&apos;s
+                        modification time
+      --no-inhibit      let the computer suspend when idle during the batch
+                        (by default a sleep inhibitor is held while it runs)
+      --list-presets    print each preset&apos;s id, group, name and whether the
+                        converter can make it, then exit
+  -h, --help            print this help, then exit
+      --version         print the version, then exit
+      --                every argument after it is a file or folder, even one
+                        that starts with -
+
+On a terminal a live line shows each running file and a bar the files done, the
+time elapsed and the time left; otherwise one line is printed for each finished
+file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
+terminal) stops at once: the running conversions end and leave no partial file.
+Ctrl-Z pauses the running conversions with the program, fg resumes them.
+
+Exit status:
+  0    every file was converted
+  1    some file was not converted (failed, of unknown format or not started),
+       or standard output could not be written
+  2    usage error: unknown option or preset, no files, unwritable output folder
+  129  stopped by SIGHUP
+  130  stopped by SIGINT (Ctrl-C)
+  143  stopped by SIGTERM
+
+Examples:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</source>
+        <translation>Uso: kelvora-convert --preset ID|NOMBRE [OPCIÓN]... ARCHIVO|CARPETA...
+     kelvora-convert --preset ID|NOMBRE [OPCIÓN]... --from LISTA
+Convierte archivos multimedia con los perfiles de Kelvora, sin ventana.
+
+Cada archivo se convierte con la misma línea de órdenes del conversor, los
+mismos nombres de salida y los mismos estados que en la ventana de Kelvora. Una
+CARPETA añade los archivos multimedia que contiene, como hace Añadir carpeta
+(sin distinguir mayúsculas y minúsculas; se omiten los archivos y carpetas
+ocultos); lo que queda fuera se indica en la salida de error estándar.
+
+Opciones:
+  -p, --preset ID|NOMBRE
+                        el formato de destino: el id de un perfil, su texto en
+                        inglés del menú o del cuadro Perfil (sin distinguir
+                        mayúsculas), o una parte de uno de ellos que solo tenga
+                        un perfil (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output CARPETA  la carpeta de destino (predeterminada: la carpeta
+                        actual); se crea si no existe
+  -j, --jobs N          convierte N archivos a la vez, de 1 a 64
+                        (predeterminado: uno por núcleo del procesador, 8 como
+                        máximo)
+      --size TAMAÑO     la altura de imagen máxima de los perfiles que la
+                        admiten: 1080p, 720p, 480p o keep (predeterminado: keep)
+      --from LISTA      convierte también las rutas del archivo LISTA, una por
+                        línea (&quot;-&quot; lee la entrada estándar); las rutas relativas
+                        parten de la carpeta actual
+  -r, --recursive       una CARPETA aporta también los archivos multimedia de
+                        sus subcarpetas
+  -0, --null            las listas de --from están separadas por caracteres NUL
+                        (como las escribe find -print0), para nombres con saltos
+                        de línea
+      --json            imprime un objeto JSON por línea por cada archivo
+                        terminado: input, output, status, reason, seconds y,
+                        si el conversor lo indicó, speed (segundos de contenido
+                        por segundo)
+                        en un archivo convertido, reason nombra las pistas que
+                        su salida no pudo admitir
+      --no-keep-dates   fecha cada salida con la hora actual en lugar de la
+                        hora de modificación de su entrada
+      --no-inhibit      permite que el equipo se suspenda por inactividad
+                        durante el lote (de forma predeterminada se impide la
+                        suspensión mientras se ejecuta)
+      --list-presets    muestra el id, el grupo y el nombre de cada perfil, y si
+                        el conversor puede crearlo; después sale
+  -h, --help            muestra esta ayuda y sale
+      --version         muestra la versión y sale
+      --                todo argumento posterior es un archivo o una carpeta,
+                        aunque empiece por -
+
+En un terminal, una línea en vivo muestra cada archivo en curso y una barra
+muestra los archivos terminados, el tiempo transcurrido y el restante; si no,
+se imprime una línea por cada archivo terminado. El resumen va a la salida de
+error estándar. Ctrl-C, SIGTERM o SIGHUP (un terminal cerrado) lo detienen al
+instante: las conversiones en curso terminan sin dejar archivos a medias.
+Ctrl-Z pausa las conversiones en curso junto con el programa; fg las reanuda.
+
+Estado de salida:
+  0    se convirtieron todos los archivos
+  1    algún archivo no se convirtió (falló, tenía un formato desconocido o no
+       se inició), o no se pudo escribir en la salida estándar
+  2    error de uso: opción o perfil desconocidos, ningún archivo, carpeta de
+       destino sin permiso de escritura
+  129  detenido por SIGHUP
+  130  detenido por SIGINT (Ctrl-C)
+  143  detenido por SIGTERM
+
+Ejemplos:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
     </message>
 </context>
 <context>
@@ -784,6 +793,10 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>Solution</source>
         <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Keep Original File Dates</source>
+        <translation>Conservar las fechas originales de los archivos</translation>
     </message>
 </context>
 <context>
@@ -1213,6 +1226,81 @@ con la extensión de archivo indicada.</translation>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Carátula</translation>
+    </message>
+    <message>
+        <source>Attached file</source>
+        <translation>Archivo adjunto</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Datos</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n canal</numerusform>
+            <numerusform>%n canales</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>pictures</source>
+        <translation>imágenes</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>predeterminada</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forzada</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Códec</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Flujos</translation>
+    </message>
 </context>
 <context>
     <name>Reasons</name>
@@ -1387,6 +1475,43 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>The converter stopped with exit status %1</source>
         <translation>El convertidor terminó con el estado de salida %1</translation>
+    </message>
+    <message>
+        <source>A picture subtitle track cannot go into %1</source>
+        <translation>Una pista de subtítulos de imagen no cabe en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture subtitle tracks cannot go into %1</source>
+        <translation>
+            <numerusform>%n pista de subtítulos de imagen no cabe en %1</numerusform>
+            <numerusform>%n pistas de subtítulos de imagen no caben en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A subtitle track cannot go into %1</source>
+        <translation>Una pista de subtítulos no cabe en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n subtitle tracks cannot go into %1</source>
+        <translation>
+            <numerusform>%n pista de subtítulos no cabe en %1</numerusform>
+            <numerusform>%n pistas de subtítulos no caben en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An attached file cannot go into %1</source>
+        <translation>Un archivo adjunto no cabe en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n attached files cannot go into %1</source>
+        <translation>
+            <numerusform>%n archivo adjunto no cabe en %1</numerusform>
+            <numerusform>%n archivos adjuntos no caben en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>HDR is written without tone mapping: the converter has no zscale filter</source>
+        <translation>El HDR se escribe sin mapeo de tonos: el conversor no tiene el filtro zscale</translation>
     </message>
 </context>
 <context>

@@ -298,131 +298,6 @@
         <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
-       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
-Convert media files with Kelvora&apos;s presets, without a window.
-
-Each file is converted with the same converter command line, output naming and
-statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
-Folder does (any letter case; hidden files and folders are passed over); what it
-leaves out is named on standard error.
-
-Options:
-  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
-                        Solution text (case does not matter), or a part of one of
-                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output DIR      the saving folder (default: the current folder); it is
-                        made when missing
-  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
-                        processor core, at most 8)
-      --size SIZE       the largest picture height of the presets that take one:
-                        1080p, 720p, 480p or keep (default: keep)
-      --from LIST       also convert the paths in the file LIST, one a line
-                        (&quot;-&quot; reads standard input); relative paths are taken
-                        from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
-  -0, --null            the lists of --from are separated by NUL characters
-                        (as find -print0 writes them), for names with newlines
-      --json            print one JSON object a line for each finished file:
-                        input, output, status, reason, seconds and, where the
-                        converter told it, speed (seconds of media a second)
-      --no-inhibit      let the computer suspend when idle during the batch
-                        (by default a sleep inhibitor is held while it runs)
-      --list-presets    print each preset&apos;s id, group, name and whether the
-                        converter can make it, then exit
-  -h, --help            print this help, then exit
-      --version         print the version, then exit
-      --                every argument after it is a file or folder, even one
-                        that starts with -
-
-On a terminal a live line shows each running file and a bar the files done, the
-time elapsed and the time left; otherwise one line is printed for each finished
-file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
-terminal) stops at once: the running conversions end and leave no partial file.
-Ctrl-Z pauses the running conversions with the program, fg resumes them.
-
-Exit status:
-  0    every file was converted
-  1    some file was not converted (failed, of unknown format or not started),
-       or standard output could not be written
-  2    usage error: unknown option or preset, no files, unwritable output folder
-  129  stopped by SIGHUP
-  130  stopped by SIGINT (Ctrl-C)
-  143  stopped by SIGTERM
-
-Examples:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</source>
-        <translation>Utilisation&#xa0;: kelvora-convert --preset ID|NOM [OPTION]... FICHIER|DOSSIER...
-              kelvora-convert --preset ID|NOM [OPTION]... --from LISTE
-Convertit des fichiers multimédias avec les profils de Kelvora, sans fenêtre.
-
-Chaque fichier est converti avec la même ligne de commande du convertisseur, le
-même nommage des sorties et les mêmes états que dans la fenêtre de Kelvora. Un
-DOSSIER ajoute les fichiers multimédias qu&apos;il contient, comme «&#xa0;Ajouter un
-dossier&#xa0;» (sans tenir compte de la casse&#xa0;; les fichiers et dossiers cachés sont
-ignorés)&#xa0;; ce qui est laissé de côté est indiqué sur la sortie d&apos;erreur
-standard.
-
-Options&#xa0;:
-  -p, --preset ID|NOM   le format cible&#xa0;: le numéro d&apos;un profil, son texte de
-                        menu ou son texte sous «&#xa0;Profil&#xa0;» (en anglais, comme
-                        --list-presets les affiche&#xa0;; sans tenir compte de la
-                        casse), ou une partie de l&apos;un d&apos;eux propre à un seul
-                        profil (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output DOSSIER  le dossier de destination (par défaut&#xa0;: le dossier
-                        courant)&#xa0;; il est créé s&apos;il n&apos;existe pas
-  -j, --jobs N          convertir N fichiers à la fois, de 1 à 64 (par défaut&#xa0;:
-                        un par cœur de processeur, 8 au plus)
-      --size TAILLE     la hauteur d&apos;image maximale des profils qui en ont une&#xa0;:
-                        1080p, 720p, 480p ou keep (par défaut&#xa0;: keep)
-      --from LISTE      convertir aussi les chemins du fichier LISTE, un par
-                        ligne («&#xa0;-&#xa0;» lit l&apos;entrée standard)&#xa0;; les chemins
-                        relatifs partent du dossier courant
-  -r, --recursive       un DOSSIER donne aussi les fichiers multimédias de ses
-                        sous-dossiers
-  -0, --null            les listes de --from sont séparées par des caractères
-                        NUL (comme les écrit find -print0), pour les noms
-                        contenant des sauts de ligne
-      --json            afficher un objet JSON par ligne pour chaque fichier
-                        terminé&#xa0;: input, output, status, reason, seconds et, si
-                        le convertisseur l&apos;a indiquée, speed (secondes de média
-                        par seconde)
-      --no-inhibit      laisser l&apos;ordinateur se mettre en veille en cas
-                        d&apos;inactivité pendant la conversion (par défaut, la mise
-                        en veille est empêchée tant qu&apos;elle dure)
-      --list-presets    afficher le numéro, le groupe et le nom de chaque profil
-                        et si le convertisseur peut le produire, puis quitter
-  -h, --help            afficher cette aide, puis quitter
-      --version         afficher la version, puis quitter
-      --                tout argument qui suit est un fichier ou un dossier,
-                        même s&apos;il commence par -
-
-Dans un terminal, une ligne en direct montre chaque fichier en cours et une
-barre les fichiers terminés, le temps écoulé et le temps restant&#xa0;; sinon, une
-ligne est affichée pour chaque fichier terminé. Le résumé va sur la sortie
-d&apos;erreur standard. Ctrl+C, SIGTERM ou SIGHUP (un terminal fermé) arrête tout
-immédiatement&#xa0;: les conversions en cours se terminent sans laisser de fichier
-partiel. Ctrl+Z suspend les conversions en cours avec le programme, fg les
-reprend.
-
-Code de sortie&#xa0;:
-  0    tous les fichiers ont été convertis
-  1    au moins un fichier n&apos;a pas été converti (échec, format inconnu ou non
-       démarré), ou la sortie standard n&apos;a pas pu être écrite
-  2    erreur d&apos;utilisation&#xa0;: option ou profil inconnu, aucun fichier, dossier
-       de sortie non inscriptible
-  129  arrêté par SIGHUP
-  130  arrêté par SIGINT (Ctrl+C)
-  143  arrêté par SIGTERM
-
-Exemples&#xa0;:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</translation>
-    </message>
-    <message>
         <source>%1: cannot write standard output: %2
 </source>
         <translation>%1&#xa0;: impossible d&apos;écrire sur la sortie standard&#xa0;: %2
@@ -489,6 +364,140 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     <message>
         <source>no files to convert</source>
         <translation>aucun fichier à convertir</translation>
+    </message>
+    <message>
+        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
+       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+Convert media files with Kelvora&apos;s presets, without a window.
+
+Each file is converted with the same converter command line, output naming and
+statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
+Folder does (any letter case; hidden files and folders are passed over); what it
+leaves out is named on standard error.
+
+Options:
+  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
+                        Solution text (case does not matter), or a part of one of
+                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DIR      the saving folder (default: the current folder); it is
+                        made when missing
+  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
+                        processor core, at most 8)
+      --size SIZE       the largest picture height of the presets that take one:
+                        1080p, 720p, 480p or keep (default: keep)
+      --from LIST       also convert the paths in the file LIST, one a line
+                        (&quot;-&quot; reads standard input); relative paths are taken
+                        from the current folder
+  -r, --recursive       a FOLDER also gives the media files of its sub folders
+  -0, --null            the lists of --from are separated by NUL characters
+                        (as find -print0 writes them), for names with newlines
+      --json            print one JSON object a line for each finished file:
+                        input, output, status, reason, seconds and, where the
+                        converter told it, speed (seconds of media a second);
+                        a converted file&apos;s reason names the streams its output
+                        could not take (&quot;2 picture subtitle tracks cannot go
+                        into MP4&quot;)
+      --no-keep-dates   date each output now instead of with its input&apos;s
+                        modification time
+      --no-inhibit      let the computer suspend when idle during the batch
+                        (by default a sleep inhibitor is held while it runs)
+      --list-presets    print each preset&apos;s id, group, name and whether the
+                        converter can make it, then exit
+  -h, --help            print this help, then exit
+      --version         print the version, then exit
+      --                every argument after it is a file or folder, even one
+                        that starts with -
+
+On a terminal a live line shows each running file and a bar the files done, the
+time elapsed and the time left; otherwise one line is printed for each finished
+file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
+terminal) stops at once: the running conversions end and leave no partial file.
+Ctrl-Z pauses the running conversions with the program, fg resumes them.
+
+Exit status:
+  0    every file was converted
+  1    some file was not converted (failed, of unknown format or not started),
+       or standard output could not be written
+  2    usage error: unknown option or preset, no files, unwritable output folder
+  129  stopped by SIGHUP
+  130  stopped by SIGINT (Ctrl-C)
+  143  stopped by SIGTERM
+
+Examples:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</source>
+        <translation>Utilisation&#xa0;: kelvora-convert --preset ID|NOM [OPTION]... FICHIER|DOSSIER...
+              kelvora-convert --preset ID|NOM [OPTION]... --from LISTE
+Convertit des fichiers multimédias avec les profils de Kelvora, sans fenêtre.
+
+Chaque fichier est converti avec la même ligne de commande du convertisseur, le
+même nommage des sorties et les mêmes états que dans la fenêtre de Kelvora. Un
+DOSSIER ajoute les fichiers multimédias qu&apos;il contient, comme «&#xa0;Ajouter un
+dossier&#xa0;» (sans tenir compte de la casse&#xa0;; les fichiers et dossiers cachés sont
+ignorés)&#xa0;; ce qui est laissé de côté est indiqué sur la sortie d&apos;erreur
+standard.
+
+Options&#xa0;:
+  -p, --preset ID|NOM   le format cible&#xa0;: le numéro d&apos;un profil, son texte de
+                        menu ou son texte sous «&#xa0;Profil&#xa0;» (en anglais, comme
+                        --list-presets les affiche&#xa0;; sans tenir compte de la
+                        casse), ou une partie de l&apos;un d&apos;eux propre à un seul
+                        profil (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DOSSIER  le dossier de destination (par défaut&#xa0;: le dossier
+                        courant)&#xa0;; il est créé s&apos;il n&apos;existe pas
+  -j, --jobs N          convertir N fichiers à la fois, de 1 à 64 (par défaut&#xa0;:
+                        un par cœur de processeur, 8 au plus)
+      --size TAILLE     la hauteur d&apos;image maximale des profils qui en ont une&#xa0;:
+                        1080p, 720p, 480p ou keep (par défaut&#xa0;: keep)
+      --from LISTE      convertir aussi les chemins du fichier LISTE, un par
+                        ligne («&#xa0;-&#xa0;» lit l&apos;entrée standard)&#xa0;; les chemins
+                        relatifs partent du dossier courant
+  -r, --recursive       un DOSSIER donne aussi les fichiers multimédias de ses
+                        sous-dossiers
+  -0, --null            les listes de --from sont séparées par des caractères
+                        NUL (comme les écrit find -print0), pour les noms
+                        contenant des sauts de ligne
+      --json            afficher un objet JSON par ligne pour chaque fichier
+                        terminé&#xa0;: input, output, status, reason, seconds et, si
+                        le convertisseur l&apos;a indiquée, speed (secondes de média
+                        par seconde)
+                        pour un fichier converti, reason nomme les pistes que
+                        sa sortie n&apos;a pas pu prendre
+      --no-keep-dates   dater chaque sortie de maintenant plutôt que de l&apos;heure
+                        de modification de son entrée
+      --no-inhibit      laisser l&apos;ordinateur se mettre en veille en cas
+                        d&apos;inactivité pendant la conversion (par défaut, la mise
+                        en veille est empêchée tant qu&apos;elle dure)
+      --list-presets    afficher le numéro, le groupe et le nom de chaque profil
+                        et si le convertisseur peut le produire, puis quitter
+  -h, --help            afficher cette aide, puis quitter
+      --version         afficher la version, puis quitter
+      --                tout argument qui suit est un fichier ou un dossier,
+                        même s&apos;il commence par -
+
+Dans un terminal, une ligne en direct montre chaque fichier en cours et une
+barre les fichiers terminés, le temps écoulé et le temps restant&#xa0;; sinon, une
+ligne est affichée pour chaque fichier terminé. Le résumé va sur la sortie
+d&apos;erreur standard. Ctrl+C, SIGTERM ou SIGHUP (un terminal fermé) arrête tout
+immédiatement&#xa0;: les conversions en cours se terminent sans laisser de fichier
+partiel. Ctrl+Z suspend les conversions en cours avec le programme, fg les
+reprend.
+
+Code de sortie&#xa0;:
+  0    tous les fichiers ont été convertis
+  1    au moins un fichier n&apos;a pas été converti (échec, format inconnu ou non
+       démarré), ou la sortie standard n&apos;a pas pu être écrite
+  2    erreur d&apos;utilisation&#xa0;: option ou profil inconnu, aucun fichier, dossier
+       de sortie non inscriptible
+  129  arrêté par SIGHUP
+  130  arrêté par SIGINT (Ctrl+C)
+  143  arrêté par SIGTERM
+
+Exemples&#xa0;:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
     </message>
 </context>
 <context>
@@ -785,6 +794,10 @@ with the given filename extension.</source>
     <message>
         <source>Solution</source>
         <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Keep Original File Dates</source>
+        <translation>Conserver les dates d&apos;origine des fichiers</translation>
     </message>
 </context>
 <context>
@@ -1214,6 +1227,81 @@ with the given filename extension.</source>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Pochette</translation>
+    </message>
+    <message>
+        <source>Attached file</source>
+        <translation>Fichier joint</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n canal</numerusform>
+            <numerusform>%n canaux</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>pictures</source>
+        <translation>images</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forcé</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Flux</translation>
+    </message>
 </context>
 <context>
     <name>Reasons</name>
@@ -1388,6 +1476,43 @@ with the given filename extension.</source>
     <message>
         <source>The converter stopped with exit status %1</source>
         <translation>Le convertisseur s&apos;est arrêté avec le code de sortie %1</translation>
+    </message>
+    <message>
+        <source>A picture subtitle track cannot go into %1</source>
+        <translation>Une piste de sous-titres en images ne peut pas aller dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture subtitle tracks cannot go into %1</source>
+        <translation>
+            <numerusform>%n piste de sous-titres en images ne peut pas aller dans %1</numerusform>
+            <numerusform>%n pistes de sous-titres en images ne peuvent pas aller dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A subtitle track cannot go into %1</source>
+        <translation>Une piste de sous-titres ne peut pas aller dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n subtitle tracks cannot go into %1</source>
+        <translation>
+            <numerusform>%n piste de sous-titres ne peut pas aller dans %1</numerusform>
+            <numerusform>%n pistes de sous-titres ne peuvent pas aller dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An attached file cannot go into %1</source>
+        <translation>Un fichier joint ne peut pas aller dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n attached files cannot go into %1</source>
+        <translation>
+            <numerusform>%n fichier joint ne peut pas aller dans %1</numerusform>
+            <numerusform>%n fichiers joints ne peuvent pas aller dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>HDR is written without tone mapping: the converter has no zscale filter</source>
+        <translation>La HDR est écrite sans mappage des tons : le convertisseur n&apos;a pas le filtre zscale</translation>
     </message>
 </context>
 <context>

@@ -298,129 +298,6 @@
         <translation>opção desconhecida &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
-       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
-Convert media files with Kelvora&apos;s presets, without a window.
-
-Each file is converted with the same converter command line, output naming and
-statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
-Folder does (any letter case; hidden files and folders are passed over); what it
-leaves out is named on standard error.
-
-Options:
-  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
-                        Solution text (case does not matter), or a part of one of
-                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output DIR      the saving folder (default: the current folder); it is
-                        made when missing
-  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
-                        processor core, at most 8)
-      --size SIZE       the largest picture height of the presets that take one:
-                        1080p, 720p, 480p or keep (default: keep)
-      --from LIST       also convert the paths in the file LIST, one a line
-                        (&quot;-&quot; reads standard input); relative paths are taken
-                        from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
-  -0, --null            the lists of --from are separated by NUL characters
-                        (as find -print0 writes them), for names with newlines
-      --json            print one JSON object a line for each finished file:
-                        input, output, status, reason, seconds and, where the
-                        converter told it, speed (seconds of media a second)
-      --no-inhibit      let the computer suspend when idle during the batch
-                        (by default a sleep inhibitor is held while it runs)
-      --list-presets    print each preset&apos;s id, group, name and whether the
-                        converter can make it, then exit
-  -h, --help            print this help, then exit
-      --version         print the version, then exit
-      --                every argument after it is a file or folder, even one
-                        that starts with -
-
-On a terminal a live line shows each running file and a bar the files done, the
-time elapsed and the time left; otherwise one line is printed for each finished
-file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
-terminal) stops at once: the running conversions end and leave no partial file.
-Ctrl-Z pauses the running conversions with the program, fg resumes them.
-
-Exit status:
-  0    every file was converted
-  1    some file was not converted (failed, of unknown format or not started),
-       or standard output could not be written
-  2    usage error: unknown option or preset, no files, unwritable output folder
-  129  stopped by SIGHUP
-  130  stopped by SIGINT (Ctrl-C)
-  143  stopped by SIGTERM
-
-Examples:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</source>
-        <translation>Uso: kelvora-convert --preset ID|NOME [OPÇÃO]... ARQUIVO|PASTA...
-     kelvora-convert --preset ID|NOME [OPÇÃO]... --from LISTA
-Converte arquivos de mídia com os perfis do Kelvora, sem janela.
-
-Cada arquivo é convertido com a mesma linha de comando do conversor, a mesma
-nomeação de saída e os mesmos status da janela do Kelvora. Uma PASTA adiciona
-os arquivos de mídia que contém, como faz Adicionar pasta (sem diferenciar
-maiúsculas e minúsculas; arquivos e pastas ocultos são ignorados); o que fica
-de fora é informado na saída de erro padrão.
-
-Opções:
-  -p, --preset ID|NOME  o formato de destino: o id de um perfil, seu texto em
-                        inglês no menu ou na caixa Perfil (sem diferenciar
-                        maiúsculas), ou uma parte de um deles que só um perfil
-                        tenha (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output PASTA    a pasta de destino (padrão: a pasta atual); ela é
-                        criada se não existir
-  -j, --jobs N          converte N arquivos por vez, de 1 a 64 (padrão: um por
-                        núcleo do processador, no máximo 8)
-      --size TAMANHO    a maior altura de imagem dos perfis que a aceitam:
-                        1080p, 720p, 480p ou keep (padrão: keep)
-      --from LISTA      também converte os caminhos do arquivo LISTA, um por
-                        linha (&quot;-&quot; lê a entrada padrão); caminhos relativos
-                        partem da pasta atual
-  -r, --recursive       uma PASTA também fornece os arquivos de mídia de suas
-                        subpastas
-  -0, --null            as listas de --from são separadas por caracteres NUL
-                        (como find -print0 as escreve), para nomes com quebras
-                        de linha
-      --json            imprime um objeto JSON por linha para cada arquivo
-                        concluído: input, output, status, reason, seconds e,
-                        quando o conversor informou, speed (segundos de mídia
-                        por segundo)
-      --no-inhibit      deixa o computador suspender quando ocioso durante o
-                        lote (por padrão, a suspensão é inibida enquanto ele
-                        é executado)
-      --list-presets    imprime o id, o grupo e o nome de cada perfil e se o
-                        conversor consegue criá-lo, depois sai
-  -h, --help            mostra esta ajuda e sai
-      --version         mostra a versão e sai
-      --                todo argumento depois dele é um arquivo ou pasta, mesmo
-                        que comece com -
-
-Em um terminal, uma linha ao vivo mostra cada arquivo em andamento e uma barra
-mostra os arquivos concluídos, o tempo decorrido e o restante; caso contrário,
-é impressa uma linha para cada arquivo concluído. O resumo vai para a saída de
-erro padrão. Ctrl-C, SIGTERM ou SIGHUP (um terminal fechado) interrompem
-imediatamente: as conversões em andamento terminam sem deixar arquivos
-parciais. Ctrl-Z pausa as conversões em andamento junto com o programa; fg as
-retoma.
-
-Status de saída:
-  0    todos os arquivos foram convertidos
-  1    algum arquivo não foi convertido (falhou, tem formato desconhecido ou
-       não foi iniciado), ou não foi possível escrever na saída padrão
-  2    erro de uso: opção ou perfil desconhecido, nenhum arquivo, pasta de
-       destino sem permissão de escrita
-  129  interrompido por SIGHUP
-  130  interrompido por SIGINT (Ctrl-C)
-  143  interrompido por SIGTERM
-
-Exemplos:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</translation>
-    </message>
-    <message>
         <source>%1: cannot write standard output: %2
 </source>
         <translation>%1: não foi possível escrever na saída padrão: %2
@@ -487,6 +364,138 @@ Tente &apos;%1 --help&apos; para mais informações.
     <message>
         <source>no files to convert</source>
         <translation>nenhum arquivo para converter</translation>
+    </message>
+    <message>
+        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
+       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+Convert media files with Kelvora&apos;s presets, without a window.
+
+Each file is converted with the same converter command line, output naming and
+statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
+Folder does (any letter case; hidden files and folders are passed over); what it
+leaves out is named on standard error.
+
+Options:
+  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
+                        Solution text (case does not matter), or a part of one of
+                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DIR      the saving folder (default: the current folder); it is
+                        made when missing
+  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
+                        processor core, at most 8)
+      --size SIZE       the largest picture height of the presets that take one:
+                        1080p, 720p, 480p or keep (default: keep)
+      --from LIST       also convert the paths in the file LIST, one a line
+                        (&quot;-&quot; reads standard input); relative paths are taken
+                        from the current folder
+  -r, --recursive       a FOLDER also gives the media files of its sub folders
+  -0, --null            the lists of --from are separated by NUL characters
+                        (as find -print0 writes them), for names with newlines
+      --json            print one JSON object a line for each finished file:
+                        input, output, status, reason, seconds and, where the
+                        converter told it, speed (seconds of media a second);
+                        a converted file&apos;s reason names the streams its output
+                        could not take (&quot;2 picture subtitle tracks cannot go
+                        into MP4&quot;)
+      --no-keep-dates   date each output now instead of with its input&apos;s
+                        modification time
+      --no-inhibit      let the computer suspend when idle during the batch
+                        (by default a sleep inhibitor is held while it runs)
+      --list-presets    print each preset&apos;s id, group, name and whether the
+                        converter can make it, then exit
+  -h, --help            print this help, then exit
+      --version         print the version, then exit
+      --                every argument after it is a file or folder, even one
+                        that starts with -
+
+On a terminal a live line shows each running file and a bar the files done, the
+time elapsed and the time left; otherwise one line is printed for each finished
+file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
+terminal) stops at once: the running conversions end and leave no partial file.
+Ctrl-Z pauses the running conversions with the program, fg resumes them.
+
+Exit status:
+  0    every file was converted
+  1    some file was not converted (failed, of unknown format or not started),
+       or standard output could not be written
+  2    usage error: unknown option or preset, no files, unwritable output folder
+  129  stopped by SIGHUP
+  130  stopped by SIGINT (Ctrl-C)
+  143  stopped by SIGTERM
+
+Examples:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</source>
+        <translation>Uso: kelvora-convert --preset ID|NOME [OPÇÃO]... ARQUIVO|PASTA...
+     kelvora-convert --preset ID|NOME [OPÇÃO]... --from LISTA
+Converte arquivos de mídia com os perfis do Kelvora, sem janela.
+
+Cada arquivo é convertido com a mesma linha de comando do conversor, a mesma
+nomeação de saída e os mesmos status da janela do Kelvora. Uma PASTA adiciona
+os arquivos de mídia que contém, como faz Adicionar pasta (sem diferenciar
+maiúsculas e minúsculas; arquivos e pastas ocultos são ignorados); o que fica
+de fora é informado na saída de erro padrão.
+
+Opções:
+  -p, --preset ID|NOME  o formato de destino: o id de um perfil, seu texto em
+                        inglês no menu ou na caixa Perfil (sem diferenciar
+                        maiúsculas), ou uma parte de um deles que só um perfil
+                        tenha (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output PASTA    a pasta de destino (padrão: a pasta atual); ela é
+                        criada se não existir
+  -j, --jobs N          converte N arquivos por vez, de 1 a 64 (padrão: um por
+                        núcleo do processador, no máximo 8)
+      --size TAMANHO    a maior altura de imagem dos perfis que a aceitam:
+                        1080p, 720p, 480p ou keep (padrão: keep)
+      --from LISTA      também converte os caminhos do arquivo LISTA, um por
+                        linha (&quot;-&quot; lê a entrada padrão); caminhos relativos
+                        partem da pasta atual
+  -r, --recursive       uma PASTA também fornece os arquivos de mídia de suas
+                        subpastas
+  -0, --null            as listas de --from são separadas por caracteres NUL
+                        (como find -print0 as escreve), para nomes com quebras
+                        de linha
+      --json            imprime um objeto JSON por linha para cada arquivo
+                        concluído: input, output, status, reason, seconds e,
+                        quando o conversor informou, speed (segundos de mídia
+                        por segundo)
+                        num arquivo convertido, reason cita as faixas que sua
+                        saída não pôde receber
+      --no-keep-dates   data cada saída com a hora atual em vez da hora de
+                        modificação da sua entrada
+      --no-inhibit      deixa o computador suspender quando ocioso durante o
+                        lote (por padrão, a suspensão é inibida enquanto ele
+                        é executado)
+      --list-presets    imprime o id, o grupo e o nome de cada perfil e se o
+                        conversor consegue criá-lo, depois sai
+  -h, --help            mostra esta ajuda e sai
+      --version         mostra a versão e sai
+      --                todo argumento depois dele é um arquivo ou pasta, mesmo
+                        que comece com -
+
+Em um terminal, uma linha ao vivo mostra cada arquivo em andamento e uma barra
+mostra os arquivos concluídos, o tempo decorrido e o restante; caso contrário,
+é impressa uma linha para cada arquivo concluído. O resumo vai para a saída de
+erro padrão. Ctrl-C, SIGTERM ou SIGHUP (um terminal fechado) interrompem
+imediatamente: as conversões em andamento terminam sem deixar arquivos
+parciais. Ctrl-Z pausa as conversões em andamento junto com o programa; fg as
+retoma.
+
+Status de saída:
+  0    todos os arquivos foram convertidos
+  1    algum arquivo não foi convertido (falhou, tem formato desconhecido ou
+       não foi iniciado), ou não foi possível escrever na saída padrão
+  2    erro de uso: opção ou perfil desconhecido, nenhum arquivo, pasta de
+       destino sem permissão de escrita
+  129  interrompido por SIGHUP
+  130  interrompido por SIGINT (Ctrl-C)
+  143  interrompido por SIGTERM
+
+Exemplos:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
     </message>
 </context>
 <context>
@@ -783,6 +792,10 @@ with the given filename extension.</source>
     <message>
         <source>Solution</source>
         <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Keep Original File Dates</source>
+        <translation>Manter as datas originais dos arquivos</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1225,81 @@ with the given filename extension.</source>
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Legendas</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Capa</translation>
+    </message>
+    <message>
+        <source>Attached file</source>
+        <translation>Arquivo anexado</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Dados</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n canal</numerusform>
+            <numerusform>%n canais</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>pictures</source>
+        <translation>imagens</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>padrão</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forçada</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalhes</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Fluxos</translation>
+    </message>
 </context>
 <context>
     <name>Reasons</name>
@@ -1386,6 +1474,43 @@ with the given filename extension.</source>
     <message>
         <source>The converter stopped with exit status %1</source>
         <translation>O conversor terminou com o status de saída %1</translation>
+    </message>
+    <message>
+        <source>A picture subtitle track cannot go into %1</source>
+        <translation>Uma faixa de legendas em imagem não cabe em %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture subtitle tracks cannot go into %1</source>
+        <translation>
+            <numerusform>%n faixa de legendas em imagem não cabe em %1</numerusform>
+            <numerusform>%n faixas de legendas em imagem não cabem em %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A subtitle track cannot go into %1</source>
+        <translation>Uma faixa de legendas não cabe em %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n subtitle tracks cannot go into %1</source>
+        <translation>
+            <numerusform>%n faixa de legendas não cabe em %1</numerusform>
+            <numerusform>%n faixas de legendas não cabem em %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An attached file cannot go into %1</source>
+        <translation>Um arquivo anexado não cabe em %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n attached files cannot go into %1</source>
+        <translation>
+            <numerusform>%n arquivo anexado não cabe em %1</numerusform>
+            <numerusform>%n arquivos anexados não cabem em %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>HDR is written without tone mapping: the converter has no zscale filter</source>
+        <translation>O HDR é gravado sem mapeamento de tons: o conversor não tem o filtro zscale</translation>
     </message>
 </context>
 <context>

@@ -313,127 +313,6 @@
         <translation>неизвестный параметр «%1»</translation>
     </message>
     <message>
-        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
-       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
-Convert media files with Kelvora&apos;s presets, without a window.
-
-Each file is converted with the same converter command line, output naming and
-statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
-Folder does (any letter case; hidden files and folders are passed over); what it
-leaves out is named on standard error.
-
-Options:
-  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
-                        Solution text (case does not matter), or a part of one of
-                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output DIR      the saving folder (default: the current folder); it is
-                        made when missing
-  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
-                        processor core, at most 8)
-      --size SIZE       the largest picture height of the presets that take one:
-                        1080p, 720p, 480p or keep (default: keep)
-      --from LIST       also convert the paths in the file LIST, one a line
-                        (&quot;-&quot; reads standard input); relative paths are taken
-                        from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
-  -0, --null            the lists of --from are separated by NUL characters
-                        (as find -print0 writes them), for names with newlines
-      --json            print one JSON object a line for each finished file:
-                        input, output, status, reason, seconds and, where the
-                        converter told it, speed (seconds of media a second)
-      --no-inhibit      let the computer suspend when idle during the batch
-                        (by default a sleep inhibitor is held while it runs)
-      --list-presets    print each preset&apos;s id, group, name and whether the
-                        converter can make it, then exit
-  -h, --help            print this help, then exit
-      --version         print the version, then exit
-      --                every argument after it is a file or folder, even one
-                        that starts with -
-
-On a terminal a live line shows each running file and a bar the files done, the
-time elapsed and the time left; otherwise one line is printed for each finished
-file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
-terminal) stops at once: the running conversions end and leave no partial file.
-Ctrl-Z pauses the running conversions with the program, fg resumes them.
-
-Exit status:
-  0    every file was converted
-  1    some file was not converted (failed, of unknown format or not started),
-       or standard output could not be written
-  2    usage error: unknown option or preset, no files, unwritable output folder
-  129  stopped by SIGHUP
-  130  stopped by SIGINT (Ctrl-C)
-  143  stopped by SIGTERM
-
-Examples:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</source>
-        <translation>Использование: kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... ФАЙЛ|ПАПКА...
-               kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... --from СПИСОК
-Преобразование медиафайлов по профилям Kelvora, без окна.
-
-Каждый файл преобразуется с той же командной строкой конвертера, теми же именами
-выходных файлов и статусами, что и в окне Kelvora. ПАПКА добавляет содержащиеся
-в ней медиафайлы, как «Добавить папку» (расширения в любом регистре; скрытые
-файлы и папки пропускаются); о том, что не добавлено, сообщается в стандартный
-поток ошибок.
-
-Параметры:
-  -p, --preset ID|ИМЯ   целевой формат: номер профиля, его название в меню или в
-                        поле «Профиль» (по-английски, регистр не важен) либо
-                        часть одного из них, которая есть только у одного
-                        профиля (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output ПАПКА    папка сохранения (по умолчанию текущая папка); если её
-                        нет, она создаётся
-  -j, --jobs N          преобразовывать по N файлов одновременно, от 1 до 64
-                        (по умолчанию по одному на ядро процессора, не более 8)
-      --size РАЗМЕР     наибольшая высота кадра для профилей, которые её
-                        учитывают: 1080p, 720p, 480p или keep (по умолчанию
-                        keep)
-      --from СПИСОК     также преобразовать пути из файла СПИСОК, по одному в
-                        строке (&quot;-&quot; читает стандартный ввод); относительные
-                        пути отсчитываются от текущей папки
-  -r, --recursive       ПАПКА даёт также медиафайлы своих подпапок
-  -0, --null            списки из --from разделены символами NUL (как их
-                        выводит find -print0), для имён с переводами строк
-      --json            выводить по одному объекту JSON в строке на каждый
-                        завершённый файл: input, output, status, reason, seconds
-                        и speed (секунд медиа в секунду), если конвертер её
-                        сообщил
-      --no-inhibit      разрешить компьютеру засыпать при бездействии во время
-                        пакета (по умолчанию, пока пакет выполняется, переход в
-                        сон запрещён)
-      --list-presets    вывести номер, группу и название каждого профиля и то,
-                        может ли конвертер его создать, затем выйти
-  -h, --help            показать эту справку и выйти
-      --version         показать версию и выйти
-      --                все аргументы после него — файлы или папки, даже если
-                        начинаются с -
-
-В терминале живая строка показывает выполняемые файлы, а полоса — готовые файлы,
-прошедшее и оставшееся время; иначе для каждого завершённого файла выводится
-одна строка. Итог выводится в стандартный поток ошибок. Ctrl-C, SIGTERM или
-SIGHUP (закрытый терминал) сразу останавливают работу: текущие преобразования
-завершаются и не оставляют недописанных файлов. Ctrl-Z приостанавливает текущие
-преобразования вместе с программой, fg возобновляет их.
-
-Код завершения:
-  0    все файлы преобразованы
-  1    какой-то файл не преобразован (ошибка, неизвестный формат или не начат)
-       либо не удалось записать в стандартный вывод
-  2    ошибка использования: неизвестный параметр или профиль, нет файлов,
-       папка вывода недоступна для записи
-  129  остановлено сигналом SIGHUP
-  130  остановлено сигналом SIGINT (Ctrl-C)
-  143  остановлено сигналом SIGTERM
-
-Примеры:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</translation>
-    </message>
-    <message>
         <source>%1: cannot write standard output: %2
 </source>
         <translation>%1: не удаётся записать в стандартный вывод: %2
@@ -500,6 +379,136 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>no files to convert</source>
         <translation>нет файлов для преобразования</translation>
+    </message>
+    <message>
+        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
+       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+Convert media files with Kelvora&apos;s presets, without a window.
+
+Each file is converted with the same converter command line, output naming and
+statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
+Folder does (any letter case; hidden files and folders are passed over); what it
+leaves out is named on standard error.
+
+Options:
+  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
+                        Solution text (case does not matter), or a part of one of
+                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DIR      the saving folder (default: the current folder); it is
+                        made when missing
+  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
+                        processor core, at most 8)
+      --size SIZE       the largest picture height of the presets that take one:
+                        1080p, 720p, 480p or keep (default: keep)
+      --from LIST       also convert the paths in the file LIST, one a line
+                        (&quot;-&quot; reads standard input); relative paths are taken
+                        from the current folder
+  -r, --recursive       a FOLDER also gives the media files of its sub folders
+  -0, --null            the lists of --from are separated by NUL characters
+                        (as find -print0 writes them), for names with newlines
+      --json            print one JSON object a line for each finished file:
+                        input, output, status, reason, seconds and, where the
+                        converter told it, speed (seconds of media a second);
+                        a converted file&apos;s reason names the streams its output
+                        could not take (&quot;2 picture subtitle tracks cannot go
+                        into MP4&quot;)
+      --no-keep-dates   date each output now instead of with its input&apos;s
+                        modification time
+      --no-inhibit      let the computer suspend when idle during the batch
+                        (by default a sleep inhibitor is held while it runs)
+      --list-presets    print each preset&apos;s id, group, name and whether the
+                        converter can make it, then exit
+  -h, --help            print this help, then exit
+      --version         print the version, then exit
+      --                every argument after it is a file or folder, even one
+                        that starts with -
+
+On a terminal a live line shows each running file and a bar the files done, the
+time elapsed and the time left; otherwise one line is printed for each finished
+file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
+terminal) stops at once: the running conversions end and leave no partial file.
+Ctrl-Z pauses the running conversions with the program, fg resumes them.
+
+Exit status:
+  0    every file was converted
+  1    some file was not converted (failed, of unknown format or not started),
+       or standard output could not be written
+  2    usage error: unknown option or preset, no files, unwritable output folder
+  129  stopped by SIGHUP
+  130  stopped by SIGINT (Ctrl-C)
+  143  stopped by SIGTERM
+
+Examples:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</source>
+        <translation>Использование: kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... ФАЙЛ|ПАПКА...
+               kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... --from СПИСОК
+Преобразование медиафайлов по профилям Kelvora, без окна.
+
+Каждый файл преобразуется с той же командной строкой конвертера, теми же именами
+выходных файлов и статусами, что и в окне Kelvora. ПАПКА добавляет содержащиеся
+в ней медиафайлы, как «Добавить папку» (расширения в любом регистре; скрытые
+файлы и папки пропускаются); о том, что не добавлено, сообщается в стандартный
+поток ошибок.
+
+Параметры:
+  -p, --preset ID|ИМЯ   целевой формат: номер профиля, его название в меню или в
+                        поле «Профиль» (по-английски, регистр не важен) либо
+                        часть одного из них, которая есть только у одного
+                        профиля (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output ПАПКА    папка сохранения (по умолчанию текущая папка); если её
+                        нет, она создаётся
+  -j, --jobs N          преобразовывать по N файлов одновременно, от 1 до 64
+                        (по умолчанию по одному на ядро процессора, не более 8)
+      --size РАЗМЕР     наибольшая высота кадра для профилей, которые её
+                        учитывают: 1080p, 720p, 480p или keep (по умолчанию
+                        keep)
+      --from СПИСОК     также преобразовать пути из файла СПИСОК, по одному в
+                        строке (&quot;-&quot; читает стандартный ввод); относительные
+                        пути отсчитываются от текущей папки
+  -r, --recursive       ПАПКА даёт также медиафайлы своих подпапок
+  -0, --null            списки из --from разделены символами NUL (как их
+                        выводит find -print0), для имён с переводами строк
+      --json            выводить по одному объекту JSON в строке на каждый
+                        завершённый файл: input, output, status, reason, seconds
+                        и speed (секунд медиа в секунду), если конвертер её
+                        сообщил
+                        для преобразованного файла reason называет дорожки,
+                        которые не поместились в результат
+      --no-keep-dates   ставить каждому результату текущую дату вместо
+                        времени изменения исходного файла
+      --no-inhibit      разрешить компьютеру засыпать при бездействии во время
+                        пакета (по умолчанию, пока пакет выполняется, переход в
+                        сон запрещён)
+      --list-presets    вывести номер, группу и название каждого профиля и то,
+                        может ли конвертер его создать, затем выйти
+  -h, --help            показать эту справку и выйти
+      --version         показать версию и выйти
+      --                все аргументы после него — файлы или папки, даже если
+                        начинаются с -
+
+В терминале живая строка показывает выполняемые файлы, а полоса — готовые файлы,
+прошедшее и оставшееся время; иначе для каждого завершённого файла выводится
+одна строка. Итог выводится в стандартный поток ошибок. Ctrl-C, SIGTERM или
+SIGHUP (закрытый терминал) сразу останавливают работу: текущие преобразования
+завершаются и не оставляют недописанных файлов. Ctrl-Z приостанавливает текущие
+преобразования вместе с программой, fg возобновляет их.
+
+Код завершения:
+  0    все файлы преобразованы
+  1    какой-то файл не преобразован (ошибка, неизвестный формат или не начат)
+       либо не удалось записать в стандартный вывод
+  2    ошибка использования: неизвестный параметр или профиль, нет файлов,
+       папка вывода недоступна для записи
+  129  остановлено сигналом SIGHUP
+  130  остановлено сигналом SIGINT (Ctrl-C)
+  143  остановлено сигналом SIGTERM
+
+Примеры:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
     </message>
 </context>
 <context>
@@ -796,6 +805,10 @@ with the given filename extension.</source>
     <message>
         <source>Solution</source>
         <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>Keep Original File Dates</source>
+        <translation>Сохранять исходные даты файлов</translation>
     </message>
 </context>
 <context>
@@ -1226,6 +1239,82 @@ with the given filename extension.</source>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
+    <message>
+        <source>Video</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Аудио</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Субтитры</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Обложка</translation>
+    </message>
+    <message>
+        <source>Attached file</source>
+        <translation>Вложенный файл</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Данные</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 канал</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n канал</numerusform>
+            <numerusform>%n канала</numerusform>
+            <numerusform>%n каналов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>pictures</source>
+        <translation>изображения</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>по умолчанию</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>принудительные</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Кодек</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Подробности</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Потоки</translation>
+    </message>
 </context>
 <context>
     <name>Reasons</name>
@@ -1400,6 +1489,46 @@ with the given filename extension.</source>
     <message>
         <source>The converter stopped with exit status %1</source>
         <translation>Конвертер завершился с кодом выхода %1</translation>
+    </message>
+    <message>
+        <source>A picture subtitle track cannot go into %1</source>
+        <translation>Дорожка графических субтитров не помещается в %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture subtitle tracks cannot go into %1</source>
+        <translation>
+            <numerusform>%n дорожка графических субтитров не помещается в %1</numerusform>
+            <numerusform>%n дорожки графических субтитров не помещаются в %1</numerusform>
+            <numerusform>%n дорожек графических субтитров не помещаются в %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A subtitle track cannot go into %1</source>
+        <translation>Дорожка субтитров не помещается в %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n subtitle tracks cannot go into %1</source>
+        <translation>
+            <numerusform>%n дорожка субтитров не помещается в %1</numerusform>
+            <numerusform>%n дорожки субтитров не помещаются в %1</numerusform>
+            <numerusform>%n дорожек субтитров не помещаются в %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An attached file cannot go into %1</source>
+        <translation>Вложенный файл не помещается в %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n attached files cannot go into %1</source>
+        <translation>
+            <numerusform>%n вложенный файл не помещается в %1</numerusform>
+            <numerusform>%n вложенных файла не помещаются в %1</numerusform>
+            <numerusform>%n вложенных файлов не помещаются в %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>HDR is written without tone mapping: the converter has no zscale filter</source>
+        <translation>HDR записывается без тональной компрессии: у конвертера нет фильтра zscale</translation>
     </message>
 </context>
 <context>

@@ -283,114 +283,6 @@
         <translation>未知选项“%1”</translation>
     </message>
     <message>
-        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
-       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
-Convert media files with Kelvora&apos;s presets, without a window.
-
-Each file is converted with the same converter command line, output naming and
-statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
-Folder does (any letter case; hidden files and folders are passed over); what it
-leaves out is named on standard error.
-
-Options:
-  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
-                        Solution text (case does not matter), or a part of one of
-                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output DIR      the saving folder (default: the current folder); it is
-                        made when missing
-  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
-                        processor core, at most 8)
-      --size SIZE       the largest picture height of the presets that take one:
-                        1080p, 720p, 480p or keep (default: keep)
-      --from LIST       also convert the paths in the file LIST, one a line
-                        (&quot;-&quot; reads standard input); relative paths are taken
-                        from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
-  -0, --null            the lists of --from are separated by NUL characters
-                        (as find -print0 writes them), for names with newlines
-      --json            print one JSON object a line for each finished file:
-                        input, output, status, reason, seconds and, where the
-                        converter told it, speed (seconds of media a second)
-      --no-inhibit      let the computer suspend when idle during the batch
-                        (by default a sleep inhibitor is held while it runs)
-      --list-presets    print each preset&apos;s id, group, name and whether the
-                        converter can make it, then exit
-  -h, --help            print this help, then exit
-      --version         print the version, then exit
-      --                every argument after it is a file or folder, even one
-                        that starts with -
-
-On a terminal a live line shows each running file and a bar the files done, the
-time elapsed and the time left; otherwise one line is printed for each finished
-file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
-terminal) stops at once: the running conversions end and leave no partial file.
-Ctrl-Z pauses the running conversions with the program, fg resumes them.
-
-Exit status:
-  0    every file was converted
-  1    some file was not converted (failed, of unknown format or not started),
-       or standard output could not be written
-  2    usage error: unknown option or preset, no files, unwritable output folder
-  129  stopped by SIGHUP
-  130  stopped by SIGINT (Ctrl-C)
-  143  stopped by SIGTERM
-
-Examples:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</source>
-        <translation>用法：kelvora-convert --preset ID|名称 [选项]... 文件|文件夹...
-  或：kelvora-convert --preset ID|名称 [选项]... --from 列表
-不打开窗口，使用 Kelvora 的预设转换媒体文件。
-
-每个文件的转换器命令行、输出文件命名和状态都与 Kelvora 窗口中的相同。
-文件夹参数会像“添加文件夹”那样加入其中的媒体文件（扩展名不区分大小写；隐藏的
-文件和文件夹会被跳过）；未加入的内容会在标准错误输出中列出。
-
-选项：
-  -p, --preset ID|名称  目标格式：预设编号、预设在菜单中或“预设”框中的名称
-                        （英文，不区分大小写），或只有一个预设含有的名称片段
-                        （&quot;wmv&quot;、&quot;ipod - high&quot;）
-  -o, --output 目录     保存文件夹（默认为当前文件夹）；不存在时会自动创建
-  -j, --jobs N          同时转换 N 个文件，1 到 64
-                        （默认为每个处理器核心一个，最多 8 个）
-      --size 尺寸       对支持尺寸限制的预设，画面的最大高度：1080p、720p、
-                        480p 或 keep（默认为 keep）
-      --from 列表       同时转换列表文件中的路径，每行一个（&quot;-&quot; 表示读取标准
-                        输入）；相对路径以当前文件夹为基准
-  -r, --recursive       文件夹参数同时加入其子文件夹中的媒体文件
-  -0, --null            --from 的列表以 NUL 字符分隔（与 find -print0 的输出
-                        相同），用于包含换行符的名称
-      --json            每完成一个文件就输出一行 JSON 对象：input、output、
-                        status、reason、seconds，以及转换器提供时的 speed
-                        （每秒处理的媒体秒数）
-      --no-inhibit      批处理期间允许计算机在空闲时休眠
-                        （默认在运行期间阻止休眠）
-      --list-presets    列出每个预设的编号、分组、名称以及转换器能否生成，
-                        然后退出
-  -h, --help            显示此帮助信息并退出
-      --version         显示版本信息并退出
-      --                其后的每个参数都是文件或文件夹，即使以 - 开头
-
-在终端中，一行动态显示每个正在转换的文件，并以进度条显示已完成的文件、已用时间
-和剩余时间；否则每完成一个文件就输出一行。汇总信息输出到标准错误。Ctrl-C、
-SIGTERM 或 SIGHUP（终端被关闭）会立即停止：正在进行的转换会结束，且不会留下
-不完整的文件。Ctrl-Z 会将正在进行的转换连同程序一起暂停，fg 可使其继续。
-
-退出状态：
-  0    所有文件均已转换
-  1    有文件未转换（失败、格式未知或未开始），或无法写入标准输出
-  2    用法错误：未知选项或预设、没有文件、输出文件夹不可写
-  129  被 SIGHUP 停止
-  130  被 SIGINT (Ctrl-C) 停止
-  143  被 SIGTERM 停止
-
-示例：
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</translation>
-    </message>
-    <message>
         <source>%1: cannot write standard output: %2
 </source>
         <translation>%1: 无法写入标准输出: %2
@@ -457,6 +349,121 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>no files to convert</source>
         <translation>没有要转换的文件</translation>
+    </message>
+    <message>
+        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
+       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+Convert media files with Kelvora&apos;s presets, without a window.
+
+Each file is converted with the same converter command line, output naming and
+statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
+Folder does (any letter case; hidden files and folders are passed over); what it
+leaves out is named on standard error.
+
+Options:
+  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
+                        Solution text (case does not matter), or a part of one of
+                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DIR      the saving folder (default: the current folder); it is
+                        made when missing
+  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
+                        processor core, at most 8)
+      --size SIZE       the largest picture height of the presets that take one:
+                        1080p, 720p, 480p or keep (default: keep)
+      --from LIST       also convert the paths in the file LIST, one a line
+                        (&quot;-&quot; reads standard input); relative paths are taken
+                        from the current folder
+  -r, --recursive       a FOLDER also gives the media files of its sub folders
+  -0, --null            the lists of --from are separated by NUL characters
+                        (as find -print0 writes them), for names with newlines
+      --json            print one JSON object a line for each finished file:
+                        input, output, status, reason, seconds and, where the
+                        converter told it, speed (seconds of media a second);
+                        a converted file&apos;s reason names the streams its output
+                        could not take (&quot;2 picture subtitle tracks cannot go
+                        into MP4&quot;)
+      --no-keep-dates   date each output now instead of with its input&apos;s
+                        modification time
+      --no-inhibit      let the computer suspend when idle during the batch
+                        (by default a sleep inhibitor is held while it runs)
+      --list-presets    print each preset&apos;s id, group, name and whether the
+                        converter can make it, then exit
+  -h, --help            print this help, then exit
+      --version         print the version, then exit
+      --                every argument after it is a file or folder, even one
+                        that starts with -
+
+On a terminal a live line shows each running file and a bar the files done, the
+time elapsed and the time left; otherwise one line is printed for each finished
+file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
+terminal) stops at once: the running conversions end and leave no partial file.
+Ctrl-Z pauses the running conversions with the program, fg resumes them.
+
+Exit status:
+  0    every file was converted
+  1    some file was not converted (failed, of unknown format or not started),
+       or standard output could not be written
+  2    usage error: unknown option or preset, no files, unwritable output folder
+  129  stopped by SIGHUP
+  130  stopped by SIGINT (Ctrl-C)
+  143  stopped by SIGTERM
+
+Examples:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</source>
+        <translation>用法：kelvora-convert --preset ID|名称 [选项]... 文件|文件夹...
+  或：kelvora-convert --preset ID|名称 [选项]... --from 列表
+不打开窗口，使用 Kelvora 的预设转换媒体文件。
+
+每个文件的转换器命令行、输出文件命名和状态都与 Kelvora 窗口中的相同。
+文件夹参数会像“添加文件夹”那样加入其中的媒体文件（扩展名不区分大小写；隐藏的
+文件和文件夹会被跳过）；未加入的内容会在标准错误输出中列出。
+
+选项：
+  -p, --preset ID|名称  目标格式：预设编号、预设在菜单中或“预设”框中的名称
+                        （英文，不区分大小写），或只有一个预设含有的名称片段
+                        （&quot;wmv&quot;、&quot;ipod - high&quot;）
+  -o, --output 目录     保存文件夹（默认为当前文件夹）；不存在时会自动创建
+  -j, --jobs N          同时转换 N 个文件，1 到 64
+                        （默认为每个处理器核心一个，最多 8 个）
+      --size 尺寸       对支持尺寸限制的预设，画面的最大高度：1080p、720p、
+                        480p 或 keep（默认为 keep）
+      --from 列表       同时转换列表文件中的路径，每行一个（&quot;-&quot; 表示读取标准
+                        输入）；相对路径以当前文件夹为基准
+  -r, --recursive       文件夹参数同时加入其子文件夹中的媒体文件
+  -0, --null            --from 的列表以 NUL 字符分隔（与 find -print0 的输出
+                        相同），用于包含换行符的名称
+      --json            每完成一个文件就输出一行 JSON 对象：input、output、
+                        status、reason、seconds，以及转换器提供时的 speed
+                        （每秒处理的媒体秒数）
+                        对于已转换的文件，reason 列出其输出无法容纳的流
+      --no-keep-dates   为每个输出使用当前时间，而不是其输入的修改时间
+      --no-inhibit      批处理期间允许计算机在空闲时休眠
+                        （默认在运行期间阻止休眠）
+      --list-presets    列出每个预设的编号、分组、名称以及转换器能否生成，
+                        然后退出
+  -h, --help            显示此帮助信息并退出
+      --version         显示版本信息并退出
+      --                其后的每个参数都是文件或文件夹，即使以 - 开头
+
+在终端中，一行动态显示每个正在转换的文件，并以进度条显示已完成的文件、已用时间
+和剩余时间；否则每完成一个文件就输出一行。汇总信息输出到标准错误。Ctrl-C、
+SIGTERM 或 SIGHUP（终端被关闭）会立即停止：正在进行的转换会结束，且不会留下
+不完整的文件。Ctrl-Z 会将正在进行的转换连同程序一起暂停，fg 可使其继续。
+
+退出状态：
+  0    所有文件均已转换
+  1    有文件未转换（失败、格式未知或未开始），或无法写入标准输出
+  2    用法错误：未知选项或预设、没有文件、输出文件夹不可写
+  129  被 SIGHUP 停止
+  130  被 SIGINT (Ctrl-C) 停止
+  143  被 SIGTERM 停止
+
+示例：
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
     </message>
 </context>
 <context>
@@ -753,6 +760,10 @@ with the given filename extension.</source>
     <message>
         <source>Solution</source>
         <translation>预设</translation>
+    </message>
+    <message>
+        <source>Keep Original File Dates</source>
+        <translation>保留原始文件日期</translation>
     </message>
 </context>
 <context>
@@ -1181,6 +1192,80 @@ with the given filename extension.</source>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>Attached file</source>
+        <translation>附加文件</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>数据</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 个声道</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n 个声道</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>pictures</source>
+        <translation>图形</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>强制</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>编解码器</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详细信息</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>流</translation>
+    </message>
 </context>
 <context>
     <name>Reasons</name>
@@ -1355,6 +1440,40 @@ with the given filename extension.</source>
     <message>
         <source>The converter stopped with exit status %1</source>
         <translation>转换器以退出状态 %1 停止</translation>
+    </message>
+    <message>
+        <source>A picture subtitle track cannot go into %1</source>
+        <translation>一条图形字幕轨无法放入 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture subtitle tracks cannot go into %1</source>
+        <translation>
+            <numerusform>%n 条图形字幕轨无法放入 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A subtitle track cannot go into %1</source>
+        <translation>一条字幕轨无法放入 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n subtitle tracks cannot go into %1</source>
+        <translation>
+            <numerusform>%n 条字幕轨无法放入 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An attached file cannot go into %1</source>
+        <translation>一个附加文件无法放入 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n attached files cannot go into %1</source>
+        <translation>
+            <numerusform>%n 个附加文件无法放入 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>HDR is written without tone mapping: the converter has no zscale filter</source>
+        <translation>HDR 未经色调映射即写入：转换器没有 zscale 滤镜</translation>
     </message>
 </context>
 <context>

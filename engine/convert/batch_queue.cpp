@@ -144,6 +144,7 @@ void BatchQueue::StartItem(ItemId id)
     // Without a known length the run measures how far the converter has read the file.
     job.durationSeconds = item.info.durationKnown ? item.info.durationSeconds : 0;
     job.outputFolder = folder;
+    job.keepDates = settings.keepDates;
     job.preset = preset;
     job.converter = Converter();
 

@@ -21,6 +21,7 @@ struct BatchSettings
     int presetId = 0;
     QString outputFolder; // an absolute folder; "/" is added when it lacks one
     int sizeLimit = 0; // 0, 1080, 720 or 480: the height limit of the presets that take one
+    bool keepDates = true; // each output takes its input's modification time
 };
 
 // Converts listed items with up to `slots` converters side by side, starting the next waiting one

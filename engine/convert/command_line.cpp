@@ -3,6 +3,7 @@
 
 #include "engine/convert/converter.h"
 #include "engine/convert/presets.h"
+#include "engine/convert/stream_map.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ QString OutputBaseName(const QString &fileName)
 }
 
 QStringList BuildCommandLine(const Preset &preset, const ConverterInfo &converter,
-                             const CommandInput &input, const QString &output)
+                             const CommandInput &input, const QString &output, QStringList *leftOut)
 {
     const VideoCodecRow &video = CodecOf(CodecFor(preset.videoCodec, converter));
     const AudioCodecRow &audio = CodecOf(CodecFor(preset.audioCodec, converter));
@@ -54,6 +55,7 @@ QStringList BuildCommandLine(const Preset &preset, const ConverterInfo &converte
     if (preset.options & kKeepsTags)
         arguments << QStringLiteral("-map_metadata:g") << QStringLiteral("0:g")
                   << QStringLiteral("-map_metadata:g") << QStringLiteral("0:s:a:0");
+    AddStreamArguments(arguments, preset, converter, input, leftOut);
     arguments << QStringLiteral("-y");
     if (preset.options & kFastStart)
         arguments << QStringLiteral("-movflags") << QStringLiteral("+faststart");

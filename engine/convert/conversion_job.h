@@ -14,4 +14,5 @@ struct ConversionJob
     const Preset *preset = PresetById(0); // never null
     ConverterInfo converter; // the converter to run, and the encoders it lists
     QString outputFolder; // ends with "/"
+    bool keepDates = true; // the output takes the input's modification time
 };

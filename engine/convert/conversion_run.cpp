@@ -2,6 +2,7 @@
 #include "engine/convert/conversion_run.h"
 
 #include "engine/convert/command_line.h"
+#include "engine/convert/stream_map.h"
 #include "engine/convert/temporary_outputs.h"
 #include "engine/media/probe.h"
 #include "engine/platform/file_system_pool.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSocketNotifier>
+#include <QTemporaryFile>
 #include <QThreadPool>
 
 #include <cerrno>
@@ -157,8 +159,21 @@ void ConversionRun::Launch()
 {
     if (!CreateTemporary())
         return;
+    CommandInput &input = m_job.input;
+    if (!input.streams.read)
+        input.streams = ReadStreams(input.path);
+    const QByteArray cover
+        = TakesCoverAsComment(*m_job.preset) ? CoverCommentFile(input.streams) : QByteArray();
+    if (!cover.isEmpty()) {
+        m_coverComment = std::make_unique<QTemporaryFile>(
+            QDir::tempPath() + QStringLiteral("/kelvora-cover-XXXXXX"));
+        // Without it the song converts all the same, only without its cover.
+        if (m_coverComment->open() && m_coverComment->write(cover) == cover.size()
+            && m_coverComment->flush())
+            input.coverComment = m_coverComment->fileName();
+    }
     QStringList arguments
-        = BuildCommandLine(*m_job.preset, m_job.converter, m_job.input, m_temporary);
+        = BuildCommandLine(*m_job.preset, m_job.converter, input, m_temporary, &m_leftOut);
     m_nameLines += NameLines(m_temporary);
     Channels channels;
     if (!OpenChannels(&channels))
@@ -514,6 +529,12 @@ void ConversionRun::PlaceOutput(bool usable, const QString &problem)
         return;
     }
     const QByteArray from = QFile::encodeName(m_temporary);
+    // Photo and video libraries file a clip under its file's date: the output keeps the input's.
+    struct stat input;
+    if (m_job.keepDates && ::stat(QFile::encodeName(m_job.input.path).constData(), &input) == 0) {
+        const struct timespec times[2] = {{0, UTIME_OMIT}, input.st_mtim};
+        ::utimensat(AT_FDCWD, from.constData(), times, 0);
+    }
     for (int attempt = 0; attempt < 100; ++attempt) {
         bool placed;
         // The row's own earlier output is replaced only while it is still that file.
@@ -527,7 +548,8 @@ void ConversionRun::PlaceOutput(bool usable, const QString &problem)
             m_temporary.clear();
             m_output = m_final;
             m_outputStamp = FileStamp::Of(m_final);
-            Finish(ItemState::Completed, m_final);
+            Finish(ItemState::Completed,
+                   (QStringList {m_final} + m_leftOut).join(QLatin1Char('\n')));
             return;
         }
         if (errno != EEXIST || !m_nextFreeName)
@@ -574,4 +596,10 @@ void ConversionRun::ReleaseGuard(bool programGoesOn)
         ::close(m_guardWrite);
         m_guardWrite = -1;
     }
+}
+
+QString LeftOutOf(const QString &reason, const QString &output)
+{
+    const QString written = output + QLatin1Char('\n');
+    return reason.startsWith(written) ? reason.mid(written.size()) : QString();
 }

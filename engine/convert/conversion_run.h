@@ -16,6 +16,7 @@
 
 class QProcess;
 class QSocketNotifier;
+class QTemporaryFile;
 
 // One conversion of one file. The converter runs as a child in a process group of its own,
 // started without a shell, its output read in the event loop as it comes; it dies with the
@@ -52,7 +53,8 @@ public:
 
     bool finished() const { return m_finished; }
     ItemState state() const { return m_state; }
-    // The converter's last words when it failed, the file written when it completed.
+    // The converter's last words when it failed; when it completed, the file written, followed
+    // on lines of their own by what of the input its container could not take (LeftOutOf).
     QString reason() const { return m_reason; }
     QString output() const { return m_output; }
     // The stamp of the file written when the run completed, else empty.
@@ -153,4 +155,12 @@ private:
     QString m_reason;
     QString m_output;
     std::shared_ptr<VerifyLink> m_verifyLink;
+    // The cover, for a container that takes it only as a comment; read by the converter.
+    std::unique_ptr<QTemporaryFile> m_coverComment;
+    QStringList m_leftOut;
 };
+
+// What of the input a completed conversion's output could not take, from its `reason` and the
+// `output` it wrote: the sentences after the output's name, one a line; empty when nothing was
+// left out.
+QString LeftOutOf(const QString &reason, const QString &output);

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -128,6 +129,39 @@ QSet<QString> ReadConverterEncoders(const QString &program, int timeoutMs, bool 
     if (listed)
         *listed = ok;
     return ok ? ParseEncoderList(process.readAllStandardOutput()) : QSet<QString>();
+}
+
+QSet<QString> ParseFilterList(const QByteArray &listing)
+{
+    // Three flag letters or dots, the name, then what it takes and gives ("V->V", "|->A").
+    static const QRegularExpression line(QStringLiteral("^\\s*[A-Z.]{3}\\s+(\\S+)\\s+\\S+->\\S+"),
+                                         QRegularExpression::MultilineOption);
+    QSet<QString> filters;
+    QRegularExpressionMatchIterator it = line.globalMatch(QString::fromUtf8(listing));
+    while (it.hasNext())
+        filters.insert(it.next().captured(1));
+    return filters;
+}
+
+QSet<QString> ConverterFilters(const QString &program)
+{
+    static std::mutex mutex;
+    static QHash<QString, QSet<QString>> known;
+    std::lock_guard<std::mutex> lock(mutex);
+    const auto found = known.constFind(program);
+    if (found != known.constEnd())
+        return *found;
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(program, {QStringLiteral("-hide_banner"), QStringLiteral("-filters")});
+    const bool ok = process.waitForStarted(kConverterAnswerMs)
+        && process.waitForFinished(kConverterAnswerMs)
+        && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(1000);
+    }
+    return known[program] = ok ? ParseFilterList(process.readAllStandardOutput()) : QSet<QString>();
 }
 
 const ConverterInfo &Converter()

@@ -45,6 +45,13 @@ QSet<QString> ReadConverterEncoders(const QString &program, int timeoutMs, bool 
 // " V....D libx264   libx264 H.264 ...".
 QSet<QString> ParseEncoderList(const QByteArray &listing);
 
+// The filters `program` lists ("zscale", "tonemap" ...), read the first time a program is asked
+// about, waiting at most kConverterAnswerMs, then kept; none when it cannot list them.
+QSet<QString> ConverterFilters(const QString &program);
+// The filter names in the converter's `-filters` listing, whose lines look like
+// " .SC zscale            V->V       Apply resizing ...".
+QSet<QString> ParseFilterList(const QByteArray &listing);
+
 // Reads the converter's encoders in the event loop of the calling thread, never waiting for it,
 // unless Converter() already knows them; `done` then runs on that thread with what Converter()
 // answers from then on. Nothing runs once `owner` is gone; the converter is killed with it.

@@ -78,12 +78,14 @@ qint32 Low32(int64_t value)
     return static_cast<qint32>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
 }
 
-// Opens the local file `path` (in the file system's encoding) for libavformat, as
-// avformat_open_input does. The "file:" prefix keeps a name such as "pipe:0" or "http://..." from
-// being taken for another protocol, and the whitelist keeps playlists and references inside a
-// local file from reaching the network or a device while a file is merely being looked at.
-int OpenLocalFile(const QByteArray &path, AVFormatContext **context)
+} // namespace
+
+int OpenLocalMediaFile(const QByteArray &path, AVFormatContext **context)
 {
+    SilenceLibraryOnce();
+    // The "file:" prefix keeps a name such as "pipe:0" or "http://..." from being taken for
+    // another protocol, and the whitelist keeps playlists and references inside a local file
+    // from reaching the network or a device while a file is merely being looked at.
     const QByteArray url = QByteArrayLiteral("file:") + path;
     AVDictionary *options = nullptr;
     av_dict_set(&options, "protocol_whitelist", "file", 0);
@@ -91,8 +93,6 @@ int OpenLocalFile(const QByteArray &path, AVFormatContext **context)
     av_dict_free(&options);
     return opened;
 }
-
-} // namespace
 
 bool IsUnconvertibleVideoCodec(int codecId)
 {
@@ -142,7 +142,7 @@ ProbeOutcome ProbeMedia(const QString &folder, const QString &name, MediaInfo &i
     }
 
     AVFormatContext *context = nullptr;
-    if (OpenLocalFile(path, &context) != 0) {
+    if (OpenLocalMediaFile(path, &context) != 0) {
         info.outcome = ProbeOutcome::OpenFailed;
         return info.outcome;
     }
@@ -214,7 +214,7 @@ bool HasDecodablePacket(const QString &path)
     if (bytes.isEmpty() || !IsRegularFile(bytes))
         return false;
     AVFormatContext *context = nullptr;
-    if (OpenLocalFile(bytes, &context) != 0)
+    if (OpenLocalMediaFile(bytes, &context) != 0)
         return false;
     InputCloser closer(context);
     if (avformat_find_stream_info(context, nullptr) < 0)

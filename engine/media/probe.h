@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+
+struct AVFormatContext;
 
 // Whether a probed file can be converted, and if not, why.
 enum class ProbeOutcome : qint32 {
@@ -57,3 +60,8 @@ QString UnknownFormatReason(const QString &path, const MediaInfo &info);
 // into a frame (a few hundred packets are looked at, at most). A file whose streams are declared
 // but hold no samples gives false.
 bool HasDecodablePacket(const QString &path);
+
+// Opens the local file `path` (in the file system's encoding) for libavformat, as
+// avformat_open_input does, never reaching the network or a device through references inside it;
+// the library's complaints are silenced. 0 when opened; the caller closes `context`.
+int OpenLocalMediaFile(const QByteArray &path, AVFormatContext **context);

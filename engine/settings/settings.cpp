@@ -22,6 +22,7 @@ const QString kCurrentFormat = QStringLiteral("Current Format");
 const QString kDeleteAfter = QStringLiteral("DeleteAfter");
 const QString kSimultaneous = QStringLiteral("Simultaneous Conversions");
 const QString kKeepAwake = QStringLiteral("Keep the Computer Awake");
+const QString kKeepDates = QStringLiteral("Keep Original File Dates");
 const QString kSubFolders = QStringLiteral("Include Sub Folders");
 const QString kWindowSize = QStringLiteral("Window Size");
 const QString kSizeLimit = QStringLiteral("Size Limit");
@@ -155,6 +156,8 @@ void LoadSettings(SettingsValues &settings, const QString &settingsPath)
     // A value that is no choice keeps the computer awake, as a batch of an hour needs.
     settings.keepAwake
         = file.ReadString(kParameters, kKeepAwake, QString()).trimmed() != QLatin1String("0");
+    settings.keepDates
+        = file.ReadString(kParameters, kKeepDates, QString()).trimmed() != QLatin1String("0");
     static constexpr int kOffOn[] = {0, 1};
     settings.subFolders
         = AllowedValue(file.ReadString(kParameters, kSubFolders, QString()), kOffOn);
@@ -176,6 +179,7 @@ bool SaveSettings(const SettingsValues &settings, const QString &settingsPath)
         {kParameters, kSimultaneous, QString::asprintf("%d", settings.simultaneous)},
         {kParameters, kSizeLimit, QString::asprintf("%d", settings.sizeLimit)},
         {kParameters, kKeepAwake, settings.keepAwake ? QStringLiteral("1") : QStringLiteral("0")},
+        {kParameters, kKeepDates, settings.keepDates ? QStringLiteral("1") : QStringLiteral("0")},
         {kParameters, kSubFolders, QString::asprintf("%d", settings.subFolders ? 1 : 0)},
     };
     if (settings.windowSize.isValid())
@@ -244,6 +248,14 @@ void Settings::SetKeepAwake(bool on)
     if (on == m_values.keepAwake)
         return;
     m_values.keepAwake = on;
+    Q_EMIT Changed();
+}
+
+void Settings::SetKeepDates(bool on)
+{
+    if (on == m_values.keepDates)
+        return;
+    m_values.keepDates = on;
     Q_EMIT Changed();
 }
 

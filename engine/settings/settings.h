@@ -27,6 +27,8 @@ struct SettingsValues
     int sizeLimit = 0;
     // Whether a running batch keeps the computer from suspending when idle.
     bool keepAwake = true;
+    // Each output takes its input's modification time ("Keep Original File Dates").
+    bool keepDates = true;
     // Add Folder also searches the folders below the chosen one ("Include sub folders").
     bool subFolders = false;
     // The main window's size when it last closed; invalid (no key, or a value that is not
@@ -56,8 +58,9 @@ QString DefaultSavingFolder();
 // the preset the stored id names, never from the file; an id that names no preset gives preset
 // 0. A stored folder of three characters or more gets a trailing "/" when it has none (shorter
 // entries are not offered and stay as they are). "Simultaneous Conversions", "Size Limit" and
-// "Include Sub Folders" other than one of their choices give 0; "Keep the Computer Awake" is off
-// only when it reads 0. The current saving folder is left as it is (the folder list picks it).
+// "Include Sub Folders" other than one of their choices give 0; "Keep the Computer Awake" and
+// "Keep Original File Dates" are off only when they read 0. The current saving folder is left as it
+// is (the folder list picks it).
 void LoadSettings(SettingsValues &settings, const QString &settingsPath);
 
 // Writes every value to the settings file at `settingsPath` in one replace of the file, keeping
@@ -92,6 +95,7 @@ public:
     void SetSimultaneous(int slots);
     void SetSizeLimit(int limit);
     void SetKeepAwake(bool on);
+    void SetKeepDates(bool on);
     void SetSubFolders(bool on);
     void SetWindowSize(const QSize &size);
     // Makes `folder` the First recent folder, the others moving one down (the Fivth leaves).

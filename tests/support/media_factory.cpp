@@ -1,7 +1,11 @@
 #include "support/media_factory.h"
 
+#include "support/files.h"
+
+#include <QDateTime>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QtEndian>
 
 namespace testmedia {
 
@@ -126,6 +130,86 @@ bool MakeHeaderOnly(const QString &path, QString *log)
     const QStringList args
         = Lavfi(kSmallPicture, 1) + QStringList {"-t", "0", "-c:v", "libx264", "-f", "asf"};
     return RunFfmpegToPipe(args, path, log);
+}
+
+namespace {
+
+// One PGS display set at `pts` (90 kHz): a 4x2 white block at (10,10) of a 160x120 picture, or,
+// with `show` false, nothing.
+QByteArray PgsDisplaySet(quint32 pts, bool show)
+{
+    QByteArray set;
+    const auto segment = [&](char type, const char *hex) {
+        const QByteArray data = QByteArray::fromHex(hex);
+        char header[13] = {'P', 'G'};
+        qToBigEndian(pts, header + 2);
+        header[10] = type;
+        qToBigEndian(quint16(data.size()), header + 11);
+        set += QByteArray(header, 13) + data;
+    };
+    segment(0x16,
+            show ? "00a0 0078 10 0000 80 00 00 01 0000 00 00 000a 000a"
+                 : "00a0 0078 10 0001 00 00 00 00");
+    segment(0x17, "01 00 000a 000a 0004 0002");
+    if (show) {
+        segment(0x14, "00 00 01 eb 80 80 ff");
+        segment(0x15, "0000 00 c0 000010 0004 0002 010101010000 010101010000");
+    }
+    segment(char(0x80), "");
+    return set;
+}
+
+QStringList Words(const char *text)
+{
+    return QString::fromLatin1(text).split(QLatin1Char(' '));
+}
+
+} // namespace
+
+bool MakeRichMedia(const QString &folder, QString *log)
+{
+    const QString date = QStringLiteral("creation_time=2016-07-04T10:00:00.000000Z");
+    const QStringList picture = Lavfi(kSmallPicture, 1);
+    const QStringList tone = Lavfi(kTone, 1);
+    const QStringList x264 = Words("-c:v libx264 -preset ultrafast");
+    if (!testfiles::WriteBytes(folder + "en.srt", "1\n00:00:00,000 --> 00:00:00,800\nHello\n\n")
+        || !testfiles::WriteBytes(folder + "pictures.sup",
+                                  PgsDisplaySet(9000, true) + PgsDisplaySet(45000, false))
+        || !testfiles::WriteBytes(folder + "chapters.txt",
+                                  ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=500\n"
+                                  "title=One\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=500\nEND=1000\n"
+                                  "title=Two\n"))
+        return false;
+    const QStringList film = picture + tone + tone
+        + QStringList {"-i", folder + "en.srt",       "-i", folder + "pictures.sup",
+                       "-i", folder + "pictures.sup", "-i", folder + "chapters.txt"}
+        + x264
+        + Words("-map 0 -map 1 -map 2 -map 3 -map 4 -map 5 -map_chapters 6 -c:a aac -c:s copy "
+                "-metadata:s:a:0 language=eng -metadata:s:a:1 language=ger -metadata:s:a:1 "
+                "title=Deutsch -disposition:a:0 0 -disposition:a:1 default -disposition:s:0 0 "
+                "-metadata:s:s:0 language=eng");
+    const QStringList phone
+        = picture + tone + x264 + QStringList {"-metadata", "location=+48.8577+002.2950/"};
+    const QStringList song = tone
+        + Words("-f lavfi -i testsrc=size=64x64:duration=1 -map 0 -map 1 -frames:v 1 -c:v mjpeg "
+                "-disposition:v attached_pic -metadata")
+        + QStringList {"title=Kelvora Song"};
+    const QStringList hdr = picture + tone
+        + Words("-pix_fmt yuv420p10le -c:v libx265 -preset ultrafast -x265-params log-level=error "
+                "-color_primaries bt2020 -color_trc smpte2084 -colorspace bt2020nc");
+    const bool made
+        = RunFfmpeg(film + QStringList {"-metadata", date, "-y", folder + "film.mkv"}, log)
+        && RunFfmpeg(phone + QStringList {"-metadata", date, "-y", folder + "upright.mp4"}, log)
+        // The converter turns only a copied picture.
+        && RunFfmpeg({"-i", folder + "upright.mp4", "-c", "copy", "-map_metadata", "0",
+                      "-metadata:s:v", "rotate=90", "-y", folder + "phone.mp4"},
+                     log)
+        && RunFfmpeg(song + QStringList {"-y", folder + "song.mp3"}, log)
+        && RunFfmpeg(hdr + QStringList {"-y", folder + "hdr.mp4"}, log);
+    QFile phoneFile(folder + "phone.mp4");
+    return made && phoneFile.open(QIODevice::ReadWrite)
+        && phoneFile.setFileTime(QDateTime(QDate(2016, 7, 4), QTime(12, 0)),
+                                 QFileDevice::FileModificationTime);
 }
 
 namespace {

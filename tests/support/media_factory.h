@@ -49,6 +49,16 @@ bool MakeUnknownLength(const QString &path, QString *log = nullptr, double secon
 // format: the output has no stream).
 bool MakeHeaderOnly(const QString &path, QString *log = nullptr);
 
+// Files that hold more than one picture and one sound, each 1 s, 160x120, made in `folder`
+// (which ends with "/"); false, with the converter's words in `log`, when one cannot be made:
+//   film.mkv   H.264; AAC "eng", AAC "ger" titled "Deutsch" (the default track); SubRip "eng";
+//              two PGS picture subtitle tracks; 2 chapters; recorded 2016-07-04T10:00:00Z
+//   phone.mp4  H.264 turned 90 degrees, AAC; recorded 2016-07-04T10:00:00Z at
+//              +48.8577+002.2950/; the file dated 2016 too
+//   song.mp3   MP3 titled "Kelvora Song" with a JPEG cover
+//   hdr.mp4    10-bit H.265 tagged BT.2020 and PQ (HDR10), with AAC
+bool MakeRichMedia(const QString &folder, QString *log = nullptr);
+
 // The streams of a file as ffprobe sees them: "video:mpeg4", "audio:aac", ...
 QStringList Streams(const QString &path);
 // The container's format name(s) as ffprobe reports them ("mov,mp4,m4a,3gp,3g2,mj2", "asf" ...).

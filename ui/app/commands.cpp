@@ -50,6 +50,7 @@ const CommandRow kCommands[] = {
     {"size720", QT_TRANSLATE_NOOP("Menu", "720p"), true},
     {"size480", QT_TRANSLATE_NOOP("Menu", "480p"), true},
     {"keepAwake", QT_TRANSLATE_NOOP("Menu", "Keep the Computer Awake"), true},
+    {"keepDates", QT_TRANSLATE_NOOP("Menu", "Keep Original File Dates"), true},
     {"help", QT_TRANSLATE_NOOP("Menu", "Help(F1)"), false, Qt::Key_F1},
     {"about", QT_TRANSLATE_NOOP("Menu", "&About Kelvora     ")},
     // The list's context menu.

@@ -153,6 +153,7 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     layout()->setMenuBar(m_menu.menuBar());
     SelectSizeLimit(settings().sizeLimit);
     SetKeepAwake(settings().keepAwake);
+    Command("keepDates")->setChecked(settings().keepDates);
 
     m_queue->UpdateCommands();
     HandleCommands();
@@ -452,6 +453,10 @@ void CKelvoraDlg::HandleCommands()
         commands.Handle({kSizeCommands[i]}, [this, chosen] { SelectSizeLimit(chosen); });
     }
     commands.Handle({"keepAwake"}, [this] { SetKeepAwake(!settings().keepAwake); });
+    commands.Handle({"keepDates"}, [this] {
+        m_settings.SetKeepDates(!settings().keepDates);
+        Command("keepDates")->setChecked(settings().keepDates);
+    });
     commands.Handle({"choosePreset"}, [this] { ShowPresetMenu(); });
     commands.Handle({"browse"}, [this] { m_folders->Browse(); });
     commands.Handle({"openFolder"}, [this] { m_folders->OpenFolder(); });

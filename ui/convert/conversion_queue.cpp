@@ -26,6 +26,7 @@ ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
         settings.presetId = m_preset->id;
         settings.outputFolder = m_settings->currentFolder;
         settings.sizeLimit = m_settings->sizeLimit;
+        settings.keepDates = m_settings->keepDates;
         return settings;
     });
     connect(batch, &BatchQueue::ItemStarted, this, [this](ItemId id) {

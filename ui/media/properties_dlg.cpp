@@ -1,14 +1,97 @@
 // The properties window of one listed file.
 #include "ui/media/properties_dlg.h"
 
+#include "engine/media/codec_names.h"
 #include "engine/media/probe.h"
+#include "engine/media/streams.h"
 #include "res/resource.h"
 #include "ui/media/pro_dlg.h"
 #include "ui/platform/dialog_units.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QHeaderView>
+#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeWidget>
+
+namespace {
+
+QString KindText(StreamFacts::Kind kind)
+{
+    static const char *const kTexts[] = {
+        QT_TRANSLATE_NOOP("Properties", "Video"),         QT_TRANSLATE_NOOP("Properties", "Audio"),
+        QT_TRANSLATE_NOOP("Properties", "Subtitles"),     QT_TRANSLATE_NOOP("Properties", "Cover"),
+        QT_TRANSLATE_NOOP("Properties", "Attached file"), QT_TRANSLATE_NOOP("Properties", "Data"),
+    };
+    return QCoreApplication::translate("Properties", kTexts[static_cast<int>(kind)]);
+}
+
+// The language's name with the file's code: "German (ger)".
+QString LanguageText(const QString &code)
+{
+    const QLocale::Language language = QLocale::codeToLanguage(code, QLocale::AnyLanguageCode);
+    if (code.isEmpty() || language == QLocale::AnyLanguage)
+        return code;
+    return QStringLiteral("%1 (%2)").arg(QLocale::languageToString(language), code);
+}
+
+// Subtitle formats by the names users know them by; the library's are long descriptions.
+QString CodecText(const QString &codec)
+{
+    static const QHash<QString, QString> kSubtitles {
+        {QStringLiteral("hdmv_pgs_subtitle"), QStringLiteral("PGS")},
+        {QStringLiteral("dvd_subtitle"), QStringLiteral("VobSub")},
+        {QStringLiteral("dvb_subtitle"), QStringLiteral("DVB")},
+        {QStringLiteral("subrip"), QStringLiteral("SubRip")},
+        {QStringLiteral("ass"), QStringLiteral("ASS")},
+        {QStringLiteral("webvtt"), QStringLiteral("WebVTT")},
+        {QStringLiteral("mov_text"), QStringLiteral("MP4 text")},
+    };
+    return kSubtitles.value(codec, CodecDisplayName(codec));
+}
+
+QString DetailText(const StreamFacts &stream)
+{
+    QStringList details;
+    if (stream.width > 0 && stream.kind != StreamFacts::Kind::Subtitle)
+        details << QStringLiteral("%1x%2").arg(stream.width).arg(stream.height);
+    if (stream.channels == 1)
+        details << QCoreApplication::translate("Properties", "1 channel");
+    else if (stream.channels > 1)
+        details << QCoreApplication::translate("Properties", "%n channels", nullptr,
+                                               stream.channels);
+    if (stream.pictureSubtitle)
+        details << QCoreApplication::translate("Properties", "pictures");
+    if (stream.isDefault)
+        details << QCoreApplication::translate("Properties", "default");
+    if (stream.forced)
+        details << QCoreApplication::translate("Properties", "forced");
+    return details.join(QStringLiteral(", "));
+}
+
+// The page that lists every stream of the file, so that a user sees what a conversion carries.
+QTreeWidget *StreamList(const InputStreams &streams)
+{
+    auto *list = new QTreeWidget;
+    list->setObjectName(QStringLiteral("streamList"));
+    list->setRootIsDecorated(false);
+    list->setHeaderLabels({QCoreApplication::translate("Properties", "#"),
+                           QCoreApplication::translate("Properties", "Type"),
+                           QCoreApplication::translate("Properties", "Codec"),
+                           QCoreApplication::translate("Properties", "Language"),
+                           QCoreApplication::translate("Properties", "Title"),
+                           QCoreApplication::translate("Properties", "Details")});
+    for (const StreamFacts &stream : streams.streams)
+        list->addTopLevelItem(new QTreeWidgetItem(
+            {QString::number(stream.index), KindText(stream.kind), CodecText(stream.codec),
+             LanguageText(stream.language), stream.title, DetailText(stream)}));
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return list;
+}
+
+} // namespace
 
 CPropertiesDlg::CPropertiesDlg(const QString &location, const QString &fileName, QWidget *parent)
     : QDialog(parent,
@@ -55,6 +138,9 @@ void CPropertiesDlg::OnInitDialog(const QString &location, const QString &fileNa
     MediaInfo info;
     ProbeMedia(location, fileName, info);
     m_page->FillFields(info);
+    const InputStreams streams = ReadStreams(location + fileName);
+    if (!streams.streams.empty())
+        m_sheet->addTab(StreamList(streams), QCoreApplication::translate("Properties", "Streams"));
 }
 
 void CPropertiesDlg::ShowProperties(QWidget *mainWindow, const QString &location,

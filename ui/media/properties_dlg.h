@@ -10,7 +10,8 @@ class QPushButton;
 class QTabWidget;
 
 // The properties window of one listed file: a property sheet with one information page whose
-// tab shows the file name, and a "Close" button. The file is probed when the window is built,
+// tab shows the file name, a "Streams" page listing every stream of the file when it has any
+// (its list named "streamList"), and a "Close" button. The file is probed when the window is built,
 // so every opening shows the file as it is now. Laid out in dialog units (316 x 314); the
 // window can be resized, and nothing inside it moves or grows.
 //
