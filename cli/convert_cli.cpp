@@ -596,12 +596,21 @@ public:
                        0);
             }
         }
-        QString summary = QCoreApplication::translate(
-                              "Convert", "%1 files: %2 converted, %3 not converted, in %4")
-                              .arg(m_total)
-                              .arg(m_converted)
-                              .arg(m_notConverted)
-                              .arg(ClockText(m_clock.elapsed() / 1000.0));
+        const QString took = ClockText(m_clock.elapsed() / 1000.0);
+        QString summary = m_partly > 0
+            ? QCoreApplication::translate(
+                  "Convert", "%1 files: %2 converted, %3 partly converted, %4 not converted, in %5")
+                  .arg(m_total)
+                  .arg(m_converted)
+                  .arg(m_partly)
+                  .arg(m_notConverted)
+                  .arg(took)
+            : QCoreApplication::translate("Convert",
+                                          "%1 files: %2 converted, %3 not converted, in %4")
+                  .arg(m_total)
+                  .arg(m_converted)
+                  .arg(m_notConverted)
+                  .arg(took);
         if (m_signal != 0)
             summary += QCoreApplication::translate("Convert", "; stopped by %1")
                            .arg(SignalName(m_signal));
@@ -609,7 +618,7 @@ public:
         const bool outputLost = ReportOutputError();
         if (m_signal != 0)
             return 128 + m_signal;
-        return m_notConverted == 0 && !outputLost ? 0 : 1;
+        return m_notConverted == 0 && m_partly == 0 && !outputLost ? 0 : 1;
     }
 
 private:
@@ -619,13 +628,20 @@ private:
         const MediaItem &item = *m_list.store().Find(id);
         const double seconds
             = (m_clock.elapsed() - m_started.value(id, m_clock.elapsed())) / 1000.0;
+        const bool partly = state == ItemState::PartlyConverted;
         if (state == ItemState::Completed)
             ++m_converted;
+        else if (partly)
+            ++m_partly;
         else
             ++m_notConverted;
-        Report(item.path(), state == ItemState::Completed ? item.output : QString(), state,
-               state == ItemState::Completed ? QString() : item.reason, seconds,
-               m_list.batch().Speed(id));
+        // A partial output is named with how much of the input it holds.
+        const bool written = state == ItemState::Completed || partly;
+        Report(item.path(), written ? item.output : QString(), state,
+               state == ItemState::Completed ? QString()
+                   : partly                  ? item.reason.section(QLatin1Char('\n'), 0, 0)
+                                             : item.reason,
+               seconds, m_list.batch().Speed(id));
     }
 
     void OnSignalArrived(int signal)
@@ -673,6 +689,8 @@ private:
         QString line = StateText(state) + QLatin1Char(' ') + OneLine(input);
         if (!output.isEmpty())
             line += QStringLiteral(" -> %1 (%2 s)").arg(OneLine(output)).arg(seconds, 0, 'f', 1);
+        if (!output.isEmpty() && !reason.isEmpty())
+            line += QStringLiteral(": ") + reason.simplified();
         else if (!reason.isEmpty())
             line += QStringLiteral(": ")
                 + reason.split(QLatin1Char('\n')).join(QStringLiteral(": ")).simplified();
@@ -712,7 +730,7 @@ private:
                                              "%1 %2%  %3/%4 files done  elapsed %5  left %6")
                      .arg(BarText(m_fraction, 30))
                      .arg(qRound(m_fraction * 100), 3)
-                     .arg(m_converted + m_notConverted)
+                     .arg(m_converted + m_partly + m_notConverted)
                      .arg(m_total)
                      .arg(ClockText(elapsed), left);
         QString text;
@@ -745,6 +763,7 @@ private:
     double m_fraction = 0;
     int m_total = 0;
     int m_converted = 0;
+    int m_partly = 0;
     int m_notConverted = 0;
     int m_drawn = 0;
     int m_signal = 0;

@@ -270,6 +270,13 @@
         <source>Paused</source>
         <translation>Pausiert</translation>
     </message>
+    <message numerus="yes">
+        <source>%n partly converted</source>
+        <translation>
+            <numerusform>%n teilweise konvertiert</numerusform>
+            <numerusform>%n teilweise konvertiert</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -489,6 +496,10 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>no files to convert</source>
         <translation>Keine Dateien zu konvertieren</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 Dateien: %2 konvertiert, %3 teilweise konvertiert, %4 nicht konvertiert, in %5</translation>
     </message>
 </context>
 <context>
@@ -807,6 +818,13 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>Kelvora: the batch has ended</source>
         <translation>Kelvora: Alle Konvertierungen sind beendet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n partly converted</source>
+        <translation>
+            <numerusform>%1, %n teilweise konvertiert</numerusform>
+            <numerusform>%1, %n teilweise konvertiert</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1407,18 @@ keine Anwendung zugeordnet.</translation>
         <source>The converter stopped with exit status %1</source>
         <translation>Der Konverter endete mit dem Exit-Status %1</translation>
     </message>
+    <message>
+        <source>the input file ends early</source>
+        <translation>die Eingabedatei endet vorzeitig</translation>
+    </message>
+    <message>
+        <source>Partly converted: %1</source>
+        <translation>Teilweise konvertiert: %1</translation>
+    </message>
+    <message>
+        <source>Converted %1 of %2: %3</source>
+        <translation>%1 von %2 konvertiert: %3</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1472,6 +1502,10 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>Ungültiger Zielordner!</translation>
+    </message>
+    <message>
+        <source>Partly Converted</source>
+        <translation>Teilweise konvertiert</translation>
     </message>
 </context>
 <context>

@@ -270,6 +270,13 @@
         <source>Paused</source>
         <translation>En pausa</translation>
     </message>
+    <message numerus="yes">
+        <source>%n partly converted</source>
+        <translation>
+            <numerusform>%n convertidos en parte</numerusform>
+            <numerusform>%n convertidos en parte</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -488,6 +495,10 @@ Pruebe «%1 --help» para más información.
     <message>
         <source>no files to convert</source>
         <translation>no hay archivos que convertir</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 archivos: %2 convertidos, %3 convertidos en parte, %4 sin convertir, en %5</translation>
     </message>
 </context>
 <context>
@@ -806,6 +817,13 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>Kelvora: the batch has ended</source>
         <translation>Kelvora: el lote ha terminado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n partly converted</source>
+        <translation>
+            <numerusform>%1, %n convertidos en parte</numerusform>
+            <numerusform>%1, %n convertidos en parte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1406,18 @@ con la extensión de archivo indicada.</translation>
         <source>The converter stopped with exit status %1</source>
         <translation>El convertidor terminó con el estado de salida %1</translation>
     </message>
+    <message>
+        <source>the input file ends early</source>
+        <translation>el archivo de entrada termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>Partly converted: %1</source>
+        <translation>Convertido en parte: %1</translation>
+    </message>
+    <message>
+        <source>Converted %1 of %2: %3</source>
+        <translation>Convertido %1 de %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1471,6 +1501,10 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>¡Destino no válido!</translation>
+    </message>
+    <message>
+        <source>Partly Converted</source>
+        <translation>Convertido en parte</translation>
     </message>
 </context>
 <context>

@@ -270,6 +270,13 @@
         <source>Paused</source>
         <translation>En pause</translation>
     </message>
+    <message numerus="yes">
+        <source>%n partly converted</source>
+        <translation>
+            <numerusform>%n converti(s) en partie</numerusform>
+            <numerusform>%n converti(s) en partie</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -489,6 +496,10 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     <message>
         <source>no files to convert</source>
         <translation>aucun fichier à convertir</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 fichiers : %2 convertis, %3 convertis en partie, %4 non convertis, en %5</translation>
     </message>
 </context>
 <context>
@@ -807,6 +818,13 @@ with the given filename extension.</source>
     <message>
         <source>Kelvora: the batch has ended</source>
         <translation>Kelvora&#xa0;: conversions terminées</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n partly converted</source>
+        <translation>
+            <numerusform>%1, %n converti(s) en partie</numerusform>
+            <numerusform>%1, %n converti(s) en partie</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1407,18 @@ with the given filename extension.</source>
         <source>The converter stopped with exit status %1</source>
         <translation>Le convertisseur s&apos;est arrêté avec le code de sortie %1</translation>
     </message>
+    <message>
+        <source>the input file ends early</source>
+        <translation>le fichier d'entrée s'arrête trop tôt</translation>
+    </message>
+    <message>
+        <source>Partly converted: %1</source>
+        <translation>Converti en partie : %1</translation>
+    </message>
+    <message>
+        <source>Converted %1 of %2: %3</source>
+        <translation>%1 sur %2 convertis : %3</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1472,6 +1502,10 @@ with the given filename extension.</source>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>Destination invalide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Partly Converted</source>
+        <translation>Converti en partie</translation>
     </message>
 </context>
 <context>

@@ -270,6 +270,13 @@
         <source>Paused</source>
         <translation>Pausado</translation>
     </message>
+    <message numerus="yes">
+        <source>%n partly converted</source>
+        <translation>
+            <numerusform>%n convertidos em parte</numerusform>
+            <numerusform>%n convertidos em parte</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -487,6 +494,10 @@ Tente &apos;%1 --help&apos; para mais informações.
     <message>
         <source>no files to convert</source>
         <translation>nenhum arquivo para converter</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 arquivos: %2 convertidos, %3 convertidos em parte, %4 não convertidos, em %5</translation>
     </message>
 </context>
 <context>
@@ -805,6 +816,13 @@ with the given filename extension.</source>
     <message>
         <source>Kelvora: the batch has ended</source>
         <translation>Kelvora: o lote terminou</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n partly converted</source>
+        <translation>
+            <numerusform>%1, %n convertidos em parte</numerusform>
+            <numerusform>%1, %n convertidos em parte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1405,18 @@ with the given filename extension.</source>
         <source>The converter stopped with exit status %1</source>
         <translation>O conversor terminou com o status de saída %1</translation>
     </message>
+    <message>
+        <source>the input file ends early</source>
+        <translation>o arquivo de entrada termina antes do tempo</translation>
+    </message>
+    <message>
+        <source>Partly converted: %1</source>
+        <translation>Convertido em parte: %1</translation>
+    </message>
+    <message>
+        <source>Converted %1 of %2: %3</source>
+        <translation>Convertido %1 de %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1470,6 +1500,10 @@ with the given filename extension.</source>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>Destino inválido!</translation>
+    </message>
+    <message>
+        <source>Partly Converted</source>
+        <translation>Convertido em parte</translation>
     </message>
 </context>
 <context>

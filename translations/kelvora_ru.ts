@@ -285,6 +285,14 @@
         <source>Paused</source>
         <translation>Пауза</translation>
     </message>
+    <message numerus="yes">
+        <source>%n partly converted</source>
+        <translation>
+            <numerusform>частично: %n</numerusform>
+            <numerusform>частично: %n</numerusform>
+            <numerusform>частично: %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -500,6 +508,10 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>no files to convert</source>
         <translation>нет файлов для преобразования</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>Файлов: %1; преобразовано: %2, частично: %3, не преобразовано: %4, за %5</translation>
     </message>
 </context>
 <context>
@@ -819,6 +831,14 @@ with the given filename extension.</source>
     <message>
         <source>Kelvora: the batch has ended</source>
         <translation>Kelvora: пакет завершён</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n partly converted</source>
+        <translation>
+            <numerusform>%1, частично: %n</numerusform>
+            <numerusform>%1, частично: %n</numerusform>
+            <numerusform>%1, частично: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1421,18 @@ with the given filename extension.</source>
         <source>The converter stopped with exit status %1</source>
         <translation>Конвертер завершился с кодом выхода %1</translation>
     </message>
+    <message>
+        <source>the input file ends early</source>
+        <translation>входной файл обрывается раньше времени</translation>
+    </message>
+    <message>
+        <source>Partly converted: %1</source>
+        <translation>Преобразовано частично: %1</translation>
+    </message>
+    <message>
+        <source>Converted %1 of %2: %3</source>
+        <translation>Преобразовано %1 из %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1485,6 +1517,10 @@ with the given filename extension.</source>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>Неверная папка!</translation>
+    </message>
+    <message>
+        <source>Partly Converted</source>
+        <translation>Преобразовано частично</translation>
     </message>
 </context>
 <context>

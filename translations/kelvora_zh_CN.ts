@@ -255,6 +255,12 @@
         <source>Paused</source>
         <translation>已暂停</translation>
     </message>
+    <message numerus="yes">
+        <source>%n partly converted</source>
+        <translation>
+            <numerusform>部分转换 %n 个</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -457,6 +463,10 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>no files to convert</source>
         <translation>没有要转换的文件</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 个文件：已转换 %2 个，部分转换 %3 个，未转换 %4 个，用时 %5</translation>
     </message>
 </context>
 <context>
@@ -774,6 +784,12 @@ with the given filename extension.</source>
     <message>
         <source>Kelvora: the batch has ended</source>
         <translation>Kelvora：批处理已结束</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n partly converted</source>
+        <translation>
+            <numerusform>%1，部分转换 %n 个</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1372,18 @@ with the given filename extension.</source>
         <source>The converter stopped with exit status %1</source>
         <translation>转换器以退出状态 %1 停止</translation>
     </message>
+    <message>
+        <source>the input file ends early</source>
+        <translation>输入文件提前结束</translation>
+    </message>
+    <message>
+        <source>Partly converted: %1</source>
+        <translation>部分转换：%1</translation>
+    </message>
+    <message>
+        <source>Converted %1 of %2: %3</source>
+        <translation>已转换 %1 / %2：%3</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1438,6 +1466,10 @@ with the given filename extension.</source>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>保存文件夹无效！</translation>
+    </message>
+    <message>
+        <source>Partly Converted</source>
+        <translation>部分转换</translation>
     </message>
 </context>
 <context>

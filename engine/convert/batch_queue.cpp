@@ -79,7 +79,7 @@ bool BatchQueue::Start(const QList<ItemId> &ids)
     m_converting = true;
     m_reserved.clear();
     m_total = m_pending.size();
-    m_completed = m_failed = m_canceled = 0;
+    m_completed = m_failed = m_canceled = m_partly = 0;
     m_clock.start();
     m_pausedMs = 0;
     m_estimate.Reset(slots(), 0);
@@ -196,12 +196,15 @@ void BatchQueue::EndItem(ItemId id, ItemState state, const QString &reason, cons
                          const FileStamp &stamp)
 {
     m_store->SetProgress(id, MediaItem::kNoProgress);
-    m_estimate.EndFile(id, state == ItemState::Completed, Now());
-    if (state == ItemState::Completed)
+    const bool written = state == ItemState::Completed || state == ItemState::PartlyConverted;
+    m_estimate.EndFile(id, written, Now());
+    if (written)
         m_store->SetOutput(id, output, stamp);
     m_store->SetState(id, state, state == ItemState::Canceled ? QString() : reason);
     if (state == ItemState::Completed)
         ++m_completed;
+    else if (state == ItemState::PartlyConverted)
+        ++m_partly;
     else if (state == ItemState::Canceled)
         ++m_canceled;
     else
@@ -217,7 +220,7 @@ void BatchQueue::EmitProgress()
 {
     if (m_total <= 0)
         return;
-    double done = m_completed + m_failed + m_canceled;
+    double done = m_completed + m_failed + m_canceled + m_partly;
     for (const auto &entry : m_running) {
         if (const MediaItem *item = m_store->Find(entry.first))
             done += qMax(0, item->progress) / 100.0;

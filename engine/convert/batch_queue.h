@@ -76,6 +76,8 @@ public:
     int completed() const { return m_completed; }
     int failed() const { return m_failed; }
     int canceled() const { return m_canceled; }
+    // Files whose output was kept but holds only part of the input (counted apart).
+    int partly() const { return m_partly; }
     // The items being converted now, in list order.
     QList<ItemId> RunningItems() const;
     bool IsRunning(ItemId id) const { return m_running.count(id) != 0; }
@@ -134,6 +136,7 @@ private:
     int m_completed = 0;
     int m_failed = 0;
     int m_canceled = 0;
+    int m_partly = 0;
     TimeLeftEstimator m_estimate;
     QElapsedTimer m_clock;
     qint64 m_pausedMs = 0; // in pauses that ended

@@ -49,7 +49,7 @@ QDataStream &operator>>(QDataStream &in, MediaItem &item)
         >> info.durationSeconds >> info.durationKnown >> info.width >> info.height
         >> info.videoBitRate >> info.frameRate >> info.audioBitRate >> info.channels
         >> info.sampleRate;
-    if (state < 0 || state > qint32(ItemState::InvalidSavingFolder) || outcome < 0
+    if (state < 0 || state > qint32(ItemState::PartlyConverted) || outcome < 0
         || outcome > qint32(ProbeOutcome::OpenFailed))
         in.setStatus(QDataStream::ReadCorruptData);
     item.state = ItemState(state);

@@ -102,7 +102,8 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     connect(&m_queue->batch(), &BatchQueue::BatchEnded, notifier,
             [this, notifier](int completed, int failed, int canceled) {
                 notifier->BatchProgress(-1);
-                notifier->BatchEnded(completed, failed, canceled, isActiveWindow());
+                notifier->BatchEnded(completed, failed, canceled, isActiveWindow(),
+                                     m_queue->batch().partly());
             });
     // A laptop left alone with a long batch must not suspend in the middle of it.
     m_inhibitor = new SleepInhibitor(this);
@@ -312,6 +313,14 @@ QString FailedText(int failed)
     return QCoreApplication::translate("Batch", "%n failed", nullptr, failed);
 }
 
+// Files kept with part of their input are told apart from those converted whole.
+QString WithPartly(const QString &text, int partly)
+{
+    return partly > 0
+        ? Listed(text, QCoreApplication::translate("Batch", "%n partly converted", nullptr, partly))
+        : text;
+}
+
 } // namespace
 
 void CKelvoraDlg::ShowBatchState()
@@ -319,9 +328,10 @@ void CKelvoraDlg::ShowBatchState()
     const BatchQueue &batch = m_queue->batch();
     QString text;
     if (batch.IsConverting()) {
-        const int done = batch.completed() + batch.failed() + batch.canceled();
+        const int done = batch.completed() + batch.failed() + batch.canceled() + batch.partly();
         text = QCoreApplication::translate("Batch", "%1 of %n files done", nullptr, batch.total())
                    .arg(done);
+        text = WithPartly(text, batch.partly());
         if (batch.failed() > 0)
             text = Listed(text, FailedText(batch.failed()));
         const QString left = ConversionQueue::TimeLeftText(batch.BatchTimeLeft());
@@ -330,9 +340,10 @@ void CKelvoraDlg::ShowBatchState()
         else if (!left.isEmpty())
             text = Listed(text, left);
     } else {
-        text = Listed(
-            QCoreApplication::translate("Batch", "%n converted", nullptr, batch.completed()),
-            FailedText(batch.failed()));
+        text = Listed(WithPartly(QCoreApplication::translate("Batch", "%n converted", nullptr,
+                                                             batch.completed()),
+                                 batch.partly()),
+                      FailedText(batch.failed()));
         if (batch.canceled() > 0)
             text = Listed(
                 text,
