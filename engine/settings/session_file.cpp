@@ -152,6 +152,12 @@ void SessionFile::WriteInBackground()
     m_writer.start([content = m_source(), path = path()] { Save(path, Encode(content)); });
 }
 
+void SessionFile::Keep()
+{
+    WriteNow();
+    m_closed = true;
+}
+
 void SessionFile::Close()
 {
     if (!m_owned)

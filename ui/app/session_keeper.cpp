@@ -82,6 +82,7 @@ void SessionKeeper::OfferLeftList()
 
 void SessionKeeper::KeepChanges()
 {
+    m_keeping = true;
     m_file.Discard();
     MediaStore *store = &m_list->store();
     // Every change of the list: rows in, out or moved, a tick or a status (not a bar's move or
@@ -111,8 +112,17 @@ void SessionKeeper::KeepChanges()
 void SessionKeeper::EndSession()
 {
     m_closed = true;
-    if (!m_asking)
+    if (!m_asking && !m_kept)
         m_file.Close();
+}
+
+void SessionKeeper::KeepForNextStart()
+{
+    // Before the list is kept (the question on a left list still open, or its files still
+    // coming back), the left list in the file is what the next start is to offer.
+    if (m_keeping && !m_kept)
+        m_file.Keep();
+    m_kept = true;
 }
 
 SessionContent SessionKeeper::Content() const
