@@ -1441,6 +1441,37 @@ keine Anwendung zugeordnet.</translation>
         <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
         <translation>kelvora: Die Sitzungsdatei %1 kann nicht gelesen werden; sie wurde nach %2 verschoben</translation>
     </message>
+    <message>
+        <source>Kelvora did not close properly. Restore the 1 file of the last list? It was still to be converted; if it was cut short, it starts over.</source>
+        <translation>Kelvora wurde nicht ordnungsgemäß beendet. Die 1 Datei der letzten Liste wiederherstellen? Sie war noch zu konvertieren; wurde sie unterbrochen, beginnt sie von vorn.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvora did not close properly. Restore the %n files of the last list? %1 of them were still to be converted; files cut short start over.</source>
+        <translation>
+            <numerusform>Kelvora wurde nicht ordnungsgemäß beendet. Die %n Dateien der letzten Liste wiederherstellen? %1 davon waren noch zu konvertieren; unterbrochene Dateien beginnen von vorn.</numerusform>
+            <numerusform>Kelvora wurde nicht ordnungsgemäß beendet. Die %n Dateien der letzten Liste wiederherstellen? %1 davon waren noch zu konvertieren; unterbrochene Dateien beginnen von vorn.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore and &amp;Go On Converting</source>
+        <translation>Wiederherstellen und &amp;weiter konvertieren</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Only</source>
+        <translation>Nur &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>Cut short when Kelvora ended: it starts over from the beginning</source>
+        <translation>Beim Beenden von Kelvora unterbrochen: beginnt von vorn</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -1440,6 +1440,37 @@ con la extensión de archivo indicada.</translation>
         <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
         <translation>kelvora: no se puede leer el archivo de sesión %1; se ha movido a %2</translation>
     </message>
+    <message>
+        <source>Kelvora did not close properly. Restore the 1 file of the last list? It was still to be converted; if it was cut short, it starts over.</source>
+        <translation>Kelvora no se cerró correctamente. ¿Restaurar el archivo de la última lista? Quedaba por convertir; si se interrumpió, empieza de nuevo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvora did not close properly. Restore the %n files of the last list? %1 of them were still to be converted; files cut short start over.</source>
+        <translation>
+            <numerusform>Kelvora no se cerró correctamente. ¿Restaurar los %n archivos de la última lista? %1 de ellos quedaban por convertir; los archivos interrumpidos empiezan de nuevo.</numerusform>
+            <numerusform>Kelvora no se cerró correctamente. ¿Restaurar los %n archivos de la última lista? %1 de ellos quedaban por convertir; los archivos interrumpidos empiezan de nuevo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore and &amp;Go On Converting</source>
+        <translation>Restaurar y &amp;seguir convirtiendo</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Only</source>
+        <translation>Solo &amp;restaurar</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>Cut short when Kelvora ended: it starts over from the beginning</source>
+        <translation>Interrumpido al cerrarse Kelvora: empieza de nuevo desde el principio</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

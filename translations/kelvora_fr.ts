@@ -1409,7 +1409,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>the input file ends early</source>
-        <translation>le fichier d'entrée s'arrête trop tôt</translation>
+        <translation>le fichier d&apos;entrée s&apos;arrête trop tôt</translation>
     </message>
     <message>
         <source>Partly converted: %1</source>
@@ -1440,6 +1440,37 @@ with the given filename extension.</source>
     <message>
         <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
         <translation>kelvora : le fichier de session %1 est illisible ; il a été déplacé vers %2</translation>
+    </message>
+    <message>
+        <source>Kelvora did not close properly. Restore the 1 file of the last list? It was still to be converted; if it was cut short, it starts over.</source>
+        <translation>Kelvora ne s'est pas fermé correctement. Restaurer le fichier de la dernière liste ? Il restait à convertir ; s'il a été interrompu, il recommence depuis le début.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvora did not close properly. Restore the %n files of the last list? %1 of them were still to be converted; files cut short start over.</source>
+        <translation>
+            <numerusform>Kelvora ne s'est pas fermé correctement. Restaurer les %n fichiers de la dernière liste ? %1 d'entre eux restaient à convertir ; les fichiers interrompus recommencent depuis le début.</numerusform>
+            <numerusform>Kelvora ne s'est pas fermé correctement. Restaurer les %n fichiers de la dernière liste ? %1 d'entre eux restaient à convertir ; les fichiers interrompus recommencent depuis le début.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore and &amp;Go On Converting</source>
+        <translation>Restaurer et &amp;continuer la conversion</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Only</source>
+        <translation>&amp;Restaurer seulement</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>Cut short when Kelvora ended: it starts over from the beginning</source>
+        <translation>Interrompu à la fermeture de Kelvora : recommence depuis le début</translation>
     </message>
 </context>
 <context>

@@ -1439,6 +1439,37 @@ with the given filename extension.</source>
         <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
         <translation>kelvora: o arquivo de sessão %1 não pode ser lido; ele foi movido para %2</translation>
     </message>
+    <message>
+        <source>Kelvora did not close properly. Restore the 1 file of the last list? It was still to be converted; if it was cut short, it starts over.</source>
+        <translation>O Kelvora não foi fechado corretamente. Restaurar o arquivo da última lista? Ele ainda seria convertido; se foi interrompido, recomeça do início.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvora did not close properly. Restore the %n files of the last list? %1 of them were still to be converted; files cut short start over.</source>
+        <translation>
+            <numerusform>O Kelvora não foi fechado corretamente. Restaurar os %n arquivos da última lista? %1 deles ainda seriam convertidos; arquivos interrompidos recomeçam do início.</numerusform>
+            <numerusform>O Kelvora não foi fechado corretamente. Restaurar os %n arquivos da última lista? %1 deles ainda seriam convertidos; arquivos interrompidos recomeçam do início.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore and &amp;Go On Converting</source>
+        <translation>Restaurar e &amp;continuar convertendo</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Only</source>
+        <translation>Apenas &amp;restaurar</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>Cut short when Kelvora ended: it starts over from the beginning</source>
+        <translation>Interrompido quando o Kelvora foi fechado: recomeça do início</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -1456,6 +1456,38 @@ with the given filename extension.</source>
         <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
         <translation>kelvora: файл сеанса %1 не читается; он перемещён в %2</translation>
     </message>
+    <message>
+        <source>Kelvora did not close properly. Restore the 1 file of the last list? It was still to be converted; if it was cut short, it starts over.</source>
+        <translation>Kelvora завершилась некорректно. Восстановить 1 файл последнего списка? Он ещё не был преобразован; если преобразование прервалось, оно начнётся заново.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvora did not close properly. Restore the %n files of the last list? %1 of them were still to be converted; files cut short start over.</source>
+        <translation>
+            <numerusform>Kelvora завершилась некорректно. Восстановить файлы последнего списка (%n)? Ещё не преобразовано: %1; прерванные файлы начнутся заново.</numerusform>
+            <numerusform>Kelvora завершилась некорректно. Восстановить файлы последнего списка (%n)? Ещё не преобразовано: %1; прерванные файлы начнутся заново.</numerusform>
+            <numerusform>Kelvora завершилась некорректно. Восстановить файлы последнего списка (%n)? Ещё не преобразовано: %1; прерванные файлы начнутся заново.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore and &amp;Go On Converting</source>
+        <translation>Восстановить и &amp;продолжить</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Only</source>
+        <translation>Только &amp;восстановить</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Нет</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>Cut short when Kelvora ended: it starts over from the beginning</source>
+        <translation>Прервано при завершении Kelvora: начнётся заново</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

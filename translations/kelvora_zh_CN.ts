@@ -1405,6 +1405,36 @@ with the given filename extension.</source>
         <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
         <translation>kelvora：无法读取会话文件 %1；已将其移至 %2</translation>
     </message>
+    <message>
+        <source>Kelvora did not close properly. Restore the 1 file of the last list? It was still to be converted; if it was cut short, it starts over.</source>
+        <translation>Kelvora 未正常关闭。要恢复上次列表中的 1 个文件吗？它尚未转换完；如果转换被中断，将从头开始。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvora did not close properly. Restore the %n files of the last list? %1 of them were still to be converted; files cut short start over.</source>
+        <translation>
+            <numerusform>Kelvora 未正常关闭。要恢复上次列表中的 %n 个文件吗？其中 %1 个尚未转换完；被中断的文件将从头开始。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore and &amp;Go On Converting</source>
+        <translation>恢复并继续转换(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Only</source>
+        <translation>仅恢复(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Cut short when Kelvora ended: it starts over from the beginning</source>
+        <translation>Kelvora 结束时被中断：将从头开始</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

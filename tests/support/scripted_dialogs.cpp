@@ -46,6 +46,15 @@ bool ScriptedDialogs::Ask(QWidget *, const QString &text, const QString &caption
     return !m_answers.isEmpty() && m_answers.dequeue();
 }
 
+int ScriptedDialogs::Choose(QWidget *, const QString &text, const QString &caption,
+                            const QStringList &answers)
+{
+    messages.append({text, caption, MessageIcon::Question});
+    if (!m_choices.isEmpty())
+        return m_choices.dequeue();
+    return !m_answers.isEmpty() && m_answers.dequeue() ? 0 : int(answers.size()) - 1;
+}
+
 bool ScriptedDialogs::OpenUrl(const QString &urlOrPath)
 {
     opened.append(urlOrPath);

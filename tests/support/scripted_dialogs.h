@@ -38,6 +38,8 @@ public:
     }
     // The next question is answered `yes` (unscripted ones: No).
     void NextAnswer(bool yes) { m_answers.enqueue(yes); }
+    // The next Choose answers `index` (unscripted ones: 0 after NextAnswer(true), else the last).
+    void NextChoice(int index) { m_choices.enqueue(index); }
     // The next OpenUrl answers `ok`.
     void NextOpen(bool ok) { m_opens.enqueue(ok); }
     // Whether the desktop has an application for a file type (every type unless set).
@@ -54,6 +56,8 @@ public:
     void Message(QWidget *parent, const QString &text, const QString &caption,
                  MessageIcon icon) override;
     bool Ask(QWidget *parent, const QString &text, const QString &caption) override;
+    int Choose(QWidget *parent, const QString &text, const QString &caption,
+               const QStringList &answers) override;
     bool OpenUrl(const QString &urlOrPath) override;
     bool HasOpener(const QString &) override { return hasOpener; }
 
@@ -63,4 +67,5 @@ private:
     QQueue<int> m_subFolders;
     QQueue<bool> m_opens;
     QQueue<bool> m_answers;
+    QQueue<int> m_choices;
 };
