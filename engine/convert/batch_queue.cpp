@@ -176,6 +176,7 @@ void BatchQueue::StartItem(ItemId id)
         raw, &ConversionRun::Finished, this, [this, id] { OnRunFinished(id); },
         Qt::QueuedConnection);
     m_running[id] = std::move(run);
+    m_startOrder << id;
     m_estimate.StartFile(id, job.durationSeconds, Now());
     m_store->SetProgress(id, 0);
     raw->Launch();
@@ -188,6 +189,7 @@ void BatchQueue::OnRunFinished(ItemId id)
         return;
     std::unique_ptr<ConversionRun> run = std::move(it->second);
     m_running.erase(it);
+    m_startOrder.removeOne(id);
     m_estimate.Report(id, run->Done(), run->speed(), Now()); // its last words on speed
     EndItem(id, run->state(), run->reason(), run->output(), run->outputStamp());
 }
@@ -281,6 +283,7 @@ void BatchQueue::Shutdown()
         const ItemId id = it->first;
         std::unique_ptr<ConversionRun> run = std::move(it->second);
         m_running.erase(it);
+        m_startOrder.removeOne(id);
         run->Abort();
         run.reset(); // kills the converter's group and waits for it, a bounded time
         EndItem(id, ItemState::Canceled, QString(), QString());
@@ -353,6 +356,11 @@ QList<ItemId> BatchQueue::RunningItems() const
     for (const auto &entry : m_running)
         ids << entry.first;
     return m_store->InListOrder(ids);
+}
+
+ItemId BatchQueue::FirstStarted() const
+{
+    return m_startOrder.value(0);
 }
 
 QList<ItemId> BatchQueue::PendingItems() const
