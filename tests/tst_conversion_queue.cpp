@@ -577,6 +577,7 @@ private Q_SLOTS:
         QCOMPARE(ConversionQueue::TimeLeftText(3900), QStringLiteral("1:05:00 left"));
         f.queue.TogglePause();
         QVERIFY(f.ui.On("pause") && f.media.store().at(0).note == QLatin1String("Paused"));
+        QCOMPARE(f.ui.commands.Find("pause")->text(), QStringLiteral("Resume Convertion"));
         f.queue.TogglePause();
 
         // The converting row stays put: it cannot be removed, unticked or moved.

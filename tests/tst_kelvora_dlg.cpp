@@ -208,6 +208,47 @@ private Q_SLOTS:
         QVERIFY(dialogs.asked.isEmpty()); // Enter did not press Browse either
     }
 
+    void keysWalkTheList_data()
+    {
+        QTest::addColumn<QStringList>("keys"); // pressed in turn, row 1 current
+        QTest::addColumn<int>("rows"); // left in the list
+        QTest::addColumn<int>("current"); // the current row; -1: the focus left the list
+        QTest::newRow("Home") << QStringList {"End", "Home"} << 4 << 0;
+        QTest::newRow("End") << QStringList {"End"} << 4 << 3;
+        QTest::newRow("Delete twice") << QStringList {"Home", "Del", "Del"} << 2 << 0;
+        QTest::newRow("Tab leaves the list") << QStringList {"Tab"} << 4 << -1;
+        QTest::newRow("Shift+F10 at the current row") << QStringList {"Shift+F10"} << 4 << 1;
+    }
+    void keysWalkTheList()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(int, rows);
+        QFETCH(int, current);
+        CKelvoraDlg window;
+        for (const char *name : {"a.mp4", "b.avi", "c.ts", "slow.mkv"})
+            window.media()->store().Append(ProbeItem(m_in, QLatin1String(name)));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.list()->setFocus();
+        window.list()->setCurrentIndex(window.list()->model()->index(1, 1));
+        QPoint menuAt; // where a row menu opened; its own loop runs the timer that closes it
+        for (const QString &key : keys) {
+            QTimer::singleShot(0, &window, [&menuAt] {
+                if (QWidget *menu = QApplication::activePopupWidget()) {
+                    menuAt = menu->pos();
+                    menu->close();
+                }
+            });
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+        }
+        QCOMPARE(window.media()->rowCount(), rows);
+        QVERIFY(current < 0 ? !window.list()->hasFocus()
+                            : window.list()->currentIndex().row() == current);
+        const QRect row = window.list()->visualRect(window.list()->currentIndex());
+        if (keys.contains("Shift+F10"))
+            QCOMPARE(menuAt, window.list()->viewport()->mapToGlobal(row.bottomLeft()));
+    }
+
     void draggingTheBackgroundMovesTheWindow()
     {
         CKelvoraDlg window;

@@ -797,6 +797,10 @@ keine Anwendung zugeordnet.</translation>
         <source>Solution</source>
         <translation>Profil</translation>
     </message>
+    <message>
+        <source>Resume Convertion</source>
+        <translation>Konvertierung fortsetzen</translation>
+    </message>
 </context>
 <context>
     <name>Notifier</name>

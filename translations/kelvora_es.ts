@@ -796,6 +796,10 @@ con la extensión de archivo indicada.</translation>
         <source>Solution</source>
         <translation>Perfil</translation>
     </message>
+    <message>
+        <source>Resume Convertion</source>
+        <translation>Reanudar la conversión</translation>
+    </message>
 </context>
 <context>
     <name>Notifier</name>

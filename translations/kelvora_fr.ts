@@ -797,6 +797,10 @@ with the given filename extension.</source>
         <source>Solution</source>
         <translation>Profil</translation>
     </message>
+    <message>
+        <source>Resume Convertion</source>
+        <translation>Reprendre la conversion</translation>
+    </message>
 </context>
 <context>
     <name>Notifier</name>
@@ -1443,13 +1447,13 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Kelvora did not close properly. Restore the 1 file of the last list? It was still to be converted; if it was cut short, it starts over.</source>
-        <translation>Kelvora ne s'est pas fermé correctement. Restaurer le fichier de la dernière liste ? Il restait à convertir ; s'il a été interrompu, il recommence depuis le début.</translation>
+        <translation>Kelvora ne s&apos;est pas fermé correctement. Restaurer le fichier de la dernière liste ? Il restait à convertir ; s&apos;il a été interrompu, il recommence depuis le début.</translation>
     </message>
     <message numerus="yes">
         <source>Kelvora did not close properly. Restore the %n files of the last list? %1 of them were still to be converted; files cut short start over.</source>
         <translation>
-            <numerusform>Kelvora ne s'est pas fermé correctement. Restaurer les %n fichiers de la dernière liste ? %1 d'entre eux restaient à convertir ; les fichiers interrompus recommencent depuis le début.</numerusform>
-            <numerusform>Kelvora ne s'est pas fermé correctement. Restaurer les %n fichiers de la dernière liste ? %1 d'entre eux restaient à convertir ; les fichiers interrompus recommencent depuis le début.</numerusform>
+            <numerusform>Kelvora ne s&apos;est pas fermé correctement. Restaurer les %n fichiers de la dernière liste ? %1 d&apos;entre eux restaient à convertir ; les fichiers interrompus recommencent depuis le début.</numerusform>
+            <numerusform>Kelvora ne s&apos;est pas fermé correctement. Restaurer les %n fichiers de la dernière liste ? %1 d&apos;entre eux restaient à convertir ; les fichiers interrompus recommencent depuis le début.</numerusform>
         </translation>
     </message>
     <message>

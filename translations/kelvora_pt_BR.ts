@@ -795,6 +795,10 @@ with the given filename extension.</source>
         <source>Solution</source>
         <translation>Perfil</translation>
     </message>
+    <message>
+        <source>Resume Convertion</source>
+        <translation>Retomar a conversão</translation>
+    </message>
 </context>
 <context>
     <name>Notifier</name>

@@ -809,6 +809,10 @@ with the given filename extension.</source>
         <source>Solution</source>
         <translation>Профиль</translation>
     </message>
+    <message>
+        <source>Resume Convertion</source>
+        <translation>Продолжить преобразование</translation>
+    </message>
 </context>
 <context>
     <name>Notifier</name>

@@ -764,6 +764,10 @@ with the given filename extension.</source>
         <source>Solution</source>
         <translation>预设</translation>
     </message>
+    <message>
+        <source>Resume Convertion</source>
+        <translation>继续转换</translation>
+    </message>
 </context>
 <context>
     <name>Notifier</name>

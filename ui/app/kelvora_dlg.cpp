@@ -32,6 +32,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -218,6 +219,16 @@ void CKelvoraDlg::BuildControls()
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { ShowListMenu(m_list->viewport()->mapToGlobal(pos)); });
+    // The keyboard's menu keys open the row menu under the current row, wherever the pointer is.
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto *shortcut = new QShortcut(key, m_list, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            const QRect row = m_list->visualRect(m_list->currentIndex());
+            ShowListMenu(
+                m_list->viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0)));
+        });
+    }
 
     auto *savingLabel
         = new QLabel(QCoreApplication::translate("Window", "Saving Folder:"), m_client);

@@ -209,6 +209,16 @@ QList<ItemId> MediaList::SelectedItems() const
 void MediaList::RemoveSelected()
 {
     // The selection mark: the row at which the user's last selection started.
-    if (m_list->selectionModel() && m_list->selectionModel()->currentIndex().isValid())
-        m_items.Remove(SelectedItems());
+    if (!m_list->selectionModel() || !m_list->selectionModel()->currentIndex().isValid())
+        return;
+    const QList<int> rows = m_list->SelectedRows();
+    m_items.Remove(SelectedItems());
+    // The row that took the first removed one's place is selected, so that the keyboard goes on
+    // from there (a second Delete removes it).
+    const int next = rows.isEmpty() ? -1 : qMin(rows.first(), rowCount() - 1);
+    if (next < 0)
+        return;
+    const QModelIndex index = store().index(next, 0);
+    m_list->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }

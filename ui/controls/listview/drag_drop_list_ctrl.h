@@ -40,7 +40,8 @@ private:
 
 // The report-style media list: a table view of the media store, whose Status column paints each
 // running row's progress bar (no bar widgets exist, so bars follow scrolling, column resizes and
-// moves by themselves). Selecting rows leaves the header texts as they are.
+// moves by themselves). Selecting rows leaves the header texts as they are. Tab and Shift+Tab
+// leave the list for the next or previous control.
 class CDragDropListCtrl final : public QTableView
 {
     Q_OBJECT
@@ -56,4 +57,8 @@ public:
 
     // The rows selected now, in ascending order.
     QList<int> SelectedRows() const;
+
+protected:
+    // Home and End go to the first and the last row (the list is walked by rows, not cells).
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 };
