@@ -13,15 +13,19 @@
 #include "ui/controls/chrome/my_button.h"
 #include "ui/controls/chrome/true_color_tool_bar.h"
 #include "ui/controls/listview/drag_drop_list_ctrl.h"
+#include "ui/controls/listview/text_progress_ctrl.h"
 #include "ui/media/media_list.h"
 #include "ui/platform/dialog_units.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QtTest>
 
 #include <csignal>
@@ -247,6 +251,30 @@ private Q_SLOTS:
         const QRect row = window.list()->visualRect(window.list()->currentIndex());
         if (keys.contains("Shift+F10"))
             QCOMPARE(menuAt, window.list()->viewport()->mapToGlobal(row.bottomLeft()));
+    }
+
+    void everyControlHasAnAccessibleName()
+    {
+        CKelvoraDlg window;
+        window.findChild<QWidget *>("batchProgress")->show(); // shown while a batch runs
+        window.findChild<QWidget *>("batchStatus")->show();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QStringList unnamed;
+        for (QWidget *widget : window.findChildren<QWidget *>()) {
+            QAccessibleInterface *control = QAccessible::queryAccessibleInterface(widget);
+            const bool interactive = widget->focusPolicy() != Qt::NoFocus
+                || qobject_cast<QToolBar *>(widget) || widget->inherits("CTextProgressCtrl")
+                || widget->objectName() == QLatin1String("batchStatus");
+            if (widget->isVisible() && interactive && !qobject_cast<QScrollBar *>(widget)
+                && control->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << QStringLiteral("%1 %2").arg(widget->metaObject()->className(),
+                                                       widget->objectName());
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+        auto *bar = window.findChild<CTextProgressCtrl *>("batchProgress");
+        bar->SetPos(40); // and a bar tells its value
+        QCOMPARE(QAccessible::queryAccessibleInterface(bar)->text(QAccessible::Description), "40%");
     }
 
     void draggingTheBackgroundMovesTheWindow()

@@ -1670,5 +1670,53 @@ About Kelvora 1.0</source>
         <source>No File Selected!</source>
         <translation>Keine Datei ausgewählt!</translation>
     </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Adds, removes and converts the listed files</source>
+        <translation>Fügt die aufgelisteten Dateien hinzu, entfernt und konvertiert sie</translation>
+    </message>
+    <message>
+        <source>Media files</source>
+        <translation>Mediendateien</translation>
+    </message>
+    <message>
+        <source>The files to convert, each with its status</source>
+        <translation>Die zu konvertierenden Dateien, jede mit ihrem Status</translation>
+    </message>
+    <message>
+        <source>Saving Folder</source>
+        <translation>Speicherordner</translation>
+    </message>
+    <message>
+        <source>Where the converted files are written</source>
+        <translation>Wohin die konvertierten Dateien geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>The format the files are converted to</source>
+        <translation>Das Format, in das die Dateien konvertiert werden</translation>
+    </message>
+    <message>
+        <source>Choose a Solution</source>
+        <translation>Lösung wählen</translation>
+    </message>
+    <message>
+        <source>Opens the list of Solutions</source>
+        <translation>Öffnet die Liste der Lösungen</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>Batch progress</source>
+        <translation>Fortschritt des Stapels</translation>
+    </message>
 </context>
 </TS>

@@ -1669,5 +1669,53 @@ Acerca de Kelvora 1.0</translation>
         <source>No File Selected!</source>
         <translation>¡Ningún archivo seleccionado!</translation>
     </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Adds, removes and converts the listed files</source>
+        <translation>Añade, quita y convierte los archivos de la lista</translation>
+    </message>
+    <message>
+        <source>Media files</source>
+        <translation>Archivos multimedia</translation>
+    </message>
+    <message>
+        <source>The files to convert, each with its status</source>
+        <translation>Los archivos a convertir, cada uno con su estado</translation>
+    </message>
+    <message>
+        <source>Saving Folder</source>
+        <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Where the converted files are written</source>
+        <translation>Dónde se escriben los archivos convertidos</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solución</translation>
+    </message>
+    <message>
+        <source>The format the files are converted to</source>
+        <translation>El formato al que se convierten los archivos</translation>
+    </message>
+    <message>
+        <source>Choose a Solution</source>
+        <translation>Elegir una solución</translation>
+    </message>
+    <message>
+        <source>Opens the list of Solutions</source>
+        <translation>Abre la lista de soluciones</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Batch progress</source>
+        <translation>Progreso del lote</translation>
+    </message>
 </context>
 </TS>

@@ -1670,5 +1670,53 @@ About Kelvora 1.0</source>
         <source>No File Selected!</source>
         <translation>Aucun fichier sélectionné&#xa0;!</translation>
     </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d'outils</translation>
+    </message>
+    <message>
+        <source>Adds, removes and converts the listed files</source>
+        <translation>Ajoute, retire et convertit les fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>Media files</source>
+        <translation>Fichiers multimédias</translation>
+    </message>
+    <message>
+        <source>The files to convert, each with its status</source>
+        <translation>Les fichiers à convertir, chacun avec son état</translation>
+    </message>
+    <message>
+        <source>Saving Folder</source>
+        <translation>Dossier d'enregistrement</translation>
+    </message>
+    <message>
+        <source>Where the converted files are written</source>
+        <translation>Où les fichiers convertis sont écrits</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>The format the files are converted to</source>
+        <translation>Le format vers lequel les fichiers sont convertis</translation>
+    </message>
+    <message>
+        <source>Choose a Solution</source>
+        <translation>Choisir une solution</translation>
+    </message>
+    <message>
+        <source>Opens the list of Solutions</source>
+        <translation>Ouvre la liste des solutions</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Batch progress</source>
+        <translation>Progression du lot</translation>
+    </message>
 </context>
 </TS>

@@ -1668,5 +1668,53 @@ Sobre o Kelvora 1.0</translation>
         <source>No File Selected!</source>
         <translation>Nenhum arquivo selecionado!</translation>
     </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Adds, removes and converts the listed files</source>
+        <translation>Adiciona, remove e converte os arquivos da lista</translation>
+    </message>
+    <message>
+        <source>Media files</source>
+        <translation>Arquivos de mídia</translation>
+    </message>
+    <message>
+        <source>The files to convert, each with its status</source>
+        <translation>Os arquivos a converter, cada um com seu status</translation>
+    </message>
+    <message>
+        <source>Saving Folder</source>
+        <translation>Pasta de destino</translation>
+    </message>
+    <message>
+        <source>Where the converted files are written</source>
+        <translation>Onde os arquivos convertidos são gravados</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solução</translation>
+    </message>
+    <message>
+        <source>The format the files are converted to</source>
+        <translation>O formato para o qual os arquivos são convertidos</translation>
+    </message>
+    <message>
+        <source>Choose a Solution</source>
+        <translation>Escolher uma solução</translation>
+    </message>
+    <message>
+        <source>Opens the list of Solutions</source>
+        <translation>Abre a lista de soluções</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Batch progress</source>
+        <translation>Progresso do lote</translation>
+    </message>
 </context>
 </TS>

@@ -1686,5 +1686,53 @@ About Kelvora 1.0</source>
         <source>No File Selected!</source>
         <translation>Файлы не выбраны!</translation>
     </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Панель инструментов</translation>
+    </message>
+    <message>
+        <source>Adds, removes and converts the listed files</source>
+        <translation>Добавляет, удаляет и преобразует файлы списка</translation>
+    </message>
+    <message>
+        <source>Media files</source>
+        <translation>Медиафайлы</translation>
+    </message>
+    <message>
+        <source>The files to convert, each with its status</source>
+        <translation>Файлы для преобразования, каждый со своим состоянием</translation>
+    </message>
+    <message>
+        <source>Saving Folder</source>
+        <translation>Папка сохранения</translation>
+    </message>
+    <message>
+        <source>Where the converted files are written</source>
+        <translation>Куда записываются преобразованные файлы</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Решение</translation>
+    </message>
+    <message>
+        <source>The format the files are converted to</source>
+        <translation>Формат, в который преобразуются файлы</translation>
+    </message>
+    <message>
+        <source>Choose a Solution</source>
+        <translation>Выбрать решение</translation>
+    </message>
+    <message>
+        <source>Opens the list of Solutions</source>
+        <translation>Открывает список решений</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Пакет</translation>
+    </message>
+    <message>
+        <source>Batch progress</source>
+        <translation>Ход пакета</translation>
+    </message>
 </context>
 </TS>

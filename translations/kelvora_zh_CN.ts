@@ -1633,5 +1633,53 @@ About Kelvora 1.0</source>
         <source>No File Selected!</source>
         <translation>未选择文件！</translation>
     </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Adds, removes and converts the listed files</source>
+        <translation>添加、移除和转换列表中的文件</translation>
+    </message>
+    <message>
+        <source>Media files</source>
+        <translation>媒体文件</translation>
+    </message>
+    <message>
+        <source>The files to convert, each with its status</source>
+        <translation>要转换的文件及其状态</translation>
+    </message>
+    <message>
+        <source>Saving Folder</source>
+        <translation>保存文件夹</translation>
+    </message>
+    <message>
+        <source>Where the converted files are written</source>
+        <translation>转换后文件的写入位置</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>方案</translation>
+    </message>
+    <message>
+        <source>The format the files are converted to</source>
+        <translation>文件转换的目标格式</translation>
+    </message>
+    <message>
+        <source>Choose a Solution</source>
+        <translation>选择方案</translation>
+    </message>
+    <message>
+        <source>Opens the list of Solutions</source>
+        <translation>打开方案列表</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>批处理</translation>
+    </message>
+    <message>
+        <source>Batch progress</source>
+        <translation>批处理进度</translation>
+    </message>
 </context>
 </TS>

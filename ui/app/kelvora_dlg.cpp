@@ -266,6 +266,24 @@ void CKelvoraDlg::BuildControls()
     place(m_solutionButton, Units(IDC_SOLUTION_BUTTON));
     connect(m_solutionButton, &QPushButton::clicked, Command("choosePreset"), &QAction::trigger);
 
+    // What a screen reader says of each control; a label names the field it stands before.
+    const auto name = [](QWidget *control, const char *text, const char *description) {
+        control->setAccessibleName(QCoreApplication::translate("Window", text));
+        control->setAccessibleDescription(QCoreApplication::translate("Window", description));
+    };
+    name(m_toolBar, QT_TRANSLATE_NOOP("Window", "Toolbar"),
+         QT_TRANSLATE_NOOP("Window", "Adds, removes and converts the listed files"));
+    name(m_list, QT_TRANSLATE_NOOP("Window", "Media files"),
+         QT_TRANSLATE_NOOP("Window", "The files to convert, each with its status"));
+    name(m_folderBox, QT_TRANSLATE_NOOP("Window", "Saving Folder"),
+         QT_TRANSLATE_NOOP("Window", "Where the converted files are written"));
+    name(m_solutionText, QT_TRANSLATE_NOOP("Window", "Solution"),
+         QT_TRANSLATE_NOOP("Window", "The format the files are converted to"));
+    name(m_solutionButton, QT_TRANSLATE_NOOP("Window", "Choose a Solution"),
+         QT_TRANSLATE_NOOP("Window", "Opens the list of Solutions"));
+    savingLabel->setBuddy(m_folderBox);
+    solutionLabel->setBuddy(m_solutionText);
+
     m_anchoredBelow = {savingLabel,   m_folderBox,    m_browse,        m_openFolder,
                        solutionLabel, m_solutionText, m_solutionButton};
     for (QPushButton *button :
@@ -288,6 +306,8 @@ void CKelvoraDlg::BuildBatchBand()
     m_batchBar->setObjectName(QStringLiteral("batchProgress"));
     m_batchBar->setGeometry(MapDialogRect(QRect(418, 245, 100, 11), font()));
     m_batchBar->SetThinBorder(true);
+    m_batchText->setAccessibleName(QCoreApplication::translate("Window", "Batch"));
+    m_batchBar->setAccessibleName(QCoreApplication::translate("Window", "Batch progress"));
     // The band stays under the Solution row when the window grows.
     m_anchoredBelow.push_back(m_batchText);
     m_anchoredBelow.push_back(m_batchBar);
@@ -361,6 +381,7 @@ void CKelvoraDlg::ShowBatchState()
                 QCoreApplication::translate("Batch", "%n canceled", nullptr, batch.canceled()));
     }
     m_batchText->setText(text);
+    m_batchText->setAccessibleDescription(text);
     m_batchText->show();
     m_batchBar->setVisible(batch.IsConverting());
 }
