@@ -108,22 +108,11 @@ void MediaList::AddFiles()
 
 void MediaList::AddFolder()
 {
-    QString folder = CurrentDialogs().PickMediaFolder(
+    const QString folder = CurrentDialogs().PickMediaFolder(
         m_dialogParent, QCoreApplication::translate("Adding", "Select a folder"), m_subFolders);
-    if (!folder.isEmpty()) {
-        if (!folder.endsWith(QLatin1Char('/')))
-            folder += QLatin1Char('/');
-        m_keptPattern = folder + QStringLiteral("*");
-    }
-    if (m_keptPattern.isEmpty()) {
-        CurrentDialogs().Message(
-            m_dialogParent,
-            QCoreApplication::translate("Adding", "%n media files added!", nullptr, 0),
-            ApplicationName(), MessageIcon::None);
-        Q_EMIT AddFinished(0);
-        return;
-    }
-    AddFolderPath(m_keptPattern.chopped(1));
+    // Cancel and Escape mean that the user wants no add at all.
+    if (!folder.isEmpty())
+        AddFolderPath(folder);
 }
 
 void MediaList::AddFolderPath(const QString &folder, AddDone whenAdded)
