@@ -1672,7 +1672,7 @@ About Kelvora 1.0</source>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Adds, removes and converts the listed files</source>
@@ -1688,7 +1688,7 @@ About Kelvora 1.0</source>
     </message>
     <message>
         <source>Saving Folder</source>
-        <translation>Dossier d'enregistrement</translation>
+        <translation>Dossier d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Where the converted files are written</source>
