@@ -32,6 +32,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -163,8 +164,12 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     m_commands->BindKeys(this, m_list);
     BuildBatchBand();
     // The described size, or the size the window had when it last closed; never smaller than
-    // the described one.
-    resize(settings().windowSize.expandedTo(minimumSizeHint()));
+    // the described one, and never larger than the screen it opens on (a size kept on a larger
+    // screen, or at a smaller scale, would put the Saving Folder and Solution rows off it).
+    QSize size = settings().windowSize.expandedTo(minimumSizeHint());
+    if (const QScreen *shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size()).expandedTo(minimumSizeHint());
+    resize(size);
 
     // The program's own cursor over the whole window, its controls included.
     const QCursor cursor = LoadProgramCursor();
