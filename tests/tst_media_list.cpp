@@ -267,8 +267,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("taken");
-        for (const char *e :
-             {"mp4", "mpg", "wmv", "wma", "asf", "vob", "aac", "flv", "avi", "dat", "rm", "ts"})
+        for (const char *e : {"mp4", "mpg", "wmv", "wma", "asf", "vob", "aac", "flv", "avi", "dat",
+                              "rm", "ts", "m4b", "mp2", "m2v"})
             QTest::newRow(e) << QStringLiteral("/f/x.") + QLatin1String(e) << true;
         QTest::newRow("upper case") << "/f/Movie.AVI" << true;
         QTest::newRow("mixed case") << "/f/clip.Mkv" << true;
