@@ -592,6 +592,8 @@ private Q_SLOTS:
             Run(window, "stopAll");
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
             QCOMPARE(window.media()->Status(4), StateText(ItemState::Canceled));
+            Run(window, "removeAll"); // the band's summary goes with the rows
+            QVERIFY(window.findChild<QLabel *>("batchStatus")->isHidden());
             Run(window, "exit");
             QCOMPARE(window.result(), int(QDialog::Accepted));
         }

@@ -327,6 +327,13 @@ void CKelvoraDlg::BuildBatchBand()
     connect(&batch, &BatchQueue::ItemFinished, this, &CKelvoraDlg::ShowBatchState);
     connect(&batch, &BatchQueue::BatchEnded, this, &CKelvoraDlg::ShowBatchState);
     connect(&batch, &BatchQueue::PauseChanged, this, &CKelvoraDlg::ShowBatchState);
+    // An emptied list has no batch left to tell of: the last summary goes with its rows.
+    const auto forgetBatch = [this] {
+        if (m_media->rowCount() == 0 && !m_queue->IsConverting())
+            m_batchText->hide();
+    };
+    connect(&m_media->store(), &MediaStore::rowsRemoved, this, forgetBatch);
+    connect(&m_media->store(), &MediaStore::modelReset, this, forgetBatch);
     // The toolbar's own menu pauses and resumes, as the Convertion menu does.
     m_toolBar->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_toolBar, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
