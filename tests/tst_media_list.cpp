@@ -205,6 +205,9 @@ private Q_SLOTS:
         const QStringList top {"VID_0002.MP4", "a.b.mp4", "c.mkv", "song.mp3"};
         QTest::newRow("cancelled: nothing added, nothing said")
             << QStringList {""} << 0 << QStringList() << QStringList();
+        QTest::newRow("clips only below") << QStringList {"%c/DCIM"} << 0 << QStringList()
+                                          << QStringList {"0 media files added!\n\n1 media file in "
+                                                          "a sub folder: tick Include sub folders"};
         QTest::newRow("top level") << QStringList {"%c"} << 0 << top
                                    << QStringList {"4 media files added!" + other + fifo};
         QTest::newRow("with sub folders")

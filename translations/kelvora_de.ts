@@ -212,6 +212,17 @@
             <numerusform>%n Verknüpfungen auf Ordner nicht gefolgt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 media file in a sub folder: tick Include sub folders</source>
+        <translation>1 Mediendatei in einem Unterordner: Unterordner einbeziehen ankreuzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files in sub folders: tick Include sub folders</source>
+        <translation>
+            <numerusform>%n Mediendateien in Unterordnern: Unterordner einbeziehen ankreuzen</numerusform>
+            <numerusform>%n Mediendateien in Unterordnern: Unterordner einbeziehen ankreuzen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>

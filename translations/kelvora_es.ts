@@ -212,6 +212,17 @@
             <numerusform>%n enlaces a carpetas no seguidos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 media file in a sub folder: tick Include sub folders</source>
+        <translation>1 archivo multimedia en una subcarpeta: marque Incluir subcarpetas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files in sub folders: tick Include sub folders</source>
+        <translation>
+            <numerusform>%n archivos multimedia en subcarpetas: marque Incluir subcarpetas</numerusform>
+            <numerusform>%n archivos multimedia en subcarpetas: marque Incluir subcarpetas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>

@@ -212,6 +212,17 @@
             <numerusform>%n liens vers des dossiers non suivis</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 media file in a sub folder: tick Include sub folders</source>
+        <translation>1 fichier multimédia dans un sous-dossier : cochez Inclure les sous-dossiers</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files in sub folders: tick Include sub folders</source>
+        <translation>
+            <numerusform>%n fichiers multimédias dans des sous-dossiers : cochez Inclure les sous-dossiers</numerusform>
+            <numerusform>%n fichiers multimédias dans des sous-dossiers : cochez Inclure les sous-dossiers</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>

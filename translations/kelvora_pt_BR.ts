@@ -212,6 +212,17 @@
             <numerusform>%n links para pastas não seguidos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 media file in a sub folder: tick Include sub folders</source>
+        <translation>1 arquivo de mídia em uma subpasta: marque Incluir subpastas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files in sub folders: tick Include sub folders</source>
+        <translation>
+            <numerusform>%n arquivos de mídia em subpastas: marque Incluir subpastas</numerusform>
+            <numerusform>%n arquivos de mídia em subpastas: marque Incluir subpastas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>

@@ -222,6 +222,18 @@
             <numerusform>Не пройдено по %n ссылкам на папки</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 media file in a sub folder: tick Include sub folders</source>
+        <translation>1 медиафайл во вложенной папке: отметьте «Включить подпапки»</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files in sub folders: tick Include sub folders</source>
+        <translation>
+            <numerusform>Медиафайлов во вложенных папках: %n; отметьте «Включить подпапки»</numerusform>
+            <numerusform>Медиафайлов во вложенных папках: %n; отметьте «Включить подпапки»</numerusform>
+            <numerusform>Медиафайлов во вложенных папках: %n; отметьте «Включить подпапки»</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>

@@ -202,6 +202,16 @@
             <numerusform>未跟随 %n 个指向文件夹的链接</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 media file in a sub folder: tick Include sub folders</source>
+        <translation>子文件夹中有 1 个媒体文件：请勾选“包括子文件夹”</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files in sub folders: tick Include sub folders</source>
+        <translation>
+            <numerusform>子文件夹中有 %n 个媒体文件：请勾选“包括子文件夹”</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
