@@ -96,10 +96,10 @@ private Q_SLOTS:
         for (double fraction : {0.0, 1.0}) {
             QImage bar(200, 20, QImage::Format_RGB32);
             QPainter painter(&bar);
-            CTextProgressCtrl::Paint(&painter, bar.rect(), bar.rect(), CTextProgressCtrl::Look(),
-                                     fraction, QStringLiteral("50%  1:05 left"), window->font());
+            CTextProgressCtrl::Paint(&painter, bar.rect(), bar.rect(), {}, fraction,
+                                     QStringLiteral("50%  1:05 left"), window->font());
             painter.end();
-            QVERIFY2(TextContrast(bar) >= 4.5, qPrintable(QString::number(fraction)));
+            QVERIFY(TextContrast(bar) >= 4.5);
         }
         // Selected rows in the list, in every state of the window.
         const QPalette list = window->list()->palette();
