@@ -29,6 +29,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <optional>
 
 // The main window as a user drives it: named commands, the real converter, the settings file.
 class TestKelvoraDlg : public QObject
@@ -228,9 +229,12 @@ private Q_SLOTS:
         QFETCH(QStringList, keys);
         QFETCH(int, rows);
         QFETCH(int, current);
-        // A size kept on a larger screen is fitted to this one.
-        QVERIFY(ProfileFile(SettingsPath()).WriteString("Parameters", "Window Size", "2600x1700"));
-        CKelvoraDlg window;
+        // A size kept on a larger screen is fitted to this one; a maximised window stays so.
+        QVERIFY(ProfileFile(SettingsPath()).WriteString("Parameters", "Window Size", "2600x1700")
+                && ProfileFile(SettingsPath()).WriteString("Parameters", "Window Maximized", "1"));
+        std::optional<CKelvoraDlg> kept(std::in_place);
+        CKelvoraDlg &window = *kept;
+        QVERIFY(window.windowState() & Qt::WindowMaximized);
         const QSize screen = window.screen()->availableGeometry().size();
         QCOMPARE(window.size(), window.minimumSizeHint().expandedTo(screen));
         for (const char *name : {"a.mp4", "b.avi", "c.ts", "slow.mkv"})
@@ -266,6 +270,8 @@ private Q_SLOTS:
         const QRect row = window.list()->visualRect(window.list()->currentIndex());
         if (keys.contains("Shift+F10"))
             QCOMPARE(menuAt, window.list()->viewport()->mapToGlobal(row.bottomLeft()));
+        kept.reset();
+        QCOMPARE(ProfileFile(SettingsPath()).ReadString("Parameters", "Window Maximized", ""), "1");
     }
 
     void draggingTheBackgroundMovesTheWindow()

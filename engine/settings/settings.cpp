@@ -24,6 +24,7 @@ const QString kSimultaneous = QStringLiteral("Simultaneous Conversions");
 const QString kKeepAwake = QStringLiteral("Keep the Computer Awake");
 const QString kSubFolders = QStringLiteral("Include Sub Folders");
 const QString kWindowSize = QStringLiteral("Window Size");
+const QString kWindowMaximized = QStringLiteral("Window Maximized");
 const QString kSizeLimit = QStringLiteral("Size Limit");
 const QString kRecentSavingFolder = QStringLiteral("Recent Saving Folder");
 const QString kFolderKeys[kRecentFolderCount] = {
@@ -159,6 +160,9 @@ void LoadSettings(SettingsValues &settings, const QString &settingsPath)
     settings.subFolders
         = AllowedValue(file.ReadString(kParameters, kSubFolders, QString()), kOffOn);
     settings.windowSize = ParseSize(file.ReadString(kParameters, kWindowSize, QString()));
+    const QString maximized = file.ReadString(kParameters, kWindowMaximized, QString());
+    settings.windowMaximized = AllowedValue(maximized, kOffOn);
+    settings.windowMaximizedStored = !maximized.isEmpty();
     for (int i = 0; i < kRecentFolderCount; ++i)
         settings.folders[i] = WithTrailingSeparator(
             file.ReadString(kRecentSavingFolder, kFolderKeys[i], defaultFolder));
@@ -182,6 +186,8 @@ bool SaveSettings(const SettingsValues &settings, const QString &settingsPath)
         entries.append({kParameters, kWindowSize,
                         QString::asprintf("%dx%d", settings.windowSize.width(),
                                           settings.windowSize.height())});
+    if (settings.windowMaximized || settings.windowMaximizedStored)
+        entries.append({kParameters, kWindowMaximized, settings.windowMaximized ? "1" : "0"});
     for (int i = 0; i < kRecentFolderCount; ++i)
         entries.append({kRecentSavingFolder, kFolderKeys[i], settings.folders[i]});
 
@@ -252,6 +258,14 @@ void Settings::SetSubFolders(bool on)
     if (on == m_values.subFolders)
         return;
     m_values.subFolders = on;
+    Q_EMIT Changed();
+}
+
+void Settings::SetWindowMaximized(bool on)
+{
+    if (on == m_values.windowMaximized)
+        return;
+    m_values.windowMaximized = on;
     Q_EMIT Changed();
 }
 

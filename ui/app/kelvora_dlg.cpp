@@ -170,6 +170,8 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     if (const QScreen *shown = screen())
         size = size.boundedTo(shown->availableGeometry().size()).expandedTo(minimumSizeHint());
     resize(size);
+    if (settings().windowMaximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
 
     // The program's own cursor over the whole window, its controls included.
     const QCursor cursor = LoadProgramCursor();
@@ -194,6 +196,7 @@ CKelvoraDlg::~CKelvoraDlg()
     // A maximised window keeps the size it had before: that is the one it opens at next time.
     m_settings.SetWindowSize(isMaximized() && normalGeometry().isValid() ? normalGeometry().size()
                                                                          : size());
+    m_settings.SetWindowMaximized(isMaximized());
     m_settings.Save();
 }
 
