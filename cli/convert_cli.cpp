@@ -606,12 +606,21 @@ public:
                        0);
             }
         }
-        QString summary = QCoreApplication::translate(
-                              "Convert", "%1 files: %2 converted, %3 not converted, in %4")
-                              .arg(m_total)
-                              .arg(m_converted)
-                              .arg(m_notConverted)
-                              .arg(ClockText(m_clock.elapsed() / 1000.0));
+        const QString took = ClockText(m_clock.elapsed() / 1000.0);
+        QString summary = m_partly > 0
+            ? QCoreApplication::translate(
+                  "Convert", "%1 files: %2 converted, %3 partly converted, %4 not converted, in %5")
+                  .arg(m_total)
+                  .arg(m_converted)
+                  .arg(m_partly)
+                  .arg(m_notConverted)
+                  .arg(took)
+            : QCoreApplication::translate("Convert",
+                                          "%1 files: %2 converted, %3 not converted, in %4")
+                  .arg(m_total)
+                  .arg(m_converted)
+                  .arg(m_notConverted)
+                  .arg(took);
         if (m_signal != 0)
             summary += QCoreApplication::translate("Convert", "; stopped by %1")
                            .arg(SignalName(m_signal));
@@ -619,7 +628,7 @@ public:
         const bool outputLost = ReportOutputError();
         if (m_signal != 0)
             return 128 + m_signal;
-        return m_notConverted == 0 && !outputLost ? 0 : 1;
+        return m_notConverted == 0 && m_partly == 0 && !outputLost ? 0 : 1;
     }
 
 private:
@@ -629,13 +638,20 @@ private:
         const MediaItem &item = *m_list.store().Find(id);
         const double seconds
             = (m_clock.elapsed() - m_started.value(id, m_clock.elapsed())) / 1000.0;
+        const bool partly = state == ItemState::PartlyConverted;
         if (state == ItemState::Completed)
             ++m_converted;
+        else if (partly)
+            ++m_partly;
         else
             ++m_notConverted;
-        // A converted file's reason is what of it the output could not take.
-        Report(item.path(), state == ItemState::Completed ? item.output : QString(), state,
-               state == ItemState::Completed ? LeftOutOf(item.reason, item.output) : item.reason,
+        // A converted file's reason is what of it the output could not take; a partial output
+        // is named with how much of the input it holds.
+        const bool written = state == ItemState::Completed || partly;
+        Report(item.path(), written ? item.output : QString(), state,
+               state == ItemState::Completed ? LeftOutOf(item.reason, item.output)
+                   : partly                  ? item.reason.section(QLatin1Char('\n'), 0, 0)
+                                             : item.reason,
                seconds, m_list.batch().Speed(id));
     }
 
@@ -723,7 +739,7 @@ private:
                                              "%1 %2%  %3/%4 files done  elapsed %5  left %6")
                      .arg(BarText(m_fraction, 30))
                      .arg(qRound(m_fraction * 100), 3)
-                     .arg(m_converted + m_notConverted)
+                     .arg(m_converted + m_partly + m_notConverted)
                      .arg(m_total)
                      .arg(ClockText(elapsed), left);
         QString text;
@@ -756,6 +772,7 @@ private:
     double m_fraction = 0;
     int m_total = 0;
     int m_converted = 0;
+    int m_partly = 0;
     int m_notConverted = 0;
     int m_drawn = 0;
     int m_signal = 0;

@@ -402,17 +402,30 @@ private Q_SLOTS:
     // The tests below watch only what the user sees (statuses, tooltips, bars, files and message
     // boxes), never how the queue runs the converter.
 
+    void skipBeforeTheConverterStarts_data()
+    {
+        QTest::addColumn<QStringList>("files"); // both converting
+        QTest::addColumn<QList<int>>("selected");
+        QTest::newRow("none selected: the first started")
+            << QStringList {"slow.mkv", "c0.mkv"} << QList<int> {};
+        QTest::newRow("the selected one") << QStringList {"c0.mkv", "slow.mkv"} << QList<int> {1};
+    }
     void skipBeforeTheConverterStarts()
     {
-        const QString out = Out(QStringLiteral("early skip"));
+        QFETCH(QStringList, files);
+        QFETCH(QList<int>, selected);
+        const QString out = Out(QString::fromLatin1(QTest::currentDataTag()).left(4));
         Fixture f(out, 8);
-        f.media.store().Append(ProbeItem(m_in, QStringLiteral("slow.mkv")));
-        f.media.store().Append(ProbeItem(m_in, QStringLiteral("c0.mkv")));
+        f.queue.SetSlots(2);
+        for (const QString &name : files)
+            f.media.store().Append(ProbeItem(m_in, name));
+        f.Select(selected);
         f.queue.ConvertAll();
         f.queue.SkipCurrent(); // in the same turn: the converter may not exist yet
         QTRY_VERIFY_WITH_TIMEOUT(!f.queue.IsConverting(), 120000);
-        QCOMPARE(f.Statuses(),
-                 (QStringList {StateText(ItemState::Canceled), StateText(ItemState::Completed)}));
+        const int slow = int(files.indexOf("slow.mkv"));
+        QCOMPARE(f.media.Status(slow), StateText(ItemState::Canceled));
+        QCOMPARE(f.media.Status(1 - slow), StateText(ItemState::Completed));
         // The skipped file was not converted to its end.
         QVERIFY(testmedia::Duration(out + QStringLiteral("slow.mp4")) < 30);
         QVERIFY(QFileInfo::exists(out + QStringLiteral("c0.mp4")));
@@ -587,6 +600,7 @@ private Q_SLOTS:
         QCOMPARE(ConversionQueue::TimeLeftText(3900), QStringLiteral("1:05:00 left"));
         f.queue.TogglePause();
         QVERIFY(f.ui.On("pause") && f.media.store().at(0).note == QLatin1String("Paused"));
+        QCOMPARE(f.ui.commands.Find("pause")->text(), QStringLiteral("Resume Convertion"));
         f.queue.TogglePause();
 
         // The converting row stays put: it cannot be removed, unticked or moved.

@@ -9,6 +9,7 @@
 #include "ui/controls/chrome/about_dlg.h"
 #include "ui/controls/chrome/flat_combo_box.h"
 #include "ui/controls/listview/drag_drop_list_ctrl.h"
+#include "ui/controls/listview/text_progress_ctrl.h"
 #include "ui/media/media_list.h"
 #include "ui/media/properties_dlg.h"
 
@@ -90,6 +91,15 @@ private Q_SLOTS:
             for (QWidget *control : controls)
                 QVERIFY2(TextContrast(control->grab().toImage()) >= 4.5,
                          control->metaObject()->className());
+        }
+        // A bar's percentage, dark red, reads on its green and on the white beside it.
+        for (double fraction : {0.0, 1.0}) {
+            QImage bar(200, 20, QImage::Format_RGB32);
+            QPainter painter(&bar);
+            CTextProgressCtrl::Paint(&painter, bar.rect(), bar.rect(), {}, fraction,
+                                     QStringLiteral("50%  1:05 left"), window->font());
+            painter.end();
+            QVERIFY(TextContrast(bar) >= 4.5);
         }
         // Selected rows in the list, in every state of the window.
         const QPalette list = window->list()->palette();

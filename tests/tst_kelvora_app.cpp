@@ -192,15 +192,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("signal");
         QTest::addColumn<bool>("menuOpen");
-        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
-        QTest::newRow("SIGHUP") << int(SIGHUP) << false;
-        QTest::newRow("SIGINT, Ctrl-C in the terminal") << int(SIGINT) << false;
-        QTest::newRow("SIGTERM with a menu open") << int(SIGTERM) << true;
+        QTest::addColumn<bool>("kept"); // the list and the batch are kept for the next start
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false << true;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << false << true;
+        QTest::newRow("SIGINT, Ctrl-C in the terminal") << int(SIGINT) << false << false;
+        QTest::newRow("SIGTERM with a menu open") << int(SIGTERM) << true << true;
     }
     void stopSignalsCloseAsExit()
     {
         QFETCH(int, signal);
         QFETCH(bool, menuOpen);
+        QFETCH(bool, kept);
         WriteSettings();
         QProcess *program = Start(
             {Media() + QStringLiteral("long clip.mkv"), Media() + QStringLiteral("long 2.mkv")});
@@ -224,9 +226,12 @@ private Q_SLOTS:
         QVERIFY(program->exitStatus() == QProcess::NormalExit && program->exitCode() == 0);
         QVERIFY(!Alive(converter));
         QCOMPARE(Leftovers(), QStringList());
-        // Saved as on Exit: every value, and no list to offer back.
+        // Saved as on Exit: every value; the list with both files still to convert is kept.
         QVERIFY(testfiles::ReadBytes(Ini()).contains("\nSimultaneous Conversions=0"));
-        QVERIFY(!QFileInfo::exists(State() + QStringLiteral("/kelvora/session")));
+        SessionContent left;
+        QCOMPARE(SessionFile::Decode(testfiles::ReadBytes(State() + "/kelvora/session"), &left),
+                 kept);
+        QCOMPARE(left.batchRows.size(), kept ? 2 : 0);
     }
 
     void killedProgramComesBack()

@@ -163,6 +163,7 @@ void TestKelvoraConvert::initTestCase()
     QVERIFY2(testmedia::MakeSmallClip(m_a, &log), qPrintable(log));
     QVERIFY2(testmedia::MakeSmallClip(m_b, &log), qPrintable(log));
     QVERIFY(testfiles::WriteBytes(m_bad, "this is no media file\n"));
+    QVERIFY(testmedia::MakeCutClip(m_media.filePath(QStringLiteral("cut.mp4"))));
 }
 
 void TestKelvoraConvert::presetNames_data()
@@ -487,6 +488,8 @@ void TestKelvoraConvert::exitsAndReports_data()
     // Converted, not stopped by its own words, not waiting for input: the report is lost.
     QTest::newRow("standard input, output and error closed")
         << "--json --from - A.mp4" << 3 << 1 << "";
+    QTest::newRow("a clip cut short, its output kept")
+        << "--json cut.mp4" << 0 << 1 << "cut.wmv\",\"reason\":\"Converted 0:";
     QTest::newRow("jobs joined to -j, output through a link and ..")
         << "-j4 -o lnk/.. A.mp4" << 0 << 0 << "/real/A.wmv (";
 }
@@ -500,6 +503,7 @@ void TestKelvoraConvert::exitsAndReports()
     QTemporaryDir work;
     QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("A.mp4"))));
     QVERIFY(QFile::copy(m_a, work.filePath(QStringLiteral("same.wmv"))));
+    QVERIFY(QFile::copy(m_media.filePath(QStringLiteral("cut.mp4")), work.filePath("cut.mp4")));
     QVERIFY(testfiles::WriteBytes(work.filePath(QStringLiteral("subtitles.srt")),
                                   "1\n00:00:00,000 --> 00:00:01,000\nHello\n"));
     QVERIFY(QDir(work.path()).mkpath(QStringLiteral("real/sub")));

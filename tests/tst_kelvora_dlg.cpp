@@ -13,18 +13,23 @@
 #include "ui/controls/chrome/my_button.h"
 #include "ui/controls/chrome/true_color_tool_bar.h"
 #include "ui/controls/listview/drag_drop_list_ctrl.h"
+#include "ui/controls/listview/text_progress_ctrl.h"
 #include "ui/media/media_list.h"
 #include "ui/platform/dialog_units.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QtTest>
 
 #include <csignal>
+#include <optional>
 
 // The main window as a user drives it: named commands, the real converter, the settings file.
 class TestKelvoraDlg : public QObject
@@ -207,6 +212,67 @@ private Q_SLOTS:
         QVERIFY(window.isVisible());
         QCOMPARE(window.result(), 0);
         QVERIFY(dialogs.asked.isEmpty()); // Enter did not press Browse either
+    }
+
+    void keyboardAndScreenReader_data()
+    {
+        QTest::addColumn<QStringList>("keys"); // pressed in turn, row 1 current
+        QTest::addColumn<int>("rows"); // left in the list
+        QTest::addColumn<int>("current"); // the current row; -1: the focus left the list
+        QTest::newRow("Home") << QStringList {"End", "Home"} << 4 << 0;
+        QTest::newRow("End") << QStringList {"End"} << 4 << 3;
+        QTest::newRow("Delete twice") << QStringList {"Home", "Del", "Del"} << 2 << 0;
+        QTest::newRow("Tab leaves the list") << QStringList {"Tab"} << 4 << -1;
+        QTest::newRow("Shift+F10 at the current row") << QStringList {"Shift+F10"} << 4 << 1;
+    }
+    void keyboardAndScreenReader()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(int, rows);
+        QFETCH(int, current);
+        // A size kept on a larger screen is fitted to this one; a maximised window stays so.
+        QVERIFY(ProfileFile(SettingsPath()).WriteString("Parameters", "Window Size", "2600x1700")
+                && ProfileFile(SettingsPath()).WriteString("Parameters", "Window Maximized", "1"));
+        std::optional<CKelvoraDlg> kept(std::in_place);
+        CKelvoraDlg &window = *kept;
+        QVERIFY(window.windowState() & Qt::WindowMaximized);
+        const QSize screen = window.screen()->availableGeometry().size();
+        QCOMPARE(window.size(), window.minimumSizeHint().expandedTo(screen));
+        for (const char *name : {"a.mp4", "b.avi", "c.ts", "slow.mkv"})
+            window.media()->store().Append(ProbeItem(m_in, QLatin1String(name)));
+        auto *bar = window.findChild<CTextProgressCtrl *>("batchProgress");
+        bar->show(); // as while a batch runs
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // Every control, the toolbar and the bar have a name; the bar tells its value.
+        for (QWidget *w : window.findChildren<QWidget *>()) {
+            const bool shown = w->isVisible() && !qobject_cast<QScrollBar *>(w)
+                && (w->focusPolicy() != Qt::NoFocus || qobject_cast<QToolBar *>(w) || w == bar);
+            QVERIFY2(
+                !shown
+                    || !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
+                w->metaObject()->className());
+        }
+        bar->SetPos(40);
+        QCOMPARE(QAccessible::queryAccessibleInterface(bar)->text(QAccessible::Description), "40%");
+        window.list()->setFocus();
+        window.list()->setCurrentIndex(window.list()->model()->index(1, 1));
+        QPoint menuAt; // where a row menu opened; its own loop runs the timer that closes it
+        for (const QString &key : keys) {
+            QTimer::singleShot(0, &window, [&menuAt] {
+                if (QWidget *menu = QApplication::activePopupWidget())
+                    menuAt = menu->pos(), menu->close();
+            });
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+        }
+        QCOMPARE(window.media()->rowCount(), rows);
+        QVERIFY(current < 0 ? !window.list()->hasFocus()
+                            : window.list()->currentIndex().row() == current);
+        const QRect row = window.list()->visualRect(window.list()->currentIndex());
+        if (keys.contains("Shift+F10"))
+            QCOMPARE(menuAt, window.list()->viewport()->mapToGlobal(row.bottomLeft()));
+        kept.reset();
+        QCOMPARE(ProfileFile(SettingsPath()).ReadString("Parameters", "Window Maximized", ""), "1");
     }
 
     void draggingTheBackgroundMovesTheWindow()
@@ -533,6 +599,8 @@ private Q_SLOTS:
             Run(window, "stopAll");
             QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
             QCOMPARE(window.media()->Status(4), StateText(ItemState::Canceled));
+            Run(window, "removeAll"); // the band's summary goes with the rows
+            QVERIFY(window.findChild<QLabel *>("batchStatus")->isHidden());
             Run(window, "exit");
             QCOMPARE(window.result(), int(QDialog::Accepted));
         }

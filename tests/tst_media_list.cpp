@@ -203,8 +203,11 @@ private Q_SLOTS:
         const QString other = QStringLiteral("\n\n1 file with another extension: notes.txt");
         const QString fifo = QStringLiteral("\n1 file or folder that cannot be read: pipe.mp4");
         const QStringList top {"VID_0002.MP4", "a.b.mp4", "c.mkv", "song.mp3"};
-        QTest::newRow("cancelled before any folder")
-            << QStringList {""} << 0 << QStringList() << QStringList {"0 media files added!"};
+        QTest::newRow("cancelled: nothing added, nothing said")
+            << QStringList {""} << 0 << QStringList() << QStringList();
+        QTest::newRow("clips only below") << QStringList {"%c/DCIM"} << 0 << QStringList()
+                                          << QStringList {"0 media files added!\n\n1 media file in "
+                                                          "a sub folder: tick Include sub folders"};
         QTest::newRow("top level") << QStringList {"%c"} << 0 << top
                                    << QStringList {"4 media files added!" + other + fifo};
         QTest::newRow("with sub folders")
@@ -213,13 +216,9 @@ private Q_SLOTS:
             << QStringList {"6 media files added!\n\n2 files with other extensions: notes.txt, "
                             "DCIM/100CANON/MVI_0001.THM"
                             + fifo + "\n2 links to folders not followed: root/, DCIM/loop/"};
-        // A cancelled picker searches the last folder again: everything is listed by then.
-        QTest::newRow("again") << QStringList {"%c", ""} << 0 << top
-                               << QStringList {"4 media files added!" + other + fifo,
-                                               "0 media files added!" + other
-                                                   + "\n4 files already listed: VID_0002.MP4, "
-                                                     "a.b.mp4, c.mkv and 1 more"
-                                                   + fifo};
+        QTest::newRow("cancelled after an add")
+            << QStringList {"%c", ""} << 0 << top
+            << QStringList {"4 media files added!" + other + fifo};
     }
 
     void addFolder()
@@ -271,8 +270,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("taken");
-        for (const char *e :
-             {"mp4", "mpg", "wmv", "wma", "asf", "vob", "aac", "flv", "avi", "dat", "rm", "ts"})
+        for (const char *e : {"mp4", "mpg", "wmv", "wma", "asf", "vob", "aac", "flv", "avi", "dat",
+                              "rm", "ts", "m4b", "mp2", "m2v"})
             QTest::newRow(e) << QStringLiteral("/f/x.") + QLatin1String(e) << true;
         QTest::newRow("upper case") << "/f/Movie.AVI" << true;
         QTest::newRow("mixed case") << "/f/clip.Mkv" << true;

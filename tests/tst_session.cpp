@@ -81,7 +81,8 @@ private Q_SLOTS:
         QCOMPARE(dialogs.messages.size(), 2); // the question, and the one missing file
         QCOMPARE(dialogs.messages[0].text,
                  QStringLiteral("Kelvora did not close properly. Restore the 10000 files of the "
-                                "last list?"));
+                                "last list? 3 of them were still to be converted; files cut short "
+                                "start over."));
         QVERIFY(dialogs.messages[1].text.endsWith(QStringLiteral("\n") + content.items[5].path()));
         QCOMPARE(Rows(store, back[0][0].value<QList<ItemId>>()), QList<int>({9998, 3, 4}));
         QVERIFY(store.IsConsistent());
@@ -192,6 +193,32 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(keeper.sessionFile().path()));
     }
 
+    void restoreAnswers_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<int>("resumed"); // rows back and to be converted at once; -1: none back
+        QTest::newRow("Restore and Go On Converting") << 0 << 1;
+        QTest::newRow("Restore Only") << 1 << 0;
+        QTest::newRow("No") << 2 << -1;
+    }
+    void restoreAnswers()
+    {
+        QFETCH(int, choice);
+        QFETCH(int, resumed);
+        Leave({{Item(File(QStringLiteral("a.txt")), ItemState::Waiting)}, {0}});
+        ScriptedDialogs dialogs;
+        dialogs.NextChoice(choice);
+        ConversionList list;
+        SessionKeeper keeper(&list, nullptr, Folder());
+        QSignalSpy back(&keeper, &SessionKeeper::LeftListRestored);
+        keeper.OfferLeftList();
+        // No drops the left list at once; a restore keeps it until its files are back.
+        QCOMPARE(QFileInfo::exists(keeper.sessionFile().path()), resumed >= 0);
+        QTRY_COMPARE_WITH_TIMEOUT(back.size() ? back[0][0].value<QList<ItemId>>().size() : -1,
+                                  resumed, 10000);
+        keeper.EndSession();
+    }
+
     void convertingRowIsKeptAsWaiting()
     {
         ConversionList list;
@@ -206,6 +233,7 @@ private Q_SLOTS:
         QVERIFY(list.Convert({id}) && keeper.sessionFile().WriteNow());
         QVERIFY(SessionFile::Decode(testfiles::ReadBytes(keeper.sessionFile().path()), &kept));
         QCOMPARE(kept.items[0].state, ItemState::Waiting); // converting again, after Completed
+        QVERIFY(kept.items[0].reason.endsWith(QLatin1String("it starts over from the beginning")));
     }
 
     void killDuringWriteLeavesAWholeFile()

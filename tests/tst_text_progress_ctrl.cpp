@@ -165,8 +165,8 @@ void TestTextProgressCtrl::drawing()
     }
     QCOMPARE(green, greenColumns);
 
-    // Over green the caption blends red into green (no blue), over white into white (full red,
-    // equal green and blue); where the strokes are, red clearly wins. A frame is black.
+    // Over green the caption blends dark red into green (no blue), over white into white (red
+    // above equal green and blue); where the strokes are, red clearly wins. A frame is black.
     int red = -255;
     for (int y = 0; y < shown.height(); ++y) {
         for (int x = 0; x < shown.width(); ++x) {
@@ -174,12 +174,12 @@ void TestTextProgressCtrl::drawing()
             const bool right = !client.contains(x, y) ? pixel == kBlack
                 : x < client.left() + greenColumns
                 ? qBlue(pixel) == 0
-                : qRed(pixel) == 255 && qGreen(pixel) == qBlue(pixel);
+                : qRed(pixel) >= qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
             QVERIFY2(right, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             red = qMax(red, qRed(pixel) - qGreen(pixel));
         }
     }
-    QVERIFY2(red >= 128, qPrintable(QString::number(red)));
+    QVERIFY2(red >= 80, qPrintable(QString::number(red)));
 
     QCOMPARE(shown, Reference(bar->size(), border, lower, upper, position, text));
     QVERIFY(shown != Reference(bar->size(), border, lower, upper, position, text + "!"));

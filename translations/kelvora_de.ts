@@ -212,6 +212,17 @@
             <numerusform>%n Verknüpfungen auf Ordner nicht gefolgt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 media file in a sub folder: tick Include sub folders</source>
+        <translation>1 Mediendatei in einem Unterordner: Unterordner einbeziehen ankreuzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files in sub folders: tick Include sub folders</source>
+        <translation>
+            <numerusform>%n Mediendateien in Unterordnern: Unterordner einbeziehen ankreuzen</numerusform>
+            <numerusform>%n Mediendateien in Unterordnern: Unterordner einbeziehen ankreuzen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -269,6 +280,13 @@
     <message>
         <source>Paused</source>
         <translation>Pausiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n partly converted</source>
+        <translation>
+            <numerusform>%n teilweise konvertiert</numerusform>
+            <numerusform>%n teilweise konvertiert</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -498,6 +516,10 @@ Beispiele:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 Dateien: %2 konvertiert, %3 teilweise konvertiert, %4 nicht konvertiert, in %5</translation>
     </message>
 </context>
 <context>
@@ -799,6 +821,10 @@ keine Anwendung zugeordnet.</translation>
         <source>Keep Original File Dates</source>
         <translation>Ursprüngliche Dateidaten beibehalten</translation>
     </message>
+    <message>
+        <source>Resume Convertion</source>
+        <translation>Konvertierung fortsetzen</translation>
+    </message>
 </context>
 <context>
     <name>Notifier</name>
@@ -820,6 +846,13 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>Kelvora: the batch has ended</source>
         <translation>Kelvora: Alle Konvertierungen sind beendet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n partly converted</source>
+        <translation>
+            <numerusform>%1, %n teilweise konvertiert</numerusform>
+            <numerusform>%1, %n teilweise konvertiert</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1514,6 +1547,18 @@ keine Anwendung zugeordnet.</translation>
         <source>HDR is written without tone mapping: the converter has no zscale filter</source>
         <translation>HDR wird ohne Tone-Mapping geschrieben: dem Konverter fehlt der Filter zscale</translation>
     </message>
+    <message>
+        <source>the input file ends early</source>
+        <translation>die Eingabedatei endet vorzeitig</translation>
+    </message>
+    <message>
+        <source>Partly converted: %1</source>
+        <translation>Teilweise konvertiert: %1</translation>
+    </message>
+    <message>
+        <source>Converted %1 of %2: %3</source>
+        <translation>%1 von %2 konvertiert: %3</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1535,6 +1580,37 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
         <translation>kelvora: Die Sitzungsdatei %1 kann nicht gelesen werden; sie wurde nach %2 verschoben</translation>
+    </message>
+    <message>
+        <source>Kelvora did not close properly. Restore the 1 file of the last list? It was still to be converted; if it was cut short, it starts over.</source>
+        <translation>Kelvora wurde nicht ordnungsgemäß beendet. Die 1 Datei der letzten Liste wiederherstellen? Sie war noch zu konvertieren; wurde sie unterbrochen, beginnt sie von vorn.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvora did not close properly. Restore the %n files of the last list? %1 of them were still to be converted; files cut short start over.</source>
+        <translation>
+            <numerusform>Kelvora wurde nicht ordnungsgemäß beendet. Die %n Dateien der letzten Liste wiederherstellen? %1 davon waren noch zu konvertieren; unterbrochene Dateien beginnen von vorn.</numerusform>
+            <numerusform>Kelvora wurde nicht ordnungsgemäß beendet. Die %n Dateien der letzten Liste wiederherstellen? %1 davon waren noch zu konvertieren; unterbrochene Dateien beginnen von vorn.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore and &amp;Go On Converting</source>
+        <translation>Wiederherstellen und &amp;weiter konvertieren</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Only</source>
+        <translation>Nur &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>Cut short when Kelvora ended: it starts over from the beginning</source>
+        <translation>Beim Beenden von Kelvora unterbrochen: beginnt von vorn</translation>
     </message>
 </context>
 <context>
@@ -1597,6 +1673,10 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>Ungültiger Zielordner!</translation>
+    </message>
+    <message>
+        <source>Partly Converted</source>
+        <translation>Teilweise konvertiert</translation>
     </message>
 </context>
 <context>
@@ -1725,6 +1805,54 @@ About Kelvora 1.0</source>
     <message>
         <source>No File Selected!</source>
         <translation>Keine Datei ausgewählt!</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Adds, removes and converts the listed files</source>
+        <translation>Fügt die aufgelisteten Dateien hinzu, entfernt und konvertiert sie</translation>
+    </message>
+    <message>
+        <source>Media files</source>
+        <translation>Mediendateien</translation>
+    </message>
+    <message>
+        <source>The files to convert, each with its status</source>
+        <translation>Die zu konvertierenden Dateien, jede mit ihrem Status</translation>
+    </message>
+    <message>
+        <source>Saving Folder</source>
+        <translation>Speicherordner</translation>
+    </message>
+    <message>
+        <source>Where the converted files are written</source>
+        <translation>Wohin die konvertierten Dateien geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>The format the files are converted to</source>
+        <translation>Das Format, in das die Dateien konvertiert werden</translation>
+    </message>
+    <message>
+        <source>Choose a Solution</source>
+        <translation>Lösung wählen</translation>
+    </message>
+    <message>
+        <source>Opens the list of Solutions</source>
+        <translation>Öffnet die Liste der Lösungen</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>Batch progress</source>
+        <translation>Fortschritt des Stapels</translation>
     </message>
 </context>
 </TS>

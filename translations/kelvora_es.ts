@@ -212,6 +212,17 @@
             <numerusform>%n enlaces a carpetas no seguidos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 media file in a sub folder: tick Include sub folders</source>
+        <translation>1 archivo multimedia en una subcarpeta: marque Incluir subcarpetas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files in sub folders: tick Include sub folders</source>
+        <translation>
+            <numerusform>%n archivos multimedia en subcarpetas: marque Incluir subcarpetas</numerusform>
+            <numerusform>%n archivos multimedia en subcarpetas: marque Incluir subcarpetas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -269,6 +280,13 @@
     <message>
         <source>Paused</source>
         <translation>En pausa</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n partly converted</source>
+        <translation>
+            <numerusform>%n convertidos en parte</numerusform>
+            <numerusform>%n convertidos en parte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -497,6 +515,10 @@ Ejemplos:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 archivos: %2 convertidos, %3 convertidos en parte, %4 sin convertir, en %5</translation>
     </message>
 </context>
 <context>
@@ -798,6 +820,10 @@ con la extensión de archivo indicada.</translation>
         <source>Keep Original File Dates</source>
         <translation>Conservar las fechas originales de los archivos</translation>
     </message>
+    <message>
+        <source>Resume Convertion</source>
+        <translation>Reanudar la conversión</translation>
+    </message>
 </context>
 <context>
     <name>Notifier</name>
@@ -819,6 +845,13 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>Kelvora: the batch has ended</source>
         <translation>Kelvora: el lote ha terminado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n partly converted</source>
+        <translation>
+            <numerusform>%1, %n convertidos en parte</numerusform>
+            <numerusform>%1, %n convertidos en parte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1513,6 +1546,18 @@ con la extensión de archivo indicada.</translation>
         <source>HDR is written without tone mapping: the converter has no zscale filter</source>
         <translation>El HDR se escribe sin mapeo de tonos: el conversor no tiene el filtro zscale</translation>
     </message>
+    <message>
+        <source>the input file ends early</source>
+        <translation>el archivo de entrada termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>Partly converted: %1</source>
+        <translation>Convertido en parte: %1</translation>
+    </message>
+    <message>
+        <source>Converted %1 of %2: %3</source>
+        <translation>Convertido %1 de %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1534,6 +1579,37 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
         <translation>kelvora: no se puede leer el archivo de sesión %1; se ha movido a %2</translation>
+    </message>
+    <message>
+        <source>Kelvora did not close properly. Restore the 1 file of the last list? It was still to be converted; if it was cut short, it starts over.</source>
+        <translation>Kelvora no se cerró correctamente. ¿Restaurar el archivo de la última lista? Quedaba por convertir; si se interrumpió, empieza de nuevo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvora did not close properly. Restore the %n files of the last list? %1 of them were still to be converted; files cut short start over.</source>
+        <translation>
+            <numerusform>Kelvora no se cerró correctamente. ¿Restaurar los %n archivos de la última lista? %1 de ellos quedaban por convertir; los archivos interrumpidos empiezan de nuevo.</numerusform>
+            <numerusform>Kelvora no se cerró correctamente. ¿Restaurar los %n archivos de la última lista? %1 de ellos quedaban por convertir; los archivos interrumpidos empiezan de nuevo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore and &amp;Go On Converting</source>
+        <translation>Restaurar y &amp;seguir convirtiendo</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Only</source>
+        <translation>Solo &amp;restaurar</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>Cut short when Kelvora ended: it starts over from the beginning</source>
+        <translation>Interrumpido al cerrarse Kelvora: empieza de nuevo desde el principio</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1672,10 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>¡Destino no válido!</translation>
+    </message>
+    <message>
+        <source>Partly Converted</source>
+        <translation>Convertido en parte</translation>
     </message>
 </context>
 <context>
@@ -1724,6 +1804,54 @@ Acerca de Kelvora 1.0</translation>
     <message>
         <source>No File Selected!</source>
         <translation>¡Ningún archivo seleccionado!</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Adds, removes and converts the listed files</source>
+        <translation>Añade, quita y convierte los archivos de la lista</translation>
+    </message>
+    <message>
+        <source>Media files</source>
+        <translation>Archivos multimedia</translation>
+    </message>
+    <message>
+        <source>The files to convert, each with its status</source>
+        <translation>Los archivos a convertir, cada uno con su estado</translation>
+    </message>
+    <message>
+        <source>Saving Folder</source>
+        <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Where the converted files are written</source>
+        <translation>Dónde se escriben los archivos convertidos</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solución</translation>
+    </message>
+    <message>
+        <source>The format the files are converted to</source>
+        <translation>El formato al que se convierten los archivos</translation>
+    </message>
+    <message>
+        <source>Choose a Solution</source>
+        <translation>Elegir una solución</translation>
+    </message>
+    <message>
+        <source>Opens the list of Solutions</source>
+        <translation>Abre la lista de soluciones</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Batch progress</source>
+        <translation>Progreso del lote</translation>
     </message>
 </context>
 </TS>

@@ -212,6 +212,17 @@
             <numerusform>%n liens vers des dossiers non suivis</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 media file in a sub folder: tick Include sub folders</source>
+        <translation>1 fichier multimédia dans un sous-dossier : cochez Inclure les sous-dossiers</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files in sub folders: tick Include sub folders</source>
+        <translation>
+            <numerusform>%n fichiers multimédias dans des sous-dossiers : cochez Inclure les sous-dossiers</numerusform>
+            <numerusform>%n fichiers multimédias dans des sous-dossiers : cochez Inclure les sous-dossiers</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -269,6 +280,13 @@
     <message>
         <source>Paused</source>
         <translation>En pause</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n partly converted</source>
+        <translation>
+            <numerusform>%n converti(s) en partie</numerusform>
+            <numerusform>%n converti(s) en partie</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -498,6 +516,10 @@ Exemples&#xa0;:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 fichiers : %2 convertis, %3 convertis en partie, %4 non convertis, en %5</translation>
     </message>
 </context>
 <context>
@@ -799,6 +821,10 @@ with the given filename extension.</source>
         <source>Keep Original File Dates</source>
         <translation>Conserver les dates d&apos;origine des fichiers</translation>
     </message>
+    <message>
+        <source>Resume Convertion</source>
+        <translation>Reprendre la conversion</translation>
+    </message>
 </context>
 <context>
     <name>Notifier</name>
@@ -820,6 +846,13 @@ with the given filename extension.</source>
     <message>
         <source>Kelvora: the batch has ended</source>
         <translation>Kelvora&#xa0;: conversions terminées</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n partly converted</source>
+        <translation>
+            <numerusform>%1, %n converti(s) en partie</numerusform>
+            <numerusform>%1, %n converti(s) en partie</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1512,7 +1545,19 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>HDR is written without tone mapping: the converter has no zscale filter</source>
-        <translation>La HDR est écrite sans mappage des tons : le convertisseur n&apos;a pas le filtre zscale</translation>
+        <translation>La HDR est écrite sans mappage des tons&#xa0;: le convertisseur n&apos;a pas le filtre zscale</translation>
+    </message>
+    <message>
+        <source>the input file ends early</source>
+        <translation>le fichier d&apos;entrée s&apos;arrête trop tôt</translation>
+    </message>
+    <message>
+        <source>Partly converted: %1</source>
+        <translation>Converti en partie : %1</translation>
+    </message>
+    <message>
+        <source>Converted %1 of %2: %3</source>
+        <translation>%1 sur %2 convertis : %3</translation>
     </message>
 </context>
 <context>
@@ -1535,6 +1580,37 @@ with the given filename extension.</source>
     <message>
         <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
         <translation>kelvora : le fichier de session %1 est illisible ; il a été déplacé vers %2</translation>
+    </message>
+    <message>
+        <source>Kelvora did not close properly. Restore the 1 file of the last list? It was still to be converted; if it was cut short, it starts over.</source>
+        <translation>Kelvora ne s&apos;est pas fermé correctement. Restaurer le fichier de la dernière liste ? Il restait à convertir ; s&apos;il a été interrompu, il recommence depuis le début.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvora did not close properly. Restore the %n files of the last list? %1 of them were still to be converted; files cut short start over.</source>
+        <translation>
+            <numerusform>Kelvora ne s&apos;est pas fermé correctement. Restaurer les %n fichiers de la dernière liste ? %1 d&apos;entre eux restaient à convertir ; les fichiers interrompus recommencent depuis le début.</numerusform>
+            <numerusform>Kelvora ne s&apos;est pas fermé correctement. Restaurer les %n fichiers de la dernière liste ? %1 d&apos;entre eux restaient à convertir ; les fichiers interrompus recommencent depuis le début.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore and &amp;Go On Converting</source>
+        <translation>Restaurer et &amp;continuer la conversion</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Only</source>
+        <translation>&amp;Restaurer seulement</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>Cut short when Kelvora ended: it starts over from the beginning</source>
+        <translation>Interrompu à la fermeture de Kelvora : recommence depuis le début</translation>
     </message>
 </context>
 <context>
@@ -1597,6 +1673,10 @@ with the given filename extension.</source>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>Destination invalide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Partly Converted</source>
+        <translation>Converti en partie</translation>
     </message>
 </context>
 <context>
@@ -1725,6 +1805,54 @@ About Kelvora 1.0</source>
     <message>
         <source>No File Selected!</source>
         <translation>Aucun fichier sélectionné&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Adds, removes and converts the listed files</source>
+        <translation>Ajoute, retire et convertit les fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>Media files</source>
+        <translation>Fichiers multimédias</translation>
+    </message>
+    <message>
+        <source>The files to convert, each with its status</source>
+        <translation>Les fichiers à convertir, chacun avec son état</translation>
+    </message>
+    <message>
+        <source>Saving Folder</source>
+        <translation>Dossier d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Where the converted files are written</source>
+        <translation>Où les fichiers convertis sont écrits</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>The format the files are converted to</source>
+        <translation>Le format vers lequel les fichiers sont convertis</translation>
+    </message>
+    <message>
+        <source>Choose a Solution</source>
+        <translation>Choisir une solution</translation>
+    </message>
+    <message>
+        <source>Opens the list of Solutions</source>
+        <translation>Ouvre la liste des solutions</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Batch progress</source>
+        <translation>Progression du lot</translation>
     </message>
 </context>
 </TS>

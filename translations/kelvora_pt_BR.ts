@@ -212,6 +212,17 @@
             <numerusform>%n links para pastas não seguidos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 media file in a sub folder: tick Include sub folders</source>
+        <translation>1 arquivo de mídia em uma subpasta: marque Incluir subpastas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files in sub folders: tick Include sub folders</source>
+        <translation>
+            <numerusform>%n arquivos de mídia em subpastas: marque Incluir subpastas</numerusform>
+            <numerusform>%n arquivos de mídia em subpastas: marque Incluir subpastas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -269,6 +280,13 @@
     <message>
         <source>Paused</source>
         <translation>Pausado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n partly converted</source>
+        <translation>
+            <numerusform>%n convertidos em parte</numerusform>
+            <numerusform>%n convertidos em parte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -496,6 +514,10 @@ Exemplos:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 arquivos: %2 convertidos, %3 convertidos em parte, %4 não convertidos, em %5</translation>
     </message>
 </context>
 <context>
@@ -797,6 +819,10 @@ with the given filename extension.</source>
         <source>Keep Original File Dates</source>
         <translation>Manter as datas originais dos arquivos</translation>
     </message>
+    <message>
+        <source>Resume Convertion</source>
+        <translation>Retomar a conversão</translation>
+    </message>
 </context>
 <context>
     <name>Notifier</name>
@@ -818,6 +844,13 @@ with the given filename extension.</source>
     <message>
         <source>Kelvora: the batch has ended</source>
         <translation>Kelvora: o lote terminou</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n partly converted</source>
+        <translation>
+            <numerusform>%1, %n convertidos em parte</numerusform>
+            <numerusform>%1, %n convertidos em parte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1512,6 +1545,18 @@ with the given filename extension.</source>
         <source>HDR is written without tone mapping: the converter has no zscale filter</source>
         <translation>O HDR é gravado sem mapeamento de tons: o conversor não tem o filtro zscale</translation>
     </message>
+    <message>
+        <source>the input file ends early</source>
+        <translation>o arquivo de entrada termina antes do tempo</translation>
+    </message>
+    <message>
+        <source>Partly converted: %1</source>
+        <translation>Convertido em parte: %1</translation>
+    </message>
+    <message>
+        <source>Converted %1 of %2: %3</source>
+        <translation>Convertido %1 de %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1533,6 +1578,37 @@ with the given filename extension.</source>
     <message>
         <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
         <translation>kelvora: o arquivo de sessão %1 não pode ser lido; ele foi movido para %2</translation>
+    </message>
+    <message>
+        <source>Kelvora did not close properly. Restore the 1 file of the last list? It was still to be converted; if it was cut short, it starts over.</source>
+        <translation>O Kelvora não foi fechado corretamente. Restaurar o arquivo da última lista? Ele ainda seria convertido; se foi interrompido, recomeça do início.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvora did not close properly. Restore the %n files of the last list? %1 of them were still to be converted; files cut short start over.</source>
+        <translation>
+            <numerusform>O Kelvora não foi fechado corretamente. Restaurar os %n arquivos da última lista? %1 deles ainda seriam convertidos; arquivos interrompidos recomeçam do início.</numerusform>
+            <numerusform>O Kelvora não foi fechado corretamente. Restaurar os %n arquivos da última lista? %1 deles ainda seriam convertidos; arquivos interrompidos recomeçam do início.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore and &amp;Go On Converting</source>
+        <translation>Restaurar e &amp;continuar convertendo</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Only</source>
+        <translation>Apenas &amp;restaurar</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>Cut short when Kelvora ended: it starts over from the beginning</source>
+        <translation>Interrompido quando o Kelvora foi fechado: recomeça do início</translation>
     </message>
 </context>
 <context>
@@ -1595,6 +1671,10 @@ with the given filename extension.</source>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>Destino inválido!</translation>
+    </message>
+    <message>
+        <source>Partly Converted</source>
+        <translation>Convertido em parte</translation>
     </message>
 </context>
 <context>
@@ -1723,6 +1803,54 @@ Sobre o Kelvora 1.0</translation>
     <message>
         <source>No File Selected!</source>
         <translation>Nenhum arquivo selecionado!</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Adds, removes and converts the listed files</source>
+        <translation>Adiciona, remove e converte os arquivos da lista</translation>
+    </message>
+    <message>
+        <source>Media files</source>
+        <translation>Arquivos de mídia</translation>
+    </message>
+    <message>
+        <source>The files to convert, each with its status</source>
+        <translation>Os arquivos a converter, cada um com seu status</translation>
+    </message>
+    <message>
+        <source>Saving Folder</source>
+        <translation>Pasta de destino</translation>
+    </message>
+    <message>
+        <source>Where the converted files are written</source>
+        <translation>Onde os arquivos convertidos são gravados</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solução</translation>
+    </message>
+    <message>
+        <source>The format the files are converted to</source>
+        <translation>O formato para o qual os arquivos são convertidos</translation>
+    </message>
+    <message>
+        <source>Choose a Solution</source>
+        <translation>Escolher uma solução</translation>
+    </message>
+    <message>
+        <source>Opens the list of Solutions</source>
+        <translation>Abre a lista de soluções</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Batch progress</source>
+        <translation>Progresso do lote</translation>
     </message>
 </context>
 </TS>

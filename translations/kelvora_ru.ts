@@ -222,6 +222,18 @@
             <numerusform>Не пройдено по %n ссылкам на папки</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 media file in a sub folder: tick Include sub folders</source>
+        <translation>1 медиафайл во вложенной папке: отметьте «Включить подпапки»</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files in sub folders: tick Include sub folders</source>
+        <translation>
+            <numerusform>Медиафайлов во вложенных папках: %n; отметьте «Включить подпапки»</numerusform>
+            <numerusform>Медиафайлов во вложенных папках: %n; отметьте «Включить подпапки»</numerusform>
+            <numerusform>Медиафайлов во вложенных папках: %n; отметьте «Включить подпапки»</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -284,6 +296,14 @@
     <message>
         <source>Paused</source>
         <translation>Пауза</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n partly converted</source>
+        <translation>
+            <numerusform>частично: %n</numerusform>
+            <numerusform>частично: %n</numerusform>
+            <numerusform>частично: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -509,6 +529,10 @@ SIGHUP (закрытый терминал) сразу останавливают
   kelvora-convert --preset wmv --output ~/converted ~/Videos
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>Файлов: %1; преобразовано: %2, частично: %3, не преобразовано: %4, за %5</translation>
     </message>
 </context>
 <context>
@@ -810,6 +834,10 @@ with the given filename extension.</source>
         <source>Keep Original File Dates</source>
         <translation>Сохранять исходные даты файлов</translation>
     </message>
+    <message>
+        <source>Resume Convertion</source>
+        <translation>Продолжить преобразование</translation>
+    </message>
 </context>
 <context>
     <name>Notifier</name>
@@ -832,6 +860,14 @@ with the given filename extension.</source>
     <message>
         <source>Kelvora: the batch has ended</source>
         <translation>Kelvora: пакет завершён</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n partly converted</source>
+        <translation>
+            <numerusform>%1, частично: %n</numerusform>
+            <numerusform>%1, частично: %n</numerusform>
+            <numerusform>%1, частично: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1566,18 @@ with the given filename extension.</source>
         <source>HDR is written without tone mapping: the converter has no zscale filter</source>
         <translation>HDR записывается без тональной компрессии: у конвертера нет фильтра zscale</translation>
     </message>
+    <message>
+        <source>the input file ends early</source>
+        <translation>входной файл обрывается раньше времени</translation>
+    </message>
+    <message>
+        <source>Partly converted: %1</source>
+        <translation>Преобразовано частично: %1</translation>
+    </message>
+    <message>
+        <source>Converted %1 of %2: %3</source>
+        <translation>Преобразовано %1 из %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1552,6 +1600,38 @@ with the given filename extension.</source>
     <message>
         <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
         <translation>kelvora: файл сеанса %1 не читается; он перемещён в %2</translation>
+    </message>
+    <message>
+        <source>Kelvora did not close properly. Restore the 1 file of the last list? It was still to be converted; if it was cut short, it starts over.</source>
+        <translation>Kelvora завершилась некорректно. Восстановить 1 файл последнего списка? Он ещё не был преобразован; если преобразование прервалось, оно начнётся заново.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvora did not close properly. Restore the %n files of the last list? %1 of them were still to be converted; files cut short start over.</source>
+        <translation>
+            <numerusform>Kelvora завершилась некорректно. Восстановить файлы последнего списка (%n)? Ещё не преобразовано: %1; прерванные файлы начнутся заново.</numerusform>
+            <numerusform>Kelvora завершилась некорректно. Восстановить файлы последнего списка (%n)? Ещё не преобразовано: %1; прерванные файлы начнутся заново.</numerusform>
+            <numerusform>Kelvora завершилась некорректно. Восстановить файлы последнего списка (%n)? Ещё не преобразовано: %1; прерванные файлы начнутся заново.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore and &amp;Go On Converting</source>
+        <translation>Восстановить и &amp;продолжить</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Only</source>
+        <translation>Только &amp;восстановить</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Нет</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>Cut short when Kelvora ended: it starts over from the beginning</source>
+        <translation>Прервано при завершении Kelvora: начнётся заново</translation>
     </message>
 </context>
 <context>
@@ -1614,6 +1694,10 @@ with the given filename extension.</source>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>Неверная папка!</translation>
+    </message>
+    <message>
+        <source>Partly Converted</source>
+        <translation>Преобразовано частично</translation>
     </message>
 </context>
 <context>
@@ -1742,6 +1826,54 @@ About Kelvora 1.0</source>
     <message>
         <source>No File Selected!</source>
         <translation>Файлы не выбраны!</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Панель инструментов</translation>
+    </message>
+    <message>
+        <source>Adds, removes and converts the listed files</source>
+        <translation>Добавляет, удаляет и преобразует файлы списка</translation>
+    </message>
+    <message>
+        <source>Media files</source>
+        <translation>Медиафайлы</translation>
+    </message>
+    <message>
+        <source>The files to convert, each with its status</source>
+        <translation>Файлы для преобразования, каждый со своим состоянием</translation>
+    </message>
+    <message>
+        <source>Saving Folder</source>
+        <translation>Папка сохранения</translation>
+    </message>
+    <message>
+        <source>Where the converted files are written</source>
+        <translation>Куда записываются преобразованные файлы</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Решение</translation>
+    </message>
+    <message>
+        <source>The format the files are converted to</source>
+        <translation>Формат, в который преобразуются файлы</translation>
+    </message>
+    <message>
+        <source>Choose a Solution</source>
+        <translation>Выбрать решение</translation>
+    </message>
+    <message>
+        <source>Opens the list of Solutions</source>
+        <translation>Открывает список решений</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Пакет</translation>
+    </message>
+    <message>
+        <source>Batch progress</source>
+        <translation>Ход пакета</translation>
     </message>
 </context>
 </TS>

@@ -202,6 +202,16 @@
             <numerusform>未跟随 %n 个指向文件夹的链接</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 media file in a sub folder: tick Include sub folders</source>
+        <translation>子文件夹中有 1 个媒体文件：请勾选“包括子文件夹”</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files in sub folders: tick Include sub folders</source>
+        <translation>
+            <numerusform>子文件夹中有 %n 个媒体文件：请勾选“包括子文件夹”</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -254,6 +264,12 @@
     <message>
         <source>Paused</source>
         <translation>已暂停</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n partly converted</source>
+        <translation>
+            <numerusform>部分转换 %n 个</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -464,6 +480,10 @@ SIGTERM 或 SIGHUP（终端被关闭）会立即停止：正在进行的转换�
   kelvora-convert --preset wmv --output ~/converted ~/Videos
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 个文件：已转换 %2 个，部分转换 %3 个，未转换 %4 个，用时 %5</translation>
     </message>
 </context>
 <context>
@@ -765,6 +785,10 @@ with the given filename extension.</source>
         <source>Keep Original File Dates</source>
         <translation>保留原始文件日期</translation>
     </message>
+    <message>
+        <source>Resume Convertion</source>
+        <translation>继续转换</translation>
+    </message>
 </context>
 <context>
     <name>Notifier</name>
@@ -785,6 +809,12 @@ with the given filename extension.</source>
     <message>
         <source>Kelvora: the batch has ended</source>
         <translation>Kelvora：批处理已结束</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n partly converted</source>
+        <translation>
+            <numerusform>%1，部分转换 %n 个</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1505,18 @@ with the given filename extension.</source>
         <source>HDR is written without tone mapping: the converter has no zscale filter</source>
         <translation>HDR 未经色调映射即写入：转换器没有 zscale 滤镜</translation>
     </message>
+    <message>
+        <source>the input file ends early</source>
+        <translation>输入文件提前结束</translation>
+    </message>
+    <message>
+        <source>Partly converted: %1</source>
+        <translation>部分转换：%1</translation>
+    </message>
+    <message>
+        <source>Converted %1 of %2: %3</source>
+        <translation>已转换 %1 / %2：%3</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1495,6 +1537,36 @@ with the given filename extension.</source>
     <message>
         <source>kelvora: the session file %1 cannot be read; it was moved to %2</source>
         <translation>kelvora：无法读取会话文件 %1；已将其移至 %2</translation>
+    </message>
+    <message>
+        <source>Kelvora did not close properly. Restore the 1 file of the last list? It was still to be converted; if it was cut short, it starts over.</source>
+        <translation>Kelvora 未正常关闭。要恢复上次列表中的 1 个文件吗？它尚未转换完；如果转换被中断，将从头开始。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvora did not close properly. Restore the %n files of the last list? %1 of them were still to be converted; files cut short start over.</source>
+        <translation>
+            <numerusform>Kelvora 未正常关闭。要恢复上次列表中的 %n 个文件吗？其中 %1 个尚未转换完；被中断的文件将从头开始。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore and &amp;Go On Converting</source>
+        <translation>恢复并继续转换(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Only</source>
+        <translation>仅恢复(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Cut short when Kelvora ended: it starts over from the beginning</source>
+        <translation>Kelvora 结束时被中断：将从头开始</translation>
     </message>
 </context>
 <context>
@@ -1557,6 +1629,10 @@ with the given filename extension.</source>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>保存文件夹无效！</translation>
+    </message>
+    <message>
+        <source>Partly Converted</source>
+        <translation>部分转换</translation>
     </message>
 </context>
 <context>
@@ -1685,6 +1761,54 @@ About Kelvora 1.0</source>
     <message>
         <source>No File Selected!</source>
         <translation>未选择文件！</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Adds, removes and converts the listed files</source>
+        <translation>添加、移除和转换列表中的文件</translation>
+    </message>
+    <message>
+        <source>Media files</source>
+        <translation>媒体文件</translation>
+    </message>
+    <message>
+        <source>The files to convert, each with its status</source>
+        <translation>要转换的文件及其状态</translation>
+    </message>
+    <message>
+        <source>Saving Folder</source>
+        <translation>保存文件夹</translation>
+    </message>
+    <message>
+        <source>Where the converted files are written</source>
+        <translation>转换后文件的写入位置</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>方案</translation>
+    </message>
+    <message>
+        <source>The format the files are converted to</source>
+        <translation>文件转换的目标格式</translation>
+    </message>
+    <message>
+        <source>Choose a Solution</source>
+        <translation>选择方案</translation>
+    </message>
+    <message>
+        <source>Opens the list of Solutions</source>
+        <translation>打开方案列表</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>批处理</translation>
+    </message>
+    <message>
+        <source>Batch progress</source>
+        <translation>批处理进度</translation>
     </message>
 </context>
 </TS>

@@ -79,7 +79,7 @@ bool BatchQueue::Start(const QList<ItemId> &ids)
     m_converting = true;
     m_reserved.clear();
     m_total = m_pending.size();
-    m_completed = m_failed = m_canceled = 0;
+    m_completed = m_failed = m_canceled = m_partly = 0;
     m_clock.start();
     m_pausedMs = 0;
     m_estimate.Reset(slots(), 0);
@@ -177,6 +177,7 @@ void BatchQueue::StartItem(ItemId id)
         raw, &ConversionRun::Finished, this, [this, id] { OnRunFinished(id); },
         Qt::QueuedConnection);
     m_running[id] = std::move(run);
+    m_startOrder << id;
     m_estimate.StartFile(id, job.durationSeconds, Now());
     m_store->SetProgress(id, 0);
     raw->Launch();
@@ -189,6 +190,7 @@ void BatchQueue::OnRunFinished(ItemId id)
         return;
     std::unique_ptr<ConversionRun> run = std::move(it->second);
     m_running.erase(it);
+    m_startOrder.removeOne(id);
     m_estimate.Report(id, run->Done(), run->speed(), Now()); // its last words on speed
     EndItem(id, run->state(), run->reason(), run->output(), run->outputStamp());
 }
@@ -197,12 +199,15 @@ void BatchQueue::EndItem(ItemId id, ItemState state, const QString &reason, cons
                          const FileStamp &stamp)
 {
     m_store->SetProgress(id, MediaItem::kNoProgress);
-    m_estimate.EndFile(id, state == ItemState::Completed, Now());
-    if (state == ItemState::Completed)
+    const bool written = state == ItemState::Completed || state == ItemState::PartlyConverted;
+    m_estimate.EndFile(id, written, Now());
+    if (written)
         m_store->SetOutput(id, output, stamp);
     m_store->SetState(id, state, state == ItemState::Canceled ? QString() : reason);
     if (state == ItemState::Completed)
         ++m_completed;
+    else if (state == ItemState::PartlyConverted)
+        ++m_partly;
     else if (state == ItemState::Canceled)
         ++m_canceled;
     else
@@ -218,7 +223,7 @@ void BatchQueue::EmitProgress()
 {
     if (m_total <= 0)
         return;
-    double done = m_completed + m_failed + m_canceled;
+    double done = m_completed + m_failed + m_canceled + m_partly;
     for (const auto &entry : m_running) {
         if (const MediaItem *item = m_store->Find(entry.first))
             done += qMax(0, item->progress) / 100.0;
@@ -279,6 +284,7 @@ void BatchQueue::Shutdown()
         const ItemId id = it->first;
         std::unique_ptr<ConversionRun> run = std::move(it->second);
         m_running.erase(it);
+        m_startOrder.removeOne(id);
         run->Abort();
         run.reset(); // kills the converter's group and waits for it, a bounded time
         EndItem(id, ItemState::Canceled, QString(), QString());
@@ -351,6 +357,11 @@ QList<ItemId> BatchQueue::RunningItems() const
     for (const auto &entry : m_running)
         ids << entry.first;
     return m_store->InListOrder(ids);
+}
+
+ItemId BatchQueue::FirstStarted() const
+{
+    return m_startOrder.value(0);
 }
 
 QList<ItemId> BatchQueue::PendingItems() const

@@ -77,8 +77,12 @@ public:
     int completed() const { return m_completed; }
     int failed() const { return m_failed; }
     int canceled() const { return m_canceled; }
+    // Files whose output was kept but holds only part of the input (counted apart).
+    int partly() const { return m_partly; }
     // The items being converted now, in list order.
     QList<ItemId> RunningItems() const;
+    // The item being converted now whose conversion started first, or 0 when none runs.
+    ItemId FirstStarted() const;
     bool IsRunning(ItemId id) const { return m_running.count(id) != 0; }
     // True when item `id` waits in the running batch or is being converted.
     bool IsQueued(ItemId id) const;
@@ -130,11 +134,13 @@ private:
     bool m_converting = false;
     QList<ItemId> m_pending;
     std::map<ItemId, std::unique_ptr<ConversionRun>> m_running;
+    QList<ItemId> m_startOrder; // the items of m_running, in the order they started
     QSet<QString> m_reserved; // outputs of this batch's rows
     int m_total = 0;
     int m_completed = 0;
     int m_failed = 0;
     int m_canceled = 0;
+    int m_partly = 0;
     TimeLeftEstimator m_estimate;
     QElapsedTimer m_clock;
     qint64 m_pausedMs = 0; // in pauses that ended

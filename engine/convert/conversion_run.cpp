@@ -4,6 +4,7 @@
 #include "engine/convert/command_line.h"
 #include "engine/convert/stream_map.h"
 #include "engine/convert/temporary_outputs.h"
+#include "engine/convert/time_left.h"
 #include "engine/media/probe.h"
 #include "engine/platform/file_system_pool.h"
 
@@ -365,7 +366,7 @@ void ConversionRun::OnOutput()
         if (n > 0) {
             const int size = static_cast<int>(n);
             m_lastLine.Feed(chunk, size);
-            ScanForWriteFailure(chunk, size);
+            ScanLines(chunk, size);
             m_cause.Feed(chunk, size, m_progress.seconds());
             continue;
         }
@@ -417,15 +418,38 @@ bool ConversionRun::EchoesName(const QByteArray &line) const
     return false;
 }
 
-void ConversionRun::ScanForWriteFailure(const char *data, int size)
+void ConversionRun::ScanLines(const char *data, int size)
 {
-    m_scanLines.Feed(data, size, [this](const QByteArray &line) { NoteWriteFailure(line); });
+    m_scanLines.Feed(data, size, [this](const QByteArray &line) { NoteLine(line); });
 }
 
-void ConversionRun::NoteWriteFailure(const QByteArray &line)
+void ConversionRun::NoteLine(const QByteArray &line)
 {
-    if (IsWriteFailureLine(line) && !EchoesName(line))
+    if (EchoesName(line))
+        return;
+    if (IsWriteFailureLine(line))
         m_writeFailure = QString::fromUtf8(line.trimmed());
+    // The demuxer's word for data the file's index promises but the file does not hold.
+    if (line.trimmed().endsWith(": partial file"))
+        m_inputEndsEarly = true;
+}
+
+QString ConversionRun::Shortfall() const
+{
+    const double whole = m_job.durationSeconds;
+    const double done = m_progress.seconds();
+    const bool cut
+        = whole > 0 && done >= 0 && whole - done > qMax(kShortSeconds, whole * kShortShare);
+    const QString damage = m_cause.damage();
+    if (!cut && !m_inputEndsEarly && damage.isEmpty())
+        return QString();
+    const QString why = cut || m_inputEndsEarly
+        ? QCoreApplication::translate("Reasons", "the input file ends early")
+        : damage.section(QLatin1Char('\n'), 0, 0);
+    if (whole <= 0 || done < 0)
+        return QCoreApplication::translate("Reasons", "Partly converted: %1").arg(why);
+    return QCoreApplication::translate("Reasons", "Converted %1 of %2: %3")
+        .arg(ClockText(qMin(done, whole)), ClockText(whole), why);
 }
 
 void ConversionRun::CloseOutput()
@@ -468,7 +492,7 @@ void ConversionRun::OnProcessFinished(int exitCode, bool crashed)
         Finish(ItemState::Canceled, QString());
         return;
     }
-    NoteWriteFailure(m_scanLines.pending()); // a last line without an end
+    NoteLine(m_scanLines.pending()); // a last line without an end
     if (m_lingered || crashed || exitCode != 0 || !m_writeFailure.isEmpty()) {
         RemoveTemporary();
         // A crash exit's code is the signal; the run's own kill of a lingering one is no crash.
@@ -478,6 +502,7 @@ void ConversionRun::OnProcessFinished(int exitCode, bool crashed)
                                m_lingered ? -1 : exitCode}));
         return;
     }
+    m_shortfall = Shortfall();
     Verify();
 }
 
@@ -548,8 +573,11 @@ void ConversionRun::PlaceOutput(bool usable, const QString &problem)
             m_temporary.clear();
             m_output = m_final;
             m_outputStamp = FileStamp::Of(m_final);
-            Finish(ItemState::Completed,
-                   (QStringList {m_final} + m_leftOut).join(QLatin1Char('\n')));
+            const QString written = (QStringList {m_final} + m_leftOut).join(QLatin1Char('\n'));
+            if (m_shortfall.isEmpty())
+                Finish(ItemState::Completed, written);
+            else
+                Finish(ItemState::PartlyConverted, m_shortfall + QLatin1Char('\n') + written);
             return;
         }
         if (errno != EEXIST || !m_nextFreeName)

@@ -23,7 +23,9 @@ class QTemporaryFile;
 // program, and so does every process it started. The output is written under a hidden temporary
 // name in the saving folder and put in place under its final name only when the converter
 // succeeded and wrote a non-empty file that reads as media; otherwise the temporary file is
-// removed and nothing under the final name changes.
+// removed and nothing under the final name changes. A converter that ends well but converted
+// less than the file's length (a clip cut short) or said the input is damaged leaves its output in
+// place too, and the run ends PartlyConverted, telling how much arrived and why.
 //
 // The converter's progress is read from a pipe of its own, which carries no file names; its
 // standard output and error only say why it failed.
@@ -54,7 +56,9 @@ public:
     bool finished() const { return m_finished; }
     ItemState state() const { return m_state; }
     // The converter's last words when it failed; when it completed, the file written, followed
-    // on lines of their own by what of the input its container could not take (LeftOutOf).
+    // on lines of their own by what of the input its container could not take (LeftOutOf); when
+    // it partly converted, first how much and why ("Converted 0:17 of 1:00: the input file ends
+    // early").
     QString reason() const { return m_reason; }
     QString output() const { return m_output; }
     // The stamp of the file written when the run completed, else empty.
@@ -71,6 +75,10 @@ public:
     static constexpr int kLingerMs = 3000;
     // How often the read position of an input without a known length is sampled.
     static constexpr int kReadSampleMs = 250;
+    // An output shorter than the file's length by more than this, or by more than kShortShare
+    // of it when that is more, is only part of the file.
+    static constexpr double kShortSeconds = 2;
+    static constexpr double kShortShare = 0.02;
 
 Q_SIGNALS:
     // A percentage larger than any before it, or MediaItem::kProgressUnknown once when the
@@ -95,12 +103,14 @@ private:
     void OnOutput();
     void OnProgressOutput();
     bool EchoesName(const QByteArray &line) const;
-    void ScanForWriteFailure(const char *data, int size);
-    void NoteWriteFailure(const QByteArray &line);
+    void ScanLines(const char *data, int size);
+    void NoteLine(const QByteArray &line);
     void SampleRead();
     void CloseOutput();
     void OnProcessFinished(int exitCode, bool crashed);
     void OnStartFailed();
+    // Why the output holds only part of the input, or empty when it holds all of it.
+    QString Shortfall() const;
     void Verify();
     void PlaceOutput(bool usable, const QString &problem);
     void Finish(ItemState state, const QString &reason);
@@ -130,6 +140,8 @@ private:
     // output (it may exit with 0 all the same), and that line.
     OutputLines m_scanLines;
     QString m_writeFailure;
+    bool m_inputEndsEarly = false; // the converter said the input ends before its data
+    QString m_shortfall; // Shortfall() as the converter ended
     // The lines of the input's and the output's names after their first: the converter echoes
     // names, and such a line is not the converter speaking.
     QList<QByteArray> m_nameLines;

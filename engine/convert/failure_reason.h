@@ -27,6 +27,8 @@ public:
     void Feed(const char *data, int size, double position);
     // The plain reason and its line, or an empty string when no line said anything plain.
     QString reason() const;
+    // The plain words and line where the converter first said the input is damaged, or empty.
+    QString damage() const { return m_damage; }
 
 private:
     void EndLine(const QByteArray &line, double position);

@@ -52,7 +52,8 @@ ConversionList::ConversionList(QObject *parent)
     connect(&m_adder, &MediaAdder::Finished, this, &ConversionList::OnAdderFinished);
     connect(&m_batch, &BatchQueue::BatchStarted, this, [this] { m_failed.clear(); });
     connect(&m_batch, &BatchQueue::ItemFinished, this, [this](ItemId id, ItemState state) {
-        if (state != ItemState::Completed)
+        // A partial output is kept: converting the same cut file again would give the same.
+        if (state != ItemState::Completed && state != ItemState::PartlyConverted)
             m_failed.insert(id);
     });
 }

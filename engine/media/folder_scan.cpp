@@ -159,6 +159,10 @@ FolderScan ScanFolder(const QString &folder, bool subFolders, const ListedCheck 
 {
     Scanner scanner(subFolders, listed);
     scanner.Scan(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'), QString());
+    // A camera's card keeps its clips in folders below: a scan that found none at the top says
+    // how many lie there rather than only "0 media files added!".
+    if (!subFolders && scanner.result.paths.isEmpty() && scanner.result.leftOut.listed.isEmpty())
+        scanner.result.leftOut.inSubFolders = int(ScanFolder(folder, true).paths.size());
     return scanner.result;
 }
 
@@ -191,9 +195,16 @@ QString FolderAddedMessage(int added, const LeftOut &leftOut)
 {
     const QString count
         = QCoreApplication::translate("Adding", "%n media files added!", nullptr, added);
-    return leftOut.isEmpty()
-        ? count
-        : count + QStringLiteral("\n\n") + LeftOutLines(leftOut).join(QLatin1Char('\n'));
+    QStringList lines = LeftOutLines(leftOut);
+    const int below = leftOut.inSubFolders;
+    if (below > 0)
+        lines << (below == 1
+                      ? QCoreApplication::translate(
+                          "Adding", "1 media file in a sub folder: tick Include sub folders")
+                      : QCoreApplication::translate(
+                          "Adding", "%n media files in sub folders: tick Include sub folders",
+                          nullptr, below));
+    return lines.isEmpty() ? count : count + QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'));
 }
 
 QString NotAddedMessage(const QStringList &items)

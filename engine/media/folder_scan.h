@@ -14,11 +14,13 @@ struct LeftOut
     QStringList undecodable; // names that are not valid UTF-8, escaped (EscapedFileName)
     QStringList unreadable; // media files and folders that cannot be read, FIFOs and devices
     QStringList linkedFolders; // symbolic links to folders, which a scan of sub folders passes by
+    // A scan without sub folders that found no media file: how many lie in the folders below.
+    int inSubFolders = 0;
 
     bool isEmpty() const
     {
         return otherExtensions.isEmpty() && listed.isEmpty() && undecodable.isEmpty()
-            && unreadable.isEmpty() && linkedFolders.isEmpty();
+            && unreadable.isEmpty() && linkedFolders.isEmpty() && inSubFolders == 0;
     }
 };
 
@@ -47,7 +49,8 @@ FolderScan ScanFolder(const QString &folder, bool subFolders, const ListedCheck 
 QStringList LeftOutLines(const LeftOut &leftOut);
 
 // The message after a folder was added: "%1 media files added!" with `added`, then, when
-// something was left out, a blank line and LeftOutLines.
+// something was left out, a blank line and LeftOutLines, and the media files in sub folders
+// with the hint to tick "Include sub folders".
 QString FolderAddedMessage(int added, const LeftOut &leftOut);
 
 // The message that names the items of a drop that were not added, each described as the caller

@@ -50,6 +50,14 @@ const MediaExtension kExtensions[] = {
     {"aiff", "audio/x-aiff"},
     {"aif", "audio/x-aiff"},
     {"amr", "audio/AMR"},
+    // Audio books, MPEG audio layer II and raw MPEG video, as cameras, recorders and DVD tools
+    // write them; the converter reads them all.
+    {"m4b", "audio/mp4;audio/x-m4b"},
+    {"mp2", "audio/mpeg;audio/mp2"},
+    {"m2v", "video/mpeg"},
+    {"mxf", "application/mxf"},
+    {"wv", "audio/x-wavpack"},
+    {"ape", "audio/x-ape"},
 };
 
 } // namespace

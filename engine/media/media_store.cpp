@@ -30,6 +30,8 @@ const char *StateSource(ItemState state)
         return QT_TRANSLATE_NOOP("Status", "Output Equals Input!");
     case ItemState::InvalidSavingFolder:
         return QT_TRANSLATE_NOOP("Status", "Invalid Saving Folder!");
+    case ItemState::PartlyConverted:
+        return QT_TRANSLATE_NOOP("Status", "Partly Converted");
     }
     return "";
 }
@@ -409,6 +411,8 @@ QVariant MediaStore::data(const QModelIndex &index, int role) const
         if (role == ToneRole) {
             if (item.state == ItemState::Completed)
                 return Good;
+            if (item.state == ItemState::PartlyConverted)
+                return Partial;
             const bool bad = item.state != ItemState::Waiting && item.state != ItemState::Canceled;
             return bad ? Bad : Neutral;
         }

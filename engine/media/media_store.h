@@ -24,6 +24,8 @@ enum class ItemState {
     ConverterNotFound,
     OutputEqualsInput,
     InvalidSavingFolder, // the saving folder is empty or not an absolute path
+    // Converted and kept, but shorter than the file's length or from a damaged input.
+    PartlyConverted,
 };
 
 // The Status text of `state`, exactly as the list shows it.
@@ -47,12 +49,13 @@ struct MediaItem
     // While a conversion of the item runs: its percentage (0..100), or kProgressUnknown when the
     // converter's progress cannot be measured. kNoProgress when no conversion runs.
     int progress = -1;
-    // The Status cell's tooltip: why a conversion failed, or the file a completed one wrote.
+    // The Status cell's tooltip: why a conversion failed, or the file a completed one wrote (after
+    // how much of the file arrived, for one partly converted).
     QString reason;
     // What the bar says beside its percentage while the item converts ("1:05 left", "Paused").
     QString note;
-    // The file the item's last completed conversion of this session wrote (empty: none). A new
-    // conversion of the item may replace it while it is still that file (`outputStamp`).
+    // The file the item's last completed or partial conversion of this session wrote (empty: none).
+    // A new conversion of the item may replace it while it is still that file (`outputStamp`).
     QString output;
     FileStamp outputStamp;
     // The file's identity when it was added (0 and 0 when it could not be read), so that an
@@ -93,7 +96,7 @@ public:
     // On the Status column, how its text reads: StatusTone.
     // On the Status column, the bar's note (MediaItem::note).
     enum Role { ProgressRole = Qt::UserRole + 1, RowImageRole, IdRole, ToneRole, NoteRole };
-    enum StatusTone { Neutral = 0, Good, Bad };
+    enum StatusTone { Neutral = 0, Good, Bad, Partial };
 
     explicit MediaStore(QObject *parent = nullptr);
 

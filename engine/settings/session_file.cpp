@@ -49,7 +49,7 @@ QDataStream &operator>>(QDataStream &in, MediaItem &item)
         >> info.durationSeconds >> info.durationKnown >> info.width >> info.height
         >> info.videoBitRate >> info.frameRate >> info.audioBitRate >> info.channels
         >> info.sampleRate;
-    if (state < 0 || state > qint32(ItemState::InvalidSavingFolder) || outcome < 0
+    if (state < 0 || state > qint32(ItemState::PartlyConverted) || outcome < 0
         || outcome > qint32(ProbeOutcome::OpenFailed))
         in.setStatus(QDataStream::ReadCorruptData);
     item.state = ItemState(state);
@@ -150,6 +150,12 @@ void SessionFile::WriteInBackground()
         return;
     // The list is read here, on the thread that changes it; the copy is the worker's alone.
     m_writer.start([content = m_source(), path = path()] { Save(path, Encode(content)); });
+}
+
+void SessionFile::Keep()
+{
+    WriteNow();
+    m_closed = true;
 }
 
 void SessionFile::Close()

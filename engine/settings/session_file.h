@@ -67,6 +67,9 @@ public:
     // Writes the content now, after any write still in the background; false when it cannot be
     // written or the session is not owned.
     bool WriteNow();
+    // The program ends, but not by the user's choice (a stop signal, the desktop session's end):
+    // the content is written now, nothing after it, and the file stays for the next start.
+    void Keep();
     // The program closes cleanly: the file is removed and nothing is written any more.
     void Close();
     // The left content is not wanted: the file is removed; later changes write it again.

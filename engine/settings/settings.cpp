@@ -25,6 +25,7 @@ const QString kKeepAwake = QStringLiteral("Keep the Computer Awake");
 const QString kKeepDates = QStringLiteral("Keep Original File Dates");
 const QString kSubFolders = QStringLiteral("Include Sub Folders");
 const QString kWindowSize = QStringLiteral("Window Size");
+const QString kWindowMaximized = QStringLiteral("Window Maximized");
 const QString kSizeLimit = QStringLiteral("Size Limit");
 const QString kRecentSavingFolder = QStringLiteral("Recent Saving Folder");
 const QString kFolderKeys[kRecentFolderCount] = {
@@ -162,6 +163,9 @@ void LoadSettings(SettingsValues &settings, const QString &settingsPath)
     settings.subFolders
         = AllowedValue(file.ReadString(kParameters, kSubFolders, QString()), kOffOn);
     settings.windowSize = ParseSize(file.ReadString(kParameters, kWindowSize, QString()));
+    const QString maximized = file.ReadString(kParameters, kWindowMaximized, QString());
+    settings.windowMaximized = AllowedValue(maximized, kOffOn);
+    settings.windowMaximizedStored = !maximized.isEmpty();
     for (int i = 0; i < kRecentFolderCount; ++i)
         settings.folders[i] = WithTrailingSeparator(
             file.ReadString(kRecentSavingFolder, kFolderKeys[i], defaultFolder));
@@ -186,6 +190,8 @@ bool SaveSettings(const SettingsValues &settings, const QString &settingsPath)
         entries.append({kParameters, kWindowSize,
                         QString::asprintf("%dx%d", settings.windowSize.width(),
                                           settings.windowSize.height())});
+    if (settings.windowMaximized || settings.windowMaximizedStored)
+        entries.append({kParameters, kWindowMaximized, settings.windowMaximized ? "1" : "0"});
     for (int i = 0; i < kRecentFolderCount; ++i)
         entries.append({kRecentSavingFolder, kFolderKeys[i], settings.folders[i]});
 
@@ -264,6 +270,14 @@ void Settings::SetSubFolders(bool on)
     if (on == m_values.subFolders)
         return;
     m_values.subFolders = on;
+    Q_EMIT Changed();
+}
+
+void Settings::SetWindowMaximized(bool on)
+{
+    if (on == m_values.windowMaximized)
+        return;
+    m_values.windowMaximized = on;
     Q_EMIT Changed();
 }
 

@@ -34,6 +34,10 @@ struct SettingsValues
     // The main window's size when it last closed; invalid (no key, or a value that is not
     // "<width>x<height>") opens it at its described size.
     QSize windowSize;
+    // The main window was maximised when it last closed: it opens maximised. Written only once it
+    // was, so that a file that never held the key stays as it was.
+    bool windowMaximized = false;
+    bool windowMaximizedStored = false;
     // The settings file exists but could not be read (larger than 1 MB, not a regular file, no
     // permission): the values above are defaults, and saving them would replace the user's own.
     bool fileUnreadable = false;
@@ -98,6 +102,7 @@ public:
     void SetKeepDates(bool on);
     void SetSubFolders(bool on);
     void SetWindowSize(const QSize &size);
+    void SetWindowMaximized(bool on);
     // Makes `folder` the First recent folder, the others moving one down (the Fivth leaves).
     void PushRecentFolder(const QString &folder);
     // The folder conversions write into; it is not stored, and announces nothing.

@@ -3,6 +3,7 @@
 #include "support/files.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtEndian>
@@ -65,6 +66,15 @@ bool MakeSmallClip(const QString &path, QString *log)
     clip.codecArguments = {QStringLiteral("-c:v"), QStringLiteral("libx264"),
                            QStringLiteral("-c:a"), QStringLiteral("aac")};
     return Make(path, clip, log);
+}
+
+bool MakeCutClip(const QString &path)
+{
+    Clip clip;
+    clip.seconds = 10;
+    clip.codecArguments = QStringList {"-c:v", "libx264", "-c:a", "aac", "-movflags", "+faststart"};
+    QFile file(path);
+    return Make(path, clip) && file.resize(file.size() * 3 / 10);
 }
 
 namespace {

@@ -29,6 +29,10 @@ bool Make(const QString &path, const Clip &clip = Clip(), QString *log = nullptr
 // A one-second 160x120 H.264/AAC clip at `path`, the kind the benchmarks list many times over.
 bool MakeSmallClip(const QString &path, QString *log = nullptr);
 
+// A 10-second 320x240 H.264/AAC MP4 whose index, at its start, promises all 10 seconds while its
+// data ends after about 3, as when a card is pulled out while the camera writes.
+bool MakeCutClip(const QString &path);
+
 // Runs the converter with `arguments`; true when it exits with 0.
 bool RunFfmpeg(const QStringList &arguments, QString *log = nullptr);
 

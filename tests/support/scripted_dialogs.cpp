@@ -43,7 +43,15 @@ void ScriptedDialogs::Message(QWidget *, const QString &text, const QString &cap
 bool ScriptedDialogs::Ask(QWidget *, const QString &text, const QString &caption)
 {
     messages.append({text, caption, MessageIcon::Question});
-    return !m_answers.isEmpty() && m_answers.dequeue();
+    return !m_answers.isEmpty() && m_answers.dequeue() == 0;
+}
+
+int ScriptedDialogs::Choose(QWidget *, const QString &text, const QString &caption,
+                            const QStringList &answers)
+{
+    messages.append({text, caption, MessageIcon::Question});
+    const int chosen = m_answers.isEmpty() ? -1 : m_answers.dequeue();
+    return chosen < 0 ? int(answers.size()) - 1 : chosen;
 }
 
 bool ScriptedDialogs::OpenUrl(const QString &urlOrPath)

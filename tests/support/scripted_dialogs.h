@@ -37,7 +37,9 @@ public:
         m_subFolders.enqueue(subFolders);
     }
     // The next question is answered `yes` (unscripted ones: No).
-    void NextAnswer(bool yes) { m_answers.enqueue(yes); }
+    void NextAnswer(bool yes) { m_answers.enqueue(yes ? 0 : -1); }
+    // The next Choose answers `index` (NextAnswer: Yes is 0, No the last; unscripted: the last).
+    void NextChoice(int index) { m_answers.enqueue(index); }
     // The next OpenUrl answers `ok`.
     void NextOpen(bool ok) { m_opens.enqueue(ok); }
     // Whether the desktop has an application for a file type (every type unless set).
@@ -54,6 +56,8 @@ public:
     void Message(QWidget *parent, const QString &text, const QString &caption,
                  MessageIcon icon) override;
     bool Ask(QWidget *parent, const QString &text, const QString &caption) override;
+    int Choose(QWidget *parent, const QString &text, const QString &caption,
+               const QStringList &answers) override;
     bool OpenUrl(const QString &urlOrPath) override;
     bool HasOpener(const QString &) override { return hasOpener; }
 
@@ -62,5 +66,5 @@ private:
     QQueue<QString> m_folders;
     QQueue<int> m_subFolders;
     QQueue<bool> m_opens;
-    QQueue<bool> m_answers;
+    QQueue<int> m_answers;
 };

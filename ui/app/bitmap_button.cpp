@@ -82,4 +82,11 @@ void CBitmapButton::paintEvent(QPaintEvent *)
     if (!qFuzzyCompare(ratio, qreal(qRound(ratio))))
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
     DrawFace(&painter, rect(), isDown() ? m_pressed : m_normal);
+    // The face is a picture: a keyboard user sees the focus only by a ring of its own, dark on
+    // the light face and light on a dark one.
+    if (hasFocus()) {
+        painter.setOpacity(1);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }

@@ -91,7 +91,11 @@ const std::map<int, const char *> &ToolbarCommands()
     return commands;
 }
 
-// From now on `item` shows the enabled and checked state of `command`.
+// A command whose text says its state ("Resume Convertion" while paused): its items take it.
+const char kTextFollows[] = "kelvoraTextFollows";
+
+// From now on `item` shows the enabled and checked state of `command`, and its text when the
+// text follows the state.
 void Follow(QAction *item, QAction *command)
 {
     const QPointer<QAction> source = command;
@@ -99,6 +103,8 @@ void Follow(QAction *item, QAction *command)
         if (!source)
             return;
         item->setEnabled(source->isEnabled());
+        if (source->property(kTextFollows).toBool())
+            item->setText(source->text());
         if (source->isCheckable()) {
             item->setCheckable(true);
             item->setChecked(source->isChecked());
@@ -117,6 +123,7 @@ Commands::Commands(QObject *parent)
         Add(QLatin1String(row.name),
             row.text ? QCoreApplication::translate("Menu", row.text) : QString(),
             QKeySequence(row.key), row.checkable);
+    Find(QStringLiteral("pause"))->setProperty(kTextFollows, true);
     // The Saving Folder's buttons and the Solution button.
     Add(QStringLiteral("browse"), QCoreApplication::translate("Window", "Browse"));
     Add(QStringLiteral("openFolder"), QCoreApplication::translate("Window", "Open Folder"));
@@ -171,8 +178,11 @@ void Commands::ApplyRules(const CommandContext &context)
     // are converted: the queue holds its items by id, and the rows being converted stay.
     const bool idle = !context.converting;
     SetEnabled("pause", context.converting);
-    if (QAction *pause = Find(QStringLiteral("pause")))
+    if (QAction *pause = Find(QStringLiteral("pause"))) {
         pause->setChecked(context.paused);
+        pause->setText(context.paused ? QCoreApplication::translate("Menu", "Resume Convertion")
+                                      : QCoreApplication::translate("Menu", "Pause Convertion"));
+    }
     SetEnabled("retryFailed", idle && context.failedRows > 0);
     SetEnabled("selectFailed", context.failedRows > 0);
     SetEnabled("cancelSelected", context.selectedRunning > 0);

@@ -28,18 +28,23 @@ DesktopNotifier::DesktopNotifier(QObject *parent)
     : QObject(parent)
 { }
 
-QString DesktopNotifier::Summary(int completed, int failed, int canceled)
+QString DesktopNotifier::Summary(int completed, int failed, int canceled, int partly)
 {
     const QString done = completed == 1
         ? QCoreApplication::translate("Notifier", "1 file converted")
         : QCoreApplication::translate("Notifier", "%n files converted", nullptr, completed);
-    return QCoreApplication::translate("Notifier", "%1, %2 failed, %3 canceled")
-        .arg(done)
-        .arg(failed)
-        .arg(canceled);
+    const QString summary = QCoreApplication::translate("Notifier", "%1, %2 failed, %3 canceled")
+                                .arg(done)
+                                .arg(failed)
+                                .arg(canceled);
+    return partly > 0
+        ? QCoreApplication::translate("Notifier", "%1, %n partly converted", nullptr, partly)
+              .arg(summary)
+        : summary;
 }
 
-void DesktopNotifier::BatchEnded(int completed, int failed, int canceled, bool windowActive)
+void DesktopNotifier::BatchEnded(int completed, int failed, int canceled, bool windowActive,
+                                 int partly)
 {
     if (windowActive)
         return;
@@ -48,11 +53,12 @@ void DesktopNotifier::BatchEnded(int completed, int failed, int canceled, bool w
     QVariantMap hints;
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("kelvora"));
     hints.insert(QStringLiteral("category"),
-                 failed > 0 ? QStringLiteral("transfer.error")
-                            : QStringLiteral("transfer.complete"));
+                 failed + partly > 0 ? QStringLiteral("transfer.error")
+                                     : QStringLiteral("transfer.complete"));
     call << QStringLiteral("Kelvora") << m_lastId << QStringLiteral("kelvora")
          << QCoreApplication::translate("Notifier", "Kelvora: the batch has ended")
-         << Summary(completed, failed, canceled) << QStringList() << hints << kDefaultExpiry;
+         << Summary(completed, failed, canceled, partly) << QStringList() << hints
+         << kDefaultExpiry;
     BusAccess::WithBus(false, this, [this, call](QDBusConnection bus) {
         if (!bus.isConnected())
             return;

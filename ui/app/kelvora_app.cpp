@@ -25,6 +25,7 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -147,7 +148,8 @@ void CKelvoraApp::KeepSession(CKelvoraDlg &window)
     });
 
     // A stop signal, or the desktop session's end, closes the window as Exit does: conversions
-    // end, their temporary files go, the settings are saved and the session file removed.
+    // end, their temporary files go and the settings are saved; but the list is kept for the next
+    // start, which offers it back: the user did not choose to end.
     auto closeAsExit = [&window] {
         // A box, dialog or menu open over the window would hold the close up until answered.
         for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
@@ -166,8 +168,17 @@ void CKelvoraApp::KeepSession(CKelvoraDlg &window)
         std::fputs(qPrintable(QCoreApplication::translate(
                        "Startup", "kelvora: cannot catch the stop signals\n")),
                    stderr);
-    QObject::connect(m_stops.get(), &StopSignals::Arrived, &window, closeAsExit);
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window, closeAsExit);
+    // Ctrl-C in the terminal is the user's own Exit; the others come from elsewhere.
+    QObject::connect(m_stops.get(), &StopSignals::Arrived, &window,
+                     [this, closeAsExit](int signal) {
+                         if (signal != SIGINT)
+                             m_session->KeepForNextStart();
+                         closeAsExit();
+                     });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window, [this, closeAsExit] {
+        m_session->KeepForNextStart();
+        closeAsExit();
+    });
 }
 
 int CKelvoraApp::Run(const QStringList &arguments)

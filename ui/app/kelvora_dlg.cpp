@@ -32,6 +32,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -102,7 +104,8 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     connect(&m_queue->batch(), &BatchQueue::BatchEnded, notifier,
             [this, notifier](int completed, int failed, int canceled) {
                 notifier->BatchProgress(-1);
-                notifier->BatchEnded(completed, failed, canceled, isActiveWindow());
+                notifier->BatchEnded(completed, failed, canceled, isActiveWindow(),
+                                     m_queue->batch().partly());
             });
     // A laptop left alone with a long batch must not suspend in the middle of it.
     m_inhibitor = new SleepInhibitor(this);
@@ -162,8 +165,14 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     m_commands->BindKeys(this, m_list);
     BuildBatchBand();
     // The described size, or the size the window had when it last closed; never smaller than
-    // the described one.
-    resize(settings().windowSize.expandedTo(minimumSizeHint()));
+    // the described one, and never larger than the screen it opens on (a size kept on a larger
+    // screen, or at a smaller scale, would put the Saving Folder and Solution rows off it).
+    QSize size = settings().windowSize.expandedTo(minimumSizeHint());
+    if (const QScreen *shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size()).expandedTo(minimumSizeHint());
+    resize(size);
+    if (settings().windowMaximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
 
     // The program's own cursor over the whole window, its controls included.
     const QCursor cursor = LoadProgramCursor();
@@ -188,6 +197,7 @@ CKelvoraDlg::~CKelvoraDlg()
     // A maximised window keeps the size it had before: that is the one it opens at next time.
     m_settings.SetWindowSize(isMaximized() && normalGeometry().isValid() ? normalGeometry().size()
                                                                          : size());
+    m_settings.SetWindowMaximized(isMaximized());
     m_settings.Save();
 }
 
@@ -218,6 +228,16 @@ void CKelvoraDlg::BuildControls()
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { ShowListMenu(m_list->viewport()->mapToGlobal(pos)); });
+    // The keyboard's menu keys open the row menu under the current row, wherever the pointer is.
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto *shortcut = new QShortcut(key, m_list, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            const QRect row = m_list->visualRect(m_list->currentIndex());
+            ShowListMenu(
+                m_list->viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0)));
+        });
+    }
 
     auto *savingLabel
         = new QLabel(QCoreApplication::translate("Window", "Saving Folder:"), m_client);
@@ -255,6 +275,24 @@ void CKelvoraDlg::BuildControls()
     place(m_solutionButton, Units(IDC_SOLUTION_BUTTON));
     connect(m_solutionButton, &QPushButton::clicked, Command("choosePreset"), &QAction::trigger);
 
+    // What a screen reader says of each control; a label names the field it stands before.
+    const auto name = [](QWidget *control, const char *text, const char *description) {
+        control->setAccessibleName(QCoreApplication::translate("Window", text));
+        control->setAccessibleDescription(QCoreApplication::translate("Window", description));
+    };
+    name(m_toolBar, QT_TRANSLATE_NOOP("Window", "Toolbar"),
+         QT_TRANSLATE_NOOP("Window", "Adds, removes and converts the listed files"));
+    name(m_list, QT_TRANSLATE_NOOP("Window", "Media files"),
+         QT_TRANSLATE_NOOP("Window", "The files to convert, each with its status"));
+    name(m_folderBox, QT_TRANSLATE_NOOP("Window", "Saving Folder"),
+         QT_TRANSLATE_NOOP("Window", "Where the converted files are written"));
+    name(m_solutionText, QT_TRANSLATE_NOOP("Window", "Solution"),
+         QT_TRANSLATE_NOOP("Window", "The format the files are converted to"));
+    name(m_solutionButton, QT_TRANSLATE_NOOP("Window", "Choose a Solution"),
+         QT_TRANSLATE_NOOP("Window", "Opens the list of Solutions"));
+    savingLabel->setBuddy(m_folderBox);
+    solutionLabel->setBuddy(m_solutionText);
+
     m_anchoredBelow = {savingLabel,   m_folderBox,    m_browse,        m_openFolder,
                        solutionLabel, m_solutionText, m_solutionButton};
     for (QPushButton *button :
@@ -277,6 +315,8 @@ void CKelvoraDlg::BuildBatchBand()
     m_batchBar->setObjectName(QStringLiteral("batchProgress"));
     m_batchBar->setGeometry(MapDialogRect(QRect(418, 245, 100, 11), font()));
     m_batchBar->SetThinBorder(true);
+    m_batchText->setAccessibleName(QCoreApplication::translate("Window", "Batch"));
+    m_batchBar->setAccessibleName(QCoreApplication::translate("Window", "Batch progress"));
     // The band stays under the Solution row when the window grows.
     m_anchoredBelow.push_back(m_batchText);
     m_anchoredBelow.push_back(m_batchBar);
@@ -291,6 +331,13 @@ void CKelvoraDlg::BuildBatchBand()
     connect(&batch, &BatchQueue::ItemFinished, this, &CKelvoraDlg::ShowBatchState);
     connect(&batch, &BatchQueue::BatchEnded, this, &CKelvoraDlg::ShowBatchState);
     connect(&batch, &BatchQueue::PauseChanged, this, &CKelvoraDlg::ShowBatchState);
+    // An emptied list has no batch left to tell of: the last summary goes with its rows.
+    const auto forgetBatch = [this] {
+        if (m_media->rowCount() == 0 && !m_queue->IsConverting())
+            m_batchText->hide();
+    };
+    connect(&m_media->store(), &MediaStore::rowsRemoved, this, forgetBatch);
+    connect(&m_media->store(), &MediaStore::modelReset, this, forgetBatch);
     // The toolbar's own menu pauses and resumes, as the Convertion menu does.
     m_toolBar->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_toolBar, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
@@ -313,6 +360,14 @@ QString FailedText(int failed)
     return QCoreApplication::translate("Batch", "%n failed", nullptr, failed);
 }
 
+// Files kept with part of their input are told apart from those converted whole.
+QString WithPartly(const QString &text, int partly)
+{
+    return partly > 0
+        ? Listed(text, QCoreApplication::translate("Batch", "%n partly converted", nullptr, partly))
+        : text;
+}
+
 } // namespace
 
 void CKelvoraDlg::ShowBatchState()
@@ -320,9 +375,10 @@ void CKelvoraDlg::ShowBatchState()
     const BatchQueue &batch = m_queue->batch();
     QString text;
     if (batch.IsConverting()) {
-        const int done = batch.completed() + batch.failed() + batch.canceled();
+        const int done = batch.completed() + batch.failed() + batch.canceled() + batch.partly();
         text = QCoreApplication::translate("Batch", "%1 of %n files done", nullptr, batch.total())
                    .arg(done);
+        text = WithPartly(text, batch.partly());
         if (batch.failed() > 0)
             text = Listed(text, FailedText(batch.failed()));
         const QString left = ConversionQueue::TimeLeftText(batch.BatchTimeLeft());
@@ -331,15 +387,17 @@ void CKelvoraDlg::ShowBatchState()
         else if (!left.isEmpty())
             text = Listed(text, left);
     } else {
-        text = Listed(
-            QCoreApplication::translate("Batch", "%n converted", nullptr, batch.completed()),
-            FailedText(batch.failed()));
+        text = Listed(WithPartly(QCoreApplication::translate("Batch", "%n converted", nullptr,
+                                                             batch.completed()),
+                                 batch.partly()),
+                      FailedText(batch.failed()));
         if (batch.canceled() > 0)
             text = Listed(
                 text,
                 QCoreApplication::translate("Batch", "%n canceled", nullptr, batch.canceled()));
     }
     m_batchText->setText(text);
+    m_batchText->setAccessibleDescription(text);
     m_batchText->show();
     m_batchBar->setVisible(batch.IsConverting());
 }

@@ -33,22 +33,47 @@ void SessionKeeper::OfferLeftList()
     SessionContent left;
     if (m_file.ReadLeft(&left) && !left.items.empty()) {
         const int count = static_cast<int>(left.items.size());
-        const QString question = count == 1
-            ? QCoreApplication::translate(
-                "Session", "Kelvora did not close properly. Restore the 1 file of the last list?")
-            : QCoreApplication::translate(
-                "Session", "Kelvora did not close properly. Restore the %n files of the last list?",
-                nullptr, count);
-        bool yes = false;
+        // With a batch left unfinished, the user chooses whether it goes on at once.
+        const bool batch = !left.batchRows.isEmpty();
+        QString question;
+        if (batch)
+            question = count == 1
+                ? QCoreApplication::translate(
+                    "Session",
+                    "Kelvora did not close properly. Restore the 1 file of the last list? It was "
+                    "still to be converted; if it was cut short, it starts over.")
+                : QCoreApplication::translate("Session",
+                                              "Kelvora did not close properly. Restore the %n "
+                                              "files of the last list? %1 of them were still to "
+                                              "be converted; files cut short start over.",
+                                              nullptr, count)
+                      .arg(left.batchRows.size());
+        else
+            question = count == 1
+                ? QCoreApplication::translate(
+                    "Session",
+                    "Kelvora did not close properly. Restore the 1 file of the last list?")
+                : QCoreApplication::translate(
+                    "Session",
+                    "Kelvora did not close properly. Restore the %n files of the last list?",
+                    nullptr, count);
+        int answer = 0;
         {
             const QScopedValueRollback<bool> asking(m_asking, true);
-            yes = CurrentDialogs().Ask(m_dialogParent, question, ApplicationName());
+            const QStringList answers = batch
+                ? QStringList {QCoreApplication::translate("Session",
+                                                           "Restore and &Go On Converting"),
+                               QCoreApplication::translate("Session", "&Restore Only"),
+                               QCoreApplication::translate("Session", "&No")}
+                : QStringList {QCoreApplication::translate("Session", "&Yes"),
+                               QCoreApplication::translate("Session", "&No")};
+            answer = CurrentDialogs().Choose(m_dialogParent, question, ApplicationName(), answers);
         }
         // Closed while the question was open: neither answered, the list waits for the next start.
         if (m_closed)
             return;
-        if (yes) {
-            const QList<int> batchRows = left.batchRows;
+        if (answer == 0 || (batch && answer == 1)) {
+            const QList<int> batchRows = answer == 0 ? left.batchRows : QList<int>();
             QPointer<SessionKeeper> self(this);
             m_list->Restore(std::move(left.items), [self, batchRows](const AddReport &report) {
                 if (!self || self->m_closed)
@@ -82,6 +107,7 @@ void SessionKeeper::OfferLeftList()
 
 void SessionKeeper::KeepChanges()
 {
+    m_keeping = true;
     m_file.Discard();
     MediaStore *store = &m_list->store();
     // Every change of the list: rows in, out or moved, a tick or a status (not a bar's move or
@@ -111,8 +137,17 @@ void SessionKeeper::KeepChanges()
 void SessionKeeper::EndSession()
 {
     m_closed = true;
-    if (!m_asking)
+    if (!m_asking && !m_kept)
         m_file.Close();
+}
+
+void SessionKeeper::KeepForNextStart()
+{
+    // Before the list is kept (the question on a left list still open, or its files still
+    // coming back), the left list in the file is what the next start is to offer.
+    if (m_keeping && !m_kept)
+        m_file.Keep();
+    m_kept = true;
 }
 
 SessionContent SessionKeeper::Content() const
@@ -122,11 +157,12 @@ SessionContent SessionKeeper::Content() const
     content.items.reserve(size_t(store.count()));
     for (int row = 0; row < store.count(); ++row)
         content.items.push_back(store.at(row));
-    // A conversion cut short is to be done again: its row waits.
+    // A conversion cut short is to be done again: its row waits, and says so.
     for (ItemId id : m_list->batch().RunningItems()) {
         const int row = store.RowOf(id);
         content.items[size_t(row)].state = ItemState::Waiting;
-        content.items[size_t(row)].reason.clear();
+        content.items[size_t(row)].reason = QCoreApplication::translate(
+            "Session", "Cut short when Kelvora ended: it starts over from the beginning");
         content.batchRows << row;
     }
     for (ItemId id : m_list->batch().PendingItems())

@@ -194,7 +194,16 @@ void ConversionQueue::ShowRowNotes()
 
 void ConversionQueue::SkipCurrent()
 {
-    batch().SkipCurrent();
+    // The user skips what they point at; with nothing pointed at, the file that has run longest.
+    QList<ItemId> skipped;
+    for (ItemId id : m_media->SelectedItems()) {
+        if (batch().IsRunning(id))
+            skipped << id;
+    }
+    if (skipped.isEmpty())
+        skipped << batch().FirstStarted();
+    for (ItemId id : std::as_const(skipped))
+        batch().Cancel(id);
 }
 
 void ConversionQueue::StopAll()

@@ -31,6 +31,8 @@ public:
     // Starts a batch over `ids` as Convert All would, without a word when none can convert (an
     // interrupted batch taken up again).
     void Resume(const QList<ItemId> &ids);
+    // Cancels the selected rows being converted or, when none is, the file that started first;
+    // the batch goes on.
     void SkipCurrent();
     void StopAll();
     // Converts again the rows that failed or were canceled in the last batch.

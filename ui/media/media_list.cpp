@@ -108,22 +108,11 @@ void MediaList::AddFiles()
 
 void MediaList::AddFolder()
 {
-    QString folder = CurrentDialogs().PickMediaFolder(
+    const QString folder = CurrentDialogs().PickMediaFolder(
         m_dialogParent, QCoreApplication::translate("Adding", "Select a folder"), m_subFolders);
-    if (!folder.isEmpty()) {
-        if (!folder.endsWith(QLatin1Char('/')))
-            folder += QLatin1Char('/');
-        m_keptPattern = folder + QStringLiteral("*");
-    }
-    if (m_keptPattern.isEmpty()) {
-        CurrentDialogs().Message(
-            m_dialogParent,
-            QCoreApplication::translate("Adding", "%n media files added!", nullptr, 0),
-            ApplicationName(), MessageIcon::None);
-        Q_EMIT AddFinished(0);
-        return;
-    }
-    AddFolderPath(m_keptPattern.chopped(1));
+    // Cancel and Escape mean that the user wants no add at all.
+    if (!folder.isEmpty())
+        AddFolderPath(folder);
 }
 
 void MediaList::AddFolderPath(const QString &folder, AddDone whenAdded)
@@ -209,6 +198,16 @@ QList<ItemId> MediaList::SelectedItems() const
 void MediaList::RemoveSelected()
 {
     // The selection mark: the row at which the user's last selection started.
-    if (m_list->selectionModel() && m_list->selectionModel()->currentIndex().isValid())
-        m_items.Remove(SelectedItems());
+    if (!m_list->selectionModel() || !m_list->selectionModel()->currentIndex().isValid())
+        return;
+    const QList<int> rows = m_list->SelectedRows();
+    m_items.Remove(SelectedItems());
+    // The row that took the first removed one's place is selected, so that the keyboard goes on
+    // from there (a second Delete removes it).
+    const int next = rows.isEmpty() ? -1 : qMin(rows.first(), rowCount() - 1);
+    if (next < 0)
+        return;
+    const QModelIndex index = store().index(next, 0);
+    m_list->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }

@@ -59,7 +59,7 @@ public:
     // Asks for files and adds the ones not listed yet.
     void AddFiles();
     // Asks for a folder, with the "Include sub folders" choice, and adds its media files not
-    // listed yet; a cancelled picker searches the folder of the last Add Folder again.
+    // listed yet; a cancelled picker adds nothing and says nothing.
     void AddFolder();
     // Adds the media files of `folder` (ScanFolder; with the folders below it when the "Include
     // sub folders" choice is on) that are not listed yet, and reports how many it added and what
@@ -119,7 +119,6 @@ private:
     ConversionList m_items;
     std::unique_ptr<QProgressDialog> m_progress;
     QProgressBar *m_progressBar = nullptr;
-    QString m_keptPattern; // the search pattern of the last Add Folder
     bool m_ownSubFolders = false;
     bool *m_subFolders = &m_ownSubFolders;
 };

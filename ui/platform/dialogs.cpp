@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -88,6 +89,21 @@ public:
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
+    }
+
+    int Choose(QWidget *parent, const QString &text, const QString &caption,
+               const QStringList &answers) override
+    {
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+        QList<QAbstractButton *> buttons;
+        for (const QString &answer : answers)
+            buttons << box.addButton(
+                answer, buttons.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+        box.setEscapeButton(buttons.last());
+        box.exec();
+        const int chosen = static_cast<int>(buttons.indexOf(box.clickedButton()));
+        return chosen < 0 ? static_cast<int>(buttons.size()) - 1 : chosen;
     }
 
     bool OpenUrl(const QString &urlOrPath) override

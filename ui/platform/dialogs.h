@@ -31,6 +31,11 @@ public:
         = 0;
     // A question with Yes and No buttons; true for Yes (closing the box answers No).
     virtual bool Ask(QWidget *parent, const QString &text, const QString &caption) = 0;
+    // A question with one button for each of `answers` (the first is the default); the index of
+    // the one chosen, the last when the box is closed.
+    virtual int Choose(QWidget *parent, const QString &text, const QString &caption,
+                       const QStringList &answers)
+        = 0;
     // Opens a local file or folder, or a link, with the desktop's handler; false when it cannot.
     virtual bool OpenUrl(const QString &urlOrPath) = 0;
     // Whether the desktop names an application for the type of the local file at `path` (a CHM

@@ -21,8 +21,11 @@ void CProgressDelegate::initStyleOption(QStyleOptionViewItem *option,
 {
     QStyledItemDelegate::initStyleOption(option, index);
     const int tone = m_toneRole >= 0 ? index.data(m_toneRole).toInt() : 0;
-    if (tone == 1 || tone == 2)
-        option->palette.setColor(QPalette::Text, tone == 1 ? GoodText() : BadText());
+    if (tone >= 1 && tone <= 3)
+        option->palette.setColor(QPalette::Text,
+                                 tone == 1       ? GoodText()
+                                     : tone == 2 ? BadText()
+                                                 : PartialText());
 }
 
 void CProgressDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -58,6 +61,8 @@ CDragDropListCtrl::CDragDropListCtrl(QWidget *parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Rows are changed by the program's commands, never by typing into a cell.
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Nothing in a row is edited: Tab goes on to the window's other controls.
+    setTabKeyNavigation(false);
     setSortingEnabled(false);
     setWordWrap(false);
     setIconSize(QSize(16, 16));
@@ -101,4 +106,13 @@ QList<int> CDragDropListCtrl::SelectedRows() const
         rows << index.row();
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+QModelIndex CDragDropListCtrl::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const int rows = model() ? model()->rowCount(rootIndex()) : 0;
+    if ((action == MoveHome || action == MoveEnd) && rows > 0)
+        return model()->index(action == MoveHome ? 0 : rows - 1, qMax(0, currentIndex().column()),
+                              rootIndex());
+    return QTableView::moveCursor(action, modifiers);
 }

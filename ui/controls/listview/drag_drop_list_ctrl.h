@@ -8,8 +8,8 @@
 // Paints a running item's progress bar over its Status cell, with CTextProgressCtrl's own
 // painting: a thin frame, the green filled part and the percentage (or, without a measurable
 // progress, "Converting..."), followed by the cell's caption role when it has one (the time left).
-// Cells whose item is not converted are painted as usual, their text green or red as the tone
-// role says (1 good, 2 bad).
+// Cells whose item is not converted are painted as usual, their text green, red or orange as the
+// tone role says (1 good, 2 bad, 3 partial).
 class CProgressDelegate final : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -23,6 +23,7 @@ public:
 
     static QColor GoodText() { return QColor(0, 128, 0); }
     static QColor BadText() { return QColor(200, 0, 0); }
+    static QColor PartialText() { return QColor(176, 80, 0); }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
@@ -39,7 +40,8 @@ private:
 
 // The report-style media list: a table view of the media store, whose Status column paints each
 // running row's progress bar (no bar widgets exist, so bars follow scrolling, column resizes and
-// moves by themselves). Selecting rows leaves the header texts as they are.
+// moves by themselves). Selecting rows leaves the header texts as they are. Tab and Shift+Tab
+// leave the list for the next or previous control.
 class CDragDropListCtrl final : public QTableView
 {
     Q_OBJECT
@@ -55,4 +57,8 @@ public:
 
     // The rows selected now, in ascending order.
     QList<int> SelectedRows() const;
+
+protected:
+    // Home and End go to the first and the last row (the list is walked by rows, not cells).
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 };

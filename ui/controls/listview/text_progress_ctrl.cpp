@@ -49,6 +49,9 @@ int CTextProgressCtrl::SetPos(int pos)
 
     const int previous = position;
     position = pos;
+    // What assistive tools read of the bar (its own value would paint it once more).
+    if (pos != previous)
+        setAccessibleDescription(QStringLiteral("%1%").arg(pos));
 
     const int width = ClientRect().width();
     const int newFilledWidth = TruncateToInt(Fraction() * width);

@@ -55,8 +55,8 @@ public:
     {
         QColor bar {0, 255, 0};
         QColor background {255, 255, 255};
-        QColor textEmpty {255, 0, 0};
-        QColor textFilled {255, 0, 0};
+        QColor textEmpty {176, 0, 0};
+        QColor textFilled {176, 0, 0};
         bool thinBorder = false;
     };
     // Paints a bar as the control paints itself into `bounds` (its whole rectangle, frame
@@ -77,7 +77,7 @@ private:
     QString caption;
     int filledWidth = -1; // as computed by the last SetPos; -1 until known again after a resize
     QColor backgroundColour {255, 255, 255};
-    QColor textColourEmpty {255, 0, 0};
-    QColor textColourFilled {255, 0, 0};
+    QColor textColourEmpty {176, 0, 0};
+    QColor textColourFilled {176, 0, 0};
     bool thinBorder = false;
 };
