@@ -21,6 +21,12 @@ struct BatchSettings
     int presetId = 0;
     QString outputFolder; // an absolute folder; "/" is added when it lacks one
     int sizeLimit = 0; // 0, 1080, 720 or 480: the height limit of the presets that take one
+    // Each output goes below the saving folder into its item's MediaItem::subFolder (made as
+    // needed); off, every output goes straight into the saving folder.
+    bool keepTree = true;
+    // A file whose output name is taken in its output folder already ends "Already Converted"
+    // instead of getting a numbered name.
+    bool skipExisting = false;
 };
 
 // Converts listed items with up to `slots` converters side by side, starting the next waiting one
@@ -53,6 +59,11 @@ public:
     // Converts the items `ids`, passing over the ones that are not listed, not ticked or cannot
     // be converted. False, and nothing starts, while a batch runs or when none can convert.
     bool Start(const QList<ItemId> &ids);
+    // Converts the items `ids` too: they join the running batch after its waiting items, or
+    // start one (Start) when none runs. False when none can convert.
+    bool Append(const QList<ItemId> &ids);
+    // What the next file to start takes from the program.
+    BatchSettings settings() const { return m_settings ? m_settings() : BatchSettings(); }
     // Ends every conversion running now ("User Canceled!"); the batch goes on with the rows
     // after them.
     void SkipCurrent();
@@ -76,6 +87,10 @@ public:
     int completed() const { return m_completed; }
     int failed() const { return m_failed; }
     int canceled() const { return m_canceled; }
+    // Files whose output was there already ("Already Converted").
+    int skipped() const { return m_skipped; }
+    // True when the running or last batch was ended by StopAll or Shutdown.
+    bool wasStopped() const { return m_stopped; }
     // The items being converted now, in list order.
     QList<ItemId> RunningItems() const;
     bool IsRunning(ItemId id) const { return m_running.count(id) != 0; }
@@ -134,6 +149,8 @@ private:
     int m_completed = 0;
     int m_failed = 0;
     int m_canceled = 0;
+    int m_skipped = 0;
+    bool m_stopped = false;
     TimeLeftEstimator m_estimate;
     QElapsedTimer m_clock;
     qint64 m_pausedMs = 0; // in pauses that ended

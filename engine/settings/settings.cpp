@@ -24,6 +24,10 @@ const QString kSimultaneous = QStringLiteral("Simultaneous Conversions");
 const QString kKeepAwake = QStringLiteral("Keep the Computer Awake");
 const QString kSubFolders = QStringLiteral("Include Sub Folders");
 const QString kWindowSize = QStringLiteral("Window Size");
+const QString kSkipConverted = QStringLiteral("Skip Converted Files");
+const QString kConvertArrivals = QStringLiteral("Convert As They Arrive");
+const QString kWatchedFolders = QStringLiteral("Watched Folders");
+const QString kWatchedCount = QStringLiteral("Count");
 const QString kSizeLimit = QStringLiteral("Size Limit");
 const QString kRecentSavingFolder = QStringLiteral("Recent Saving Folder");
 const QString kFolderKeys[kRecentFolderCount] = {
@@ -158,6 +162,25 @@ void LoadSettings(SettingsValues &settings, const QString &settingsPath)
     static constexpr int kOffOn[] = {0, 1};
     settings.subFolders
         = AllowedValue(file.ReadString(kParameters, kSubFolders, QString()), kOffOn);
+    settings.skipConverted
+        = AllowedValue(file.ReadString(kParameters, kSkipConverted, QString()), kOffOn);
+    settings.convertArrivals
+        = AllowedValue(file.ReadString(kParameters, kConvertArrivals, QString()), kOffOn);
+    settings.watched.clear();
+    const int watched
+        = qBound(0, ParseLeadingInt(file.ReadString(kWatchedFolders, kWatchedCount, QString())),
+                 kMaxWatchedFolders);
+    for (int i = 1; i <= watched; ++i) {
+        const QString folder = WithTrailingSeparator(
+            file.ReadString(kWatchedFolders, QStringLiteral("Folder %1").arg(i), QString()));
+        if (folder.startsWith(QLatin1Char('/')))
+            settings.watched.append(
+                {folder,
+                 AllowedValue(file.ReadString(kWatchedFolders,
+                                              QStringLiteral("Sub Folders %1").arg(i), QString()),
+                              kOffOn)
+                     == 1});
+    }
     settings.windowSize = ParseSize(file.ReadString(kParameters, kWindowSize, QString()));
     for (int i = 0; i < kRecentFolderCount; ++i)
         settings.folders[i] = WithTrailingSeparator(
@@ -177,7 +200,17 @@ bool SaveSettings(const SettingsValues &settings, const QString &settingsPath)
         {kParameters, kSizeLimit, QString::asprintf("%d", settings.sizeLimit)},
         {kParameters, kKeepAwake, settings.keepAwake ? QStringLiteral("1") : QStringLiteral("0")},
         {kParameters, kSubFolders, QString::asprintf("%d", settings.subFolders ? 1 : 0)},
+        {kParameters, kSkipConverted, QString::asprintf("%d", settings.skipConverted ? 1 : 0)},
+        {kParameters, kConvertArrivals, QString::asprintf("%d", settings.convertArrivals ? 1 : 0)},
+        {kWatchedFolders, kWatchedCount, QString::number(settings.watched.size())},
     };
+    for (int i = 0; i < settings.watched.size(); ++i) {
+        entries.append(
+            {kWatchedFolders, QStringLiteral("Folder %1").arg(i + 1), settings.watched[i].folder});
+        entries.append(
+            {kWatchedFolders, QStringLiteral("Sub Folders %1").arg(i + 1),
+             settings.watched[i].subFolders ? QStringLiteral("1") : QStringLiteral("0")});
+    }
     if (settings.windowSize.isValid())
         entries.append({kParameters, kWindowSize,
                         QString::asprintf("%dx%d", settings.windowSize.width(),
@@ -252,6 +285,48 @@ void Settings::SetSubFolders(bool on)
     if (on == m_values.subFolders)
         return;
     m_values.subFolders = on;
+    Q_EMIT Changed();
+}
+
+void Settings::SetSkipConverted(bool on)
+{
+    if (on == m_values.skipConverted)
+        return;
+    m_values.skipConverted = on;
+    Q_EMIT Changed();
+}
+
+void Settings::SetConvertArrivals(bool on)
+{
+    if (on == m_values.convertArrivals)
+        return;
+    m_values.convertArrivals = on;
+    Q_EMIT Changed();
+}
+
+void Settings::AddWatched(const SettingsValues::WatchedFolder &watched)
+{
+    QList<SettingsValues::WatchedFolder> &list = m_values.watched;
+    for (SettingsValues::WatchedFolder &kept : list) {
+        if (kept.folder == watched.folder) {
+            if (kept == watched)
+                return;
+            kept = watched;
+            Q_EMIT Changed();
+            return;
+        }
+    }
+    if (list.size() >= kMaxWatchedFolders)
+        return;
+    list.append(watched);
+    Q_EMIT Changed();
+}
+
+void Settings::ClearWatched()
+{
+    if (m_values.watched.isEmpty())
+        return;
+    m_values.watched.clear();
     Q_EMIT Changed();
 }
 

@@ -26,6 +26,7 @@ ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
         settings.presetId = m_preset->id;
         settings.outputFolder = m_settings->currentFolder;
         settings.sizeLimit = m_settings->sizeLimit;
+        settings.skipExisting = m_settings->skipConverted;
         return settings;
     });
     connect(batch, &BatchQueue::ItemStarted, this, [this](ItemId id) {
@@ -52,6 +53,7 @@ ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
         UpdateCommands();
     });
     connect(store, &MediaStore::layoutChanged, this, &ConversionQueue::UpdateCommands);
+    connect(m_items, &ConversionList::WatchChanged, this, &ConversionQueue::UpdateCommands);
 }
 
 ConversionQueue::~ConversionQueue()
@@ -215,6 +217,7 @@ CommandContext ConversionQueue::Context() const
     const bool movable = !selected.isEmpty() && context.selectedRunning == 0;
     context.canMoveUp = movable && selected.first() > 0;
     context.canMoveDown = movable && selected.last() < context.rows - 1;
+    context.watchedFolders = static_cast<int>(m_items->watch().folders().size());
     return context;
 }
 

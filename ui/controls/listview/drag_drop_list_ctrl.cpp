@@ -23,6 +23,8 @@ void CProgressDelegate::initStyleOption(QStyleOptionViewItem *option,
     const int tone = m_toneRole >= 0 ? index.data(m_toneRole).toInt() : 0;
     if (tone == 1 || tone == 2)
         option->palette.setColor(QPalette::Text, tone == 1 ? GoodText() : BadText());
+    else if (tone == 3)
+        option->palette.setColor(QPalette::Text, MutedText());
 }
 
 void CProgressDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
