@@ -367,6 +367,8 @@ private Q_SLOTS:
         QTest::newRow("canceled") << "doneSuspend" << 0 << false << QStringList();
         QTest::newRow("after Stop All") << "doneSuspend" << 1 << true << QStringList();
         QTest::newRow("a file failed") << "donePowerOff" << 2 << true << QStringList();
+        QTest::newRow("do nothing") << "doneNothing" << 0 << true << QStringList();
+        QTest::newRow("quit") << "doneQuit" << 0 << true << QStringList();
     }
     void whenDoneAsksLogind()
     {
@@ -394,7 +396,9 @@ private Q_SLOTS:
             window.findChild<QAction *>("stopAll")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
         auto *notice = window.findChild<QMessageBox *>("whenDoneNotice");
-        QCOMPARE(notice != nullptr, end == 0);
+        QCOMPARE(notice != nullptr,
+                 end == 0 && (choice == "doneSuspend" || choice == "donePowerOff"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.result(), int(choice == "doneQuit"), 10000);
         if (notice)
             (now ? notice->findChild<QAbstractButton *>("whenDoneNow")
                  : notice->button(QMessageBox::Cancel))

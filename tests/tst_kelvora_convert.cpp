@@ -732,13 +732,14 @@ void TestKelvoraConvert::watchesAFolder()
     QCOMPARE(Entries(out), QStringList({"slow.mp3", "sub"}));
     QCOMPARE(Entries(out + "/sub"), QStringList {"moved.mp3"});
     // Converted once: after a restart only what arrived meanwhile is.
-    QVERIFY(QFile::copy(wav, in + "/late.wav"));
+    QVERIFY(QFile::copy(wav, in + "/late.wav") && testfiles::WriteBytes(in + "/bad.mp3", "x"));
     start();
-    QTRY_VERIFY_WITH_TIMEOUT(reported(5), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(reported(6), 60000);
+    QVERIFY(report.contains(StateKey(ItemState::UnknownFormat).toUtf8()));
     QCOMPARE(QString::fromUtf8(report).count(StateKey(ItemState::AlreadyConverted)), 2);
     QVERIFY(QDir(in).removeRecursively() && QDir().mkpath(in)
             && QFile::copy(wav, in + "/back.wav"));
-    QTRY_VERIFY_WITH_TIMEOUT(reported(6), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(reported(7), 60000);
     QVERIFY(stop());
     QCOMPARE(Entries(out), QStringList({"back.mp3", "late.mp3", "slow.mp3", "sub"}));
 }

@@ -598,7 +598,12 @@ private Q_SLOTS:
         }
         CKelvoraDlg again;
         QCOMPARE(again.settings().watched.size(), 1);
-        QVERIFY(again.findChild<QAction *>("outputSkip")->isChecked());
+        QVERIFY(again.findChild<QAction *>("outputSkip")->isChecked()
+                && again.findChild<QAction *>("convertArrivals")->isChecked()
+                && again.findChild<QAction *>("stopWatching")->isEnabled());
+        Run(again, "stopWatching");
+        QVERIFY(again.media()->items().watch().folders().isEmpty()
+                && !again.findChild<QAction *>("stopWatching")->isEnabled());
     }
 
     void closingStopsTheConverter()

@@ -212,6 +212,10 @@
             <numerusform>%n Verknüpfungen auf Ordner nicht gefolgt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select a folder to watch</source>
+        <translation>Zu überwachenden Ordner auswählen</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -270,6 +274,55 @@
         <source>Paused</source>
         <translation>Pausiert</translation>
     </message>
+    <message>
+        <source>The system bus cannot be reached.</source>
+        <translation>Der Systembus ist nicht erreichbar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already converted</source>
+        <translation>
+            <numerusform>%n bereits konvertiert</numerusform>
+            <numerusform>%n bereits konvertiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not there)</source>
+        <translation>%1 (nicht vorhanden)</translation>
+    </message>
+    <message>
+        <source>Watching: %1</source>
+        <translation>Überwacht: %1</translation>
+    </message>
+    <message>
+        <source>Power Off Now</source>
+        <translation>Jetzt ausschalten</translation>
+    </message>
+    <message>
+        <source>Suspend Now</source>
+        <translation>Jetzt in Bereitschaft</translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>Die Konvertierung ist beendet. Der Rechner schaltet sich in %n Sekunde aus.</numerusform>
+            <numerusform>Die Konvertierung ist beendet. Der Rechner schaltet sich in %n Sekunden aus.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer is suspended in %n seconds.</source>
+        <translation>
+            <numerusform>Die Konvertierung ist beendet. Der Rechner geht in %n Sekunde in Bereitschaft.</numerusform>
+            <numerusform>Die Konvertierung ist beendet. Der Rechner geht in %n Sekunden in Bereitschaft.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer could not be powered off: %1</source>
+        <translation>Der Rechner konnte nicht ausgeschaltet werden: %1</translation>
+    </message>
+    <message>
+        <source>The computer could not be suspended: %1</source>
+        <translation>Der Rechner konnte nicht in Bereitschaft versetzt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -296,131 +349,6 @@
     <message>
         <source>unknown option &apos;%1&apos;</source>
         <translation>Unbekannte Option „%1“</translation>
-    </message>
-    <message>
-        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
-       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
-Convert media files with Kelvora&apos;s presets, without a window.
-
-Each file is converted with the same converter command line, output naming and
-statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
-Folder does (any letter case; hidden files and folders are passed over); what it
-leaves out is named on standard error.
-
-Options:
-  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
-                        Solution text (case does not matter), or a part of one of
-                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output DIR      the saving folder (default: the current folder); it is
-                        made when missing
-  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
-                        processor core, at most 8)
-      --size SIZE       the largest picture height of the presets that take one:
-                        1080p, 720p, 480p or keep (default: keep)
-      --from LIST       also convert the paths in the file LIST, one a line
-                        (&quot;-&quot; reads standard input); relative paths are taken
-                        from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
-  -0, --null            the lists of --from are separated by NUL characters
-                        (as find -print0 writes them), for names with newlines
-      --json            print one JSON object a line for each finished file:
-                        input, output, status, reason, seconds and, where the
-                        converter told it, speed (seconds of media a second)
-      --no-inhibit      let the computer suspend when idle during the batch
-                        (by default a sleep inhibitor is held while it runs)
-      --list-presets    print each preset&apos;s id, group, name and whether the
-                        converter can make it, then exit
-  -h, --help            print this help, then exit
-      --version         print the version, then exit
-      --                every argument after it is a file or folder, even one
-                        that starts with -
-
-On a terminal a live line shows each running file and a bar the files done, the
-time elapsed and the time left; otherwise one line is printed for each finished
-file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
-terminal) stops at once: the running conversions end and leave no partial file.
-Ctrl-Z pauses the running conversions with the program, fg resumes them.
-
-Exit status:
-  0    every file was converted
-  1    some file was not converted (failed, of unknown format or not started),
-       or standard output could not be written
-  2    usage error: unknown option or preset, no files, unwritable output folder
-  129  stopped by SIGHUP
-  130  stopped by SIGINT (Ctrl-C)
-  143  stopped by SIGTERM
-
-Examples:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</source>
-        <translation>Aufruf: kelvora-convert --preset ID|NAME [OPTION]... DATEI|ORDNER...
-        kelvora-convert --preset ID|NAME [OPTION]... --from LISTE
-Konvertiert Mediendateien mit den Profilen von Kelvora, ohne Fenster.
-
-Jede Datei wird mit derselben Befehlszeile für den Konverter, derselben
-Benennung der Ausgabe und denselben Status wie im Kelvora-Fenster konvertiert.
-Ein ORDNER fügt die Mediendateien darin hinzu wie „Ordner hinzufügen“
-(Groß-/Kleinschreibung egal; versteckte Dateien und Ordner werden übergangen);
-was dabei ausgelassen wird, steht in der Standardfehlerausgabe.
-
-Optionen:
-  -p, --preset ID|NAME  das Zielformat: die Nummer eines Profils, sein Menütext
-                        oder sein Text unter „Profil“ (englisch, wie
-                        --list-presets sie ausgibt; Groß-/Kleinschreibung egal)
-                        oder ein Teil davon, der nur zu einem Profil passt
-                        (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output ORDNER   der Zielordner (Vorgabe: der aktuelle Ordner); er wird
-                        angelegt, falls er fehlt
-  -j, --jobs N          N Dateien gleichzeitig konvertieren, 1 bis 64 (Vorgabe:
-                        eine je Prozessorkern, höchstens 8)
-      --size GRÖSSE     die größte Bildhöhe für die Profile, die eine haben:
-                        1080p, 720p, 480p oder keep (Vorgabe: keep)
-      --from LISTE      auch die Pfade in der Datei LISTE konvertieren, einer je
-                        Zeile („-“ liest die Standardeingabe); relative Pfade
-                        gelten ab dem aktuellen Ordner
-  -r, --recursive       ein ORDNER liefert auch die Mediendateien seiner
-                        Unterordner
-  -0, --null            die Listen von --from sind durch NUL-Zeichen getrennt
-                        (wie find -print0 sie schreibt), für Namen mit
-                        Zeilenumbrüchen
-      --json            für jede fertige Datei ein JSON-Objekt je Zeile
-                        ausgeben: input, output, status, reason, seconds und,
-                        wo der Konverter sie meldet, speed (Sekunden Medien je
-                        Sekunde)
-      --no-inhibit      dem Rechner den Ruhezustand bei Leerlauf während der
-                        Konvertierung erlauben (standardmäßig wird er
-                        verhindert, solange sie läuft)
-      --list-presets    Nummer, Gruppe und Namen jedes Profils ausgeben und ob
-                        der Konverter es erzeugen kann, dann beenden
-  -h, --help            diese Hilfe ausgeben, dann beenden
-      --version         die Version ausgeben, dann beenden
-      --                jedes folgende Argument ist eine Datei oder ein Ordner,
-                        auch wenn es mit - beginnt
-
-Im Terminal zeigt je eine Zeile jede laufende Datei und ein Balken die fertigen
-Dateien, die vergangene und die verbleibende Zeit; sonst wird für jede fertige
-Datei eine Zeile ausgegeben. Die Zusammenfassung geht an die
-Standardfehlerausgabe. Strg+C, SIGTERM oder SIGHUP (ein geschlossenes Terminal)
-stoppt sofort: Die laufenden Konvertierungen enden und hinterlassen keine
-unvollständige Datei. Strg+Z hält die laufenden Konvertierungen mit dem
-Programm an, fg setzt sie fort.
-
-Exit-Status:
-  0    jede Datei wurde konvertiert
-  1    mindestens eine Datei wurde nicht konvertiert (fehlgeschlagen,
-       unbekanntes Format oder nicht gestartet), oder die Standardausgabe war
-       nicht schreibbar
-  2    Aufruffehler: unbekannte Option oder unbekanntes Profil, keine Dateien,
-       Ausgabeordner nicht beschreibbar
-  129  gestoppt durch SIGHUP
-  130  gestoppt durch SIGINT (Strg+C)
-  143  gestoppt durch SIGTERM
-
-Beispiele:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</translation>
     </message>
     <message>
         <source>%1: cannot write standard output: %2
@@ -489,6 +417,192 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>no files to convert</source>
         <translation>Keine Dateien zu konvertieren</translation>
+    </message>
+    <message>
+        <source>option --watch needs a folder</source>
+        <translation>Die Option --watch braucht einen Ordner</translation>
+    </message>
+    <message>
+        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
+       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+       kelvora-convert --preset ID|NAME [OPTION]... --watch FOLDER [FILE|FOLDER]...
+Convert media files with Kelvora&apos;s presets, without a window.
+
+Each file is converted with the same converter command line, output naming and
+statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
+Folder does (any letter case; hidden files and folders are passed over); what it
+leaves out is named on standard error.
+
+Options:
+  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
+                        Solution text (case does not matter), or a part of one of
+                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DIR      the saving folder (default: the current folder); it is
+                        made when missing
+  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
+                        processor core, at most 8)
+      --size SIZE       the largest picture height of the presets that take one:
+                        1080p, 720p, 480p or keep (default: keep)
+      --from LIST       also convert the paths in the file LIST, one a line
+                        (&quot;-&quot; reads standard input); relative paths are taken
+                        from the current folder
+  -r, --recursive       a FOLDER also gives the media files of its sub folders,
+                        each output going to the same relative path below the
+                        output folder (folders made as needed)
+      --flat            every output goes straight into the output folder
+      --skip-existing   a file whose output (same name in its output folder) is
+                        there already is not converted again: it is reported
+                        &quot;Already Converted&quot;
+      --watch FOLDER    watch FOLDER (more than once for more folders; with -r
+                        its sub folders too) through the kernel&apos;s file
+                        notifications (inotify) and convert each media file
+                        that arrives once it is complete: written and closed,
+                        or moved in, and its size unchanged for two seconds.
+                        Hidden and partial files are never taken; the files
+                        there at the start count as arrived, and as with
+                        --skip-existing a file whose output is there is not
+                        converted again. Runs until SIGTERM or SIGINT
+  -0, --null            the lists of --from are separated by NUL characters
+                        (as find -print0 writes them), for names with newlines
+      --json            print one JSON object a line for each finished file:
+                        input, output, status, reason, seconds and, where the
+                        converter told it, speed (seconds of media a second)
+      --no-inhibit      let the computer suspend when idle during the batch
+                        (by default a sleep inhibitor is held while it runs)
+      --list-presets    print each preset&apos;s id, group, name and whether the
+                        converter can make it, then exit
+  -h, --help            print this help, then exit
+      --version         print the version, then exit
+      --                every argument after it is a file or folder, even one
+                        that starts with -
+
+On a terminal a live line shows each running file and a bar the files done, the
+time elapsed and the time left; otherwise one line is printed for each finished
+file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
+terminal) stops at once: the running conversions end and leave no partial file.
+Ctrl-Z pauses the running conversions with the program, fg resumes them.
+
+Exit status:
+  0    every file was converted or already converted
+  1    some file was not converted (failed, of unknown format or not started),
+       or standard output could not be written
+  2    usage error: unknown option or preset, no files, unwritable output folder
+  129  stopped by SIGHUP
+  130  stopped by SIGINT (Ctrl-C)
+  143  stopped by SIGTERM
+
+Examples:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</source>
+        <translation>Aufruf: kelvora-convert --preset ID|NAME [OPTION]... DATEI|ORDNER...
+        kelvora-convert --preset ID|NAME [OPTION]... --from LISTE
+        kelvora-convert --preset ID|NAME [OPTION]... --watch ORDNER [DATEI|ORDNER]...
+Konvertiert Mediendateien mit den Profilen von Kelvora, ohne Fenster.
+
+Jede Datei wird mit derselben Befehlszeile für den Konverter, derselben
+Benennung der Ausgabe und denselben Status wie im Kelvora-Fenster konvertiert.
+Ein ORDNER fügt die Mediendateien darin hinzu wie „Ordner hinzufügen“
+(Groß-/Kleinschreibung egal; versteckte Dateien und Ordner werden übergangen);
+was dabei ausgelassen wird, steht in der Standardfehlerausgabe.
+
+Optionen:
+  -p, --preset ID|NAME  das Zielformat: die Nummer eines Profils, sein Menütext
+                        oder sein Text unter „Profil“ (englisch, wie
+                        --list-presets sie ausgibt; Groß-/Kleinschreibung egal)
+                        oder ein Teil davon, der nur zu einem Profil passt
+                        (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output ORDNER   der Zielordner (Vorgabe: der aktuelle Ordner); er wird
+                        angelegt, falls er fehlt
+  -j, --jobs N          N Dateien gleichzeitig konvertieren, 1 bis 64 (Vorgabe:
+                        eine je Prozessorkern, höchstens 8)
+      --size GRÖSSE     die größte Bildhöhe für die Profile, die eine haben:
+                        1080p, 720p, 480p oder keep (Vorgabe: keep)
+      --from LISTE      auch die Pfade in der Datei LISTE konvertieren, einer je
+                        Zeile („-“ liest die Standardeingabe); relative Pfade
+                        gelten ab dem aktuellen Ordner
+  -r, --recursive       ein ORDNER liefert auch die Mediendateien seiner
+                        Unterordner; jede Ausgabe kommt an denselben relativen
+                        Pfad unter dem Ausgabeordner (Ordner werden angelegt)
+      --flat            jede Ausgabe kommt direkt in den Ausgabeordner
+      --skip-existing   eine Datei, deren Ausgabe (gleicher Name in ihrem
+                        Ausgabeordner) schon vorhanden ist, wird nicht erneut
+                        konvertiert, sondern als „Already Converted“ gemeldet
+      --watch ORDNER    ORDNER überwachen (mehrfach für mehrere Ordner; mit -r
+                        auch seine Unterordner), über die Dateibenachrichtigungen
+                        des Kernels (inotify), und jede eintreffende
+                        Mediendatei konvertieren, sobald sie vollständig ist:
+                        geschrieben und geschlossen oder hineinverschoben, und
+                        ihre Größe zwei Sekunden lang unverändert. Versteckte
+                        und unvollständige Dateien werden nie genommen; die
+                        beim Start vorhandenen Dateien gelten als eingetroffen,
+                        und wie bei --skip-existing wird eine Datei, deren
+                        Ausgabe vorhanden ist, nicht erneut konvertiert. Läuft
+                        bis SIGTERM oder SIGINT
+  -0, --null            die Listen von --from sind durch NUL-Zeichen getrennt
+                        (wie find -print0 sie schreibt), für Namen mit
+                        Zeilenumbrüchen
+      --json            für jede fertige Datei ein JSON-Objekt je Zeile
+                        ausgeben: input, output, status, reason, seconds und,
+                        wo der Konverter sie meldet, speed (Sekunden Medien je
+                        Sekunde)
+      --no-inhibit      dem Rechner den Ruhezustand bei Leerlauf während der
+                        Konvertierung erlauben (standardmäßig wird er
+                        verhindert, solange sie läuft)
+      --list-presets    Nummer, Gruppe und Namen jedes Profils ausgeben und ob
+                        der Konverter es erzeugen kann, dann beenden
+  -h, --help            diese Hilfe ausgeben, dann beenden
+      --version         die Version ausgeben, dann beenden
+      --                jedes folgende Argument ist eine Datei oder ein Ordner,
+                        auch wenn es mit - beginnt
+
+Im Terminal zeigt je eine Zeile jede laufende Datei und ein Balken die fertigen
+Dateien, die vergangene und die verbleibende Zeit; sonst wird für jede fertige
+Datei eine Zeile ausgegeben. Die Zusammenfassung geht an die
+Standardfehlerausgabe. Strg+C, SIGTERM oder SIGHUP (ein geschlossenes Terminal)
+stoppt sofort: Die laufenden Konvertierungen enden und hinterlassen keine
+unvollständige Datei. Strg+Z hält die laufenden Konvertierungen mit dem
+Programm an, fg setzt sie fort.
+
+Exit-Status:
+  0    jede Datei wurde konvertiert oder war bereits konvertiert
+  1    mindestens eine Datei wurde nicht konvertiert (fehlgeschlagen,
+       unbekanntes Format oder nicht gestartet), oder die Standardausgabe war
+       nicht schreibbar
+  2    Aufruffehler: unbekannte Option oder unbekanntes Profil, keine Dateien,
+       Ausgabeordner nicht beschreibbar
+  129  gestoppt durch SIGHUP
+  130  gestoppt durch SIGINT (Strg+C)
+  143  gestoppt durch SIGTERM
+
+Beispiele:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
+    </message>
+    <message>
+        <source>%1: watching %2
+</source>
+        <translation>%1: %2 wird überwacht
+</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3; it is watched again when it is back
+</source>
+        <translation>%1: %2: %3; er wird wieder überwacht, sobald er zurück ist
+</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 already converted, %4 not converted, in %5</source>
+        <translation>%1 Dateien: %2 konvertiert, %3 bereits konvertiert, %4 nicht konvertiert, in %5</translation>
+    </message>
+    <message>
+        <source>the output folder %1 cannot be a watched folder</source>
+        <translation>Der Ausgabeordner %1 kann kein überwachter Ordner sein</translation>
     </message>
 </context>
 <context>
@@ -785,6 +899,54 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>Solution</source>
         <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Watch Folder...</source>
+        <translation>Ordner überwachen …</translation>
+    </message>
+    <message>
+        <source>Stop Watching Folders</source>
+        <translation>Ordner nicht mehr überwachen</translation>
+    </message>
+    <message>
+        <source>Convert As They Arrive</source>
+        <translation>Beim Eintreffen konvertieren</translation>
+    </message>
+    <message>
+        <source>Make a New Name</source>
+        <translation>Neuen Namen bilden</translation>
+    </message>
+    <message>
+        <source>Skip the File</source>
+        <translation>Datei überspringen</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Nichts tun</translation>
+    </message>
+    <message>
+        <source>Quit Kelvora</source>
+        <translation>Kelvora beenden</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Bereitschaft</translation>
+    </message>
+    <message>
+        <source>Power Off</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>Only If All Succeeded</source>
+        <translation>Nur wenn alle gelungen sind</translation>
+    </message>
+    <message>
+        <source>When the Output Exists</source>
+        <translation>Wenn die Ausgabe existiert</translation>
+    </message>
+    <message>
+        <source>When Done</source>
+        <translation>Wenn fertig</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1551,14 @@ keine Anwendung zugeordnet.</translation>
         <source>The converter stopped with exit status %1</source>
         <translation>Der Konverter endete mit dem Exit-Status %1</translation>
     </message>
+    <message>
+        <source>%1 is there already</source>
+        <translation>%1 ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made: %2</source>
+        <translation>%1: Der Ordner kann nicht angelegt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1472,6 +1642,10 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>Ungültiger Zielordner!</translation>
+    </message>
+    <message>
+        <source>Already Converted</source>
+        <translation>Bereits konvertiert</translation>
     </message>
 </context>
 <context>

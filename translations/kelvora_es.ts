@@ -212,6 +212,10 @@
             <numerusform>%n enlaces a carpetas no seguidos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select a folder to watch</source>
+        <translation>Elegir una carpeta para vigilar</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -270,6 +274,55 @@
         <source>Paused</source>
         <translation>En pausa</translation>
     </message>
+    <message>
+        <source>The system bus cannot be reached.</source>
+        <translation>No se puede acceder al bus del sistema.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already converted</source>
+        <translation>
+            <numerusform>%n ya convertido</numerusform>
+            <numerusform>%n ya convertidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not there)</source>
+        <translation>%1 (no está)</translation>
+    </message>
+    <message>
+        <source>Watching: %1</source>
+        <translation>Vigilando: %1</translation>
+    </message>
+    <message>
+        <source>Power Off Now</source>
+        <translation>Apagar ahora</translation>
+    </message>
+    <message>
+        <source>Suspend Now</source>
+        <translation>Suspender ahora</translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>La conversión ha terminado. El equipo se apaga en %n segundo.</numerusform>
+            <numerusform>La conversión ha terminado. El equipo se apaga en %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer is suspended in %n seconds.</source>
+        <translation>
+            <numerusform>La conversión ha terminado. El equipo se suspende en %n segundo.</numerusform>
+            <numerusform>La conversión ha terminado. El equipo se suspende en %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer could not be powered off: %1</source>
+        <translation>No se pudo apagar el equipo: %1</translation>
+    </message>
+    <message>
+        <source>The computer could not be suspended: %1</source>
+        <translation>No se pudo suspender el equipo: %1</translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -296,130 +349,6 @@
     <message>
         <source>unknown option &apos;%1&apos;</source>
         <translation>opción desconocida «%1»</translation>
-    </message>
-    <message>
-        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
-       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
-Convert media files with Kelvora&apos;s presets, without a window.
-
-Each file is converted with the same converter command line, output naming and
-statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
-Folder does (any letter case; hidden files and folders are passed over); what it
-leaves out is named on standard error.
-
-Options:
-  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
-                        Solution text (case does not matter), or a part of one of
-                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output DIR      the saving folder (default: the current folder); it is
-                        made when missing
-  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
-                        processor core, at most 8)
-      --size SIZE       the largest picture height of the presets that take one:
-                        1080p, 720p, 480p or keep (default: keep)
-      --from LIST       also convert the paths in the file LIST, one a line
-                        (&quot;-&quot; reads standard input); relative paths are taken
-                        from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
-  -0, --null            the lists of --from are separated by NUL characters
-                        (as find -print0 writes them), for names with newlines
-      --json            print one JSON object a line for each finished file:
-                        input, output, status, reason, seconds and, where the
-                        converter told it, speed (seconds of media a second)
-      --no-inhibit      let the computer suspend when idle during the batch
-                        (by default a sleep inhibitor is held while it runs)
-      --list-presets    print each preset&apos;s id, group, name and whether the
-                        converter can make it, then exit
-  -h, --help            print this help, then exit
-      --version         print the version, then exit
-      --                every argument after it is a file or folder, even one
-                        that starts with -
-
-On a terminal a live line shows each running file and a bar the files done, the
-time elapsed and the time left; otherwise one line is printed for each finished
-file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
-terminal) stops at once: the running conversions end and leave no partial file.
-Ctrl-Z pauses the running conversions with the program, fg resumes them.
-
-Exit status:
-  0    every file was converted
-  1    some file was not converted (failed, of unknown format or not started),
-       or standard output could not be written
-  2    usage error: unknown option or preset, no files, unwritable output folder
-  129  stopped by SIGHUP
-  130  stopped by SIGINT (Ctrl-C)
-  143  stopped by SIGTERM
-
-Examples:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</source>
-        <translation>Uso: kelvora-convert --preset ID|NOMBRE [OPCIÓN]... ARCHIVO|CARPETA...
-     kelvora-convert --preset ID|NOMBRE [OPCIÓN]... --from LISTA
-Convierte archivos multimedia con los perfiles de Kelvora, sin ventana.
-
-Cada archivo se convierte con la misma línea de órdenes del conversor, los
-mismos nombres de salida y los mismos estados que en la ventana de Kelvora. Una
-CARPETA añade los archivos multimedia que contiene, como hace Añadir carpeta
-(sin distinguir mayúsculas y minúsculas; se omiten los archivos y carpetas
-ocultos); lo que queda fuera se indica en la salida de error estándar.
-
-Opciones:
-  -p, --preset ID|NOMBRE
-                        el formato de destino: el id de un perfil, su texto en
-                        inglés del menú o del cuadro Perfil (sin distinguir
-                        mayúsculas), o una parte de uno de ellos que solo tenga
-                        un perfil (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output CARPETA  la carpeta de destino (predeterminada: la carpeta
-                        actual); se crea si no existe
-  -j, --jobs N          convierte N archivos a la vez, de 1 a 64
-                        (predeterminado: uno por núcleo del procesador, 8 como
-                        máximo)
-      --size TAMAÑO     la altura de imagen máxima de los perfiles que la
-                        admiten: 1080p, 720p, 480p o keep (predeterminado: keep)
-      --from LISTA      convierte también las rutas del archivo LISTA, una por
-                        línea (&quot;-&quot; lee la entrada estándar); las rutas relativas
-                        parten de la carpeta actual
-  -r, --recursive       una CARPETA aporta también los archivos multimedia de
-                        sus subcarpetas
-  -0, --null            las listas de --from están separadas por caracteres NUL
-                        (como las escribe find -print0), para nombres con saltos
-                        de línea
-      --json            imprime un objeto JSON por línea por cada archivo
-                        terminado: input, output, status, reason, seconds y,
-                        si el conversor lo indicó, speed (segundos de contenido
-                        por segundo)
-      --no-inhibit      permite que el equipo se suspenda por inactividad
-                        durante el lote (de forma predeterminada se impide la
-                        suspensión mientras se ejecuta)
-      --list-presets    muestra el id, el grupo y el nombre de cada perfil, y si
-                        el conversor puede crearlo; después sale
-  -h, --help            muestra esta ayuda y sale
-      --version         muestra la versión y sale
-      --                todo argumento posterior es un archivo o una carpeta,
-                        aunque empiece por -
-
-En un terminal, una línea en vivo muestra cada archivo en curso y una barra
-muestra los archivos terminados, el tiempo transcurrido y el restante; si no,
-se imprime una línea por cada archivo terminado. El resumen va a la salida de
-error estándar. Ctrl-C, SIGTERM o SIGHUP (un terminal cerrado) lo detienen al
-instante: las conversiones en curso terminan sin dejar archivos a medias.
-Ctrl-Z pausa las conversiones en curso junto con el programa; fg las reanuda.
-
-Estado de salida:
-  0    se convirtieron todos los archivos
-  1    algún archivo no se convirtió (falló, tenía un formato desconocido o no
-       se inició), o no se pudo escribir en la salida estándar
-  2    error de uso: opción o perfil desconocidos, ningún archivo, carpeta de
-       destino sin permiso de escritura
-  129  detenido por SIGHUP
-  130  detenido por SIGINT (Ctrl-C)
-  143  detenido por SIGTERM
-
-Ejemplos:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</translation>
     </message>
     <message>
         <source>%1: cannot write standard output: %2
@@ -488,6 +417,190 @@ Pruebe «%1 --help» para más información.
     <message>
         <source>no files to convert</source>
         <translation>no hay archivos que convertir</translation>
+    </message>
+    <message>
+        <source>option --watch needs a folder</source>
+        <translation>la opción --watch necesita una carpeta</translation>
+    </message>
+    <message>
+        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
+       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+       kelvora-convert --preset ID|NAME [OPTION]... --watch FOLDER [FILE|FOLDER]...
+Convert media files with Kelvora&apos;s presets, without a window.
+
+Each file is converted with the same converter command line, output naming and
+statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
+Folder does (any letter case; hidden files and folders are passed over); what it
+leaves out is named on standard error.
+
+Options:
+  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
+                        Solution text (case does not matter), or a part of one of
+                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DIR      the saving folder (default: the current folder); it is
+                        made when missing
+  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
+                        processor core, at most 8)
+      --size SIZE       the largest picture height of the presets that take one:
+                        1080p, 720p, 480p or keep (default: keep)
+      --from LIST       also convert the paths in the file LIST, one a line
+                        (&quot;-&quot; reads standard input); relative paths are taken
+                        from the current folder
+  -r, --recursive       a FOLDER also gives the media files of its sub folders,
+                        each output going to the same relative path below the
+                        output folder (folders made as needed)
+      --flat            every output goes straight into the output folder
+      --skip-existing   a file whose output (same name in its output folder) is
+                        there already is not converted again: it is reported
+                        &quot;Already Converted&quot;
+      --watch FOLDER    watch FOLDER (more than once for more folders; with -r
+                        its sub folders too) through the kernel&apos;s file
+                        notifications (inotify) and convert each media file
+                        that arrives once it is complete: written and closed,
+                        or moved in, and its size unchanged for two seconds.
+                        Hidden and partial files are never taken; the files
+                        there at the start count as arrived, and as with
+                        --skip-existing a file whose output is there is not
+                        converted again. Runs until SIGTERM or SIGINT
+  -0, --null            the lists of --from are separated by NUL characters
+                        (as find -print0 writes them), for names with newlines
+      --json            print one JSON object a line for each finished file:
+                        input, output, status, reason, seconds and, where the
+                        converter told it, speed (seconds of media a second)
+      --no-inhibit      let the computer suspend when idle during the batch
+                        (by default a sleep inhibitor is held while it runs)
+      --list-presets    print each preset&apos;s id, group, name and whether the
+                        converter can make it, then exit
+  -h, --help            print this help, then exit
+      --version         print the version, then exit
+      --                every argument after it is a file or folder, even one
+                        that starts with -
+
+On a terminal a live line shows each running file and a bar the files done, the
+time elapsed and the time left; otherwise one line is printed for each finished
+file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
+terminal) stops at once: the running conversions end and leave no partial file.
+Ctrl-Z pauses the running conversions with the program, fg resumes them.
+
+Exit status:
+  0    every file was converted or already converted
+  1    some file was not converted (failed, of unknown format or not started),
+       or standard output could not be written
+  2    usage error: unknown option or preset, no files, unwritable output folder
+  129  stopped by SIGHUP
+  130  stopped by SIGINT (Ctrl-C)
+  143  stopped by SIGTERM
+
+Examples:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</source>
+        <translation>Uso: kelvora-convert --preset ID|NOMBRE [OPCIÓN]... ARCHIVO|CARPETA...
+     kelvora-convert --preset ID|NOMBRE [OPCIÓN]... --from LISTA
+     kelvora-convert --preset ID|NOMBRE [OPCIÓN]... --watch CARPETA [ARCHIVO|CARPETA]...
+Convierte archivos multimedia con los perfiles de Kelvora, sin ventana.
+
+Cada archivo se convierte con la misma línea de órdenes del conversor, los
+mismos nombres de salida y los mismos estados que en la ventana de Kelvora. Una
+CARPETA añade los archivos multimedia que contiene, como hace Añadir carpeta
+(sin distinguir mayúsculas y minúsculas; se omiten los archivos y carpetas
+ocultos); lo que queda fuera se indica en la salida de error estándar.
+
+Opciones:
+  -p, --preset ID|NOMBRE
+                        el formato de destino: el id de un perfil, su texto en
+                        inglés del menú o del cuadro Perfil (sin distinguir
+                        mayúsculas), o una parte de uno de ellos que solo tenga
+                        un perfil (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output CARPETA  la carpeta de destino (predeterminada: la carpeta
+                        actual); se crea si no existe
+  -j, --jobs N          convierte N archivos a la vez, de 1 a 64
+                        (predeterminado: uno por núcleo del procesador, 8 como
+                        máximo)
+      --size TAMAÑO     la altura de imagen máxima de los perfiles que la
+                        admiten: 1080p, 720p, 480p o keep (predeterminado: keep)
+      --from LISTA      convierte también las rutas del archivo LISTA, una por
+                        línea (&quot;-&quot; lee la entrada estándar); las rutas relativas
+                        parten de la carpeta actual
+  -r, --recursive       una CARPETA aporta también los archivos multimedia de
+                        sus subcarpetas; cada salida va a la misma ruta relativa
+                        bajo la carpeta de salida (las carpetas se crean)
+      --flat            cada salida va directamente a la carpeta de salida
+      --skip-existing   un archivo cuya salida (el mismo nombre en su carpeta de
+                        salida) ya existe no se convierte de nuevo: se informa
+                        como &quot;Already Converted&quot;
+      --watch CARPETA   vigilar CARPETA (varias veces para varias carpetas; con
+                        -r también sus subcarpetas) mediante las notificaciones
+                        de archivos del núcleo (inotify) y convertir cada
+                        archivo multimedia que llega una vez completo: escrito
+                        y cerrado, o movido dentro, y con su tamaño sin cambios
+                        durante dos segundos. Nunca se toman archivos ocultos ni
+                        parciales; los archivos presentes al inicio cuentan como
+                        llegados y, como con --skip-existing, un archivo cuya
+                        salida existe no se convierte de nuevo. Funciona hasta
+                        SIGTERM o SIGINT
+  -0, --null            las listas de --from están separadas por caracteres NUL
+                        (como las escribe find -print0), para nombres con saltos
+                        de línea
+      --json            imprime un objeto JSON por línea por cada archivo
+                        terminado: input, output, status, reason, seconds y,
+                        si el conversor lo indicó, speed (segundos de contenido
+                        por segundo)
+      --no-inhibit      permite que el equipo se suspenda por inactividad
+                        durante el lote (de forma predeterminada se impide la
+                        suspensión mientras se ejecuta)
+      --list-presets    muestra el id, el grupo y el nombre de cada perfil, y si
+                        el conversor puede crearlo; después sale
+  -h, --help            muestra esta ayuda y sale
+      --version         muestra la versión y sale
+      --                todo argumento posterior es un archivo o una carpeta,
+                        aunque empiece por -
+
+En un terminal, una línea en vivo muestra cada archivo en curso y una barra
+muestra los archivos terminados, el tiempo transcurrido y el restante; si no,
+se imprime una línea por cada archivo terminado. El resumen va a la salida de
+error estándar. Ctrl-C, SIGTERM o SIGHUP (un terminal cerrado) lo detienen al
+instante: las conversiones en curso terminan sin dejar archivos a medias.
+Ctrl-Z pausa las conversiones en curso junto con el programa; fg las reanuda.
+
+Estado de salida:
+  0    se convirtieron todos los archivos o ya estaban convertidos
+  1    algún archivo no se convirtió (falló, tenía un formato desconocido o no
+       se inició), o no se pudo escribir en la salida estándar
+  2    error de uso: opción o perfil desconocidos, ningún archivo, carpeta de
+       destino sin permiso de escritura
+  129  detenido por SIGHUP
+  130  detenido por SIGINT (Ctrl-C)
+  143  detenido por SIGTERM
+
+Ejemplos:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
+    </message>
+    <message>
+        <source>%1: watching %2
+</source>
+        <translation>%1: vigilando %2
+</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3; it is watched again when it is back
+</source>
+        <translation>%1: %2: %3; se vigilará de nuevo cuando vuelva
+</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 already converted, %4 not converted, in %5</source>
+        <translation>%1 archivos: %2 convertidos, %3 ya convertidos, %4 sin convertir, en %5</translation>
+    </message>
+    <message>
+        <source>the output folder %1 cannot be a watched folder</source>
+        <translation>la carpeta de salida %1 no puede ser una carpeta vigilada</translation>
     </message>
 </context>
 <context>
@@ -784,6 +897,54 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>Solution</source>
         <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Watch Folder...</source>
+        <translation>Vigilar carpeta...</translation>
+    </message>
+    <message>
+        <source>Stop Watching Folders</source>
+        <translation>Dejar de vigilar carpetas</translation>
+    </message>
+    <message>
+        <source>Convert As They Arrive</source>
+        <translation>Convertir al llegar</translation>
+    </message>
+    <message>
+        <source>Make a New Name</source>
+        <translation>Crear un nombre nuevo</translation>
+    </message>
+    <message>
+        <source>Skip the File</source>
+        <translation>Omitir el archivo</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>No hacer nada</translation>
+    </message>
+    <message>
+        <source>Quit Kelvora</source>
+        <translation>Salir de Kelvora</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Suspender</translation>
+    </message>
+    <message>
+        <source>Power Off</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Only If All Succeeded</source>
+        <translation>Solo si todo salió bien</translation>
+    </message>
+    <message>
+        <source>When the Output Exists</source>
+        <translation>Si la salida existe</translation>
+    </message>
+    <message>
+        <source>When Done</source>
+        <translation>Al terminar</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1549,14 @@ con la extensión de archivo indicada.</translation>
         <source>The converter stopped with exit status %1</source>
         <translation>El convertidor terminó con el estado de salida %1</translation>
     </message>
+    <message>
+        <source>%1 is there already</source>
+        <translation>%1 ya existe</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made: %2</source>
+        <translation>%1: no se puede crear la carpeta: %2</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1471,6 +1640,10 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>¡Destino no válido!</translation>
+    </message>
+    <message>
+        <source>Already Converted</source>
+        <translation>Ya convertido</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,10 @@
             <numerusform>%n liens vers des dossiers non suivis</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select a folder to watch</source>
+        <translation>Choisir un dossier à surveiller</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -270,6 +274,55 @@
         <source>Paused</source>
         <translation>En pause</translation>
     </message>
+    <message>
+        <source>The system bus cannot be reached.</source>
+        <translation>Le bus système est injoignable.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already converted</source>
+        <translation>
+            <numerusform>%n déjà converti</numerusform>
+            <numerusform>%n déjà convertis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not there)</source>
+        <translation>%1 (absent)</translation>
+    </message>
+    <message>
+        <source>Watching: %1</source>
+        <translation>Surveillé : %1</translation>
+    </message>
+    <message>
+        <source>Power Off Now</source>
+        <translation>Éteindre maintenant</translation>
+    </message>
+    <message>
+        <source>Suspend Now</source>
+        <translation>Mettre en veille maintenant</translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>La conversion est terminée. L&apos;ordinateur s&apos;éteint dans %n seconde.</numerusform>
+            <numerusform>La conversion est terminée. L&apos;ordinateur s&apos;éteint dans %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer is suspended in %n seconds.</source>
+        <translation>
+            <numerusform>La conversion est terminée. L&apos;ordinateur se met en veille dans %n seconde.</numerusform>
+            <numerusform>La conversion est terminée. L&apos;ordinateur se met en veille dans %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer could not be powered off: %1</source>
+        <translation>L&apos;ordinateur n&apos;a pas pu être éteint : %1</translation>
+    </message>
+    <message>
+        <source>The computer could not be suspended: %1</source>
+        <translation>L&apos;ordinateur n&apos;a pas pu être mis en veille : %1</translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -296,131 +349,6 @@
     <message>
         <source>unknown option &apos;%1&apos;</source>
         <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
-       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
-Convert media files with Kelvora&apos;s presets, without a window.
-
-Each file is converted with the same converter command line, output naming and
-statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
-Folder does (any letter case; hidden files and folders are passed over); what it
-leaves out is named on standard error.
-
-Options:
-  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
-                        Solution text (case does not matter), or a part of one of
-                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output DIR      the saving folder (default: the current folder); it is
-                        made when missing
-  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
-                        processor core, at most 8)
-      --size SIZE       the largest picture height of the presets that take one:
-                        1080p, 720p, 480p or keep (default: keep)
-      --from LIST       also convert the paths in the file LIST, one a line
-                        (&quot;-&quot; reads standard input); relative paths are taken
-                        from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
-  -0, --null            the lists of --from are separated by NUL characters
-                        (as find -print0 writes them), for names with newlines
-      --json            print one JSON object a line for each finished file:
-                        input, output, status, reason, seconds and, where the
-                        converter told it, speed (seconds of media a second)
-      --no-inhibit      let the computer suspend when idle during the batch
-                        (by default a sleep inhibitor is held while it runs)
-      --list-presets    print each preset&apos;s id, group, name and whether the
-                        converter can make it, then exit
-  -h, --help            print this help, then exit
-      --version         print the version, then exit
-      --                every argument after it is a file or folder, even one
-                        that starts with -
-
-On a terminal a live line shows each running file and a bar the files done, the
-time elapsed and the time left; otherwise one line is printed for each finished
-file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
-terminal) stops at once: the running conversions end and leave no partial file.
-Ctrl-Z pauses the running conversions with the program, fg resumes them.
-
-Exit status:
-  0    every file was converted
-  1    some file was not converted (failed, of unknown format or not started),
-       or standard output could not be written
-  2    usage error: unknown option or preset, no files, unwritable output folder
-  129  stopped by SIGHUP
-  130  stopped by SIGINT (Ctrl-C)
-  143  stopped by SIGTERM
-
-Examples:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</source>
-        <translation>Utilisation&#xa0;: kelvora-convert --preset ID|NOM [OPTION]... FICHIER|DOSSIER...
-              kelvora-convert --preset ID|NOM [OPTION]... --from LISTE
-Convertit des fichiers multimédias avec les profils de Kelvora, sans fenêtre.
-
-Chaque fichier est converti avec la même ligne de commande du convertisseur, le
-même nommage des sorties et les mêmes états que dans la fenêtre de Kelvora. Un
-DOSSIER ajoute les fichiers multimédias qu&apos;il contient, comme «&#xa0;Ajouter un
-dossier&#xa0;» (sans tenir compte de la casse&#xa0;; les fichiers et dossiers cachés sont
-ignorés)&#xa0;; ce qui est laissé de côté est indiqué sur la sortie d&apos;erreur
-standard.
-
-Options&#xa0;:
-  -p, --preset ID|NOM   le format cible&#xa0;: le numéro d&apos;un profil, son texte de
-                        menu ou son texte sous «&#xa0;Profil&#xa0;» (en anglais, comme
-                        --list-presets les affiche&#xa0;; sans tenir compte de la
-                        casse), ou une partie de l&apos;un d&apos;eux propre à un seul
-                        profil (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output DOSSIER  le dossier de destination (par défaut&#xa0;: le dossier
-                        courant)&#xa0;; il est créé s&apos;il n&apos;existe pas
-  -j, --jobs N          convertir N fichiers à la fois, de 1 à 64 (par défaut&#xa0;:
-                        un par cœur de processeur, 8 au plus)
-      --size TAILLE     la hauteur d&apos;image maximale des profils qui en ont une&#xa0;:
-                        1080p, 720p, 480p ou keep (par défaut&#xa0;: keep)
-      --from LISTE      convertir aussi les chemins du fichier LISTE, un par
-                        ligne («&#xa0;-&#xa0;» lit l&apos;entrée standard)&#xa0;; les chemins
-                        relatifs partent du dossier courant
-  -r, --recursive       un DOSSIER donne aussi les fichiers multimédias de ses
-                        sous-dossiers
-  -0, --null            les listes de --from sont séparées par des caractères
-                        NUL (comme les écrit find -print0), pour les noms
-                        contenant des sauts de ligne
-      --json            afficher un objet JSON par ligne pour chaque fichier
-                        terminé&#xa0;: input, output, status, reason, seconds et, si
-                        le convertisseur l&apos;a indiquée, speed (secondes de média
-                        par seconde)
-      --no-inhibit      laisser l&apos;ordinateur se mettre en veille en cas
-                        d&apos;inactivité pendant la conversion (par défaut, la mise
-                        en veille est empêchée tant qu&apos;elle dure)
-      --list-presets    afficher le numéro, le groupe et le nom de chaque profil
-                        et si le convertisseur peut le produire, puis quitter
-  -h, --help            afficher cette aide, puis quitter
-      --version         afficher la version, puis quitter
-      --                tout argument qui suit est un fichier ou un dossier,
-                        même s&apos;il commence par -
-
-Dans un terminal, une ligne en direct montre chaque fichier en cours et une
-barre les fichiers terminés, le temps écoulé et le temps restant&#xa0;; sinon, une
-ligne est affichée pour chaque fichier terminé. Le résumé va sur la sortie
-d&apos;erreur standard. Ctrl+C, SIGTERM ou SIGHUP (un terminal fermé) arrête tout
-immédiatement&#xa0;: les conversions en cours se terminent sans laisser de fichier
-partiel. Ctrl+Z suspend les conversions en cours avec le programme, fg les
-reprend.
-
-Code de sortie&#xa0;:
-  0    tous les fichiers ont été convertis
-  1    au moins un fichier n&apos;a pas été converti (échec, format inconnu ou non
-       démarré), ou la sortie standard n&apos;a pas pu être écrite
-  2    erreur d&apos;utilisation&#xa0;: option ou profil inconnu, aucun fichier, dossier
-       de sortie non inscriptible
-  129  arrêté par SIGHUP
-  130  arrêté par SIGINT (Ctrl+C)
-  143  arrêté par SIGTERM
-
-Exemples&#xa0;:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</translation>
     </message>
     <message>
         <source>%1: cannot write standard output: %2
@@ -489,6 +417,191 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     <message>
         <source>no files to convert</source>
         <translation>aucun fichier à convertir</translation>
+    </message>
+    <message>
+        <source>option --watch needs a folder</source>
+        <translation>l&apos;option --watch demande un dossier</translation>
+    </message>
+    <message>
+        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
+       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+       kelvora-convert --preset ID|NAME [OPTION]... --watch FOLDER [FILE|FOLDER]...
+Convert media files with Kelvora&apos;s presets, without a window.
+
+Each file is converted with the same converter command line, output naming and
+statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
+Folder does (any letter case; hidden files and folders are passed over); what it
+leaves out is named on standard error.
+
+Options:
+  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
+                        Solution text (case does not matter), or a part of one of
+                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DIR      the saving folder (default: the current folder); it is
+                        made when missing
+  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
+                        processor core, at most 8)
+      --size SIZE       the largest picture height of the presets that take one:
+                        1080p, 720p, 480p or keep (default: keep)
+      --from LIST       also convert the paths in the file LIST, one a line
+                        (&quot;-&quot; reads standard input); relative paths are taken
+                        from the current folder
+  -r, --recursive       a FOLDER also gives the media files of its sub folders,
+                        each output going to the same relative path below the
+                        output folder (folders made as needed)
+      --flat            every output goes straight into the output folder
+      --skip-existing   a file whose output (same name in its output folder) is
+                        there already is not converted again: it is reported
+                        &quot;Already Converted&quot;
+      --watch FOLDER    watch FOLDER (more than once for more folders; with -r
+                        its sub folders too) through the kernel&apos;s file
+                        notifications (inotify) and convert each media file
+                        that arrives once it is complete: written and closed,
+                        or moved in, and its size unchanged for two seconds.
+                        Hidden and partial files are never taken; the files
+                        there at the start count as arrived, and as with
+                        --skip-existing a file whose output is there is not
+                        converted again. Runs until SIGTERM or SIGINT
+  -0, --null            the lists of --from are separated by NUL characters
+                        (as find -print0 writes them), for names with newlines
+      --json            print one JSON object a line for each finished file:
+                        input, output, status, reason, seconds and, where the
+                        converter told it, speed (seconds of media a second)
+      --no-inhibit      let the computer suspend when idle during the batch
+                        (by default a sleep inhibitor is held while it runs)
+      --list-presets    print each preset&apos;s id, group, name and whether the
+                        converter can make it, then exit
+  -h, --help            print this help, then exit
+      --version         print the version, then exit
+      --                every argument after it is a file or folder, even one
+                        that starts with -
+
+On a terminal a live line shows each running file and a bar the files done, the
+time elapsed and the time left; otherwise one line is printed for each finished
+file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
+terminal) stops at once: the running conversions end and leave no partial file.
+Ctrl-Z pauses the running conversions with the program, fg resumes them.
+
+Exit status:
+  0    every file was converted or already converted
+  1    some file was not converted (failed, of unknown format or not started),
+       or standard output could not be written
+  2    usage error: unknown option or preset, no files, unwritable output folder
+  129  stopped by SIGHUP
+  130  stopped by SIGINT (Ctrl-C)
+  143  stopped by SIGTERM
+
+Examples:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</source>
+        <translation>Utilisation&#xa0;: kelvora-convert --preset ID|NOM [OPTION]... FICHIER|DOSSIER...
+              kelvora-convert --preset ID|NOM [OPTION]... --from LISTE
+              kelvora-convert --preset ID|NOM [OPTION]... --watch DOSSIER [FICHIER|DOSSIER]...
+Convertit des fichiers multimédias avec les profils de Kelvora, sans fenêtre.
+
+Chaque fichier est converti avec la même ligne de commande du convertisseur, le
+même nommage des sorties et les mêmes états que dans la fenêtre de Kelvora. Un
+DOSSIER ajoute les fichiers multimédias qu&apos;il contient, comme «&#xa0;Ajouter un
+dossier&#xa0;» (sans tenir compte de la casse&#xa0;; les fichiers et dossiers cachés sont
+ignorés)&#xa0;; ce qui est laissé de côté est indiqué sur la sortie d&apos;erreur
+standard.
+
+Options&#xa0;:
+  -p, --preset ID|NOM   le format cible&#xa0;: le numéro d&apos;un profil, son texte de
+                        menu ou son texte sous «&#xa0;Profil&#xa0;» (en anglais, comme
+                        --list-presets les affiche&#xa0;; sans tenir compte de la
+                        casse), ou une partie de l&apos;un d&apos;eux propre à un seul
+                        profil (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DOSSIER  le dossier de destination (par défaut&#xa0;: le dossier
+                        courant)&#xa0;; il est créé s&apos;il n&apos;existe pas
+  -j, --jobs N          convertir N fichiers à la fois, de 1 à 64 (par défaut&#xa0;:
+                        un par cœur de processeur, 8 au plus)
+      --size TAILLE     la hauteur d&apos;image maximale des profils qui en ont une&#xa0;:
+                        1080p, 720p, 480p ou keep (par défaut&#xa0;: keep)
+      --from LISTE      convertir aussi les chemins du fichier LISTE, un par
+                        ligne («&#xa0;-&#xa0;» lit l&apos;entrée standard)&#xa0;; les chemins
+                        relatifs partent du dossier courant
+  -r, --recursive       un DOSSIER donne aussi les fichiers multimédias de ses
+                        sous-dossiers ; chaque sortie va au même chemin relatif
+                        sous le dossier de sortie (dossiers créés au besoin)
+      --flat            chaque sortie va directement dans le dossier de sortie
+      --skip-existing   un fichier dont la sortie (même nom dans son dossier de
+                        sortie) existe déjà n&apos;est pas converti à nouveau : il
+                        est signalé « Already Converted »
+      --watch DOSSIER   surveiller DOSSIER (plusieurs fois pour plusieurs
+                        dossiers ; avec -r ses sous-dossiers aussi) par les
+                        notifications de fichiers du noyau (inotify) et
+                        convertir chaque fichier multimédia qui arrive une fois
+                        complet : écrit et fermé, ou déplacé dedans, et sa
+                        taille inchangée pendant deux secondes. Les fichiers
+                        cachés et partiels ne sont jamais pris ; les fichiers
+                        présents au départ comptent comme arrivés et, comme avec
+                        --skip-existing, un fichier dont la sortie existe n&apos;est
+                        pas converti à nouveau. Tourne jusqu&apos;à SIGTERM ou SIGINT
+  -0, --null            les listes de --from sont séparées par des caractères
+                        NUL (comme les écrit find -print0), pour les noms
+                        contenant des sauts de ligne
+      --json            afficher un objet JSON par ligne pour chaque fichier
+                        terminé&#xa0;: input, output, status, reason, seconds et, si
+                        le convertisseur l&apos;a indiquée, speed (secondes de média
+                        par seconde)
+      --no-inhibit      laisser l&apos;ordinateur se mettre en veille en cas
+                        d&apos;inactivité pendant la conversion (par défaut, la mise
+                        en veille est empêchée tant qu&apos;elle dure)
+      --list-presets    afficher le numéro, le groupe et le nom de chaque profil
+                        et si le convertisseur peut le produire, puis quitter
+  -h, --help            afficher cette aide, puis quitter
+      --version         afficher la version, puis quitter
+      --                tout argument qui suit est un fichier ou un dossier,
+                        même s&apos;il commence par -
+
+Dans un terminal, une ligne en direct montre chaque fichier en cours et une
+barre les fichiers terminés, le temps écoulé et le temps restant&#xa0;; sinon, une
+ligne est affichée pour chaque fichier terminé. Le résumé va sur la sortie
+d&apos;erreur standard. Ctrl+C, SIGTERM ou SIGHUP (un terminal fermé) arrête tout
+immédiatement&#xa0;: les conversions en cours se terminent sans laisser de fichier
+partiel. Ctrl+Z suspend les conversions en cours avec le programme, fg les
+reprend.
+
+Code de sortie&#xa0;:
+  0    tous les fichiers ont été convertis ou l&apos;étaient déjà
+  1    au moins un fichier n&apos;a pas été converti (échec, format inconnu ou non
+       démarré), ou la sortie standard n&apos;a pas pu être écrite
+  2    erreur d&apos;utilisation&#xa0;: option ou profil inconnu, aucun fichier, dossier
+       de sortie non inscriptible
+  129  arrêté par SIGHUP
+  130  arrêté par SIGINT (Ctrl+C)
+  143  arrêté par SIGTERM
+
+Exemples&#xa0;:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
+    </message>
+    <message>
+        <source>%1: watching %2
+</source>
+        <translation>%1 : %2 est surveillé
+</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3; it is watched again when it is back
+</source>
+        <translation>%1 : %2 : %3 ; il sera de nouveau surveillé dès son retour
+</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 already converted, %4 not converted, in %5</source>
+        <translation>%1 fichiers : %2 convertis, %3 déjà convertis, %4 non convertis, en %5</translation>
+    </message>
+    <message>
+        <source>the output folder %1 cannot be a watched folder</source>
+        <translation>le dossier de sortie %1 ne peut pas être un dossier surveillé</translation>
     </message>
 </context>
 <context>
@@ -785,6 +898,54 @@ with the given filename extension.</source>
     <message>
         <source>Solution</source>
         <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Watch Folder...</source>
+        <translation>Surveiller un dossier...</translation>
+    </message>
+    <message>
+        <source>Stop Watching Folders</source>
+        <translation>Ne plus surveiller les dossiers</translation>
+    </message>
+    <message>
+        <source>Convert As They Arrive</source>
+        <translation>Convertir à leur arrivée</translation>
+    </message>
+    <message>
+        <source>Make a New Name</source>
+        <translation>Créer un nouveau nom</translation>
+    </message>
+    <message>
+        <source>Skip the File</source>
+        <translation>Ignorer le fichier</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Ne rien faire</translation>
+    </message>
+    <message>
+        <source>Quit Kelvora</source>
+        <translation>Quitter Kelvora</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Mettre en veille</translation>
+    </message>
+    <message>
+        <source>Power Off</source>
+        <translation>Éteindre</translation>
+    </message>
+    <message>
+        <source>Only If All Succeeded</source>
+        <translation>Seulement si tout a réussi</translation>
+    </message>
+    <message>
+        <source>When the Output Exists</source>
+        <translation>Si la sortie existe</translation>
+    </message>
+    <message>
+        <source>When Done</source>
+        <translation>Une fois terminé</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1550,14 @@ with the given filename extension.</source>
         <source>The converter stopped with exit status %1</source>
         <translation>Le convertisseur s&apos;est arrêté avec le code de sortie %1</translation>
     </message>
+    <message>
+        <source>%1 is there already</source>
+        <translation>%1 existe déjà</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made: %2</source>
+        <translation>%1 : impossible de créer le dossier : %2</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1472,6 +1641,10 @@ with the given filename extension.</source>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>Destination invalide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Already Converted</source>
+        <translation>Déjà converti</translation>
     </message>
 </context>
 <context>

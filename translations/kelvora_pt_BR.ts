@@ -212,6 +212,10 @@
             <numerusform>%n links para pastas não seguidos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select a folder to watch</source>
+        <translation>Escolher uma pasta para vigiar</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -270,6 +274,55 @@
         <source>Paused</source>
         <translation>Pausado</translation>
     </message>
+    <message>
+        <source>The system bus cannot be reached.</source>
+        <translation>O barramento do sistema não pode ser acessado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already converted</source>
+        <translation>
+            <numerusform>%n já convertido</numerusform>
+            <numerusform>%n já convertidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not there)</source>
+        <translation>%1 (ausente)</translation>
+    </message>
+    <message>
+        <source>Watching: %1</source>
+        <translation>Vigiando: %1</translation>
+    </message>
+    <message>
+        <source>Power Off Now</source>
+        <translation>Desligar agora</translation>
+    </message>
+    <message>
+        <source>Suspend Now</source>
+        <translation>Suspender agora</translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>A conversão terminou. O computador desliga em %n segundo.</numerusform>
+            <numerusform>A conversão terminou. O computador desliga em %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer is suspended in %n seconds.</source>
+        <translation>
+            <numerusform>A conversão terminou. O computador será suspenso em %n segundo.</numerusform>
+            <numerusform>A conversão terminou. O computador será suspenso em %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer could not be powered off: %1</source>
+        <translation>Não foi possível desligar o computador: %1</translation>
+    </message>
+    <message>
+        <source>The computer could not be suspended: %1</source>
+        <translation>Não foi possível suspender o computador: %1</translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -296,129 +349,6 @@
     <message>
         <source>unknown option &apos;%1&apos;</source>
         <translation>opção desconhecida &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
-       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
-Convert media files with Kelvora&apos;s presets, without a window.
-
-Each file is converted with the same converter command line, output naming and
-statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
-Folder does (any letter case; hidden files and folders are passed over); what it
-leaves out is named on standard error.
-
-Options:
-  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
-                        Solution text (case does not matter), or a part of one of
-                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output DIR      the saving folder (default: the current folder); it is
-                        made when missing
-  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
-                        processor core, at most 8)
-      --size SIZE       the largest picture height of the presets that take one:
-                        1080p, 720p, 480p or keep (default: keep)
-      --from LIST       also convert the paths in the file LIST, one a line
-                        (&quot;-&quot; reads standard input); relative paths are taken
-                        from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
-  -0, --null            the lists of --from are separated by NUL characters
-                        (as find -print0 writes them), for names with newlines
-      --json            print one JSON object a line for each finished file:
-                        input, output, status, reason, seconds and, where the
-                        converter told it, speed (seconds of media a second)
-      --no-inhibit      let the computer suspend when idle during the batch
-                        (by default a sleep inhibitor is held while it runs)
-      --list-presets    print each preset&apos;s id, group, name and whether the
-                        converter can make it, then exit
-  -h, --help            print this help, then exit
-      --version         print the version, then exit
-      --                every argument after it is a file or folder, even one
-                        that starts with -
-
-On a terminal a live line shows each running file and a bar the files done, the
-time elapsed and the time left; otherwise one line is printed for each finished
-file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
-terminal) stops at once: the running conversions end and leave no partial file.
-Ctrl-Z pauses the running conversions with the program, fg resumes them.
-
-Exit status:
-  0    every file was converted
-  1    some file was not converted (failed, of unknown format or not started),
-       or standard output could not be written
-  2    usage error: unknown option or preset, no files, unwritable output folder
-  129  stopped by SIGHUP
-  130  stopped by SIGINT (Ctrl-C)
-  143  stopped by SIGTERM
-
-Examples:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</source>
-        <translation>Uso: kelvora-convert --preset ID|NOME [OPÇÃO]... ARQUIVO|PASTA...
-     kelvora-convert --preset ID|NOME [OPÇÃO]... --from LISTA
-Converte arquivos de mídia com os perfis do Kelvora, sem janela.
-
-Cada arquivo é convertido com a mesma linha de comando do conversor, a mesma
-nomeação de saída e os mesmos status da janela do Kelvora. Uma PASTA adiciona
-os arquivos de mídia que contém, como faz Adicionar pasta (sem diferenciar
-maiúsculas e minúsculas; arquivos e pastas ocultos são ignorados); o que fica
-de fora é informado na saída de erro padrão.
-
-Opções:
-  -p, --preset ID|NOME  o formato de destino: o id de um perfil, seu texto em
-                        inglês no menu ou na caixa Perfil (sem diferenciar
-                        maiúsculas), ou uma parte de um deles que só um perfil
-                        tenha (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output PASTA    a pasta de destino (padrão: a pasta atual); ela é
-                        criada se não existir
-  -j, --jobs N          converte N arquivos por vez, de 1 a 64 (padrão: um por
-                        núcleo do processador, no máximo 8)
-      --size TAMANHO    a maior altura de imagem dos perfis que a aceitam:
-                        1080p, 720p, 480p ou keep (padrão: keep)
-      --from LISTA      também converte os caminhos do arquivo LISTA, um por
-                        linha (&quot;-&quot; lê a entrada padrão); caminhos relativos
-                        partem da pasta atual
-  -r, --recursive       uma PASTA também fornece os arquivos de mídia de suas
-                        subpastas
-  -0, --null            as listas de --from são separadas por caracteres NUL
-                        (como find -print0 as escreve), para nomes com quebras
-                        de linha
-      --json            imprime um objeto JSON por linha para cada arquivo
-                        concluído: input, output, status, reason, seconds e,
-                        quando o conversor informou, speed (segundos de mídia
-                        por segundo)
-      --no-inhibit      deixa o computador suspender quando ocioso durante o
-                        lote (por padrão, a suspensão é inibida enquanto ele
-                        é executado)
-      --list-presets    imprime o id, o grupo e o nome de cada perfil e se o
-                        conversor consegue criá-lo, depois sai
-  -h, --help            mostra esta ajuda e sai
-      --version         mostra a versão e sai
-      --                todo argumento depois dele é um arquivo ou pasta, mesmo
-                        que comece com -
-
-Em um terminal, uma linha ao vivo mostra cada arquivo em andamento e uma barra
-mostra os arquivos concluídos, o tempo decorrido e o restante; caso contrário,
-é impressa uma linha para cada arquivo concluído. O resumo vai para a saída de
-erro padrão. Ctrl-C, SIGTERM ou SIGHUP (um terminal fechado) interrompem
-imediatamente: as conversões em andamento terminam sem deixar arquivos
-parciais. Ctrl-Z pausa as conversões em andamento junto com o programa; fg as
-retoma.
-
-Status de saída:
-  0    todos os arquivos foram convertidos
-  1    algum arquivo não foi convertido (falhou, tem formato desconhecido ou
-       não foi iniciado), ou não foi possível escrever na saída padrão
-  2    erro de uso: opção ou perfil desconhecido, nenhum arquivo, pasta de
-       destino sem permissão de escrita
-  129  interrompido por SIGHUP
-  130  interrompido por SIGINT (Ctrl-C)
-  143  interrompido por SIGTERM
-
-Exemplos:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</translation>
     </message>
     <message>
         <source>%1: cannot write standard output: %2
@@ -487,6 +417,189 @@ Tente &apos;%1 --help&apos; para mais informações.
     <message>
         <source>no files to convert</source>
         <translation>nenhum arquivo para converter</translation>
+    </message>
+    <message>
+        <source>option --watch needs a folder</source>
+        <translation>a opção --watch precisa de uma pasta</translation>
+    </message>
+    <message>
+        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
+       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+       kelvora-convert --preset ID|NAME [OPTION]... --watch FOLDER [FILE|FOLDER]...
+Convert media files with Kelvora&apos;s presets, without a window.
+
+Each file is converted with the same converter command line, output naming and
+statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
+Folder does (any letter case; hidden files and folders are passed over); what it
+leaves out is named on standard error.
+
+Options:
+  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
+                        Solution text (case does not matter), or a part of one of
+                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DIR      the saving folder (default: the current folder); it is
+                        made when missing
+  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
+                        processor core, at most 8)
+      --size SIZE       the largest picture height of the presets that take one:
+                        1080p, 720p, 480p or keep (default: keep)
+      --from LIST       also convert the paths in the file LIST, one a line
+                        (&quot;-&quot; reads standard input); relative paths are taken
+                        from the current folder
+  -r, --recursive       a FOLDER also gives the media files of its sub folders,
+                        each output going to the same relative path below the
+                        output folder (folders made as needed)
+      --flat            every output goes straight into the output folder
+      --skip-existing   a file whose output (same name in its output folder) is
+                        there already is not converted again: it is reported
+                        &quot;Already Converted&quot;
+      --watch FOLDER    watch FOLDER (more than once for more folders; with -r
+                        its sub folders too) through the kernel&apos;s file
+                        notifications (inotify) and convert each media file
+                        that arrives once it is complete: written and closed,
+                        or moved in, and its size unchanged for two seconds.
+                        Hidden and partial files are never taken; the files
+                        there at the start count as arrived, and as with
+                        --skip-existing a file whose output is there is not
+                        converted again. Runs until SIGTERM or SIGINT
+  -0, --null            the lists of --from are separated by NUL characters
+                        (as find -print0 writes them), for names with newlines
+      --json            print one JSON object a line for each finished file:
+                        input, output, status, reason, seconds and, where the
+                        converter told it, speed (seconds of media a second)
+      --no-inhibit      let the computer suspend when idle during the batch
+                        (by default a sleep inhibitor is held while it runs)
+      --list-presets    print each preset&apos;s id, group, name and whether the
+                        converter can make it, then exit
+  -h, --help            print this help, then exit
+      --version         print the version, then exit
+      --                every argument after it is a file or folder, even one
+                        that starts with -
+
+On a terminal a live line shows each running file and a bar the files done, the
+time elapsed and the time left; otherwise one line is printed for each finished
+file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
+terminal) stops at once: the running conversions end and leave no partial file.
+Ctrl-Z pauses the running conversions with the program, fg resumes them.
+
+Exit status:
+  0    every file was converted or already converted
+  1    some file was not converted (failed, of unknown format or not started),
+       or standard output could not be written
+  2    usage error: unknown option or preset, no files, unwritable output folder
+  129  stopped by SIGHUP
+  130  stopped by SIGINT (Ctrl-C)
+  143  stopped by SIGTERM
+
+Examples:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</source>
+        <translation>Uso: kelvora-convert --preset ID|NOME [OPÇÃO]... ARQUIVO|PASTA...
+     kelvora-convert --preset ID|NOME [OPÇÃO]... --from LISTA
+     kelvora-convert --preset ID|NOME [OPÇÃO]... --watch PASTA [ARQUIVO|PASTA]...
+Converte arquivos de mídia com os perfis do Kelvora, sem janela.
+
+Cada arquivo é convertido com a mesma linha de comando do conversor, a mesma
+nomeação de saída e os mesmos status da janela do Kelvora. Uma PASTA adiciona
+os arquivos de mídia que contém, como faz Adicionar pasta (sem diferenciar
+maiúsculas e minúsculas; arquivos e pastas ocultos são ignorados); o que fica
+de fora é informado na saída de erro padrão.
+
+Opções:
+  -p, --preset ID|NOME  o formato de destino: o id de um perfil, seu texto em
+                        inglês no menu ou na caixa Perfil (sem diferenciar
+                        maiúsculas), ou uma parte de um deles que só um perfil
+                        tenha (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output PASTA    a pasta de destino (padrão: a pasta atual); ela é
+                        criada se não existir
+  -j, --jobs N          converte N arquivos por vez, de 1 a 64 (padrão: um por
+                        núcleo do processador, no máximo 8)
+      --size TAMANHO    a maior altura de imagem dos perfis que a aceitam:
+                        1080p, 720p, 480p ou keep (padrão: keep)
+      --from LISTA      também converte os caminhos do arquivo LISTA, um por
+                        linha (&quot;-&quot; lê a entrada padrão); caminhos relativos
+                        partem da pasta atual
+  -r, --recursive       uma PASTA também fornece os arquivos de mídia de suas
+                        subpastas; cada saída vai para o mesmo caminho relativo
+                        sob a pasta de saída (pastas criadas quando preciso)
+      --flat            cada saída vai direto para a pasta de saída
+      --skip-existing   um arquivo cuja saída (mesmo nome na sua pasta de saída)
+                        já existe não é convertido de novo: é informado como
+                        &quot;Already Converted&quot;
+      --watch PASTA     vigiar PASTA (várias vezes para várias pastas; com -r
+                        também suas subpastas) pelas notificações de arquivos
+                        do kernel (inotify) e converter cada arquivo de mídia
+                        que chega assim que estiver completo: escrito e
+                        fechado, ou movido para dentro, e com o tamanho sem
+                        mudar por dois segundos. Arquivos ocultos e parciais
+                        nunca são pegos; os arquivos presentes no início contam
+                        como chegados e, como com --skip-existing, um arquivo
+                        cuja saída existe não é convertido de novo. Roda até
+                        SIGTERM ou SIGINT
+  -0, --null            as listas de --from são separadas por caracteres NUL
+                        (como find -print0 as escreve), para nomes com quebras
+                        de linha
+      --json            imprime um objeto JSON por linha para cada arquivo
+                        concluído: input, output, status, reason, seconds e,
+                        quando o conversor informou, speed (segundos de mídia
+                        por segundo)
+      --no-inhibit      deixa o computador suspender quando ocioso durante o
+                        lote (por padrão, a suspensão é inibida enquanto ele
+                        é executado)
+      --list-presets    imprime o id, o grupo e o nome de cada perfil e se o
+                        conversor consegue criá-lo, depois sai
+  -h, --help            mostra esta ajuda e sai
+      --version         mostra a versão e sai
+      --                todo argumento depois dele é um arquivo ou pasta, mesmo
+                        que comece com -
+
+Em um terminal, uma linha ao vivo mostra cada arquivo em andamento e uma barra
+mostra os arquivos concluídos, o tempo decorrido e o restante; caso contrário,
+é impressa uma linha para cada arquivo concluído. O resumo vai para a saída de
+erro padrão. Ctrl-C, SIGTERM ou SIGHUP (um terminal fechado) interrompem
+imediatamente: as conversões em andamento terminam sem deixar arquivos
+parciais. Ctrl-Z pausa as conversões em andamento junto com o programa; fg as
+retoma.
+
+Status de saída:
+  0    todos os arquivos foram convertidos ou já estavam convertidos
+  1    algum arquivo não foi convertido (falhou, tem formato desconhecido ou
+       não foi iniciado), ou não foi possível escrever na saída padrão
+  2    erro de uso: opção ou perfil desconhecido, nenhum arquivo, pasta de
+       destino sem permissão de escrita
+  129  interrompido por SIGHUP
+  130  interrompido por SIGINT (Ctrl-C)
+  143  interrompido por SIGTERM
+
+Exemplos:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
+    </message>
+    <message>
+        <source>%1: watching %2
+</source>
+        <translation>%1: vigiando %2
+</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3; it is watched again when it is back
+</source>
+        <translation>%1: %2: %3; será vigiada de novo quando voltar
+</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 already converted, %4 not converted, in %5</source>
+        <translation>%1 arquivos: %2 convertidos, %3 já convertidos, %4 não convertidos, em %5</translation>
+    </message>
+    <message>
+        <source>the output folder %1 cannot be a watched folder</source>
+        <translation>a pasta de saída %1 não pode ser uma pasta vigiada</translation>
     </message>
 </context>
 <context>
@@ -783,6 +896,54 @@ with the given filename extension.</source>
     <message>
         <source>Solution</source>
         <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Watch Folder...</source>
+        <translation>Vigiar pasta...</translation>
+    </message>
+    <message>
+        <source>Stop Watching Folders</source>
+        <translation>Parar de vigiar pastas</translation>
+    </message>
+    <message>
+        <source>Convert As They Arrive</source>
+        <translation>Converter ao chegar</translation>
+    </message>
+    <message>
+        <source>Make a New Name</source>
+        <translation>Criar um novo nome</translation>
+    </message>
+    <message>
+        <source>Skip the File</source>
+        <translation>Pular o arquivo</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Não fazer nada</translation>
+    </message>
+    <message>
+        <source>Quit Kelvora</source>
+        <translation>Sair do Kelvora</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Suspender</translation>
+    </message>
+    <message>
+        <source>Power Off</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>Only If All Succeeded</source>
+        <translation>Só se tudo deu certo</translation>
+    </message>
+    <message>
+        <source>When the Output Exists</source>
+        <translation>Quando a saída existe</translation>
+    </message>
+    <message>
+        <source>When Done</source>
+        <translation>Ao terminar</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1548,14 @@ with the given filename extension.</source>
         <source>The converter stopped with exit status %1</source>
         <translation>O conversor terminou com o status de saída %1</translation>
     </message>
+    <message>
+        <source>%1 is there already</source>
+        <translation>%1 já existe</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made: %2</source>
+        <translation>%1: não é possível criar a pasta: %2</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1470,6 +1639,10 @@ with the given filename extension.</source>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>Destino inválido!</translation>
+    </message>
+    <message>
+        <source>Already Converted</source>
+        <translation>Já convertido</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,10 @@
             <numerusform>Не пройдено по %n ссылкам на папки</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select a folder to watch</source>
+        <translation>Выберите папку для наблюдения</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -285,6 +289,58 @@
         <source>Paused</source>
         <translation>Пауза</translation>
     </message>
+    <message>
+        <source>The system bus cannot be reached.</source>
+        <translation>Системная шина недоступна.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already converted</source>
+        <translation>
+            <numerusform>%n уже преобразован</numerusform>
+            <numerusform>%n уже преобразованы</numerusform>
+            <numerusform>%n уже преобразовано</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not there)</source>
+        <translation>%1 (отсутствует)</translation>
+    </message>
+    <message>
+        <source>Watching: %1</source>
+        <translation>Наблюдение: %1</translation>
+    </message>
+    <message>
+        <source>Power Off Now</source>
+        <translation>Выключить сейчас</translation>
+    </message>
+    <message>
+        <source>Suspend Now</source>
+        <translation>Приостановить сейчас</translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>Преобразование завершено. Компьютер выключится через %n секунду.</numerusform>
+            <numerusform>Преобразование завершено. Компьютер выключится через %n секунды.</numerusform>
+            <numerusform>Преобразование завершено. Компьютер выключится через %n секунд.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer is suspended in %n seconds.</source>
+        <translation>
+            <numerusform>Преобразование завершено. Компьютер перейдёт в ждущий режим через %n секунду.</numerusform>
+            <numerusform>Преобразование завершено. Компьютер перейдёт в ждущий режим через %n секунды.</numerusform>
+            <numerusform>Преобразование завершено. Компьютер перейдёт в ждущий режим через %n секунд.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer could not be powered off: %1</source>
+        <translation>Не удалось выключить компьютер: %1</translation>
+    </message>
+    <message>
+        <source>The computer could not be suspended: %1</source>
+        <translation>Не удалось перевести компьютер в ждущий режим: %1</translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -311,127 +367,6 @@
     <message>
         <source>unknown option &apos;%1&apos;</source>
         <translation>неизвестный параметр «%1»</translation>
-    </message>
-    <message>
-        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
-       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
-Convert media files with Kelvora&apos;s presets, without a window.
-
-Each file is converted with the same converter command line, output naming and
-statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
-Folder does (any letter case; hidden files and folders are passed over); what it
-leaves out is named on standard error.
-
-Options:
-  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
-                        Solution text (case does not matter), or a part of one of
-                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output DIR      the saving folder (default: the current folder); it is
-                        made when missing
-  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
-                        processor core, at most 8)
-      --size SIZE       the largest picture height of the presets that take one:
-                        1080p, 720p, 480p or keep (default: keep)
-      --from LIST       also convert the paths in the file LIST, one a line
-                        (&quot;-&quot; reads standard input); relative paths are taken
-                        from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
-  -0, --null            the lists of --from are separated by NUL characters
-                        (as find -print0 writes them), for names with newlines
-      --json            print one JSON object a line for each finished file:
-                        input, output, status, reason, seconds and, where the
-                        converter told it, speed (seconds of media a second)
-      --no-inhibit      let the computer suspend when idle during the batch
-                        (by default a sleep inhibitor is held while it runs)
-      --list-presets    print each preset&apos;s id, group, name and whether the
-                        converter can make it, then exit
-  -h, --help            print this help, then exit
-      --version         print the version, then exit
-      --                every argument after it is a file or folder, even one
-                        that starts with -
-
-On a terminal a live line shows each running file and a bar the files done, the
-time elapsed and the time left; otherwise one line is printed for each finished
-file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
-terminal) stops at once: the running conversions end and leave no partial file.
-Ctrl-Z pauses the running conversions with the program, fg resumes them.
-
-Exit status:
-  0    every file was converted
-  1    some file was not converted (failed, of unknown format or not started),
-       or standard output could not be written
-  2    usage error: unknown option or preset, no files, unwritable output folder
-  129  stopped by SIGHUP
-  130  stopped by SIGINT (Ctrl-C)
-  143  stopped by SIGTERM
-
-Examples:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</source>
-        <translation>Использование: kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... ФАЙЛ|ПАПКА...
-               kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... --from СПИСОК
-Преобразование медиафайлов по профилям Kelvora, без окна.
-
-Каждый файл преобразуется с той же командной строкой конвертера, теми же именами
-выходных файлов и статусами, что и в окне Kelvora. ПАПКА добавляет содержащиеся
-в ней медиафайлы, как «Добавить папку» (расширения в любом регистре; скрытые
-файлы и папки пропускаются); о том, что не добавлено, сообщается в стандартный
-поток ошибок.
-
-Параметры:
-  -p, --preset ID|ИМЯ   целевой формат: номер профиля, его название в меню или в
-                        поле «Профиль» (по-английски, регистр не важен) либо
-                        часть одного из них, которая есть только у одного
-                        профиля (&quot;wmv&quot;, &quot;ipod - high&quot;)
-  -o, --output ПАПКА    папка сохранения (по умолчанию текущая папка); если её
-                        нет, она создаётся
-  -j, --jobs N          преобразовывать по N файлов одновременно, от 1 до 64
-                        (по умолчанию по одному на ядро процессора, не более 8)
-      --size РАЗМЕР     наибольшая высота кадра для профилей, которые её
-                        учитывают: 1080p, 720p, 480p или keep (по умолчанию
-                        keep)
-      --from СПИСОК     также преобразовать пути из файла СПИСОК, по одному в
-                        строке (&quot;-&quot; читает стандартный ввод); относительные
-                        пути отсчитываются от текущей папки
-  -r, --recursive       ПАПКА даёт также медиафайлы своих подпапок
-  -0, --null            списки из --from разделены символами NUL (как их
-                        выводит find -print0), для имён с переводами строк
-      --json            выводить по одному объекту JSON в строке на каждый
-                        завершённый файл: input, output, status, reason, seconds
-                        и speed (секунд медиа в секунду), если конвертер её
-                        сообщил
-      --no-inhibit      разрешить компьютеру засыпать при бездействии во время
-                        пакета (по умолчанию, пока пакет выполняется, переход в
-                        сон запрещён)
-      --list-presets    вывести номер, группу и название каждого профиля и то,
-                        может ли конвертер его создать, затем выйти
-  -h, --help            показать эту справку и выйти
-      --version         показать версию и выйти
-      --                все аргументы после него — файлы или папки, даже если
-                        начинаются с -
-
-В терминале живая строка показывает выполняемые файлы, а полоса — готовые файлы,
-прошедшее и оставшееся время; иначе для каждого завершённого файла выводится
-одна строка. Итог выводится в стандартный поток ошибок. Ctrl-C, SIGTERM или
-SIGHUP (закрытый терминал) сразу останавливают работу: текущие преобразования
-завершаются и не оставляют недописанных файлов. Ctrl-Z приостанавливает текущие
-преобразования вместе с программой, fg возобновляет их.
-
-Код завершения:
-  0    все файлы преобразованы
-  1    какой-то файл не преобразован (ошибка, неизвестный формат или не начат)
-       либо не удалось записать в стандартный вывод
-  2    ошибка использования: неизвестный параметр или профиль, нет файлов,
-       папка вывода недоступна для записи
-  129  остановлено сигналом SIGHUP
-  130  остановлено сигналом SIGINT (Ctrl-C)
-  143  остановлено сигналом SIGTERM
-
-Примеры:
-  kelvora-convert --preset wmv --output ~/converted ~/Videos
-  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
-</translation>
     </message>
     <message>
         <source>%1: cannot write standard output: %2
@@ -500,6 +435,188 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>no files to convert</source>
         <translation>нет файлов для преобразования</translation>
+    </message>
+    <message>
+        <source>option --watch needs a folder</source>
+        <translation>параметру --watch нужна папка</translation>
+    </message>
+    <message>
+        <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
+       kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+       kelvora-convert --preset ID|NAME [OPTION]... --watch FOLDER [FILE|FOLDER]...
+Convert media files with Kelvora&apos;s presets, without a window.
+
+Each file is converted with the same converter command line, output naming and
+statuses as in the Kelvora window. A FOLDER adds the media files in it, as Add
+Folder does (any letter case; hidden files and folders are passed over); what it
+leaves out is named on standard error.
+
+Options:
+  -p, --preset ID|NAME  the target format: a preset id, its menu text or its
+                        Solution text (case does not matter), or a part of one of
+                        them that only one preset has (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output DIR      the saving folder (default: the current folder); it is
+                        made when missing
+  -j, --jobs N          convert N files at a time, 1 to 64 (default: one per
+                        processor core, at most 8)
+      --size SIZE       the largest picture height of the presets that take one:
+                        1080p, 720p, 480p or keep (default: keep)
+      --from LIST       also convert the paths in the file LIST, one a line
+                        (&quot;-&quot; reads standard input); relative paths are taken
+                        from the current folder
+  -r, --recursive       a FOLDER also gives the media files of its sub folders,
+                        each output going to the same relative path below the
+                        output folder (folders made as needed)
+      --flat            every output goes straight into the output folder
+      --skip-existing   a file whose output (same name in its output folder) is
+                        there already is not converted again: it is reported
+                        &quot;Already Converted&quot;
+      --watch FOLDER    watch FOLDER (more than once for more folders; with -r
+                        its sub folders too) through the kernel&apos;s file
+                        notifications (inotify) and convert each media file
+                        that arrives once it is complete: written and closed,
+                        or moved in, and its size unchanged for two seconds.
+                        Hidden and partial files are never taken; the files
+                        there at the start count as arrived, and as with
+                        --skip-existing a file whose output is there is not
+                        converted again. Runs until SIGTERM or SIGINT
+  -0, --null            the lists of --from are separated by NUL characters
+                        (as find -print0 writes them), for names with newlines
+      --json            print one JSON object a line for each finished file:
+                        input, output, status, reason, seconds and, where the
+                        converter told it, speed (seconds of media a second)
+      --no-inhibit      let the computer suspend when idle during the batch
+                        (by default a sleep inhibitor is held while it runs)
+      --list-presets    print each preset&apos;s id, group, name and whether the
+                        converter can make it, then exit
+  -h, --help            print this help, then exit
+      --version         print the version, then exit
+      --                every argument after it is a file or folder, even one
+                        that starts with -
+
+On a terminal a live line shows each running file and a bar the files done, the
+time elapsed and the time left; otherwise one line is printed for each finished
+file. The summary goes to standard error. Ctrl-C, SIGTERM or SIGHUP (a closed
+terminal) stops at once: the running conversions end and leave no partial file.
+Ctrl-Z pauses the running conversions with the program, fg resumes them.
+
+Exit status:
+  0    every file was converted or already converted
+  1    some file was not converted (failed, of unknown format or not started),
+       or standard output could not be written
+  2    usage error: unknown option or preset, no files, unwritable output folder
+  129  stopped by SIGHUP
+  130  stopped by SIGINT (Ctrl-C)
+  143  stopped by SIGTERM
+
+Examples:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</source>
+        <translation>Использование: kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... ФАЙЛ|ПАПКА...
+               kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... --from СПИСОК
+               kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... --watch ПАПКА [ФАЙЛ|ПАПКА]...
+Преобразование медиафайлов по профилям Kelvora, без окна.
+
+Каждый файл преобразуется с той же командной строкой конвертера, теми же именами
+выходных файлов и статусами, что и в окне Kelvora. ПАПКА добавляет содержащиеся
+в ней медиафайлы, как «Добавить папку» (расширения в любом регистре; скрытые
+файлы и папки пропускаются); о том, что не добавлено, сообщается в стандартный
+поток ошибок.
+
+Параметры:
+  -p, --preset ID|ИМЯ   целевой формат: номер профиля, его название в меню или в
+                        поле «Профиль» (по-английски, регистр не важен) либо
+                        часть одного из них, которая есть только у одного
+                        профиля (&quot;wmv&quot;, &quot;ipod - high&quot;)
+  -o, --output ПАПКА    папка сохранения (по умолчанию текущая папка); если её
+                        нет, она создаётся
+  -j, --jobs N          преобразовывать по N файлов одновременно, от 1 до 64
+                        (по умолчанию по одному на ядро процессора, не более 8)
+      --size РАЗМЕР     наибольшая высота кадра для профилей, которые её
+                        учитывают: 1080p, 720p, 480p или keep (по умолчанию
+                        keep)
+      --from СПИСОК     также преобразовать пути из файла СПИСОК, по одному в
+                        строке (&quot;-&quot; читает стандартный ввод); относительные
+                        пути отсчитываются от текущей папки
+  -r, --recursive       ПАПКА даёт также медиафайлы своих подпапок; каждый
+                        выходной файл ложится по тому же относительному пути
+                        в папке вывода (папки создаются по мере надобности)
+      --flat            все выходные файлы ложатся прямо в папку вывода
+      --skip-existing   файл, выходной файл которого (то же имя в его папке
+                        вывода) уже есть, не преобразуется снова: о нём
+                        сообщается &quot;Already Converted&quot;
+      --watch ПАПКА     наблюдать за ПАПКОЙ (несколько раз для нескольких
+                        папок; с -r и за её подпапками) через уведомления ядра
+                        о файлах (inotify) и преобразовывать каждый
+                        появившийся медиафайл, когда он готов: записан и
+                        закрыт или перемещён в папку, и его размер не менялся
+                        две секунды. Скрытые и недописанные файлы не берутся;
+                        файлы, бывшие там при запуске, считаются появившимися,
+                        и, как с --skip-existing, файл, выходной файл которого
+                        есть, не преобразуется снова. Работает до SIGTERM или
+                        SIGINT
+  -0, --null            списки из --from разделены символами NUL (как их
+                        выводит find -print0), для имён с переводами строк
+      --json            выводить по одному объекту JSON в строке на каждый
+                        завершённый файл: input, output, status, reason, seconds
+                        и speed (секунд медиа в секунду), если конвертер её
+                        сообщил
+      --no-inhibit      разрешить компьютеру засыпать при бездействии во время
+                        пакета (по умолчанию, пока пакет выполняется, переход в
+                        сон запрещён)
+      --list-presets    вывести номер, группу и название каждого профиля и то,
+                        может ли конвертер его создать, затем выйти
+  -h, --help            показать эту справку и выйти
+      --version         показать версию и выйти
+      --                все аргументы после него — файлы или папки, даже если
+                        начинаются с -
+
+В терминале живая строка показывает выполняемые файлы, а полоса — готовые файлы,
+прошедшее и оставшееся время; иначе для каждого завершённого файла выводится
+одна строка. Итог выводится в стандартный поток ошибок. Ctrl-C, SIGTERM или
+SIGHUP (закрытый терминал) сразу останавливают работу: текущие преобразования
+завершаются и не оставляют недописанных файлов. Ctrl-Z приостанавливает текущие
+преобразования вместе с программой, fg возобновляет их.
+
+Код завершения:
+  0    все файлы преобразованы или уже были преобразованы
+  1    какой-то файл не преобразован (ошибка, неизвестный формат или не начат)
+       либо не удалось записать в стандартный вывод
+  2    ошибка использования: неизвестный параметр или профиль, нет файлов,
+       папка вывода недоступна для записи
+  129  остановлено сигналом SIGHUP
+  130  остановлено сигналом SIGINT (Ctrl-C)
+  143  остановлено сигналом SIGTERM
+
+Примеры:
+  kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
+  find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
+</translation>
+    </message>
+    <message>
+        <source>%1: watching %2
+</source>
+        <translation>%1: наблюдение за %2
+</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3; it is watched again when it is back
+</source>
+        <translation>%1: %2: %3; наблюдение возобновится, когда она вернётся
+</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 already converted, %4 not converted, in %5</source>
+        <translation>Файлов: %1; преобразовано: %2, уже были преобразованы: %3, не преобразовано: %4, за %5</translation>
+    </message>
+    <message>
+        <source>the output folder %1 cannot be a watched folder</source>
+        <translation>папка вывода %1 не может быть папкой наблюдения</translation>
     </message>
 </context>
 <context>
@@ -796,6 +913,54 @@ with the given filename extension.</source>
     <message>
         <source>Solution</source>
         <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>Watch Folder...</source>
+        <translation>Наблюдать за папкой...</translation>
+    </message>
+    <message>
+        <source>Stop Watching Folders</source>
+        <translation>Прекратить наблюдение за папками</translation>
+    </message>
+    <message>
+        <source>Convert As They Arrive</source>
+        <translation>Преобразовывать по прибытии</translation>
+    </message>
+    <message>
+        <source>Make a New Name</source>
+        <translation>Создать новое имя</translation>
+    </message>
+    <message>
+        <source>Skip the File</source>
+        <translation>Пропустить файл</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Ничего не делать</translation>
+    </message>
+    <message>
+        <source>Quit Kelvora</source>
+        <translation>Выйти из Kelvora</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Ждущий режим</translation>
+    </message>
+    <message>
+        <source>Power Off</source>
+        <translation>Выключить</translation>
+    </message>
+    <message>
+        <source>Only If All Succeeded</source>
+        <translation>Только если всё удалось</translation>
+    </message>
+    <message>
+        <source>When the Output Exists</source>
+        <translation>Если выходной файл существует</translation>
+    </message>
+    <message>
+        <source>When Done</source>
+        <translation>По завершении</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1566,14 @@ with the given filename extension.</source>
         <source>The converter stopped with exit status %1</source>
         <translation>Конвертер завершился с кодом выхода %1</translation>
     </message>
+    <message>
+        <source>%1 is there already</source>
+        <translation>%1 уже существует</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made: %2</source>
+        <translation>%1: не удаётся создать папку: %2</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1485,6 +1658,10 @@ with the given filename extension.</source>
     <message>
         <source>Invalid Saving Folder!</source>
         <translation>Неверная папка!</translation>
+    </message>
+    <message>
+        <source>Already Converted</source>
+        <translation>Уже преобразован</translation>
     </message>
 </context>
 <context>

@@ -202,8 +202,15 @@ bool SaveSettings(const SettingsValues &settings, const QString &settingsPath)
         {kParameters, kSubFolders, QString::asprintf("%d", settings.subFolders ? 1 : 0)},
         {kParameters, kSkipConverted, QString::asprintf("%d", settings.skipConverted ? 1 : 0)},
         {kParameters, kConvertArrivals, QString::asprintf("%d", settings.convertArrivals ? 1 : 0)},
-        {kWatchedFolders, kWatchedCount, QString::number(settings.watched.size())},
     };
+    if (settings.windowSize.isValid())
+        entries.append({kParameters, kWindowSize,
+                        QString::asprintf("%dx%d", settings.windowSize.width(),
+                                          settings.windowSize.height())});
+    for (int i = 0; i < kRecentFolderCount; ++i)
+        entries.append({kRecentSavingFolder, kFolderKeys[i], settings.folders[i]});
+    // Always the count: the folders past it, once forgotten, are not read back.
+    entries.append({kWatchedFolders, kWatchedCount, QString::number(settings.watched.size())});
     for (int i = 0; i < settings.watched.size(); ++i) {
         entries.append(
             {kWatchedFolders, QStringLiteral("Folder %1").arg(i + 1), settings.watched[i].folder});
@@ -211,12 +218,6 @@ bool SaveSettings(const SettingsValues &settings, const QString &settingsPath)
             {kWatchedFolders, QStringLiteral("Sub Folders %1").arg(i + 1),
              settings.watched[i].subFolders ? QStringLiteral("1") : QStringLiteral("0")});
     }
-    if (settings.windowSize.isValid())
-        entries.append({kParameters, kWindowSize,
-                        QString::asprintf("%dx%d", settings.windowSize.width(),
-                                          settings.windowSize.height())});
-    for (int i = 0; i < kRecentFolderCount; ++i)
-        entries.append({kRecentSavingFolder, kFolderKeys[i], settings.folders[i]});
 
     // One value that cannot be stored does not keep the others from the file.
     const qsizetype all = entries.size();
