@@ -107,6 +107,18 @@ bool ParseArguments(const QList<QByteArray> &arguments, CliOptions *options, QSt
             options->keepDates = false;
         } else if (argument == "--recursive" || argument == "-r") {
             options->recursive = true;
+        } else if (argument == "--flat") {
+            options->flat = true;
+        } else if (argument == "--skip-existing") {
+            options->skipExisting = true;
+        } else if (name == "--watch") {
+            if (!TakeValue(arguments, &i, name, argument, &value, error))
+                return false;
+            if (value.isEmpty()) {
+                *error = QCoreApplication::translate("Convert", "option --watch needs a folder");
+                return false;
+            }
+            options->watch << QFile::decodeName(value);
         } else if (name == "--preset" || name == "-p") {
             if (!TakeValue(arguments, &i, name, argument, &value, error))
                 return false;
@@ -245,6 +257,7 @@ QString HelpText()
         "Convert",
         "Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...\n"
         "       kelvora-convert --preset ID|NAME [OPTION]... --from LIST\n"
+        "       kelvora-convert --preset ID|NAME [OPTION]... --watch FOLDER [FILE|FOLDER]...\n"
         "Convert media files with Kelvora's presets, without a window.\n"
         "\n"
         "Each file is converted with the same converter command line, output naming and\n"
@@ -265,7 +278,22 @@ QString HelpText()
         "      --from LIST       also convert the paths in the file LIST, one a line\n"
         "                        (\"-\" reads standard input); relative paths are taken\n"
         "                        from the current folder\n"
-        "  -r, --recursive       a FOLDER also gives the media files of its sub folders\n"
+        "  -r, --recursive       a FOLDER also gives the media files of its sub folders,\n"
+        "                        each output going to the same relative path below the\n"
+        "                        output folder (folders made as needed)\n"
+        "      --flat            every output goes straight into the output folder\n"
+        "      --skip-existing   a file whose output (same name in its output folder) is\n"
+        "                        there already is not converted again: it is reported\n"
+        "                        \"Already Converted\"\n"
+        "      --watch FOLDER    watch FOLDER (more than once for more folders; with -r\n"
+        "                        its sub folders too) through the kernel's file\n"
+        "                        notifications (inotify) and convert each media file\n"
+        "                        that arrives once it is complete: written and closed,\n"
+        "                        or moved in, and its size unchanged for two seconds.\n"
+        "                        Hidden and partial files are never taken; the files\n"
+        "                        there at the start count as arrived, and as with\n"
+        "                        --skip-existing a file whose output is there is not\n"
+        "                        converted again. Runs until SIGTERM or SIGINT\n"
         "  -0, --null            the lists of --from are separated by NUL characters\n"
         "                        (as find -print0 writes them), for names with newlines\n"
         "      --json            print one JSON object a line for each finished file:\n"
@@ -292,7 +320,7 @@ QString HelpText()
         "Ctrl-Z pauses the running conversions with the program, fg resumes them.\n"
         "\n"
         "Exit status:\n"
-        "  0    every file was converted\n"
+        "  0    every file was converted or already converted\n"
         "  1    some file was not converted (failed, of unknown format or not started),\n"
         "       or standard output could not be written\n"
         "  2    usage error: unknown option or preset, no files, unwritable output folder\n"
@@ -302,6 +330,8 @@ QString HelpText()
         "\n"
         "Examples:\n"
         "  kelvora-convert --preset wmv --output ~/converted ~/Videos\n"
+        "  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac\n"
+        "  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming\n"
         "  find /media -name '*.mp4' -print0 | kelvora-convert -p 19 --null --from -\n");
 }
 
@@ -473,15 +503,19 @@ public:
     {
         BatchQueue &queue = m_list.batch();
         queue.SetSlots(options.jobs);
-        queue.SetSettingsSource(
-            [presetId, outputFolder, size = options.sizeLimit, dates = options.keepDates] {
-                BatchSettings settings;
-                settings.presetId = presetId;
-                settings.outputFolder = outputFolder;
-                settings.sizeLimit = size;
-                settings.keepDates = dates;
-                return settings;
-            });
+        // A watched folder's files are converted once: after a restart, their outputs are there.
+        queue.SetSettingsSource([presetId, outputFolder, size = options.sizeLimit,
+                                 dates = options.keepDates, tree = !options.flat,
+                                 skip = options.skipExisting || !options.watch.isEmpty()] {
+            BatchSettings settings;
+            settings.presetId = presetId;
+            settings.outputFolder = outputFolder;
+            settings.sizeLimit = size;
+            settings.keepDates = dates;
+            settings.keepTree = tree;
+            settings.skipExisting = skip;
+            return settings;
+        });
         // Probed as the window probes, several at a time; a file that is not there, or is no
         // regular file, says so.
         m_list.SetProbe([](const QString &folder, const QString &name) {
@@ -532,6 +566,25 @@ public:
         });
     }
 
+    // Watches each --watch folder; the files there now and those that arrive are converted once
+    // Run has started.
+    void Watch()
+    {
+        QObject::connect(
+            &m_list, &ConversionList::WatchChanged, &m_list,
+            [](const QString &folder, const QString &problem) {
+                Print(stderr,
+                      problem.isEmpty()
+                          ? QCoreApplication::translate("Convert", "%1: watching %2\n")
+                                .arg(QLatin1String(kProgram), OneLine(folder))
+                          : QCoreApplication::translate(
+                                "Convert", "%1: %2: %3; it is watched again when it is back\n")
+                                .arg(QLatin1String(kProgram), OneLine(folder), problem));
+            });
+        for (const QString &folder : m_options.watch)
+            m_list.Watch(QFileInfo(folder).absoluteFilePath(), m_options.recursive, true);
+    }
+
     // Waits until every add has ended, or a stop signal ended them.
     void Added()
     {
@@ -573,7 +626,13 @@ public:
                          [this](ItemId id, ItemState state) { OnItemFinished(id, state); });
         QObject::connect(&queue, &BatchQueue::Progress, &queue,
                          [this](double fraction) { m_fraction = fraction; });
-        QObject::connect(&queue, &BatchQueue::BatchEnded, &queue, [] { QCoreApplication::quit(); });
+        // Watching goes on until a stop signal.
+        if (!watching())
+            QObject::connect(&queue, &BatchQueue::BatchEnded, &queue,
+                             [] { QCoreApplication::quit(); });
+        QObject::connect(&m_list, &ConversionList::AddFinished, &m_list,
+                         [this](const AddReport &report) { OnArrived(report.arrived); });
+        m_list.SetConvertArrivals(true);
         // An hour of converting on a machine nobody touches must not end in a suspend.
         m_inhibitor.SetEnabled(m_options.inhibit);
         QObject::connect(&queue, &BatchQueue::BatchStarted, &m_inhibitor, [this] {
@@ -589,7 +648,7 @@ public:
         // A stop while the files were being probed: nothing starts.
         if (m_signal == 0)
             m_signal = StopSignals::first();
-        if (m_signal == 0 && queue.Start(ids)) {
+        if (m_signal == 0 && (queue.Start(ids) || watching())) {
             Draw();
             QCoreApplication::exec();
         }
@@ -598,10 +657,11 @@ public:
         Erase();
 
         // Files a stop left unstarted are reported too: every input has its line.
-        for (ItemId id : std::as_const(ids)) {
-            if (!m_reported.contains(id)) {
+        for (int row = 0; row < store.count(); ++row) {
+            const MediaItem &item = store.at(row);
+            if (!m_reported.contains(item.id) && item.state == ItemState::Waiting) {
                 ++m_notConverted;
-                Report(store.Find(id)->path(), QString(), ItemState::Canceled,
+                Report(item.path(), QString(), ItemState::Canceled,
                        QCoreApplication::translate("Convert", "Not started: the batch was stopped"),
                        0);
             }
@@ -613,6 +673,15 @@ public:
                   .arg(m_total)
                   .arg(m_converted)
                   .arg(m_partly)
+                  .arg(m_notConverted)
+                  .arg(took)
+            : m_skipped > 0
+            ? QCoreApplication::translate(
+                  "Convert",
+                  "%1 files: %2 converted, %3 already converted, %4 not converted, in %5")
+                  .arg(m_total)
+                  .arg(m_converted)
+                  .arg(m_skipped)
                   .arg(m_notConverted)
                   .arg(took)
             : QCoreApplication::translate("Convert",
@@ -632,6 +701,23 @@ public:
     }
 
 private:
+    bool watching() const { return !m_options.watch.isEmpty(); }
+
+    // Files that arrived in a watched folder: counted, and reported at once when they cannot be
+    // converted.
+    void OnArrived(const QList<ItemId> &ids)
+    {
+        m_total += static_cast<int>(ids.size());
+        for (ItemId id : ids) {
+            const MediaItem &item = *m_list.store().Find(id);
+            if (item.state != ItemState::Waiting) {
+                m_reported.insert(id);
+                ++m_notConverted;
+                Report(item.path(), QString(), item.state, item.reason, 0);
+            }
+        }
+    }
+
     void OnItemFinished(ItemId id, ItemState state)
     {
         m_reported.insert(id);
@@ -643,6 +729,8 @@ private:
             ++m_converted;
         else if (partly)
             ++m_partly;
+        else if (state == ItemState::AlreadyConverted)
+            ++m_skipped;
         else
             ++m_notConverted;
         // A converted file's reason is what of it the output could not take; a partial output
@@ -739,7 +827,7 @@ private:
                                              "%1 %2%  %3/%4 files done  elapsed %5  left %6")
                      .arg(BarText(m_fraction, 30))
                      .arg(qRound(m_fraction * 100), 3)
-                     .arg(m_converted + m_partly + m_notConverted)
+                     .arg(m_converted + m_partly + m_skipped + m_notConverted)
                      .arg(m_total)
                      .arg(ClockText(elapsed), left);
         QString text;
@@ -773,6 +861,7 @@ private:
     int m_total = 0;
     int m_converted = 0;
     int m_partly = 0;
+    int m_skipped = 0;
     int m_notConverted = 0;
     int m_drawn = 0;
     int m_signal = 0;
@@ -846,7 +935,17 @@ int RunConvertCli(int argc, char **argv, bool outputClosed)
                               "Convert", "the output folder %1 cannot be made or written to")
                               .arg(folder));
 
+    // Its own outputs would arrive in a watched saving folder: nothing would ever be converted.
+    for (const QString &watched : std::as_const(options.watch)) {
+        const QString canonical = QFileInfo(watched).canonicalFilePath();
+        if (!canonical.isEmpty() && canonical == folder)
+            return UsageError(QCoreApplication::translate(
+                                  "Convert", "the output folder %1 cannot be a watched folder")
+                                  .arg(folder));
+    }
+
     Session session(options, preset->id, folder, stops);
+    session.Watch();
     for (const CliInput &input : std::as_const(options.inputs)) {
         if (StopSignals::first() != 0)
             break;
@@ -866,7 +965,7 @@ int RunConvertCli(int argc, char **argv, bool outputClosed)
     session.Added();
     if (StopSignals::first() != 0)
         return session.Run(); // reports what was added as not started, and the signal
-    if (session.fileCount() == 0)
+    if (session.fileCount() == 0 && options.watch.isEmpty())
         return UsageError(QCoreApplication::translate("Convert", "no files to convert"));
     return session.Run();
 }

@@ -29,6 +29,9 @@ struct CliOptions
     bool inhibit = true; // the computer does not suspend when idle while the batch runs
     bool recursive = false; // folders also give the media files of their sub folders
     bool keepDates = true; // each output takes its input's modification time
+    bool flat = false; // outputs go straight into the output folder, sub folders or not
+    bool skipExisting = false; // a file whose output is there already is not converted again
+    QStringList watch; // folders watched for files that arrive, as given
     QString preset; // as given; empty when none was
     QString outputFolder; // as given; empty: the current folder
     int jobs = 0; // 0: one per core, at most 8

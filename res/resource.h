@@ -147,3 +147,14 @@ constexpr int ID_UNDO_REMOVE = 33056;
 constexpr int ID_KEEP_AWAKE = 33060;
 // Convertion > Keep Original File Dates: each output takes its input's modification time.
 constexpr int ID_KEEP_DATES = 33061;
+// File > Watch Folder... and its companions; Convertion > When the Output Exists and When Done.
+constexpr int ID_WATCH_FOLDER = 33070;
+constexpr int ID_STOP_WATCHING = 33071;
+constexpr int ID_CONVERT_ARRIVALS = 33072;
+constexpr int ID_OUTPUT_NEW_NAME = 33073;
+constexpr int ID_OUTPUT_SKIP = 33074;
+constexpr int ID_DONE_NOTHING = 33075;
+constexpr int ID_DONE_QUIT = 33076;
+constexpr int ID_DONE_SUSPEND = 33077;
+constexpr int ID_DONE_POWER_OFF = 33078;
+constexpr int ID_DONE_ONLY_IF_ALL = 33079;

@@ -5,6 +5,7 @@
 #include "ui/app/kelvora_dlg.h"
 #include "ui/media/media_list.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -12,6 +13,7 @@
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
 #include <QLocalServer>
+#include <QMessageBox>
 #include <QtTest>
 
 #include <csignal>
@@ -107,6 +109,11 @@ public Q_SLOTS:
         return 41;
     }
     void UnInhibit(uint cookie) { calls << QString::number(cookie); }
+    void Suspend(bool interactive) { calls << QStringLiteral("Suspend|%1").arg(int(interactive)); }
+    void PowerOff(bool interactive)
+    {
+        calls << QStringLiteral("PowerOff|%1").arg(int(interactive));
+    }
 };
 
 // The desktop's word on a batch, heard on a private bus, session and system bus at once: the test
@@ -346,6 +353,58 @@ private Q_SLOTS:
             QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.Held(), 0, 10000);
         }
         // A cookie is given back by a call that arrives in the event loop, maybe after the end.
+        QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.calls, calls, 10000);
+    }
+
+    // When Done, after a batch that ended on its own, as told; after Stop All, or a failed file
+    // with Only If All Succeeded, never.
+    void whenDoneAsksLogind_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<int>("end"); // 0 on its own, 1 Stop All, 2 a file fails
+        QTest::addColumn<bool>("now"); // the notice's Now, else its Cancel
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("suspend") << "doneSuspend" << 0 << true << QStringList {"Suspend|1"};
+        QTest::newRow("power off") << "donePowerOff" << 0 << true << QStringList {"PowerOff|1"};
+        QTest::newRow("canceled") << "doneSuspend" << 0 << false << QStringList();
+        QTest::newRow("after Stop All") << "doneSuspend" << 1 << true << QStringList();
+        QTest::newRow("a file failed") << "donePowerOff" << 2 << true << QStringList();
+        QTest::newRow("do nothing") << "doneNothing" << 0 << true << QStringList();
+        QTest::newRow("quit") << "doneQuit" << 0 << true << QStringList();
+    }
+    void whenDoneAsksLogind()
+    {
+        QFETCH(QString, choice);
+        QFETCH(int, end);
+        QFETCH(bool, now);
+        QFETCH(QStringList, calls);
+        QVERIFY(m_desktop.registerService(QStringLiteral("org.freedesktop.login1")));
+        m_inhibitors.calls.clear();
+        QFile::remove(SettingsPath());
+        const QString same = m_out + QStringLiteral("/same.wmv"); // its own output
+        QVERIFY(QFile::exists(same) || QFile::copy(m_quick[0], same));
+        ScriptedDialogs dialogs;
+        CKelvoraDlg window;
+        for (const QString name : {"keepAwake", "doneOnlyIfAll", end == 2 ? "preset13" : "preset0"})
+            window.findChild<QAction *>(name)->trigger();
+        dialogs.NextFolder(m_out);
+        window.findChild<QAction *>("browse")->trigger();
+        dialogs.NextFiles({end == 2 ? same : end == 1 ? m_slow : m_quick[0]});
+        window.findChild<QAction *>("addFiles")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
+        window.findChild<QAction *>(choice)->trigger();
+        window.findChild<QAction *>("convertAll")->trigger();
+        if (end == 1)
+            window.findChild<QAction *>("stopAll")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
+        auto *notice = window.findChild<QMessageBox *>("whenDoneNotice");
+        QCOMPARE(notice != nullptr,
+                 end == 0 && (choice == "doneSuspend" || choice == "donePowerOff"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.result(), int(choice == "doneQuit"), 10000);
+        if (notice)
+            (now ? notice->findChild<QAbstractButton *>("whenDoneNow")
+                 : notice->button(QMessageBox::Cancel))
+                ->click();
         QTRY_COMPARE_WITH_TIMEOUT(m_inhibitors.calls, calls, 10000);
     }
 

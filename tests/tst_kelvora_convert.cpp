@@ -144,6 +144,8 @@ private Q_SLOTS:
     void interruptEndsEveryConverter();
     void interruptWhileReadingTheList();
     void parallelSharesGiveTheSameOutputs();
+    void keepsTheTreeAndSkipsWhatIsConverted();
+    void watchesAFolder();
 
 private:
     QTemporaryDir m_media;
@@ -238,6 +240,8 @@ void TestKelvoraConvert::usageErrors_data()
         QStringLiteral("A")} << "--size takes";
     QTest::newRow("unknown option")
         << QStringList {QStringLiteral("--fast"), QStringLiteral("A")} << "unknown option '--fast'";
+    QTest::newRow("watched output") << QStringList {"-p", "13", "-o", "EMPTY", "--watch", "EMPTY"}
+                                    << "cannot be a watched folder";
 }
 
 void TestKelvoraConvert::usageErrors()
@@ -358,7 +362,9 @@ void TestKelvoraConvert::plainLinesAndFolders()
     QVERIFY(!QFile::exists(work.filePath(QStringLiteral("four.mp3"))));
     const Result deep = Convert({"-p", "24", "--recursive", "-o", "deep", "in"}, work.path());
     QCOMPARE(deep.exitCode, 0);
-    QVERIFY(QFile::exists(work.filePath(QStringLiteral("deep/four.mp3"))));
+    QVERIFY(QFile::exists(work.filePath(QStringLiteral("deep/sub/four.mp3"))));
+    const Result flat = Convert({"-p", "24", "-r", "--flat", "-o", "flat", "in"}, work.path());
+    QVERIFY(flat.exitCode == 0 && QFile::exists(work.filePath(QStringLiteral("flat/four.mp3"))));
     // No terminal: no control characters, only the finished lines.
     QVERIFY(!result.out.contains('\x1b'));
     QVERIFY(!result.out.contains('\r'));
@@ -477,6 +483,7 @@ void TestKelvoraConvert::exitsAndReports_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("says"); // on standard output or error
     QTest::newRow("every file ends at once") << "same.wmv" << 0 << 1 << "Output Equals Input!";
+    QTest::newRow("its own output") << "--skip-existing same.wmv" << 0 << 1 << "Equals Input!";
     QTest::newRow("a name that is not UTF-8")
         << "--json -0 --from -" << 0 << 1 << "/bad\\\\xFF.mp4\"";
     QTest::newRow("a file without audio or video")
@@ -650,4 +657,95 @@ void TestKelvoraConvert::parallelSharesGiveTheSameOutputs()
 }
 
 QTEST_GUILESS_MAIN(TestKelvoraConvert)
+void TestKelvoraConvert::keepsTheTreeAndSkipsWhatIsConverted()
+{
+    // Two albums with songs of one name, a third whose folder a file blocks, then a second run.
+    QTemporaryDir work;
+    testmedia::Clip song;
+    song.video = false;
+    song.seconds = 1;
+    for (const QString path : {"lib/Album A/01 Intro.mp3", "lib/Album B/01 Intro.flac",
+                               "lib/Album B/Disc 2/02 Song.wav", "lib/Album C/03 End.wav"})
+        QVERIFY(QDir(work.path()).mkpath(QFileInfo(path).path())
+                && testmedia::Make(work.filePath(path), song));
+    QVERIFY(QDir(work.path()).mkpath("out")
+            && testfiles::WriteBytes(work.filePath("out/Album C"), ""));
+    const QStringList arguments {"-p", "24", "-r", "--skip-existing", "--json", "-o", "out", "lib"};
+    const Result first = Convert(arguments, work.path());
+    QCOMPARE(first.exitCode, 1);
+    const QString blocked = QDir(work.path()).canonicalPath() + "/out/Album C";
+    QCOMPARE(
+        ByInput(JsonLines(first.out), QDir(work.path()).canonicalPath() + "/lib/Album C/03 End.wav")
+            .value("reason")
+            .toString(),
+        blocked + ": the folder cannot be made: Not a directory");
+    for (const QString name : {"Album A", "Album B", "Album B/Disc 2"})
+        QCOMPARE(Entries(work.filePath("out/" + name)).filter(".mp3").size(), 1);
+    QVERIFY(QFile::remove(blocked));
+    const Result second = Convert(arguments, work.path());
+    QCOMPARE(second.exitCode, 0);
+    QVERIFY2(second.err.contains("4 files: 1 converted, 3 already converted, 0 not converted"),
+             second.err.constData());
+    QCOMPARE(QString::fromUtf8(second.out).count(StateKey(ItemState::AlreadyConverted)), 3);
+    QCOMPARE(Entries(work.filePath("out/Album B")), QStringList({"01 Intro.mp3", "Disc 2"}));
+}
+
+void TestKelvoraConvert::watchesAFolder()
+{
+    // A slow writer, a moved-in file, a hidden partial one; a restart; the folder gone and back.
+    QTemporaryDir work;
+    const QString in = work.filePath("in");
+    const QString out = work.filePath("out");
+    const QString wav = work.filePath("song.wav");
+    testmedia::Clip song;
+    song.video = false;
+    song.seconds = 3;
+    QVERIFY(QDir().mkpath(in + "/sub") && testmedia::Make(wav, song));
+    QVERIFY(QFile::copy(wav, work.filePath("moved.wav")) && QFile::copy(wav, in + "/.c.part.wav"));
+    QProcess watch;
+    QByteArray report;
+    const auto start = [&] {
+        watch.setProcessEnvironment(Headless());
+        watch.start(kProgram, {"-p", "24", "--json", "-r", "-o", out, "--watch", in});
+    };
+    const auto reported = [&](int lines) {
+        report += watch.readAllStandardOutput();
+        return report.count('\n') == lines;
+    };
+    const auto stop = [&] {
+        ::kill(pid_t(watch.processId()), SIGTERM);
+        return watch.waitForFinished(60000) && watch.exitCode() == 128 + SIGTERM;
+    };
+    start();
+    // Three chunks, the first alone for longer than a file must stay unchanged to be taken.
+    const qint64 third = QFileInfo(wav).size() / 3;
+    QProcess writer;
+    writer.setStandardOutputFile(in + "/slow.wav");
+    writer.start("sh",
+                 {"-c",
+                  QString("head -c %1 $0; sleep 2.5; tail -c +%2 $0 | head -c %1; sleep 0.5; "
+                          "tail -c +%3 $0")
+                      .arg(third)
+                      .arg(third + 1)
+                      .arg(2 * third + 1),
+                  wav});
+    QVERIFY(QFile::rename(work.filePath("moved.wav"), in + "/sub/moved.wav"));
+    QTRY_VERIFY_WITH_TIMEOUT(reported(2), 60000);
+    QVERIFY(stop());
+    QVERIFY(testmedia::Duration(out + "/slow.mp3") > 2.5);
+    QCOMPARE(Entries(out), QStringList({"slow.mp3", "sub"}));
+    QCOMPARE(Entries(out + "/sub"), QStringList {"moved.mp3"});
+    // Converted once: after a restart only what arrived meanwhile is.
+    QVERIFY(QFile::copy(wav, in + "/late.wav") && testfiles::WriteBytes(in + "/bad.mp3", "x"));
+    start();
+    QTRY_VERIFY_WITH_TIMEOUT(reported(6), 60000);
+    QVERIFY(report.contains(StateKey(ItemState::UnknownFormat).toUtf8()));
+    QCOMPARE(QString::fromUtf8(report).count(StateKey(ItemState::AlreadyConverted)), 2);
+    QVERIFY(QDir(in).removeRecursively() && QDir().mkpath(in)
+            && QFile::copy(wav, in + "/back.wav"));
+    QTRY_VERIFY_WITH_TIMEOUT(reported(7), 60000);
+    QVERIFY(stop());
+    QCOMPARE(Entries(out), QStringList({"back.mp3", "late.mp3", "slow.mp3", "sub"}));
+}
+
 #include "tst_kelvora_convert.moc"

@@ -87,6 +87,10 @@ private Q_SLOTS:
             = {{{"Add Files", ID_ADD_FILES},
                 {"Add Folder", ID_ADD_FOLDER},
                 {"", 0},
+                {"Watch Folder...", ID_WATCH_FOLDER},
+                {"Stop Watching Folders", ID_STOP_WATCHING},
+                {"Convert As They Arrive", ID_CONVERT_ARRIVALS},
+                {"", 0},
                 {"Remove", ID_FILE_REMOVE},
                 {"Remove All", ID_FILE_REMOVE_ALL},
                 {"Select All", ID_FILE_SELECT_ALL},
@@ -106,7 +110,9 @@ private Q_SLOTS:
                 {"Modern Video Size", -1},
                 {"", 0},
                 {"Keep the Computer Awake", ID_KEEP_AWAKE},
-                {"Keep Original File Dates", ID_KEEP_DATES}},
+                {"Keep Original File Dates", ID_KEEP_DATES},
+                {"When the Output Exists", -1},
+                {"When Done", -1}},
                {{"Help(F1)", ID_HELP_INDEX}, {"", 0}, {"&About Kelvora     ", ID_APP_ABOUT}}};
         for (int m = 0; m < 3; ++m) {
             const QList<QAction *> actions = top[m]->menu()->actions();
@@ -612,6 +618,61 @@ private Q_SLOTS:
         QCOMPARE(again.solutionBox()->text(), QStringLiteral("APPLE iPod - Low Quarlity (*.mp4)"));
         QCOMPARE(again.folderBox()->currentText(), out);
         QCOMPARE(again.settings().currentFolder, out);
+    }
+
+    void keepsTheTreeSkipsAndWatches()
+    {
+        // Two albums with a song of one name, converted twice with Skip the File; then a watched
+        // folder whose files are converted as they arrive, in a folder made after watching began.
+        const QString library = Folder(QStringLiteral("library"));
+        const QString out = Folder(QStringLiteral("library out"));
+        const QString watched = Folder(QStringLiteral("watched"));
+        for (const QString album : {"Album A/", "Album B/"})
+            QVERIFY(QDir().mkpath(library + album)
+                    && QFile::copy(m_in + "a.mp4", library + album + "01 Intro.mp4"));
+        ScriptedDialogs dialogs;
+        {
+            CKelvoraDlg window;
+            dialogs.NextFolder(out.chopped(1));
+            Run(window, "browse");
+            dialogs.NextFolder(library, 1);
+            Run(window, "addFolder");
+            QTRY_VERIFY_WITH_TIMEOUT(!window.media()->adding(), 60000);
+            const MediaStore &store = window.media()->store();
+            QCOMPARE(store.index(1, MediaColumn::FileName).data(Qt::ToolTipRole).toString(),
+                     QStringLiteral("Album B/01 Intro.mp4"));
+            Run(window, "preset24");
+            Run(window, "outputSkip");
+            for (const ItemState state : {ItemState::Completed, ItemState::AlreadyConverted}) {
+                Run(window, "convertAll");
+                QTRY_VERIFY_WITH_TIMEOUT(!window.queue()->IsConverting(), 120000);
+                QCOMPARE(Statuses(window), QStringList(2, StateText(state)));
+            }
+            QCOMPARE(QDir(out + "Album B").entryList(QDir::Files), QStringList {"01 Intro.mp3"});
+            QCOMPARE(store.index(0, MediaColumn::Status).data(MediaStore::ToneRole).toInt(),
+                     int(MediaStore::Muted));
+            QVERIFY(
+                window.findChild<QLabel *>("batchStatus")->text().endsWith("2 already converted"));
+            QVERIFY(!window.findChild<QAction *>("retryFailed")->isEnabled());
+            Run(window, "convertArrivals");
+            dialogs.NextFolder(watched, 1);
+            Run(window, "watchFolder");
+            QCOMPARE(window.findChild<QLabel *>("watchedFolders")->text(), "Watching: " + watched);
+            QVERIFY(QDir().mkdir(watched + "new")
+                    && QFile::copy(m_in + "b.avi", watched + "new/b.avi"));
+            QTRY_COMPARE_WITH_TIMEOUT(window.media()->rowCount(), 3, 60000);
+            QTRY_COMPARE_WITH_TIMEOUT(window.media()->Status(2), StateText(ItemState::Completed),
+                                      120000);
+            QVERIFY(QFileInfo::exists(out + "new/b.mp3"));
+        }
+        CKelvoraDlg again;
+        QCOMPARE(again.settings().watched.size(), 1);
+        QVERIFY(again.findChild<QAction *>("outputSkip")->isChecked()
+                && again.findChild<QAction *>("convertArrivals")->isChecked()
+                && again.findChild<QAction *>("stopWatching")->isEnabled());
+        Run(again, "stopWatching");
+        QVERIFY(again.media()->items().watch().folders().isEmpty()
+                && !again.findChild<QAction *>("stopWatching")->isEnabled());
     }
 
     void closingStopsTheConverter()

@@ -51,11 +51,19 @@ void TestMenus::entries_data()
 
     QTest::newRow("main bar") << IDR_MAIN_MENU << QList<int> {}
                               << QStringList {"&File |-1", "&Convertion|-1", "&Help|-1"};
-    QTest::newRow("main File")
-        << IDR_MAIN_MENU << QList<int> {0}
-        << QStringList {
-               "Add Files|32781",  "Add Folder|32778", "|0", "Remove|32800",
-               "Remove All|32801", "Select All|32802", "|0", "E&xit                  |32772"};
+    QTest::newRow("main File") << IDR_MAIN_MENU << QList<int> {0}
+                               << QStringList {"Add Files|32781",
+                                               "Add Folder|32778",
+                                               "|0",
+                                               "Watch Folder...|33070",
+                                               "Stop Watching Folders|33071",
+                                               "Convert As They Arrive|33072",
+                                               "|0",
+                                               "Remove|32800",
+                                               "Remove All|32801",
+                                               "Select All|32802",
+                                               "|0",
+                                               "E&xit                  |32772"};
     QTest::newRow("main Convertion") << IDR_MAIN_MENU << QList<int> {1}
                                      << QStringList {"Convert All|32774",
                                                      "Convert Selected Files|32814",
@@ -71,7 +79,9 @@ void TestMenus::entries_data()
                                                      "Modern Video Size|-1",
                                                      "|0",
                                                      "Keep the Computer Awake|33060",
-                                                     "Keep Original File Dates|33061"};
+                                                     "Keep Original File Dates|33061",
+                                                     "When the Output Exists|-1",
+                                                     "When Done|-1"};
     QTest::newRow("main Simultaneous Conversions")
         << IDR_MAIN_MENU << QList<int> {1, 10}
         << QStringList {"One at a Time|32880", "2 at a Time|32881", "4 at a Time|32882",
@@ -79,6 +89,13 @@ void TestMenus::entries_data()
     QTest::newRow("main Convertion, Modern Video Size")
         << IDR_MAIN_MENU << QList<int> {1, 11}
         << QStringList {"Keep Size|33040", "1080p|33041", "720p|33042", "480p|33043"};
+    QTest::newRow("main When Done")
+        << IDR_MAIN_MENU << QList<int> {1, 15} << QStringList {"Do Nothing|33075",
+                                                               "Quit Kelvora|33076",
+                                                               "Suspend|33077",
+                                                               "Power Off|33078",
+                                                               "|0",
+                                                               "Only If All Succeeded|33079"};
     QTest::newRow("main Help") << IDR_MAIN_MENU << QList<int> {2}
                                << QStringList {"Help(F1)|57670", "|0", "&About Kelvora     |32776"};
 

@@ -24,6 +24,7 @@ MediaItem Item(const QString &path, ItemState state, int seed = 0)
     item.state = state;
     item.reason = QStringLiteral("why %1").arg(seed);
     item.output = QStringLiteral("/out/%1.mp4").arg(seed);
+    item.subFolder = QStringLiteral("Album %1/").arg(seed % 3);
     struct stat st = {};
     ::stat(QFile::encodeName(path).constData(), &st);
     item.device = st.st_dev;
@@ -90,6 +91,7 @@ private Q_SLOTS:
         for (int i = 0; i < store.count(); ++i)
             restored.items.push_back(store.at(i));
         content.items[7] = ProbeItem(File(QStringLiteral("many/")), QStringLiteral("7.mp4"));
+        content.items[7].subFolder = QStringLiteral("Album 1/"); // its tree stays
         content.items.erase(content.items.begin() + 5);
         content.batchRows.clear();
         QCOMPARE(SessionFile::Encode(restored), SessionFile::Encode(content));
@@ -107,12 +109,14 @@ private Q_SLOTS:
         QTest::newRow("batch row") << 0 << -2;
         QTest::newRow("a header claiming 2^31 items") << 0 << -3;
         QTest::newRow("2^31 batch rows claimed") << 0 << -4;
+        QTest::newRow("an item's tree leading out") << 0 << -5;
     }
     void damagedFileIsNotOffered()
     {
         QFETCH(int, cut);
         QFETCH(int, at);
-        const MediaItem item = Item(File(QStringLiteral("a.txt")), ItemState::Completed);
+        MediaItem item = Item(File(QStringLiteral("a.txt")), ItemState::Completed);
+        item.subFolder = at == -5 ? QStringLiteral("a/../../x/") : item.subFolder;
         QByteArray data = SessionFile::Encode({{item, item}, {1}});
         data = cut < 0 ? data + "x" : data.chopped(qMin(cut, int(data.size())));
         if (at >= 0)

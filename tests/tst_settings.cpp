@@ -187,11 +187,14 @@ void TestSettings::textWrittenFromDefaults()
              "Keep the Computer Awake=1\n"
              "Keep Original File Dates=1\n"
              "Include Sub Folders=0\n"
+             "Skip Converted Files=0\n"
+             "Convert As They Arrive=0\n"
              "\n\n"
              "[Recent Saving Folder]\n"
              "First Folder="
                  + folder + "\nSecond Folder=" + folder + "\nThird Folder=" + folder
-                 + "\nForth Folder=" + folder + "\nFivth Folder=" + folder + "\n");
+                 + "\nForth Folder=" + folder + "\nFivth Folder=" + folder
+                 + "\n\n\n[Watched Folders]\nCount=0\n");
 }
 
 void TestSettings::currentSolutionIsReadAsNumber_data()

@@ -223,6 +223,10 @@
             <numerusform>%n Mediendateien in Unterordnern: Unterordner einbeziehen ankreuzen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select a folder to watch</source>
+        <translation>Zu überwachenden Ordner auswählen</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -287,6 +291,55 @@
             <numerusform>%n teilweise konvertiert</numerusform>
             <numerusform>%n teilweise konvertiert</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The system bus cannot be reached.</source>
+        <translation>Der Systembus ist nicht erreichbar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already converted</source>
+        <translation>
+            <numerusform>%n bereits konvertiert</numerusform>
+            <numerusform>%n bereits konvertiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not there)</source>
+        <translation>%1 (nicht vorhanden)</translation>
+    </message>
+    <message>
+        <source>Watching: %1</source>
+        <translation>Überwacht: %1</translation>
+    </message>
+    <message>
+        <source>Power Off Now</source>
+        <translation>Jetzt ausschalten</translation>
+    </message>
+    <message>
+        <source>Suspend Now</source>
+        <translation>Jetzt in Bereitschaft</translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>Die Konvertierung ist beendet. Der Rechner schaltet sich in %n Sekunde aus.</numerusform>
+            <numerusform>Die Konvertierung ist beendet. Der Rechner schaltet sich in %n Sekunden aus.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer is suspended in %n seconds.</source>
+        <translation>
+            <numerusform>Die Konvertierung ist beendet. Der Rechner geht in %n Sekunde in Bereitschaft.</numerusform>
+            <numerusform>Die Konvertierung ist beendet. Der Rechner geht in %n Sekunden in Bereitschaft.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer could not be powered off: %1</source>
+        <translation>Der Rechner konnte nicht ausgeschaltet werden: %1</translation>
+    </message>
+    <message>
+        <source>The computer could not be suspended: %1</source>
+        <translation>Der Rechner konnte nicht in Bereitschaft versetzt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -384,8 +437,17 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Keine Dateien zu konvertieren</translation>
     </message>
     <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 Dateien: %2 konvertiert, %3 teilweise konvertiert, %4 nicht konvertiert, in %5</translation>
+    </message>
+    <message>
+        <source>option --watch needs a folder</source>
+        <translation>Die Option --watch braucht einen Ordner</translation>
+    </message>
+    <message>
         <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
        kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+       kelvora-convert --preset ID|NAME [OPTION]... --watch FOLDER [FILE|FOLDER]...
 Convert media files with Kelvora&apos;s presets, without a window.
 
 Each file is converted with the same converter command line, output naming and
@@ -406,7 +468,22 @@ Options:
       --from LIST       also convert the paths in the file LIST, one a line
                         (&quot;-&quot; reads standard input); relative paths are taken
                         from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
+  -r, --recursive       a FOLDER also gives the media files of its sub folders,
+                        each output going to the same relative path below the
+                        output folder (folders made as needed)
+      --flat            every output goes straight into the output folder
+      --skip-existing   a file whose output (same name in its output folder) is
+                        there already is not converted again: it is reported
+                        &quot;Already Converted&quot;
+      --watch FOLDER    watch FOLDER (more than once for more folders; with -r
+                        its sub folders too) through the kernel&apos;s file
+                        notifications (inotify) and convert each media file
+                        that arrives once it is complete: written and closed,
+                        or moved in, and its size unchanged for two seconds.
+                        Hidden and partial files are never taken; the files
+                        there at the start count as arrived, and as with
+                        --skip-existing a file whose output is there is not
+                        converted again. Runs until SIGTERM or SIGINT
   -0, --null            the lists of --from are separated by NUL characters
                         (as find -print0 writes them), for names with newlines
       --json            print one JSON object a line for each finished file:
@@ -433,7 +510,7 @@ terminal) stops at once: the running conversions end and leave no partial file.
 Ctrl-Z pauses the running conversions with the program, fg resumes them.
 
 Exit status:
-  0    every file was converted
+  0    every file was converted or already converted
   1    some file was not converted (failed, of unknown format or not started),
        or standard output could not be written
   2    usage error: unknown option or preset, no files, unwritable output folder
@@ -443,10 +520,13 @@ Exit status:
 
 Examples:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </source>
         <translation>Aufruf: kelvora-convert --preset ID|NAME [OPTION]... DATEI|ORDNER...
         kelvora-convert --preset ID|NAME [OPTION]... --from LISTE
+        kelvora-convert --preset ID|NAME [OPTION]... --watch ORDNER [DATEI|ORDNER]...
 Konvertiert Mediendateien mit den Profilen von Kelvora, ohne Fenster.
 
 Jede Datei wird mit derselben Befehlszeile für den Konverter, derselben
@@ -471,7 +551,23 @@ Optionen:
                         Zeile („-“ liest die Standardeingabe); relative Pfade
                         gelten ab dem aktuellen Ordner
   -r, --recursive       ein ORDNER liefert auch die Mediendateien seiner
-                        Unterordner
+                        Unterordner; jede Ausgabe kommt an denselben relativen
+                        Pfad unter dem Ausgabeordner (Ordner werden angelegt)
+      --flat            jede Ausgabe kommt direkt in den Ausgabeordner
+      --skip-existing   eine Datei, deren Ausgabe (gleicher Name in ihrem
+                        Ausgabeordner) schon vorhanden ist, wird nicht erneut
+                        konvertiert, sondern als „Already Converted“ gemeldet
+      --watch ORDNER    ORDNER überwachen (mehrfach für mehrere Ordner; mit -r
+                        auch seine Unterordner), über die Dateibenachrichtigungen
+                        des Kernels (inotify), und jede eintreffende
+                        Mediendatei konvertieren, sobald sie vollständig ist:
+                        geschrieben und geschlossen oder hineinverschoben, und
+                        ihre Größe zwei Sekunden lang unverändert. Versteckte
+                        und unvollständige Dateien werden nie genommen; die
+                        beim Start vorhandenen Dateien gelten als eingetroffen,
+                        und wie bei --skip-existing wird eine Datei, deren
+                        Ausgabe vorhanden ist, nicht erneut konvertiert. Läuft
+                        bis SIGTERM oder SIGINT
   -0, --null            die Listen von --from sind durch NUL-Zeichen getrennt
                         (wie find -print0 sie schreibt), für Namen mit
                         Zeilenumbrüchen
@@ -502,7 +598,7 @@ unvollständige Datei. Strg+Z hält die laufenden Konvertierungen mit dem
 Programm an, fg setzt sie fort.
 
 Exit-Status:
-  0    jede Datei wurde konvertiert
+  0    jede Datei wurde konvertiert oder war bereits konvertiert
   1    mindestens eine Datei wurde nicht konvertiert (fehlgeschlagen,
        unbekanntes Format oder nicht gestartet), oder die Standardausgabe war
        nicht schreibbar
@@ -514,12 +610,30 @@ Exit-Status:
 
 Beispiele:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </translation>
     </message>
     <message>
-        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
-        <translation>%1 Dateien: %2 konvertiert, %3 teilweise konvertiert, %4 nicht konvertiert, in %5</translation>
+        <source>%1: watching %2
+</source>
+        <translation>%1: %2 wird überwacht
+</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3; it is watched again when it is back
+</source>
+        <translation>%1: %2: %3; er wird wieder überwacht, sobald er zurück ist
+</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 already converted, %4 not converted, in %5</source>
+        <translation>%1 Dateien: %2 konvertiert, %3 bereits konvertiert, %4 nicht konvertiert, in %5</translation>
+    </message>
+    <message>
+        <source>the output folder %1 cannot be a watched folder</source>
+        <translation>Der Ausgabeordner %1 kann kein überwachter Ordner sein</translation>
     </message>
 </context>
 <context>
@@ -824,6 +938,54 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>Resume Convertion</source>
         <translation>Konvertierung fortsetzen</translation>
+    </message>
+    <message>
+        <source>Watch Folder...</source>
+        <translation>Ordner überwachen …</translation>
+    </message>
+    <message>
+        <source>Stop Watching Folders</source>
+        <translation>Ordner nicht mehr überwachen</translation>
+    </message>
+    <message>
+        <source>Convert As They Arrive</source>
+        <translation>Beim Eintreffen konvertieren</translation>
+    </message>
+    <message>
+        <source>Make a New Name</source>
+        <translation>Neuen Namen bilden</translation>
+    </message>
+    <message>
+        <source>Skip the File</source>
+        <translation>Datei überspringen</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Nichts tun</translation>
+    </message>
+    <message>
+        <source>Quit Kelvora</source>
+        <translation>Kelvora beenden</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Bereitschaft</translation>
+    </message>
+    <message>
+        <source>Power Off</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>Only If All Succeeded</source>
+        <translation>Nur wenn alle gelungen sind</translation>
+    </message>
+    <message>
+        <source>When the Output Exists</source>
+        <translation>Wenn die Ausgabe existiert</translation>
+    </message>
+    <message>
+        <source>When Done</source>
+        <translation>Wenn fertig</translation>
     </message>
 </context>
 <context>
@@ -1559,6 +1721,14 @@ keine Anwendung zugeordnet.</translation>
         <source>Converted %1 of %2: %3</source>
         <translation>%1 von %2 konvertiert: %3</translation>
     </message>
+    <message>
+        <source>%1 is there already</source>
+        <translation>%1 ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made: %2</source>
+        <translation>%1: Der Ordner kann nicht angelegt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1677,6 +1847,10 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>Partly Converted</source>
         <translation>Teilweise konvertiert</translation>
+    </message>
+    <message>
+        <source>Already Converted</source>
+        <translation>Bereits konvertiert</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,10 @@
             <numerusform>%n archivos multimedia en subcarpetas: marque Incluir subcarpetas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select a folder to watch</source>
+        <translation>Elegir una carpeta para vigilar</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -287,6 +291,55 @@
             <numerusform>%n convertidos en parte</numerusform>
             <numerusform>%n convertidos en parte</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The system bus cannot be reached.</source>
+        <translation>No se puede acceder al bus del sistema.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already converted</source>
+        <translation>
+            <numerusform>%n ya convertido</numerusform>
+            <numerusform>%n ya convertidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not there)</source>
+        <translation>%1 (no está)</translation>
+    </message>
+    <message>
+        <source>Watching: %1</source>
+        <translation>Vigilando: %1</translation>
+    </message>
+    <message>
+        <source>Power Off Now</source>
+        <translation>Apagar ahora</translation>
+    </message>
+    <message>
+        <source>Suspend Now</source>
+        <translation>Suspender ahora</translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>La conversión ha terminado. El equipo se apaga en %n segundo.</numerusform>
+            <numerusform>La conversión ha terminado. El equipo se apaga en %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer is suspended in %n seconds.</source>
+        <translation>
+            <numerusform>La conversión ha terminado. El equipo se suspende en %n segundo.</numerusform>
+            <numerusform>La conversión ha terminado. El equipo se suspende en %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer could not be powered off: %1</source>
+        <translation>No se pudo apagar el equipo: %1</translation>
+    </message>
+    <message>
+        <source>The computer could not be suspended: %1</source>
+        <translation>No se pudo suspender el equipo: %1</translation>
     </message>
 </context>
 <context>
@@ -384,8 +437,17 @@ Pruebe «%1 --help» para más información.
         <translation>no hay archivos que convertir</translation>
     </message>
     <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 archivos: %2 convertidos, %3 convertidos en parte, %4 sin convertir, en %5</translation>
+    </message>
+    <message>
+        <source>option --watch needs a folder</source>
+        <translation>la opción --watch necesita una carpeta</translation>
+    </message>
+    <message>
         <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
        kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+       kelvora-convert --preset ID|NAME [OPTION]... --watch FOLDER [FILE|FOLDER]...
 Convert media files with Kelvora&apos;s presets, without a window.
 
 Each file is converted with the same converter command line, output naming and
@@ -406,7 +468,22 @@ Options:
       --from LIST       also convert the paths in the file LIST, one a line
                         (&quot;-&quot; reads standard input); relative paths are taken
                         from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
+  -r, --recursive       a FOLDER also gives the media files of its sub folders,
+                        each output going to the same relative path below the
+                        output folder (folders made as needed)
+      --flat            every output goes straight into the output folder
+      --skip-existing   a file whose output (same name in its output folder) is
+                        there already is not converted again: it is reported
+                        &quot;Already Converted&quot;
+      --watch FOLDER    watch FOLDER (more than once for more folders; with -r
+                        its sub folders too) through the kernel&apos;s file
+                        notifications (inotify) and convert each media file
+                        that arrives once it is complete: written and closed,
+                        or moved in, and its size unchanged for two seconds.
+                        Hidden and partial files are never taken; the files
+                        there at the start count as arrived, and as with
+                        --skip-existing a file whose output is there is not
+                        converted again. Runs until SIGTERM or SIGINT
   -0, --null            the lists of --from are separated by NUL characters
                         (as find -print0 writes them), for names with newlines
       --json            print one JSON object a line for each finished file:
@@ -433,7 +510,7 @@ terminal) stops at once: the running conversions end and leave no partial file.
 Ctrl-Z pauses the running conversions with the program, fg resumes them.
 
 Exit status:
-  0    every file was converted
+  0    every file was converted or already converted
   1    some file was not converted (failed, of unknown format or not started),
        or standard output could not be written
   2    usage error: unknown option or preset, no files, unwritable output folder
@@ -443,10 +520,13 @@ Exit status:
 
 Examples:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </source>
         <translation>Uso: kelvora-convert --preset ID|NOMBRE [OPCIÓN]... ARCHIVO|CARPETA...
      kelvora-convert --preset ID|NOMBRE [OPCIÓN]... --from LISTA
+     kelvora-convert --preset ID|NOMBRE [OPCIÓN]... --watch CARPETA [ARCHIVO|CARPETA]...
 Convierte archivos multimedia con los perfiles de Kelvora, sin ventana.
 
 Cada archivo se convierte con la misma línea de órdenes del conversor, los
@@ -472,7 +552,22 @@ Opciones:
                         línea (&quot;-&quot; lee la entrada estándar); las rutas relativas
                         parten de la carpeta actual
   -r, --recursive       una CARPETA aporta también los archivos multimedia de
-                        sus subcarpetas
+                        sus subcarpetas; cada salida va a la misma ruta relativa
+                        bajo la carpeta de salida (las carpetas se crean)
+      --flat            cada salida va directamente a la carpeta de salida
+      --skip-existing   un archivo cuya salida (el mismo nombre en su carpeta de
+                        salida) ya existe no se convierte de nuevo: se informa
+                        como &quot;Already Converted&quot;
+      --watch CARPETA   vigilar CARPETA (varias veces para varias carpetas; con
+                        -r también sus subcarpetas) mediante las notificaciones
+                        de archivos del núcleo (inotify) y convertir cada
+                        archivo multimedia que llega una vez completo: escrito
+                        y cerrado, o movido dentro, y con su tamaño sin cambios
+                        durante dos segundos. Nunca se toman archivos ocultos ni
+                        parciales; los archivos presentes al inicio cuentan como
+                        llegados y, como con --skip-existing, un archivo cuya
+                        salida existe no se convierte de nuevo. Funciona hasta
+                        SIGTERM o SIGINT
   -0, --null            las listas de --from están separadas por caracteres NUL
                         (como las escribe find -print0), para nombres con saltos
                         de línea
@@ -502,7 +597,7 @@ instante: las conversiones en curso terminan sin dejar archivos a medias.
 Ctrl-Z pausa las conversiones en curso junto con el programa; fg las reanuda.
 
 Estado de salida:
-  0    se convirtieron todos los archivos
+  0    se convirtieron todos los archivos o ya estaban convertidos
   1    algún archivo no se convirtió (falló, tenía un formato desconocido o no
        se inició), o no se pudo escribir en la salida estándar
   2    error de uso: opción o perfil desconocidos, ningún archivo, carpeta de
@@ -513,12 +608,30 @@ Estado de salida:
 
 Ejemplos:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </translation>
     </message>
     <message>
-        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
-        <translation>%1 archivos: %2 convertidos, %3 convertidos en parte, %4 sin convertir, en %5</translation>
+        <source>%1: watching %2
+</source>
+        <translation>%1: vigilando %2
+</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3; it is watched again when it is back
+</source>
+        <translation>%1: %2: %3; se vigilará de nuevo cuando vuelva
+</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 already converted, %4 not converted, in %5</source>
+        <translation>%1 archivos: %2 convertidos, %3 ya convertidos, %4 sin convertir, en %5</translation>
+    </message>
+    <message>
+        <source>the output folder %1 cannot be a watched folder</source>
+        <translation>la carpeta de salida %1 no puede ser una carpeta vigilada</translation>
     </message>
 </context>
 <context>
@@ -823,6 +936,54 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>Resume Convertion</source>
         <translation>Reanudar la conversión</translation>
+    </message>
+    <message>
+        <source>Watch Folder...</source>
+        <translation>Vigilar carpeta...</translation>
+    </message>
+    <message>
+        <source>Stop Watching Folders</source>
+        <translation>Dejar de vigilar carpetas</translation>
+    </message>
+    <message>
+        <source>Convert As They Arrive</source>
+        <translation>Convertir al llegar</translation>
+    </message>
+    <message>
+        <source>Make a New Name</source>
+        <translation>Crear un nombre nuevo</translation>
+    </message>
+    <message>
+        <source>Skip the File</source>
+        <translation>Omitir el archivo</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>No hacer nada</translation>
+    </message>
+    <message>
+        <source>Quit Kelvora</source>
+        <translation>Salir de Kelvora</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Suspender</translation>
+    </message>
+    <message>
+        <source>Power Off</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Only If All Succeeded</source>
+        <translation>Solo si todo salió bien</translation>
+    </message>
+    <message>
+        <source>When the Output Exists</source>
+        <translation>Si la salida existe</translation>
+    </message>
+    <message>
+        <source>When Done</source>
+        <translation>Al terminar</translation>
     </message>
 </context>
 <context>
@@ -1558,6 +1719,14 @@ con la extensión de archivo indicada.</translation>
         <source>Converted %1 of %2: %3</source>
         <translation>Convertido %1 de %2: %3</translation>
     </message>
+    <message>
+        <source>%1 is there already</source>
+        <translation>%1 ya existe</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made: %2</source>
+        <translation>%1: no se puede crear la carpeta: %2</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1676,6 +1845,10 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>Partly Converted</source>
         <translation>Convertido en parte</translation>
+    </message>
+    <message>
+        <source>Already Converted</source>
+        <translation>Ya convertido</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,10 @@
             <numerusform>%n fichiers multimédias dans des sous-dossiers : cochez Inclure les sous-dossiers</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select a folder to watch</source>
+        <translation>Choisir un dossier à surveiller</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -287,6 +291,55 @@
             <numerusform>%n converti(s) en partie</numerusform>
             <numerusform>%n converti(s) en partie</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The system bus cannot be reached.</source>
+        <translation>Le bus système est injoignable.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already converted</source>
+        <translation>
+            <numerusform>%n déjà converti</numerusform>
+            <numerusform>%n déjà convertis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not there)</source>
+        <translation>%1 (absent)</translation>
+    </message>
+    <message>
+        <source>Watching: %1</source>
+        <translation>Surveillé : %1</translation>
+    </message>
+    <message>
+        <source>Power Off Now</source>
+        <translation>Éteindre maintenant</translation>
+    </message>
+    <message>
+        <source>Suspend Now</source>
+        <translation>Mettre en veille maintenant</translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>La conversion est terminée. L&apos;ordinateur s&apos;éteint dans %n seconde.</numerusform>
+            <numerusform>La conversion est terminée. L&apos;ordinateur s&apos;éteint dans %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer is suspended in %n seconds.</source>
+        <translation>
+            <numerusform>La conversion est terminée. L&apos;ordinateur se met en veille dans %n seconde.</numerusform>
+            <numerusform>La conversion est terminée. L&apos;ordinateur se met en veille dans %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer could not be powered off: %1</source>
+        <translation>L&apos;ordinateur n&apos;a pas pu être éteint : %1</translation>
+    </message>
+    <message>
+        <source>The computer could not be suspended: %1</source>
+        <translation>L&apos;ordinateur n&apos;a pas pu être mis en veille : %1</translation>
     </message>
 </context>
 <context>
@@ -384,8 +437,17 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
         <translation>aucun fichier à convertir</translation>
     </message>
     <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 fichiers : %2 convertis, %3 convertis en partie, %4 non convertis, en %5</translation>
+    </message>
+    <message>
+        <source>option --watch needs a folder</source>
+        <translation>l&apos;option --watch demande un dossier</translation>
+    </message>
+    <message>
         <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
        kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+       kelvora-convert --preset ID|NAME [OPTION]... --watch FOLDER [FILE|FOLDER]...
 Convert media files with Kelvora&apos;s presets, without a window.
 
 Each file is converted with the same converter command line, output naming and
@@ -406,7 +468,22 @@ Options:
       --from LIST       also convert the paths in the file LIST, one a line
                         (&quot;-&quot; reads standard input); relative paths are taken
                         from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
+  -r, --recursive       a FOLDER also gives the media files of its sub folders,
+                        each output going to the same relative path below the
+                        output folder (folders made as needed)
+      --flat            every output goes straight into the output folder
+      --skip-existing   a file whose output (same name in its output folder) is
+                        there already is not converted again: it is reported
+                        &quot;Already Converted&quot;
+      --watch FOLDER    watch FOLDER (more than once for more folders; with -r
+                        its sub folders too) through the kernel&apos;s file
+                        notifications (inotify) and convert each media file
+                        that arrives once it is complete: written and closed,
+                        or moved in, and its size unchanged for two seconds.
+                        Hidden and partial files are never taken; the files
+                        there at the start count as arrived, and as with
+                        --skip-existing a file whose output is there is not
+                        converted again. Runs until SIGTERM or SIGINT
   -0, --null            the lists of --from are separated by NUL characters
                         (as find -print0 writes them), for names with newlines
       --json            print one JSON object a line for each finished file:
@@ -433,7 +510,7 @@ terminal) stops at once: the running conversions end and leave no partial file.
 Ctrl-Z pauses the running conversions with the program, fg resumes them.
 
 Exit status:
-  0    every file was converted
+  0    every file was converted or already converted
   1    some file was not converted (failed, of unknown format or not started),
        or standard output could not be written
   2    usage error: unknown option or preset, no files, unwritable output folder
@@ -443,10 +520,13 @@ Exit status:
 
 Examples:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </source>
         <translation>Utilisation&#xa0;: kelvora-convert --preset ID|NOM [OPTION]... FICHIER|DOSSIER...
               kelvora-convert --preset ID|NOM [OPTION]... --from LISTE
+              kelvora-convert --preset ID|NOM [OPTION]... --watch DOSSIER [FICHIER|DOSSIER]...
 Convertit des fichiers multimédias avec les profils de Kelvora, sans fenêtre.
 
 Chaque fichier est converti avec la même ligne de commande du convertisseur, le
@@ -472,7 +552,22 @@ Options&#xa0;:
                         ligne («&#xa0;-&#xa0;» lit l&apos;entrée standard)&#xa0;; les chemins
                         relatifs partent du dossier courant
   -r, --recursive       un DOSSIER donne aussi les fichiers multimédias de ses
-                        sous-dossiers
+                        sous-dossiers ; chaque sortie va au même chemin relatif
+                        sous le dossier de sortie (dossiers créés au besoin)
+      --flat            chaque sortie va directement dans le dossier de sortie
+      --skip-existing   un fichier dont la sortie (même nom dans son dossier de
+                        sortie) existe déjà n&apos;est pas converti à nouveau : il
+                        est signalé « Already Converted »
+      --watch DOSSIER   surveiller DOSSIER (plusieurs fois pour plusieurs
+                        dossiers ; avec -r ses sous-dossiers aussi) par les
+                        notifications de fichiers du noyau (inotify) et
+                        convertir chaque fichier multimédia qui arrive une fois
+                        complet : écrit et fermé, ou déplacé dedans, et sa
+                        taille inchangée pendant deux secondes. Les fichiers
+                        cachés et partiels ne sont jamais pris ; les fichiers
+                        présents au départ comptent comme arrivés et, comme avec
+                        --skip-existing, un fichier dont la sortie existe n&apos;est
+                        pas converti à nouveau. Tourne jusqu&apos;à SIGTERM ou SIGINT
   -0, --null            les listes de --from sont séparées par des caractères
                         NUL (comme les écrit find -print0), pour les noms
                         contenant des sauts de ligne
@@ -503,7 +598,7 @@ partiel. Ctrl+Z suspend les conversions en cours avec le programme, fg les
 reprend.
 
 Code de sortie&#xa0;:
-  0    tous les fichiers ont été convertis
+  0    tous les fichiers ont été convertis ou l&apos;étaient déjà
   1    au moins un fichier n&apos;a pas été converti (échec, format inconnu ou non
        démarré), ou la sortie standard n&apos;a pas pu être écrite
   2    erreur d&apos;utilisation&#xa0;: option ou profil inconnu, aucun fichier, dossier
@@ -514,12 +609,30 @@ Code de sortie&#xa0;:
 
 Exemples&#xa0;:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </translation>
     </message>
     <message>
-        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
-        <translation>%1 fichiers : %2 convertis, %3 convertis en partie, %4 non convertis, en %5</translation>
+        <source>%1: watching %2
+</source>
+        <translation>%1 : %2 est surveillé
+</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3; it is watched again when it is back
+</source>
+        <translation>%1 : %2 : %3 ; il sera de nouveau surveillé dès son retour
+</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 already converted, %4 not converted, in %5</source>
+        <translation>%1 fichiers : %2 convertis, %3 déjà convertis, %4 non convertis, en %5</translation>
+    </message>
+    <message>
+        <source>the output folder %1 cannot be a watched folder</source>
+        <translation>le dossier de sortie %1 ne peut pas être un dossier surveillé</translation>
     </message>
 </context>
 <context>
@@ -824,6 +937,54 @@ with the given filename extension.</source>
     <message>
         <source>Resume Convertion</source>
         <translation>Reprendre la conversion</translation>
+    </message>
+    <message>
+        <source>Watch Folder...</source>
+        <translation>Surveiller un dossier...</translation>
+    </message>
+    <message>
+        <source>Stop Watching Folders</source>
+        <translation>Ne plus surveiller les dossiers</translation>
+    </message>
+    <message>
+        <source>Convert As They Arrive</source>
+        <translation>Convertir à leur arrivée</translation>
+    </message>
+    <message>
+        <source>Make a New Name</source>
+        <translation>Créer un nouveau nom</translation>
+    </message>
+    <message>
+        <source>Skip the File</source>
+        <translation>Ignorer le fichier</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Ne rien faire</translation>
+    </message>
+    <message>
+        <source>Quit Kelvora</source>
+        <translation>Quitter Kelvora</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Mettre en veille</translation>
+    </message>
+    <message>
+        <source>Power Off</source>
+        <translation>Éteindre</translation>
+    </message>
+    <message>
+        <source>Only If All Succeeded</source>
+        <translation>Seulement si tout a réussi</translation>
+    </message>
+    <message>
+        <source>When the Output Exists</source>
+        <translation>Si la sortie existe</translation>
+    </message>
+    <message>
+        <source>When Done</source>
+        <translation>Une fois terminé</translation>
     </message>
 </context>
 <context>
@@ -1559,6 +1720,14 @@ with the given filename extension.</source>
         <source>Converted %1 of %2: %3</source>
         <translation>%1 sur %2 convertis : %3</translation>
     </message>
+    <message>
+        <source>%1 is there already</source>
+        <translation>%1 existe déjà</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made: %2</source>
+        <translation>%1 : impossible de créer le dossier : %2</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1677,6 +1846,10 @@ with the given filename extension.</source>
     <message>
         <source>Partly Converted</source>
         <translation>Converti en partie</translation>
+    </message>
+    <message>
+        <source>Already Converted</source>
+        <translation>Déjà converti</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,10 @@
             <numerusform>%n arquivos de mídia em subpastas: marque Incluir subpastas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select a folder to watch</source>
+        <translation>Escolher uma pasta para vigiar</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -287,6 +291,55 @@
             <numerusform>%n convertidos em parte</numerusform>
             <numerusform>%n convertidos em parte</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The system bus cannot be reached.</source>
+        <translation>O barramento do sistema não pode ser acessado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already converted</source>
+        <translation>
+            <numerusform>%n já convertido</numerusform>
+            <numerusform>%n já convertidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not there)</source>
+        <translation>%1 (ausente)</translation>
+    </message>
+    <message>
+        <source>Watching: %1</source>
+        <translation>Vigiando: %1</translation>
+    </message>
+    <message>
+        <source>Power Off Now</source>
+        <translation>Desligar agora</translation>
+    </message>
+    <message>
+        <source>Suspend Now</source>
+        <translation>Suspender agora</translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>A conversão terminou. O computador desliga em %n segundo.</numerusform>
+            <numerusform>A conversão terminou. O computador desliga em %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer is suspended in %n seconds.</source>
+        <translation>
+            <numerusform>A conversão terminou. O computador será suspenso em %n segundo.</numerusform>
+            <numerusform>A conversão terminou. O computador será suspenso em %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer could not be powered off: %1</source>
+        <translation>Não foi possível desligar o computador: %1</translation>
+    </message>
+    <message>
+        <source>The computer could not be suspended: %1</source>
+        <translation>Não foi possível suspender o computador: %1</translation>
     </message>
 </context>
 <context>
@@ -384,8 +437,17 @@ Tente &apos;%1 --help&apos; para mais informações.
         <translation>nenhum arquivo para converter</translation>
     </message>
     <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 arquivos: %2 convertidos, %3 convertidos em parte, %4 não convertidos, em %5</translation>
+    </message>
+    <message>
+        <source>option --watch needs a folder</source>
+        <translation>a opção --watch precisa de uma pasta</translation>
+    </message>
+    <message>
         <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
        kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+       kelvora-convert --preset ID|NAME [OPTION]... --watch FOLDER [FILE|FOLDER]...
 Convert media files with Kelvora&apos;s presets, without a window.
 
 Each file is converted with the same converter command line, output naming and
@@ -406,7 +468,22 @@ Options:
       --from LIST       also convert the paths in the file LIST, one a line
                         (&quot;-&quot; reads standard input); relative paths are taken
                         from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
+  -r, --recursive       a FOLDER also gives the media files of its sub folders,
+                        each output going to the same relative path below the
+                        output folder (folders made as needed)
+      --flat            every output goes straight into the output folder
+      --skip-existing   a file whose output (same name in its output folder) is
+                        there already is not converted again: it is reported
+                        &quot;Already Converted&quot;
+      --watch FOLDER    watch FOLDER (more than once for more folders; with -r
+                        its sub folders too) through the kernel&apos;s file
+                        notifications (inotify) and convert each media file
+                        that arrives once it is complete: written and closed,
+                        or moved in, and its size unchanged for two seconds.
+                        Hidden and partial files are never taken; the files
+                        there at the start count as arrived, and as with
+                        --skip-existing a file whose output is there is not
+                        converted again. Runs until SIGTERM or SIGINT
   -0, --null            the lists of --from are separated by NUL characters
                         (as find -print0 writes them), for names with newlines
       --json            print one JSON object a line for each finished file:
@@ -433,7 +510,7 @@ terminal) stops at once: the running conversions end and leave no partial file.
 Ctrl-Z pauses the running conversions with the program, fg resumes them.
 
 Exit status:
-  0    every file was converted
+  0    every file was converted or already converted
   1    some file was not converted (failed, of unknown format or not started),
        or standard output could not be written
   2    usage error: unknown option or preset, no files, unwritable output folder
@@ -443,10 +520,13 @@ Exit status:
 
 Examples:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </source>
         <translation>Uso: kelvora-convert --preset ID|NOME [OPÇÃO]... ARQUIVO|PASTA...
      kelvora-convert --preset ID|NOME [OPÇÃO]... --from LISTA
+     kelvora-convert --preset ID|NOME [OPÇÃO]... --watch PASTA [ARQUIVO|PASTA]...
 Converte arquivos de mídia com os perfis do Kelvora, sem janela.
 
 Cada arquivo é convertido com a mesma linha de comando do conversor, a mesma
@@ -470,7 +550,22 @@ Opções:
                         linha (&quot;-&quot; lê a entrada padrão); caminhos relativos
                         partem da pasta atual
   -r, --recursive       uma PASTA também fornece os arquivos de mídia de suas
-                        subpastas
+                        subpastas; cada saída vai para o mesmo caminho relativo
+                        sob a pasta de saída (pastas criadas quando preciso)
+      --flat            cada saída vai direto para a pasta de saída
+      --skip-existing   um arquivo cuja saída (mesmo nome na sua pasta de saída)
+                        já existe não é convertido de novo: é informado como
+                        &quot;Already Converted&quot;
+      --watch PASTA     vigiar PASTA (várias vezes para várias pastas; com -r
+                        também suas subpastas) pelas notificações de arquivos
+                        do kernel (inotify) e converter cada arquivo de mídia
+                        que chega assim que estiver completo: escrito e
+                        fechado, ou movido para dentro, e com o tamanho sem
+                        mudar por dois segundos. Arquivos ocultos e parciais
+                        nunca são pegos; os arquivos presentes no início contam
+                        como chegados e, como com --skip-existing, um arquivo
+                        cuja saída existe não é convertido de novo. Roda até
+                        SIGTERM ou SIGINT
   -0, --null            as listas de --from são separadas por caracteres NUL
                         (como find -print0 as escreve), para nomes com quebras
                         de linha
@@ -501,7 +596,7 @@ parciais. Ctrl-Z pausa as conversões em andamento junto com o programa; fg as
 retoma.
 
 Status de saída:
-  0    todos os arquivos foram convertidos
+  0    todos os arquivos foram convertidos ou já estavam convertidos
   1    algum arquivo não foi convertido (falhou, tem formato desconhecido ou
        não foi iniciado), ou não foi possível escrever na saída padrão
   2    erro de uso: opção ou perfil desconhecido, nenhum arquivo, pasta de
@@ -512,12 +607,30 @@ Status de saída:
 
 Exemplos:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </translation>
     </message>
     <message>
-        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
-        <translation>%1 arquivos: %2 convertidos, %3 convertidos em parte, %4 não convertidos, em %5</translation>
+        <source>%1: watching %2
+</source>
+        <translation>%1: vigiando %2
+</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3; it is watched again when it is back
+</source>
+        <translation>%1: %2: %3; será vigiada de novo quando voltar
+</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 already converted, %4 not converted, in %5</source>
+        <translation>%1 arquivos: %2 convertidos, %3 já convertidos, %4 não convertidos, em %5</translation>
+    </message>
+    <message>
+        <source>the output folder %1 cannot be a watched folder</source>
+        <translation>a pasta de saída %1 não pode ser uma pasta vigiada</translation>
     </message>
 </context>
 <context>
@@ -822,6 +935,54 @@ with the given filename extension.</source>
     <message>
         <source>Resume Convertion</source>
         <translation>Retomar a conversão</translation>
+    </message>
+    <message>
+        <source>Watch Folder...</source>
+        <translation>Vigiar pasta...</translation>
+    </message>
+    <message>
+        <source>Stop Watching Folders</source>
+        <translation>Parar de vigiar pastas</translation>
+    </message>
+    <message>
+        <source>Convert As They Arrive</source>
+        <translation>Converter ao chegar</translation>
+    </message>
+    <message>
+        <source>Make a New Name</source>
+        <translation>Criar um novo nome</translation>
+    </message>
+    <message>
+        <source>Skip the File</source>
+        <translation>Pular o arquivo</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Não fazer nada</translation>
+    </message>
+    <message>
+        <source>Quit Kelvora</source>
+        <translation>Sair do Kelvora</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Suspender</translation>
+    </message>
+    <message>
+        <source>Power Off</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>Only If All Succeeded</source>
+        <translation>Só se tudo deu certo</translation>
+    </message>
+    <message>
+        <source>When the Output Exists</source>
+        <translation>Quando a saída existe</translation>
+    </message>
+    <message>
+        <source>When Done</source>
+        <translation>Ao terminar</translation>
     </message>
 </context>
 <context>
@@ -1557,6 +1718,14 @@ with the given filename extension.</source>
         <source>Converted %1 of %2: %3</source>
         <translation>Convertido %1 de %2: %3</translation>
     </message>
+    <message>
+        <source>%1 is there already</source>
+        <translation>%1 já existe</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made: %2</source>
+        <translation>%1: não é possível criar a pasta: %2</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1675,6 +1844,10 @@ with the given filename extension.</source>
     <message>
         <source>Partly Converted</source>
         <translation>Convertido em parte</translation>
+    </message>
+    <message>
+        <source>Already Converted</source>
+        <translation>Já convertido</translation>
     </message>
 </context>
 <context>

@@ -234,6 +234,10 @@
             <numerusform>Медиафайлов во вложенных папках: %n; отметьте «Включить подпапки»</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select a folder to watch</source>
+        <translation>Выберите папку для наблюдения</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -304,6 +308,58 @@
             <numerusform>частично: %n</numerusform>
             <numerusform>частично: %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The system bus cannot be reached.</source>
+        <translation>Системная шина недоступна.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already converted</source>
+        <translation>
+            <numerusform>%n уже преобразован</numerusform>
+            <numerusform>%n уже преобразованы</numerusform>
+            <numerusform>%n уже преобразовано</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not there)</source>
+        <translation>%1 (отсутствует)</translation>
+    </message>
+    <message>
+        <source>Watching: %1</source>
+        <translation>Наблюдение: %1</translation>
+    </message>
+    <message>
+        <source>Power Off Now</source>
+        <translation>Выключить сейчас</translation>
+    </message>
+    <message>
+        <source>Suspend Now</source>
+        <translation>Приостановить сейчас</translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>Преобразование завершено. Компьютер выключится через %n секунду.</numerusform>
+            <numerusform>Преобразование завершено. Компьютер выключится через %n секунды.</numerusform>
+            <numerusform>Преобразование завершено. Компьютер выключится через %n секунд.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer is suspended in %n seconds.</source>
+        <translation>
+            <numerusform>Преобразование завершено. Компьютер перейдёт в ждущий режим через %n секунду.</numerusform>
+            <numerusform>Преобразование завершено. Компьютер перейдёт в ждущий режим через %n секунды.</numerusform>
+            <numerusform>Преобразование завершено. Компьютер перейдёт в ждущий режим через %n секунд.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer could not be powered off: %1</source>
+        <translation>Не удалось выключить компьютер: %1</translation>
+    </message>
+    <message>
+        <source>The computer could not be suspended: %1</source>
+        <translation>Не удалось перевести компьютер в ждущий режим: %1</translation>
     </message>
 </context>
 <context>
@@ -401,8 +457,17 @@ Try &apos;%1 --help&apos; for more information.
         <translation>нет файлов для преобразования</translation>
     </message>
     <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>Файлов: %1; преобразовано: %2, частично: %3, не преобразовано: %4, за %5</translation>
+    </message>
+    <message>
+        <source>option --watch needs a folder</source>
+        <translation>параметру --watch нужна папка</translation>
+    </message>
+    <message>
         <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
        kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+       kelvora-convert --preset ID|NAME [OPTION]... --watch FOLDER [FILE|FOLDER]...
 Convert media files with Kelvora&apos;s presets, without a window.
 
 Each file is converted with the same converter command line, output naming and
@@ -423,7 +488,22 @@ Options:
       --from LIST       also convert the paths in the file LIST, one a line
                         (&quot;-&quot; reads standard input); relative paths are taken
                         from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
+  -r, --recursive       a FOLDER also gives the media files of its sub folders,
+                        each output going to the same relative path below the
+                        output folder (folders made as needed)
+      --flat            every output goes straight into the output folder
+      --skip-existing   a file whose output (same name in its output folder) is
+                        there already is not converted again: it is reported
+                        &quot;Already Converted&quot;
+      --watch FOLDER    watch FOLDER (more than once for more folders; with -r
+                        its sub folders too) through the kernel&apos;s file
+                        notifications (inotify) and convert each media file
+                        that arrives once it is complete: written and closed,
+                        or moved in, and its size unchanged for two seconds.
+                        Hidden and partial files are never taken; the files
+                        there at the start count as arrived, and as with
+                        --skip-existing a file whose output is there is not
+                        converted again. Runs until SIGTERM or SIGINT
   -0, --null            the lists of --from are separated by NUL characters
                         (as find -print0 writes them), for names with newlines
       --json            print one JSON object a line for each finished file:
@@ -450,7 +530,7 @@ terminal) stops at once: the running conversions end and leave no partial file.
 Ctrl-Z pauses the running conversions with the program, fg resumes them.
 
 Exit status:
-  0    every file was converted
+  0    every file was converted or already converted
   1    some file was not converted (failed, of unknown format or not started),
        or standard output could not be written
   2    usage error: unknown option or preset, no files, unwritable output folder
@@ -460,10 +540,13 @@ Exit status:
 
 Examples:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </source>
         <translation>Использование: kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... ФАЙЛ|ПАПКА...
                kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... --from СПИСОК
+               kelvora-convert --preset ID|ИМЯ [ПАРАМЕТР]... --watch ПАПКА [ФАЙЛ|ПАПКА]...
 Преобразование медиафайлов по профилям Kelvora, без окна.
 
 Каждый файл преобразуется с той же командной строкой конвертера, теми же именами
@@ -487,7 +570,23 @@ Examples:
       --from СПИСОК     также преобразовать пути из файла СПИСОК, по одному в
                         строке (&quot;-&quot; читает стандартный ввод); относительные
                         пути отсчитываются от текущей папки
-  -r, --recursive       ПАПКА даёт также медиафайлы своих подпапок
+  -r, --recursive       ПАПКА даёт также медиафайлы своих подпапок; каждый
+                        выходной файл ложится по тому же относительному пути
+                        в папке вывода (папки создаются по мере надобности)
+      --flat            все выходные файлы ложатся прямо в папку вывода
+      --skip-existing   файл, выходной файл которого (то же имя в его папке
+                        вывода) уже есть, не преобразуется снова: о нём
+                        сообщается &quot;Already Converted&quot;
+      --watch ПАПКА     наблюдать за ПАПКОЙ (несколько раз для нескольких
+                        папок; с -r и за её подпапками) через уведомления ядра
+                        о файлах (inotify) и преобразовывать каждый
+                        появившийся медиафайл, когда он готов: записан и
+                        закрыт или перемещён в папку, и его размер не менялся
+                        две секунды. Скрытые и недописанные файлы не берутся;
+                        файлы, бывшие там при запуске, считаются появившимися,
+                        и, как с --skip-existing, файл, выходной файл которого
+                        есть, не преобразуется снова. Работает до SIGTERM или
+                        SIGINT
   -0, --null            списки из --from разделены символами NUL (как их
                         выводит find -print0), для имён с переводами строк
       --json            выводить по одному объекту JSON в строке на каждый
@@ -516,7 +615,7 @@ SIGHUP (закрытый терминал) сразу останавливают
 преобразования вместе с программой, fg возобновляет их.
 
 Код завершения:
-  0    все файлы преобразованы
+  0    все файлы преобразованы или уже были преобразованы
   1    какой-то файл не преобразован (ошибка, неизвестный формат или не начат)
        либо не удалось записать в стандартный вывод
   2    ошибка использования: неизвестный параметр или профиль, нет файлов,
@@ -527,12 +626,30 @@ SIGHUP (закрытый терминал) сразу останавливают
 
 Примеры:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </translation>
     </message>
     <message>
-        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
-        <translation>Файлов: %1; преобразовано: %2, частично: %3, не преобразовано: %4, за %5</translation>
+        <source>%1: watching %2
+</source>
+        <translation>%1: наблюдение за %2
+</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3; it is watched again when it is back
+</source>
+        <translation>%1: %2: %3; наблюдение возобновится, когда она вернётся
+</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 already converted, %4 not converted, in %5</source>
+        <translation>Файлов: %1; преобразовано: %2, уже были преобразованы: %3, не преобразовано: %4, за %5</translation>
+    </message>
+    <message>
+        <source>the output folder %1 cannot be a watched folder</source>
+        <translation>папка вывода %1 не может быть папкой наблюдения</translation>
     </message>
 </context>
 <context>
@@ -837,6 +954,54 @@ with the given filename extension.</source>
     <message>
         <source>Resume Convertion</source>
         <translation>Продолжить преобразование</translation>
+    </message>
+    <message>
+        <source>Watch Folder...</source>
+        <translation>Наблюдать за папкой...</translation>
+    </message>
+    <message>
+        <source>Stop Watching Folders</source>
+        <translation>Прекратить наблюдение за папками</translation>
+    </message>
+    <message>
+        <source>Convert As They Arrive</source>
+        <translation>Преобразовывать по прибытии</translation>
+    </message>
+    <message>
+        <source>Make a New Name</source>
+        <translation>Создать новое имя</translation>
+    </message>
+    <message>
+        <source>Skip the File</source>
+        <translation>Пропустить файл</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Ничего не делать</translation>
+    </message>
+    <message>
+        <source>Quit Kelvora</source>
+        <translation>Выйти из Kelvora</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Ждущий режим</translation>
+    </message>
+    <message>
+        <source>Power Off</source>
+        <translation>Выключить</translation>
+    </message>
+    <message>
+        <source>Only If All Succeeded</source>
+        <translation>Только если всё удалось</translation>
+    </message>
+    <message>
+        <source>When the Output Exists</source>
+        <translation>Если выходной файл существует</translation>
+    </message>
+    <message>
+        <source>When Done</source>
+        <translation>По завершении</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1743,14 @@ with the given filename extension.</source>
         <source>Converted %1 of %2: %3</source>
         <translation>Преобразовано %1 из %2: %3</translation>
     </message>
+    <message>
+        <source>%1 is there already</source>
+        <translation>%1 уже существует</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made: %2</source>
+        <translation>%1: не удаётся создать папку: %2</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1698,6 +1871,10 @@ with the given filename extension.</source>
     <message>
         <source>Partly Converted</source>
         <translation>Преобразовано частично</translation>
+    </message>
+    <message>
+        <source>Already Converted</source>
+        <translation>Уже преобразован</translation>
     </message>
 </context>
 <context>

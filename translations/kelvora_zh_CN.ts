@@ -212,6 +212,10 @@
             <numerusform>子文件夹中有 %n 个媒体文件：请勾选“包括子文件夹”</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select a folder to watch</source>
+        <translation>选择要监视的文件夹</translation>
+    </message>
 </context>
 <context>
     <name>Batch</name>
@@ -270,6 +274,52 @@
         <translation>
             <numerusform>部分转换 %n 个</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The system bus cannot be reached.</source>
+        <translation>无法连接系统总线。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already converted</source>
+        <translation>
+            <numerusform>%n 个已转换过</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (not there)</source>
+        <translation>%1（不存在）</translation>
+    </message>
+    <message>
+        <source>Watching: %1</source>
+        <translation>正在监视：%1</translation>
+    </message>
+    <message>
+        <source>Power Off Now</source>
+        <translation>立即关机</translation>
+    </message>
+    <message>
+        <source>Suspend Now</source>
+        <translation>立即挂起</translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>转换已结束。计算机将在 %n 秒后关机。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The batch has ended. The computer is suspended in %n seconds.</source>
+        <translation>
+            <numerusform>转换已结束。计算机将在 %n 秒后挂起。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer could not be powered off: %1</source>
+        <translation>无法关闭计算机：%1</translation>
+    </message>
+    <message>
+        <source>The computer could not be suspended: %1</source>
+        <translation>无法挂起计算机：%1</translation>
     </message>
 </context>
 <context>
@@ -367,8 +417,17 @@ Try &apos;%1 --help&apos; for more information.
         <translation>没有要转换的文件</translation>
     </message>
     <message>
+        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
+        <translation>%1 个文件：已转换 %2 个，部分转换 %3 个，未转换 %4 个，用时 %5</translation>
+    </message>
+    <message>
+        <source>option --watch needs a folder</source>
+        <translation>选项 --watch 需要一个文件夹</translation>
+    </message>
+    <message>
         <source>Usage: kelvora-convert --preset ID|NAME [OPTION]... FILE|FOLDER...
        kelvora-convert --preset ID|NAME [OPTION]... --from LIST
+       kelvora-convert --preset ID|NAME [OPTION]... --watch FOLDER [FILE|FOLDER]...
 Convert media files with Kelvora&apos;s presets, without a window.
 
 Each file is converted with the same converter command line, output naming and
@@ -389,7 +448,22 @@ Options:
       --from LIST       also convert the paths in the file LIST, one a line
                         (&quot;-&quot; reads standard input); relative paths are taken
                         from the current folder
-  -r, --recursive       a FOLDER also gives the media files of its sub folders
+  -r, --recursive       a FOLDER also gives the media files of its sub folders,
+                        each output going to the same relative path below the
+                        output folder (folders made as needed)
+      --flat            every output goes straight into the output folder
+      --skip-existing   a file whose output (same name in its output folder) is
+                        there already is not converted again: it is reported
+                        &quot;Already Converted&quot;
+      --watch FOLDER    watch FOLDER (more than once for more folders; with -r
+                        its sub folders too) through the kernel&apos;s file
+                        notifications (inotify) and convert each media file
+                        that arrives once it is complete: written and closed,
+                        or moved in, and its size unchanged for two seconds.
+                        Hidden and partial files are never taken; the files
+                        there at the start count as arrived, and as with
+                        --skip-existing a file whose output is there is not
+                        converted again. Runs until SIGTERM or SIGINT
   -0, --null            the lists of --from are separated by NUL characters
                         (as find -print0 writes them), for names with newlines
       --json            print one JSON object a line for each finished file:
@@ -416,7 +490,7 @@ terminal) stops at once: the running conversions end and leave no partial file.
 Ctrl-Z pauses the running conversions with the program, fg resumes them.
 
 Exit status:
-  0    every file was converted
+  0    every file was converted or already converted
   1    some file was not converted (failed, of unknown format or not started),
        or standard output could not be written
   2    usage error: unknown option or preset, no files, unwritable output folder
@@ -426,10 +500,13 @@ Exit status:
 
 Examples:
   kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </source>
         <translation>用法：kelvora-convert --preset ID|名称 [选项]... 文件|文件夹...
   或：kelvora-convert --preset ID|名称 [选项]... --from 列表
+  或：kelvora-convert --preset ID|名称 [选项]... --watch 文件夹 [文件|文件夹]...
 不打开窗口，使用 Kelvora 的预设转换媒体文件。
 
 每个文件的转换器命令行、输出文件命名和状态都与 Kelvora 窗口中的相同。
@@ -447,7 +524,18 @@ Examples:
                         480p 或 keep（默认为 keep）
       --from 列表       同时转换列表文件中的路径，每行一个（&quot;-&quot; 表示读取标准
                         输入）；相对路径以当前文件夹为基准
-  -r, --recursive       文件夹参数同时加入其子文件夹中的媒体文件
+  -r, --recursive       文件夹参数同时加入其子文件夹中的媒体文件，每个输出
+                        文件放到输出文件夹下相同的相对路径（按需创建文件夹）
+      --flat            所有输出文件直接放入输出文件夹
+      --skip-existing   输出文件（其输出文件夹中的同名文件）已存在的文件不再
+                        转换，报告为 &quot;Already Converted&quot;
+      --watch 文件夹    通过内核的文件通知（inotify）监视文件夹（可多次给出以
+                        监视多个文件夹；加 -r 时也监视其子文件夹），并在每个
+                        到达的媒体文件完整后转换它：已写入并关闭或被移入，且
+                        大小两秒内未变。隐藏文件和未完成的文件永不采用；启动
+                        时已有的文件视为已到达，并且与 --skip-existing 一样，
+                        输出已存在的文件不再转换。一直运行，直到 SIGTERM 或
+                        SIGINT
   -0, --null            --from 的列表以 NUL 字符分隔（与 find -print0 的输出
                         相同），用于包含换行符的名称
       --json            每完成一个文件就输出一行 JSON 对象：input、output、
@@ -469,7 +557,7 @@ SIGTERM 或 SIGHUP（终端被关闭）会立即停止：正在进行的转换�
 不完整的文件。Ctrl-Z 会将正在进行的转换连同程序一起暂停，fg 可使其继续。
 
 退出状态：
-  0    所有文件均已转换
+  0    所有文件均已转换或先前已转换
   1    有文件未转换（失败、格式未知或未开始），或无法写入标准输出
   2    用法错误：未知选项或预设、没有文件、输出文件夹不可写
   129  被 SIGHUP 停止
@@ -478,12 +566,30 @@ SIGTERM 或 SIGHUP（终端被关闭）会立即停止：正在进行的转换�
 
 示例：
   kelvora-convert --preset wmv --output ~/converted ~/Videos
+  kelvora-convert -p 24 -r --skip-existing -o ~/Music/mp3 ~/Music/flac
+  kelvora-convert -p 24 -o ~/Converted --watch ~/Incoming
   find /media -name &apos;*.mp4&apos; -print0 | kelvora-convert -p 19 --null --from -
 </translation>
     </message>
     <message>
-        <source>%1 files: %2 converted, %3 partly converted, %4 not converted, in %5</source>
-        <translation>%1 个文件：已转换 %2 个，部分转换 %3 个，未转换 %4 个，用时 %5</translation>
+        <source>%1: watching %2
+</source>
+        <translation>%1：正在监视 %2
+</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3; it is watched again when it is back
+</source>
+        <translation>%1：%2：%3；它恢复后将重新监视
+</translation>
+    </message>
+    <message>
+        <source>%1 files: %2 converted, %3 already converted, %4 not converted, in %5</source>
+        <translation>%1 个文件：%2 个已转换，%3 个先前已转换，%4 个未转换，用时 %5</translation>
+    </message>
+    <message>
+        <source>the output folder %1 cannot be a watched folder</source>
+        <translation>输出文件夹 %1 不能是被监视的文件夹</translation>
     </message>
 </context>
 <context>
@@ -788,6 +894,54 @@ with the given filename extension.</source>
     <message>
         <source>Resume Convertion</source>
         <translation>继续转换</translation>
+    </message>
+    <message>
+        <source>Watch Folder...</source>
+        <translation>监视文件夹...</translation>
+    </message>
+    <message>
+        <source>Stop Watching Folders</source>
+        <translation>停止监视文件夹</translation>
+    </message>
+    <message>
+        <source>Convert As They Arrive</source>
+        <translation>到达即转换</translation>
+    </message>
+    <message>
+        <source>Make a New Name</source>
+        <translation>使用新名称</translation>
+    </message>
+    <message>
+        <source>Skip the File</source>
+        <translation>跳过该文件</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>不执行操作</translation>
+    </message>
+    <message>
+        <source>Quit Kelvora</source>
+        <translation>退出 Kelvora</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>挂起</translation>
+    </message>
+    <message>
+        <source>Power Off</source>
+        <translation>关机</translation>
+    </message>
+    <message>
+        <source>Only If All Succeeded</source>
+        <translation>仅当全部成功时</translation>
+    </message>
+    <message>
+        <source>When the Output Exists</source>
+        <translation>输出文件已存在时</translation>
+    </message>
+    <message>
+        <source>When Done</source>
+        <translation>完成后</translation>
     </message>
 </context>
 <context>
@@ -1517,6 +1671,14 @@ with the given filename extension.</source>
         <source>Converted %1 of %2: %3</source>
         <translation>已转换 %1 / %2：%3</translation>
     </message>
+    <message>
+        <source>%1 is there already</source>
+        <translation>%1 已存在</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made: %2</source>
+        <translation>%1：无法创建文件夹：%2</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1633,6 +1795,10 @@ with the given filename extension.</source>
     <message>
         <source>Partly Converted</source>
         <translation>部分转换</translation>
+    </message>
+    <message>
+        <source>Already Converted</source>
+        <translation>已转换过</translation>
     </message>
 </context>
 <context>

@@ -74,16 +74,47 @@ bool BatchQueue::Start(const QList<ItemId> &ids)
     if (m_pending.isEmpty())
         return false;
     // What a program killed outright left in the saving folder goes before a new batch writes.
-    if (m_settings)
-        RemoveDeadLeftovers(m_settings().outputFolder);
+    if (m_settings) {
+        const BatchSettings now = m_settings();
+        QSet<QString> folders {now.outputFolder};
+        for (ItemId id : std::as_const(m_pending)) {
+            const QString &sub = m_store->Find(id)->subFolder;
+            if (now.keepTree && !sub.isEmpty() && !QDir::isRelativePath(now.outputFolder))
+                folders.insert(QDir(now.outputFolder).filePath(sub));
+        }
+        for (const QString &folder : std::as_const(folders))
+            RemoveDeadLeftovers(folder);
+    }
     m_converting = true;
+    m_stopped = false;
     m_reserved.clear();
     m_total = m_pending.size();
-    m_completed = m_failed = m_canceled = m_partly = 0;
+    m_completed = m_failed = m_canceled = m_partly = m_skipped = 0;
     m_clock.start();
     m_pausedMs = 0;
     m_estimate.Reset(slots(), 0);
     Q_EMIT BatchStarted();
+    EmitProgress();
+    StartMore();
+    return true;
+}
+
+bool BatchQueue::Append(const QList<ItemId> &ids)
+{
+    if (!m_converting)
+        return Start(ids);
+    int joined = 0;
+    for (ItemId id : ids) {
+        const MediaItem *item = m_store->Find(id);
+        if (item && Convertible(*item) && !IsQueued(id)) {
+            m_pending << id;
+            ++joined;
+        }
+    }
+    if (joined == 0)
+        return false;
+    m_total += joined;
+    m_estimate.SetWaiting(WaitingLengths(), Now());
     EmitProgress();
     StartMore();
     return true;
@@ -135,6 +166,14 @@ void BatchQueue::StartItem(ItemId id)
     }
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
+    if (settings.keepTree && !item.subFolder.isEmpty()) {
+        folder += item.subFolder;
+        QString reason;
+        if (!MakeFolders(folder, &reason)) {
+            EndItem(id, ItemState::Failed, reason, QString());
+            return;
+        }
+    }
 
     const Preset *preset = PresetById(settings.presetId);
     if (!preset)
@@ -150,6 +189,15 @@ void BatchQueue::StartItem(ItemId id)
 
     const QString ext = QString::fromLatin1(preset->extension);
     const QString base = OutputBaseName(item.name);
+    // Converted before: its output's own name is taken, by a file that is not the input itself.
+    const QString converted = folder + base + ext;
+    if (settings.skipExisting && !m_reserved.contains(converted) && Exists(converted)
+        && !IsListedFile(converted)) {
+        EndItem(id, ItemState::AlreadyConverted,
+                QCoreApplication::translate("Reasons", "%1 is there already").arg(converted),
+                QString());
+        return;
+    }
     bool mayReplace = false;
     bool equalsListed = false;
     const QString output = ChooseOutput(id, folder, base, ext, &mayReplace, &equalsListed);
@@ -208,6 +256,8 @@ void BatchQueue::EndItem(ItemId id, ItemState state, const QString &reason, cons
         ++m_completed;
     else if (state == ItemState::PartlyConverted)
         ++m_partly;
+    else if (state == ItemState::AlreadyConverted)
+        ++m_skipped;
     else if (state == ItemState::Canceled)
         ++m_canceled;
     else
@@ -223,7 +273,7 @@ void BatchQueue::EmitProgress()
 {
     if (m_total <= 0)
         return;
-    double done = m_completed + m_failed + m_canceled + m_partly;
+    double done = m_completed + m_failed + m_canceled + m_partly + m_skipped;
     for (const auto &entry : m_running) {
         if (const MediaItem *item = m_store->Find(entry.first))
             done += qMax(0, item->progress) / 100.0;
@@ -269,6 +319,8 @@ bool BatchQueue::Cancel(ItemId id)
 
 void BatchQueue::StopAll()
 {
+    if (m_converting)
+        m_stopped = true;
     m_pending.clear();
     m_estimate.SetWaiting({}, Now());
     SkipCurrent();
@@ -278,6 +330,7 @@ void BatchQueue::Shutdown()
 {
     if (!m_converting)
         return;
+    m_stopped = true;
     m_pending.clear();
     while (!m_running.empty()) {
         auto it = m_running.begin();

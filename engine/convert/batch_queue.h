@@ -22,6 +22,12 @@ struct BatchSettings
     QString outputFolder; // an absolute folder; "/" is added when it lacks one
     int sizeLimit = 0; // 0, 1080, 720 or 480: the height limit of the presets that take one
     bool keepDates = true; // each output takes its input's modification time
+    // Each output goes below the saving folder into its item's MediaItem::subFolder (made as
+    // needed); off, every output goes straight into the saving folder.
+    bool keepTree = true;
+    // A file whose output name is taken in its output folder already ends "Already Converted"
+    // instead of getting a numbered name.
+    bool skipExisting = false;
 };
 
 // Converts listed items with up to `slots` converters side by side, starting the next waiting one
@@ -54,6 +60,11 @@ public:
     // Converts the items `ids`, passing over the ones that are not listed, not ticked or cannot
     // be converted. False, and nothing starts, while a batch runs or when none can convert.
     bool Start(const QList<ItemId> &ids);
+    // Converts the items `ids` too: they join the running batch after its waiting items, or
+    // start one (Start) when none runs. False when none can convert.
+    bool Append(const QList<ItemId> &ids);
+    // What the next file to start takes from the program.
+    BatchSettings settings() const { return m_settings ? m_settings() : BatchSettings(); }
     // Ends every conversion running now ("User Canceled!"); the batch goes on with the rows
     // after them.
     void SkipCurrent();
@@ -79,6 +90,10 @@ public:
     int canceled() const { return m_canceled; }
     // Files whose output was kept but holds only part of the input (counted apart).
     int partly() const { return m_partly; }
+    // Files whose output was there already ("Already Converted").
+    int skipped() const { return m_skipped; }
+    // True when the running or last batch was ended by StopAll or Shutdown.
+    bool wasStopped() const { return m_stopped; }
     // The items being converted now, in list order.
     QList<ItemId> RunningItems() const;
     // The item being converted now whose conversion started first, or 0 when none runs.
@@ -141,6 +156,8 @@ private:
     int m_failed = 0;
     int m_canceled = 0;
     int m_partly = 0;
+    int m_skipped = 0;
+    bool m_stopped = false;
     TimeLeftEstimator m_estimate;
     QElapsedTimer m_clock;
     qint64 m_pausedMs = 0; // in pauses that ended

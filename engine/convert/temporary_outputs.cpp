@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -216,4 +217,29 @@ bool RenameOverPlaceholder(const QString &from, const QString &to)
     ::unlink(target.constData());
     errno = error;
     return false;
+}
+
+bool MakeFolders(const QString &folder, QString *reason)
+{
+    const QStringList parts = QDir::cleanPath(folder).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString path;
+    for (const QString &part : parts) {
+        path += QLatin1Char('/') + part;
+        const QByteArray raw = QFile::encodeName(path);
+        if (::mkdir(raw.constData(), 0777) == 0)
+            continue;
+        int code = errno;
+        struct stat st
+        { };
+        // Taken already: fine when it is a folder (or a link to one), a file in the way is not.
+        if (code == EEXIST) {
+            if (::stat(raw.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+                continue;
+            code = ENOTDIR;
+        }
+        *reason = QCoreApplication::translate("Reasons", "%1: the folder cannot be made: %2")
+                      .arg(path, QString::fromLocal8Bit(std::strerror(code)));
+        return false;
+    }
+    return true;
 }

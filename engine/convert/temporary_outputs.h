@@ -40,6 +40,11 @@ constexpr int kLeftoverQuietSeconds = 60;
 QString CreateTemporaryOutput(const QString &folder, const QString &baseName,
                               const QString &extension, QString *error);
 
+// Makes the folder `folder` (an absolute path) and every missing folder above it, as the user's
+// umask allows. False, with the reason in `reason` naming the folder that could not be made,
+// when one cannot be made or a file stands in its place.
+bool MakeFolders(const QString &folder, QString *reason);
+
 // Renames `from` to `to` only when nothing exists under `to` (never replacing a file that
 // appeared meanwhile). False with errno set otherwise (EEXIST when `to` exists). Works also
 // where the file system offers neither an exclusive rename nor hard links.

@@ -28,8 +28,10 @@ MediaItem Revived(MediaItem item)
     }
     if (stamp.device != item.device || stamp.inode != item.inode) {
         const bool checked = item.checked;
+        const QString subFolder = item.subFolder;
         item = ProbeItem(item.folder, item.name);
         item.checked = checked;
+        item.subFolder = subFolder;
     }
     item.progress = MediaItem::kNoProgress;
     return item;
@@ -53,9 +55,12 @@ ConversionList::ConversionList(QObject *parent)
     connect(&m_batch, &BatchQueue::BatchStarted, this, [this] { m_failed.clear(); });
     connect(&m_batch, &BatchQueue::ItemFinished, this, [this](ItemId id, ItemState state) {
         // A partial output is kept: converting the same cut file again would give the same.
-        if (state != ItemState::Completed && state != ItemState::PartlyConverted)
+        if (state != ItemState::Completed && state != ItemState::PartlyConverted
+            && state != ItemState::AlreadyConverted)
             m_failed.insert(id);
     });
+    connect(&m_watch, &FolderWatch::Arrived, this, &ConversionList::OnArrived);
+    connect(&m_watch, &FolderWatch::FolderChanged, this, &ConversionList::WatchChanged);
 }
 
 ConversionList::~ConversionList()
@@ -87,6 +92,52 @@ void ConversionList::AddFolder(const QString &folder, bool subFolders, AddDone d
     Ask(std::move(request));
 }
 
+void ConversionList::SetProbe(MediaAdder::ProbeFunction probe)
+{
+    m_probe = probe;
+    m_adder.SetProbe(std::move(probe));
+}
+
+MediaAdder::ProbeFunction ConversionList::TreeProbe(const QString &root) const
+{
+    const MediaAdder::ProbeFunction probe
+        = m_probe ? m_probe : MediaAdder::ProbeFunction(&ProbeItem);
+    return [probe, root](const QString &folder, const QString &name) {
+        MediaItem item = probe(folder, name);
+        item.subFolder = folder.mid(root.size());
+        return item;
+    };
+}
+
+void ConversionList::Watch(const QString &folder, bool subFolders, bool existing)
+{
+    m_watch.Watch(folder, subFolders, existing);
+}
+
+void ConversionList::Unwatch(const QString &folder)
+{
+    m_watch.Unwatch(folder);
+}
+
+void ConversionList::OnArrived(const QString &folder, const QString &path)
+{
+    const auto [parent, name] = FolderAndName(path);
+    // A saving folder in the watched tree holds this program's outputs: taking them would convert
+    // them again and again.
+    QString saving = m_batch.settings().outputFolder;
+    if (!saving.isEmpty() && !saving.endsWith(QLatin1Char('/')))
+        saving += QLatin1Char('/');
+    const bool output = !saving.isEmpty() && saving.startsWith(folder) && path.startsWith(saving);
+    if (output || m_store.IsListed(parent, name))
+        return;
+    Request request;
+    request.paths = QStringList {path};
+    request.arrival = true;
+    if (m_watch.IsSubFolders(folder))
+        request.root = folder;
+    Ask(std::move(request));
+}
+
 void ConversionList::Restore(std::vector<MediaItem> items, AddDone done)
 {
     Request request;
@@ -112,7 +163,8 @@ void ConversionList::StartNextAdd()
     if (request.kind == Request::Paths) {
         QStringList paths = request.paths;
         request.report.undecodable = TakeUndecodablePaths(paths);
-        Probe(paths, {});
+        Probe(paths,
+              request.root.isEmpty() ? MediaAdder::ProbeFunction() : TreeProbe(request.root));
     } else if (request.kind == Request::Restore) {
         QStringList paths;
         auto kept = std::make_shared<QHash<QString, MediaItem>>();
@@ -164,7 +216,7 @@ void ConversionList::OnScanned(FolderScan scan)
     }
     request.report.leftOut = scan.leftOut;
     request.report.undecodable = TakeUndecodablePaths(paths);
-    Probe(paths, {});
+    Probe(paths, request.subFolders ? TreeProbe(request.folder) : MediaAdder::ProbeFunction());
 }
 
 void ConversionList::Probe(const QStringList &paths, MediaAdder::ProbeFunction probe)
@@ -184,6 +236,13 @@ void ConversionList::OnAdderFinished(int added)
     Request finished = std::move(*m_current);
     m_current.reset();
     finished.report.added = added;
+    if (finished.arrival) {
+        for (const QString &path : std::as_const(finished.paths)) {
+            const auto [folder, name] = FolderAndName(path);
+            if (const ItemId id = m_store.IdOf(folder, name))
+                finished.report.arrived << id;
+        }
+    }
     for (const MediaItem &item : finished.items) {
         finished.report.restored << m_store.IdOf(item.folder, item.name);
         QMutexLocker lock(&finished.gone->mutex);
@@ -194,6 +253,9 @@ void ConversionList::OnAdderFinished(int added)
     Q_EMIT AddFinished(finished.report);
     if (finished.whenAdded)
         finished.whenAdded(finished.report);
+    // After the word that they were added: a file may end at once ("Already Converted").
+    if (finished.arrival && m_convertArrivals)
+        ConvertMore(finished.report.arrived);
     // The next add waits for the event loop: this one's signals have all been delivered first.
     QMetaObject::invokeMethod(this, &ConversionList::StartNextAdd, Qt::QueuedConnection);
 }

@@ -2,6 +2,7 @@
 
 #include "engine/convert/batch_queue.h"
 #include "engine/media/folder_scan.h"
+#include "engine/media/folder_watch.h"
 #include "engine/media/media_adder.h"
 #include "engine/media/media_store.h"
 
@@ -27,12 +28,16 @@ struct AddReport
     QStringList undecodable; // given paths decoded from names that are not valid UTF-8
     QStringList missing; // restored files that no longer exist
     QList<ItemId> restored; // the id of each restored item, 0 for one left out
+    QList<ItemId> arrived; // the items appended for files that arrived in a watched folder
 };
 
 // The list of media files and its batch: the one owner of the store, the adds into it (probes
 // and folder scans on a pool of threads, requests served in the order asked), the undo of a
-// removal, the set of items that failed in the last batch, and the batch queue. The window and
-// the command-line converter drive it; neither assembles its parts.
+// removal, the set of items that failed in the last batch, the batch queue, and the watched
+// folders. The window and the command-line converter drive it; neither assembles its parts.
+//
+// A folder added with its sub folders keeps its tree: each item's MediaItem::subFolder is its
+// folder relative to the added one, and its output goes there below the saving folder.
 class ConversionList final : public QObject
 {
     Q_OBJECT
@@ -53,8 +58,9 @@ public:
     // Adds each of `paths` not listed yet, in order; paths decoded from names that are not valid
     // UTF-8 are left out (AddReport::undecodable).
     void AddPaths(const QStringList &paths, AddDone done = {});
-    // Adds the media files of `folder` (ScanFolder, with the folders below it when `subFolders`)
-    // that are not listed yet. The folder is scanned when the add's turn comes, off this thread.
+    // Adds the media files of `folder` (ScanFolder, with the folders below it when `subFolders`,
+    // each item then with its MediaItem::subFolder) that are not listed yet. The folder is
+    // scanned when the add's turn comes, off this thread.
     void AddFolder(const QString &folder, bool subFolders, AddDone done = {});
     // Appends `items`, a list kept by an earlier run, with their ticks, states and outputs: a file
     // that no longer exists (or is no regular file) is left out, one replaced under the same name
@@ -69,7 +75,17 @@ public:
     // How many files an add probes at a time (0: one per core), and what probes them (see
     // MediaAdder::SetProbe).
     void SetProbeThreads(int threads) { m_adder.SetThreads(threads); }
-    void SetProbe(MediaAdder::ProbeFunction probe) { m_adder.SetProbe(std::move(probe)); }
+    void SetProbe(MediaAdder::ProbeFunction probe);
+
+    // Watches `folder` (FolderWatch), with its sub folders when `subFolders`: each media file
+    // that arrives complete is added (its tree kept with `subFolders`), unless it is listed
+    // already or lies in the saving folder's tree (BatchQueue::settings) where that is in the
+    // watched one. With `existing`, the files there now count as arrived.
+    void Watch(const QString &folder, bool subFolders, bool existing = false);
+    void Unwatch(const QString &folder);
+    const FolderWatch &watch() const { return m_watch; }
+    // Whether the files that arrive are converted once added (see ConvertMore).
+    void SetConvertArrivals(bool on) { m_convertArrivals = on; }
 
     // Removes the items `ids` but never one being converted; Undo brings them back once.
     void Remove(const QList<ItemId> &ids);
@@ -82,6 +98,8 @@ public:
 
     // Starts a batch over `ids` (see BatchQueue::Start).
     bool Convert(const QList<ItemId> &ids) { return m_batch.Start(ids); }
+    // Converts `ids` in the running batch, or in a new one when none runs (BatchQueue::Append).
+    bool ConvertMore(const QList<ItemId> &ids) { return m_batch.Append(ids); }
     // The items that failed or were canceled in the last batch and are still listed, in list
     // order; RetryFailed converts them again.
     QList<ItemId> FailedItems() const { return m_store.InListOrder(m_failed.values()); }
@@ -94,6 +112,9 @@ Q_SIGNALS:
     void AddProgress(int done, int total);
     // An add has ended, completed or cancelled; its AddDone runs right after.
     void AddFinished(const AddReport &report);
+    // A watched folder is gone or cannot be read (`problem` says why), or is watched (`problem`
+    // empty).
+    void WatchChanged(const QString &folder, const QString &problem);
 
 private:
     struct Request
@@ -102,6 +123,8 @@ private:
         QStringList paths; // Paths
         QString folder; // Folder: ends with "/"
         bool subFolders = false;
+        QString root; // Paths: keeps the tree below this folder (ending with "/")
+        bool arrival = false; // Paths: files that arrived in a watched folder
         std::vector<MediaItem> items; // Restore
         // Restore: the files found gone, told by the probes as they run.
         struct Gone
@@ -120,6 +143,9 @@ private:
     void Probe(const QStringList &paths, MediaAdder::ProbeFunction probe);
     void OnScanned(FolderScan scan);
     void OnAdderFinished(int added);
+    void OnArrived(const QString &folder, const QString &path);
+    // The probe of an add whose items keep their folders relative to `root`.
+    MediaAdder::ProbeFunction TreeProbe(const QString &root) const;
 
     MediaStore m_store;
     MediaAdder m_adder {&m_store};
@@ -129,4 +155,7 @@ private:
     std::shared_ptr<Scan> m_scan; // the folder scan running now, if any
     MediaStore::Removed m_removed; // what the last Remove or RemoveAll took
     QSet<ItemId> m_failed; // items that failed or were canceled in the last batch
+    MediaAdder::ProbeFunction m_probe; // as SetProbe gave it
+    FolderWatch m_watch;
+    bool m_convertArrivals = false;
 };

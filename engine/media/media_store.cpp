@@ -32,6 +32,8 @@ const char *StateSource(ItemState state)
         return QT_TRANSLATE_NOOP("Status", "Invalid Saving Folder!");
     case ItemState::PartlyConverted:
         return QT_TRANSLATE_NOOP("Status", "Partly Converted");
+    case ItemState::AlreadyConverted:
+        return QT_TRANSLATE_NOOP("Status", "Already Converted");
     }
     return "";
 }
@@ -381,6 +383,9 @@ QVariant MediaStore::data(const QModelIndex &index, int role) const
     case MediaColumn::FileName:
         if (role == Qt::DisplayRole)
             return item.name;
+        // Two files of one name from two folders of a tree are told apart here.
+        if (role == Qt::ToolTipRole && !item.subFolder.isEmpty())
+            return item.subFolder + item.name;
         break;
     case MediaColumn::Location:
         if (role == Qt::DisplayRole)
@@ -413,6 +418,8 @@ QVariant MediaStore::data(const QModelIndex &index, int role) const
                 return Good;
             if (item.state == ItemState::PartlyConverted)
                 return Partial;
+            if (item.state == ItemState::AlreadyConverted)
+                return Muted;
             const bool bad = item.state != ItemState::Waiting && item.state != ItemState::Canceled;
             return bad ? Bad : Neutral;
         }

@@ -26,6 +26,7 @@ enum class ItemState {
     InvalidSavingFolder, // the saving folder is empty or not an absolute path
     // Converted and kept, but shorter than the file's length or from a damaged input.
     PartlyConverted,
+    AlreadyConverted, // its output was there already, and existing outputs are skipped
 };
 
 // The Status text of `state`, exactly as the list shows it.
@@ -43,6 +44,9 @@ struct MediaItem
     ItemId id = 0; // 0 until the store takes the item
     QString folder; // ends with "/"
     QString name;
+    // Where its output goes below the saving folder: the item's folder relative to the folder it
+    // was added from with its sub folders ("Album B/Disc 2/"); empty for straight into it.
+    QString subFolder;
     MediaInfo info; // what the probe learnt when the file was added
     bool checked = true;
     ItemState state = ItemState::Waiting;
@@ -96,7 +100,7 @@ public:
     // On the Status column, how its text reads: StatusTone.
     // On the Status column, the bar's note (MediaItem::note).
     enum Role { ProgressRole = Qt::UserRole + 1, RowImageRole, IdRole, ToneRole, NoteRole };
-    enum StatusTone { Neutral = 0, Good, Bad, Partial };
+    enum StatusTone { Neutral = 0, Good, Bad, Partial, Muted };
 
     explicit MediaStore(QObject *parent = nullptr);
 

@@ -155,6 +155,18 @@ FileStamp DescriptorFile(qint64 pid, int fd)
         QString::fromLatin1(ProcessFolder(pid) + "/fd/" + QByteArray::number(fd)), true);
 }
 
+int DescriptorFlags(qint64 pid, int fd)
+{
+    const QByteArray fdinfo
+        = ReadProcFile(ProcessFolder(pid) + "/fdinfo/" + QByteArray::number(fd));
+    const qsizetype at = fdinfo.indexOf("flags:");
+    if (at < 0)
+        return -1;
+    char *end = nullptr;
+    const long value = std::strtol(fdinfo.constData() + at + 6, &end, 8);
+    return end == fdinfo.constData() + at + 6 ? -1 : int(value);
+}
+
 qint64 DescriptorPosition(qint64 pid, int fd)
 {
     const QByteArray fdinfo

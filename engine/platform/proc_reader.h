@@ -29,5 +29,9 @@ QList<int> OpenDescriptors(qint64 pid);
 // The plain file that descriptor `fd` of process `pid` is open on.
 FileStamp DescriptorFile(qint64 pid, int fd);
 
+// The flags descriptor `fd` of process `pid` was opened with (O_WRONLY, O_RDWR, O_APPEND ...), or
+// -1.
+int DescriptorFlags(qint64 pid, int fd);
+
 // The position of descriptor `fd` of process `pid` in its file, in bytes.
 qint64 DescriptorPosition(qint64 pid, int fd);

@@ -13,7 +13,9 @@
 namespace {
 
 constexpr quint32 kMagic = 0x4b4c5653; // "KLVS"
-constexpr quint32 kVersion = 1;
+constexpr quint32 kVersion = 2;
+// A session of the first version keeps no item's tree.
+constexpr quint32 kWithoutTrees = 1;
 // Larger than any list a person keeps: a file beyond it is not a session.
 constexpr qint64 kMaxFileBytes = 512 * 1024 * 1024;
 // The fewest bytes an item takes: its four texts take four bytes each even when empty.
@@ -49,7 +51,7 @@ QDataStream &operator>>(QDataStream &in, MediaItem &item)
         >> info.durationSeconds >> info.durationKnown >> info.width >> info.height
         >> info.videoBitRate >> info.frameRate >> info.audioBitRate >> info.channels
         >> info.sampleRate;
-    if (state < 0 || state > qint32(ItemState::PartlyConverted) || outcome < 0
+    if (state < 0 || state > qint32(ItemState::AlreadyConverted) || outcome < 0
         || outcome > qint32(ProbeOutcome::OpenFailed))
         in.setStatus(QDataStream::ReadCorruptData);
     item.state = ItemState(state);
@@ -185,7 +187,7 @@ QByteArray SessionFile::Encode(const SessionContent &content)
     out.setVersion(QDataStream::Qt_6_0);
     out << kMagic << kVersion << quint32(content.items.size());
     for (const MediaItem &item : content.items)
-        out << item;
+        out << item << item.subFolder;
     out << content.batchRows;
     return data;
 }
@@ -200,7 +202,8 @@ bool SessionFile::Decode(const QByteArray &data, SessionContent *content)
     in >> magic >> version >> count;
     // Nothing is reserved for more than the data can hold: a damaged count must not take all the
     // memory there is.
-    if (in.status() != QDataStream::Ok || magic != kMagic || version != kVersion
+    if (in.status() != QDataStream::Ok || magic != kMagic
+        || (version != kVersion && version != kWithoutTrees)
         || count > quint64(data.size()) / kMinItemBytes)
         return false;
     content->items.clear();
@@ -208,6 +211,12 @@ bool SessionFile::Decode(const QByteArray &data, SessionContent *content)
     for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         MediaItem item;
         in >> item;
+        if (version != kWithoutTrees)
+            in >> item.subFolder;
+        // An output is never written outside the saving folder.
+        if (item.subFolder.startsWith(QLatin1Char('/'))
+            || item.subFolder.split(QLatin1Char('/')).contains(QStringLiteral("..")))
+            return false;
         content->items.push_back(std::move(item));
     }
     quint32 rows = 0;

@@ -76,7 +76,9 @@ public:
     void Discard();
 
     static QByteArray Encode(const SessionContent &content);
-    // False, with `content` unspecified, for data that Encode did not make.
+    // False, with `content` unspecified, for data that Encode did not make (or an earlier
+    // version of it, which kept no item's MediaItem::subFolder), and for an item whose
+    // subFolder would lead out of the saving folder.
     static bool Decode(const QByteArray &data, SessionContent *content);
 
     static constexpr int kWriteEveryMs = 1000;

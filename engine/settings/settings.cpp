@@ -26,6 +26,10 @@ const QString kKeepDates = QStringLiteral("Keep Original File Dates");
 const QString kSubFolders = QStringLiteral("Include Sub Folders");
 const QString kWindowSize = QStringLiteral("Window Size");
 const QString kWindowMaximized = QStringLiteral("Window Maximized");
+const QString kSkipConverted = QStringLiteral("Skip Converted Files");
+const QString kConvertArrivals = QStringLiteral("Convert As They Arrive");
+const QString kWatchedFolders = QStringLiteral("Watched Folders");
+const QString kWatchedCount = QStringLiteral("Count");
 const QString kSizeLimit = QStringLiteral("Size Limit");
 const QString kRecentSavingFolder = QStringLiteral("Recent Saving Folder");
 const QString kFolderKeys[kRecentFolderCount] = {
@@ -162,6 +166,25 @@ void LoadSettings(SettingsValues &settings, const QString &settingsPath)
     static constexpr int kOffOn[] = {0, 1};
     settings.subFolders
         = AllowedValue(file.ReadString(kParameters, kSubFolders, QString()), kOffOn);
+    settings.skipConverted
+        = AllowedValue(file.ReadString(kParameters, kSkipConverted, QString()), kOffOn);
+    settings.convertArrivals
+        = AllowedValue(file.ReadString(kParameters, kConvertArrivals, QString()), kOffOn);
+    settings.watched.clear();
+    const int watched
+        = qBound(0, ParseLeadingInt(file.ReadString(kWatchedFolders, kWatchedCount, QString())),
+                 kMaxWatchedFolders);
+    for (int i = 1; i <= watched; ++i) {
+        const QString folder = WithTrailingSeparator(
+            file.ReadString(kWatchedFolders, QStringLiteral("Folder %1").arg(i), QString()));
+        if (folder.startsWith(QLatin1Char('/')))
+            settings.watched.append(
+                {folder,
+                 AllowedValue(file.ReadString(kWatchedFolders,
+                                              QStringLiteral("Sub Folders %1").arg(i), QString()),
+                              kOffOn)
+                     == 1});
+    }
     settings.windowSize = ParseSize(file.ReadString(kParameters, kWindowSize, QString()));
     const QString maximized = file.ReadString(kParameters, kWindowMaximized, QString());
     settings.windowMaximized = AllowedValue(maximized, kOffOn);
@@ -185,6 +208,8 @@ bool SaveSettings(const SettingsValues &settings, const QString &settingsPath)
         {kParameters, kKeepAwake, settings.keepAwake ? QStringLiteral("1") : QStringLiteral("0")},
         {kParameters, kKeepDates, settings.keepDates ? QStringLiteral("1") : QStringLiteral("0")},
         {kParameters, kSubFolders, QString::asprintf("%d", settings.subFolders ? 1 : 0)},
+        {kParameters, kSkipConverted, QString::asprintf("%d", settings.skipConverted ? 1 : 0)},
+        {kParameters, kConvertArrivals, QString::asprintf("%d", settings.convertArrivals ? 1 : 0)},
     };
     if (settings.windowSize.isValid())
         entries.append({kParameters, kWindowSize,
@@ -194,6 +219,15 @@ bool SaveSettings(const SettingsValues &settings, const QString &settingsPath)
         entries.append({kParameters, kWindowMaximized, settings.windowMaximized ? "1" : "0"});
     for (int i = 0; i < kRecentFolderCount; ++i)
         entries.append({kRecentSavingFolder, kFolderKeys[i], settings.folders[i]});
+    // Always the count: the folders past it, once forgotten, are not read back.
+    entries.append({kWatchedFolders, kWatchedCount, QString::number(settings.watched.size())});
+    for (int i = 0; i < settings.watched.size(); ++i) {
+        entries.append(
+            {kWatchedFolders, QStringLiteral("Folder %1").arg(i + 1), settings.watched[i].folder});
+        entries.append(
+            {kWatchedFolders, QStringLiteral("Sub Folders %1").arg(i + 1),
+             settings.watched[i].subFolders ? QStringLiteral("1") : QStringLiteral("0")});
+    }
 
     // One value that cannot be stored does not keep the others from the file.
     const qsizetype all = entries.size();
@@ -278,6 +312,48 @@ void Settings::SetWindowMaximized(bool on)
     if (on == m_values.windowMaximized)
         return;
     m_values.windowMaximized = on;
+    Q_EMIT Changed();
+}
+
+void Settings::SetSkipConverted(bool on)
+{
+    if (on == m_values.skipConverted)
+        return;
+    m_values.skipConverted = on;
+    Q_EMIT Changed();
+}
+
+void Settings::SetConvertArrivals(bool on)
+{
+    if (on == m_values.convertArrivals)
+        return;
+    m_values.convertArrivals = on;
+    Q_EMIT Changed();
+}
+
+void Settings::AddWatched(const SettingsValues::WatchedFolder &watched)
+{
+    QList<SettingsValues::WatchedFolder> &list = m_values.watched;
+    for (SettingsValues::WatchedFolder &kept : list) {
+        if (kept.folder == watched.folder) {
+            if (kept == watched)
+                return;
+            kept = watched;
+            Q_EMIT Changed();
+            return;
+        }
+    }
+    if (list.size() >= kMaxWatchedFolders)
+        return;
+    list.append(watched);
+    Q_EMIT Changed();
+}
+
+void Settings::ClearWatched()
+{
+    if (m_values.watched.isEmpty())
+        return;
+    m_values.watched.clear();
     Q_EMIT Changed();
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/convert/presets.h"
 
+#include <QList>
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -31,6 +32,21 @@ struct SettingsValues
     bool keepDates = true;
     // Add Folder also searches the folders below the chosen one ("Include sub folders").
     bool subFolders = false;
+    // "When the Output Exists": skip the file ("Already Converted") rather than make a new name.
+    bool skipConverted = false;
+    // Files that arrive in a watched folder are converted as soon as they are listed.
+    bool convertArrivals = false;
+    // The watched folders, each ending with "/", with whether its sub folders are watched too.
+    struct WatchedFolder
+    {
+        QString folder;
+        bool subFolders = false;
+        bool operator==(const WatchedFolder &other) const
+        {
+            return folder == other.folder && subFolders == other.subFolders;
+        }
+    };
+    QList<WatchedFolder> watched;
     // The main window's size when it last closed; invalid (no key, or a value that is not
     // "<width>x<height>") opens it at its described size.
     QSize windowSize;
@@ -44,6 +60,8 @@ struct SettingsValues
 };
 
 constexpr int kRecentFolderCount = 5;
+// The most watched folders kept.
+constexpr int kMaxWatchedFolders = 20;
 
 // The settings file: the user's configuration folder followed by "/Orvane/kelvora.ini"; empty
 // when the configuration folder cannot be determined.
@@ -63,8 +81,8 @@ QString DefaultSavingFolder();
 // 0. A stored folder of three characters or more gets a trailing "/" when it has none (shorter
 // entries are not offered and stay as they are). "Simultaneous Conversions", "Size Limit" and
 // "Include Sub Folders" other than one of their choices give 0; "Keep the Computer Awake" and
-// "Keep Original File Dates" are off only when they read 0. The current saving folder is left as it
-// is (the folder list picks it).
+// "Keep Original File Dates" are off only when they read 0. A watched folder that is no absolute
+// path is left out. The current saving folder is left as it is (the folder list picks it).
 void LoadSettings(SettingsValues &settings, const QString &settingsPath);
 
 // Writes every value to the settings file at `settingsPath` in one replace of the file, keeping
@@ -101,6 +119,11 @@ public:
     void SetKeepAwake(bool on);
     void SetKeepDates(bool on);
     void SetSubFolders(bool on);
+    void SetSkipConverted(bool on);
+    void SetConvertArrivals(bool on);
+    // Watches `folder` too (ending with "/"), or with other choices; at most kMaxWatchedFolders.
+    void AddWatched(const SettingsValues::WatchedFolder &watched);
+    void ClearWatched();
     void SetWindowSize(const QSize &size);
     void SetWindowMaximized(bool on);
     // Makes `folder` the First recent folder, the others moving one down (the Fivth leaves).

@@ -51,6 +51,16 @@ const CommandRow kCommands[] = {
     {"size480", QT_TRANSLATE_NOOP("Menu", "480p"), true},
     {"keepAwake", QT_TRANSLATE_NOOP("Menu", "Keep the Computer Awake"), true},
     {"keepDates", QT_TRANSLATE_NOOP("Menu", "Keep Original File Dates"), true},
+    {"watchFolder", QT_TRANSLATE_NOOP("Menu", "Watch Folder...")},
+    {"stopWatching", QT_TRANSLATE_NOOP("Menu", "Stop Watching Folders")},
+    {"convertArrivals", QT_TRANSLATE_NOOP("Menu", "Convert As They Arrive"), true},
+    {"outputNewName", QT_TRANSLATE_NOOP("Menu", "Make a New Name"), true},
+    {"outputSkip", QT_TRANSLATE_NOOP("Menu", "Skip the File"), true},
+    {"doneNothing", QT_TRANSLATE_NOOP("Menu", "Do Nothing"), true},
+    {"doneQuit", QT_TRANSLATE_NOOP("Menu", "Quit Kelvora"), true},
+    {"doneSuspend", QT_TRANSLATE_NOOP("Menu", "Suspend"), true},
+    {"donePowerOff", QT_TRANSLATE_NOOP("Menu", "Power Off"), true},
+    {"doneOnlyIfAll", QT_TRANSLATE_NOOP("Menu", "Only If All Succeeded"), true},
     {"help", QT_TRANSLATE_NOOP("Menu", "Help(F1)"), false, Qt::Key_F1},
     {"about", QT_TRANSLATE_NOOP("Menu", "&About Kelvora     ")},
     // The list's context menu.
@@ -196,6 +206,7 @@ void Commands::ApplyRules(const CommandContext &context)
     SetEnabled("convertSelected", selected && idle);
     SetEnabled("stopCurrent", context.converting);
     SetEnabled("stopAll", context.converting);
+    SetEnabled("stopWatching", context.watchedFolders > 0);
     // The list's context menu offers what concerns the rows under the pointer: its Remove All and
     // Check All always.
     SetEnabled("listRemoveSelected", context.selectedRows > context.selectedRunning);

@@ -31,7 +31,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -157,6 +159,9 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     SelectSizeLimit(settings().sizeLimit);
     SetKeepAwake(settings().keepAwake);
     Command("keepDates")->setChecked(settings().keepDates);
+    SetSkipConverted(settings().skipConverted);
+    SetConvertArrivals(settings().convertArrivals);
+    SetWhenDone(WhenDone::Nothing);
 
     m_queue->UpdateCommands();
     HandleCommands();
@@ -164,6 +169,11 @@ CKelvoraDlg::CKelvoraDlg(QWidget *parent)
     ApplyColours();
     m_commands->BindKeys(this, m_list);
     BuildBatchBand();
+    // Files that arrive while the window runs are listed; those already there are not.
+    connect(&m_media->items(), &ConversionList::WatchChanged, this, &CKelvoraDlg::ShowWatched);
+    for (const SettingsValues::WatchedFolder &watched : settings().watched)
+        m_media->items().Watch(watched.folder, watched.subFolders);
+    connect(&m_queue->batch(), &BatchQueue::BatchEnded, this, &CKelvoraDlg::OnBatchEnded);
     // The described size, or the size the window had when it last closed; never smaller than
     // the described one, and never larger than the screen it opens on (a size kept on a larger
     // screen, or at a smaller scale, would put the Saving Folder and Solution rows off it).
@@ -322,6 +332,13 @@ void CKelvoraDlg::BuildBatchBand()
     m_anchoredBelow.push_back(m_batchBar);
     m_batchBar->hide();
     m_batchText->hide();
+    m_watchText = new QLabel(m_client);
+    m_watchText->setObjectName(QStringLiteral("watchedFolders"));
+    m_watchText->setGeometry(MapDialogRect(QRect(64, 264, 454, 18), font()));
+    m_watchText->setWordWrap(true);
+    m_watchText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_watchText->hide();
+    m_anchoredBelow.push_back(m_watchText);
     BatchQueue &batch = m_queue->batch();
     connect(&batch, &BatchQueue::Progress, this, [this](double fraction) {
         m_batchBar->SetPos(static_cast<int>(fraction * 100.0));
@@ -375,7 +392,8 @@ void CKelvoraDlg::ShowBatchState()
     const BatchQueue &batch = m_queue->batch();
     QString text;
     if (batch.IsConverting()) {
-        const int done = batch.completed() + batch.failed() + batch.canceled() + batch.partly();
+        const int done = batch.completed() + batch.failed() + batch.canceled() + batch.partly()
+            + batch.skipped();
         text = QCoreApplication::translate("Batch", "%1 of %n files done", nullptr, batch.total())
                    .arg(done);
         text = WithPartly(text, batch.partly());
@@ -395,11 +413,93 @@ void CKelvoraDlg::ShowBatchState()
             text = Listed(
                 text,
                 QCoreApplication::translate("Batch", "%n canceled", nullptr, batch.canceled()));
+        if (batch.skipped() > 0)
+            text = Listed(text,
+                          QCoreApplication::translate("Batch", "%n already converted", nullptr,
+                                                      batch.skipped()));
     }
     m_batchText->setText(text);
     m_batchText->setAccessibleDescription(text);
     m_batchText->show();
     m_batchBar->setVisible(batch.IsConverting());
+}
+
+void CKelvoraDlg::ShowWatched()
+{
+    const FolderWatch &watch = m_media->items().watch();
+    QStringList folders;
+    for (const QString &folder : watch.folders())
+        folders << (watch.IsPresent(folder)
+                        ? folder
+                        : QCoreApplication::translate("Batch", "%1 (not there)").arg(folder));
+    m_watchText->setText(QCoreApplication::translate("Batch", "Watching: %1")
+                             .arg(folders.join(QStringLiteral(", "))));
+    m_watchText->setToolTip(m_watchText->text());
+    m_watchText->setVisible(!folders.isEmpty());
+}
+
+void CKelvoraDlg::OnBatchEnded()
+{
+    const BatchQueue &batch = m_queue->batch();
+    if (!WhenDoneApplies(m_whenDone, batch.wasStopped(), batch.failed(), m_onlyIfAllSucceeded))
+        return;
+    if (m_whenDone == WhenDone::Quit) {
+        // From the event loop: everyone else hears of the batch's end first.
+        QTimer::singleShot(0, this, [this] { Command("exit")->trigger(); });
+        return;
+    }
+    ShowPowerNotice(m_whenDone);
+}
+
+void CKelvoraDlg::ShowPowerNotice(WhenDone action)
+{
+    const bool off = action == WhenDone::PowerOff;
+    // Not modal: the window stays usable, and a new batch started meanwhile is no reason to wait.
+    auto *notice = new QMessageBox(QMessageBox::Warning, ApplicationName(), QString(),
+                                   QMessageBox::Cancel, this);
+    notice->setObjectName(QStringLiteral("whenDoneNotice"));
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton *now = notice->addButton(off ? QCoreApplication::translate("Batch", "Power Off Now")
+                                             : QCoreApplication::translate("Batch", "Suspend Now"),
+                                         QMessageBox::AcceptRole);
+    now->setObjectName(QStringLiteral("whenDoneNow"));
+    auto *timer = new QTimer(notice);
+    auto left = std::make_shared<int>(kNoticeSeconds);
+    const auto show = [notice, off, left] {
+        notice->setText(off ? QCoreApplication::translate(
+                            "Batch", "The batch has ended. The computer powers off in %n seconds.",
+                            nullptr, *left)
+                            : QCoreApplication::translate(
+                                "Batch",
+                                "The batch has ended. The computer is suspended in %n seconds.",
+                                nullptr, *left));
+    };
+    const auto act = [this, notice, action] {
+        notice->hide();
+        notice->deleteLater();
+        SystemPower::Request(action, this, [this, action](const QString &error) {
+            if (error.isEmpty())
+                return;
+            CurrentDialogs().Message(this,
+                                     (action == WhenDone::PowerOff
+                                          ? QCoreApplication::translate(
+                                              "Batch", "The computer could not be powered off: %1")
+                                          : QCoreApplication::translate(
+                                              "Batch", "The computer could not be suspended: %1"))
+                                         .arg(error),
+                                     ApplicationName(), MessageIcon::Warning);
+        });
+    };
+    connect(timer, &QTimer::timeout, notice, [left, show, act] {
+        if (--*left > 0)
+            show();
+        else
+            act();
+    });
+    connect(now, &QPushButton::clicked, this, act);
+    show();
+    timer->start(1000);
+    notice->show();
 }
 
 void CKelvoraDlg::LayOutClient()
@@ -515,6 +615,20 @@ void CKelvoraDlg::HandleCommands()
         m_settings.SetKeepDates(!settings().keepDates);
         Command("keepDates")->setChecked(settings().keepDates);
     });
+    commands.Handle({"watchFolder"}, [this] { WatchFolder(); });
+    commands.Handle({"stopWatching"}, [this] { StopWatching(); });
+    commands.Handle({"convertArrivals"},
+                    [this] { SetConvertArrivals(!settings().convertArrivals); });
+    commands.Handle({"outputNewName"}, [this] { SetSkipConverted(false); });
+    commands.Handle({"outputSkip"}, [this] { SetSkipConverted(true); });
+    commands.Handle({"doneNothing"}, [this] { SetWhenDone(WhenDone::Nothing); });
+    commands.Handle({"doneQuit"}, [this] { SetWhenDone(WhenDone::Quit); });
+    commands.Handle({"doneSuspend"}, [this] { SetWhenDone(WhenDone::Suspend); });
+    commands.Handle({"donePowerOff"}, [this] { SetWhenDone(WhenDone::PowerOff); });
+    commands.Handle({"doneOnlyIfAll"}, [this] {
+        m_onlyIfAllSucceeded = !m_onlyIfAllSucceeded;
+        Command("doneOnlyIfAll")->setChecked(m_onlyIfAllSucceeded);
+    });
     commands.Handle({"choosePreset"}, [this] { ShowPresetMenu(); });
     commands.Handle({"browse"}, [this] { m_folders->Browse(); });
     commands.Handle({"openFolder"}, [this] { m_folders->OpenFolder(); });
@@ -585,6 +699,53 @@ void CKelvoraDlg::SetKeepAwake(bool on)
     m_settings.SetKeepAwake(on);
     m_inhibitor->SetEnabled(on);
     Command("keepAwake")->setChecked(on);
+}
+
+void CKelvoraDlg::SetSkipConverted(bool skip)
+{
+    m_settings.SetSkipConverted(skip);
+    Command("outputNewName")->setChecked(!skip);
+    Command("outputSkip")->setChecked(skip);
+}
+
+void CKelvoraDlg::SetConvertArrivals(bool on)
+{
+    m_settings.SetConvertArrivals(on);
+    m_media->items().SetConvertArrivals(on);
+    Command("convertArrivals")->setChecked(on);
+}
+
+void CKelvoraDlg::WatchFolder()
+{
+    bool subFolders = m_subFolders;
+    QString folder = CurrentDialogs().PickMediaFolder(
+        this, QCoreApplication::translate("Adding", "Select a folder to watch"), &subFolders);
+    if (folder.isEmpty())
+        return;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    m_settings.AddWatched({folder, subFolders});
+    m_media->items().Watch(folder, subFolders);
+}
+
+void CKelvoraDlg::StopWatching()
+{
+    for (const QString &folder : m_media->items().watch().folders())
+        m_media->items().Unwatch(folder);
+    m_settings.ClearWatched();
+    ShowWatched();
+    m_queue->UpdateCommands();
+}
+
+void CKelvoraDlg::SetWhenDone(WhenDone action)
+{
+    m_whenDone = action;
+    const std::pair<const char *, WhenDone> choices[] = {{"doneNothing", WhenDone::Nothing},
+                                                         {"doneQuit", WhenDone::Quit},
+                                                         {"doneSuspend", WhenDone::Suspend},
+                                                         {"donePowerOff", WhenDone::PowerOff}};
+    for (const auto &[name, choice] : choices)
+        Command(name)->setChecked(choice == action);
 }
 
 void CKelvoraDlg::ShowListMenu(const QPoint &globalPos)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/platform/system_power.h"
 #include "engine/settings/settings.h"
 #include "ui/controls/chrome/menu_ex.h"
 #include "ui/convert/conversion_queue.h"
@@ -47,6 +48,19 @@ public:
     // Ticks or unticks Keep the Computer Awake: whether a running batch holds a sleep inhibitor.
     // Unticked during a batch, the inhibitor is given back; ticked, it is taken.
     void SetKeepAwake(bool on);
+    // "When the Output Exists": skip a file whose output is there (true) or make a new name.
+    void SetSkipConverted(bool skip);
+    // Ticks or unticks "Convert As They Arrive".
+    void SetConvertArrivals(bool on);
+    // Asks for a folder, with the "Include sub folders" choice, and watches it from now on: its
+    // files that arrive are listed (and converted with Convert As They Arrive). Kept in the
+    // settings.
+    void WatchFolder();
+    // Stops watching every folder, and forgets them.
+    void StopWatching();
+    // "When Done": what happens when a batch ends, for this session only.
+    void SetWhenDone(WhenDone action);
+    WhenDone whenDone() const { return m_whenDone; }
     // The list's context menu at `globalPos`, its items enabled by the selection.
     void ShowListMenu(const QPoint &globalPos);
 
@@ -74,6 +88,8 @@ public:
 
     // The layout of the window in dialog units: the client area and each control.
     static QSize ClientUnits() { return QSize(527, 314); }
+    // How long the notice before a suspend or power off counts down.
+    static constexpr int kNoticeSeconds = 60;
     static QRect ControlUnits(int id);
 
     void done(int result) override;
@@ -90,6 +106,13 @@ private:
     // failures, an overall bar and the time left; when it ends, what it did.
     void BuildBatchBand();
     void ShowBatchState();
+    // The watched folders in the band, each with what keeps it from being watched, if anything.
+    void ShowWatched();
+    // Carries out "When Done" after a batch, where it applies.
+    void OnBatchEnded();
+    // The notice before the computer is suspended or powered off: it counts down kNoticeSeconds,
+    // then asks logind; Cancel keeps the computer as it is.
+    void ShowPowerNotice(WhenDone action);
     void HandleCommands();
     // The window's action named `name`.
     QAction *Command(const char *name) const;
@@ -113,6 +136,9 @@ private:
     CBitmapButton *m_solutionButton = nullptr;
     bool m_subFolders = false; // Add Folder's "Include sub folders" box, as last left
     QLabel *m_batchText = nullptr;
+    QLabel *m_watchText = nullptr;
+    WhenDone m_whenDone = WhenDone::Nothing;
+    bool m_onlyIfAllSucceeded = false;
     CTextProgressCtrl *m_batchBar = nullptr;
     // The saving-folder and Solution rows: they keep their distance to the window's bottom.
     std::vector<QWidget *> m_anchoredBelow;

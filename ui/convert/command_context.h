@@ -16,4 +16,6 @@ struct CommandContext
     // The selection can move up or down by one row (it holds no row being converted).
     bool canMoveUp = false;
     bool canMoveDown = false;
+    // Folders watched for files that arrive.
+    int watchedFolders = 0;
 };

@@ -27,6 +27,7 @@ ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
         settings.outputFolder = m_settings->currentFolder;
         settings.sizeLimit = m_settings->sizeLimit;
         settings.keepDates = m_settings->keepDates;
+        settings.skipExisting = m_settings->skipConverted;
         return settings;
     });
     connect(batch, &BatchQueue::ItemStarted, this, [this](ItemId id) {
@@ -53,6 +54,7 @@ ConversionQueue::ConversionQueue(MediaList *media, const CurrentPreset *preset,
         UpdateCommands();
     });
     connect(store, &MediaStore::layoutChanged, this, &ConversionQueue::UpdateCommands);
+    connect(m_items, &ConversionList::WatchChanged, this, &ConversionQueue::UpdateCommands);
 }
 
 ConversionQueue::~ConversionQueue()
@@ -225,6 +227,7 @@ CommandContext ConversionQueue::Context() const
     const bool movable = !selected.isEmpty() && context.selectedRunning == 0;
     context.canMoveUp = movable && selected.first() > 0;
     context.canMoveDown = movable && selected.last() < context.rows - 1;
+    context.watchedFolders = static_cast<int>(m_items->watch().folders().size());
     return context;
 }
 

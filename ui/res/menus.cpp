@@ -46,6 +46,29 @@ MenuTemplateItem Submenu(const QString &text, std::vector<MenuTemplateItem> chil
     return {text, MenuTemplateItem::kSubmenuId, std::move(children)};
 }
 
+// Convertion > When the Output Exists.
+MenuTemplateItem OutputExistsMenu()
+{
+    return Submenu(
+        QCoreApplication::translate("Menu", "When the Output Exists"),
+        {Command(QT_TRANSLATE_NOOP("Menu", "Make a New Name"), ID_OUTPUT_NEW_NAME, "outputNewName"),
+         Command(QT_TRANSLATE_NOOP("Menu", "Skip the File"), ID_OUTPUT_SKIP, "outputSkip")});
+}
+
+// Convertion > When Done.
+MenuTemplateItem WhenDoneMenu()
+{
+    return Submenu(
+        QCoreApplication::translate("Menu", "When Done"),
+        {Command(QT_TRANSLATE_NOOP("Menu", "Do Nothing"), ID_DONE_NOTHING, "doneNothing"),
+         Command(QT_TRANSLATE_NOOP("Menu", "Quit Kelvora"), ID_DONE_QUIT, "doneQuit"),
+         Command(QT_TRANSLATE_NOOP("Menu", "Suspend"), ID_DONE_SUSPEND, "doneSuspend"),
+         Command(QT_TRANSLATE_NOOP("Menu", "Power Off"), ID_DONE_POWER_OFF, "donePowerOff"),
+         Separator(),
+         Command(QT_TRANSLATE_NOOP("Menu", "Only If All Succeeded"), ID_DONE_ONLY_IF_ALL,
+                 "doneOnlyIfAll")});
+}
+
 // The trailing blanks of some texts are the program's own and are kept.
 std::vector<MenuTemplateItem> MainMenu()
 {
@@ -54,6 +77,12 @@ std::vector<MenuTemplateItem> MainMenu()
             QCoreApplication::translate("Menu", "&File "),
             {Command(QT_TRANSLATE_NOOP("Menu", "Add Files"), ID_ADD_FILES, "addFiles"),
              Command(QT_TRANSLATE_NOOP("Menu", "Add Folder"), ID_ADD_FOLDER, "addFolder"),
+             Separator(),
+             Command(QT_TRANSLATE_NOOP("Menu", "Watch Folder..."), ID_WATCH_FOLDER, "watchFolder"),
+             Command(QT_TRANSLATE_NOOP("Menu", "Stop Watching Folders"), ID_STOP_WATCHING,
+                     "stopWatching"),
+             Command(QT_TRANSLATE_NOOP("Menu", "Convert As They Arrive"), ID_CONVERT_ARRIVALS,
+                     "convertArrivals"),
              Separator(),
              Command(QT_TRANSLATE_NOOP("Menu", "Remove"), ID_FILE_REMOVE, "removeSelected"),
              Command(QT_TRANSLATE_NOOP("Menu", "Remove All"), ID_FILE_REMOVE_ALL, "removeAll"),
@@ -93,7 +122,8 @@ std::vector<MenuTemplateItem> MainMenu()
                  Command(QT_TRANSLATE_NOOP("Menu", "Keep the Computer Awake"), ID_KEEP_AWAKE,
                          "keepAwake"),
                  Command(QT_TRANSLATE_NOOP("Menu", "Keep Original File Dates"), ID_KEEP_DATES,
-                         "keepDates")}),
+                         "keepDates"),
+                 OutputExistsMenu(), WhenDoneMenu()}),
         Submenu(QCoreApplication::translate("Menu", "&Help"),
                 {Command(QT_TRANSLATE_NOOP("Menu", "Help(F1)"), ID_HELP_INDEX, "help"), Separator(),
                  Command(QT_TRANSLATE_NOOP("Menu", "&About Kelvora     "), ID_APP_ABOUT, "about")}),

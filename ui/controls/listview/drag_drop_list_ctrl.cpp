@@ -21,11 +21,12 @@ void CProgressDelegate::initStyleOption(QStyleOptionViewItem *option,
 {
     QStyledItemDelegate::initStyleOption(option, index);
     const int tone = m_toneRole >= 0 ? index.data(m_toneRole).toInt() : 0;
-    if (tone >= 1 && tone <= 3)
+    if (tone >= 1 && tone <= 4)
         option->palette.setColor(QPalette::Text,
                                  tone == 1       ? GoodText()
                                      : tone == 2 ? BadText()
-                                                 : PartialText());
+                                     : tone == 3 ? PartialText()
+                                                 : MutedText());
 }
 
 void CProgressDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,

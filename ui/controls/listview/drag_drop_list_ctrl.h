@@ -8,8 +8,8 @@
 // Paints a running item's progress bar over its Status cell, with CTextProgressCtrl's own
 // painting: a thin frame, the green filled part and the percentage (or, without a measurable
 // progress, "Converting..."), followed by the cell's caption role when it has one (the time left).
-// Cells whose item is not converted are painted as usual, their text green, red or orange as the
-// tone role says (1 good, 2 bad, 3 partial).
+// Cells whose item is not converted are painted as usual, their text green, red, orange or gray
+// as the tone role says (1 good, 2 bad, 3 partial, 4 muted).
 class CProgressDelegate final : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -24,6 +24,7 @@ public:
     static QColor GoodText() { return QColor(0, 128, 0); }
     static QColor BadText() { return QColor(200, 0, 0); }
     static QColor PartialText() { return QColor(176, 80, 0); }
+    static QColor MutedText() { return QColor(128, 128, 128); }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
