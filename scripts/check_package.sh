@@ -173,7 +173,7 @@ if [ -f "$desktop" ]; then
     audio/mpeg audio/x-ms-wma audio/aac audio/ac3; do
     grep -qx "$type" <<<"$mimetypes" || fail "the desktop entry's MimeType lacks $type"
   done
-  if grep -qvE '^(video|audio)/|^application/vnd\.(rn-realmedia|ms-asf)$' <<<"$mimetypes"; then
+  if grep -qvE '^(video|audio)/|^application/(vnd\.(rn-realmedia|ms-asf)|mxf)$' <<<"$mimetypes"; then
     fail "the desktop entry's MimeType names more than media: $(grep -vE '^(video|audio)/' <<<"$mimetypes" | tr '\n' ' ')"
   fi
 fi

@@ -183,6 +183,8 @@ private Q_SLOTS:
             if (input.audio)
                 expected << AudioCodecName(preset->audioCodec) + QStringLiteral(":audio");
             QStringList streams = testmedia::Streams(output);
+            if (audioOnlyPreset && !input.video) // a cover rides along where the container takes it
+                streams.removeAll(QStringLiteral("mjpeg:video"));
             std::sort(streams.begin(), streams.end());
             std::sort(expected.begin(), expected.end());
             QVERIFY2(streams == expected, qPrintable(what + streams.join(QLatin1Char(' '))));

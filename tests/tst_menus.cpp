@@ -90,7 +90,7 @@ void TestMenus::entries_data()
         << IDR_MAIN_MENU << QList<int> {1, 11}
         << QStringList {"Keep Size|33040", "1080p|33041", "720p|33042", "480p|33043"};
     QTest::newRow("main When Done")
-        << IDR_MAIN_MENU << QList<int> {1, 15} << QStringList {"Do Nothing|33075",
+        << IDR_MAIN_MENU << QList<int> {1, 16} << QStringList {"Do Nothing|33075",
                                                                "Quit Kelvora|33076",
                                                                "Suspend|33077",
                                                                "Power Off|33078",

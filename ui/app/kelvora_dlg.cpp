@@ -436,6 +436,7 @@ void CKelvoraDlg::ShowWatched()
                              .arg(folders.join(QStringLiteral(", "))));
     m_watchText->setToolTip(m_watchText->text());
     m_watchText->setVisible(!folders.isEmpty());
+    LayOutClient();
 }
 
 void CKelvoraDlg::OnBatchEnded()
@@ -514,8 +515,11 @@ void CKelvoraDlg::LayOutClient()
     while (m_describedTops.size() < m_anchoredBelow.size())
         m_describedTops.push_back(m_anchoredBelow[m_describedTops.size()]->y());
     int lowest = 0;
-    for (size_t i = 0; i < m_anchoredBelow.size(); ++i)
-        lowest = qMax(lowest, m_describedTops[i] + m_anchoredBelow[i]->height());
+    for (size_t i = 0; i < m_anchoredBelow.size(); ++i) {
+        // The watched folders' line takes its room from the list only while it shows.
+        if (m_anchoredBelow[i] != m_watchText || !m_watchText->isHidden())
+            lowest = qMax(lowest, m_describedTops[i] + m_anchoredBelow[i]->height());
+    }
     const int margin = MapDialogRect(QRect(0, 0, 0, kBottomMarginUnits), font()).height();
     const int band = qMax(0, described.height() - lowest - margin);
     const int taken = grown.height() + qMin(grown.height(), band);
